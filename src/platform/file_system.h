@@ -1,0 +1,54 @@
+// Folders and files, addressed by Windows-form paths ("E:\Menu\a.pdf"). The one place where
+// such a path becomes a host path (drive map, case-insensitive lookup) and back.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+namespace orv::platform {
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Host path of a Windows-form path. Each component that does not exist with its exact
+    // name is matched without regard to case; components that match nothing stay as given.
+    // A path that is already a host path (starts with '/') is returned as it is.
+    virtual std::filesystem::path hostPath(const std::string& windowsPath) const = 0;
+
+    // Windows form of a host path through the drive map (longest matching folder wins).
+    virtual std::string windowsPath(const std::filesystem::path& hostPath) const = 0;
+
+    // Non-zero when the folder exists.
+    virtual int DirExists(const std::string& folder) const = 0;
+
+    // Non-zero when the folder was made (parents are made too).
+    virtual int DirCreate(const std::string& folder) = 0;
+
+    // Copies every file matched by pattern ("C:\src\*.*") into targetFolder.
+    // Zero for failure.
+    virtual std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) = 0;
+};
+
+// Pure text operations of the helper library; they touch no file.
+
+// Doubled backslashes reduced to one (a leading "\\" of a network path is kept).
+std::string RemoveDupBackslashes(const std::string& path);
+
+// The absolute path of relativePath seen from baseFolder, with "." and ".." resolved.
+// Returns false when the result would climb above the drive root or an argument is empty.
+bool CreateAbsolutePathFromRelativePath(const std::string& baseFolder, const std::string& relativePath,
+                                        std::string& absolutePath);
+
+// The extension of a file name without its dot ("pdf" of "a.b.pdf"); empty when none.
+std::string ExtractFilenameExt(const std::string& fileName);
+
+// Upper-cases the text in place (ASCII and Latin-1 letters) and returns it.
+std::string& StrUprF(std::string& text);
+
+// Non-zero when the text is an ordinary http, https, ftp or mailto-free web address
+// ("www.example.com", "https://example.com/a?b=c").
+int URLAddressValid(const std::string& address);
+
+}  // namespace orv::platform
