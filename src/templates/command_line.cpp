@@ -1,0 +1,111 @@
+#include "templates/command_line.h"
+
+#include <algorithm>
+
+namespace orv {
+
+namespace {
+
+const char* const kLog = "/LOG:";
+const char* const kBuildFolder = "/BUILDFOLDER:";
+const char* const kBuild = "/BUILD";
+
+std::string trim(const std::string& s)
+{
+    const char* blanks = " \t\r\n";
+    auto first = s.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    auto last = s.find_last_not_of(blanks);
+    return s.substr(first, last - first + 1);
+}
+
+std::string withoutQuotes(std::string s)
+{
+    s.erase(std::remove(s.begin(), s.end(), '"'), s.end());
+    return s;
+}
+
+// The text before the switch, trimmed; the whole text when the switch is absent.
+std::string cutBefore(const std::string& s, const char* marker)
+{
+    auto pos = s.find(marker);
+    return pos == std::string::npos ? s : trim(s.substr(0, pos));
+}
+
+}  // namespace
+
+std::string GetProjectFileFromCommandLine(const std::string& commandLine)
+{
+    std::string s = trim(commandLine);
+    s = cutBefore(s, kLog);
+    s = cutBefore(s, kBuildFolder);
+    s = cutBefore(s, kBuild);
+    return trim(withoutQuotes(s));
+}
+
+bool IsBatchBuildCommandLine(const std::string& commandLine)
+{
+    std::string s = trim(commandLine);
+    s = cutBefore(s, kLog);
+    s = cutBefore(s, kBuildFolder);
+    return s.find(kBuild) != std::string::npos;
+}
+
+std::string GetBuildFolderFromCommandLine(const std::string& commandLine)
+{
+    if (!IsBatchBuildCommandLine(commandLine))
+        return {};
+    std::string s = cutBefore(trim(commandLine), kLog);
+    auto pos = s.find(kBuildFolder);
+    if (pos == std::string::npos)
+        return {};
+    return trim(withoutQuotes(trim(s.substr(pos + std::char_traits<char>::length(kBuildFolder)))));
+}
+
+std::string GetLogFileFromCommandLine(const std::string& commandLine)
+{
+    if (!IsBatchBuildCommandLine(commandLine))
+        return {};
+    std::string s = trim(commandLine);
+    auto pos = s.find(kLog);
+    if (pos == std::string::npos)
+        return {};
+    return trim(withoutQuotes(trim(s.substr(pos + std::char_traits<char>::length(kLog)))));
+}
+
+CommandLine ParseCommandLine(const std::string& commandLine)
+{
+    CommandLine c;
+    c.projectFile = GetProjectFileFromCommandLine(commandLine);
+    c.batchBuild = IsBatchBuildCommandLine(commandLine);
+    c.buildFolder = GetBuildFolderFromCommandLine(commandLine);
+    c.logFile = GetLogFileFromCommandLine(commandLine);
+    return c;
+}
+
+std::string JoinArguments(int argc, const char* const* argv)
+{
+    std::string line;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (!line.empty())
+            line += ' ';
+        // A switch with a value holding blanks is quoted after its name, as users type it.
+        if (arg.find(' ') != std::string::npos) {
+            std::string prefix;
+            for (const char* sw : {kBuildFolder, kLog}) {
+                if (arg.rfind(sw, 0) == 0) {
+                    prefix = sw;
+                    break;
+                }
+            }
+            line += prefix + '"' + arg.substr(prefix.size()) + '"';
+        } else {
+            line += arg;
+        }
+    }
+    return line;
+}
+
+}  // namespace orv
