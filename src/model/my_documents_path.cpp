@@ -1,0 +1,79 @@
+#include "model/my_documents_path.h"
+
+#include <algorithm>
+
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+
+namespace orv {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    const char* blanks = " \t";
+    auto first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return {};
+    auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+std::string lowerAscii(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); });
+    return text;
+}
+
+// Every occurrence of `from`, left to right and not overlapping, replaced by `to`.
+std::string replaceAll(std::string text, const std::string& from, const std::string& to)
+{
+    std::size_t pos = 0;
+    while ((pos = text.find(from, pos)) != std::string::npos) {
+        text.replace(pos, from.size(), to);
+        pos += to.size();
+    }
+    return text;
+}
+
+std::string withSingleBackslashes(const std::string& text) { return replaceAll(text, "\\\\", "\\"); }
+
+}  // namespace
+
+std::string ShortenMyDocumentsPath(const std::string& path)
+{
+    std::string result = trimmed(path);
+    if (result.size() < 2 || result[1] != ':')
+        return result;
+    const auto& services = platform::services();
+    std::string documents = services.folders->GetMyDocumentsDir();
+    if (documents.empty() || !services.files->DirExists(documents))
+        return result;
+    std::string lowerPath = lowerAscii(result);
+    std::string lowerDocuments = lowerAscii(documents);
+    if (lowerPath.compare(0, lowerDocuments.size(), lowerDocuments) != 0)
+        return result;
+    // Only whole folder names count: "Documents2\a.mnp" is not below "Documents".
+    std::string rest = result.substr(documents.size());
+    if (!rest.empty() && rest.front() != '\\' && documents.back() != '\\')
+        return result;
+    return withSingleBackslashes(MyDocumentsDisplayPrefix + rest);
+}
+
+std::string ExpandMyDocumentsPath(const std::string& text)
+{
+    std::string result = trimmed(text);
+    if (result.rfind("...", 0) != 0)
+        return result;
+    std::string documents = platform::services().folders->GetMyDocumentsDir();
+    const std::string swedish = "...\\Mina dokument";
+    if (result.find(swedish) != std::string::npos)
+        result = replaceAll(result, swedish, documents);
+    else
+        result = replaceAll(result, "...\\My Documents", documents);
+    return withSingleBackslashes(result);
+}
+
+}  // namespace orv
