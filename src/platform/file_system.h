@@ -29,6 +29,10 @@ public:
     // Copies every file matched by pattern ("C:\src\*.*") into targetFolder.
     // Zero for failure.
     virtual std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) = 0;
+
+    // Reads the drive map again (mounted drives and the drive map file), e.g. after a USB
+    // stick was plugged in or the drive map file was edited.
+    virtual void reloadDriveMap() {}
 };
 
 // Pure text operations of the helper library; they touch no file.

@@ -1,0 +1,47 @@
+// The host file system behind Windows-form paths: the drive map (rebuilt from the mounted
+// removable drives and the drive map file) and the folder and copy operations.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/drive_map.h"
+#include "platform/file_system.h"
+
+namespace orv::platform {
+
+class HostFileSystem final : public FileSystem {
+public:
+    // driveFile: the drive map file; it is read again whenever its time or size changes.
+    // mountsFile and sysClassBlock: where mounted drives and block devices are described.
+    explicit HostFileSystem(std::filesystem::path driveFile, std::filesystem::path mountsFile = "/proc/mounts",
+                            std::filesystem::path sysClassBlock = "/sys/class/block");
+
+    std::filesystem::path hostPath(const std::string& windowsPath) const override;
+    std::string windowsPath(const std::filesystem::path& hostPath) const override;
+    int DirExists(const std::string& folder) const override;
+    int DirCreate(const std::string& folder) override;
+    std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) override;
+    void reloadDriveMap() override;
+
+    // The map in force (the drive map file is checked for changes first).
+    const DriveMap& driveMap() const;
+
+private:
+    void reloadIfDriveFileChanged() const;
+
+    std::filesystem::path driveFile_;
+    std::filesystem::path mountsFile_;
+    std::filesystem::path sysClassBlock_;
+    std::vector<std::filesystem::path> removable_;
+    mutable DriveMap map_;
+    mutable bool driveFileSeen_ = false;
+    mutable std::filesystem::file_time_type driveFileTime_{};
+    mutable std::uintmax_t driveFileSize_ = 0;
+};
+
+// True when name matches a Windows wildcard pattern ('*' any run, '?' one character),
+// without regard to case; a pattern ending in ".*" also matches names without a dot part,
+// so "*.*" matches every name.
+bool matchesWildcard(const std::string& name, const std::string& pattern);
+
+}  // namespace orv::platform
