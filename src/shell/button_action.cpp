@@ -1,0 +1,341 @@
+#include "shell/button_action.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "model/file_io.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+
+namespace orv::shell {
+
+namespace {
+
+std::string lower(std::string s)
+{
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool startsWithIgnoringCase(const std::string& s, const std::string& prefix)
+{
+    return s.size() >= prefix.size() && lower(s.substr(0, prefix.size())) == lower(prefix);
+}
+
+std::string fileNamePart(const std::string& path)
+{
+    const auto slash = path.rfind('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string directoryPart(const std::string& path)
+{
+    const auto slash = path.rfind('\\');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string joinPath(const std::string& folder, const std::string& name)
+{
+    if (folder.empty())
+        return name;
+    if (folder.back() == '\\')
+        return folder + name;
+    return folder + "\\" + name;
+}
+
+bool hasDrive(const std::string& path)
+{
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+std::string driveOf(const std::string& path)
+{
+    return hasDrive(path) ? path.substr(0, 2) : std::string();
+}
+
+void replaceAll(std::string& text, const std::string& what, const std::string& with)
+{
+    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
+        text.replace(pos, what.size(), with);
+}
+
+// "*" and "?" matched without regard to ASCII case.
+bool wildcardMatch(const std::string& pattern, const std::string& name)
+{
+    std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
+    auto same = [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    };
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || same(pattern[p], name[n]))) {
+            ++p;
+            ++n;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (star != std::string::npos) {
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+// The first file (by name) that a wildcard target matches; the target itself when it has
+// no wildcard or matches nothing.
+std::string expandWildcard(const std::string& target)
+{
+    const std::string pattern = fileNamePart(target);
+    if (pattern.find_first_of("*?") == std::string::npos || !platform::services().files)
+        return target;
+    const std::string folder = directoryPart(target);
+    std::error_code ec;
+    std::vector<std::string> matches;
+    std::filesystem::directory_iterator it(platform::services().files->hostPath(folder), ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(ec) && wildcardMatch(pattern, name))
+            matches.push_back(name);
+    }
+    if (matches.empty())
+        return target;
+    std::sort(matches.begin(), matches.end(), [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
+    return joinPath(folder, matches.front());
+}
+
+std::string percentEncoded(const std::string& text)
+{
+    static const char* hex = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : text) {
+        if (std::isalnum(c) || c == '-' || c == '_' || c == '.' || c == '~') {
+            out += static_cast<char>(c);
+        } else {
+            out += '%';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+    }
+    return out;
+}
+
+bool isFileCommand(const std::string& cmd)
+{
+    return cmd == "Run Program" || cmd == "Run Program & Close" || cmd == "Show Document" || cmd == "Play Music" ||
+           cmd == "Play Movie" || cmd == "Show RTF Document" || cmd == "Open Excel File" ||
+           cmd == "Play Flash Animation";
+}
+
+ButtonAction startProgram(const std::string& program, std::vector<std::string> arguments)
+{
+    ButtonAction a;
+    a.kind = ActionKind::StartProgram;
+    a.target = program;
+    a.arguments = std::move(arguments);
+    a.workingFolder = directoryPart(program);
+    a.targetOnMedium = true;
+    return a;
+}
+
+// A password-protected, encrypted target lies on the medium as target + ".cry" with the
+// decryption program BE.exe beside it; the menu has checked the password already.
+bool planDecryption(const MenuEntry& entry, const std::string& target, ButtonAction& action)
+{
+    if (!entry.passwordProtected || !entry.encrypted || FileExists(target))
+        return false;
+    const std::string encrypted = target + ".cry";
+    if (!FileExists(encrypted))
+        return false;
+    action = startProgram(joinPath(directoryPart(encrypted), "BE.exe"),
+                          {encrypted, "--password=" + entry.password});
+    return true;
+}
+
+}  // namespace
+
+std::string resolveMenuLink(const std::string& link, const std::string& menuFolder)
+{
+    std::string l = link;
+    if (!l.empty() && l[0] == '@') {
+        l.erase(0, 1);
+        if (hasDrive(l) || l.rfind("\\\\", 0) == 0)
+            return l;
+    }
+    if (l.rfind("\xC2\xA4", 0) == 0)  // the marker "¤": relative to the menu folder
+        l.erase(0, 2);
+    else if (!l.empty() && l[0] == '*')
+        l.erase(0, 1);
+    else if (hasDrive(l) || l.rfind("\\\\", 0) == 0)
+        return l;
+    else if (!l.empty() && l[0] == '\\')
+        return driveOf(menuFolder) + l;
+    while (!l.empty() && l[0] == '\\')
+        l.erase(0, 1);
+    return l.empty() ? menuFolder : joinPath(menuFolder, l);
+}
+
+std::vector<std::string> splitParameters(const std::string& parameters)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : parameters) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                parts.push_back(current);
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any)
+        parts.push_back(current);
+    return parts;
+}
+
+std::string webAddress(const std::string& link)
+{
+    std::string address = link;
+    if (!address.empty() && address[0] == '@')
+        address.erase(0, 1);
+    if (address.empty() || address.find("://") != std::string::npos || startsWithIgnoringCase(address, "mailto:"))
+        return address;
+    return "http://" + address;
+}
+
+std::string mailAddress(const std::string& address, const std::string& subject)
+{
+    std::string to = address;
+    if (!to.empty() && to[0] == '@')
+        to.erase(0, 1);
+    if (startsWithIgnoringCase(to, "mailto:"))
+        to.erase(0, 7);
+    std::string result = "mailto:" + to;
+    if (!subject.empty())
+        result += "?subject=" + percentEncoded(subject);
+    return result;
+}
+
+ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder)
+{
+    ButtonAction action;
+    if (entry.titleRow)
+        return action;
+    const std::string& cmd = entry.command;
+
+    if (cmd == "Exit") {
+        action.kind = ActionKind::CloseMenu;
+        return action;
+    }
+    if (cmd == "Return To Previous Menu") {
+        action.kind = ActionKind::ReturnToPreviousMenu;
+        return action;
+    }
+    if (cmd == "Return To Main Menu") {
+        action.kind = ActionKind::ReturnToMainMenu;
+        return action;
+    }
+    if (cmd == "Show Internet Page" || cmd == "Send E-mail") {
+        if (entry.link.empty())
+            return action;
+        action.kind = ActionKind::OpenAddress;
+        action.target = cmd == "Send E-mail" ? mailAddress(entry.link, entry.parameters) : webAddress(entry.link);
+        return action;
+    }
+    if (cmd == "Open Folder" || cmd == "Run Explorer") {
+        action.kind = ActionKind::OpenFolder;
+        action.target = resolveMenuLink(entry.link, menuFolder);
+        action.targetOnMedium = true;
+        return action;
+    }
+    if (cmd == "Open Picture Gallery") {
+        return startProgram(joinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe"),
+                            {resolveMenuLink(entry.link, menuFolder)});
+    }
+    if (cmd == "Open New Menu") {
+        if (entry.link.empty())
+            return action;
+        action.kind = ActionKind::OpenMenu;
+        action.target = resolveMenuLink(entry.link, menuFolder);
+        action.targetOnMedium = true;
+        return action;
+    }
+    if (!isFileCommand(cmd)) {
+        action.kind = ActionKind::Unsupported;
+        action.target = cmd;
+        return action;
+    }
+    if (entry.link.empty())
+        return action;
+
+    std::string target = resolveMenuLink(entry.link, menuFolder);
+    if (cmd == "Run Program" || cmd == "Run Program & Close" || cmd == "Show Document")
+        target = expandWildcard(target);
+    if (planDecryption(entry, target, action)) {
+        action.closeMenuAfter = cmd == "Run Program & Close";
+        return action;
+    }
+
+    if (cmd == "Play Flash Animation")
+        return startProgram(joinPath(menuFolder, "VTFlashPlayer\\VTFlashPlayer.exe"), {target});
+
+    if (cmd == "Run Program" || cmd == "Run Program & Close") {
+        std::string parameters = entry.parameters;
+        replaceAll(parameters, "%SRCDRV", driveOf(menuFolder));
+        action = startProgram(target, splitParameters(parameters));
+        action.maximized = entry.runMaximized;
+        action.closeMenuAfter = cmd == "Run Program & Close";
+        return action;
+    }
+
+    action.kind = ActionKind::OpenDocument;
+    action.target = target;
+    action.targetOnMedium = true;
+    return action;
+}
+
+ActionOutcome runButtonAction(const ButtonAction& action)
+{
+    const platform::Services& s = platform::services();
+    if (!s.shell)
+        return ActionOutcome::Failed;
+    if (action.targetOnMedium) {
+        const bool exists = action.kind == ActionKind::OpenFolder
+                                ? s.files && s.files->DirExists(action.target) != 0
+                                : FileExists(action.target);
+        if (!exists)
+            return ActionOutcome::TargetMissing;
+    }
+    bool ok = false;
+    switch (action.kind) {
+    case ActionKind::StartProgram:
+        ok = s.shell->StartProcess(action.target, action.arguments, action.workingFolder,
+                                   action.maximized ? platform::WindowState::Maximized
+                                                    : platform::WindowState::Normal);
+        break;
+    case ActionKind::OpenDocument:
+    case ActionKind::OpenAddress:
+        ok = s.shell->ShellOpen(action.target);
+        break;
+    case ActionKind::OpenFolder:
+        ok = s.shell->ExploreFolder(action.target);
+        break;
+    default:
+        return ActionOutcome::Failed;
+    }
+    return ok ? ActionOutcome::Done : ActionOutcome::Failed;
+}
+
+}  // namespace orv::shell

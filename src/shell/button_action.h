@@ -1,0 +1,63 @@
+// What a click on a menu button does on this host: the command of the entry turned into
+// one action (start a program, open a document, folder or address with the desktop's
+// program, close the menu, switch menus) with its target resolved against the menu folder.
+// Planning touches no file except to expand a wildcard or to find an encrypted target;
+// running goes through the platform shell.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/menu_description.h"
+
+namespace orv::shell {
+
+enum class ActionKind {
+    None,          // a title row, or a button without a target
+    StartProgram,  // target: program; arguments, working folder, window state
+    OpenDocument,  // target: file opened with the desktop's program for it
+    OpenFolder,    // target: folder shown in the file manager
+    OpenAddress,   // target: web or mailto address
+    CloseMenu,
+    OpenMenu,      // target: another menu description file
+    ReturnToPreviousMenu,
+    ReturnToMainMenu,
+    Unsupported,   // the command cannot be carried out by this host build
+};
+
+struct ButtonAction {
+    ActionKind kind = ActionKind::None;
+    std::string target;  // Windows-form path, or an address
+    std::vector<std::string> arguments;
+    std::string workingFolder;
+    bool maximized = false;
+    bool closeMenuAfter = false;  // "Run Program & Close"
+    bool targetOnMedium = false;  // the target is a file or folder that must exist
+};
+
+// The action of an entry; menuFolder is the Windows-form folder of the menu description
+// file (relative links are relative to it).
+ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder);
+
+// A button link as a path: "@" links are taken as typed, "\..." starts at the root of the
+// menu's drive, "X:\..." is absolute, anything else (optionally after the marker "¤" or
+// "*") is relative to the menu folder.
+std::string resolveMenuLink(const std::string& link, const std::string& menuFolder);
+
+// Command-line parameters split as Windows splits them: blanks separate, double quotes
+// group and are removed.
+std::vector<std::string> splitParameters(const std::string& parameters);
+
+// "http://" is put in front of an address without a scheme; a leading "@" is dropped.
+std::string webAddress(const std::string& link);
+
+// "mailto:" + address, with "?subject=" and the percent-encoded subject when there is one.
+std::string mailAddress(const std::string& address, const std::string& subject);
+
+enum class ActionOutcome { Done, TargetMissing, Failed };
+
+// Carries out StartProgram, OpenDocument, OpenFolder and OpenAddress through the platform
+// shell; every other kind is the window's business and gives Failed.
+ActionOutcome runButtonAction(const ButtonAction& action);
+
+}  // namespace orv::shell

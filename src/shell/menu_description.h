@@ -1,0 +1,125 @@
+// The menu description file (ORVNMENU.MNI) as the menu program reads it: the window, the
+// title lines, the common look of the buttons and the button entries, with "UNICODE:"
+// texts decoded and button passwords unscrambled. Plain C++, so tests read files without
+// a window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orv::shell {
+
+// A Windows colour value: red in the low byte, then green, then blue.
+using WinColour = std::uint32_t;
+
+struct FontSpec {
+    std::string name;
+    int size = 10;  // points
+    bool bold = false;
+    bool italic = false;
+};
+
+// The title or the subtitle.
+struct TextLine {
+    std::string text;
+    FontSpec font;
+    WinColour colour = 0;
+    int alignment = 1;    // 1 left, 2 centre, 3 right
+    bool shadow = false;
+    int charSpacing = 0;  // extra pixels between characters
+};
+
+// The look shared by all buttons.
+struct ButtonLook {
+    int width = 220;
+    int height = 30;
+    int style = 3;          // 1-based position in the editor's style list
+    int alignment = 3;      // 1 left, 2 centre, 3 right, 4 double columns
+    int textAlignment = 2;  // 1 left, 2 centre, 3 right
+    FontSpec font;
+    WinColour foreColour = 65535;
+    WinColour frameColour = 65535;
+    WinColour backColour = 8323072;
+    bool separateFrameColour = false;
+    bool activeFrame = true;
+    WinColour activeFrameColour = 16777215;
+};
+
+// One entry of [ButtonData]: a button or a title row.
+struct MenuEntry {
+    int number = 0;  // 1-based position in the file
+    std::string text;
+    std::string command;
+    std::string link;
+    std::string tip;
+    std::string parameters;  // AppParam
+    std::string waitInfoText;
+    bool titleRow = false;
+    bool hidden = false;
+    bool runMaximized = false;
+
+    bool ownColours = false;  // BCUse
+    WinColour textColour = 0;
+    WinColour frameColour = 0;
+    WinColour backColour = 0;
+
+    // Password protection, unscrambled from PA and PB.
+    bool passwordProtected = false;
+    std::string password;
+    bool maskPassword = false;  // PC
+    bool encrypted = false;     // PD: the target is stored as target + ".cry"
+    std::string passwordTitle;  // empty texts fall back to the program's defaults
+    std::string passwordText;
+    std::string wrongPasswordTitle;
+    std::string wrongPasswordText;
+};
+
+struct MenuDescription {
+    std::string caption = "Window Title";
+    int width = 500;
+    int height = 400;
+    WinColour backColour = 16711680;
+    WinColour backColour2 = 0;
+    int toneDirection = 0;  // 0 one colour, 1 right, 2 left, 3 up, 4 down, ...
+    int blendDepth = 100;
+    bool showCaption = true;
+    bool showMinimizeButton = false;
+    bool showBorder = true;
+    bool alwaysOnTop = false;
+
+    TextLine title;
+    TextLine subtitle;
+    ButtonLook buttons;
+    FontSpec titleRowFont;
+    WinColour titleRowColour = 65535;
+
+    std::string okText = "OK";
+    std::string closeText = "Close";
+
+    std::vector<MenuEntry> entries;
+
+    // The entries the window shows: every title row and every button not hidden.
+    std::vector<MenuEntry> visibleEntries() const;
+};
+
+enum class MenuReadStatus {
+    Ok,
+    Missing,     // no such file
+    Unreadable,  // the file exists but cannot be read
+    Damaged,     // not a menu description file, or cut short
+};
+
+struct MenuReadResult {
+    MenuReadStatus status = MenuReadStatus::Missing;
+    MenuDescription menu;  // filled when status is Ok
+};
+
+// Reads a menu description file (Windows-form or host path) in the ANSI code page. A file
+// without a [MainWindow] section or without its end line "-(EOF)-" counts as damaged.
+MenuReadResult readMenuDescription(const std::string& file);
+
+// The same from text already decoded to UTF-8.
+MenuReadResult parseMenuDescription(const std::string& utf8Text);
+
+}  // namespace orv::shell

@@ -1,0 +1,20 @@
+// The menu program's command line: "/TEST" marks a test run started by the editor,
+// "/RESIZE-ENG" lets the user size the window for the editor; any other argument names
+// the menu description file to show instead of the one beside the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace orv::shell {
+
+struct ShellArguments {
+    bool testRun = false;
+    bool resizeMode = false;
+    std::string menuFile;  // empty: the file beside the program
+};
+
+// Switches are matched without regard to case; "-" is accepted in place of "/".
+ShellArguments parseShellArguments(const std::vector<std::string>& arguments);
+
+}  // namespace orv::shell
