@@ -4,9 +4,11 @@
 // Files are ANSI text on disk; every text here is UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace orv {
@@ -37,15 +39,40 @@ public:
     void set(std::string_view section, std::string_view key, std::string_view value);
 
     // The document as UTF-8 text in the written form ("key = value", CR LF, an empty line
-    // after each section).
+    // after each section). A value that reading would change (blanks at either end, or
+    // enclosed in double quotes) is written in quotes, so parse(toText()) gives the same
+    // values; line breaks inside names and values become blanks.
     std::string toText() const;
 
 private:
+    // Names compared without case; lookups take a string_view without copying it.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const;
+    };
+    struct NameEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, NameEqual>;
+
+    std::size_t addSection(std::string_view name);
+    void addEntry(std::size_t section, std::string_view key, std::string_view value);
+
     std::vector<Section> sections_;
+    NameIndex sectionIndex_;           // name -> first section of that name
+    std::vector<NameIndex> keyIndex_;  // per section: key -> first entry of that key
 };
 
 // Direct access by file (Windows-form path). Reads parse the file once and keep it until
-// FlushProfileCache or a write through PutProfileText.
+// FlushProfileCache, or a write through PutProfileText or WriteFileAtomic.
+// GetProfileText: the value (or the default) cut at its first NUL and to bufferSize - 1
+// characters (characters, not UTF-8 bytes). GetProfileNumber: ProfileNumberOf the value;
+// the default when the key is missing or its value is empty (as Windows does).
+// PutProfileText: replaces the value of the first matching key in place, keeping every
+// other line of the file as it was, or adds the key at the end of the first matching
+// section, or adds the section at the end of the file (creating the file). The file is
+// written atomically. False when the file cannot be read or written.
 std::string GetProfileText(const std::string& file, std::string_view section, std::string_view key,
                            const std::string& defaultText, int bufferSize);
 long GetProfileNumber(const std::string& file, std::string_view section, std::string_view key,
@@ -55,10 +82,16 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
 void FlushProfileCache(const std::string& file);
 
 // The parsed file as the cache holds it (read on first use); an empty document when the
-// file is missing or unreadable.
+// file is missing or unreadable. The reference stays valid until that file's cache entry
+// is flushed.
 const ProfileDocument& CachedProfile(const std::string& file);
 
-// The options reader's current context.
+// Writes a whole profile text (UTF-8, e.g. from ProfileWriter::finish) to a file in the
+// ANSI code page, atomically. False on any error (the old file is kept).
+bool WriteProfileFile(const std::string& file, std::string_view utf8Text);
+
+// The options reader's current context (both start empty). ReadProfileString gives
+// "Overflow!!!" for a size above 5000.
 void ResetProfileContext();
 void SetProfileFile(const std::string& path);
 void SetProfileSection(const std::string& name);
@@ -71,14 +104,19 @@ bool ReadProfileFlagDefaultOn(std::string_view key);
 // "-3" gives -3, "x" gives 0).
 long ProfileNumberOf(std::string_view value);
 
-// Builds a profile file in the written form, section by section.
+// Builds a profile file in the written form, section by section: "[name]", then
+// key + " = " + value lines, and one empty line after each section. Values are written as
+// held (no quotes); a line break inside one would end the line early, so it becomes a blank.
 class ProfileWriter {
 public:
     void section(std::string_view name);  // ends the previous section with its empty line
     void value(std::string_view key, std::string_view value);
     void value(std::string_view key, long number);
-    void flag(std::string_view key, bool on);
+    void flag(std::string_view key, bool on);  // "1" or "0"
     void line(std::string_view text);  // a raw line
+    // Ends the current section with its empty line (nothing when none is open), e.g. before
+    // an end line written with line().
+    void endSection();
     // Ends the last section. The text is UTF-8 with CR LF line ends.
     std::string finish();
 

@@ -1,0 +1,106 @@
+#include "model/file_io.h"
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+#include "model/profile.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+
+namespace orv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path hostPathOf(const std::string& file)
+{
+    const auto* files = platform::services().files;
+    return files ? files->hostPath(file) : fs::path(file);
+}
+
+// A name for the temporary file beside the target that no other writer picks.
+fs::path temporaryBeside(const fs::path& target)
+{
+    static std::atomic<unsigned> counter{0};
+    static std::mt19937 random(static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}()));
+    std::ostringstream name;
+    name << '.' << target.filename().string() << '.' << std::hex << random() << counter++ << ".tmp";
+    return target.parent_path() / name.str();
+}
+
+}  // namespace
+
+bool ReadFileBytes(const std::string& file, std::string& bytes)
+{
+    bytes.clear();
+    if (file.empty())
+        return false;
+    const fs::path host = hostPathOf(file);
+    std::error_code ec;
+    if (fs::is_directory(host, ec))
+        return false;
+    std::ifstream in(host, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream content;
+    content << in.rdbuf();
+    if (in.bad())
+        return false;
+    bytes = std::move(content).str();
+    return true;
+}
+
+bool WriteFileAtomic(const std::string& file, const std::string& bytes)
+{
+    if (file.empty())
+        return false;
+    const fs::path target = hostPathOf(file);
+    std::error_code ec;
+    if (fs::is_directory(target, ec))
+        return false;
+    const fs::path temp = temporaryBeside(target);
+    bool written = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+            written = out.good();
+            out.close();
+            written = written && !out.fail();
+        }
+    }
+    if (written) {
+        fs::rename(temp, target, ec);
+        written = !ec;
+    }
+    if (!written)
+        fs::remove(temp, ec);
+    // Whatever happened, cached reads of the file must look at the disk again.
+    FlushProfileCache(file);
+    return written;
+}
+
+bool FileExists(const std::string& file)
+{
+    if (file.empty())
+        return false;
+    try {
+        const fs::path host = hostPathOf(file);
+        std::error_code ec;
+        if (fs::is_directory(host, ec))
+            return false;
+        std::ifstream in(host, std::ios::binary);
+        return static_cast<bool>(in);
+    } catch (...) {
+        return false;
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,40 @@
+#include "model/messages.h"
+
+#include <fstream>
+
+#include "model/ansi_codec.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
+
+namespace orv {
+
+BatchState& Batch()
+{
+    static BatchState state;
+    return state;
+}
+
+void ShowOrLogMessage(const std::string& text, int style, const std::string& title)
+{
+    BatchState& batch = Batch();
+    if (!batch.BatchBuildMode) {
+        if (auto* ui = platform::services().ui)
+            ui->Message(text, style, title);
+        return;
+    }
+    batch.BatchErrorLogged = true;
+    if (batch.BatchLogFile.empty())
+        return;
+    // The log holds the last message only; a failure to write it is not reported.
+    try {
+        const auto* files = platform::services().files;
+        const std::filesystem::path host =
+            files ? files->hostPath(batch.BatchLogFile) : std::filesystem::path(batch.BatchLogFile);
+        std::ofstream log(host, std::ios::binary | std::ios::trunc);
+        log << Utf8ToAnsi(text) << "\r\n";
+    } catch (...) {
+    }
+}
+
+}  // namespace orv

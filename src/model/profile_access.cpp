@@ -1,0 +1,129 @@
+// Reading profile values by file: every file is parsed once into a ProfileDocument and kept
+// in a cache until it is flushed or written.
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+#include "model/ansi_codec.h"
+#include "model/file_io.h"
+#include "model/profile.h"
+#include "model/profile_names.h"
+#include "model/unicode_text.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+
+namespace orv {
+
+namespace {
+
+struct CacheEntry {
+    std::string hostKey;  // the host file the entry was read from
+    ProfileDocument doc;
+};
+
+struct ProfileCache {
+    std::unordered_map<std::string, std::unique_ptr<CacheEntry>> byName;
+    // The entry of the last lookup: a reader asks for many keys of one file in a row.
+    const std::string* lastName = nullptr;
+    CacheEntry* lastEntry = nullptr;
+};
+
+ProfileCache& cache()
+{
+    static ProfileCache c;
+    return c;
+}
+
+std::string hostKeyOf(const std::string& file)
+{
+    const auto* files = platform::services().files;
+    const std::filesystem::path host = files ? files->hostPath(file) : std::filesystem::path(file);
+    return host.lexically_normal().generic_string();
+}
+
+CacheEntry& entryFor(const std::string& file)
+{
+    ProfileCache& c = cache();
+    if (c.lastEntry && *c.lastName == file)
+        return *c.lastEntry;
+    auto it = c.byName.find(file);
+    if (it == c.byName.end()) {
+        auto entry = std::make_unique<CacheEntry>();
+        entry->hostKey = hostKeyOf(file);
+        std::string bytes;
+        if (ReadFileBytes(file, bytes))
+            entry->doc = ProfileDocument::parse(AnsiToUtf8(bytes));
+        it = c.byName.emplace(file, std::move(entry)).first;
+    }
+    c.lastName = &it->first;
+    c.lastEntry = it->second.get();
+    return *c.lastEntry;
+}
+
+// A value as a fixed buffer would hold it: cut at the first NUL and to size - 1 characters.
+std::string bufferCut(std::string_view value, int bufferSize)
+{
+    if (bufferSize <= 1)
+        return {};
+    value = value.substr(0, value.find('\0'));
+    return std::string(Utf8Prefix(value, static_cast<std::size_t>(bufferSize - 1)));
+}
+
+}  // namespace
+
+const ProfileDocument& CachedProfile(const std::string& file) { return entryFor(file).doc; }
+
+void FlushProfileCache(const std::string& file)
+{
+    ProfileCache& c = cache();
+    c.lastName = nullptr;
+    c.lastEntry = nullptr;
+    if (c.byName.empty())
+        return;
+    // Other spellings of the same file go too.
+    const std::string hostKey = hostKeyOf(file);
+    std::erase_if(c.byName, [&](const auto& item) { return item.first == file || item.second->hostKey == hostKey; });
+}
+
+std::string GetProfileText(const std::string& file, std::string_view section, std::string_view key,
+                           const std::string& defaultText, int bufferSize)
+{
+    const std::string* value = entryFor(file).doc.find(section, key);
+    return bufferCut(value ? std::string_view(*value) : std::string_view(defaultText), bufferSize);
+}
+
+long ProfileNumberOf(std::string_view value)
+{
+    value = detail::trimBlanks(value);
+    bool negative = false;
+    if (!value.empty() && (value.front() == '-' || value.front() == '+')) {
+        negative = value.front() == '-';
+        value.remove_prefix(1);
+    }
+    // Arithmetic of a 32-bit value, as the profile functions of Windows give it.
+    std::uint32_t number = 0;
+    for (char c : value) {
+        if (c < '0' || c > '9')
+            break;
+        number = number * 10u + static_cast<std::uint32_t>(c - '0');
+    }
+    if (negative)
+        number = 0u - number;
+    return static_cast<long>(static_cast<std::int32_t>(number));
+}
+
+long GetProfileNumber(const std::string& file, std::string_view section, std::string_view key,
+                      long defaultNumber)
+{
+    const std::string* value = entryFor(file).doc.find(section, key);
+    if (!value || value->empty())
+        return defaultNumber;
+    return ProfileNumberOf(*value);
+}
+
+bool WriteProfileFile(const std::string& file, std::string_view utf8Text)
+{
+    return WriteFileAtomic(file, Utf8ToAnsi(utf8Text));
+}
+
+}  // namespace orv
