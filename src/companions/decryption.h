@@ -1,0 +1,32 @@
+// The decryption program BE.exe restores a file that menu creation encrypted into
+// "<name>.cry" for a password-protected button. This is its core, without any window.
+#pragma once
+
+#include <string>
+
+namespace orv::companions {
+
+enum class DecryptStatus {
+    Ok,
+    NotEncrypted,   // the name does not end in ".cry"
+    SourceMissing,
+    WrongPassword,
+    Damaged,        // not a file the creation encrypted, or changed since
+    WriteFailed,    // the restored file could not be written
+    Failed,         // any other failure of the platform's decryption
+};
+
+// The original file name: the file name part without its ".cry" (any case). Empty when
+// the name does not end in ".cry" or nothing is left.
+std::string decryptedFileName(const std::string& encryptedFile);
+
+// Where an interactive run restores the file: a folder of its own in the temporary folder
+// ("<temp>\ORVNBE\<name>"), so the desktop program opens it under its original name.
+std::string defaultDecryptionTarget(const std::string& encryptedFile);
+
+// Decrypts encryptedFile into target with the password through the platform's Crypto.
+// On any failure nothing is left behind: neither the target nor a folder made for it.
+DecryptStatus decryptFile(const std::string& encryptedFile, const std::string& password,
+                          const std::string& target);
+
+}  // namespace orv::companions
