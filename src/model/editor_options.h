@@ -40,6 +40,9 @@ inline constexpr std::array<const char*, SocialNetworks> DefaultSocialTipTexts =
     "Opens our LinkedIn page on the web",  "Opens our Pinterest page on the web",
     "Opens our Instagram page on the web"};
 
+// The code page of profile files when the options file names none (or one without a table).
+inline constexpr int DefaultAnsiCodePage = 1252;
+
 // A menu program name shorter than this is replaced by its default.
 inline constexpr std::size_t MinimumExeFileNameLength = 5;
 
@@ -47,6 +50,8 @@ struct SocialMediaOption {
     std::int16_t ShowLogo = 0;
     std::string URL;
     std::string TipText;
+
+    bool operator==(const SocialMediaOption&) const = default;
 };
 
 // The seven networks with their default tip texts.
@@ -97,6 +102,8 @@ struct EditorOptions {
 
     // Whether the editor offers the social-media option in menus (not stored in the file).
     bool OfferSocialMedia = true;
+
+    bool operator==(const EditorOptions&) const = default;
 };
 
 // The options in force for this run of the editor (or tool).

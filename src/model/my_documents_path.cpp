@@ -38,7 +38,18 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-std::string withSingleBackslashes(const std::string& text) { return replaceAll(text, "\\\\", "\\"); }
+// Runs of backslashes (left by joining a folder that ends in one) reduced to one.
+std::string withSingleBackslashes(const std::string& text)
+{
+    // A network path keeps its leading pair.
+    bool network = text.rfind("\\\\", 0) == 0;
+    std::string result = network ? "\\\\" : "";
+    result.reserve(text.size());
+    for (char c : text.substr(network ? 2 : 0))
+        if (c != '\\' || result.empty() || result.back() != '\\')
+            result.push_back(c);
+    return result;
+}
 
 }  // namespace
 

@@ -1,0 +1,404 @@
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "model/ansi_codec.h"
+#include "model/editor_options.h"
+#include "model/profile.h"
+#include "model/unicode_text.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "support/test_home.h"
+
+namespace orv {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const OptionsRelative = "AppData/Veltrona/Orvanto/ORVNMENU.INI";
+
+class OptionsFileTest : public test::HomeTest {
+protected:
+    std::string documents() const { return platform::services().folders->GetMyDocumentsDir(); }
+
+    // Writes the options file (bytes as on disk) and reads it into Options().
+    const EditorOptions& readFile(const std::string& bytes)
+    {
+        home.writeFile(OptionsRelative, bytes);
+        ReadEditorOptions();
+        return Options();
+    }
+
+    std::string savedText()
+    {
+        EXPECT_TRUE(SaveEditorOptions());
+        return home.readFile(OptionsRelative);
+    }
+
+    static std::vector<std::string> sectionNames(const std::string& text)
+    {
+        std::vector<std::string> names;
+        ProfileDocument doc = ProfileDocument::parse(text);
+        for (const auto& s : doc.sections())
+            names.push_back(s.name);
+        return names;
+    }
+
+    static std::vector<std::string> keysOf(const std::string& text, const std::string& section)
+    {
+        std::vector<std::string> keys;
+        ProfileDocument doc = ProfileDocument::parse(text);
+        for (const auto& s : doc.sections())
+            if (s.name == section)
+                for (const auto& e : s.entries)
+                    keys.push_back(e.key);
+        return keys;
+    }
+
+    // Every stored field set away from its default, with texts the plain form cannot carry.
+    EditorOptions unusualOptions() const
+    {
+        EditorOptions o;
+        o.SelectedFont = 3;
+        o.LastPictureDir = "Z:\\Bilder\\Åsa";
+        o.LastLogotypeDir = "Z:\\logos";
+        o.LastSoundDir = "Z:\\Musik\\Café";
+        o.LastMovieDir = "Z:\\movies";
+        o.LastProgramDir = "D:\\Program";
+        o.LastDocumentDir = "Z:\\docs";
+        o.LastExcelDir = "Z:\\sheets";
+        o.LastFlashDir = "Z:\\flash";
+        for (int i = 0; i < RecentListSize; ++i) {
+            o.RecentFiles[i] = "...\\My Documents\\menu" + std::to_string(i) + ".mnp";
+            o.RecentFolders[i] = "Z:\\Projekt " + std::to_string(i);
+        }
+        o.RecentFiles[5].clear();
+        o.ShowAppTour = false;
+        o.MyProjectsFolderAutoCreateDone = true;
+        o.DontShowStartWindow = true;
+        o.DontAskProjectType = true;
+        o.ShowCDFolders = true;
+        o.UseButtonNrAsDefault = false;
+        o.CopyLinkedButtonFiles = false;
+        o.AddArrowToButton = false;
+        o.UseUnicodeEncoding = true;
+        o.CDExeFileName = "START.EXE";
+        o.USBStickExeFileName = "USBMENU.EXE";
+        o.UserProjectDir = "Z:\\Meine Projekte";
+        o.UnderlineMenuTitle = false;
+        o.Add3Buttons_WhenNewProject = false;
+        o.AddSampleMenuPicture_WhenNewProject = false;
+        for (int i = 0; i < DocErrorGroups; ++i) {
+            o.DocErr_FileExt[i] = "ex" + std::to_string(i);
+            o.DocErr_Title[i] = "Títel " + std::to_string(i);
+            o.DocErr_Text[i] = "Line one\r\nline two " + std::to_string(i);
+        }
+        o.DocErr_Title[2] = "Ошибка";       // outside the code page
+        o.DocErr_Text[3] = "  padded  ";    // outer blanks
+        o.DocErr_Text[4] = "\"quoted\"";    // outer quotes
+        o.DocErr_Text[5] = "UNICODE:not encoded";
+        o.AddPrintSupportForRTFDocuments = 1;
+        o.PDF_InfoBoxTitle = "Читалка PDF отсутствует";
+        o.PDF_InfoBoxText = "Installez le lecteur — merci €";
+        o.PDF_InfoBoxURL = "https://example.com/reader";
+        o.PDF_InfoBoxURLButText = "&Hämta";
+        for (int i = 0; i < SocialNetworks; ++i) {
+            o.SocialMedia[i].ShowLogo = static_cast<std::int16_t>(i % 2);
+            o.SocialMedia[i].URL = "https://example.com/" + std::string(SocialNetworkNames[i]);
+            o.SocialMedia[i].TipText = "日本語 tip " + std::to_string(i);
+        }
+        return o;
+    }
+};
+
+TEST_F(OptionsFileTest, LivesInTheApplicationDataFolderWhoseFoldersAreMadeWhenMissing)
+{
+    fs::remove_all(home.path("AppData/Veltrona"));
+    std::string expected = platform::services().folders->GetSysAppDataDirectory() + "\\Veltrona\\Orvanto\\ORVNMENU.INI";
+    EXPECT_EQ(OptionsFilePath(), expected);
+    EXPECT_TRUE(fs::is_directory(home.path("AppData/Veltrona/Orvanto")));
+}
+
+TEST_F(OptionsFileTest, MissingFileGivesEveryDefault)
+{
+    ReadEditorOptions();
+    const EditorOptions& o = Options();
+
+    EXPECT_TRUE(o.ShowAppTour);
+    EXPECT_TRUE(o.UseButtonNrAsDefault);
+    EXPECT_TRUE(o.CopyLinkedButtonFiles);
+    EXPECT_TRUE(o.AddArrowToButton);
+    EXPECT_TRUE(o.UnderlineMenuTitle);
+    EXPECT_TRUE(o.Add3Buttons_WhenNewProject);
+    EXPECT_TRUE(o.AddSampleMenuPicture_WhenNewProject);
+    EXPECT_FALSE(o.MyProjectsFolderAutoCreateDone);
+    EXPECT_FALSE(o.DontShowStartWindow);
+    EXPECT_FALSE(o.DontAskProjectType);
+    EXPECT_FALSE(o.ShowCDFolders);
+    EXPECT_FALSE(o.UseUnicodeEncoding);
+    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
+    EXPECT_EQ(o.USBStickExeFileName, "MENU.EXE");
+    EXPECT_EQ(o.UserProjectDir, "");
+    EXPECT_EQ(o.SelectedFont, 0);
+
+    EXPECT_EQ(o.LastProgramDir, "C:\\");
+    for (const std::string* dir : {&o.LastPictureDir, &o.LastLogotypeDir, &o.LastSoundDir, &o.LastMovieDir,
+                                   &o.LastDocumentDir, &o.LastExcelDir, &o.LastFlashDir})
+        EXPECT_EQ(*dir, documents());
+
+    for (int i = 0; i < RecentListSize; ++i) {
+        EXPECT_EQ(o.RecentFiles[i], "");
+        EXPECT_EQ(o.RecentFolders[i], "");
+    }
+
+    EXPECT_EQ(o.PDF_InfoBoxTitle, "Adobe Reader is not installed");
+    EXPECT_EQ(o.PDF_InfoBoxText,
+              "Adobe Reader is not installed. If you want to read PDF documents you must first install Adobe "
+              "Reader. You can do it by pressing the left button below and follow the instructions at the page "
+              "that is opened.");
+    EXPECT_EQ(o.PDF_InfoBoxURLButText, "&Download Adobe Reader");
+    EXPECT_FALSE(o.PDF_InfoBoxURL.empty());
+    EXPECT_EQ(o.SocialMedia[0].TipText, "Opens our Facebook page on the web");
+    EXPECT_EQ(o.SocialMedia[2].TipText, "Opens our Google+ page on the web");
+    EXPECT_EQ(o.SocialMedia[3].TipText, "Opens our YouTube channel on the web");
+    EXPECT_EQ(o.SocialMedia[6].TipText, "Opens our Instagram page on the web");
+    for (const auto& media : o.SocialMedia) {
+        EXPECT_EQ(media.ShowLogo, 0);
+        EXPECT_EQ(media.URL, "");
+    }
+    EXPECT_EQ(o.AddPrintSupportForRTFDocuments, 0);
+    EXPECT_EQ(AnsiCodePage(), 1252);
+}
+
+TEST_F(OptionsFileTest, BoolKeysAreOnExactlyWhenTheyHoldOne)
+{
+    const EditorOptions& o = readFile(
+        "[Options]\r\n"
+        "ShowAppTour = 2\r\n"           // default on
+        "ShowCDFolders = 2\r\n"         // default off
+        "DontShowStartWindow = 1\r\n"
+        "UseButtonNrAsDefault = 0\r\n"
+        "AddArrowToButton = yes\r\n"
+        "UnderlineMenuTitle = 1\r\n");
+    EXPECT_FALSE(o.ShowAppTour);
+    EXPECT_FALSE(o.ShowCDFolders);
+    EXPECT_TRUE(o.DontShowStartWindow);
+    EXPECT_FALSE(o.UseButtonNrAsDefault);
+    EXPECT_FALSE(o.AddArrowToButton);
+    EXPECT_TRUE(o.UnderlineMenuTitle);
+    EXPECT_TRUE(o.CopyLinkedButtonFiles);  // missing: its default
+}
+
+TEST_F(OptionsFileTest, EmptyValuesAreReplacedByTheirDefaults)
+{
+    const EditorOptions& o = readFile(
+        "[Directories]\r\nLastPictureDir = \r\nLastProgramDir = \r\nLastSoundDir = Z:\\snd\r\n\r\n"
+        "[Options]\r\nCDExeFileName = \r\n\r\n"
+        "[PDF-Eng]\r\nPDF_InfoBoxTitle = \r\nPDF_InfoBoxURLButText = UNICODE:\r\n\r\n"
+        "[SocialMedia-Eng]\r\nTwitter_TipText = \r\nTwitter_URL = \r\n");
+    EXPECT_EQ(o.LastPictureDir, documents());
+    EXPECT_EQ(o.LastProgramDir, "C:\\");
+    EXPECT_EQ(o.LastSoundDir, "Z:\\snd");
+    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
+    EXPECT_EQ(o.PDF_InfoBoxTitle, "Adobe Reader is not installed");
+    EXPECT_EQ(o.PDF_InfoBoxURLButText, "&Download Adobe Reader");
+    EXPECT_EQ(o.SocialMedia[1].TipText, "Opens our Twitter page on the web");
+    EXPECT_EQ(o.SocialMedia[1].URL, "");
+}
+
+TEST_F(OptionsFileTest, ShortMenuProgramNamesAreReplacedWhenReadAndWhenWritten)
+{
+    const EditorOptions& o = readFile(
+        "[Options]\r\nCDExeFileName = A.EX\r\nUSBStickExeFileName = M.EX\r\n");
+    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
+    EXPECT_EQ(o.USBStickExeFileName, "MENU.EXE");
+
+    readFile("[Options]\r\nCDExeFileName = A.EXE\r\nUSBStickExeFileName = \xC4.EX\r\n");
+    EXPECT_EQ(Options().CDExeFileName, "A.EXE");  // five characters are enough
+    EXPECT_EQ(Options().USBStickExeFileName, "MENU.EXE");  // "Ä.EX": four characters, five bytes
+
+    Options().CDExeFileName = "B.EX";
+    Options().USBStickExeFileName = "U.EX";
+    auto doc = ProfileDocument::parse(AnsiToUtf8(savedText()));
+    ASSERT_NE(doc.find("Options", "CDExeFileName"), nullptr);
+    EXPECT_EQ(*doc.find("Options", "CDExeFileName"), "ORVNMENU.EXE");
+    EXPECT_EQ(*doc.find("Options", "USBStickExeFileName"), "MENU.EXE");
+}
+
+TEST_F(OptionsFileTest, EveryKeySurvivesWritingAndReadingBack)
+{
+    EditorOptions expected = unusualOptions();
+    Options() = expected;
+    ASSERT_TRUE(SaveEditorOptions());
+
+    Options() = EditorOptions{};
+    ReadEditorOptions();
+    EditorOptions written = expected;
+    EXPECT_TRUE(Options() == expected) << "expected:\n"
+                                       << EditorOptionsText(written) << "read:\n"
+                                       << EditorOptionsText(Options());
+}
+
+TEST_F(OptionsFileTest, TextsOutsideThePlainFormAreWrittenEncodedAndOthersPlainInTheCodePage)
+{
+    Options() = unusualOptions();
+    std::string bytes = savedText();
+    auto doc = ProfileDocument::parse(AnsiToUtf8(bytes));
+
+    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxTitle"), EncodeUnicodeText("Читалка PDF отсутствует"));
+    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxText"), "Installez le lecteur — merci €");
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text1"), EncodeUnicodeText("Line one\r\nline two 0"));
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text6"), EncodeUnicodeText("UNICODE:not encoded"));
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_FileExt1"), "ex0");
+    EXPECT_EQ(*doc.find("Directories", "LastPictureDir"), "Z:\\Bilder\\Åsa");
+    // On disk in Windows-1252: "Å" is one byte, the euro sign 0x80.
+    EXPECT_NE(bytes.find("Bilder\\\xC5sa"), std::string::npos);
+    EXPECT_NE(bytes.find("merci \x80"), std::string::npos);
+}
+
+TEST_F(OptionsFileTest, EncodedTextsAreDecodedWhenRead)
+{
+    const EditorOptions& o = readFile(
+        "[DocOptions]\r\nDocErr_Title1 = " + EncodeUnicodeText("Ω title") + "\r\n\r\n"
+        "[PDF-Eng]\r\nPDF_InfoBoxText = " + EncodeUnicodeText("€ text") + "\r\n\r\n"
+        "[SocialMedia-Eng]\r\nInstagram_TipText = " + EncodeUnicodeText("Инстаграм") + "\r\n");
+    EXPECT_EQ(o.DocErr_Title[0], "Ω title");
+    EXPECT_EQ(o.PDF_InfoBoxText, "€ text");
+    EXPECT_EQ(o.SocialMedia[6].TipText, "Инстаграм");
+}
+
+TEST_F(OptionsFileTest, SectionsAndKeysAreWrittenInTheirFixedOrder)
+{
+    std::string text = AnsiToUtf8(savedText());
+    EXPECT_EQ(sectionNames(text), (std::vector<std::string>{"Directories", "RecentFiles", "RecentFolders", "Options",
+                                                            "EditorFont", "DocOptions", "PDF-Eng", "SocialMedia-Eng"}));
+
+    EXPECT_EQ(keysOf(text, "Directories"),
+              (std::vector<std::string>{"LastPictureDir", "LastLogotypeDir", "LastSoundDir", "LastMovieDir",
+                                        "LastProgramDir", "LastDocumentDir", "LastExcelDir", "LastFlashDir"}));
+    EXPECT_EQ(keysOf(text, "RecentFiles"), (std::vector<std::string>{"F1", "F2", "F3", "F4", "F5", "F6"}));
+
+    auto options = keysOf(text, "Options");
+    ASSERT_GE(options.size(), 3u);
+    EXPECT_EQ(options.front(), "ShowAppTour");
+    EXPECT_NE(std::find(options.begin(), options.end(), "MyDocFolderAutoCreateDone"), options.end());
+    EXPECT_NE(text.find("\r\nMyDocFolderAutoCreateDone = \r\n"), std::string::npos);
+
+    auto social = keysOf(text, "SocialMedia-Eng");
+    ASSERT_EQ(social.size(), 21u);
+    EXPECT_EQ(social[0], "Facebook_ShowLogo");
+    EXPECT_EQ(social[6], "Instagram_ShowLogo");
+    EXPECT_EQ(social[7], "Facebook_URL");
+    EXPECT_EQ(social[14], "Facebook_TipText");
+    EXPECT_EQ(social[20], "Instagram_TipText");
+
+    auto doc = keysOf(text, "DocOptions");
+    ASSERT_EQ(doc.size(), 19u);
+    EXPECT_EQ(doc[0], "DocErr_FileExt1");
+    EXPECT_EQ(doc[6], "DocErr_Title1");
+    EXPECT_EQ(doc[12], "DocErr_Text1");
+    EXPECT_EQ(doc[18], "AddPrintSupportForRTFDocuments");
+
+    // Every line ends in CR LF, every section with an empty line.
+    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
+    EXPECT_NE(text.find("\r\n\r\n[RecentFiles]\r\n"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
+}
+
+TEST_F(OptionsFileTest, CodePageNamedInTheFileIsPutInForceBeforeTheTextsAreRead)
+{
+    // "Привет" in Windows-1251.
+    const EditorOptions& o = readFile("[PDF-Eng]\r\nPDF_InfoBoxTitle = \xCF\xF0\xE8\xE2\xE5\xF2\r\n\r\n"
+                                      "[Options]\r\nAnsiCodePage = 1251\r\n");
+    EXPECT_EQ(AnsiCodePage(), 1251);
+    EXPECT_EQ(o.PDF_InfoBoxTitle, "Привет");
+
+    std::string bytes = savedText();
+    EXPECT_NE(bytes.find("AnsiCodePage = 1251"), std::string::npos);
+    EXPECT_NE(bytes.find("PDF_InfoBoxTitle = \xCF\xF0\xE8\xE2\xE5\xF2"), std::string::npos);
+
+    readFile("[Options]\r\nAnsiCodePage = 932\r\n");  // no table for it
+    EXPECT_EQ(AnsiCodePage(), 1252);
+    SetAnsiCodePage(1250);
+    readFile("[Options]\r\nShowAppTour = 1\r\n");
+    EXPECT_EQ(AnsiCodePage(), 1252);
+}
+
+TEST_F(OptionsFileTest, DamagedOrBinaryFileReadsAsDefaults)
+{
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage.push_back(static_cast<char>((i * 7919 + 13) % 256));
+    readFile(garbage);
+
+    EditorOptions expected;
+    ReadEditorOptionsFrom(home.win("AppData/none.ini"), expected);
+    EXPECT_TRUE(Options() == expected);
+
+    readFile(std::string("\0\0\xFF\xFE[Options]\r\nShowAppTour = 0\r\n", 29));
+    EXPECT_TRUE(Options() == expected);
+}
+
+TEST_F(OptionsFileTest, ReadingKeepsTheSocialMediaOfferWhichIsNotStored)
+{
+    Options().OfferSocialMedia = false;
+    ReadEditorOptions();
+    EXPECT_FALSE(Options().OfferSocialMedia);
+}
+
+// A write that fails half-way must leave the old file as it was.
+TEST_F(OptionsFileTest, FailedWriteKeepsTheOldFile)
+{
+    const std::string old = "[Options]\r\nShowAppTour = 0\r\n";
+    home.writeFile(OptionsRelative, old);
+    Options().PDF_InfoBoxText = std::string(8000, 'x');
+
+    rlimit previous{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &previous), 0);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool saved = SaveEditorOptions();
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(home.readFile(OptionsRelative), old);
+}
+
+TEST_F(OptionsFileTest, ReadOnlyFolderRefusesTheWriteAndKeepsTheOldFile)
+{
+    const std::string old = "[Options]\r\nShowAppTour = 0\r\n";
+    home.writeFile(OptionsRelative, old);
+    fs::path folder = home.path("AppData/Veltrona/Orvanto");
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    bool writable = ::access(folder.c_str(), W_OK) == 0;  // the superuser writes anyway
+    bool saved = writable ? false : SaveEditorOptions();
+    fs::permissions(folder, fs::perms::owner_all);
+    if (writable)
+        GTEST_SKIP() << "permissions do not restrict this user";
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(home.readFile(OptionsRelative), old);
+}
+
+TEST_F(OptionsFileTest, UnmakeableOptionsFolderGivesAFailedSaveAndDefaults)
+{
+    fs::remove_all(home.path("AppData/Veltrona"));
+    home.writeFile("AppData/Veltrona", "a file where the folder belongs");
+    EXPECT_FALSE(SaveEditorOptions());
+    ReadEditorOptions();
+    EXPECT_TRUE(Options().ShowAppTour);
+    EXPECT_EQ(Options().CDExeFileName, "ORVNMENU.EXE");
+}
+
+}  // namespace
+}  // namespace orv
