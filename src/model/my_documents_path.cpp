@@ -1,10 +1,9 @@
 #include "model/my_documents_path.h"
 
-#include <algorithm>
-
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
+#include "platform/text_case.h"
 
 namespace orv {
 
@@ -18,13 +17,6 @@ std::string trimmed(const std::string& text)
         return {};
     auto last = text.find_last_not_of(blanks);
     return text.substr(first, last - first + 1);
-}
-
-std::string lowerAscii(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : char(c); });
-    return text;
 }
 
 // Every occurrence of `from`, left to right and not overlapping, replaced by `to`.
@@ -62,9 +54,8 @@ std::string ShortenMyDocumentsPath(const std::string& path)
     std::string documents = services.folders->GetMyDocumentsDir();
     if (documents.empty() || !services.files->DirExists(documents))
         return result;
-    std::string lowerPath = lowerAscii(result);
-    std::string lowerDocuments = lowerAscii(documents);
-    if (lowerPath.compare(0, lowerDocuments.size(), lowerDocuments) != 0)
+    // Case is ignored for every letter of the code pages, not only ASCII ("C:\Users\Åsa").
+    if (!platform::equalsNoCase(std::string_view(result).substr(0, documents.size()), documents))
         return result;
     // Only whole folder names count: "Documents2\a.mnp" is not below "Documents".
     std::string rest = result.substr(documents.size());

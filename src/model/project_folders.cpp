@@ -1,6 +1,7 @@
 #include "model/project_folders.h"
 
 #include "model/editor_options.h"
+#include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -29,7 +30,7 @@ std::string below(const std::string& folder, const std::string& name)
 {
     if (folder.empty())
         return {};
-    return folder.back() == '\\' ? folder + name : folder + "\\" + name;
+    return JoinPath(folder, name);
 }
 
 std::string programProjectsFolder() { return below(platform::services().folders->ProgramFolder(), "Projects"); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/my_documents_path.h"
+#include "model/path_helpers.h"
 
 namespace orv {
 
@@ -13,19 +14,6 @@ namespace {
 constexpr int DuplicateScanLimit = 5;
 // Entries of the start window's list.
 constexpr int StartWindowLines = 4;
-
-// The part before the last backslash (empty when none), and the part after it.
-std::string directoryPart(const std::string& path)
-{
-    auto cut = path.rfind('\\');
-    return cut == std::string::npos ? std::string() : path.substr(0, cut);
-}
-
-std::string fileNamePart(const std::string& path)
-{
-    auto cut = path.rfind('\\');
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 bool validEntry(int n) { return n >= 1 && n <= RecentListSize; }
 
@@ -104,7 +92,7 @@ void HandleRecentFoldersMenu(const std::string& projectPath)
 {
     if (projectPath.empty())
         return;
-    RecentFoldersList().add(ShortenMyDocumentsPath(directoryPart(projectPath)));
+    RecentFoldersList().add(ShortenMyDocumentsPath(PathDirectoryPart(projectPath)));
 }
 
 void RemoveFileFromRecentFileList(int n) { RecentFilesList().remove(n); }
@@ -116,7 +104,7 @@ std::vector<RecentProjectLine> StartWindowRecentProjects()
     for (int n = 1; n <= StartWindowLines; ++n) {
         const std::string& t = files.text(n);
         if (!files.isEmpty(n) && t.size() > 2)
-            lines.push_back({n, fileNamePart(t)});
+            lines.push_back({n, FileNamePart(t)});
     }
     return lines;
 }
