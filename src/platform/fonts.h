@@ -15,6 +15,10 @@ public:
     // The index-th installed font: display name ("Arial Bold (TrueType)") and file name
     // ("arialbd.ttf"); false past the end.
     virtual bool GetFontInformation(int index, std::string& displayName, std::string& fileName) const = 0;
+    // The full Windows-form path of an installed font file named as GetFontInformation
+    // names it ("DejaVuSans.ttf", compared without regard to case; a folder part is
+    // ignored), for copying it; empty when no installed font has that file name.
+    virtual std::string locateFontFile(const std::string& fileName) const { return {}; }
 };
 
 }  // namespace orv::platform

@@ -11,7 +11,8 @@ namespace orv::platform {
 class HostServices {
 public:
     // ui: the user interface to install (the editor's dialogs, a console, or a test's
-    // script); the caller keeps it alive. Per-user state lives under ORVANTO_HOME when that
+    // script); the caller keeps it alive. Without one (nullptr) messages go to the console
+    // (ConsoleUserInterface). Per-user state lives under ORVANTO_HOME when that
     // is set (Documents, AppData, Temp, registry.ini, drives.ini), else in the desktop's
     // standard places. The program folder is ORVANTO_PROGRAM_DIR when set, else the folder
     // of the running executable.

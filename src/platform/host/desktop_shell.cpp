@@ -1,0 +1,177 @@
+#include "platform/host/desktop_shell.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+
+#include "platform/file_system.h"
+#include "platform/system_folders.h"
+#include "platform/text_case.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::platform {
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+QString qt(const fs::path& path) { return QString::fromStdString(path.string()); }
+
+bool isExecutableFile(const fs::path& file)
+{
+    std::error_code ec;
+    auto status = fs::status(file, ec);
+    return !ec && fs::is_regular_file(status) &&
+           (status.permissions() & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec)) !=
+               fs::perms::none;
+}
+
+bool hasExeExtension(const fs::path& file) { return foldCase(file.extension().string()) == ".exe"; }
+
+bool isWindowsAbsolutePath(const std::string& text)
+{
+    return text.size() >= 3 && ((text[0] >= 'A' && text[0] <= 'Z') || (text[0] >= 'a' && text[0] <= 'z')) &&
+           text[1] == ':' && (text[2] == '\\' || text[2] == '/');
+}
+
+// The desktop's program for an address or file: QDesktopServices where a GUI runs,
+// xdg-open in command-line programs.
+bool openWithDesktop(const QUrl& url)
+{
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return QDesktopServices::openUrl(url);
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {url.toString()});
+}
+
+bool startDetached(const fs::path& program, const std::vector<std::string>& arguments, const fs::path& workingFolder)
+{
+    QStringList args;
+    for (const auto& a : arguments)
+        args << qt(a);
+    return QProcess::startDetached(qt(program), args, workingFolder.empty() ? QString() : qt(workingFolder));
+}
+
+}  // namespace
+
+fs::path executableFor(const fs::path& program)
+{
+    if (program.empty())
+        return {};
+    if (isExecutableFile(program))
+        return program;
+    if (!hasExeExtension(program))
+        return {};
+    std::string stem = program.stem().string();
+    for (const auto& name : {foldCase(stem), stem}) {
+        fs::path candidate = program.parent_path() / name;
+        if (isExecutableFile(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+fs::path helpPageFor(const fs::path& helpFolder, int contextNumber)
+{
+    std::error_code ec;
+    if (contextNumber > 0) {
+        fs::path page = helpFolder / (std::to_string(contextNumber) + ".html");
+        if (fs::is_regular_file(page, ec))
+            return page;
+    }
+    fs::path index = helpFolder / "index.html";
+    return fs::is_regular_file(index, ec) ? index : fs::path();
+}
+
+std::vector<std::string> splitParameters(const std::string& parameters)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : parameters) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                parts.push_back(current);
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any)
+        parts.push_back(current);
+    return parts;
+}
+
+bool isWebAddress(const std::string& target)
+{
+    std::string lower = foldCase(target);
+    return lower.rfind("http://", 0) == 0 || lower.rfind("https://", 0) == 0 || lower.rfind("ftp://", 0) == 0 ||
+           lower.rfind("www.", 0) == 0 || lower.rfind("mailto:", 0) == 0;
+}
+
+bool DesktopShell::ShellOpen(const std::string& target, const std::string& parameters,
+                             const std::string& workingFolder)
+{
+    if (target.empty())
+        return false;
+    if (isWebAddress(target)) {
+        std::string address = foldCase(target).rfind("www.", 0) == 0 ? "http://" + target : target;
+        return openWithDesktop(QUrl(qt(address)));
+    }
+    fs::path file = files_.hostPath(target);
+    std::error_code ec;
+    if (file.empty() || !fs::exists(file, ec))
+        return false;
+    // Programs are started; everything else (documents, folders) goes to the desktop.
+    // Only ".exe" names or files without an extension count as programs, because files on
+    // FAT-formatted sticks all look executable.
+    if (!fs::is_directory(file, ec) && (hasExeExtension(file) || !file.has_extension())) {
+        fs::path program = executableFor(file);
+        if (!program.empty())
+            return StartProcess(target, splitParameters(parameters), workingFolder, WindowState::Normal);
+    }
+    return openWithDesktop(QUrl::fromLocalFile(qt(file)));
+}
+
+bool DesktopShell::StartProcess(const std::string& program, const std::vector<std::string>& arguments,
+                                const std::string& workingFolder, WindowState)
+{
+    fs::path executable;
+    if (program.find_first_of("\\/") == std::string::npos && !isWindowsAbsolutePath(program)) {
+        QString found = QStandardPaths::findExecutable(qt(program));
+        executable = found.isEmpty() ? fs::path() : fs::path(found.toStdString());
+    } else {
+        executable = executableFor(files_.hostPath(program));
+    }
+    if (executable.empty())
+        return false;
+    std::vector<std::string> args;
+    for (const auto& a : arguments)
+        args.push_back(isWindowsAbsolutePath(a) ? files_.hostPath(a).string() : a);
+    fs::path folder = workingFolder.empty() ? fs::path() : files_.hostPath(workingFolder);
+    return startDetached(executable, args, folder);
+}
+
+bool DesktopShell::ShowHelp(int contextNumber)
+{
+    fs::path page = helpPageFor(files_.hostPath(folders_.ProgramFolder()) / "help", contextNumber);
+    return !page.empty() && openWithDesktop(QUrl::fromLocalFile(qt(page)));
+}
+
+bool DesktopShell::ExploreFolder(const std::string& folder)
+{
+    fs::path path = files_.hostPath(folder);
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec) && openWithDesktop(QUrl::fromLocalFile(qt(path)));
+}
+
+}  // namespace orv::platform

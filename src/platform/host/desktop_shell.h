@@ -1,0 +1,48 @@
+// Starting things on the desktop: documents and addresses with the desktop's program
+// (QDesktopServices in a GUI program, xdg-open otherwise), detached processes, the bundled
+// HTML help and the file manager. Windows-form paths are mapped to host paths.
+#pragma once
+
+#include <filesystem>
+
+#include "platform/shell.h"
+
+namespace orv::platform {
+
+class FileSystem;
+class SystemFolders;
+
+class DesktopShell final : public Shell {
+public:
+    DesktopShell(const FileSystem& files, const SystemFolders& folders) : files_(files), folders_(folders) {}
+
+    bool ShellOpen(const std::string& target, const std::string& parameters = {},
+                   const std::string& workingFolder = {}) override;
+    // The window state has no effect on this desktop: programs choose their own windows.
+    bool StartProcess(const std::string& program, const std::vector<std::string>& arguments,
+                      const std::string& workingFolder, WindowState state) override;
+    bool ShowHelp(int contextNumber) override;
+    bool ExploreFolder(const std::string& folder) override;
+
+private:
+    const FileSystem& files_;
+    const SystemFolders& folders_;
+};
+
+// The executable a program file stands for: the file itself when it is an executable
+// file; for a missing "NAME.exe" (any case) the executable "name" or "NAME" beside it (so
+// "ORVNEDIT.exe" in the program folder is the "orvnedit" executable). Empty when none.
+std::filesystem::path executableFor(const std::filesystem::path& program);
+
+// The help page of a context number in the help folder: "<n>.html", else "index.html";
+// empty when neither exists.
+std::filesystem::path helpPageFor(const std::filesystem::path& helpFolder, int contextNumber);
+
+// Splits a parameter text as a Windows command line is split: blanks separate, double
+// quotes group and are removed.
+std::vector<std::string> splitParameters(const std::string& parameters);
+
+// True for an address the browser opens ("https://...", "www.example.com", "mailto:...").
+bool isWebAddress(const std::string& target);
+
+}  // namespace orv::platform

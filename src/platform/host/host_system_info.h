@@ -1,0 +1,25 @@
+// Facts about the running system: a modern desktop, with USB sticks from the drive map.
+#pragma once
+
+#include "platform/system_info.h"
+
+namespace orv::platform {
+
+class HostFileSystem;
+
+class HostSystemInfo final : public SystemInfo {
+public:
+    explicit HostSystemInfo(HostFileSystem& files) : files_(files) {}
+
+    // The editor only asks whether it runs on at least these versions; a current desktop does.
+    int IsWindowsVista() const override { return 1; }
+    int IsWindows7() const override { return 1; }
+    int IsWindows8() const override { return 1; }
+    // Mounted drives are read afresh, so a stick plugged in since the start is found.
+    std::string GetFirstUsbFlashDrive() const override;
+
+private:
+    HostFileSystem& files_;
+};
+
+}  // namespace orv::platform
