@@ -14,7 +14,7 @@ endfunction()
 
 # A GoogleTest suite made of every .cpp in a test folder.
 function(orvanto_test_suite name dir)
-    file(GLOB _src CONFIGURE_DEPENDS ${dir}/*.cpp)
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${dir}/*.cpp)
     if(NOT _src)
         return()
     endif()
@@ -24,4 +24,10 @@ function(orvanto_test_suite name dir)
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORVANTO_PROGRAM_DIR=${ORVANTO_PROGRAM_DIR}"
                    TIMEOUT 120)
+endfunction()
+
+# Sources of a folder and all its sub-folders.
+function(orvanto_tree_sources out dir)
+    file(GLOB_RECURSE _src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+    set(${out} ${_src} PARENT_SCOPE)
 endfunction()
