@@ -1,0 +1,51 @@
+// Small bridges between the plain reading code and Qt, shared by the menu program and the
+// companion programs: texts, colours, fonts, the program's own folder and its arguments.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+#include "platform/host/host_services.h"
+#include "shell/menu_description.h"
+#include "shell/support/message_box_user_interface.h"
+
+namespace orv::shell {
+
+inline QString toQString(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// A Windows colour value (red in the low byte) and back.
+QColor toQColor(WinColour colour);
+WinColour fromQColor(const QColor& colour);
+
+// A colour sheet value, "#rrggbb".
+QString cssColour(WinColour colour);
+
+QFont toQFont(const FontSpec& font);
+
+// The platform services of a program with windows: installed for the object's lifetime,
+// with message boxes as the user interface.
+class ProgramServices {
+public:
+    ProgramServices();
+    ~ProgramServices();
+
+private:
+    MessageBoxUserInterface ui_;
+    std::unique_ptr<platform::HostServices> services_;
+};
+
+// The folder of the running program, in Windows form (needs the services installed).
+std::string programFolder();
+
+// The command-line arguments after the program name.
+std::vector<std::string> programArguments();
+
+// A path given on the command line (host or Windows form) in Windows form.
+std::string windowsFormOfArgument(const std::string& argument);
+
+}  // namespace orv::shell
