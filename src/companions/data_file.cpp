@@ -31,24 +31,4 @@ bool DataSection::flag(std::string_view key, bool fallback) const
     return v ? ProfileNumberOf(*v) == 1 : fallback;
 }
 
-std::string folderOf(const std::string& path)
-{
-    const auto cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut);
-}
-
-std::string fileNameOf(const std::string& path)
-{
-    const auto cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-std::string joinPath(const std::string& folder, const std::string& name)
-{
-    if (folder.empty())
-        return name;
-    const char sep = folder.find('\\') == std::string::npos && folder[0] == '/' ? '/' : '\\';
-    return folder.back() == sep ? folder + name : folder + sep + name;
-}
-
 }  // namespace orv::companions

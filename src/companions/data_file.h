@@ -25,9 +25,4 @@ private:
     std::string_view name_;
 };
 
-// Path pieces for paths in Windows form (a host path with '/' works too).
-std::string folderOf(const std::string& path);
-std::string fileNameOf(const std::string& path);
-std::string joinPath(const std::string& folder, const std::string& name);
-
 }  // namespace orv::companions

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "companions/data_file.h"
+#include "model/path_helpers.h"
 #include "model/file_io.h"
 #include "platform/crypto.h"
 #include "platform/file_system.h"
@@ -29,7 +29,7 @@ DecryptStatus statusOf(int cryError)
 
 std::string decryptedFileName(const std::string& encryptedFile)
 {
-    const std::string name = fileNameOf(encryptedFile);
+    const std::string name = FileNamePart(encryptedFile);
     if (name.size() <= 4)
         return {};
     std::string ext = name.substr(name.size() - 4);
@@ -56,7 +56,7 @@ DecryptStatus decryptFile(const std::string& encryptedFile, const std::string& p
         return DecryptStatus::Failed;
 
     // Make the target's folder only for this run, and take it away again on failure.
-    const std::string folder = folderOf(target);
+    const std::string folder = PathDirectoryPart(target);
     const bool madeFolder = !folder.empty() && s.files->DirExists(folder) == 0;
     if (madeFolder && s.files->DirCreate(folder) == 0)
         return DecryptStatus::WriteFailed;

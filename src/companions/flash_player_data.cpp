@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "companions/data_file.h"
+#include "model/path_helpers.h"
 #include "model/file_io.h"
 
 namespace orv::companions {
@@ -28,9 +29,9 @@ FlashPlayerRequest resolveFlashPlayerRequest(const std::string& argument, const 
     std::vector<std::string> candidates;
     if (!argument.empty()) {
         request.animation = argument;
-        candidates.push_back(joinPath(folderOf(argument), FlashPlayerDataFileName));
+        candidates.push_back(JoinPath(PathDirectoryPart(argument), FlashPlayerDataFileName));
     }
-    candidates.push_back(joinPath(programFolder, FlashPlayerDataFileName));
+    candidates.push_back(JoinPath(programFolder, FlashPlayerDataFileName));
 
     for (const std::string& candidate : candidates) {
         if (auto data = readFlashPlayerData(candidate)) {
@@ -40,7 +41,7 @@ FlashPlayerRequest resolveFlashPlayerRequest(const std::string& argument, const 
         }
     }
     if (request.animation.empty() && !request.dataFile.empty() && !request.data.fileName.empty())
-        request.animation = joinPath(folderOf(request.dataFile), request.data.fileName);
+        request.animation = JoinPath(PathDirectoryPart(request.dataFile), request.data.fileName);
     return request;
 }
 

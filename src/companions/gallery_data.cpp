@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "companions/data_file.h"
+#include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 
@@ -112,7 +113,7 @@ std::vector<std::string> listGalleryPictures(const std::string& folder, const st
     std::vector<std::string> paths;
     paths.reserve(names.size());
     for (const std::string& name : names)
-        paths.push_back(joinPath(folder, name));
+        paths.push_back(JoinPath(folder, name));
     return paths;
 }
 
@@ -134,10 +135,10 @@ GalleryClick galleryClick(const PictureGalleryData& data, const std::string& pic
         click.openTarget = picture;
         break;
     case GalleryClickAction::OpenCompanion: {
-        const std::string name = fileNameOf(picture);
+        const std::string name = FileNamePart(picture);
         const auto dot = name.rfind('.');
         const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
-        click.openTarget = joinPath(folderOf(picture), data.openExtension.empty() ? stem : stem + "." + data.openExtension);
+        click.openTarget = JoinPath(PathDirectoryPart(picture), data.openExtension.empty() ? stem : stem + "." + data.openExtension);
         break;
     }
     }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "model/file_io.h"
+#include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -23,27 +24,6 @@ std::string lower(std::string s)
 bool startsWithIgnoringCase(const std::string& s, const std::string& prefix)
 {
     return s.size() >= prefix.size() && lower(s.substr(0, prefix.size())) == lower(prefix);
-}
-
-std::string fileNamePart(const std::string& path)
-{
-    const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string directoryPart(const std::string& path)
-{
-    const auto slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
-
-std::string joinPath(const std::string& folder, const std::string& name)
-{
-    if (folder.empty())
-        return name;
-    if (folder.back() == '\\')
-        return folder + name;
-    return folder + "\\" + name;
 }
 
 bool hasDrive(const std::string& path)
@@ -92,10 +72,10 @@ bool wildcardMatch(const std::string& pattern, const std::string& name)
 // no wildcard or matches nothing.
 std::string expandWildcard(const std::string& target)
 {
-    const std::string pattern = fileNamePart(target);
+    const std::string pattern = FileNamePart(target);
     if (pattern.find_first_of("*?") == std::string::npos || !platform::services().files)
         return target;
-    const std::string folder = directoryPart(target);
+    const std::string folder = PathDirectoryPart(target);
     std::error_code ec;
     std::vector<std::string> matches;
     std::filesystem::directory_iterator it(platform::services().files->hostPath(folder), ec), end;
@@ -107,7 +87,7 @@ std::string expandWildcard(const std::string& target)
     if (matches.empty())
         return target;
     std::sort(matches.begin(), matches.end(), [](const std::string& a, const std::string& b) { return lower(a) < lower(b); });
-    return joinPath(folder, matches.front());
+    return JoinPath(folder, matches.front());
 }
 
 std::string percentEncoded(const std::string& text)
@@ -139,7 +119,7 @@ ButtonAction startProgram(const std::string& program, std::vector<std::string> a
     a.kind = ActionKind::StartProgram;
     a.target = program;
     a.arguments = std::move(arguments);
-    a.workingFolder = directoryPart(program);
+    a.workingFolder = PathDirectoryPart(program);
     a.targetOnMedium = true;
     return a;
 }
@@ -153,7 +133,7 @@ bool planDecryption(const MenuEntry& entry, const std::string& target, ButtonAct
     const std::string encrypted = target + ".cry";
     if (!FileExists(encrypted))
         return false;
-    action = startProgram(joinPath(directoryPart(encrypted), "BE.exe"),
+    action = startProgram(JoinPath(PathDirectoryPart(encrypted), "BE.exe"),
                           {encrypted, "--password=" + entry.password});
     return true;
 }
@@ -178,7 +158,7 @@ std::string resolveMenuLink(const std::string& link, const std::string& menuFold
         return driveOf(menuFolder) + l;
     while (!l.empty() && l[0] == '\\')
         l.erase(0, 1);
-    return l.empty() ? menuFolder : joinPath(menuFolder, l);
+    return l.empty() ? menuFolder : JoinPath(menuFolder, l);
 }
 
 std::vector<std::string> splitParameters(const std::string& parameters)
@@ -261,7 +241,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
         return action;
     }
     if (cmd == "Open Picture Gallery") {
-        return startProgram(joinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe"),
+        return startProgram(JoinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe"),
                             {resolveMenuLink(entry.link, menuFolder)});
     }
     if (cmd == "Open New Menu") {
@@ -289,7 +269,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
     }
 
     if (cmd == "Play Flash Animation")
-        return startProgram(joinPath(menuFolder, "VTFlashPlayer\\VTFlashPlayer.exe"), {target});
+        return startProgram(JoinPath(menuFolder, "VTFlashPlayer\\VTFlashPlayer.exe"), {target});
 
     if (cmd == "Run Program" || cmd == "Run Program & Close") {
         std::string parameters = entry.parameters;

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "model/path_helpers.h"
 #include "shell/resize_mode.h"
 #include "shell/support/program_environment.h"
 #include "shell/window/button_style_sheet.h"
@@ -29,12 +30,6 @@ namespace {
 constexpr int Margin = 20;
 constexpr int ButtonSpacing = 8;
 constexpr int WaitTextMilliseconds = 5000;
-
-std::string folderOf(const std::string& file)
-{
-    const auto cut = file.rfind('\\');
-    return cut == std::string::npos ? std::string() : file.substr(0, cut);
-}
 
 // The writer doubles an ampersand between blanks so that buttons show it; a label shows
 // ampersands as they are, so the doubling is undone there.
@@ -89,7 +84,7 @@ QString menuWindowCaption(const MenuDescription& menu, const ShellArguments& arg
 MenuWindow::MenuWindow(MenuDescription menu, std::string menuFile, ShellArguments arguments, QWidget* parent)
     : QWidget(parent), arguments_(std::move(arguments))
 {
-    const std::string folder = folderOf(menuFile);
+    const std::string folder = PathDirectoryPart(menuFile);
     menus_.push_back(ShownMenu{std::move(menu), std::move(menuFile), folder});
 
     if (arguments_.testRun || arguments_.resizeMode) {
@@ -413,7 +408,7 @@ void MenuWindow::openSubMenu(const std::string& file)
                     true);
         return;
     }
-    menus_.push_back(ShownMenu{read.menu, file, folderOf(file)});
+    menus_.push_back(ShownMenu{read.menu, file, PathDirectoryPart(file)});
     applyWindowSettings();
     showMenu();
     show();
