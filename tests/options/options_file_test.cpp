@@ -186,14 +186,16 @@ TEST_F(OptionsFileTest, BoolKeysAreOnExactlyWhenTheyHoldOne)
         "DontShowStartWindow = 1\r\n"
         "UseButtonNrAsDefault = 0\r\n"
         "AddArrowToButton = yes\r\n"
-        "UnderlineMenuTitle = 1\r\n");
+        "UnderlineMenuTitle = 1\r\n"
+        "AddSampleMenuPicture_WhenNewProject = \r\n");
     EXPECT_FALSE(o.ShowAppTour);
     EXPECT_FALSE(o.ShowCDFolders);
     EXPECT_TRUE(o.DontShowStartWindow);
     EXPECT_FALSE(o.UseButtonNrAsDefault);
     EXPECT_FALSE(o.AddArrowToButton);
     EXPECT_TRUE(o.UnderlineMenuTitle);
-    EXPECT_TRUE(o.CopyLinkedButtonFiles);  // missing: its default
+    EXPECT_TRUE(o.CopyLinkedButtonFiles);                // missing: its default
+    EXPECT_TRUE(o.AddSampleMenuPicture_WhenNewProject);  // empty: its default
 }
 
 TEST_F(OptionsFileTest, EmptyValuesAreReplacedByTheirDefaults)
@@ -344,13 +346,6 @@ TEST_F(OptionsFileTest, DamagedOrBinaryFileReadsAsDefaults)
 
     readFile(std::string("\0\0\xFF\xFE[Options]\r\nShowAppTour = 0\r\n", 29));
     EXPECT_TRUE(Options() == expected);
-}
-
-TEST_F(OptionsFileTest, ReadingKeepsTheSocialMediaOfferWhichIsNotStored)
-{
-    Options().OfferSocialMedia = false;
-    ReadEditorOptions();
-    EXPECT_FALSE(Options().OfferSocialMedia);
 }
 
 // A write that fails half-way must leave the old file as it was.

@@ -26,13 +26,6 @@ protected:
     bool isDir(const std::string& relative) const { return fs::is_directory(home.path(relative)); }
 };
 
-TEST_F(ProjectFoldersTest, OrvantoFoldersLieInTheDocumentsFolder)
-{
-    EXPECT_EQ(OrvantoDocumentsFolder(), documents() + "\\Orvanto");
-    EXPECT_EQ(MyProjectsFolder(), documents() + "\\Orvanto\\My Projects");
-    EXPECT_EQ(MyCreatedMenusFolder(), documents() + "\\Orvanto\\My Created Menus");
-}
-
 TEST_F(ProjectFoldersTest, ProjectFolderFollowsTheFirstRuleThatHolds)
 {
     EXPECT_EQ(ProjectFolderRule(), programProjects());

@@ -36,6 +36,9 @@ TEST(RecentListRules, AddingPutsTheValueOnTopAndMovesAKnownOneWithoutDuplicating
 
     list.add("C:\\a.mnp");
     EXPECT_EQ(e, entriesOf({"C:\\a.mnp", "C:\\c.mnp", "C:\\b.mnp"}));
+
+    list.add("");
+    EXPECT_EQ(e, entriesOf({"C:\\a.mnp", "C:\\c.mnp", "C:\\b.mnp"}));
 }
 
 TEST(RecentListRules, ASeventhValuePushesTheOldestOut)
@@ -76,13 +79,6 @@ TEST(RecentListRules, NoFileMarkersInTheFirstEntryMeanAnEmptyList)
     // Further down the list the markers are ordinary values.
     Entries e = entriesOf({"a", "(tom)"});
     EXPECT_FALSE(RecentList(e).isEmpty(2));
-}
-
-TEST(RecentListRules, EmptyValueChangesNothing)
-{
-    Entries e = entriesOf({"a", "b"});
-    RecentList(e).add("");
-    EXPECT_EQ(e, entriesOf({"a", "b"}));
 }
 
 TEST(RecentListRules, RemovingMovesTheRestUpAndEmptiesTheLast)
@@ -147,20 +143,16 @@ TEST_F(RecentOptionsTest, ProjectsBelowTheDocumentsFolderAreKeptInDisplayForm)
     // The same project opened again is not added twice.
     HandleRecentFilesMenu(project);
     EXPECT_EQ(Options().RecentFiles[1], "");
-}
 
-TEST_F(RecentOptionsTest, OtherProjectsAreKeptAsTheyAre)
-{
+    // Elsewhere paths are kept as they are; an empty path adds nothing.
     HandleRecentFilesMenu("E:\\Work\\menu.mnp");
     HandleRecentFoldersMenu("E:\\Work\\menu.mnp");
-    EXPECT_EQ(Options().RecentFiles[0], "E:\\Work\\menu.mnp");
-    EXPECT_EQ(Options().RecentFolders[0], "E:\\Work");
-    EXPECT_EQ(RecentFilesList().target(1), "E:\\Work\\menu.mnp");
-
     HandleRecentFilesMenu("");
     HandleRecentFoldersMenu("");
-    EXPECT_EQ(Options().RecentFiles[1], "");
-    EXPECT_EQ(Options().RecentFolders[1], "");
+    EXPECT_EQ(Options().RecentFiles[0], "E:\\Work\\menu.mnp");
+    EXPECT_EQ(Options().RecentFolders[0], "E:\\Work");
+    EXPECT_EQ(Options().RecentFiles[2], "");
+    EXPECT_EQ(RecentFilesList().target(1), "E:\\Work\\menu.mnp");
 }
 
 TEST_F(RecentOptionsTest, RemovingAnEntryOfTheRecentFiles)
