@@ -60,13 +60,16 @@ std::string AnsiToUtf8(std::string_view ansi)
     const char16_t* upper = detail::AnsiUpperHalf(g_codePage);
     std::string out;
     out.reserve(ansi.size() + ansi.size() / 8);
-    for (char ch : ansi) {
-        const auto b = static_cast<unsigned char>(ch);
+    std::size_t run = 0;  // start of the current run of ASCII bytes
+    for (std::size_t i = 0; i < ansi.size(); ++i) {
+        const auto b = static_cast<unsigned char>(ansi[i]);
         if (b < 0x80)
-            out += ch;
-        else
-            AppendUtf8(out, upper[b - 0x80]);
+            continue;
+        out.append(ansi.data() + run, i - run);
+        AppendUtf8(out, upper[b - 0x80]);
+        run = i + 1;
     }
+    out.append(ansi.data() + run, ansi.size() - run);
     return out;
 }
 

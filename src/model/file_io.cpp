@@ -45,15 +45,18 @@ bool ReadFileBytes(const std::string& file, std::string& bytes)
     std::error_code ec;
     if (fs::is_directory(host, ec))
         return false;
-    std::ifstream in(host, std::ios::binary);
+    std::ifstream in(host, std::ios::binary | std::ios::ate);
     if (!in)
         return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    if (in.bad())
+    const std::streamoff size = in.tellg();
+    if (size < 0)
         return false;
-    bytes = std::move(content).str();
-    return true;
+    bytes.resize(static_cast<std::size_t>(size));
+    in.seekg(0);
+    in.read(bytes.data(), size);
+    // A file that shrank while being read gives what was there.
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
 }
 
 bool WriteFileAtomic(const std::string& file, const std::string& bytes)

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace orv {
@@ -45,23 +44,25 @@ public:
     std::string toText() const;
 
 private:
-    // Names compared without case; lookups take a string_view without copying it.
-    struct NameHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view name) const;
+    // Open-addressing index of names compared without case: sections by name, and keys by
+    // section and name. Only the first section or key of a name is indexed.
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t section = 0;
+        std::uint32_t entry = 0;
+        bool used = false;
     };
-    struct NameEqual {
-        using is_transparent = void;
-        bool operator()(std::string_view a, std::string_view b) const;
-    };
-    using NameIndex = std::unordered_map<std::string, std::size_t, NameHash, NameEqual>;
 
+    std::size_t findSection(std::string_view name) const;  // trimmed name; npos when missing
+    std::size_t findEntry(std::size_t section, std::string_view key) const;  // trimmed key
     std::size_t addSection(std::string_view name);
     void addEntry(std::size_t section, std::string_view key, std::string_view value);
+    void reserveIndex(std::size_t keys);
 
     std::vector<Section> sections_;
-    NameIndex sectionIndex_;           // name -> first section of that name
-    std::vector<NameIndex> keyIndex_;  // per section: key -> first entry of that key
+    std::vector<Slot> sectionSlots_;
+    std::vector<Slot> keySlots_;
+    std::size_t keyCount_ = 0;
 };
 
 // Direct access by file (Windows-form path). Reads parse the file once and keep it until

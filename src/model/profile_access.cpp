@@ -66,7 +66,9 @@ std::string bufferCut(std::string_view value, int bufferSize)
     if (bufferSize <= 1)
         return {};
     value = value.substr(0, value.find('\0'));
-    return std::string(Utf8Prefix(value, static_cast<std::size_t>(bufferSize - 1)));
+    const auto limit = static_cast<std::size_t>(bufferSize - 1);
+    // A text of no more bytes than the limit cannot hold more characters either.
+    return std::string(value.size() <= limit ? value : Utf8Prefix(value, limit));
 }
 
 }  // namespace

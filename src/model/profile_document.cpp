@@ -1,11 +1,14 @@
 #include "model/profile.h"
+
+#include <algorithm>
+#include <cstdint>
+
 #include "model/profile_names.h"
 
 namespace orv {
 
 namespace {
 
-using detail::isProfileBlank;
 using detail::trimBlanks;
 using detail::writtenValue;
 
@@ -30,51 +33,144 @@ std::string oneLine(std::string_view text)
 
 }  // namespace
 
-std::size_t ProfileDocument::NameHash::operator()(std::string_view name) const { return detail::nameHash(name); }
+namespace {
 
-bool ProfileDocument::NameEqual::operator()(std::string_view a, std::string_view b) const
+constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+std::uint32_t sectionHash(std::string_view name) { return static_cast<std::uint32_t>(detail::nameHash(name) >> 16); }
+
+std::uint32_t keyHash(std::size_t section, std::string_view key)
 {
-    return detail::sameName(a, b);
+    std::uint64_t h = detail::nameHash(key) ^ ((section + 1) * 0x9E3779B97F4A7C15ull);
+    h ^= h >> 31;
+    h *= 0xBF58476D1CE4E5B9ull;
+    return static_cast<std::uint32_t>(h >> 32);
+}
+
+// A power of two with room for count names at most half full.
+std::size_t tableSizeFor(std::size_t count)
+{
+    std::size_t size = 8;
+    while (size < count * 2)
+        size *= 2;
+    return size;
+}
+
+template <typename Slot>
+void placeSlot(std::vector<Slot>& slots, const Slot& slot)
+{
+    const std::size_t mask = slots.size() - 1;
+    std::size_t i = slot.hash & mask;
+    while (slots[i].used)
+        i = (i + 1) & mask;
+    slots[i] = slot;
+}
+
+template <typename Slot>
+void resizeSlots(std::vector<Slot>& slots, std::size_t size)
+{
+    std::vector<Slot> old = std::move(slots);
+    slots.assign(size, Slot{});
+    for (const Slot& slot : old)
+        if (slot.used)
+            placeSlot(slots, slot);
+}
+
+}  // namespace
+
+std::size_t ProfileDocument::findSection(std::string_view name) const
+{
+    if (sectionSlots_.empty())
+        return npos;
+    const std::uint32_t h = sectionHash(name);
+    const std::size_t mask = sectionSlots_.size() - 1;
+    for (std::size_t i = h & mask; sectionSlots_[i].used; i = (i + 1) & mask) {
+        const Slot& slot = sectionSlots_[i];
+        if (slot.hash == h && detail::sameName(sections_[slot.section].name, name))
+            return slot.section;
+    }
+    return npos;
+}
+
+std::size_t ProfileDocument::findEntry(std::size_t section, std::string_view key) const
+{
+    if (keySlots_.empty())
+        return npos;
+    const std::uint32_t h = keyHash(section, key);
+    const std::size_t mask = keySlots_.size() - 1;
+    const auto& entries = sections_[section].entries;
+    for (std::size_t i = h & mask; keySlots_[i].used; i = (i + 1) & mask) {
+        const Slot& slot = keySlots_[i];
+        if (slot.hash == h && slot.section == section && detail::sameName(entries[slot.entry].key, key))
+            return slot.entry;
+    }
+    return npos;
+}
+
+void ProfileDocument::reserveIndex(std::size_t keys)
+{
+    if (tableSizeFor(keys) > keySlots_.size())
+        resizeSlots(keySlots_, tableSizeFor(keys));
 }
 
 std::size_t ProfileDocument::addSection(std::string_view name)
 {
     const std::size_t index = sections_.size();
+    const bool first = findSection(name) == npos;  // the first section of a name wins
     sections_.push_back(Section{std::string(name), {}});
-    keyIndex_.emplace_back();
-    sectionIndex_.try_emplace(std::string(name), index);  // the first section of a name wins
+    if (first) {
+        if (tableSizeFor(sections_.size()) > sectionSlots_.size())
+            resizeSlots(sectionSlots_, tableSizeFor(sections_.size()) * 2);
+        placeSlot(sectionSlots_, Slot{sectionHash(name), static_cast<std::uint32_t>(index), 0, true});
+    }
     return index;
 }
 
 void ProfileDocument::addEntry(std::size_t section, std::string_view key, std::string_view value)
 {
     auto& entries = sections_[section].entries;
-    keyIndex_[section].try_emplace(std::string(key), entries.size());  // the first key wins
+    const std::size_t index = entries.size();
+    if (findEntry(section, key) == npos) {  // the first key of a name wins
+        ++keyCount_;
+        reserveIndex(keyCount_);
+        placeSlot(keySlots_, Slot{keyHash(section, key), static_cast<std::uint32_t>(section),
+                                  static_cast<std::uint32_t>(index), true});
+    }
     entries.push_back(Entry{std::string(key), std::string(value)});
 }
 
 ProfileDocument ProfileDocument::parse(std::string_view text)
 {
-    ProfileDocument doc;
     text = text.substr(0, text.find('\0'));
+
+    // First pass: the headers and "key = value" lines as views into the text, so that the
+    // second pass can size every section's entries at once.
+    struct Item {
+        std::string_view key;    // the section name for a header
+        std::string_view value;
+        bool header;
+    };
+    std::vector<Item> items;
+    items.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 8);
     bool inSection = false;
-    std::size_t current = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    for (const char* p = begin; p < end;) {
         // One line; LF, CR LF and a lone CR all end it.
-        const std::size_t end = text.find_first_of("\r\n", pos);
-        const std::size_t lineEnd = end == std::string_view::npos ? text.size() : end;
-        const std::string_view line = trimBlanks(text.substr(pos, lineEnd - pos));
-        pos = lineEnd;
-        if (pos < text.size())
-            pos += (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
+            ++lineEnd;
+        const std::string_view line = trimBlanks(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        p = lineEnd;
+        if (p < end)
+            p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
 
         if (line.empty())
             continue;
         if (line.front() == '[') {
             const std::size_t close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                current = doc.addSection(trimBlanks(line.substr(1, close - 1)));
+                items.push_back({trimBlanks(line.substr(1, close - 1)), {}, true});
                 inSection = true;
                 continue;
             }
@@ -87,39 +183,51 @@ ProfileDocument ProfileDocument::parse(std::string_view text)
         const std::string_view key = trimBlanks(line.substr(0, eq));
         if (key.empty())
             continue;
-        doc.addEntry(current, key, readValue(line.substr(eq + 1)));
+        items.push_back({key, readValue(line.substr(eq + 1)), false});
+    }
+
+    ProfileDocument doc;
+    doc.reserveIndex(items.size());
+    std::size_t current = 0;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].header) {
+            current = doc.addSection(items[i].key);
+            std::size_t count = 0;
+            for (std::size_t j = i + 1; j < items.size() && !items[j].header; ++j)
+                ++count;
+            doc.sections_[current].entries.reserve(count);
+        } else {
+            doc.addEntry(current, items[i].key, items[i].value);
+        }
     }
     return doc;
 }
 
 const std::string* ProfileDocument::find(std::string_view section, std::string_view key) const
 {
-    const auto s = sectionIndex_.find(trimBlanks(section));
-    if (s == sectionIndex_.end())
+    const std::size_t s = findSection(trimBlanks(section));
+    if (s == npos)
         return nullptr;
-    const NameIndex& keys = keyIndex_[s->second];
-    const auto k = keys.find(trimBlanks(key));
-    if (k == keys.end())
+    const std::size_t e = findEntry(s, trimBlanks(key));
+    if (e == npos)
         return nullptr;
-    return &sections_[s->second].entries[k->second].value;
+    return &sections_[s].entries[e].value;
 }
 
-bool ProfileDocument::hasSection(std::string_view section) const
-{
-    return sectionIndex_.find(trimBlanks(section)) != sectionIndex_.end();
-}
+bool ProfileDocument::hasSection(std::string_view section) const { return findSection(trimBlanks(section)) != npos; }
 
 void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value)
 {
     section = trimBlanks(section);
     key = trimBlanks(key);
-    const auto s = sectionIndex_.find(section);
-    const std::size_t index = s == sectionIndex_.end() ? addSection(section) : s->second;
-    const auto k = keyIndex_[index].find(key);
-    if (k == keyIndex_[index].end())
-        addEntry(index, key, value);
+    std::size_t s = findSection(section);
+    if (s == npos)
+        s = addSection(section);
+    const std::size_t e = findEntry(s, key);
+    if (e == npos)
+        addEntry(s, key, value);
     else
-        sections_[index].entries[k->second].value = std::string(value);
+        sections_[s].entries[e].value = std::string(value);
 }
 
 std::string ProfileDocument::toText() const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,12 +44,13 @@ inline bool sameName(std::string_view a, std::string_view b)
     return true;
 }
 
-inline std::size_t nameHash(std::string_view s)
+// FNV-1a over the folded bytes, so names equal without case hash alike.
+inline std::uint64_t nameHash(std::string_view s)
 {
-    std::size_t h = 1469598103934665603ull & static_cast<std::size_t>(-1);
+    std::uint64_t h = 1469598103934665603ull;
     for (std::size_t i = 0; i < s.size(); ++i) {
         h ^= foldedByte(s, i);
-        h *= static_cast<std::size_t>(1099511628211ull);
+        h *= 1099511628211ull;
     }
     return h;
 }
