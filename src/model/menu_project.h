@@ -254,6 +254,8 @@ struct MenuProject {
     // The file's title shown in the window title: the name part of the path ("noname" for a
     // project never saved).
     std::string fileTitle() const;
+
+    bool operator==(const MenuProject&) const = default;
 };
 
 // " - [CD/DVD]" or, for type 2, " - [USB flash drive]".

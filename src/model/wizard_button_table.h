@@ -32,6 +32,8 @@ struct WizardButtonTable {
     int usedCount() const;
 
     void clear();
+
+    bool operator==(const WizardButtonTable&) const = default;
 };
 
 }  // namespace orv

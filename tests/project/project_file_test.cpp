@@ -1,0 +1,368 @@
+// Saving and opening project files on disk: round trips, the ANSI encoding, atomic saves,
+// the menu description file, and files that are damaged or hostile.
+#include <filesystem>
+#include <random>
+
+#include <gtest/gtest.h>
+
+#include "model/editor_options.h"
+#include "model/file_io.h"
+#include "model/profile.h"
+#include "model/project_file.h"
+#include "model/project_writer.h"
+#include "model/sibling_products.h"
+#include "project/project_test_support.h"
+
+namespace orv::test {
+namespace {
+
+using ProjectFileTest = ProjectTest;
+
+// Opens a file into a project that starts as a new one.
+MenuProject open(const std::string& path)
+{
+    MenuProject p;
+    ResetParameters(p);
+    OpenProjectFile(p, path);
+    return p;
+}
+
+TEST_F(ProjectFileTest, FullProjectSurvivesSaveAndOpen)
+{
+    Siblings().PortavoInstalled = true;
+    MenuProject saved = filledProject(ButtonListLimit);
+    saved.ProjectFilePath = home.win("full.mnp");
+    ASSERT_TRUE(SaveProjectFile(saved));
+
+    MenuProject opened = open(saved.ProjectFilePath);
+    alignFileState(opened, saved);
+    EXPECT_EQ(opened, saved) << describeDifference(opened, saved);
+
+    // Saving the opened project again gives the same bytes (apart from the date).
+    const std::string first = home.readFile("full.mnp");
+    opened.ProjectFilePath = home.win("again.mnp");
+    ASSERT_TRUE(SaveProjectFile(opened));
+    EXPECT_EQ(withoutDate(home.readFile("again.mnp")), withoutDate(first));
+}
+
+TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpen)
+{
+    Siblings().PortavoInstalled = true;
+    MenuProject saved = filledProject(3);
+    saved.UseUnicode = true;
+    saved.TitleText = "Ελληνικά & 日本語";
+    saved.SubTitleText = "Ünïcödé";
+    saved.LogotypeTipText = "€ tip";
+    saved.Buttons[0].Text = "Кнопка";
+    saved.Buttons[1].Tip = "提示";
+    saved.Buttons[2].WaitInfoText = "Wait…";
+    saved.ProjectFilePath = home.win("unicode.mnp");
+    ASSERT_TRUE(SaveProjectFile(saved));
+    const std::string bytes = home.readFile("unicode.mnp");
+    EXPECT_EQ(writtenValue(bytes, "Title", "TitleText").rfind("UNICODE:", 0), 0u);
+
+    MenuProject opened = open(saved.ProjectFilePath);
+    alignFileState(opened, saved);
+    EXPECT_EQ(opened, saved) << describeDifference(opened, saved);
+}
+
+TEST_F(ProjectFileTest, NewProjectSurvivesSaveAndOpen)
+{
+    MenuProject saved;
+    ResetParameters(saved);
+    saved.ProjectFilePath = home.win("new.mnp");
+    ASSERT_TRUE(SaveProjectFile(saved));
+    MenuProject opened = open(saved.ProjectFilePath);
+    alignFileState(opened, saved);
+    // The only difference: the empty blend depth comes back as the "100" it was written as.
+    saved.BlendDepth = "100";
+    EXPECT_EQ(opened, saved) << describeDifference(opened, saved);
+}
+
+TEST_F(ProjectFileTest, TitleRowComesBackWithTheDefaultsOfItsEmptyFields)
+{
+    MenuProject saved = filledProject(2, true);
+    saved.ProjectFilePath = home.win("titles.mnp");
+    ASSERT_TRUE(SaveProjectFile(saved));
+    const MenuProject opened = open(saved.ProjectFilePath);
+    ASSERT_EQ(opened.Buttons.size(), 2u);
+    MenuButton row = ButtonWithMissingValues();
+    row.Text = "- Games -";
+    EXPECT_EQ(opened.Buttons[1], row);
+    EXPECT_TRUE(opened.Buttons[1].isTitleRow());
+}
+
+TEST_F(ProjectFileTest, FileIsAnsiWithCrLfAndEndsWithTheEndLine)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.TitleText = "Café € Ω";
+    p.ProjectFilePath = home.win("ansi.mnp");
+    ASSERT_TRUE(SaveProjectFile(p));
+    const std::string bytes = home.readFile("ansi.mnp");
+    EXPECT_NE(bytes.find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
+    EXPECT_TRUE(bytes.ends_with("\r\n\r\n-(EOF)-\r\n\r\n"));
+    EXPECT_EQ(bytes.find("\n\n"), std::string::npos);  // every line ends in CR LF
+    EXPECT_TRUE(bytes.starts_with("[Origin]\r\nInfo = This file is created by Veltrona Orvanto 2018\r\n"));
+}
+
+TEST_F(ProjectFileTest, SaveClearsModifiedAndPutsTheFileOnTopOfTheRecentLists)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.Modified = true;
+    p.ProjectFilePath = home.win("projects/recent.mnp");
+    std::filesystem::create_directories(home.path("projects"));
+    ASSERT_TRUE(SaveProjectFile(p));
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(Options().RecentFiles[0], p.ProjectFilePath);
+    EXPECT_EQ(Options().RecentFolders[0], home.win("projects"));
+}
+
+TEST_F(ProjectFileTest, NonameOrEmptyPathIsNotSaved)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.Modified = true;
+    EXPECT_FALSE(SaveProjectFile(p));
+    p.ProjectFilePath.clear();
+    EXPECT_FALSE(SaveProjectFile(p));
+    EXPECT_TRUE(p.Modified);
+    EXPECT_TRUE(Options().RecentFiles[0].empty());
+}
+
+TEST_F(ProjectFileTest, SaveIntoAMissingFolderFailsAndKeepsModified)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.ProjectFilePath = home.win("no/such/folder/a.mnp");
+    p.Modified = true;
+    EXPECT_FALSE(SaveProjectFile(p));
+    EXPECT_TRUE(p.Modified);
+    EXPECT_TRUE(Options().RecentFiles[0].empty());
+}
+
+TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
+{
+    const std::string path = home.writeFile("keep.mnp", "old content");
+    MenuProject p;
+    ResetParameters(p);
+    p.ProjectFilePath = path;
+    p.Modified = true;
+    std::filesystem::permissions(home.path(""), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const bool saved = SaveProjectFile(p);
+    std::filesystem::permissions(home.path(""), std::filesystem::perms::owner_all);
+    if (saved)
+        GTEST_SKIP() << "the folder stayed writable (running as root)";
+    EXPECT_TRUE(p.Modified);
+    EXPECT_EQ(home.readFile("keep.mnp"), "old content");
+}
+
+TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.ProjectType = ProjectTypeUSB;
+    ASSERT_TRUE(SaveProjectFileAs(p, home.win("MyMenu.mnp")));
+    EXPECT_EQ(p.ProjectFilePath, home.win("MyMenu.mnp"));
+    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [MyMenu.mnp]");
+    EXPECT_TRUE(std::filesystem::exists(home.path("MyMenu.mnp")));
+}
+
+TEST_F(ProjectFileTest, OpeningSetsPathCaptionsAndClearsModified)
+{
+    const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n");
+    MenuProject p;
+    ResetParameters(p);
+    p.Buttons.push_back(MakeTitleRow("left over"));
+    p.Modified = true;
+    OpenProjectFile(p, path);
+    EXPECT_EQ(p.ProjectFilePath, path);
+    EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
+    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [usb.mnp]");
+    EXPECT_EQ(Options().RecentFiles[0], path);
+}
+
+TEST_F(ProjectFileTest, OpeningAnEmptyPathChangesNothing)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.TitleText = "kept";
+    OpenProjectFile(p, "");
+    EXPECT_EQ(p.TitleText, "kept");
+    EXPECT_EQ(p.ProjectFilePath, "noname");
+}
+
+TEST_F(ProjectFileTest, FileChangedOnDiskIsReadAfresh)
+{
+    const std::string path = home.writeFile("changing.mnp", "[Title]\r\nTitleText = First\r\n");
+    EXPECT_EQ(open(path).TitleText, "First");
+    home.writeFile("changing.mnp", "[Title]\r\nTitleText = Second\r\n");
+    EXPECT_EQ(open(path).TitleText, "Second");
+}
+
+TEST_F(ProjectFileTest, LegacyMarkersInAnsiFilesAreConverted)
+{
+    // "¤" is the byte A4 in the ANSI code page.
+    const std::string path = home.writeFile("legacy.mnp", "[Origin]\r\nVer = 4.1\r\n[Sound]\r\n"
+                                                          "BackgroundSound_CDFolder = \xA4\\sounds\r\n"
+                                                          "[Buttons]\r\nButtonStyle = 13\r\nNrButtons = 1\r\n"
+                                                          "[ButtonData]\r\nButton1Cmd = \xC5terv\xE4nd till huvudmeny\r\n");
+    const MenuProject p = open(path);
+    EXPECT_EQ(p.BackgroundSound_CDFolder, "sounds");
+    EXPECT_EQ(p.ButtonStyle, 28);
+    ASSERT_EQ(p.Buttons.size(), 1u);
+    EXPECT_EQ(p.Buttons[0].Cmd, "Return To Main Menu");
+}
+
+TEST_F(ProjectFileTest, ExampleProjectWithMarkedPathsIsSavedWithAbsolutePaths)
+{
+    const std::string path = home.writeFile("example.mnp", "[Pictures]\r\nBackgroundPictureSrc = *\\Examples\\back.jpg\r\n");
+    MenuProject p = open(path);
+    ASSERT_NE(p.BackgroundPictureSrc.front(), '*');
+    ASSERT_TRUE(SaveProjectFile(p));
+    EXPECT_EQ(writtenValue(home.readFile("example.mnp"), "Pictures", "BackgroundPictureSrc"), p.BackgroundPictureSrc);
+}
+
+// --- The menu description file ---
+
+TEST_F(ProjectFileTest, CreateCDDataFileWritesTheMenuDescription)
+{
+    MenuProject p = filledProject(2, true);
+    p.TitleText = "Tom & Jerry";
+    p.TitleCharInterSpace = "0";
+    const std::string path = home.win("menu/ORVNMENU.MNI");
+    std::filesystem::create_directories(home.path("menu"));
+    ASSERT_TRUE(CreateCDDataFile(p, path));
+    const std::string text = home.readFile("menu/ORVNMENU.MNI");
+    EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "Tom && Jerry");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Cmd"), "(Title)");
+    EXPECT_TRUE(hasSection(text, "ExeFilename"));
+    EXPECT_FALSE(hasSection(text, "Fonts"));
+    ASSERT_TRUE(CreateCDDataFile(p, path, true));
+    EXPECT_TRUE(hasSection(home.readFile("menu/ORVNMENU.MNI"), "Fonts"));
+}
+
+TEST_F(ProjectFileTest, CreateCDDataFileFailsForAnEmptyNameOrAnUnwritablePlace)
+{
+    MenuProject p;
+    ResetParameters(p);
+    EXPECT_FALSE(CreateCDDataFile(p, ""));
+    EXPECT_FALSE(CreateCDDataFile(p, home.win("missing/folder/ORVNMENU.MNI")));
+    std::filesystem::create_directories(home.path("dir.mni"));
+    EXPECT_FALSE(CreateCDDataFile(p, home.win("dir.mni")));
+}
+
+// --- Damaged and hostile files: each opens without a crash, with at most 44 buttons ---
+
+class BadFileTest : public ProjectFileTest {
+protected:
+    MenuProject openBytes(const std::string& bytes)
+    {
+        return open(home.writeFile("bad.mnp", bytes));
+    }
+    static void expectReaderDefaults(const MenuProject& p)
+    {
+        EXPECT_EQ(p.TitleFontSize, 10);
+        EXPECT_EQ(p.SubTitleFontName, "Arial");
+        EXPECT_EQ(p.ButtonStyle, 1);
+        EXPECT_EQ(p.ButtonOK_Text, "OK");
+        EXPECT_TRUE(p.Buttons.empty());
+    }
+};
+
+TEST_F(BadFileTest, MissingFileGivesTheDefaults) { expectReaderDefaults(open(home.win("nothing-here.mnp"))); }
+
+TEST_F(BadFileTest, EmptyFileGivesTheDefaults) { expectReaderDefaults(openBytes("")); }
+
+TEST_F(BadFileTest, TruncatedFileKeepsWhatWasRead)
+{
+    MenuProject full = filledProject(10);
+    full.ProjectFilePath = home.win("whole.mnp");
+    ASSERT_TRUE(SaveProjectFile(full));
+    const std::string bytes = home.readFile("whole.mnp");
+    const size_t cut = bytes.find("Button6Link");
+    ASSERT_NE(cut, std::string::npos);
+    const MenuProject p = openBytes(bytes.substr(0, cut + 7));
+    EXPECT_EQ(p.TitleText, full.TitleText);
+    ASSERT_EQ(p.Buttons.size(), 10u);
+    EXPECT_EQ(p.Buttons[4], full.Buttons[4]);
+    EXPECT_EQ(p.Buttons[5].Cmd, full.Buttons[5].Cmd);
+    EXPECT_EQ(p.Buttons[5].Link, "");
+    EXPECT_EQ(p.Buttons[9].DeltaType, "1");
+    EXPECT_EQ(p.ButtonOK_Text, "OK");  // [Text] was cut off
+}
+
+TEST_F(BadFileTest, BinaryFileOpens)
+{
+    std::mt19937 random(7);
+    std::string bytes(64 * 1024, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random() & 0xFF);
+    bytes[0] = '[';  // no NUL at the very start, so parsing sees some of it
+    const MenuProject p = openBytes(bytes);
+    EXPECT_LE(p.Buttons.size(), 44u);
+}
+
+TEST_F(BadFileTest, FiftyMegabyteFileOpens)
+{
+    std::string bytes = "[Buttons]\r\nNrButtons = 44\r\n[ButtonData]\r\n";
+    const std::string filler = "Button1Text = " + std::string(1000, 'y') + "\r\n";
+    while (bytes.size() < 50u * 1024 * 1024)
+        bytes += filler;
+    const MenuProject p = openBytes(bytes);
+    ASSERT_EQ(p.Buttons.size(), 44u);
+    EXPECT_EQ(p.Buttons[0].Text, std::string(199, 'y'));
+}
+
+TEST_F(BadFileTest, DuplicateSectionsAndKeysTakeTheFirst)
+{
+    const MenuProject p = openBytes("[Title]\r\nTitleText = first\r\nTitleText = second\r\n[Title]\r\n"
+                                    "TitleText = third\r\nTitleFontSize = 40\r\n");
+    EXPECT_EQ(p.TitleText, "first");
+    EXPECT_EQ(p.TitleFontSize, 10);
+}
+
+TEST_F(BadFileTest, KeysWithoutValuesAndLinesWithoutKeys)
+{
+    const MenuProject p = openBytes("[Title]\r\nTitleText\r\nTitleFontSize =\r\n= 5\r\n[Buttons]\r\nNrButtons =\r\n"
+                                    "ButtonStyle\r\n[\r\n]\r\n[ButtonData\r\n");
+    EXPECT_EQ(p.TitleText, "");
+    EXPECT_EQ(p.TitleFontSize, 10);
+    EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_EQ(p.ButtonStyle, 1);
+}
+
+TEST_F(BadFileTest, ButtonCountsOutOfRange)
+{
+    EXPECT_TRUE(openBytes("[Buttons]\r\nNrButtons = -5\r\n").Buttons.empty());
+    EXPECT_EQ(openBytes("[Buttons]\r\nNrButtons = 100000\r\n").Buttons.size(), 44u);
+}
+
+TEST_F(BadFileTest, WrongTypeValues)
+{
+    const MenuProject p = openBytes("[MainWindow]\r\nBackColor = red\r\nWidth = wide\r\n[Title]\r\nTitleFontBold = 12\r\n"
+                                    "TitleAlignment = centre\r\n[Buttons]\r\nNrButtons = two\r\nButtonStyle = -9\r\n"
+                                    "[CharacterEncoding]\r\nUseUnicode = yes\r\n");
+    EXPECT_EQ(p.BackColor, 0);
+    EXPECT_EQ(p.Width, "wide");  // a text-held number is stored as it stands
+    EXPECT_TRUE(p.TitleFontBold);
+    EXPECT_EQ(p.TitleAlignment, 1);
+    EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_EQ(p.ButtonStyle, 1);
+    EXPECT_FALSE(p.UseUnicode);
+}
+
+TEST_F(BadFileTest, BrokenUnicodeTextsDoNotFail)
+{
+    const MenuProject p = openBytes("[Title]\r\nTitleText = UNICODE:65;\r\n[SubTitle]\r\nSubTitleText = UNICODE:0;216;\r\n"
+                                    "[Buttons]\r\nNrButtons = 1\r\n[ButtonData]\r\nButton1Text = UNICODE:;;;;999;-1;\r\n");
+    EXPECT_EQ(p.TitleText, "");
+    EXPECT_TRUE(p.UseUnicode);
+    ASSERT_EQ(p.Buttons.size(), 1u);
+}
+
+}  // namespace
+}  // namespace orv::test

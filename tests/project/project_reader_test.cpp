@@ -1,0 +1,472 @@
+// The project file reader on in-memory files: its own defaults, the version classes and
+// every conversion of older files.
+#include <gtest/gtest.h>
+
+#include "model/project_reader.h"
+#include "model/sibling_products.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "platform/text_case.h"
+#include "project/project_test_support.h"
+
+namespace orv::test {
+namespace {
+
+using ReaderTest = ProjectTest;
+
+// Reads a file text (UTF-8, LF line ends) into a project that starts from new-project values.
+MenuProject read(const std::string& text, ProjectFileVersion* version = nullptr)
+{
+    MenuProject p;
+    ResetParameters(p);
+    ProjectFileVersion v = LoadOptionsFromDocument(p, ProfileDocument::parse(text));
+    if (version)
+        *version = v;
+    return p;
+}
+
+std::string withVersion(const std::string& ver, const std::string& rest)
+{
+    return "[Origin]\nVer = " + ver + "\n\n" + rest;
+}
+
+TEST_F(ReaderTest, FileWithoutSectionsGivesTheReadersOwnDefaults)
+{
+    const MenuProject p = read("");
+    EXPECT_EQ(p.CreateDestDir, "");
+    EXPECT_EQ(p.AppIconIndex, 1);
+    EXPECT_EQ(p.ProjectType, ProjectTypeCD);
+    EXPECT_FALSE(p.UseUnicode);
+    EXPECT_EQ(p.Width, "");
+    EXPECT_EQ(p.Height, "");
+    EXPECT_EQ(p.BlendDepth, "");
+    EXPECT_EQ(p.CaptionText, "");
+    EXPECT_EQ(p.BackColor, 0);
+    EXPECT_EQ(p.ToneDirection, 0);
+    EXPECT_EQ(p.ShowCaption, 0);
+    EXPECT_EQ(p.ShowBorder, 0);
+    EXPECT_EQ(p.WinFadingSpeed, 4);
+    EXPECT_EQ(p.UseAutorun, 0);
+    EXPECT_TRUE(p.Registry_UseHKCUInVista);
+
+    EXPECT_EQ(p.TitleText, "");
+    EXPECT_EQ(p.TitleFontName, "");
+    EXPECT_EQ(p.TitleCharInterSpace, "");
+    EXPECT_EQ(p.TitleAlignment, 1);
+    EXPECT_EQ(p.TitleFontSize, 10);
+    EXPECT_FALSE(p.TitleFontBold);
+    EXPECT_FALSE(p.TitleFontItalic);
+    EXPECT_EQ(p.TitleForeColor, 0);
+    EXPECT_EQ(p.TitleShadow, 0);
+    EXPECT_EQ(p.SubTitleFontName, "Arial");
+    EXPECT_EQ(p.SubTitleFontSize, 14);
+    EXPECT_EQ(p.SubTitleColor, 8421631);
+    EXPECT_EQ(p.UnderlineHeight, 3);
+    EXPECT_EQ(p.UnderlineTextOnly, 1);
+    EXPECT_EQ(p.TitleBkgLinesColor, 32768);
+
+    EXPECT_EQ(p.ButtonWidth, "");
+    EXPECT_EQ(p.ButtonFontName, "");
+    EXPECT_EQ(p.ButtonStyle, 1);
+    EXPECT_EQ(p.ButtonAlignment, 1);
+    EXPECT_EQ(p.ButtonTextAlignment, 1);
+    EXPECT_EQ(p.ButtonFontSize, 10);
+    EXPECT_FALSE(p.ButtonFontBold);
+    EXPECT_EQ(p.ButtonForeColor, 0);
+    EXPECT_EQ(p.ButtonFrameColor, 0);
+    EXPECT_EQ(p.ButtonShadowIntensity, 5);
+    EXPECT_EQ(p.ButtonGlasTransparency, 5);
+    EXPECT_EQ(p.ButtonGlasColorIndex, 1);
+    EXPECT_EQ(p.ButtonHorizEffectLinesWidth, "80");
+    EXPECT_EQ(p.UseActiveButtonFrame, 0);
+    EXPECT_EQ(p.ActiveButtonFrameColor, 0);
+    EXPECT_TRUE(p.Buttons.empty());
+
+    EXPECT_EQ(p.ButtonTitle_FontName, "");
+    EXPECT_EQ(p.ButtonTitle_FontSize, 10);
+    EXPECT_EQ(p.ButtonTitle_TextColor, 65535);
+    EXPECT_EQ(p.PGTitle, "");
+    EXPECT_EQ(p.PGCloseButtonText, "");
+    EXPECT_EQ(p.PGTextColor, 0);
+    EXPECT_EQ(p.PGOnClickOnPicture, 0);
+    EXPECT_EQ(p.LogotypeWMFWidth, "100");
+    EXPECT_EQ(p.LogotypeWMFHeight, "100");
+    EXPECT_EQ(p.MenuPictureWidth, "");
+    EXPECT_EQ(p.MovieWidth, "");
+    EXPECT_EQ(p.MovieXOffset, "0");
+    EXPECT_EQ(p.MovieYOffset, "0");
+    EXPECT_EQ(p.MovieWinTitle, "0");
+    EXPECT_EQ(p.MovieWinCloseCrossLineColor, DefaultMovieCloseCrossLineColor);
+    EXPECT_EQ(p.MovieWinCloseCrossBkgColor, DefaultMovieCloseCrossBkgColor);
+    EXPECT_EQ(p.MenuMovieWidth, "150");
+    EXPECT_EQ(p.MenuMovieHeight, "150");
+    EXPECT_EQ(p.ButtonOK_Text, "OK");
+    EXPECT_EQ(p.ButtonClose_Text, "Close");
+    EXPECT_EQ(p.FileNameColumnHeading, "Filename (CD/DVD)");
+}
+
+TEST_F(ReaderTest, EmptyFallbackValuesReplaceEmptyTexts)
+{
+    const MenuProject p = read("[SubTitle]\nSubTitleFontName =\n[Movie]\nMenuMovieWidth =\nMenuMovieHeight=\n"
+                               "[Text]\nButtonOK_Text =\nButtonClose_Text = \n");
+    EXPECT_EQ(p.SubTitleFontName, "Arial");
+    EXPECT_EQ(p.MenuMovieWidth, "150");
+    EXPECT_EQ(p.MenuMovieHeight, "150");
+    EXPECT_EQ(p.ButtonOK_Text, "OK");
+    EXPECT_EQ(p.ButtonClose_Text, "Close");
+}
+
+TEST_F(ReaderTest, KeysAskedWithATrailingBlankAreFound)
+{
+    const MenuProject p = read("[Movie]\nMenuMovieHeight = 77\nShowMenuPicWhenReady = 1\n");
+    EXPECT_EQ(p.MenuMovieHeight, "77");
+    EXPECT_EQ(p.ShowMenuPicWhenReady, 1);
+}
+
+TEST_F(ReaderTest, LookupIgnoresCaseAndTakesTheFirstSectionAndKey)
+{
+    const MenuProject p = read("[mainwindow]\nWIDTH = 640\nwidth = 800\n[MainWindow]\nHeight = 300\n");
+    EXPECT_EQ(p.Width, "640");
+    EXPECT_EQ(p.Height, "");  // the second [MainWindow] is never consulted
+}
+
+// --- Version classes ---
+
+TEST(ProjectVersionTest, ClassesFollowTheFirstThreeCharacters)
+{
+    struct Case {
+        const char* ver;
+        bool newStyle, old, runMax;
+    };
+    const Case cases[] = {
+        {"", true, false, false},      {"2.5", false, true, false},  {"3.0", false, true, false},
+        {"4.0", false, true, false},   {"4.1", false, true, false},  {"4.2", true, true, false},
+        {"5.0", true, true, false},    {"5.2", true, true, false},   {"6.0", true, false, false},
+        {"6.5", true, false, false},   {"6.7", true, false, true},   {"6.7.1", true, false, true},
+        {"7.0", true, false, true},    {"8.6.9", true, false, true}, {"9.1", true, false, true},
+        {"10.2", true, false, true},   {"11.0", true, false, true},  {"12.9", true, false, true},
+        {"13.0", true, false, false},  {"1.0", true, false, false},  {"x", true, false, false},
+    };
+    for (const Case& c : cases) {
+        const ProjectFileVersion v = ClassifyProjectVersion(c.ver);
+        EXPECT_EQ(v.NewStyleNumbers, c.newStyle) << c.ver;
+        EXPECT_EQ(v.OldFormat, c.old) << c.ver;
+        EXPECT_EQ(v.HasRunMaximized, c.runMax) << c.ver;
+        EXPECT_EQ(v.Ver, c.ver);
+    }
+}
+
+TEST_F(ReaderTest, VersionIsReportedAsRead)
+{
+    ProjectFileVersion v;
+    read(withVersion("8.6.9", ""), &v);
+    EXPECT_EQ(v.Ver, "8.6.9");
+    EXPECT_TRUE(v.HasRunMaximized);
+}
+
+TEST_F(ReaderTest, ButtonStyle13DependsOnTheVersion)
+{
+    const std::string buttons = "[Buttons]\nButtonStyle = 13\n";
+    EXPECT_EQ(read(withVersion("4.1", buttons)).ButtonStyle, 28);  // "Image / Hotspot"
+    EXPECT_EQ(read(withVersion("5.0", buttons)).ButtonStyle, 26);  // "Metallic"
+    EXPECT_EQ(read(withVersion("8.6.9", buttons)).ButtonStyle, 13);
+}
+
+TEST(ButtonStyleConversionTest, OldFilesAreRenumbered)
+{
+    const ProjectFileVersion old = ClassifyProjectVersion("5.1");
+    const int expected[] = {0, 2, 3, 4, 5, 6, 7, 8, 9, 11, 15, 23, 25, 26, 28};
+    for (int style = 1; style <= 14; ++style)
+        EXPECT_EQ(ConvertButtonStyle(style, old), expected[style]) << style;
+    EXPECT_EQ(ConvertButtonStyle(20, old), 20);
+    EXPECT_EQ(ConvertButtonStyle(0, old), 1);
+    EXPECT_EQ(ConvertButtonStyle(-3, ClassifyProjectVersion("8.6.9")), 1);
+    EXPECT_EQ(ConvertButtonStyle(13, ClassifyProjectVersion("3.0")), 28);
+    EXPECT_EQ(ConvertButtonStyle(14, ClassifyProjectVersion("6.0")), 14);
+}
+
+TEST_F(ReaderTest, OldFormatButtonsKeepTheDefaultsOfNewerFields)
+{
+    const std::string data = "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Text = One\nButton1Cmd = Exit\n"
+                             "Button1BC4 = 99\nButton1UseMediaPlayer = 1\nButton1ShowDialogBoxes = 1\n"
+                             "Button1PswProtect = 1\nButton1RunAsAdministrator = 1\n"
+                             "Button1RunProgramMaximized = 1\n";
+    const MenuProject old = read(withVersion("5.2", data));
+    ASSERT_EQ(old.Buttons.size(), 1u);
+    EXPECT_EQ(old.Buttons[0].BC4, "99");
+    EXPECT_EQ(old.Buttons[0].UseMediaPlayer, "0");
+    EXPECT_EQ(old.Buttons[0].ShowDialogBoxes, "0");
+    EXPECT_EQ(old.Buttons[0].PswProtect, "0");
+    EXPECT_EQ(old.Buttons[0].RunAsAdministrator, "");
+    EXPECT_EQ(old.Buttons[0].RunProgramMaximized, "");
+
+    const MenuProject v65 = read(withVersion("6.5", data));
+    EXPECT_EQ(v65.Buttons[0].UseMediaPlayer, "1");
+    EXPECT_EQ(v65.Buttons[0].RunAsAdministrator, "1");
+    EXPECT_EQ(v65.Buttons[0].RunProgramMaximized, "");  // not stored before 6.7
+
+    const MenuProject current = read(withVersion("8.6.9", data));
+    EXPECT_EQ(current.Buttons[0].RunProgramMaximized, "1");
+}
+
+// --- Buttons ---
+
+TEST_F(ReaderTest, MissingOrEmptyButtonFieldsTakeTheirDefaults)
+{
+    const MenuProject p = read("[Buttons]\nNrButtons = 2\n[ButtonData]\nButton1Text = One\nButton1DeltaX =\n"
+                               "Button1CSF = 3\nButton1NoHG = \nButton2Cmd = Exit\n");
+    ASSERT_EQ(p.Buttons.size(), 2u);
+    MenuButton expected = ButtonWithMissingValues();
+    expected.Text = "One";
+    expected.CSF = "3";
+    EXPECT_EQ(p.Buttons[0], expected);
+    EXPECT_EQ(p.Buttons[0].DeltaX, "0");
+    EXPECT_EQ(p.Buttons[0].DeltaType, "1");
+    EXPECT_EQ(p.Buttons[0].BmpTransType, "1");
+    EXPECT_EQ(p.Buttons[1].Text, "");
+    EXPECT_EQ(p.Buttons[1].Cmd, "Exit");
+}
+
+TEST_F(ReaderTest, NeverMoreThan44Buttons)
+{
+    EXPECT_EQ(read("[Buttons]\nNrButtons = 100000\n").Buttons.size(), 44u);
+    EXPECT_EQ(read("[Buttons]\nNrButtons = 45\n").Buttons.size(), 44u);
+    EXPECT_EQ(read("[Buttons]\nNrButtons = 44\n").Buttons.size(), 44u);
+    EXPECT_EQ(read("[Buttons]\nNrButtons = -5\n").Buttons.size(), 0u);
+    EXPECT_EQ(read("[Buttons]\nNrButtons = many\n").Buttons.size(), 0u);
+    EXPECT_LE(read("[Buttons]\nNrButtons = 99999999999999999999\n").Buttons.size(), 44u);
+}
+
+TEST_F(ReaderTest, LegacyCommandNamesAreTranslated)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"Starta program", "Run Program"},
+        {"Starta program & Stäng", "Run Program & Close"},
+        {"Visa dokument", "Show Document"},
+        {"Visa Internet-sida", "Show Internet Page"},
+        {"Spela upp film", "Play Movie"},
+        {"Spela upp musik", "Play Music"},
+        {"Spela upp Flash-animation", "Play Flash Animation"},
+        {"Visa RTF-dokument", "Show RTF Document"},
+        {"Öppna Excel-fil", "Open Excel File"},
+        {"Öppna bildgalleri", "Open Picture Gallery"},
+        {"Starta Utforskaren", "Open Folder"},
+        {"Run Explorer", "Open Folder"},
+        {"Skicka e-post", "Send E-mail"},
+        {"Öppna ny meny", "Open New Menu"},
+        {"Återvänd till föregående meny", "Return To Previous Menu"},
+        {"Återvänd till huvudmeny", "Return To Main Menu"},
+        {"Installera StickGuard", "Install StickGuard"},
+        {"Avsluta", "Exit"},
+    };
+    std::string data = "[Buttons]\nNrButtons = 20\n[ButtonData]\n";
+    int n = 0;
+    for (const auto& [old, current] : names)
+        data += "Button" + std::to_string(++n) + "Cmd = " + old + "\n";
+    data += "Button19Cmd = Play Movie\nButton20Cmd = avsluta\n";
+    const MenuProject p = read(data);
+    ASSERT_EQ(p.Buttons.size(), 20u);
+    for (size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(p.Buttons[i].Cmd, names[i].second) << names[i].first;
+    EXPECT_EQ(p.Buttons[18].Cmd, "Play Movie");
+    EXPECT_EQ(p.Buttons[19].Cmd, "avsluta");  // only exact names are translated
+}
+
+// --- Conversions ---
+
+TEST_F(ReaderTest, UnicodeTextsAreDecodedAndTurnTheFlagOn)
+{
+    const MenuProject p = read("[CharacterEncoding]\nUseUnicode = 0\n[Title]\nTitleText = UNICODE:65;0;\n");
+    EXPECT_EQ(p.TitleText, "A");
+    EXPECT_TRUE(p.UseUnicode);
+
+    const MenuProject b = read("[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Text = UNICODE:172;32;\n"
+                               "Button1Tip = UNICODE:66;0;\nButton1WaitInfoText = UNICODE:67;0;\n"
+                               "Button1Link = UNICODE:68;0;\n[Pictures]\nLogotypeTipText = UNICODE:69;0;\n");
+    EXPECT_TRUE(b.UseUnicode);
+    EXPECT_EQ(b.Buttons[0].Text, "€");
+    EXPECT_EQ(b.Buttons[0].Tip, "B");
+    EXPECT_EQ(b.Buttons[0].WaitInfoText, "C");
+    EXPECT_EQ(b.Buttons[0].Link, "UNICODE:68;0;");  // links are never encoded
+    EXPECT_EQ(b.LogotypeTipText, "E");
+
+    EXPECT_TRUE(read("[CharacterEncoding]\nUseUnicode = 1\n").UseUnicode);
+    EXPECT_FALSE(read("[CharacterEncoding]\nUseUnicode = 2\n").UseUnicode);
+    EXPECT_TRUE(read("[SubTitle]\nSubTitleText = UNICODE:65;0;\n").UseUnicode);
+}
+
+TEST_F(ReaderTest, TextsAreCutTo199Characters)
+{
+    const std::string longText(250, 'x');
+    const MenuProject p = read("[Title]\nTitleText = " + longText + "\n[Buttons]\nNrButtons = 1\n[ButtonData]\n"
+                               "Button1Link = " + longText + "\n[Version]\nComments = " + std::string(250, 'e') + "\n");
+    EXPECT_EQ(p.TitleText, std::string(199, 'x'));
+    EXPECT_EQ(p.Buttons[0].Link, std::string(199, 'x'));
+    EXPECT_EQ(p.Comments, std::string(199, 'e'));
+    // Characters, not bytes.
+    std::string umlauts;
+    for (int i = 0; i < 210; ++i)
+        umlauts += "ä";
+    EXPECT_EQ(read("[Title]\nTitleText = " + umlauts + "\n").TitleText, umlauts.substr(0, 199 * 2));
+}
+
+TEST_F(ReaderTest, FlagsStoredAsTextAcceptOldSpellings)
+{
+    auto bold = [](const std::string& value) {
+        return read("[Title]\nTitleFontBold = " + value + "\n").TitleFontBold;
+    };
+    EXPECT_TRUE(bold("1"));
+    EXPECT_TRUE(bold("-1"));
+    EXPECT_TRUE(bold("True"));
+    EXPECT_TRUE(bold("TRUE"));
+    EXPECT_FALSE(bold("0"));
+    EXPECT_FALSE(bold("False"));
+    EXPECT_FALSE(bold(""));
+    EXPECT_FALSE(bold("maybe"));
+
+    const MenuProject p = read("[SubTitle]\nSubTitleFontItalic = True\n[Buttons]\nButtonFontBold = -1\n"
+                               "ButtonFontItalic = False\n");
+    EXPECT_TRUE(p.SubTitleFontItalic);
+    EXPECT_TRUE(p.ButtonFontBold);
+    EXPECT_FALSE(p.ButtonFontItalic);
+}
+
+TEST_F(ReaderTest, FlagsStoredAsNumbersAreTrueOnlyForOne)
+{
+    const MenuProject p = read("[ButtonTitles]\nButtonTitle_FontBold = 1\nButtonTitle_FontItalic = True\n"
+                               "[PictureGallery]\nPGAlsoForSubWindows = 2\nPGShowTextLabels = 1\n"
+                               "[Pictures]\nDrawTransparentLogotype = -1\nTransparentColorI = 1\n"
+                               "[Buttons]\nSeparateFrameAndCharColor = 1\n");
+    EXPECT_TRUE(p.ButtonTitle_FontBold);
+    EXPECT_FALSE(p.ButtonTitle_FontItalic);
+    EXPECT_FALSE(p.PGAlsoForSubWindows);
+    EXPECT_TRUE(p.PGShowTextLabels);
+    EXPECT_FALSE(p.DrawTransparentLogotype);
+    EXPECT_TRUE(p.TransparentColorI);
+    EXPECT_TRUE(p.SeparateFrameAndCharColor);
+
+    EXPECT_FALSE(read("[NoStartCondition]\nRegistry_UseHKCUInVista = 0\n").Registry_UseHKCUInVista);
+    EXPECT_TRUE(read("[NoStartCondition]\nRegistry_UseHKCUInVista = 7\n").Registry_UseHKCUInVista);
+}
+
+TEST_F(ReaderTest, ValuesThatAreNotNumbersReadAsZero)
+{
+    const MenuProject p = read("[MainWindow]\nBackColor = blue\nToneDirection = 3x\n[Title]\nTitleFontSize = big\n"
+                               "[WinEffects]\nWinFadingSpeed = fast\n");
+    EXPECT_EQ(p.BackColor, 0);
+    EXPECT_EQ(p.ToneDirection, 3);
+    EXPECT_EQ(p.TitleFontSize, 0);
+    EXPECT_EQ(p.WinFadingSpeed, 0);
+}
+
+TEST_F(ReaderTest, ProjectTypeAndAppIcon)
+{
+    const MenuProject usb = read("[ProjectType]\nProjectType = 2\n[AppIcon]\nAppIconIndex = 0\n");
+    EXPECT_EQ(usb.ProjectType, ProjectTypeUSB);
+    EXPECT_EQ(usb.FileNameColumnHeading, "Filename (USB flash drive)");
+    EXPECT_EQ(usb.AppIconIndex, 1);
+    EXPECT_EQ(read("[ProjectType]\nProjectType = 3\n").ProjectType, ProjectTypeCD);
+    EXPECT_EQ(read("[ProjectType]\nProjectType = 2x\n").ProjectType, ProjectTypeCD);
+    EXPECT_EQ(read("[AppIcon]\nAppIconIndex = 5\n").AppIconIndex, 5);
+}
+
+TEST_F(ReaderTest, AlignmentsOutsideTheirOptionsFallBackToLeft)
+{
+    auto title = [](const std::string& v) { return read("[Title]\nTitleAlignment = " + v + "\n").TitleAlignment; };
+    EXPECT_EQ(title("2"), 2);
+    EXPECT_EQ(title("3"), 3);
+    EXPECT_EQ(title("4"), 1);
+    EXPECT_EQ(title("0"), 1);
+    const MenuProject p = read("[Buttons]\nButtonAlignment = 4\nButtonTextAlignment = 4\n");
+    EXPECT_EQ(p.ButtonAlignment, 4);
+    EXPECT_EQ(p.ButtonTextAlignment, 1);
+    EXPECT_EQ(read("[Buttons]\nButtonAlignment = 5\n").ButtonAlignment, 1);
+}
+
+TEST_F(ReaderTest, MissingFrameColourIsTheTextColour)
+{
+    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\n").ButtonFrameColor, 4242);
+    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\nButtonFrameColor = -1\n").ButtonFrameColor, 4242);
+    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\nButtonFrameColor = 17\n").ButtonFrameColor, 17);
+}
+
+TEST_F(ReaderTest, LegacyTitleUnderlineWinsAndUsesTheTitleColour)
+{
+    const std::string underline = "[TitleUnderline]\nUnderlineType = 1\nUnderlineColor1 = 5\nUnderlineHeight = 6\n";
+    const MenuProject legacy = read("[Title]\nTitleForeColor = 255\nTitleUnderline = 2\n" + underline);
+    EXPECT_EQ(legacy.UnderlineType, 2);
+    EXPECT_EQ(legacy.UnderlineColor1, 255);
+    EXPECT_EQ(legacy.UnderlineHeight, 6);
+
+    const MenuProject current = read("[Title]\nTitleForeColor = 255\n" + underline);
+    EXPECT_EQ(current.UnderlineType, 1);
+    EXPECT_EQ(current.UnderlineColor1, 5);
+}
+
+TEST_F(ReaderTest, MarkedPathsLieBelowTheEditorsFolder)
+{
+    const std::string folder = platform::foldCase(platform::services().folders->ProgramFolder());
+    const MenuProject p = read("[Pictures]\nBackgroundPictureSrc = *\\Examples\\back.jpg\n"
+                               "LogotypePictureSrc = ¤Examples\\logo.png\nMenuPictureSrc = Z:\\abs\\menu.png\n"
+                               "[Sound]\nButtonSoundSrc = ¤\\snd\\click.wav\n"
+                               "[Movie]\nMenuMovieFilename = *\\movie.avi\n"
+                               "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Bmp = *\\b.bmp\n"
+                               "Button1SourceFile = *\\Examples\\Objects\\a.txt\nButton1Link = *\\link.txt\n");
+    EXPECT_EQ(p.BackgroundPictureSrc, folder + "\\Examples\\back.jpg");
+    EXPECT_EQ(p.LogotypePictureSrc, folder + "\\Examples\\logo.png");
+    EXPECT_EQ(p.MenuPictureSrc, "Z:\\abs\\menu.png");
+    EXPECT_EQ(p.ButtonSoundSrc, folder + "\\snd\\click.wav");
+    EXPECT_EQ(p.MenuMovieFilename, "*\\movie.avi");
+    EXPECT_EQ(p.Buttons[0].Bmp, folder + "\\b.bmp");
+    EXPECT_EQ(p.Buttons[0].SourceFile, folder + "\\Examples\\Objects\\a.txt");
+    EXPECT_EQ(p.Buttons[0].Link, "*\\link.txt");
+}
+
+TEST_F(ReaderTest, LegacyFolderPrefixIsRemovedFromFolderValues)
+{
+    const MenuProject p = read("[Pictures]\nBackgroundPicture_CDFolder = ¤\\pictures\nMenuPicture_CDFolder = ¤pics\n"
+                               "[Sound]\nBackgroundSound_CDFolder = ¤\\sounds\nButtonSound_CDFolder = ¤\\clicks\n"
+                               "ButtonHoverSound_CDFolder = ¤\\hover\n[Movie]\nMenuMovie_CDFolder = ¤\\movies\n"
+                               "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1BmpFolder = ¤\\bmp\n"
+                               "Button1HoverSoundFolder = ¤\\hs\n");
+    EXPECT_EQ(p.BackgroundPicture_CDFolder, "pictures");
+    EXPECT_EQ(p.MenuPicture_CDFolder, "¤pics");
+    EXPECT_EQ(p.BackgroundSound_CDFolder, "sounds");
+    EXPECT_EQ(p.ButtonSound_CDFolder, "¤\\clicks");  // taken as it stands
+    EXPECT_EQ(p.ButtonHoverSound_CDFolder, "hover");
+    EXPECT_EQ(p.MenuMovie_CDFolder, "movies");
+    EXPECT_EQ(p.Buttons[0].BmpFolder, "bmp");
+    EXPECT_EQ(p.Buttons[0].HoverSoundFolder, "hs");
+}
+
+TEST_F(ReaderTest, PortavoLinkIsReadOnlyWhilePortavoIsInstalled)
+{
+    const std::string data = "[PortavoLink]\nCoOperateWithPortavoLink = 1\nStickGuardSetupFilename = SG.exe\n"
+                             "StickGuard_CopySetupFileToSubFolder = 0\nStickGuardSetupFoldername = SG\n";
+    const MenuProject without = read(data);
+    EXPECT_FALSE(without.CoOperateWithPortavoLink);
+    EXPECT_EQ(without.StickGuardSetupFilename, "SETUP-StickGuard.exe");
+
+    Siblings().PortavoInstalled = true;
+    const MenuProject with = read(data);
+    EXPECT_TRUE(with.CoOperateWithPortavoLink);
+    EXPECT_EQ(with.StickGuardSetupFilename, "SG.exe");
+    EXPECT_FALSE(with.StickGuard_CopySetupFileToSubFolder);
+    EXPECT_EQ(with.StickGuardSetupFoldername, "SG");
+
+    const MenuProject empty = read("");
+    EXPECT_FALSE(empty.StickGuard_CopySetupFileToSubFolder);
+    EXPECT_EQ(empty.StickGuardSetupFilename, "");
+}
+
+TEST_F(ReaderTest, NumbersOutOfRangeAreClampedNotWrapped)
+{
+    const MenuProject p = read("[Title]\nTitleFontSize = 70000\n[Pictures]\nBkPic_UserPosX = -40000\n"
+                               "[MainWindow]\nBackColor = 4294967295\n");
+    EXPECT_EQ(p.TitleFontSize, 32767);
+    EXPECT_EQ(p.BkPic_UserPosX, -32768);
+    EXPECT_EQ(p.BackColor, -1);  // a 32-bit profile number
+}
+
+}  // namespace
+}  // namespace orv::test

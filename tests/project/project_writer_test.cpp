@@ -1,0 +1,708 @@
+// The project / menu description file writer: the exact text of a new project, and each
+// switch and text rule on small projects.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "model/ansi_codec.h"
+#include "model/editor_options.h"
+#include "model/project_writer.h"
+#include "model/scramble.h"
+#include "model/text_helpers.h"
+#include "model/sibling_products.h"
+#include "platform/fonts.h"
+#include "platform/services.h"
+#include "project/project_test_support.h"
+
+namespace orv::test {
+namespace {
+
+std::string projectText(const MenuProject& p) { return StoreOptionsToText(p, false, false, false); }
+std::string menuText(const MenuProject& p, bool fonts = false) { return StoreOptionsToText(p, fonts, true, false); }
+
+MenuProject newProject()
+{
+    MenuProject p;
+    ResetParameters(p);
+    return p;
+}
+
+// Every line of a new project's file, the date blanked.
+std::string expectedNewProjectFile()
+{
+    const EditorOptions& o = Options();
+    std::string text = R"([Origin]
+Info = This file is created by Veltrona Orvanto 2018
+Ver = 8.6.9
+Lng = Eng
+URL = https://www.veltrona.com/orvanto
+
+[ID]
+AppID = VELTRONA-ORVANTO-8-ORVNEDIT
+
+[DateCreated]
+Y = #
+M = #
+D = #
+
+[Create]
+CreateDestDir = 
+
+[CDIcon]
+CDIconSrc = 
+
+[AppIcon]
+AppIconIndex = 1
+
+[ExtraProperties]
+DiscLabel = 
+DiscActionText = 
+
+[ProjectType]
+ProjectType = 1
+
+[CharacterEncoding]
+UseUnicode = 0
+
+[MainWindow]
+Width = 500
+Height = 400
+BackColor = 16711680
+BackColor2 = 0
+ToneDirection = 2
+BlendDepth = 100
+CaptionText = Window Title
+ShowCaption = 1
+ShowMinimizeButton = 0
+ShowBorder = 1
+WindowAlwaysTopmost = 0
+IncludeSocialMediaLogos = 0
+
+[WinEffects]
+UseWinEffects = 0
+WinFadingSpeed = 4
+WinTransparencyLevel = 0
+
+[Autorun]
+UseAutorun = 1
+
+[NoStartCondition]
+Registry_HKEY = 
+Registry_UseHKCUInVista = 1
+Registry_SubKey = 
+Registry_ValueName = 
+Registry_Value = 
+
+[Title]
+TitleText = Title
+TitleAlignment = 1
+TitleFontName = Times New Roman
+TitleFontSize = 26
+TitleFontBold = 1
+TitleFontItalic = 1
+TitleForeColor = 65535
+TitleShadow = 1
+TitleCharInterSpace = 0
+
+[SubTitle]
+SubTitleText = 
+SubTitleFontName = Arial
+SubTitleFontSize = 14
+SubTitleFontBold = 0
+SubTitleFontItalic = 0
+SubTitleColor = 8421631
+SubTitleCharInterSpace = 0
+
+[TitleUnderline]
+UnderlineType = 0
+UnderlineColor1 = 0
+UnderlineColor2 = 0
+UnderlineHeight = 3
+UnderlineTextOnly = 1
+
+[TitleBkgLines]
+DrawTitleBkgLines = 0
+DrawTitleMetalPlate = 0
+TitleBkgLinesColor = 32768
+TitleBkgLinesAdjust = 0
+
+[Buttons]
+ButtonWidth = 220
+ButtonHeight = 30
+ButtonStyle = 3
+ButtonAlignment = 3
+ButtonTextAlignment = 2
+ButtonFontName = Arial
+ButtonFontSize = 12
+ButtonFontBold = 1
+ButtonFontItalic = 0
+ButtonForeColor = 65535
+ButtonFrameColor = 65535
+ButtonBackColor = 8323072
+SeparateFrameAndCharColor = 0
+ButtonShadowSize = 0
+ButtonShadowIntensity = 5
+ButtonUseShadowEffect = 0
+ButtonGlasTransparency = 6
+ButtonGlasColorIndex = 2
+ButtonUseGlasEffect = 0
+ButtonUseHorizEffectLines = 0
+ButtonHorizEffectLinesWidth = 80
+ButtonUseLightEffect = 0
+ButtonRoundedSurface = 0
+ButtonAutoSize = 0
+UseActiveButtonFrame = 1
+ActiveButtonFrameColor = 16777215
+AddArrowToButton = 1
+NrButtons = 0
+
+[ButtonData]
+
+[ButtonTitles]
+ButtonTitle_FontName = Arial
+ButtonTitle_FontSize = 10
+ButtonTitle_FontBold = 0
+ButtonTitle_FontItalic = 0
+ButtonTitle_TextColor = 65535
+
+[PictureGallery]
+PGTitle = Picture Gallery
+PGExtension = 
+PGBackColor = 0
+PGTextColor = 65535
+PGAlsoForSubWindows = 0
+PGWidth = 
+PHeight = 
+PGShowTextLabels = 0
+PGOnClickOnPicture = 1
+PGOnClickOnPictureExt = 
+PGCloseButtonText = Close
+PGShowCloseButton = 0
+PGPictureSizeManual = 0
+PGPictureSizeHeight = 
+PGPreviewWin_AllowBrowse = 0
+PGPreviewWin_PrevPicture_Text = < Previous
+PGPreviewWin_NextPicture_Text = Next >
+
+[Pictures]
+BackgroundPictureSrc = 
+UseBackgroundPictureAsPattern = 0
+StretchBackPicture = 0
+PlaceBackPictureBehindTitle = 0
+BkPic_UseUserCoordinates = 0
+BkPic_UserPosX = 0
+BkPic_UserPosY = 0
+LogotypePictureSrc = 
+LogotypeWMFWidth = 100
+LogotypeWMFHeight = 100
+MenuPictureSrc = 
+MenuPictureWidth = 100
+MenuPictureHeight = 100
+StretchMenuPicture = 0
+BackgroundPicture_CDFolder = 
+LogotypePicture_CDFolder = 
+MenuPicture_CDFolder = 
+DrawTransparentLogotype = 0
+TransparentColorI = 0
+PlaceLogotypeToLeft = 0
+LogotypeURL = 
+LogotypeTipText = 
+
+[Sound]
+BackgroundSoundSrc = 
+ButtonSoundSrc = 
+ButtonHoverSoundSrc = 
+BackgroundSound_CDFolder = 
+ButtonSound_CDFolder = 
+ButtonHoverSound_CDFolder = 
+BackgroundSound_StopWhenPlayMov = 0
+BackgroundSound_StopIfNotTopmost = 0
+
+[Movie]
+MovieWidth = 320
+MovieHeight = 240
+FullScreenMovie = 0
+MaximizeMovie = 0
+ReturnToMenuWhenMovieStop = 0
+MovieXOffset = 0
+MovieYOffset = 0
+MovieWinUseUserBkgColor = 0
+MovieWinBackColor = 0
+MovieWinTitle = 
+MovieWinCloseCrossLineColor = 16777215
+MovieWinCloseCrossBkgColor = 8421504
+MovieWinUseCloseButton = 0
+MovieWinUseGrayStdButton = 0
+MenuMovieFilename = 
+MenuMovie_CDFolder = 
+MenuMovieWidth = 150
+MenuMovieHeight = 150
+RepeatMenuMovie = 0
+ShowMenuPicWhenReady = 0
+
+[Text]
+ButtonOK_Text = OK
+ButtonClose_Text = Close
+
+[ShowDocText]
+DocErr_FileExt1 = 
+DocErr_FileExt2 = 
+DocErr_FileExt3 = 
+DocErr_FileExt4 = 
+DocErr_FileExt5 = 
+DocErr_FileExt6 = 
+DocErr_Title1 = 
+DocErr_Title2 = 
+DocErr_Title3 = 
+DocErr_Title4 = 
+DocErr_Title5 = 
+DocErr_Title6 = 
+DocErr_Text1 = 
+DocErr_Text2 = 
+DocErr_Text3 = 
+DocErr_Text4 = 
+DocErr_Text5 = 
+DocErr_Text6 = 
+
+[PDF]
+)";
+    text += "InfoBoxTitle = " + o.PDF_InfoBoxTitle + "\n";
+    text += "InfoBoxText = " + o.PDF_InfoBoxText + "\n";
+    text += "InfoBoxURL = " + o.PDF_InfoBoxURL + "\n";
+    text += "InfoBoxURLButText = " + o.PDF_InfoBoxURLButText + "\n";
+    text += R"(
+[Version]
+CompanyName = 
+ProductName = 
+Description = 
+ProductVersion = 
+LastCreationDate = 
+Comments = 
+
+-(EOF)-
+
+)";
+    return ToCrLf(text);
+}
+
+using WriterTest = ProjectTest;
+
+TEST_F(WriterTest, NewProjectFileHoldsExactlyTheNewProjectValues)
+{
+    EXPECT_EQ(withoutDate(projectText(newProject())), expectedNewProjectFile());
+}
+
+TEST_F(WriterTest, DateCreatedIsTodayWithoutLeadingZeros)
+{
+    const std::string text = projectText(newProject());
+    const CalendarDate today = Today();
+    EXPECT_EQ(writtenValue(text, "DateCreated", "Y"), std::to_string(today.year));
+    EXPECT_EQ(writtenValue(text, "DateCreated", "M"), std::to_string(today.month));
+    EXPECT_EQ(writtenValue(text, "DateCreated", "D"), std::to_string(today.day));
+}
+
+TEST_F(WriterTest, MenuDescriptionOfNewProjectAddsOnlyItsOwnSections)
+{
+    Options().CDExeFileName = "START.EXE";
+    const std::string project = projectText(newProject());
+    const std::string menu = menuText(newProject());
+
+    // The menu description file is the project file plus three sections.
+    EXPECT_EQ(sectionLines(menu, "ExeFilename"), std::vector<std::string>{"ExeFilename = START.EXE"});
+    EXPECT_EQ(sectionLines(menu, "RTF-Print"),
+              (std::vector<std::string>{"AddPrintSupportForRTFDocuments = 0", "ButtonText = Print", "InfoTitle = Print",
+                                        "InfoText = WordPad in Windows will now be started. You can print the "
+                                        "document from WordPad."}));
+    EXPECT_FALSE(hasSection(menu, "SocialMedia"));  // the project does not include the logos
+    EXPECT_FALSE(hasSection(project, "ExeFilename"));
+    EXPECT_FALSE(hasSection(project, "RTF-Print"));
+    EXPECT_FALSE(hasSection(menu, "Fonts"));
+
+    const auto lines = crlfLines(menu);
+    auto at = [&](const std::string& line) { return std::find(lines.begin(), lines.end(), line) - lines.begin(); };
+    EXPECT_LT(at("[AppIcon]"), at("[ExeFilename]"));
+    EXPECT_LT(at("[ExeFilename]"), at("[ExtraProperties]"));
+    EXPECT_LT(at("[PDF]"), at("[RTF-Print]"));
+    EXPECT_LT(at("[RTF-Print]"), at("[Version]"));
+}
+
+TEST_F(WriterTest, ExeFilenameFollowsTheProjectType)
+{
+    Options().CDExeFileName = "AUTOMENU.EXE";
+    Options().USBStickExeFileName = "STICK.EXE";
+    MenuProject p = newProject();
+    EXPECT_EQ(writtenValue(menuText(p), "ExeFilename", "ExeFilename"), "AUTOMENU.EXE");
+    p.ProjectType = ProjectTypeUSB;
+    EXPECT_EQ(writtenValue(menuText(p), "ExeFilename", "ExeFilename"), "STICK.EXE");
+}
+
+TEST_F(WriterTest, BlendDepthIsWrittenAsHeldOnceSet)
+{
+    MenuProject p = newProject();
+    p.BlendDepth = "40";
+    EXPECT_EQ(writtenValue(projectText(p), "MainWindow", "BlendDepth"), "40");
+}
+
+TEST_F(WriterTest, AddArrowToButtonComesFromTheEditorOptions)
+{
+    Options().AddArrowToButton = false;
+    EXPECT_EQ(writtenValue(projectText(newProject()), "Buttons", "AddArrowToButton"), "0");
+}
+
+TEST_F(WriterTest, EditorWideTextsAreCopiedIntoEveryFile)
+{
+    Options().DocErr_FileExt[0] = "doc";
+    Options().DocErr_Title[5] = "No viewer";
+    Options().DocErr_Text[2] = "Install a viewer";
+    Options().AddPrintSupportForRTFDocuments = 1;
+    for (const std::string& text : {projectText(newProject()), menuText(newProject())}) {
+        EXPECT_EQ(writtenValue(text, "ShowDocText", "DocErr_FileExt1"), "doc");
+        EXPECT_EQ(writtenValue(text, "ShowDocText", "DocErr_Title6"), "No viewer");
+        EXPECT_EQ(writtenValue(text, "ShowDocText", "DocErr_Text3"), "Install a viewer");
+    }
+    EXPECT_EQ(writtenValue(menuText(newProject()), "RTF-Print", "AddPrintSupportForRTFDocuments"), "1");
+}
+
+// --- Buttons ---
+
+MenuButton plainButton(const std::string& text, const std::string& cmd)
+{
+    MenuButton b = ButtonWithMissingValues();
+    b.Text = text;
+    b.Cmd = cmd;
+    b.Link = "E:\\a.exe";
+    return b;
+}
+
+TEST_F(WriterTest, ButtonEntryWritesEveryFieldInOrderWithoutPasswordKeys)
+{
+    MenuProject p = newProject();
+    MenuButton b = plainButton("Start", "Run Program");
+    b.Psw = "ignored";  // not protected: no password keys at all
+    p.Buttons.push_back(b);
+    const auto lines = sectionLines(projectText(p), "ButtonData");
+    std::vector<std::string> expected;
+    for (int pos = 0; pos < ButtonFieldCount; ++pos)
+        if (pos < FieldPswProtect || pos > FieldPswIsWrongText)
+            expected.push_back(std::string("Button1") + ButtonFieldTable[static_cast<size_t>(pos)].key + " = " +
+                               b.field(pos));
+    EXPECT_EQ(lines, expected);
+    EXPECT_EQ(writtenValue(projectText(p), "Buttons", "NrButtons"), "1");
+}
+
+TEST_F(WriterTest, EntriesFollowEachOtherWithoutEmptyLines)
+{
+    MenuProject p = newProject();
+    p.Buttons = {plainButton("One", "Run Program"), plainButton("Two", "Exit")};
+    const auto lines = sectionLines(projectText(p), "ButtonData");
+    ASSERT_EQ(lines.size(), 2u * 30u);
+    EXPECT_EQ(lines[30], "Button2Text = Two");
+    EXPECT_EQ(lines.back(), "Button2RunProgramMaximized = ");
+}
+
+TEST_F(WriterTest, ProtectedButtonWritesItsPasswordAsHeldInTheProjectFile)
+{
+    MenuProject p = newProject();
+    MenuButton b = plainButton("Secret", "Show Document");
+    b.PswProtect = "1";
+    b.Psw = "open sesame";
+    b.PswAsterisk = "1";
+    b.PswEncrypt = "0";
+    b.PswDlgTitle = "Enter password";
+    b.PswDlgText = "Type it:";
+    b.PswIsWrongTitle = "Invalid password";
+    b.PswIsWrongText = "Try again.";
+    p.Buttons.push_back(b);
+
+    const std::string text = projectText(p);
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswProtect"), "1");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Psw"), "open sesame");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswAsterisk"), "1");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswEncrypt"), "0");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswIsWrongText"), "Try again.");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PA"), "<missing>");
+
+    // The menu description file carries PA..PD instead; the scrambled values restore.
+    const std::string menu = menuText(p);
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PswProtect"), "<missing>");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1Psw"), "<missing>");
+    const std::string pa = writtenValue(menu, "ButtonData", "Button1PA");
+    const std::string pb = writtenValue(menu, "ButtonData", "Button1PB");
+    EXPECT_NE(pb, "open sesame");
+    EXPECT_EQ(UnscrambleText(pa), "1");
+    EXPECT_EQ(UnscrambleText(pb), "open sesame");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PC"), "1");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PD"), "0");
+
+    // Order: the four password values, then the four dialog texts, then WaitInfoText.
+    const auto lines = sectionLines(menu, "ButtonData");
+    const auto pos = std::find(lines.begin(), lines.end(), "Button1PC = 1") - lines.begin();
+    ASSERT_LT(pos + 4, static_cast<long>(lines.size()));
+    EXPECT_EQ(lines[static_cast<size_t>(pos - 2)].rfind("Button1PA = ", 0), 0u);
+    EXPECT_EQ(lines[static_cast<size_t>(pos + 2)], "Button1PswDlgTitle = Enter password");
+    EXPECT_EQ(lines[static_cast<size_t>(pos + 6)], "Button1WaitInfoText = ");
+}
+
+TEST_F(WriterTest, TitleRowsLoseTheirDashesOnlyInTheMenuDescription)
+{
+    MenuProject p = newProject();
+    p.Buttons.push_back(MakeTitleRow("Games"));
+    const std::string project = projectText(p);
+    EXPECT_EQ(writtenValue(project, "ButtonData", "Button1Text"), "- Games -");
+    EXPECT_EQ(writtenValue(project, "ButtonData", "Button1Cmd"), "");
+    EXPECT_EQ(writtenValue(project, "ButtonData", "Button1DeltaX"), "");  // all other keys empty
+
+    const std::string menu = menuText(p);
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1Text"), "Games");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1Cmd"), "(Title)");
+}
+
+TEST_F(WriterTest, InstallStickGuardIsHiddenOnlyInCdMenuDescriptions)
+{
+    MenuProject p = newProject();
+    p.Buttons.push_back(plainButton("Activate AutoRun", "Install StickGuard"));
+    EXPECT_EQ(writtenValue(menuText(p), "ButtonData", "Button1Hide"), "1");
+    EXPECT_EQ(writtenValue(projectText(p), "ButtonData", "Button1Hide"), "0");
+    p.ProjectType = ProjectTypeUSB;
+    EXPECT_EQ(writtenValue(menuText(p), "ButtonData", "Button1Hide"), "0");
+}
+
+// --- Text rules ---
+
+TEST_F(WriterTest, AmpersandsBetweenBlanksAreDoubledInTheMenuDescriptionOnly)
+{
+    MenuProject p = newProject();
+    p.TitleText = "Tom & Jerry & Co";
+    p.SubTitleText = "Rock & Roll";
+    p.Buttons.push_back(plainButton("Q & A", "Run Program"));
+    p.Buttons.push_back(plainButton("R&D", "Run Program"));
+
+    const std::string menu = menuText(p);
+    EXPECT_EQ(writtenValue(menu, "Title", "TitleText"), "Tom && Jerry && Co");
+    EXPECT_EQ(writtenValue(menu, "SubTitle", "SubTitleText"), "Rock && Roll");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1Text"), "Q && A");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button2Text"), "R&D");
+
+    const std::string project = projectText(p);
+    EXPECT_EQ(writtenValue(project, "Title", "TitleText"), "Tom & Jerry & Co");
+    EXPECT_EQ(writtenValue(project, "SubTitle", "SubTitleText"), "Rock & Roll");
+    EXPECT_EQ(writtenValue(project, "ButtonData", "Button1Text"), "Q & A");
+}
+
+TEST_F(WriterTest, SpacedTitlesKeepSingleAmpersands)
+{
+    MenuProject p = newProject();
+    p.TitleText = "Tom & Jerry";
+    p.TitleCharInterSpace = "3";
+    p.SubTitleText = "Rock & Roll";
+    p.SubTitleCharInterSpace = 2;
+    p.CaptionText = "A & B";
+    const std::string menu = menuText(p);
+    EXPECT_EQ(writtenValue(menu, "Title", "TitleText"), "Tom & Jerry");
+    EXPECT_EQ(writtenValue(menu, "SubTitle", "SubTitleText"), "Rock & Roll");
+    EXPECT_EQ(writtenValue(menu, "MainWindow", "CaptionText"), "A & B");
+}
+
+TEST_F(WriterTest, UnicodeProjectsEncodeTheirCaptionsAndTips)
+{
+    MenuProject p = newProject();
+    p.UseUnicode = true;
+    p.TitleText = "A";
+    p.SubTitleText = "€";
+    p.CaptionText = "Caption";
+    p.LogotypeTipText = "A";
+    MenuButton b = plainButton("A & B", "Run Program");
+    b.Tip = "A";
+    b.WaitInfoText = "A";
+    b.PswDlgTitle = "A";
+    p.Buttons.push_back(b);
+    p.IncludeSocialMediaLogos = 1;
+    Options().SocialMedia[0].TipText = "A";
+
+    for (const std::string& text : {projectText(p), menuText(p)}) {
+        EXPECT_EQ(writtenValue(text, "CharacterEncoding", "UseUnicode"), "1");
+        EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "UNICODE:65;0;");
+        EXPECT_EQ(writtenValue(text, "SubTitle", "SubTitleText"), "UNICODE:172;32;");
+        EXPECT_EQ(writtenValue(text, "MainWindow", "CaptionText"), "Caption");
+        EXPECT_EQ(writtenValue(text, "Pictures", "LogotypeTipText"), "UNICODE:65;0;");
+        // The ampersand rule does not apply to encoded text.
+        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "UNICODE:65;0;32;0;38;0;32;0;66;0;");
+        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Tip"), "UNICODE:65;0;");
+        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1WaitInfoText"), "UNICODE:65;0;");
+    }
+    EXPECT_EQ(writtenValue(menuText(p), "SocialMedia", "Facebook_TipText"), "UNICODE:65;0;");
+}
+
+// --- Sections that depend on editor-wide state ---
+
+TEST_F(WriterTest, SocialMediaNeedsTheOptionAndTheProjectSetting)
+{
+    MenuProject p = newProject();
+    p.IncludeSocialMediaLogos = 1;
+    Options().SocialMedia[3].ShowLogo = 1;
+    Options().SocialMedia[3].URL = "https://youtube.example/us";
+    const std::string menu = menuText(p);
+    const auto lines = sectionLines(menu, "SocialMedia");
+    ASSERT_EQ(lines.size(), 21u);
+    EXPECT_EQ(lines[0], "Facebook_ShowLogo = 0");
+    EXPECT_EQ(lines[2], "Facebook_TipText = Opens our Facebook page on the web");
+    EXPECT_EQ(lines[9], "YouTube_ShowLogo = 1");
+    EXPECT_EQ(lines[10], "YouTube_URL = https://youtube.example/us");
+    EXPECT_EQ(lines[20], "Instagram_TipText = Opens our Instagram page on the web");
+    EXPECT_FALSE(hasSection(projectText(p), "SocialMedia"));
+
+    Options().OfferSocialMedia = false;
+    EXPECT_FALSE(hasSection(menuText(p), "SocialMedia"));
+}
+
+TEST_F(WriterTest, PortavoLinkIsWrittenWhilePortavoIsInstalled)
+{
+    MenuProject p = newProject();
+    EXPECT_FALSE(hasSection(projectText(p), "PortavoLink"));
+
+    Siblings().PortavoInstalled = true;
+    p.CoOperateWithPortavoLink = true;
+    const std::vector<std::string> expected = {"CoOperateWithPortavoLink = 1",
+                                               "StickGuardSetupFilename = SETUP-StickGuard.exe",
+                                               "StickGuard_CopySetupFileToSubFolder = 1",
+                                               "StickGuardSetupFoldername = SETUP-StickGuard"};
+    EXPECT_EQ(sectionLines(projectText(p), "PortavoLink"), expected);
+    EXPECT_EQ(sectionLines(menuText(p), "PortavoLink"), expected);
+
+    // The Compact Office edition keeps it in the project but not in the menu.
+    Siblings().PortavoCompactOffice = true;
+    EXPECT_TRUE(hasSection(projectText(p), "PortavoLink"));
+    EXPECT_FALSE(hasSection(menuText(p), "PortavoLink"));
+}
+
+// --- Sub-menu mode ---
+
+MenuProject subMenuProject()
+{
+    MenuProject p = newProject();
+    p.CreateDestDir = "E:\\Main";
+    p.CaptionText = "Main caption";
+    p.TitleText = "Main title";
+    p.Buttons = {plainButton("Main button", "Run Program")};
+    p.Wizard.DestDir = "E:\\Main\\SubMenu-2";
+    p.Wizard.CaptionText = "Sub menu 2";
+    p.Wizard.TitleText = "Title - Sub menu 2";
+    MenuButton info = plainButton("Information", "Show Document");
+    info.PswProtect = "1";
+    info.Psw = "never written";
+    info.Hide = "1";
+    p.Wizard.add(info);
+    p.Wizard.add(plainButton("Return to main menu", "Return To Main Menu"));
+    return p;
+}
+
+TEST_F(WriterTest, SubMenuModeTakesItsValuesFromTheWizardTable)
+{
+    Siblings().PortavoInstalled = true;
+    const MenuProject p = subMenuProject();
+    const std::string text = StoreOptionsToText(p, false, false, true);
+    EXPECT_EQ(writtenValue(text, "Create", "CreateDestDir"), "E:\\Main\\SubMenu-2");
+    EXPECT_EQ(writtenValue(text, "MainWindow", "CaptionText"), "Sub menu 2");
+    EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "Title - Sub menu 2");
+    EXPECT_EQ(writtenValue(text, "Autorun", "UseAutorun"), "0");
+    EXPECT_FALSE(hasSection(text, "PortavoLink"));
+    EXPECT_EQ(writtenValue(text, "Buttons", "NrButtons"), "2");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "Information");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Cmd"), "Return To Main Menu");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Hide"), "1");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswProtect"), "<missing>");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Psw"), "<missing>");
+    EXPECT_EQ(sectionLines(text, "ButtonData").size(), 2u * 30u);
+}
+
+TEST_F(WriterTest, SubMenuModeWritesHideAsHeldAndNoScrambledPasswords)
+{
+    MenuProject p = subMenuProject();
+    p.Wizard.record(2).Cmd = "Install StickGuard";
+    const std::string text = StoreOptionsToText(p, false, true, true);
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Hide"), "0");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PA"), "<missing>");
+    EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "Information");
+}
+
+// --- [Fonts] ---
+
+// A font catalogue: "Fancy" in two faces with three installed entries, one a duplicate file.
+class FakeFonts : public platform::Fonts {
+public:
+    int IsWindowsBasicFont(const std::string& name) const override
+    {
+        return name == "Arial" || name == "Times New Roman" ? -1 : 0;
+    }
+    bool GetFontFamilyInformation(const std::string& family, int index, std::string& face) const override
+    {
+        if (family != "Fancy" || index > 1)
+            return false;
+        face = index == 0 ? "Fancy" : "Fancy Bold";
+        return true;
+    }
+    bool GetFontInformation(int index, std::string& display, std::string& file) const override
+    {
+        static const std::pair<const char*, const char*> installed[] = {
+            {"Fancy (TrueType)", "fancy.ttf"},
+            {"Fancy Bold (OpenType)", "fancyb.otf"},
+            {"Fancy (TrueType)", "FANCY.TTF"},
+            {"Plain (TrueType)", "plain.ttf"},
+        };
+        if (index < 0 || index >= 4)
+            return false;
+        display = installed[index].first;
+        file = installed[index].second;
+        return true;
+    }
+};
+
+class FontsTest : public WriterTest {
+protected:
+    FontsTest()
+    {
+        platform::Services s = platform::services();
+        s.fonts = &fonts_;
+        previous_ = platform::installServices(s);
+    }
+    ~FontsTest() override { platform::installServices(previous_); }
+
+private:
+    FakeFonts fonts_;
+    platform::Services previous_;
+};
+
+TEST_F(FontsTest, ListsEachFaceOfANonBasicFontOnceWithItsFile)
+{
+    MenuProject p = newProject();
+    p.TitleFontName = "Fancy";
+    p.SubTitleFontName = "Arial";  // every Windows has it
+    p.ButtonFontName = "Fancy";
+    const std::string menu = menuText(p, true);
+    EXPECT_EQ(sectionLines(menu, "Fonts"),
+              (std::vector<std::string>{"TF_Font1 = Fancy (TrueType)", "TF_File1 = fancy.ttf",
+                                        "TF_Font2 = Fancy Bold (OpenType)", "TF_File2 = fancyb.otf",
+                                        "BF_Font1 = Fancy (TrueType)", "BF_File1 = fancy.ttf",
+                                        "BF_Font2 = Fancy Bold (OpenType)", "BF_File2 = fancyb.otf"}));
+    EXPECT_TRUE(FontFilesListed());
+
+    // [Fonts] stands between [Movie] and [Text].
+    const auto lines = crlfLines(menu);
+    const auto fontsAt = std::find(lines.begin(), lines.end(), "[Fonts]");
+    ASSERT_NE(fontsAt, lines.end());
+    EXPECT_EQ(*(fontsAt - 2), "ShowMenuPicWhenReady = 0");
+    EXPECT_EQ(*(fontsAt + 10), "[Text]");
+}
+
+TEST_F(FontsTest, BasicFontsGiveAnEmptySectionAndClearTheFlag)
+{
+    FontFilesListed() = true;
+    const std::string menu = menuText(newProject(), true);
+    EXPECT_TRUE(hasSection(menu, "Fonts"));
+    EXPECT_TRUE(sectionLines(menu, "Fonts").empty());
+    EXPECT_FALSE(FontFilesListed());
+    EXPECT_FALSE(hasSection(projectText(newProject()), "Fonts"));
+}
+
+}  // namespace
+}  // namespace orv::test
