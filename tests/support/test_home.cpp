@@ -8,6 +8,7 @@
 #include "model/ansi_codec.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
+#include "model/project_folders.h"
 #include "platform/file_system.h"
 
 namespace orv::test {
@@ -38,6 +39,7 @@ TestHome::TestHome() : root_(makeTempRoot())
     services_ = std::make_unique<platform::HostServices>(&ui_);
     Options() = EditorOptions{};
     Batch() = BatchState{};
+    Folders() = EditorFolders{};
     SetAnsiCodePage(1252);
 }
 
