@@ -6,21 +6,25 @@ namespace orv::platform {
 
 namespace {
 
-// Decodes one UTF-8 sequence at pos; malformed bytes come back as themselves (one byte).
+// A malformed byte decodes to a lone surrogate, which no case mapping touches, so the
+// byte is copied through unchanged.
+char32_t malformed(unsigned char byte) { return 0xDC00 + byte; }
+
+// Decodes one UTF-8 sequence at pos.
 char32_t decodeAt(std::string_view s, std::size_t& pos)
 {
     auto b0 = static_cast<unsigned char>(s[pos]);
-    int extra = b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : 0;
+    int extra = b0 >= 0xF8 ? 0 : b0 >= 0xF0 ? 3 : b0 >= 0xE0 ? 2 : b0 >= 0xC0 ? 1 : 0;
     if (extra == 0 || pos + extra >= s.size()) {
         ++pos;
-        return b0;
+        return b0 < 0x80 ? b0 : malformed(b0);
     }
     char32_t c = b0 & (0x3F >> extra);
     for (int i = 1; i <= extra; ++i) {
         auto b = static_cast<unsigned char>(s[pos + i]);
         if ((b & 0xC0) != 0x80) {
             ++pos;
-            return b0;
+            return malformed(b0);
         }
         c = (c << 6) | (b & 0x3F);
     }

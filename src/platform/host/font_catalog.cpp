@@ -1,6 +1,7 @@
 #include "platform/host/font_catalog.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -95,8 +96,10 @@ const FontCatalog& FontCatalog::instance()
 FontCatalog::FontCatalog(std::vector<FontFace> faces) : faces_(std::move(faces))
 {
     auto key = [](const FontFace& f) {
-        return std::make_tuple(foldCase(f.families.empty() ? std::string() : f.families.front()), f.weight, f.slant,
-                               f.width, foldCase(f.fullName), f.file.string(), f.index);
+        // Within a family the regular face comes first, then the faces nearest to it.
+        return std::make_tuple(foldCase(f.families.empty() ? std::string() : f.families.front()),
+                               std::abs(f.width - FC_WIDTH_NORMAL), std::abs(f.weight - FC_WEIGHT_REGULAR), f.weight,
+                               f.slant, foldCase(f.fullName), f.file.string(), f.index);
     };
     std::sort(faces_.begin(), faces_.end(), [&](const FontFace& a, const FontFace& b) { return key(a) < key(b); });
 

@@ -32,7 +32,8 @@ public:
     // Builds a catalogue from faces (used by instance() and by tests).
     explicit FontCatalog(std::vector<FontFace> faces);
 
-    // TrueType and OpenType faces, ordered by family, weight, slant, width and name.
+    // TrueType and OpenType faces, ordered by family, then the regular face first and the
+    // others by their distance from it in width and weight, then slant and name.
     const std::vector<FontFace>& faces() const { return faces_; }
     // One entry per font file, ordered by display name without regard to case.
     const std::vector<InstalledFont>& installed() const { return installed_; }

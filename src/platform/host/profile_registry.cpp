@@ -45,7 +45,7 @@ std::string registrySectionName(int root, const std::string& key)
     std::string name = rootName;
     std::size_t pos = 0;
     while (pos < key.size()) {
-        std::size_t end = key.find_first_of("\\/", pos);
+        std::size_t end = key.find('\\', pos);
         if (end == std::string::npos)
             end = key.size();
         if (end > pos)

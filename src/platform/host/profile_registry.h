@@ -42,7 +42,8 @@ private:
 };
 
 // The section name of a key: "HKEY_CURRENT_USER\Software\X" for root 2 and "Software\X";
-// doubled and outer backslashes dropped. Empty for an unknown root.
+// doubled and outer backslashes dropped (a forward slash is part of a key name, as in the
+// Windows registry). Empty for an unknown root.
 std::string registrySectionName(int root, const std::string& key);
 
 }  // namespace orv::platform

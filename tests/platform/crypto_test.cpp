@@ -1,0 +1,216 @@
+// File encryption: round trips of every size class, the stored layout, and refusal of wrong
+// passwords, tampering, reordering and truncation without leaving a file behind.
+#include <array>
+#include <cstring>
+#include <filesystem>
+
+#include <openssl/evp.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/crypto.h"
+#include "platform/host/host_crypto.h"
+#include "platform/services.h"
+#include "support/test_home.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::platform {
+namespace {
+
+constexpr std::size_t Header = 64;
+constexpr std::size_t Chunk = CryptoChunkSize;
+constexpr std::size_t Tag = 16;
+
+std::string pattern(std::size_t size)
+{
+    std::string s(size, '\0');
+    for (std::size_t i = 0; i < size; ++i)
+        s[i] = static_cast<char>((i * 131 + i / 251) & 0xFF);
+    return s;
+}
+
+class CryptoTest : public test::HomeTest {
+protected:
+    void SetUp() override
+    {
+        auto* host = dynamic_cast<HostCrypto*>(services().crypto);
+        ASSERT_NE(host, nullptr);
+        host->useIterationsForTests(1000);
+    }
+    Crypto& crypto() { return *services().crypto; }
+
+    // Encrypts plain into "enc"; returns the encrypted bytes.
+    std::string encrypt(const std::string& plain, const std::string& password = "s3cret")
+    {
+        EXPECT_NE(crypto().CrySimpleEncryptFile(home.writeFile("plain", plain), home.win("enc"), password), 0);
+        return home.readFile("enc");
+    }
+    // Decrypts the given bytes; the error code (CryOk on success) and the output in out.
+    int decrypt(const std::string& encrypted, std::string& out, const std::string& password = "s3cret")
+    {
+        std::string source = home.writeFile("dec-in", encrypted);
+        fs::remove(home.path("dec-out"));
+        int ok = crypto().CryDecryptFile(source, home.win("dec-out"), password);
+        EXPECT_EQ(ok != 0, crypto().CryGetLastError() == CryOk);
+        if (ok)
+            out = home.readFile("dec-out");
+        else
+            EXPECT_FALSE(fs::exists(home.path("dec-out"))) << "nothing is left at the target";
+        for (const auto& entry : fs::directory_iterator(home.root()))
+            EXPECT_EQ(entry.path().filename().string().find(".part-"), std::string::npos) << "no temporary file left";
+        return crypto().CryGetLastError();
+    }
+};
+
+TEST_F(CryptoTest, RoundTripsOfEverySizeClass)
+{
+    for (std::size_t size : {std::size_t{0}, std::size_t{1}, Chunk - 1, Chunk, Chunk + 1, 3 * Chunk + 1234}) {
+        std::string plain = pattern(size);
+        std::string encrypted = encrypt(plain);
+        std::size_t chunks = size == 0 ? 1 : (size + Chunk - 1) / Chunk;
+        EXPECT_EQ(encrypted.size(), Header + size + chunks * Tag) << size;
+        std::string out;
+        EXPECT_EQ(decrypt(encrypted, out), CryOk) << size;
+        EXPECT_EQ(out, plain) << size;
+    }
+}
+
+TEST_F(CryptoTest, EachEncryptionIsFreshAndHidesThePlainText)
+{
+    std::string plain(5000, 'A');
+    std::string first = encrypt(plain);
+    std::string second = encrypt(plain);
+    EXPECT_NE(first, second) << "random salt and nonce";
+    EXPECT_EQ(first.find(std::string(32, 'A')), std::string::npos);
+    EXPECT_EQ(first.substr(0, 8), "ORVNCRY1");
+}
+
+TEST_F(CryptoTest, TheProgramAlwaysStretchesTheKeyFully)
+{
+    HostCrypto fresh(*services().files);
+    ASSERT_NE(fresh.CrySimpleEncryptFile(home.writeFile("one", "x"), home.win("one.cry"), "pw"), 0);
+    std::string encrypted = home.readFile("one.cry");
+    std::uint32_t iterations = 0;
+    for (int i = 3; i >= 0; --i)
+        iterations = (iterations << 8) | static_cast<unsigned char>(encrypted[12 + i]);
+    EXPECT_GE(iterations, 600000u);
+    ASSERT_NE(fresh.CryDecryptFile(home.win("one.cry"), home.win("one.out"), "pw"), 0);
+    EXPECT_EQ(home.readFile("one.out"), "x");
+}
+
+// Decrypts the first chunk by the documented layout alone, as a program with nothing but
+// PBKDF2-SHA256 and AES-GCM would.
+TEST_F(CryptoTest, LayoutReadableFromItsDescriptionAlone)
+{
+    std::string plain = "layout check";
+    std::string file = encrypt(plain, "pw");
+    auto u = [&](std::size_t i) { return static_cast<unsigned char>(file[i]); };
+    std::uint32_t iterations = u(12) | u(13) << 8 | u(14) << 16 | static_cast<std::uint32_t>(u(15)) << 24;
+    std::uint32_t chunkSize = u(16) | u(17) << 8 | u(18) << 16 | static_cast<std::uint32_t>(u(19)) << 24;
+    EXPECT_EQ(chunkSize, Chunk);
+
+    unsigned char key[32];
+    ASSERT_EQ(PKCS5_PBKDF2_HMAC("pw", 2, reinterpret_cast<const unsigned char*>(file.data() + 20), 16,
+                                static_cast<int>(iterations), EVP_sha256(), 32, key),
+              1);
+    std::array<unsigned char, 12> nonce;
+    std::memcpy(nonce.data(), file.data() + 36, 12);  // chunk 0: the base nonce itself
+    std::string aad = file.substr(0, Header) + std::string(8, '\0') + std::string(1, '\1');
+
+    EVP_CIPHER_CTX* ctx = EVP_CIPHER_CTX_new();
+    std::string out(plain.size(), '\0');
+    int len = 0;
+    EVP_DecryptInit_ex(ctx, EVP_aes_256_gcm(), nullptr, key, nonce.data());
+    EVP_DecryptUpdate(ctx, nullptr, &len, reinterpret_cast<const unsigned char*>(aad.data()), static_cast<int>(aad.size()));
+    EVP_DecryptUpdate(ctx, reinterpret_cast<unsigned char*>(out.data()), &len,
+                      reinterpret_cast<const unsigned char*>(file.data() + Header), static_cast<int>(plain.size()));
+    EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_TAG, 16, file.data() + Header + plain.size());
+    int verified = EVP_DecryptFinal_ex(ctx, nullptr, &len);
+    EVP_CIPHER_CTX_free(ctx);
+    EXPECT_EQ(verified, 1);
+    EXPECT_EQ(out, plain);
+}
+
+TEST_F(CryptoTest, WrongPasswordRestoresNothing)
+{
+    std::string encrypted = encrypt(pattern(100), "right");
+    std::string out;
+    EXPECT_EQ(decrypt(encrypted, out, "wrong"), CryBadPassword);
+    EXPECT_EQ(decrypt(encrypted, out, ""), CryBadPassword);
+    EXPECT_EQ(decrypt(encrypted, out, "Right"), CryBadPassword);
+}
+
+TEST_F(CryptoTest, TamperedFilesAreRefused)
+{
+    std::string encrypted = encrypt(pattern(2 * Chunk + 10));
+    std::string out;
+    auto flipped = [&](std::size_t at) {
+        std::string copy = encrypted;
+        copy[at] = static_cast<char>(copy[at] ^ 0x01);
+        return copy;
+    };
+    EXPECT_EQ(decrypt(flipped(Header + 5), out), CryDamaged) << "first chunk's text";
+    EXPECT_EQ(decrypt(flipped(Header + Chunk + Tag + 100), out), CryDamaged) << "second chunk's text";
+    EXPECT_EQ(decrypt(flipped(encrypted.size() - 1), out), CryDamaged) << "last tag";
+    EXPECT_EQ(decrypt(flipped(0), out), CryDamaged) << "magic";
+    EXPECT_EQ(decrypt(flipped(16), out), CryDamaged) << "chunk size";
+    EXPECT_EQ(decrypt(flipped(40), out), CryDamaged) << "base nonce";
+    EXPECT_NE(decrypt(flipped(25), out), CryOk) << "salt";
+}
+
+TEST_F(CryptoTest, ReorderedTruncatedAndExtendedFilesAreRefused)
+{
+    std::string encrypted = encrypt(pattern(3 * Chunk + 77));
+    const std::size_t sealed = Chunk + Tag;
+    std::string out;
+
+    std::string swapped = encrypted.substr(0, Header) + encrypted.substr(Header + sealed, sealed) +
+                          encrypted.substr(Header, sealed) + encrypted.substr(Header + 2 * sealed);
+    EXPECT_EQ(decrypt(swapped, out), CryDamaged) << "chunks swapped";
+    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 3 * sealed), out), CryDamaged) << "last chunk dropped";
+    EXPECT_EQ(decrypt(encrypted.substr(0, Header + sealed), out), CryDamaged) << "cut at a chunk boundary";
+    EXPECT_EQ(decrypt(encrypted.substr(0, encrypted.size() - 5), out), CryDamaged) << "cut inside the last tag";
+    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 10), out), CryDamaged) << "cut inside the first chunk";
+    EXPECT_EQ(decrypt(encrypted.substr(0, Header), out), CryDamaged) << "header only";
+    EXPECT_EQ(decrypt(encrypted.substr(0, 30), out), CryDamaged) << "cut header";
+    EXPECT_EQ(decrypt("", out), CryDamaged) << "empty file";
+    EXPECT_EQ(decrypt(encrypted + "x", out), CryDamaged) << "data appended";
+    EXPECT_EQ(decrypt(pattern(5000), out), CryDamaged) << "not an encrypted file";
+
+    // An exact multiple of the chunk size must not pass as its own prefix.
+    std::string whole = encrypt(pattern(2 * Chunk));
+    EXPECT_EQ(decrypt(whole.substr(0, Header + sealed), out), CryDamaged);
+}
+
+TEST_F(CryptoTest, MissingSourceIsErrorTwoAndWritesNothing)
+{
+    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("nothing-here.pdf"), home.win("out.cry"), "pw"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
+    EXPECT_EQ(crypto().CryGetLastError(), 2);
+    EXPECT_FALSE(fs::exists(home.path("out.cry")));
+    EXPECT_EQ(crypto().CryDecryptFile(home.win("nothing-here.cry"), home.win("out"), "pw"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
+    EXPECT_EQ(crypto().CrySimpleEncryptFile("Q:\\unmapped.pdf", home.win("out.cry"), "pw"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
+}
+
+TEST_F(CryptoTest, UnwritableTargetFailsCleanly)
+{
+    std::string source = home.writeFile("a.txt", "abc");
+    EXPECT_EQ(crypto().CrySimpleEncryptFile(source, home.win("no-such-folder") + "\\a.cry", "pw"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CryWriteFailed);
+    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("Documents"), home.win("d.cry"), "pw"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CryReadFailed) << "a folder is no file";
+}
+
+TEST_F(CryptoTest, ASuccessfulEncryptionResetsTheLastError)
+{
+    crypto().CrySimpleEncryptFile(home.win("missing"), home.win("x"), "pw");
+    ASSERT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
+    encrypt("data");
+    EXPECT_EQ(crypto().CryGetLastError(), CryOk);
+}
+
+}  // namespace
+}  // namespace orv::platform

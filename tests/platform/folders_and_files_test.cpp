@@ -1,0 +1,143 @@
+// Per-user folders under ORVANTO_HOME, the program folder, and the folder and copy
+// operations of the file system.
+#include <cstdlib>
+
+#include <gtest/gtest.h>
+
+#include "platform/file_system.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/host_services.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "support/test_home.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::platform {
+namespace {
+
+class FoldersTest : public test::HomeTest {};
+
+TEST_F(FoldersTest, PerUserFoldersLiveUnderTheHomeAndExist)
+{
+    const SystemFolders& folders = *services().folders;
+    EXPECT_EQ(folders.GetMyDocumentsDir(), home.win("Documents"));
+    EXPECT_EQ(folders.GetSysAppDataDirectory(), home.win("AppData"));
+    EXPECT_EQ(folders.GetTemporaryDir(), home.win("Temp"));
+    for (const char* sub : {"Documents", "AppData", "Temp"})
+        EXPECT_TRUE(fs::is_directory(home.path(sub))) << sub;
+    for (const auto& folder : {folders.GetMyDocumentsDir(), folders.GetTemporaryDir(), folders.ProgramFolder()}) {
+        EXPECT_EQ(folder.substr(1, 2), ":\\") << folder;
+        EXPECT_NE(folder.back(), '\\') << folder;
+    }
+}
+
+TEST_F(FoldersTest, ProgramFolderFollowsTheEnvironment)
+{
+    const char* old = std::getenv("ORVANTO_PROGRAM_DIR");
+    std::string previous = old ? old : "";
+    fs::create_directories(home.path("prog"));
+    ::setenv("ORVANTO_PROGRAM_DIR", (home.path("prog").string() + "/").c_str(), 1);
+    {
+        HostServices inner(&home.ui());
+        EXPECT_EQ(services().folders->ProgramFolder(), home.win("prog"));
+    }
+    ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1);
+}
+
+TEST_F(FoldersTest, FontFolderIsAnExistingHostFolderInWindowsForm)
+{
+    std::string fonts = services().folders->GetFontDir();
+    EXPECT_EQ(fonts.substr(0, 3), "Z:\\");
+    EXPECT_TRUE(fs::is_directory(services().files->hostPath(fonts)));
+}
+
+TEST_F(FoldersTest, HostServicesPutThePreviousServicesBack)
+{
+    const Services before = services();
+    {
+        HostServices inner(nullptr);
+        EXPECT_NE(services().files, before.files);
+        EXPECT_NE(services().ui, nullptr) << "a console stands in for a missing user interface";
+    }
+    EXPECT_EQ(services().files, before.files);
+    EXPECT_EQ(services().ui, before.ui);
+}
+
+class FileOperationsTest : public test::HomeTest {};
+
+TEST_F(FileOperationsTest, DirExistsAndDirCreateWithParents)
+{
+    FileSystem& files = *services().files;
+    std::string deep = home.win("") + "\\New\\Deeper\\Deepest";
+    EXPECT_EQ(files.DirExists(deep), 0);
+    EXPECT_NE(files.DirCreate(deep), 0);
+    EXPECT_TRUE(fs::is_directory(home.path("New/Deeper/Deepest")));
+    EXPECT_NE(files.DirExists(deep), 0);
+    EXPECT_NE(files.DirExists(home.win("") + "\\NEW\\deeper"), 0) << "found without regard to case";
+    EXPECT_NE(files.DirCreate(deep), 0) << "an existing folder counts as made";
+
+    std::string file = home.writeFile("plain.txt", "x");
+    EXPECT_EQ(files.DirExists(file), 0);
+    EXPECT_EQ(files.DirCreate(file + "\\below"), 0);
+    EXPECT_EQ(files.DirCreate("Q:\\unmapped"), 0);
+}
+
+TEST_F(FileOperationsTest, MultiFileCopyCopiesEveryMatchingFile)
+{
+    home.writeFile("src/a.txt", "A");
+    home.writeFile("src/B.PDF", "B");
+    home.writeFile("src/noext", "N");
+    home.writeFile("src/sub/inner.txt", "I");
+    home.writeFile("dst/a.txt", "old");
+    FileSystem& files = *services().files;
+
+    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\*.*", home.win("dst")), 0);
+    EXPECT_EQ(home.readFile("dst/a.txt"), "A") << "existing files are replaced";
+    EXPECT_EQ(home.readFile("dst/B.PDF"), "B");
+    EXPECT_EQ(home.readFile("dst/noext"), "N") << "*.* matches names without a dot too";
+    EXPECT_FALSE(fs::exists(home.path("dst/sub"))) << "folders are not copied";
+}
+
+TEST_F(FileOperationsTest, MultiFileCopyWithOtherWildcards)
+{
+    home.writeFile("src/one.txt", "1");
+    home.writeFile("src/two.TXT", "2");
+    home.writeFile("src/three.pdf", "3");
+    home.writeFile("src/t1.doc", "4");
+    FileSystem& files = *services().files;
+
+    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\*.txt", home.win("txt")), 0);
+    EXPECT_TRUE(fs::exists(home.path("txt/one.txt")));
+    EXPECT_TRUE(fs::exists(home.path("txt/two.TXT")));
+    EXPECT_FALSE(fs::exists(home.path("txt/three.pdf")));
+
+    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\t?.*", home.win("q")), 0);
+    EXPECT_TRUE(fs::exists(home.path("q/t1.doc")));
+    EXPECT_FALSE(fs::exists(home.path("q/two.TXT")));
+}
+
+TEST_F(FileOperationsTest, MultiFileCopyFailures)
+{
+    FileSystem& files = *services().files;
+    EXPECT_EQ(files.MultiFileCopy(home.win("") + "\\missing\\*.*", home.win("dst")), 0);
+    EXPECT_EQ(files.MultiFileCopy("Q:\\x\\*.*", home.win("dst")), 0);
+    home.writeFile("src/a.txt", "A");
+    home.writeFile("blocker", "file in the way");
+    EXPECT_EQ(files.MultiFileCopy(home.win("src") + "\\*.*", home.win("blocker")), 0);
+}
+
+TEST(Wildcards, WindowsMatchingRules)
+{
+    EXPECT_TRUE(matchesWildcard("Readme", "*.*"));
+    EXPECT_TRUE(matchesWildcard("a.b.c", "*.c"));
+    EXPECT_TRUE(matchesWildcard("LOGO.png", "logo.*"));
+    EXPECT_TRUE(matchesWildcard("logo", "logo.*"));
+    EXPECT_TRUE(matchesWildcard("abc", "a?c"));
+    EXPECT_FALSE(matchesWildcard("ac", "a?c"));
+    EXPECT_FALSE(matchesWildcard("a.txt.bak", "*.txt"));
+    EXPECT_TRUE(matchesWildcard("x", "**"));
+}
+
+}  // namespace
+}  // namespace orv::platform

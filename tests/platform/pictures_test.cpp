@@ -1,0 +1,219 @@
+// Picture types, JPEG colour systems and picture sizes read from file headers, including
+// damaged and cut-off files.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include <gtest/gtest.h>
+
+#include "platform/pictures.h"
+#include "platform/services.h"
+#include "support/test_home.h"
+
+namespace orv::platform {
+namespace {
+
+std::string le16(int v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
+std::string le32(std::int64_t v) { return le16(static_cast<int>(v & 0xFFFF)) + le16(static_cast<int>((v >> 16) & 0xFFFF)); }
+std::string be32(std::uint32_t v)
+{
+    return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
+}
+
+std::string bmp(int width, int height, int infoSize = 40)
+{
+    std::string h = "BM" + le32(54 + 4) + le32(0) + le32(54) + le32(infoSize);
+    if (infoSize == 12)
+        return h + le16(width) + le16(height) + le16(1) + le16(24) + std::string(8, '\0');
+    return h + le32(width) + le32(height) + le16(1) + le16(24) + std::string(24, '\0') + std::string(4, '\0');
+}
+
+std::string gif(int width, int height) { return "GIF89a" + le16(width) + le16(height) + std::string(3, '\0') + ";"; }
+
+std::string png(std::uint32_t width, std::uint32_t height)
+{
+    return std::string("\x89PNG\r\n\x1a\n", 8) + be32(13) + "IHDR" + be32(width) + be32(height) +
+           std::string("\x08\x02\0\0\0", 5) + be32(0);
+}
+
+std::string placeableWmf(int left, int top, int right, int bottom, int inch)
+{
+    return le32(0x9AC6CDD7) + le16(0) + le16(left) + le16(top) + le16(right) + le16(bottom) + le16(inch) + le32(0) +
+           le16(0);
+}
+
+// A plain metafile: header, a SetMapMode record, the SetWindowExt record, the end record.
+std::string plainWmf(int width, int height)
+{
+    std::string header = le16(1) + le16(9) + le16(0x0300) + le32(0) + le16(0) + le32(0) + le16(0);
+    std::string mapMode = le32(4) + le16(0x0103) + le16(8);
+    std::string windowExt = le32(5) + le16(0x020C) + le16(height) + le16(width);
+    std::string end = le32(3) + le16(0);
+    return header + mapMode + windowExt + end;
+}
+
+std::string emf(int frameRight, int frameBottom)
+{
+    std::string h = le32(1) + le32(88);
+    h += le32(0) + le32(0) + le32(99) + le32(49);                // bounds (pixels)
+    h += le32(0) + le32(0) + le32(frameRight) + le32(frameBottom);  // frame (0.01 mm)
+    h += " EMF";
+    h += std::string(44, '\0');
+    return h;
+}
+
+std::string ico(int width, int height)
+{
+    return le16(0) + le16(1) + le16(1) + std::string{static_cast<char>(width), static_cast<char>(height)} +
+           std::string(14, '\0');
+}
+
+std::string tiff(int width, int height)
+{
+    std::string h = "II*" + std::string(1, '\0') + le32(8) + le16(2);
+    h += le16(256) + le16(3) + le32(1) + le16(width) + le16(0);
+    h += le16(257) + le16(4) + le32(1) + le32(height);
+    return h + le32(0);
+}
+
+// A real JPEG made with libjpeg: inComponents 1, 3 or 4 of the input colour space, stored
+// in the given JPEG colour space.
+std::string jpeg(J_COLOR_SPACE input, int components, J_COLOR_SPACE stored, int width = 17, int height = 9)
+{
+    jpeg_compress_struct c;
+    jpeg_error_mgr err;
+    c.err = jpeg_std_error(&err);
+    jpeg_create_compress(&c);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&c, &buffer, &size);
+    c.image_width = width;
+    c.image_height = height;
+    c.input_components = components;
+    c.in_color_space = input;
+    jpeg_set_defaults(&c);
+    jpeg_set_colorspace(&c, stored);
+    jpeg_start_compress(&c, TRUE);
+    std::vector<unsigned char> row(static_cast<std::size_t>(width * components), 128);
+    while (c.next_scanline < c.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&c, rows, 1);
+    }
+    jpeg_finish_compress(&c);
+    std::string bytes(reinterpret_cast<char*>(buffer), size);
+    jpeg_destroy_compress(&c);
+    std::free(buffer);
+    return bytes;
+}
+
+class PicturesTest : public test::HomeTest {
+protected:
+    int type(const std::string& bytes) { return services().pictures->GetPictureFileType(home.writeFile("p", bytes)); }
+    std::pair<int, int> size(const std::string& bytes)
+    {
+        int w = -1, h = -1;
+        if (!services().pictures->GetPictureFileDimensions(home.writeFile("p", bytes), w, h))
+            return {-1, -1};
+        return {w, h};
+    }
+};
+
+TEST_F(PicturesTest, TypeComesFromTheHeaderNotTheName)
+{
+    const Pictures& pictures = *services().pictures;
+    EXPECT_EQ(pictures.GetPictureFileType(home.writeFile("looks.jpg", png(4, 4))), PicturePng);
+    EXPECT_EQ(pictures.GetPictureFileType(home.writeFile("looks.png", bmp(2, 2))), PictureBmp);
+    EXPECT_EQ(type(gif(1, 1)), PictureGif);
+    EXPECT_EQ(type(jpeg(JCS_RGB, 3, JCS_YCbCr)), PictureJpeg);
+    EXPECT_EQ(type(placeableWmf(0, 0, 100, 100, 1440)), PictureWmf);
+    EXPECT_EQ(type(plainWmf(10, 10)), PictureWmf);
+    EXPECT_EQ(type(emf(2540, 2540)), PictureEmf);
+    EXPECT_EQ(type(ico(16, 16)), PictureIco);
+    EXPECT_EQ(type(tiff(3, 5)), PictureTiff);
+    EXPECT_EQ(type(std::string("MM\0*", 4) + le32(0)), PictureTiff);
+}
+
+TEST_F(PicturesTest, UnknownAndUnreadableFilesHaveNoType)
+{
+    EXPECT_EQ(type(""), PictureUnknown);
+    EXPECT_EQ(type("BM"), PictureUnknown);
+    EXPECT_EQ(type("BM this is a text file that starts with BM"), PictureUnknown);
+    EXPECT_EQ(type("plain text, nothing else"), PictureUnknown);
+    EXPECT_EQ(services().pictures->GetPictureFileType(home.win("missing.png")), PictureUnknown);
+    EXPECT_EQ(services().pictures->GetPictureFileType(home.win("Documents")), PictureUnknown);
+}
+
+TEST_F(PicturesTest, SizesOfBitmapsGifsPngsIconsAndTiffs)
+{
+    EXPECT_EQ(size(bmp(640, 480)), std::make_pair(640, 480));
+    EXPECT_EQ(size(bmp(640, -480)), std::make_pair(640, 480)) << "top-down bitmap";
+    EXPECT_EQ(size(bmp(32, 16, 12)), std::make_pair(32, 16)) << "OS/2 header";
+    EXPECT_EQ(size(gif(320, 200)), std::make_pair(320, 200));
+    EXPECT_EQ(size(png(1920, 1080)), std::make_pair(1920, 1080));
+    EXPECT_EQ(size(ico(48, 32)), std::make_pair(48, 32));
+    EXPECT_EQ(size(ico(0, 0)), std::make_pair(256, 256)) << "0 stands for 256";
+    EXPECT_EQ(size(tiff(300, 70000)), std::make_pair(300, 70000));
+}
+
+TEST_F(PicturesTest, MetafileSizesInScreenPixels)
+{
+    // 1440 units per inch, 2 by 1 inch: 192 by 96 pixels at 96 per inch.
+    EXPECT_EQ(size(placeableWmf(0, 0, 2880, 1440, 1440)), std::make_pair(192, 96));
+    EXPECT_EQ(size(placeableWmf(100, 100, -188, 4, 96)), std::make_pair(288, 96));
+    EXPECT_EQ(size(plainWmf(800, 600)), std::make_pair(800, 600));
+    // A frame of 50.8 mm by 25.4 mm: 192 by 96 pixels.
+    EXPECT_EQ(size(emf(5080, 2540)), std::make_pair(192, 96));
+    EXPECT_EQ(size(emf(0, 0)), std::make_pair(100, 50)) << "an empty frame falls back to the bounds";
+}
+
+TEST_F(PicturesTest, JpegSizeAndColourSystemThroughLibjpeg)
+{
+    const Pictures& pictures = *services().pictures;
+    std::string rgb = home.writeFile("rgb.jpg", jpeg(JCS_RGB, 3, JCS_YCbCr, 33, 21));
+    std::string cmyk = home.writeFile("cmyk.jpg", jpeg(JCS_CMYK, 4, JCS_CMYK));
+    std::string ycck = home.writeFile("ycck.jpg", jpeg(JCS_CMYK, 4, JCS_YCCK));
+    std::string gray = home.writeFile("gray.jpg", jpeg(JCS_GRAYSCALE, 1, JCS_GRAYSCALE));
+    std::string storedRgb = home.writeFile("stored-rgb.jpg", jpeg(JCS_RGB, 3, JCS_RGB));
+
+    EXPECT_EQ(pictures.GetJPEGColorSystem(rgb), JpegYCbCr);
+    EXPECT_EQ(pictures.GetJPEGColorSystem(cmyk), JpegCmyk);
+    EXPECT_EQ(pictures.GetJPEGColorSystem(ycck), JpegCmyk) << "YCCK is a CMYK picture";
+    EXPECT_EQ(pictures.GetJPEGColorSystem(gray), JpegGrayscale);
+    EXPECT_EQ(pictures.GetJPEGColorSystem(storedRgb), JpegRgb);
+    EXPECT_EQ(pictures.GetJPEGColorSystem(home.writeFile("p.png", png(1, 1))), JpegUnknown);
+
+    int w = 0, h = 0;
+    ASSERT_TRUE(pictures.GetPictureFileDimensions(rgb, w, h));
+    EXPECT_EQ(w, 33);
+    EXPECT_EQ(h, 21);
+}
+
+TEST_F(PicturesTest, DamagedAndCutOffPicturesGiveNoSize)
+{
+    std::string full = jpeg(JCS_RGB, 3, JCS_YCbCr);
+    for (std::size_t cut : {3u, 20u, 100u, 150u})
+        EXPECT_EQ(size(full.substr(0, cut)), std::make_pair(-1, -1)) << "JPEG cut at " << cut;
+    EXPECT_EQ(size(std::string("\xFF\xD8\xFF", 3) + std::string(200, 'x')), std::make_pair(-1, -1));
+    EXPECT_EQ(services().pictures->GetJPEGColorSystem(home.writeFile("cut.jpg", full.substr(0, 40))), JpegUnknown);
+
+    EXPECT_EQ(size(png(5, 5).substr(0, 20)), std::make_pair(-1, -1));
+    EXPECT_EQ(size(png(0, 5)), std::make_pair(-1, -1));
+    EXPECT_EQ(size(png(0x80000000u, 5)), std::make_pair(-1, -1));
+    EXPECT_EQ(size(gif(0, 0)), std::make_pair(-1, -1));
+    EXPECT_EQ(size(bmp(64, 64).substr(0, 20)), std::make_pair(-1, -1));
+    EXPECT_EQ(size(placeableWmf(0, 0, 100, 100, 0)), std::make_pair(-1, -1)) << "zero units per inch";
+    EXPECT_EQ(size(plainWmf(800, 600).substr(0, 30)), std::make_pair(-1, -1));
+    std::string looping = plainWmf(1, 1);
+    looping.replace(18, 4, le32(0));  // a record of size 0 would never advance
+    EXPECT_EQ(size(looping), std::make_pair(-1, -1));
+    EXPECT_EQ(size(tiff(3, 5).substr(0, 14)), std::make_pair(-1, -1));
+    std::string farIfd = "II*" + std::string(1, '\0') + le32(0x7FFFFFF0);
+    EXPECT_EQ(size(farIfd), std::make_pair(-1, -1));
+    EXPECT_EQ(size("not a picture at all"), std::make_pair(-1, -1));
+}
+
+}  // namespace
+}  // namespace orv::platform

@@ -1,0 +1,105 @@
+// The registry store: values round trip through the profile file, names are compared
+// without regard to case, and the file is shared with other programs.
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/host/profile_registry.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+#include "support/test_home.h"
+
+namespace orv::platform {
+namespace {
+
+const char* ResizeKey = "Software\\Veltrona\\Orvanto\\ResizeMode";
+
+class RegistryTest : public test::HomeTest {
+protected:
+    Registry& registry() { return *services().registry; }
+};
+
+TEST_F(RegistryTest, NumbersAndTextsRoundTrip)
+{
+    EXPECT_TRUE(registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 1024));
+    EXPECT_TRUE(registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Height", -3));
+    EXPECT_TRUE(registry().SetRegKeyStr(HKEY_LOCAL_MACHINE_ROOT, "Software\\Portavo", "Path", "E:\\Portavo café"));
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width"), 1024);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Height"), -3);
+    std::string text;
+    EXPECT_NE(registry().GetRegKeyStr(HKEY_LOCAL_MACHINE_ROOT, "Software\\Portavo", "Path", text), 0);
+    EXPECT_EQ(text, "E:\\Portavo café");
+
+    EXPECT_TRUE(registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 800));
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width"), 800) << "replaced, not added";
+}
+
+TEST_F(RegistryTest, TheFileHoldsFullKeyPathsAsSections)
+{
+    registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 640);
+    std::string file = home.readFile("registry.ini");
+    EXPECT_NE(file.find("[HKEY_CURRENT_USER\\Software\\Veltrona\\Orvanto\\ResizeMode]\r\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("Width = 640\r\n"), std::string::npos) << file;
+}
+
+TEST_F(RegistryTest, NamesAreComparedWithoutCase)
+{
+    registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 5);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, "SOFTWARE\\veltrona\\ORVANTO\\resizemode", "WIDTH"), 5);
+    registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, "software\\VELTRONA\\orvanto\\RESIZEMODE", "width", 6);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width"), 6);
+    std::string file = home.readFile("registry.ini");
+    EXPECT_EQ(file.find("Width", file.find("Width") + 1), std::string::npos) << "one line per value: " << file;
+}
+
+TEST_F(RegistryTest, RootsAreSeparateAndMissingValuesGiveTheDefault)
+{
+    registry().SetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 1);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_LOCAL_MACHINE_ROOT, ResizeKey, "Width", 77), 77);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Depth", -1), -1);
+    std::string text = "kept";
+    EXPECT_EQ(registry().GetRegKeyStr(HKEY_CURRENT_USER_ROOT, "Software\\Nothing", "X", text), 0);
+    EXPECT_EQ(text, "kept");
+    EXPECT_FALSE(registry().SetRegKeyVal(9, ResizeKey, "Width", 1)) << "unknown root";
+    EXPECT_EQ(registry().GetRegKeyVal(9, ResizeKey, "Width", 4), 4);
+}
+
+TEST_F(RegistryTest, TextThatIsNoNumberGivesTheDefault)
+{
+    registry().SetRegKeyStr(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", "wide");
+    registry().SetRegKeyStr(HKEY_CURRENT_USER_ROOT, ResizeKey, "Height", "12px");
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", 9), 9);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Height", 9), 9);
+}
+
+TEST_F(RegistryTest, CreateRegKeyMakesAnEmptyKeyOnce)
+{
+    EXPECT_TRUE(registry().CreateRegKey(HKEY_CURRENT_USER_ROOT, "\\Software\\\\Veltrona\\New\\"));
+    EXPECT_TRUE(registry().CreateRegKey(HKEY_CURRENT_USER_ROOT, "software\\veltrona\\new"));
+    std::string file = home.readFile("registry.ini");
+    EXPECT_NE(file.find("[HKEY_CURRENT_USER\\Software\\Veltrona\\New]"), std::string::npos) << file;
+    EXPECT_EQ(file.find("[HKEY_CURRENT_USER", 1), std::string::npos) << "created once: " << file;
+}
+
+TEST_F(RegistryTest, ValuesWrittenByAnotherProgramAreSeen)
+{
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width", -1), -1);
+    std::ofstream(home.path("registry.ini")) << "[HKEY_CURRENT_USER\\Software\\Veltrona\\Orvanto\\ResizeMode]\n"
+                                                "Width=1152\nHeight = 864\n@ = default\n";
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Width"), 1152);
+    EXPECT_EQ(registry().GetRegKeyVal(HKEY_CURRENT_USER_ROOT, ResizeKey, "Height"), 864);
+    std::string text;
+    EXPECT_NE(registry().GetRegKeyStr(HKEY_CURRENT_USER_ROOT, ResizeKey, "", text), 0);
+    EXPECT_EQ(text, "default") << "the unnamed value of a key";
+}
+
+TEST(RegistrySectionName, JoinsRootAndKey)
+{
+    EXPECT_EQ(registrySectionName(2, "Software\\A"), "HKEY_CURRENT_USER\\Software\\A");
+    EXPECT_EQ(registrySectionName(3, "Software\\A\\\\B/C\\"), "HKEY_LOCAL_MACHINE\\Software\\A\\B/C");
+    EXPECT_EQ(registrySectionName(2, ""), "HKEY_CURRENT_USER");
+    EXPECT_EQ(registrySectionName(1, "Software"), "");
+}
+
+}  // namespace
+}  // namespace orv::platform

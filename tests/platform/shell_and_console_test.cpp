@@ -1,0 +1,136 @@
+// The desktop shell's program, help and parameter rules, swapping in a recording shell, and
+// the console user interface.
+#include <cstdio>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "platform/host/console_user_interface.h"
+#include "platform/host/desktop_shell.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "platform/user_interface.h"
+#include "support/recording_shell.h"
+#include "support/test_home.h"
+#include "temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::platform {
+namespace {
+
+void writeExecutable(const fs::path& file, bool executable = true)
+{
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << "#!/bin/sh\nexit 0\n";
+    fs::permissions(file, executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST(DesktopShellRules, ExeNamesMapToTheHostExecutableBesideThem)
+{
+    test::TempFolder dir;
+    writeExecutable(dir.root / "orvnedit");
+    writeExecutable(dir.root / "Test" / "ORVNMENU.EXE");
+    writeExecutable(dir.root / "Tool");
+    writeExecutable(dir.root / "readme.txt", false);
+
+    EXPECT_EQ(executableFor(dir.root / "ORVNEDIT.exe"), dir.root / "orvnedit");
+    EXPECT_EQ(executableFor(dir.root / "Test" / "ORVNMENU.EXE"), dir.root / "Test" / "ORVNMENU.EXE");
+    EXPECT_EQ(executableFor(dir.root / "Tool.EXE"), dir.root / "Tool");
+    EXPECT_TRUE(executableFor(dir.root / "readme.txt").empty()) << "not executable";
+    EXPECT_TRUE(executableFor(dir.root / "missing.exe").empty());
+    EXPECT_TRUE(executableFor(dir.root).empty()) << "a folder is no program";
+    EXPECT_TRUE(executableFor({}).empty());
+}
+
+TEST(DesktopShellRules, HelpPageOfAContextFallsBackToTheContents)
+{
+    test::TempFolder dir;
+    std::ofstream(dir.root / "index.html") << "contents";
+    std::ofstream(dir.root / "120.html") << "page";
+    EXPECT_EQ(helpPageFor(dir.root, 120), dir.root / "120.html");
+    EXPECT_EQ(helpPageFor(dir.root, 7), dir.root / "index.html");
+    EXPECT_EQ(helpPageFor(dir.root, 0), dir.root / "index.html");
+    fs::remove(dir.root / "index.html");
+    EXPECT_TRUE(helpPageFor(dir.root, 7).empty());
+}
+
+TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
+{
+    EXPECT_EQ(splitParameters("/TEST  \"C:\\My Menu\\x.mni\" last"),
+              (std::vector<std::string>{"/TEST", "C:\\My Menu\\x.mni", "last"}));
+    EXPECT_EQ(splitParameters("a\"b c\"d \"\""), (std::vector<std::string>{"ab cd", ""}));
+    EXPECT_TRUE(splitParameters("   ").empty());
+}
+
+TEST(DesktopShellRules, WebAddressesGoToTheBrowser)
+{
+    EXPECT_TRUE(isWebAddress("https://example.com"));
+    EXPECT_TRUE(isWebAddress("WWW.example.com"));
+    EXPECT_TRUE(isWebAddress("mailto:ann@example.com"));
+    EXPECT_FALSE(isWebAddress("Z:\\home\\ann\\index.html"));
+    EXPECT_FALSE(isWebAddress("wwwroot\\a.html"));
+}
+
+class DesktopShellTest : public test::HomeTest {};
+
+TEST_F(DesktopShellTest, StartsProgramsAndRefusesWhatIsNotThere)
+{
+    writeExecutable(home.path("bin/tool"));
+    Shell& shell = *services().shell;
+    EXPECT_TRUE(shell.StartProcess(home.win("bin") + "\\TOOL.EXE", {home.win("Documents")}, home.win("Temp"),
+                                   WindowState::Hidden));
+    EXPECT_FALSE(shell.StartProcess(home.win("bin") + "\\missing.exe", {}, {}, WindowState::Normal));
+    EXPECT_FALSE(shell.StartProcess("Q:\\nothing.exe", {}, {}, WindowState::Normal));
+    EXPECT_FALSE(shell.ShellOpen(home.win("no-such-document.pdf")));
+    EXPECT_FALSE(shell.ShellOpen(""));
+    EXPECT_FALSE(shell.ExploreFolder(home.win("no-such-folder")));
+}
+
+TEST_F(DesktopShellTest, ARecordingShellStandsInAndLeavesAgain)
+{
+    Shell* real = services().shell;
+    {
+        test::ScopedRecordingShell recording;
+        EXPECT_NE(services().shell, real);
+        EXPECT_EQ(services().files, services().files) << "the other services stay";
+        services().shell->ShellOpen("Z:\\menu\\ORVNMENU.EXE", "/TEST", "Z:\\menu");
+        services().shell->StartProcess("Z:\\p\\ORVNEDIT.exe", {"a.mnp", "/BUILD"}, "Z:\\p", WindowState::Minimized);
+        services().shell->ShowHelp(42);
+        services().shell->ExploreFolder("E:\\");
+        const auto& calls = recording->calls();
+        ASSERT_EQ(calls.size(), 4u);
+        EXPECT_EQ(calls[0].kind, test::ShellCall::Open);
+        EXPECT_EQ(calls[0].parameters, "/TEST");
+        EXPECT_EQ(calls[1].kind, test::ShellCall::Start);
+        EXPECT_EQ(calls[1].arguments, (std::vector<std::string>{"a.mnp", "/BUILD"}));
+        EXPECT_EQ(calls[1].state, WindowState::Minimized);
+        EXPECT_EQ(calls[2].contextNumber, 42);
+        EXPECT_EQ(calls[3].target, "E:\\");
+    }
+    EXPECT_EQ(services().shell, real);
+}
+
+TEST(ConsoleUserInterface, WritesTitleAndTextAndAnswersWithTheFirstButton)
+{
+    std::FILE* out = std::tmpfile();
+    ASSERT_NE(out, nullptr);
+    ConsoleUserInterface console(out);
+    EXPECT_EQ(console.Message("Saved.", MsgInformation, "Orvanto"), AnswerOk);
+    EXPECT_EQ(console.Message("Create it?", MsgYesNo + MsgQuestion, "Folder"), AnswerYes);
+    EXPECT_EQ(console.Message("Save?", MsgYesNoCancel + MsgWarning, "Project"), AnswerYes);
+    EXPECT_EQ(console.Message("Go on?", MsgOkCancel, "Step"), AnswerOk);
+    EXPECT_FALSE(console.PickOpenFile("Open", {}, "C:\\").has_value());
+    EXPECT_FALSE(console.PickFolder("Folder", "C:\\").has_value());
+    EXPECT_FALSE(console.PickColour(255).has_value());
+    EXPECT_FALSE(console.PickFont({}).has_value());
+
+    std::rewind(out);
+    char buffer[256] = {};
+    std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, out);
+    std::fclose(out);
+    EXPECT_EQ(std::string(buffer, n), "Orvanto: Saved.\nFolder: Create it?\nProject: Save?\nStep: Go on?\n");
+}
+
+}  // namespace
+}  // namespace orv::platform
