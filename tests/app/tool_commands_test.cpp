@@ -1,0 +1,300 @@
+// orvntool's commands, run in-process on files in a test home.
+#include <filesystem>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "app/tool/project_info.h"
+#include "app/tool/tool_commands.h"
+#include "app/tool/tool_paths.h"
+#include "model/editor_options.h"
+#include "model/profile.h"
+#include "model/project_file.h"
+#include "model/project_writer.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "support/test_home.h"
+
+namespace orv::test {
+namespace {
+
+class ToolTest : public HomeTest {
+protected:
+    int run(std::vector<std::string> args)
+    {
+        out.str({});
+        err.str({});
+        tool::ToolCommands commands(out, err, [] { ReadEditorOptions(); });
+        return commands.run(args);
+    }
+    // The lines written to stderr.
+    int errorLines() const
+    {
+        const std::string e = err.str();
+        return static_cast<int>(std::count(e.begin(), e.end(), '\n'));
+    }
+    std::string host(const std::string& rel) const { return home.path(rel).string(); }
+
+    // The text of a project file with the date blanked.
+    static std::string undated(const std::string& text)
+    {
+        std::string out = text;
+        for (const char* key : {"Y = ", "M = ", "D = "}) {
+            size_t at = out.find(std::string("\r\n") + key);
+            if (at == std::string::npos)
+                continue;
+            at += 2 + std::string(key).size();
+            out.replace(at, out.find("\r\n", at) - at, "#");
+        }
+        return out;
+    }
+
+    std::ostringstream out, err;
+};
+
+// --- Arguments ---
+
+TEST_F(ToolTest, HelpPrintsTheUsage)
+{
+    EXPECT_EQ(run({"--help"}), tool::ExitOk);
+    EXPECT_EQ(out.str(), tool::ToolUsageText());
+    for (const char* command : {"new [--usb] PROJECT.mnp", "upgrade OLD.mnp [NEW.mnp]", "mni PROJECT.mnp OUT.mni",
+                                "info PROJECT.mnp [--json]"})
+        EXPECT_NE(out.str().find(command), std::string::npos) << command;
+    EXPECT_TRUE(err.str().empty());
+}
+
+TEST_F(ToolTest, BadArgumentsGiveOneMessageAndExitCode2)
+{
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "a.mnp", "b.mnp"},
+        {"new", "--cd", "a.mnp"},
+        {"upgrade"},
+        {"upgrade", "a", "b", "c"},
+        {"mni", "a.mnp"},
+        {"info"},
+        {"info", "a.mnp", "--xml"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(run(args), tool::ExitUsage) << (args.empty() ? "(none)" : args[0]);
+        EXPECT_EQ(errorLines(), 1) << err.str();
+        EXPECT_TRUE(err.str().starts_with("orvntool: "));
+        EXPECT_TRUE(out.str().empty());
+    }
+    EXPECT_FALSE(std::filesystem::exists("a.mnp"));
+}
+
+// --- new ---
+
+TEST_F(ToolTest, NewWritesTheNewProjectValues)
+{
+    ASSERT_EQ(run({"new", host("fresh.mnp")}), tool::ExitOk) << err.str();
+    MenuProject expected;
+    ResetParameters(expected);
+    EXPECT_EQ(undated(home.readFile("fresh.mnp")), undated(StoreOptionsToText(expected, false, false, false)));
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_TRUE(err.str().empty());
+}
+
+TEST_F(ToolTest, NewUsbProjectAcceptsWindowsFormPaths)
+{
+    ASSERT_EQ(run({"new", home.win("usb.mnp"), "--usb"}), tool::ExitOk) << err.str();
+    MenuProject p;
+    OpenProjectFile(p, home.win("usb.mnp"));
+    EXPECT_EQ(p.ProjectType, ProjectTypeUSB);
+    EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_EQ(p.ButtonStyle, 3);
+}
+
+TEST_F(ToolTest, NewTakesTheEditorOptionsOfTheOptionsFile)
+{
+    const std::string options = OptionsFilePath();
+    ASSERT_TRUE(PutProfileText(options, "Options", "AddArrowToButton", "0"));
+    ASSERT_TRUE(PutProfileText(options, "DocOptions", "DocErr_FileExt1", "odt"));
+    ASSERT_EQ(run({"new", host("opts.mnp")}), tool::ExitOk) << err.str();
+    const std::string text = home.readFile("opts.mnp");
+    EXPECT_NE(text.find("AddArrowToButton = 0\r\n"), std::string::npos);
+    EXPECT_NE(text.find("DocErr_FileExt1 = odt\r\n"), std::string::npos);
+}
+
+TEST_F(ToolTest, NewIntoAMissingFolderFails)
+{
+    EXPECT_EQ(run({"new", host("no/such/dir/x.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(errorLines(), 1);
+    EXPECT_NE(err.str().find("cannot write"), std::string::npos);
+}
+
+// --- upgrade ---
+
+const char* const oldProject = "[Origin]\r\nVer = 4.1\r\n[Title]\r\nTitleText = Old menu\r\n"
+                               "[Buttons]\r\nButtonStyle = 13\r\nNrButtons = 1\r\n[ButtonData]\r\n"
+                               "Button1Text = Back\r\nButton1Cmd = \xC5terv\xE4nd till huvudmeny\r\n";
+
+TEST_F(ToolTest, UpgradeInPlaceConvertsTheFile)
+{
+    home.writeFile("old.mnp", oldProject);
+    ASSERT_EQ(run({"upgrade", host("old.mnp")}), tool::ExitOk) << err.str();
+    const std::string text = home.readFile("old.mnp");
+    EXPECT_NE(text.find("Ver = 8.6.9\r\n"), std::string::npos);
+    EXPECT_NE(text.find("ButtonStyle = 28\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Button1Cmd = Return To Main Menu\r\n"), std::string::npos);
+    EXPECT_NE(text.find("TitleText = Old menu\r\n"), std::string::npos);
+    EXPECT_TRUE(text.ends_with("-(EOF)-\r\n\r\n"));
+}
+
+TEST_F(ToolTest, UpgradeToANewFileLeavesTheOldOne)
+{
+    home.writeFile("old.mnp", oldProject);
+    ASSERT_EQ(run({"upgrade", host("old.mnp"), home.win("new.mnp")}), tool::ExitOk) << err.str();
+    EXPECT_EQ(home.readFile("old.mnp"), oldProject);
+    EXPECT_NE(home.readFile("new.mnp").find("Ver = 8.6.9"), std::string::npos);
+
+    // Upgrading the result again changes nothing but the date.
+    const std::string once = home.readFile("new.mnp");
+    ASSERT_EQ(run({"upgrade", host("new.mnp")}), tool::ExitOk);
+    EXPECT_EQ(undated(home.readFile("new.mnp")), undated(once));
+}
+
+TEST_F(ToolTest, UpgradeFailures)
+{
+    EXPECT_EQ(run({"upgrade", host("missing.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(err.str(), "orvntool: project file '" + host("missing.mnp") + "' does not exist\n");
+
+    home.writeFile("old.mnp", oldProject);
+    EXPECT_EQ(run({"upgrade", host("old.mnp"), host("nowhere/new.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(errorLines(), 1);
+}
+
+// --- mni ---
+
+TEST_F(ToolTest, MniWritesTheMenuDescriptionFile)
+{
+    MenuProject p;
+    ResetParameters(p);
+    p.TitleText = "Fish & Chips";
+    p.Buttons.push_back(MakeTitleRow("Games"));
+    ASSERT_TRUE(SaveProjectFileAs(p, home.win("menu.mnp")));
+
+    ASSERT_EQ(run({"mni", host("menu.mnp"), host("ORVNMENU.MNI")}), tool::ExitOk) << err.str();
+    const std::string text = home.readFile("ORVNMENU.MNI");
+    EXPECT_NE(text.find("TitleText = Fish && Chips\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Button1Text = Games\r\nButton1Cmd = (Title)\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[ExeFilename]\r\nExeFilename = ORVNMENU.EXE\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[Fonts]\r\n"), std::string::npos);
+    EXPECT_NE(text.find("[RTF-Print]\r\n"), std::string::npos);
+}
+
+TEST_F(ToolTest, MniFailures)
+{
+    EXPECT_EQ(run({"mni", host("missing.mnp"), host("out.mni")}), tool::ExitFailure);
+    EXPECT_FALSE(std::filesystem::exists(home.path("out.mni")));
+    ASSERT_EQ(run({"new", host("p.mnp")}), tool::ExitOk);
+    EXPECT_EQ(run({"mni", host("p.mnp"), host("missing/out.mni")}), tool::ExitFailure);
+    EXPECT_EQ(errorLines(), 1);
+}
+
+// --- info ---
+
+void writeInfoProject(TestHome& home)
+{
+    home.writeFile("info.mnp", "[Origin]\r\nVer = 7.2\r\n[ProjectType]\r\nProjectType = 2\r\n"
+                               "[MainWindow]\r\nWidth = 640\r\nHeight = 480\r\n[Title]\r\nTitleText = My \"best\" menu\r\n"
+                               "[Buttons]\r\nButtonStyle = 26\r\nNrButtons = 2\r\n[ButtonData]\r\n"
+                               "Button1Text = Manual\r\nButton1Cmd = Show Document\r\nButton1Link = Files\\manual.pdf\r\n"
+                               "Button2Text = - Extras -\r\n");
+}
+
+TEST_F(ToolTest, InfoShowsTheProjectFacts)
+{
+    writeInfoProject(home);
+    ASSERT_EQ(run({"info", host("info.mnp")}), tool::ExitOk) << err.str();
+    EXPECT_EQ(out.str(), "Version read: 7.2\n"
+                         "Project type: USB flash drive\n"
+                         "Title: My \"best\" menu\n"
+                         "Window size: 640 x 480\n"
+                         "Button style: 26 (Metallic)\n"
+                         "Buttons: 2\n"
+                         "  Row 1\n"
+                         "    Text: Manual\n"
+                         "    Command: Show Document\n"
+                         "    Target: Files\\manual.pdf\n"
+                         "  Row 2 (title row)\n"
+                         "    Text: - Extras -\n"
+                         "    Command: \n"
+                         "    Target: \n");
+}
+
+TEST_F(ToolTest, InfoAsJson)
+{
+    writeInfoProject(home);
+    ASSERT_EQ(run({"info", "--json", home.win("info.mnp")}), tool::ExitOk) << err.str();
+    EXPECT_EQ(out.str(), "{\n"
+                         "  \"version\": \"7.2\",\n"
+                         "  \"projectType\": 2,\n"
+                         "  \"projectTypeName\": \"USB flash drive\",\n"
+                         "  \"title\": \"My \\\"best\\\" menu\",\n"
+                         "  \"window\": {\"width\": \"640\", \"height\": \"480\"},\n"
+                         "  \"buttonStyle\": {\"number\": 26, \"name\": \"Metallic\"},\n"
+                         "  \"buttons\": [\n"
+                         "    {\"row\": 1, \"titleRow\": false, \"text\": \"Manual\", \"command\": \"Show Document\", "
+                         "\"target\": \"Files\\\\manual.pdf\"},\n"
+                         "    {\"row\": 2, \"titleRow\": true, \"text\": \"- Extras -\", \"command\": \"\", "
+                         "\"target\": \"\"}\n"
+                         "  ]\n"
+                         "}\n");
+}
+
+TEST_F(ToolTest, InfoOfAFileWithoutVersionOrButtons)
+{
+    home.writeFile("bare.mnp", "");
+    ASSERT_EQ(run({"info", host("bare.mnp"), "--json"}), tool::ExitOk);
+    EXPECT_NE(out.str().find("\"version\": \"\",\n"), std::string::npos);
+    EXPECT_NE(out.str().find("\"buttons\": []\n"), std::string::npos);
+    ASSERT_EQ(run({"info", host("bare.mnp")}), tool::ExitOk);
+    EXPECT_TRUE(out.str().starts_with("Version read: (none)\n"));
+}
+
+TEST_F(ToolTest, InfoOfAMissingFileFails)
+{
+    EXPECT_EQ(run({"info", host("missing.mnp")}), tool::ExitFailure);
+    EXPECT_TRUE(out.str().empty());
+    EXPECT_EQ(errorLines(), 1);
+}
+
+TEST(ToolJsonTest, ControlCharactersAreEscaped)
+{
+    EXPECT_EQ(tool::JsonString("a\"b\\c\nd\te\x01"), "\"a\\\"b\\\\c\\nd\\te\\u0001\"");
+    EXPECT_EQ(tool::JsonString("Ωmega"), "\"Ωmega\"");
+}
+
+// --- Paths ---
+
+TEST(ToolPathTest, RecognisesWindowsFormPaths)
+{
+    EXPECT_TRUE(tool::IsWindowsFormPath("Z:\\home\\a.mnp"));
+    EXPECT_TRUE(tool::IsWindowsFormPath("e:/menu/a.mnp"));
+    EXPECT_TRUE(tool::IsWindowsFormPath("C:"));
+    EXPECT_TRUE(tool::IsWindowsFormPath("\\\\server\\share\\a.mnp"));
+    EXPECT_FALSE(tool::IsWindowsFormPath("/home/a.mnp"));
+    EXPECT_FALSE(tool::IsWindowsFormPath("a.mnp"));
+    EXPECT_FALSE(tool::IsWindowsFormPath("ab:c"));
+    EXPECT_FALSE(tool::IsWindowsFormPath(""));
+}
+
+TEST_F(ToolTest, HostPathsGoThroughTheDriveMap)
+{
+    EXPECT_EQ(tool::CommandLinePathToWindows("E:/menu/a.mnp"), "E:\\menu\\a.mnp");
+    EXPECT_EQ(tool::CommandLinePathToWindows(host("sub/../p.mnp")), home.win("p.mnp"));
+
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(home.root());
+    const std::string relative = tool::CommandLinePathToWindows("rel.mnp");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(relative, home.win("rel.mnp"));
+}
+
+}  // namespace
+}  // namespace orv::test
