@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "model/path_helpers.h"
 #include "model/file_io.h"
+#include "model/path_helpers.h"
 #include "platform/crypto.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -70,6 +70,54 @@ DecryptStatus decryptFile(const std::string& encryptedFile, const std::string& p
         std::filesystem::remove(s.files->hostPath(folder), ec);  // only when left empty
     }
     return status;
+}
+
+DecryptionArguments parseDecryptionArguments(const std::vector<std::string>& arguments)
+{
+    DecryptionArguments parsed;
+    auto valueOf = [](const std::string& arg, const std::string& option, std::string& value) {
+        if (arg.compare(0, option.size(), option) != 0)
+            return false;
+        value = arg.substr(option.size());
+        return true;
+    };
+    for (const std::string& arg : arguments) {
+        std::string value;
+        if (arg == "--help" || arg == "/?" || arg == "-h")
+            parsed.help = true;
+        else if (arg == "--no-open")
+            parsed.open = false;
+        else if (valueOf(arg, "--password=", value))
+            parsed.password = value;
+        else if (valueOf(arg, "--output=", value))
+            parsed.output = value;
+        else if (arg.rfind("--", 0) == 0) {
+            if (parsed.unknown.empty())
+                parsed.unknown = arg;
+        } else if (parsed.file.empty())
+            parsed.file = arg;
+    }
+    return parsed;
+}
+
+std::vector<std::string> encryptedFilesIn(const std::string& folder)
+{
+    std::vector<std::string> names;
+    const platform::Services& s = platform::services();
+    if (!s.files || folder.empty())
+        return names;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(s.files->hostPath(folder), ec), end;
+    for (; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(ec) && !decryptedFileName(name).empty())
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> paths;
+    for (const std::string& name : names)
+        paths.push_back(JoinPath(folder, name));
+    return paths;
 }
 
 }  // namespace orv::companions

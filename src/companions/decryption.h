@@ -2,7 +2,9 @@
 // "<name>.cry" for a password-protected button. This is its core, without any window.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace orv::companions {
 
@@ -28,5 +30,22 @@ std::string defaultDecryptionTarget(const std::string& encryptedFile);
 // On any failure nothing is left behind: neither the target nor a folder made for it.
 DecryptStatus decryptFile(const std::string& encryptedFile, const std::string& password,
                           const std::string& target);
+
+// The command line of BE.exe: "FILE.cry [--password=PW] [--output=FILE] [--no-open]".
+// Without --password the program asks; without --output it restores into the temporary
+// folder; --no-open leaves the restored file alone (for scripts).
+struct DecryptionArguments {
+    std::string file;
+    std::optional<std::string> password;
+    std::string output;
+    bool open = true;
+    bool help = false;      // --help or /?
+    std::string unknown;    // the first option it does not know
+};
+
+DecryptionArguments parseDecryptionArguments(const std::vector<std::string>& arguments);
+
+// The encrypted files (".cry", any case) of a Windows-form folder, sorted by name.
+std::vector<std::string> encryptedFilesIn(const std::string& folder);
 
 }  // namespace orv::companions
