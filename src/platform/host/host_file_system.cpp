@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+
 #include "platform/text_case.h"
 
 namespace fs = std::filesystem;
@@ -62,28 +64,34 @@ HostFileSystem::HostFileSystem(fs::path driveFile, fs::path mountsFile, fs::path
     reloadDriveMap();
 }
 
+HostFileSystem::FileStamp HostFileSystem::stampOfDriveFile() const
+{
+    FileStamp stamp;
+    struct stat info {};
+    if (::stat(driveFile_.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return stamp;
+    stamp.exists = true;
+    stamp.inode = static_cast<unsigned long long>(info.st_ino);
+    stamp.size = static_cast<unsigned long long>(info.st_size);
+    stamp.seconds = static_cast<long long>(info.st_mtim.tv_sec);
+    stamp.nanoseconds = static_cast<long long>(info.st_mtim.tv_nsec);
+    return stamp;
+}
+
 void HostFileSystem::reloadDriveMap()
 {
     removable_ = removableMountPoints(readWholeFile(mountsFile_), sysClassBlock_);
-    std::error_code ec;
-    driveFileSeen_ = fs::is_regular_file(driveFile_, ec);
-    driveFileTime_ = driveFileSeen_ ? fs::last_write_time(driveFile_, ec) : fs::file_time_type{};
-    driveFileSize_ = driveFileSeen_ ? fs::file_size(driveFile_, ec) : 0;
-    map_ = DriveMap::build(removable_, driveFileSeen_ ? readWholeFile(driveFile_) : std::string());
+    driveFileStamp_ = stampOfDriveFile();
+    map_ = DriveMap::build(removable_, driveFileStamp_.exists ? readWholeFile(driveFile_) : std::string());
 }
 
 void HostFileSystem::reloadIfDriveFileChanged() const
 {
-    std::error_code ec;
-    bool seen = fs::is_regular_file(driveFile_, ec);
-    fs::file_time_type time = seen ? fs::last_write_time(driveFile_, ec) : fs::file_time_type{};
-    std::uintmax_t size = seen ? fs::file_size(driveFile_, ec) : 0;
-    if (seen == driveFileSeen_ && time == driveFileTime_ && size == driveFileSize_)
+    FileStamp stamp = stampOfDriveFile();
+    if (stamp == driveFileStamp_)
         return;
-    driveFileSeen_ = seen;
-    driveFileTime_ = time;
-    driveFileSize_ = size;
-    map_ = DriveMap::build(removable_, seen ? readWholeFile(driveFile_) : std::string());
+    driveFileStamp_ = stamp;
+    map_ = DriveMap::build(removable_, stamp.exists ? readWholeFile(driveFile_) : std::string());
 }
 
 const DriveMap& HostFileSystem::driveMap() const

@@ -9,9 +9,11 @@
 
 namespace orv::platform {
 
+// Not thread-safe: lookups may rebuild the map (the program has one thread).
 class HostFileSystem final : public FileSystem {
 public:
-    // driveFile: the drive map file; it is read again whenever its time or size changes.
+    // driveFile: the drive map file; it is read again whenever it changes (time, size or
+    // identity, so an atomic replacement counts too).
     // mountsFile and sysClassBlock: where mounted drives and block devices are described.
     explicit HostFileSystem(std::filesystem::path driveFile, std::filesystem::path mountsFile = "/proc/mounts",
                             std::filesystem::path sysClassBlock = "/sys/class/block");
@@ -27,6 +29,14 @@ public:
     const DriveMap& driveMap() const;
 
 private:
+    // Identity of the drive map file: one stat, so that every lookup can afford it.
+    struct FileStamp {
+        bool exists = false;
+        unsigned long long inode = 0, size = 0;
+        long long seconds = 0, nanoseconds = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+    FileStamp stampOfDriveFile() const;
     void reloadIfDriveFileChanged() const;
 
     std::filesystem::path driveFile_;
@@ -34,9 +44,7 @@ private:
     std::filesystem::path sysClassBlock_;
     std::vector<std::filesystem::path> removable_;
     mutable DriveMap map_;
-    mutable bool driveFileSeen_ = false;
-    mutable std::filesystem::file_time_type driveFileTime_{};
-    mutable std::uintmax_t driveFileSize_ = 0;
+    mutable FileStamp driveFileStamp_;
 };
 
 // True when name matches a Windows wildcard pattern ('*' any run, '?' one character),
