@@ -66,7 +66,8 @@ private:
 };
 
 // Direct access by file (Windows-form path). Reads parse the file once and keep it until
-// FlushProfileCache, or a write through PutProfileText or WriteFileAtomic.
+// FlushProfileCache, a write through PutProfileText or WriteFileAtomic, a change of the
+// code page, or a refresh that finds the file changed (CachedProfile, SetProfileFile).
 // GetProfileText: the value (or the default) cut at its first NUL and to bufferSize - 1
 // characters (characters, not UTF-8 bytes). GetProfileNumber: ProfileNumberOf the value;
 // the default when the key is missing or its value is empty (as Windows does).
@@ -82,17 +83,24 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
                     std::string_view value);
 void FlushProfileCache(const std::string& file);
 
-// The parsed file as the cache holds it (read on first use); an empty document when the
-// file is missing or unreadable. The reference stays valid until that file's cache entry
-// is flushed.
+// The parsed file as the cache holds it (read on first use, and again when the file's size
+// or modification time changed since); an empty document when the file is missing or
+// unreadable. The reference stays valid until that file's cache entry is flushed or read
+// again.
 const ProfileDocument& CachedProfile(const std::string& file);
+
+// Reads the file again when its size or modification time changed since it was cached
+// (SetProfileFile does this for the options reader). The per-key reads do not look at
+// the disk, so a reader that runs many of them checks once, here, at its start.
+void RefreshProfileCache(const std::string& file);
 
 // Writes a whole profile text (UTF-8, e.g. from ProfileWriter::finish) to a file in the
 // ANSI code page, atomically. False on any error (the old file is kept).
 bool WriteProfileFile(const std::string& file, std::string_view utf8Text);
 
-// The options reader's current context (both start empty). ReadProfileString gives
-// "Overflow!!!" for a size above 5000.
+// The options reader's current context (both start empty). SetProfileFile refreshes the
+// cached file when it changed on disk. ReadProfileString gives "Overflow!!!" for a size
+// above 5000.
 void ResetProfileContext();
 void SetProfileFile(const std::string& path);
 void SetProfileSection(const std::string& name);

@@ -16,8 +16,20 @@ namespace orv {
 
 namespace {
 
+// What a file looked like when it was read: a rewrite changes its size or time.
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type time{};
+
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct CacheEntry {
-    std::string hostKey;  // the host file the entry was read from
+    std::filesystem::path host;  // the host file the entry was read from
+    std::string hostKey;         // its normal form, to find other spellings of it
+    int codePage = 0;            // the code page the text was decoded with
+    FileStamp stamp;
     ProfileDocument doc;
 };
 
@@ -34,29 +46,52 @@ ProfileCache& cache()
     return c;
 }
 
-std::string hostKeyOf(const std::string& file)
+std::filesystem::path hostPathOf(const std::string& file)
 {
     const auto* files = platform::services().files;
-    const std::filesystem::path host = files ? files->hostPath(file) : std::filesystem::path(file);
-    return host.lexically_normal().generic_string();
+    return files ? files->hostPath(file) : std::filesystem::path(file);
+}
+
+FileStamp stampOf(const std::filesystem::path& host)
+{
+    std::error_code ec;
+    FileStamp stamp;
+    stamp.size = std::filesystem::file_size(host, ec);
+    if (ec)
+        return {};
+    stamp.time = std::filesystem::last_write_time(host, ec);
+    stamp.exists = !ec;
+    return stamp;
+}
+
+void load(CacheEntry& entry, const std::string& file)
+{
+    entry.codePage = AnsiCodePage();
+    entry.stamp = stampOf(entry.host);
+    entry.doc = ProfileDocument();
+    std::string bytes;
+    if (ReadFileBytes(file, bytes))
+        entry.doc = ProfileDocument::parse(AnsiToUtf8(bytes));
 }
 
 CacheEntry& entryFor(const std::string& file)
 {
     ProfileCache& c = cache();
-    if (c.lastEntry && *c.lastName == file)
-        return *c.lastEntry;
-    auto it = c.byName.find(file);
-    if (it == c.byName.end()) {
-        auto entry = std::make_unique<CacheEntry>();
-        entry->hostKey = hostKeyOf(file);
-        std::string bytes;
-        if (ReadFileBytes(file, bytes))
-            entry->doc = ProfileDocument::parse(AnsiToUtf8(bytes));
-        it = c.byName.emplace(file, std::move(entry)).first;
+    if (!c.lastEntry || *c.lastName != file) {
+        auto it = c.byName.find(file);
+        if (it == c.byName.end()) {
+            auto entry = std::make_unique<CacheEntry>();
+            entry->host = hostPathOf(file);
+            entry->hostKey = entry->host.lexically_normal().generic_string();
+            load(*entry, file);
+            it = c.byName.emplace(file, std::move(entry)).first;
+        }
+        c.lastName = &it->first;
+        c.lastEntry = it->second.get();
     }
-    c.lastName = &it->first;
-    c.lastEntry = it->second.get();
+    // Text decoded with another code page than the one now in force is read again.
+    if (c.lastEntry->codePage != AnsiCodePage())
+        load(*c.lastEntry, file);
     return *c.lastEntry;
 }
 
@@ -73,7 +108,19 @@ std::string bufferCut(std::string_view value, int bufferSize)
 
 }  // namespace
 
-const ProfileDocument& CachedProfile(const std::string& file) { return entryFor(file).doc; }
+const ProfileDocument& CachedProfile(const std::string& file)
+{
+    CacheEntry& entry = entryFor(file);
+    if (stampOf(entry.host) != entry.stamp)
+        load(entry, file);
+    return entry.doc;
+}
+
+void RefreshProfileCache(const std::string& file)
+{
+    if (!file.empty())
+        (void)CachedProfile(file);
+}
 
 void FlushProfileCache(const std::string& file)
 {
@@ -83,7 +130,7 @@ void FlushProfileCache(const std::string& file)
     if (c.byName.empty())
         return;
     // Other spellings of the same file go too.
-    const std::string hostKey = hostKeyOf(file);
+    const std::string hostKey = hostPathOf(file).lexically_normal().generic_string();
     std::erase_if(c.byName, [&](const auto& item) { return item.first == file || item.second->hostKey == hostKey; });
 }
 

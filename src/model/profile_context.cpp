@@ -23,7 +23,11 @@ constexpr int MaxReadSize = 5000;
 
 void ResetProfileContext() { context() = ProfileContext{}; }
 
-void SetProfileFile(const std::string& path) { context().file = path; }
+void SetProfileFile(const std::string& path)
+{
+    context().file = path;
+    RefreshProfileCache(path);
+}
 
 void SetProfileSection(const std::string& name) { context().section = name; }
 

@@ -66,6 +66,12 @@ TEST(ScrambleTest, RoundTripsAnyTextAndDiffersEachTime)
     EXPECT_EQ(ScrambleText("same").find("same"), std::string::npos);
 }
 
+TEST(ScrambleTest, FixedSchemeTheMenuProgramShares)
+{
+    // Prefix "vd8C" gives the key 52; "a" then becomes "Xx".
+    EXPECT_EQ(UnscrambleText("vd8CXx"), "a");
+}
+
 TEST(ScrambleTest, EmptyAndMalformedValues)
 {
     EXPECT_EQ(ScrambleText(""), "");

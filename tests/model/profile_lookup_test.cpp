@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "model/ansi_codec.h"
 #include "model/profile.h"
 #include "support/test_home.h"
 
@@ -152,6 +153,27 @@ TEST_F(ProfileFileTest, CacheKeepsTheFileUntilFlushed)
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "old");
     FlushProfileCache(file);
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "new");
+}
+
+TEST_F(ProfileFileTest, ReaderStartsSeeAChangedFile)
+{
+    const std::string file = home.writeFile("p.ini", "[S]\r\nK = first\r\n");
+    EXPECT_EQ(*CachedProfile(file).find("S", "K"), "first");
+    home.writeFile("p.ini", "[S]\r\nK = second value\r\n");
+    EXPECT_EQ(*CachedProfile(file).find("S", "K"), "second value");
+    home.writeFile("p.ini", "[S]\r\nK = third\r\n");
+    SetProfileFile(file);
+    SetProfileSection("S");
+    EXPECT_EQ(ReadProfileString("K", 100), "third");
+}
+
+TEST_F(ProfileFileTest, ChangingTheCodePageDecodesCachedFilesAgain)
+{
+    const std::string file = home.writeFile("p.ini", "[S]\r\nK = \xC0\r\n");
+    EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "\xC3\x80");  // À
+    ASSERT_TRUE(SetAnsiCodePage(1251));
+    EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "\xD0\x90");  // А
+    SetAnsiCodePage(1252);
 }
 
 TEST_F(ProfileFileTest, ManyLookupsInALargeFileAreFast)
