@@ -40,8 +40,11 @@ public:
 // Doubled backslashes reduced to one (a leading "\\" of a network path is kept).
 std::string RemoveDupBackslashes(const std::string& path);
 
-// The absolute path of relativePath seen from baseFolder, with "." and ".." resolved.
-// Returns false when the result would climb above the drive root or an argument is empty.
+// The absolute path of relativePath seen from baseFolder ("C:\Menu" or "\\server\share\x"),
+// with "." and ".." resolved and separators made single backslashes. A relativePath that is
+// already absolute is only cleaned; one starting with a backslash starts at the base's root.
+// Returns false when the result would climb above the root, the base is not absolute, or
+// an argument is empty.
 bool CreateAbsolutePathFromRelativePath(const std::string& baseFolder, const std::string& relativePath,
                                         std::string& absolutePath);
 
@@ -51,8 +54,11 @@ std::string ExtractFilenameExt(const std::string& fileName);
 // Upper-cases the text in place (ASCII and Latin-1 letters) and returns it.
 std::string& StrUprF(std::string& text);
 
-// Non-zero when the text is an ordinary http, https, ftp or mailto-free web address
-// ("www.example.com", "https://example.com/a?b=c").
+// Non-zero when the text is an ordinary web address: "http://", "https://" or "ftp://"
+// followed by a host name, IPv4 address or localhost, or without a scheme a dotted host
+// name ("www.example.com", "example.org/page"); then an optional port, path, query and
+// fragment. Blanks inside, other schemes (mailto:, file:, javascript:), user names and
+// malformed host names are refused. Blanks around the text are ignored.
 int URLAddressValid(const std::string& address);
 
 }  // namespace orv::platform
