@@ -17,31 +17,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path hostPathOf(const std::string& file)
-{
-    const auto* files = platform::services().files;
-    return files ? files->hostPath(file) : fs::path(file);
-}
-
-// A name for the temporary file beside the target that no other writer picks.
+// A name for the temporary file beside the target that no other writer picks. Built from
+// path pieces, so a name outside the narrow code page of the system stays intact.
 fs::path temporaryBeside(const fs::path& target)
 {
     static std::atomic<unsigned> counter{0};
     static std::mt19937 random(static_cast<unsigned>(
         std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}()));
-    std::ostringstream name;
-    name << '.' << target.filename().string() << '.' << std::hex << random() << counter++ << ".tmp";
-    return target.parent_path() / name.str();
+    std::ostringstream suffix;
+    suffix << '.' << std::hex << random() << counter++ << ".tmp";
+    fs::path name = ".";
+    name += target.filename();
+    name += suffix.str();
+    return target.parent_path() / name;
 }
 
 }  // namespace
+
+fs::path HostPath(const std::string& file)
+{
+    if (const auto* files = platform::services().files)
+        return files->hostPath(file);
+    return fs::path(std::u8string(file.begin(), file.end()));
+}
 
 bool ReadFileBytes(const std::string& file, std::string& bytes)
 {
     bytes.clear();
     if (file.empty())
         return false;
-    const fs::path host = hostPathOf(file);
+    const fs::path host = HostPath(file);
     std::error_code ec;
     if (fs::is_directory(host, ec))
         return false;
@@ -63,7 +68,7 @@ bool WriteFileAtomic(const std::string& file, const std::string& bytes)
 {
     if (file.empty())
         return false;
-    const fs::path target = hostPathOf(file);
+    const fs::path target = HostPath(file);
     std::error_code ec;
     if (fs::is_directory(target, ec))
         return false;
@@ -95,7 +100,7 @@ bool FileExists(const std::string& file)
     if (file.empty())
         return false;
     try {
-        const fs::path host = hostPathOf(file);
+        const fs::path host = HostPath(file);
         std::error_code ec;
         if (fs::is_directory(host, ec))
             return false;

@@ -1,9 +1,14 @@
 // Whole-file reading and writing by Windows-form path, in the ANSI code page where asked.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 namespace orv {
+
+// The host path of a Windows-form path through the platform's drive map; without
+// installed services (a fuzz target, a tool before start-up) the text itself, as UTF-8.
+std::filesystem::path HostPath(const std::string& file);
 
 // Reads the raw bytes of a file. False when it cannot be read.
 bool ReadFileBytes(const std::string& file, std::string& bytes);

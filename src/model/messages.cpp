@@ -3,7 +3,7 @@
 #include <fstream>
 
 #include "model/ansi_codec.h"
-#include "platform/file_system.h"
+#include "model/file_io.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
 
@@ -28,10 +28,7 @@ void ShowOrLogMessage(const std::string& text, int style, const std::string& tit
         return;
     // The log holds the last message only; a failure to write it is not reported.
     try {
-        const auto* files = platform::services().files;
-        const std::filesystem::path host =
-            files ? files->hostPath(batch.BatchLogFile) : std::filesystem::path(batch.BatchLogFile);
-        std::ofstream log(host, std::ios::binary | std::ios::trunc);
+        std::ofstream log(HostPath(batch.BatchLogFile), std::ios::binary | std::ios::trunc);
         log << Utf8ToAnsi(text) << "\r\n";
     } catch (...) {
     }

@@ -9,8 +9,6 @@
 #include "model/profile.h"
 #include "model/profile_names.h"
 #include "model/unicode_text.h"
-#include "platform/file_system.h"
-#include "platform/services.h"
 
 namespace orv {
 
@@ -27,7 +25,7 @@ struct FileStamp {
 
 struct CacheEntry {
     std::filesystem::path host;  // the host file the entry was read from
-    std::string hostKey;         // its normal form, to find other spellings of it
+    std::filesystem::path hostKey;  // its normal form, to find other spellings of it
     int codePage = 0;            // the code page the text was decoded with
     FileStamp stamp;
     ProfileDocument doc;
@@ -44,12 +42,6 @@ ProfileCache& cache()
 {
     static ProfileCache c;
     return c;
-}
-
-std::filesystem::path hostPathOf(const std::string& file)
-{
-    const auto* files = platform::services().files;
-    return files ? files->hostPath(file) : std::filesystem::path(file);
 }
 
 FileStamp stampOf(const std::filesystem::path& host)
@@ -81,8 +73,8 @@ CacheEntry& entryFor(const std::string& file)
         auto it = c.byName.find(file);
         if (it == c.byName.end()) {
             auto entry = std::make_unique<CacheEntry>();
-            entry->host = hostPathOf(file);
-            entry->hostKey = entry->host.lexically_normal().generic_string();
+            entry->host = HostPath(file);
+            entry->hostKey = entry->host.lexically_normal();
             load(*entry, file);
             it = c.byName.emplace(file, std::move(entry)).first;
         }
@@ -130,7 +122,7 @@ void FlushProfileCache(const std::string& file)
     if (c.byName.empty())
         return;
     // Other spellings of the same file go too.
-    const std::string hostKey = hostPathOf(file).lexically_normal().generic_string();
+    const std::filesystem::path hostKey = HostPath(file).lexically_normal();
     std::erase_if(c.byName, [&](const auto& item) { return item.first == file || item.second->hostKey == hostKey; });
 }
 

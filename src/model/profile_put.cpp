@@ -7,8 +7,6 @@
 #include "model/file_io.h"
 #include "model/profile.h"
 #include "model/profile_names.h"
-#include "platform/file_system.h"
-#include "platform/services.h"
 
 namespace orv {
 
@@ -77,9 +75,8 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
     std::string bytes;
     if (!ReadFileBytes(file, bytes)) {
         // A file that exists but cannot be read must not be replaced by a new one.
-        const auto* files = platform::services().files;
         std::error_code ec;
-        if (files && std::filesystem::exists(files->hostPath(file), ec))
+        if (std::filesystem::exists(HostPath(file), ec))
             return false;
     }
     std::string text = AnsiToUtf8(bytes);
