@@ -1,0 +1,121 @@
+#include "create/autorun.h"
+
+#include <cstdio>
+
+#include "create/copy_file.h"
+#include "create/copy_messages.h"
+#include "create/path_rules.h"
+#include "create/usb_cooperation.h"
+#include "model/ansi_codec.h"
+#include "model/path_helpers.h"
+#include "model/profile.h"
+#include "model/sibling_products.h"
+
+namespace orv {
+
+std::string TrimBlanks(const std::string& text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const std::size_t last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}
+
+std::string FirstCharacters(const std::string& text, std::size_t count)
+{
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (chars == count)
+                return text.substr(0, i);
+            ++chars;
+        }
+    }
+    return text;
+}
+
+std::string AutorunIconName(const std::string& iconSource, bool useAutorun)
+{
+    if (iconSource.empty() || !useAutorun)
+        return {};
+    return UpperText(FileNamePart(iconSource));
+}
+
+std::string AutorunInfText(const std::string& programName, const std::string& iconName, const std::string& label,
+                           const std::string& actionText)
+{
+    std::string text = "[AutoRun]\r\nOPEN=" + programName + "\r\n";
+    if (!iconName.empty())
+        text += "ICON=" + iconName + "\r\n";
+    else if (!actionText.empty())
+        text += "ICON=" + programName + "\r\n";
+    const std::string trimmed = TrimBlanks(label);
+    if (!trimmed.empty())
+        text += "LABEL=" + FirstCharacters(trimmed, AutorunLabelLength) + "\r\n";
+    if (!actionText.empty())
+        text += "ACTION=" + actionText + "\r\n";
+    return text;
+}
+
+std::string PortavoDriveLabel(const std::string& label, const CalendarDate& today)
+{
+    std::string trimmed = TrimBlanks(label);
+    if (!trimmed.empty())
+        return trimmed;
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%02d%02d%02d", today.year % 100, today.month, today.day);
+    return std::string("- USB Flash Drive ") + digits + " -";
+}
+
+bool CopyMenuProgram(CreationRun& run)
+{
+    const std::string release = run.programFolder() + "\\Release\\";
+    const std::string programTarget = JoinPath(run.destination, run.programName);
+    run.announce(release + MenuProgramSourceName, programTarget);
+    if (int error = CopyFileMapped(release + MenuProgramSourceName, programTarget))
+        return run.stop(ProgramCopyMessage(run.programName, error), ErrorTitle);
+
+    const std::string manifestTarget = JoinPath(run.destination, run.manifestName);
+    run.announce(release + MenuManifestSourceName, manifestTarget);
+    if (int error = CopyFileMapped(release + MenuManifestSourceName, manifestTarget))
+        return run.stop(ProgramCopyMessage(run.manifestName, error), ErrorTitle);
+    return true;
+}
+
+bool CopyDriveIcon(CreationRun& run)
+{
+    const std::string iconName = AutorunIconName(run.dialog.tIconSource, run.project.UseAutorun != 0);
+    if (iconName.empty())
+        return true;
+    const std::string target = JoinPath(run.destination, iconName);
+    run.announce(run.dialog.tIconSource, target);
+    if (int error = CopyFileMapped(run.dialog.tIconSource, target))
+        return run.stop(IconCopyMessage(error), ErrorTitle);
+    run.facts.iconName = iconName;
+    return true;
+}
+
+bool WriteAutorunInformation(CreationRun& run)
+{
+    if (run.project.UseAutorun == 0)
+        return true;
+    const std::string file = JoinPath(run.destination, AutorunFileName);
+    const std::string iconName = AutorunIconName(run.dialog.tIconSource, true);
+    const std::string text = AutorunInfText(run.programName, iconName, run.dialog.tLabel, run.dialog.tActionText);
+    run.announce({}, file);
+    int error = WriteFileMapped(file, Utf8ToAnsi(text));
+    FlushProfileCache(file);
+    if (error)
+        return run.stop(GeneralCreateErrorMessage(error), ErrorTitle);
+    run.facts.useAutorun = true;
+
+    if (Siblings().PortavoInstalled && run.dialog.cCoOperateWithPortavoLink) {
+        const std::string label = PortavoDriveLabel(run.dialog.tLabel, Today());
+        if (!PutProfileText(file, "AutoRun", "LABEL", label))
+            return run.stop(GeneralCreateErrorMessage(ErrPathFileAccess), ErrorTitle);
+    }
+    return true;
+}
+
+}  // namespace orv

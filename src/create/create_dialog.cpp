@@ -1,0 +1,91 @@
+#include "create/create_dialog.h"
+
+#include "create/path_rules.h"
+#include "model/project_folders.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "platform/system_info.h"
+
+namespace orv {
+
+std::string MenuDescriptionFileNameFor(int index)
+{
+    if (index < 0 || index >= static_cast<int>(ScrResDataFileEntries.size()))
+        index = 0;
+    return LowerText(ScrResDataFileEntries[static_cast<std::size_t>(index)].fileName);
+}
+
+CreateDialogState LoadCreateDialog(const MenuProject& project)
+{
+    CreateDialogState dialog;
+    dialog.tDestinationDir = project.CreateDestDir;
+    dialog.tIconSource = project.CDIconSrc;
+    dialog.tLabel = project.DiscLabel;
+    dialog.tActionText = project.DiscActionText;
+    dialog.cCoOperateWithPortavoLink = project.CoOperateWithPortavoLink;
+    return dialog;
+}
+
+void StoreCreateDialog(const CreateDialogState& dialog, MenuProject& project)
+{
+    project.CreateDestDir = dialog.tDestinationDir;
+    project.CDIconSrc = dialog.tIconSource;
+    project.DiscLabel = dialog.tLabel;
+    project.DiscActionText = dialog.tActionText;
+    project.CoOperateWithPortavoLink = dialog.cCoOperateWithPortavoLink;
+}
+
+std::string CreateDialogCaption(std::int16_t projectType)
+{
+    return projectType == ProjectTypeUSB ? "Create (menu for USB flash drive)" : "Create (menu for CD/DVD)";
+}
+
+CreateDialogLayout CreateDialogLayoutFor(const MenuProject& project)
+{
+    CreateDialogLayout layout;
+    const bool autorun = project.UseAutorun != 0;
+    layout.siblingProductControlsVisible = autorun;
+    layout.autorunFieldsEnabled = autorun;
+    layout.infoText = autorun ? CreateInfoTextWithAutorun : CreateInfoTextWithoutAutorun;
+    return layout;
+}
+
+Colour LabelTextColour(const std::string& label, Colour normalColour)
+{
+    return CharacterCount(label) > LabelWarningLength ? LabelTooLongColour : normalColour;
+}
+
+const char* SelectDirButtonCaption(SelectDirButton button)
+{
+    switch (button) {
+    case SelectDirButton::RootFolder: return "&Root folder";
+    case SelectDirButton::MyDocuments: return "My &Documents";
+    case SelectDirButton::MyMenus: return "My &Menus";
+    case SelectDirButton::UsbDrive: return "&USB drive";
+    }
+    return "";
+}
+
+std::optional<std::string> SelectDirTarget(SelectDirButton button, const std::string& currentFolder)
+{
+    const auto& s = platform::services();
+    switch (button) {
+    case SelectDirButton::RootFolder:
+        if (currentFolder.size() >= 2 && currentFolder[1] == ':')
+            return currentFolder.substr(0, 2) + "\\";
+        return std::nullopt;
+    case SelectDirButton::MyDocuments:
+        return s.folders ? std::optional<std::string>(s.folders->GetMyDocumentsDir()) : std::nullopt;
+    case SelectDirButton::MyMenus:
+        if (!Folders().CreatedMenusFolder.empty())
+            return Folders().CreatedMenusFolder;
+        return s.folders ? std::optional<std::string>(s.folders->GetMyDocumentsDir()) : std::nullopt;
+    case SelectDirButton::UsbDrive: {
+        std::string drive = s.system ? s.system->GetFirstUsbFlashDrive() : std::string();
+        return drive.empty() ? std::nullopt : std::optional<std::string>(drive);
+    }
+    }
+    return std::nullopt;
+}
+
+}  // namespace orv

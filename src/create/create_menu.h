@@ -1,0 +1,68 @@
+// "Create menu": the main window's Create action (its pre-checks and the create dialog) and
+// CmdCreateMenu, the whole creation of a menu folder from the open project, step by step.
+// Every refusal and error goes out with its fixed text, title and style; a stop leaves
+// whatever was already written, and the next run overwrites it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "create/create_dialog.h"
+#include "create/creation_observer.h"
+#include "model/menu_project.h"
+
+namespace orv {
+
+// The Create action: in batch mode a non-empty build folder first replaces the project's
+// destination; the picture and sound folders are checked; the create dialog is loaded from
+// the project and shown (or, in batch mode, CmdCreateMenu runs at once); a non-empty
+// destination is copied back into the project. True when a creation ran to its end.
+bool CreateAction(MenuProject& project, CreationObserver& observer, const std::string& buildFolder = {});
+
+// The Create action's checks: every picture and sound with a file must have a CD folder.
+// False (after bringing the Pictures or Sound tab to the front and sending the message)
+// when one has none.
+bool CreateActionPreChecks(const MenuProject& project, CreationObserver& observer);
+
+// The creation. True when it ran to its end (the report was filled); false when a step
+// stopped it.
+bool CmdCreateMenu(MenuProject& project, CreateDialogState& dialog, CreationObserver& observer);
+
+// A group heading of the button style list is never the project's style: the style after
+// it is taken.
+void ComboButStyle_AssureItsAStyle(MenuProject& project);
+
+// The report list of the last creation that ran to its end (also filled in batch mode).
+const std::vector<std::string>& LastCreationReport();
+
+inline constexpr const char* PicturesWithoutFolderMessage =
+    "One or more CD Folders for your pictures are empty. If you use a picture you must always specify a CD folder "
+    "to.";
+inline constexpr const char* SoundsWithoutFolderMessage =
+    "One or more CD Folders for your sound files are empty. If you use a sound file you must always specify a CD "
+    "folder to.";
+inline constexpr int PicturesTab = 4;
+inline constexpr int SoundTab = 5;
+inline constexpr int ButtonsTextTab = 3;
+
+// The messages of the driver's own refusals.
+std::string InvalidProgramNameMessage(const std::string& programName);
+inline constexpr const char* RootOfCWithAutorunMessage =
+    "You have creation of 'AUTORUN.INF' enabled and you try to create a menu on the root level of C: ('C:\\'). By "
+    "security reasons this is not possible. You must choose another drive or add a folder name to C:\\, for example "
+    "'C:\\MyMenu'.";
+inline constexpr const char* RootOfCQuestion =
+    "You try to create a menu on the root level of C: ('C:\\'). It is strongly recommended not to create or copy "
+    "files to the C: root. You should choose another drive or add a folder name to C:\\, for example 'C:\\MyMenu'. "
+    "Do you want to cancel? ";
+std::string WildcardEncryptionMessage(int row, const std::string& link);
+std::string WildcardInvalidMessage(int row, const std::string& link);
+std::string CreateFolderQuestion(const std::string& destination);
+std::string CannotCreateFolderMessage(const std::string& destination);
+std::string CannotWriteDataFileMessage(const std::string& path);
+
+// True for the commands that may name files with a wildcard ("Run Program", "Run Program &
+// Close", "Show Document").
+bool CommandAllowsWildcard(const std::string& command);
+
+}  // namespace orv

@@ -1,0 +1,29 @@
+#include "create/creation_run.h"
+
+#include "model/messages.h"
+#include "model/path_helpers.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "platform/user_interface.h"
+
+namespace orv {
+
+std::string CreationRun::programFolder() const
+{
+    const auto* folders = platform::services().folders;
+    return folders ? folders->ProgramFolder() : std::string();
+}
+
+void CreationRun::announce(const std::string& source, const std::string& target) const
+{
+    observer.copying(FileNamePart(target), source, target);
+}
+
+bool CreationRun::stop(const std::string& text, const std::string& title) const
+{
+    observer.busy(false);
+    ShowOrLogMessage(text, platform::MsgError, title);
+    return false;
+}
+
+}  // namespace orv

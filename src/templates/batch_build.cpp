@@ -1,0 +1,106 @@
+#include "templates/batch_build.h"
+
+#include <filesystem>
+
+#include "create/create_menu.h"
+#include "model/editor_options.h"
+#include "model/file_io.h"
+#include "model/messages.h"
+#include "model/project_file.h"
+#include "model/sibling_products.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "platform/user_interface.h"
+
+namespace fs = std::filesystem;
+
+namespace orv {
+
+namespace {
+
+bool isWindowsForm(const std::string& path)
+{
+    const bool drive = path.size() >= 2 && path[1] == ':' &&
+                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
+    return drive || path.rfind("\\\\", 0) == 0;
+}
+
+bool isRelative(const std::string& path)
+{
+    return !path.empty() && !isWindowsForm(path) && path.front() != '/' && path.front() != '\\';
+}
+
+}  // namespace
+
+std::string CommandLinePathToWindows(const std::string& path)
+{
+    if (path.empty() || isWindowsForm(path))
+        return path;
+    const auto* files = platform::services().files;
+    if (!files)
+        return path;
+    std::error_code ec;
+    fs::path host = fs::absolute(fs::path(path), ec);
+    if (ec)
+        host = fs::path(path);
+    return files->windowsPath(host.lexically_normal());
+}
+
+std::string ResolveCommandLineProject(const std::string& path)
+{
+    const std::string windows = CommandLinePathToWindows(path);
+    if (FileExists(windows) || !isRelative(path))
+        return windows;
+    const auto* folders = platform::services().folders;
+    if (!folders)
+        return windows;
+    std::string relative = path;
+    for (char& c : relative)
+        if (c == '/')
+            c = '\\';
+    const std::string inProgramFolder = folders->ProgramFolder() + "\\" + relative;
+    return FileExists(inProgramFolder) ? inProgramFolder : windows;
+}
+
+void DeleteOldLog(const std::string& logFile)
+{
+    if (logFile.empty() || !FileExists(logFile))
+        return;
+    const auto* files = platform::services().files;
+    std::error_code ignored;
+    fs::remove(files ? files->hostPath(logFile) : fs::path(logFile), ignored);
+}
+
+int RunBatchBuild(const CommandLine& commandLine, MenuProject& project, CreationObserver& observer)
+{
+    BatchState& batch = Batch();
+    batch.BatchBuildMode = commandLine.batchBuild;
+    batch.BatchLogFile = CommandLinePathToWindows(commandLine.logFile);
+    batch.BatchErrorLogged = false;
+
+    const std::string projectFile = ResolveCommandLineProject(commandLine.projectFile);
+    if (!FileExists(projectFile)) {
+        ShowOrLogMessage(ProjectFileMissingMessage, platform::MsgOk, "Information");
+        return 1;
+    }
+    OpenProjectFile(project, projectFile);
+    DeleteOldLog(batch.BatchLogFile);
+
+    const bool created = CreateAction(project, observer, CommandLinePathToWindows(commandLine.buildFolder));
+    // Every stop of a batch creation is logged; should one ever stop silently, the build
+    // must still not count as a success.
+    if (!created && !batch.BatchErrorLogged)
+        ShowOrLogMessage("The menu was not created.", platform::MsgError, "Error");
+    return batch.BatchErrorLogged ? 1 : 0;
+}
+
+int BatchBuildMain(const std::string& commandLine)
+{
+    ReadEditorOptions();
+    DetectSiblingProducts();
+    MenuProject project;
+    return RunBatchBuild(ParseCommandLine(commandLine), project);
+}
+
+}  // namespace orv
