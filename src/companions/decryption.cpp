@@ -29,7 +29,8 @@ DecryptStatus statusOf(int cryError)
 
 std::string decryptedFileName(const std::string& encryptedFile)
 {
-    const std::string name = FileNamePart(encryptedFile);
+    const auto cut = encryptedFile.find_last_of("\\/");  // a host path works too
+    const std::string name = cut == std::string::npos ? encryptedFile : encryptedFile.substr(cut + 1);
     if (name.size() <= 4)
         return {};
     std::string ext = name.substr(name.size() - 4);

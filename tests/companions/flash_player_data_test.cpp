@@ -1,0 +1,81 @@
+#include "companions/flash_player_data.h"
+
+#include <gtest/gtest.h>
+
+#include "support/test_home.h"
+
+namespace orv::companions {
+namespace {
+
+// The data file as menu creation writes it.
+std::string flashData(const std::string& fileName, const std::string& title, const std::string& width,
+                      const std::string& height, const std::string& dialogs)
+{
+    return "[Info]\r\nInfo = Veltrona Flash Player\r\n\r\n[General]\r\nFileName = " + fileName +
+           "\r\nWinTitle = " + title + "\r\n\r\n[Size]\r\nWidth = " + width + "\r\nHeight = " + height +
+           "\r\n\r\n[Options]\r\nShowDialogBoxes = " + dialogs + "\r\n";
+}
+
+class FlashPlayerDataTest : public test::HomeTest {};
+
+TEST_F(FlashPlayerDataTest, ReadsEveryValue)
+{
+    const auto dat = home.writeFile("medium/anim/VTFlashPlayer.dat", flashData("intro.swf", "Our Intro", "640", "480", "0"));
+    const auto d = readFlashPlayerData(dat);
+    ASSERT_TRUE(d.has_value());
+    EXPECT_EQ(d->fileName, "intro.swf");
+    EXPECT_EQ(d->windowTitle, "Our Intro");
+    EXPECT_EQ(d->width, 640);
+    EXPECT_EQ(d->height, 480);
+    EXPECT_FALSE(d->showDialogBoxes);
+
+    const auto empty = readFlashPlayerData(home.writeFile("medium/b/VTFlashPlayer.dat", flashData("b.swf", "", "", "", "1")));
+    ASSERT_TRUE(empty.has_value());
+    EXPECT_EQ(empty->width, 0);
+    EXPECT_EQ(empty->height, 0);
+    EXPECT_TRUE(empty->showDialogBoxes);
+}
+
+TEST_F(FlashPlayerDataTest, MissingOrForeignFiles)
+{
+    EXPECT_FALSE(readFlashPlayerData(home.win("medium/VTFlashPlayer.dat")).has_value());
+    EXPECT_FALSE(readFlashPlayerData(home.writeFile("medium/x.dat", "[Info]\r\nInfo = something else\r\n")).has_value());
+    EXPECT_FALSE(readFlashPlayerData("").has_value());
+}
+
+TEST_F(FlashPlayerDataTest, TheAnimationFolderComesFirst)
+{
+    home.writeFile("medium/anim/VTFlashPlayer.dat", flashData("intro.swf", "Beside the animation", "1", "1", "1"));
+    home.writeFile("medium/VTFlashPlayer/VTFlashPlayer.dat", flashData("other.swf", "Beside the player", "1", "1", "1"));
+    const std::string player = home.win("medium/VTFlashPlayer");
+
+    auto r = resolveFlashPlayerRequest(home.win("medium/anim/intro.swf"), player);
+    EXPECT_EQ(r.animation, home.win("medium/anim/intro.swf"));
+    EXPECT_EQ(r.data.windowTitle, "Beside the animation");
+    EXPECT_EQ(r.dataFile, home.win("medium/anim/VTFlashPlayer.dat"));
+
+    // An animation without a data file of its own uses the one beside the player.
+    r = resolveFlashPlayerRequest(home.win("medium/other/clip.swf"), player);
+    EXPECT_EQ(r.animation, home.win("medium/other/clip.swf"));
+    EXPECT_EQ(r.data.windowTitle, "Beside the player");
+
+    // No argument: the data file beside the player names the animation, in its folder.
+    r = resolveFlashPlayerRequest("", player);
+    EXPECT_EQ(r.animation, player + "\\other.swf");
+}
+
+TEST_F(FlashPlayerDataTest, NothingToPlay)
+{
+    auto r = resolveFlashPlayerRequest("", home.win("medium/VTFlashPlayer"));
+    EXPECT_TRUE(r.animation.empty());
+    EXPECT_TRUE(r.dataFile.empty());
+    EXPECT_EQ(r.data.windowTitle, "");
+
+    home.writeFile("medium/VTFlashPlayer/VTFlashPlayer.dat", flashData("", "Empty", "1", "1", "1"));
+    r = resolveFlashPlayerRequest("", home.win("medium/VTFlashPlayer"));
+    EXPECT_TRUE(r.animation.empty());
+    EXPECT_FALSE(r.dataFile.empty());
+}
+
+}  // namespace
+}  // namespace orv::companions
