@@ -40,6 +40,30 @@ bool textToBool(std::string_view value)
     return lower.find_first_not_of('0', i) != std::string::npos;
 }
 
+bool sameAscii(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// A value as the 200-character buffer of the profile functions holds it.
+std::string bufferCut(std::string_view value)
+{
+    constexpr size_t limit = ProjectTextBufferSize - 1;
+    // A text of at most 199 bytes has at most 199 characters: no need to count them.
+    return std::string(value.size() <= limit ? value : Utf8Prefix(value, limit));
+}
+
 // Reads one project's values with the reader's defaults.
 class Reader {
 public:
@@ -48,8 +72,7 @@ public:
     std::string text(std::string_view section, std::string_view key, std::string_view def = {}) const
     {
         const std::string* v = doc_.find(section, key);
-        std::string_view value = v ? std::string_view(*v) : def;
-        return std::string(Utf8Prefix(value, ProjectTextBufferSize - 1));
+        return bufferCut(v ? std::string_view(*v) : def);
     }
     long number(std::string_view section, std::string_view key, long def) const
     {
@@ -269,27 +292,65 @@ void Reader::readButtonSections(const ProjectFileVersion& version)
     p_.ButtonTitle_TextColor = colour(s, "ButtonTitle_TextColor", RgbColour(255, 255, 0));
 }
 
+// The first section of that name, compared without case as every lookup does.
+const ProfileDocument::Section* firstSection(const ProfileDocument& doc, std::string_view name)
+{
+    for (const auto& section : doc.sections())
+        if (sameAscii(section.name, name))
+            return &section;
+    return nullptr;
+}
+
+// Row number and field of a [ButtonData] key "Button" + n + field key (n written without
+// leading zeros, as the writer writes it); false for any other key.
+bool splitButtonKey(std::string_view key, int& row, int& field)
+{
+    constexpr std::string_view prefix = "button";
+    if (key.size() <= prefix.size() || !sameAscii(key.substr(0, prefix.size()), prefix))
+        return false;
+    key.remove_prefix(prefix.size());
+    size_t digits = 0;
+    row = 0;
+    while (digits < key.size() && digits < 4 && key[digits] >= '0' && key[digits] <= '9')
+        row = row * 10 + (key[digits++] - '0');
+    if (digits == 0 || key[0] == '0')
+        return false;
+    field = ButtonFieldIndex(key.substr(digits));
+    return field >= 0;
+}
+
 void Reader::readButtons(const ProjectFileVersion& version, long count)
 {
     const int rows = static_cast<int>(std::clamp<long>(count, 0, ButtonListLimit));
     p_.Buttons.clear();
+    if (rows == 0)
+        return;
+
+    // A full project has some 1 700 keys in [ButtonData]: one pass over its lines places
+    // each value at its row and field (the first of equal keys wins, as in every lookup).
+    std::vector<std::array<const std::string*, ButtonFieldCount>> found(static_cast<size_t>(rows));
+    if (const ProfileDocument::Section* data = firstSection(doc_, "ButtonData")) {
+        int row = 0, field = 0;
+        for (const auto& entry : data->entries)
+            if (splitButtonKey(entry.key, row, field) && row <= rows) {
+                const std::string*& slot = found[static_cast<size_t>(row - 1)][static_cast<size_t>(field)];
+                if (!slot)
+                    slot = &entry.value;
+            }
+    }
+
     p_.Buttons.reserve(static_cast<size_t>(rows));
-    std::string key;
     for (int n = 1; n <= rows; ++n) {
         MenuButton b;
-        const std::string prefix = "Button" + std::to_string(n);
         for (int pos = 0; pos < ButtonFieldCount; ++pos) {
             const ButtonFieldInfo& info = ButtonFieldTable[static_cast<size_t>(pos)];
-            std::string& field = b.field(pos);
             const bool absent = (version.OldFormat && pos >= FieldUseMediaPlayer && pos <= FieldRunAsAdministrator) ||
                                 (pos == FieldRunProgramMaximized && !version.HasRunMaximized);
-            if (!absent) {
-                key = prefix;
-                key += info.key;
-                field = text("ButtonData", key, info.missingValue);
-            }
-            if (field.empty())
-                field = info.missingValue;
+            const std::string* value = absent ? nullptr : found[static_cast<size_t>(n - 1)][static_cast<size_t>(pos)];
+            std::string& text = b.field(pos);
+            text = value ? bufferCut(*value) : std::string(info.missingValue);
+            if (text.empty())
+                text = info.missingValue;
         }
         b.Text = DecodeUnicodeText(b.Text, p_.UseUnicode);
         b.Tip = DecodeUnicodeText(b.Tip, p_.UseUnicode);

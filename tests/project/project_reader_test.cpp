@@ -227,6 +227,18 @@ TEST_F(ReaderTest, MissingOrEmptyButtonFieldsTakeTheirDefaults)
     EXPECT_EQ(p.Buttons[1].Cmd, "Exit");
 }
 
+TEST_F(ReaderTest, ButtonKeysFollowTheLookupRules)
+{
+    const MenuProject p = read("[Buttons]\nNrButtons = 3\n[ButtonData]\nBUTTON1TEXT = upper\nButton1Text = second\n"
+                               "Button02Text = zero\nButton2 Text = blank\nButton3Textx = junk\n Button3Cmd = Exit \n"
+                               "Button4Text = beyond\nButton10Text = ten\n[ButtonData]\nButton2Text = later\n");
+    ASSERT_EQ(p.Buttons.size(), 3u);
+    EXPECT_EQ(p.Buttons[0].Text, "upper");  // without case; the first of equal keys
+    EXPECT_EQ(p.Buttons[1].Text, "");       // "Button02Text" and a later section do not count
+    EXPECT_EQ(p.Buttons[2].Text, "");
+    EXPECT_EQ(p.Buttons[2].Cmd, "Exit");
+}
+
 TEST_F(ReaderTest, NeverMoreThan44Buttons)
 {
     EXPECT_EQ(read("[Buttons]\nNrButtons = 100000\n").Buttons.size(), 44u);
