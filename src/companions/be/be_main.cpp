@@ -62,7 +62,7 @@ QString statusText(DecryptStatus status, const std::string& file)
     case DecryptStatus::NotEncrypted:
         return tr("\"%1\" is not an encrypted file (its name does not end in \".cry\").").arg(name);
     case DecryptStatus::SourceMissing:
-        return tr("The encrypted file \"%1\" was not found.").arg(toQString(file));
+        return tr("The encrypted file \"%1\" was not found.").arg(shell::displayPath(file));
     case DecryptStatus::WrongPassword:
         return tr("The password is not correct. The file \"%1\" was not decrypted.").arg(name);
     case DecryptStatus::Damaged:
@@ -106,12 +106,15 @@ int run(const DecryptionArguments& args, bool windows)
     std::optional<std::string> password = args.password;
     for (;;) {
         if (!password) {
-            if (!windows)
+            if (!windows) {
+                reporter.error(tr("No password was given; use --password=PASSWORD when no windows are shown."));
                 return NoPassword;
+            }
             QInputDialog ask;
             ask.setWindowTitle(tr("Decrypt File"));
             ask.setLabelText(tr("Enter the password for \"%1\":").arg(toQString(decryptedFileName(file))));
             ask.setTextEchoMode(QLineEdit::Password);
+            ask.resize(400, ask.sizeHint().height());
             if (ask.exec() != QDialog::Accepted)
                 return NoPassword;
             password = ask.textValue().toStdString();
@@ -129,7 +132,7 @@ int run(const DecryptionArguments& args, bool windows)
     }
 
     if (args.open && !platform::services().shell->ShellOpen(target)) {
-        reporter.error(tr("The decrypted file \"%1\" could not be opened.").arg(toQString(target)));
+        reporter.error(tr("The decrypted file \"%1\" could not be opened.").arg(shell::displayPath(target)));
         return Error;
     }
     return Success;

@@ -48,7 +48,7 @@ int main(int argc, char** argv)
         return fail(tr("No Flash animation was given, and no %1 naming one was found beside the flash player.")
                         .arg(QString::fromLatin1(FlashPlayerDataFileName)));
     if (!FileExists(request.animation))
-        return fail(tr("The Flash animation \"%1\" was not found.").arg(toQString(request.animation)));
+        return fail(tr("The Flash animation \"%1\" was not found.").arg(shell::displayPath(request.animation)));
 
     if (dialogs)
         QMessageBox::information(nullptr, title,

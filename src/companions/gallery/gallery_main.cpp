@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     if (platform::services().files->DirExists(folder) == 0) {
         QMessageBox::critical(nullptr, shell::toQString(data.title),
                               QCoreApplication::translate("PictureGallery", "The picture folder \"%1\" was not found.")
-                                  .arg(shell::toQString(folder)));
+                                  .arg(shell::displayPath(folder)));
         return 1;
     }
 

@@ -175,7 +175,7 @@ void GalleryWindow::pictureClicked(int index)
         preview.exec();
         return;
     }
-    const QString target = shell::toQString(click.openTarget);
+    const QString target = shell::displayPath(click.openTarget);
     if (!FileExists(click.openTarget)) {
         QMessageBox::warning(this, windowTitle(), tr("The file \"%1\" was not found.").arg(target));
         return;

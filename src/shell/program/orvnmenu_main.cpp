@@ -45,7 +45,7 @@ int main(int argc, char** argv)
                                                    screen.width(), screen.height());
         if (found.empty())
             return fail(tr("The menu cannot be shown: the menu description file %1 was not found in the folder\n%2")
-                            .arg(QString::fromLatin1(MenuDescriptionFileName), toQString(programFolder())));
+                            .arg(QString::fromLatin1(MenuDescriptionFileName), displayPath(programFolder())));
         file = orv::platform::services().files->windowsPath(found);
     }
 
@@ -54,13 +54,13 @@ int main(int argc, char** argv)
     case MenuReadStatus::Ok:
         break;
     case MenuReadStatus::Missing:
-        return fail(tr("The menu cannot be shown: the menu description file\n%1\nwas not found.").arg(toQString(file)));
+        return fail(tr("The menu cannot be shown: the menu description file\n%1\nwas not found.").arg(displayPath(file)));
     case MenuReadStatus::Unreadable:
-        return fail(tr("The menu cannot be shown: the menu description file\n%1\ncould not be read.").arg(toQString(file)));
+        return fail(tr("The menu cannot be shown: the menu description file\n%1\ncould not be read.").arg(displayPath(file)));
     case MenuReadStatus::Damaged:
         return fail(tr("The menu cannot be shown: the menu description file\n%1\nis damaged or incomplete. "
                        "Create the menu again in the editor.")
-                        .arg(toQString(file)));
+                        .arg(displayPath(file)));
     }
 
     MenuWindow window(read.menu, file, arguments);

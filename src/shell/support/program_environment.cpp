@@ -55,6 +55,14 @@ std::vector<std::string> programArguments()
     return args;
 }
 
+QString displayPath(const std::string& windowsPath)
+{
+    if (windowsPath.empty() || !platform::services().files)
+        return toQString(windowsPath);
+    const std::string host = platform::services().files->hostPath(windowsPath).string();
+    return toQString(host.empty() ? windowsPath : host);  // a drive this system does not have
+}
+
 std::string windowsFormOfArgument(const std::string& argument)
 {
     if (argument.empty())

@@ -45,6 +45,9 @@ std::string programFolder();
 // The command-line arguments after the program name.
 std::vector<std::string> programArguments();
 
+// A Windows-form path as the user of this system knows it (the host path on the host).
+QString displayPath(const std::string& windowsPath);
+
 // A path given on the command line (host or Windows form) in Windows form.
 std::string windowsFormOfArgument(const std::string& argument);
 

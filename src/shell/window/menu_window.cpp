@@ -389,7 +389,7 @@ void MenuWindow::activate(const MenuEntry& entry)
 
 void MenuWindow::reportOutcome(ActionOutcome outcome, const ButtonAction& action)
 {
-    const QString target = toQString(action.target);
+    const QString target = action.kind == ActionKind::OpenAddress ? toQString(action.target) : displayPath(action.target);
     if (outcome == ActionOutcome::TargetMissing)
         showMessage(toQString(menu().caption),
                     tr("Cannot find \"%1\".\n\nThe file or folder may have been moved or removed.").arg(target), true);
@@ -403,8 +403,8 @@ void MenuWindow::openSubMenu(const std::string& file)
     if (read.status != MenuReadStatus::Ok) {
         showMessage(toQString(menu().caption),
                     read.status == MenuReadStatus::Damaged
-                        ? tr("The menu file \"%1\" is damaged or incomplete.").arg(toQString(file))
-                        : tr("Cannot find the menu file \"%1\".").arg(toQString(file)),
+                        ? tr("The menu file \"%1\" is damaged or incomplete.").arg(displayPath(file))
+                        : tr("Cannot find the menu file \"%1\".").arg(displayPath(file)),
                     true);
         return;
     }
