@@ -1,0 +1,52 @@
+// The editor's one media player: plays a sound of the Sound tab or previews the menu movie.
+// Only one thing plays at a time; a test run or a run of the created menu stops and closes
+// it first.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QMediaPlayer;
+class QAudioOutput;
+class QVideoWidget;
+class QWidget;
+
+namespace orv::editor {
+
+class MediaPlayback : public QObject {
+    Q_OBJECT
+public:
+    explicit MediaPlayback(QObject* parent = nullptr);
+    ~MediaPlayback() override;
+
+    // Plays a sound file (host path); what played before stops.
+    void playSound(const QString& hostFile);
+    // Shows a movie (host path) in a small preview window over parent and plays it.
+    void playMovie(const QString& hostFile, QWidget* parent);
+
+    bool isPlaying() const;
+    // "Stop" and then "Close": playback ends and the file is released.
+    void stopAndClose();
+
+    // The file now loaded (empty when closed).
+    QString currentFile() const { return current_; }
+
+signals:
+    // Playback started or ended (also when a file plays to its end or fails to load).
+    void playingChanged(bool playing);
+    // A file could not be played; the text says why.
+    void failed(const QString& file, const QString& reason);
+
+private:
+    void ensurePlayer();
+    void play(const QString& hostFile);
+
+    QMediaPlayer* player_ = nullptr;
+    QAudioOutput* audio_ = nullptr;
+    QPointer<QVideoWidget> video_;
+    QString current_;
+    bool playing_ = false;
+};
+
+}  // namespace orv::editor

@@ -1,0 +1,56 @@
+// The settings dialogs that the tabs open with their buttons (window effects, subtitle,
+// underline, button effects, picture and movie options ...). Each dialog registers an
+// opener here; a tab's button for a dialog without an opener stays hidden, so the tabs keep
+// their place for dialogs that are added later.
+#pragma once
+
+#include <functional>
+#include <map>
+
+#include <QObject>
+
+class QPushButton;
+class QWidget;
+
+namespace orv::editor {
+
+enum class ProjectDialog {
+    WindowEffects,        // CmdWinEffects
+    StartCondition,       // CmdTab1Advanced
+    SubTitle,             // CmdSubTitle
+    Underline,            // CmdUnderline
+    TitleEffects,         // CmdTitleBkgEffects
+    ButtonEffects,        // CmdButtonEffects
+    ActiveFrame,          // CmdActiveFrame
+    BackgroundOptions,    // CmdSetBackPictureOptions
+    LogotypeOptions,      // CmdLogotypeOptions
+    MovieOptions,         // CmdMovieMoreOptions
+};
+
+class DialogLauncher : public QObject {
+    Q_OBJECT
+public:
+    // Opens the dialog over parent; true when the user confirmed (the project changed).
+    using Opener = std::function<bool(QWidget* parent)>;
+
+    explicit DialogLauncher(QObject* parent = nullptr) : QObject(parent) {}
+
+    void setOpener(ProjectDialog dialog, Opener opener);
+    bool hasOpener(ProjectDialog dialog) const;
+
+    // A push button that opens the dialog; visible only while the dialog has an opener.
+    QPushButton* makeButton(ProjectDialog dialog, const QString& text, QWidget* parent);
+
+    // Opens a dialog; false when it has no opener or was cancelled.
+    bool open(ProjectDialog dialog, QWidget* parent);
+
+signals:
+    void openersChanged();
+    // A dialog was confirmed: the project's values changed behind the tabs.
+    void projectEdited(ProjectDialog dialog);
+
+private:
+    std::map<ProjectDialog, Opener> openers_;
+};
+
+}  // namespace orv::editor

@@ -1,0 +1,77 @@
+// Ties the tabs' input widgets to the fields of the open project: a widget shows its field
+// when the project is loaded, and every edit by the user writes the field back and marks the
+// project modified. Numeric and folder fields are checked when they lose the focus.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QObject>
+
+#include "editor/rules/field_rules.h"
+#include "model/menu_project.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace orv::editor {
+
+class ProjectDocument;
+
+// Text fields keep what the project file reader can read back (199 characters).
+inline constexpr int TextFieldMaxLength = 199;
+// Numeric fields: a sign and a few digits are all any range needs.
+inline constexpr int NumberFieldMaxLength = 6;
+
+class FieldBinder : public QObject {
+    Q_OBJECT
+public:
+    FieldBinder(ProjectDocument& document, QObject* parent);
+
+    void bindText(QLineEdit* edit, std::string MenuProject::*field, int maxLength = TextFieldMaxLength);
+    // Digits and a sign only; clamped to the field's range when the focus leaves.
+    void bindNumber(QLineEdit* edit, std::string MenuProject::*field, NumericField range);
+    // A destination sub-folder: checked when the focus leaves (drive prefix, file names).
+    void bindFolder(QLineEdit* edit, std::string MenuProject::*field, FolderKind kind);
+    void bindCheck(QCheckBox* box, std::int16_t MenuProject::*field);
+    void bindFlag(QCheckBox* box, bool MenuProject::*field);
+    // Option buttons whose ids in the group are the field's values.
+    void bindChoice(QButtonGroup* group, std::int16_t MenuProject::*field);
+    // A list whose index plus offset is the field's value.
+    void bindIndex(QComboBox* combo, std::int16_t MenuProject::*field, int offset);
+
+    // A further step of load() for widgets the binder does not know.
+    void addLoader(std::function<void()> loader) { loaders_.push_back(std::move(loader)); }
+
+    // Shows the project's values in every bound widget (no edit is reported).
+    void load();
+
+    // Runs the focus-out check of the field that has the focus, so that a command started
+    // from the keyboard (Save, Test) sees the corrected value.
+    void commitFocusedField();
+
+    MenuProject& project();
+
+signals:
+    // The user changed a field (the project is already updated and marked modified).
+    void edited();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void changed();
+    void onFocusLost(QObject* widget, std::function<void()> check);
+
+    ProjectDocument& document_;
+    std::vector<std::function<void()>> loaders_;
+    std::map<QObject*, std::function<void()>> focusChecks_;
+};
+
+}  // namespace orv::editor

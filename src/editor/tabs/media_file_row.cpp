@@ -1,0 +1,88 @@
+#include "editor/tabs/media_file_row.h"
+
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+
+namespace orv::editor {
+
+PathLabel::PathLabel(QWidget* parent) : QLabel(parent)
+{
+    setFrameShape(QFrame::StyledPanel);
+    setFrameShadow(QFrame::Sunken);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setMargin(3);
+}
+
+void PathLabel::setPath(const QString& path)
+{
+    path_ = path;
+    updateText();
+}
+
+QSize PathLabel::minimumSizeHint() const
+{
+    // Any width will do: the path is elided to fit.
+    return QSize(60, QLabel::minimumSizeHint().height());
+}
+
+void PathLabel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(event);
+}
+
+void PathLabel::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    updateText();
+}
+
+void PathLabel::updateText()
+{
+    const int room = contentsRect().width() - 2 * margin();
+    setText(room > 0 ? fontMetrics().elidedText(path_, Qt::ElideMiddle, room) : path_);
+}
+
+MediaFileRow::MediaFileRow(QWidget* parent) : QWidget(parent)
+{
+    label_ = new PathLabel(this);
+    select_ = new QPushButton(tr("Select..."), this);
+    delete_ = new QPushButton(this);
+    delete_->setIcon(style()->standardIcon(QStyle::SP_DialogDiscardButton));
+    delete_->setToolTip(tr("Remove this file"));
+    auto* folderLabel = new QLabel(tr("Folder:"), this);
+    folderLabel_ = folderLabel;
+    folder_ = new QLineEdit(this);
+    folder_->setPlaceholderText(tr("Folder on the medium, e.g. orvndata"));
+    folder_->setToolTip(tr("The folder, relative to the created menu, that receives this file"));
+    folderLabel->setBuddy(folder_);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(label_, 0, 0, 1, 2);
+    grid->addWidget(select_, 0, 2);
+    grid->addWidget(delete_, 0, 3);
+    grid->addWidget(folderLabel, 1, 0);
+    grid->addWidget(folder_, 1, 1, 1, 3);
+    grid->setColumnStretch(1, 1);
+}
+
+void MediaFileRow::setFolderVisible(bool visible)
+{
+    folderLabel_->setVisible(visible);
+    folder_->setVisible(visible);
+}
+
+void MediaFileRow::setFile(const QString& path, const QString& tip)
+{
+    label_->setPath(path);
+    label_->setToolTip(path.isEmpty() ? QString() : path + QLatin1Char('\n') + tip);
+}
+
+}  // namespace orv::editor

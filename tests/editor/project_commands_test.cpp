@@ -1,0 +1,382 @@
+// The project commands driven through the scripted user interface: the save question with
+// its three answers, New, Open, Save, Save As, the recent lists and Exit, including saves
+// that fail (the project must never be lost).
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "editor/rules/project_commands.h"
+#include "model/editor_options.h"
+#include "model/file_io.h"
+#include "model/my_documents_path.h"
+#include "model/path_helpers.h"
+#include "model/project_file.h"
+#include "model/project_folders.h"
+#include "model/recent_list.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+// Records where the file dialogs start and what they are titled, answering from the script
+// of the test home's user interface.
+class PickerLog : public platform::UserInterface {
+public:
+    explicit PickerLog(test::ScriptedUserInterface& script) : script_(script) {}
+
+    struct Pick {
+        std::string title, filter, folder;
+    };
+    std::vector<Pick> picks;
+
+    int Message(const std::string& text, int style, const std::string& title) override
+    {
+        return script_.Message(text, style, title);
+    }
+    std::optional<std::string> PickOpenFile(const std::string& title, const platform::FileFilter& filter,
+                                            const std::string& folder) override
+    {
+        picks.push_back({title, filter.text, folder});
+        return script_.PickOpenFile(title, filter, folder);
+    }
+    std::optional<std::string> PickSaveFile(const std::string& title, const platform::FileFilter& filter,
+                                            const std::string& folder, const std::string& ext) override
+    {
+        picks.push_back({title, filter.text, folder});
+        return script_.PickSaveFile(title, filter, folder, ext);
+    }
+    std::optional<std::string> PickFolder(const std::string& title, const std::string& folder) override
+    {
+        return script_.PickFolder(title, folder);
+    }
+    std::optional<std::int32_t> PickColour(std::int32_t c) override { return script_.PickColour(c); }
+    std::optional<platform::FontChoice> PickFont(const platform::FontChoice& f) override
+    {
+        return script_.PickFont(f);
+    }
+
+private:
+    test::ScriptedUserInterface& script_;
+};
+
+class ProjectCommandsTest : public test::HomeTest {
+protected:
+    ProjectCommandsTest() : log(home.ui())
+    {
+        platform::Services s = platform::services();
+        s.ui = &log;
+        previous = platform::installServices(s);
+        ResetParameters(project);
+    }
+    ~ProjectCommandsTest() override { platform::installServices(previous); }
+
+    // A saved project file with the given title text.
+    std::string savedProject(const std::string& name, const std::string& title)
+    {
+        MenuProject p;
+        ResetParameters(p);
+        p.TitleText = title;
+        const std::string path = home.win(name);
+        std::filesystem::create_directories(home.path(name).parent_path());
+        EXPECT_TRUE(SaveProjectFileAs(p, path));
+        return path;
+    }
+
+    const std::vector<test::RecordedMessage>& messages() { return home.ui().messages(); }
+
+    PickerLog log;
+    platform::Services previous;
+    MenuProject project;
+    ProjectCommands commands{project};
+};
+
+TEST_F(ProjectCommandsTest, UnmodifiedProjectIsNotAsked)
+{
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::NotAsked);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(ProjectCommandsTest, SaveQuestionYesSavesTheProject)
+{
+    project.ProjectFilePath = savedProject("a.mnp", "Old");
+    project.TitleText = "New title";
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerYes);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Saved);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Some options have been changed. Do you want to save them on disk?");
+    EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
+    EXPECT_EQ(messages()[0].style, 3 + 32);
+    EXPECT_FALSE(project.Modified);
+    EXPECT_NE(home.readFile("a.mnp").find("TitleText = New title"), std::string::npos);
+}
+
+TEST_F(ProjectCommandsTest, SaveQuestionNoAndCancel)
+{
+    project.ProjectFilePath = savedProject("a.mnp", "Old");
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerNo);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Discarded);
+    EXPECT_TRUE(project.Modified);
+    home.ui().answerNext(platform::AnswerCancel);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Cancelled);
+    EXPECT_NE(home.readFile("a.mnp").find("TitleText = Old"), std::string::npos) << "nothing was saved";
+}
+
+TEST_F(ProjectCommandsTest, YesOnAnUnsavedProjectWhoseSaveAsIsCancelledCancels)
+{
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerYes);
+    home.ui().pickNextFile(std::nullopt);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Cancelled);
+    EXPECT_TRUE(project.Modified);
+}
+
+TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
+{
+    const std::string file = savedProject("projects/menu.mnp", "Opened");
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerNo);
+    home.ui().pickNextFile(file);
+    EXPECT_TRUE(commands.openProject());
+    EXPECT_EQ(project.TitleText, "Opened");
+    EXPECT_EQ(project.ProjectFilePath, file);
+    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
+    ASSERT_EQ(log.picks.size(), 1u);
+    EXPECT_EQ(log.picks[0].title, "Open Project");
+    EXPECT_EQ(log.picks[0].filter, "Project Files (*.mnp)|*.mnp");
+    EXPECT_EQ(RecentFilesList().target(1), file);
+    EXPECT_EQ(RecentFoldersList().target(1), PathDirectoryPart(file));
+}
+
+TEST_F(ProjectCommandsTest, CancelledQuestionOrDialogChangesNothing)
+{
+    project.TitleText = "Mine";
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerCancel);
+    EXPECT_FALSE(commands.openProject());
+    EXPECT_TRUE(log.picks.empty()) << "the dialog is not shown after Cancel";
+
+    project.Modified = false;
+    home.ui().pickNextFile(std::nullopt);
+    EXPECT_FALSE(commands.openProject());
+    EXPECT_EQ(project.TitleText, "Mine");
+}
+
+TEST_F(ProjectCommandsTest, OpenDialogStartsInTheProjectFolder)
+{
+    Folders().ProjectFolder = home.win("projects");
+    home.ui().pickNextFile(std::nullopt);
+    commands.openProject();
+    EXPECT_EQ(log.picks.back().folder, home.win("projects")) << "an unsaved project starts in the projects folder";
+
+    project.ProjectFilePath = savedProject("elsewhere/x.mnp", "X");
+    home.ui().pickNextFile(std::nullopt);
+    commands.openProject();
+    EXPECT_EQ(log.picks.back().folder, PathDirectoryPart(project.ProjectFilePath));
+}
+
+TEST_F(ProjectCommandsTest, MissingOrUnreadableFileIsReported)
+{
+    project.TitleText = "Kept";
+    const std::string missing = home.win("gone.mnp");
+    EXPECT_FALSE(commands.openProjectPath(missing));
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].text, "Can't open '" + missing + "'!");
+    EXPECT_EQ(messages()[0].title, "Error");
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_EQ(project.TitleText, "Kept");
+
+    std::filesystem::create_directories(home.path("folder.mnp"));
+    EXPECT_FALSE(commands.openProjectPath(home.win("folder.mnp")));
+    EXPECT_EQ(project.TitleText, "Kept");
+}
+
+TEST_F(ProjectCommandsTest, DamagedProjectOpensWithoutCrashing)
+{
+    std::string garbage(5000, '\0');
+    for (size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = static_cast<char>((i * 37) % 256);
+    const std::string file = home.writeFile("damaged.mnp", "[Buttons]\r\nNrButtons = 9999\r\n" + garbage);
+    EXPECT_TRUE(commands.openProjectPath(file));
+    EXPECT_LE(project.Buttons.size(), static_cast<size_t>(ButtonListLimit));
+    EXPECT_FALSE(project.Modified);
+}
+
+TEST_F(ProjectCommandsTest, SaveOfAnUnsavedProjectGoesThroughSaveAs)
+{
+    std::filesystem::create_directories(home.path("out"));
+    home.ui().pickNextFile(home.win("out/newmenu"));
+    project.Modified = true;
+    EXPECT_TRUE(commands.save());
+    EXPECT_EQ(log.picks.at(0).title, "Save Project As");
+    EXPECT_EQ(project.ProjectFilePath, home.win("out/newmenu.mnp")) << "the extension is added";
+    EXPECT_TRUE(FileExists(project.ProjectFilePath));
+    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
+}
+
+TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModified)
+{
+    const std::string file = savedProject("locked.mnp", "On disk");
+    ASSERT_TRUE(commands.openProjectPath(file));
+    std::filesystem::permissions(home.path("locked.mnp"), std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::group_read |
+                                                              std::filesystem::perms::others_read);
+    project.TitleText = "Edited";
+    project.Modified = true;
+    EXPECT_FALSE(commands.save());
+    EXPECT_TRUE(project.Modified);
+    EXPECT_EQ(project.ProjectFilePath, file);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].style, 16);
+    EXPECT_NE(messages()[0].text.find("write-protected"), std::string::npos);
+    EXPECT_NE(home.readFile("locked.mnp").find("TitleText = On disk"), std::string::npos);
+
+    // Save As under another name rescues the work.
+    home.ui().pickNextFile(home.win("rescued.mnp"));
+    EXPECT_TRUE(commands.saveAs());
+    EXPECT_NE(home.readFile("rescued.mnp").find("TitleText = Edited"), std::string::npos);
+}
+
+TEST_F(ProjectCommandsTest, FailedSaveAsKeepsTheOldName)
+{
+    const std::string file = savedProject("good.mnp", "Good");
+    ASSERT_TRUE(commands.openProjectPath(file));
+    project.Modified = true;
+    const std::string impossible = home.win("no/such/folder/p.mnp");
+    home.ui().pickNextFile(impossible);
+    EXPECT_FALSE(commands.saveAs());
+    EXPECT_EQ(project.ProjectFilePath, file);
+    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [good.mnp]");
+    EXPECT_TRUE(project.Modified);
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].text.find(impossible), std::string::npos);
+}
+
+TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
+{
+    project.TitleText = "Old work";
+    std::vector<bool> asked;
+    NewProjectHooks hooks;
+    hooks.askProjectType = [&](bool withChooser) -> std::optional<std::int16_t> {
+        asked.push_back(withChooser);
+        return std::nullopt;
+    };
+    commands.setNewProjectHooks(hooks);
+    EXPECT_FALSE(commands.newProject());
+    EXPECT_EQ(project.TitleText, "Old work") << "Cancel keeps the open project";
+
+    hooks.askProjectType = [&](bool) -> std::optional<std::int16_t> { return ProjectTypeUSB; };
+    commands.setNewProjectHooks(hooks);
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerNo);
+    EXPECT_TRUE(commands.newProject());
+    EXPECT_EQ(project.TitleText, "Title");
+    EXPECT_EQ(project.ProjectType, ProjectTypeUSB);
+    EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
+    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
+    EXPECT_FALSE(project.Modified);
+}
+
+TEST_F(ProjectCommandsTest, NewProjectWithoutAskingIsACdProject)
+{
+    Options().DontAskProjectType = true;
+    bool asked = false;
+    bool built = false;
+    NewProjectHooks hooks;
+    hooks.askProjectType = [&](bool) -> std::optional<std::int16_t> {
+        asked = true;
+        return ProjectTypeUSB;
+    };
+    hooks.createProject = [&](MenuProject& p, std::int16_t type, bool) {
+        ResetParameters(p);
+        p.TitleText = "From a style";
+        built = type == ProjectTypeCD;
+        return true;
+    };
+    commands.setNewProjectHooks(hooks);
+    project.ProjectType = ProjectTypeUSB;
+    EXPECT_TRUE(commands.newProject());
+    EXPECT_FALSE(asked);
+    EXPECT_TRUE(built);
+    EXPECT_EQ(project.TitleText, "From a style");
+    EXPECT_EQ(project.ProjectType, ProjectTypeCD);
+}
+
+TEST_F(ProjectCommandsTest, RecentFilesAndFolders)
+{
+    const std::string first = savedProject("one/first.mnp", "First");
+    const std::string second = savedProject("two/second.mnp", "Second");
+    EXPECT_EQ(RecentFilesList().target(1), second);
+    EXPECT_TRUE(commands.openRecentFile(2));
+    EXPECT_EQ(project.TitleText, "First");
+    EXPECT_EQ(RecentFilesList().target(1), first) << "the opened project moves to the top";
+    EXPECT_EQ(RecentFilesList().target(2), second);
+    EXPECT_TRUE(RecentFilesList().target(3).empty()) << "no duplicate";
+
+    home.ui().pickNextFile(std::nullopt);
+    commands.openRecentFolder(2);
+    EXPECT_EQ(log.picks.back().title, "Open Project");
+    EXPECT_EQ(log.picks.back().folder, PathDirectoryPart(second));
+
+    std::filesystem::remove(home.path("two/second.mnp"));
+    EXPECT_FALSE(commands.openRecentFile(2));
+    EXPECT_EQ(messages().back().text, "Can't open '" + second + "'!");
+    EXPECT_EQ(project.TitleText, "First");
+    EXPECT_FALSE(commands.openRecentFile(6)) << "an empty entry does nothing";
+}
+
+TEST_F(ProjectCommandsTest, ExitWritesOptionsAndAsksForAModifiedProject)
+{
+    const std::string optionsFile = OptionsFilePath();
+    EXPECT_TRUE(commands.exitEditor());
+    EXPECT_TRUE(FileExists(optionsFile));
+    EXPECT_TRUE(messages().empty());
+
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerCancel);
+    EXPECT_FALSE(commands.exitEditor()) << "Cancel keeps the editor open";
+    EXPECT_EQ(messages().back().title, "Veltrona Orvanto");
+
+    home.ui().answerNext(platform::AnswerNo);
+    EXPECT_TRUE(commands.exitEditor());
+}
+
+TEST_F(ProjectCommandsTest, ExitYesSavesAndRemembersTheProject)
+{
+    std::filesystem::create_directories(home.path("p"));
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerYes);
+    home.ui().pickNextFile(home.win("p/last.mnp"));
+    EXPECT_TRUE(commands.exitEditor());
+    EXPECT_TRUE(FileExists(home.win("p/last.mnp")));
+    EditorOptions written;
+    ReadEditorOptionsFrom(OptionsFilePath(), written);
+    EXPECT_EQ(ExpandMyDocumentsPath(written.RecentFiles[0]), home.win("p/last.mnp"));
+}
+
+TEST_F(ProjectCommandsTest, ExitWithAFailedSaveStaysOpen)
+{
+    project.ProjectFilePath = home.win("missing-folder/p.mnp");
+    project.Modified = true;
+    home.ui().answerNext(platform::AnswerYes);
+    EXPECT_FALSE(commands.exitEditor());
+    EXPECT_TRUE(project.Modified);
+}
+
+TEST_F(ProjectCommandsTest, OptionsFileThatCannotBeWrittenIsReported)
+{
+    const std::string optionsFile = OptionsFilePath();
+    std::filesystem::create_directories(platform::services().files->hostPath(optionsFile));
+    EXPECT_TRUE(commands.exitEditor()) << "the editor still closes";
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_EQ(messages()[0].style, 48);
+    EXPECT_NE(messages()[0].text.find("ORVNMENU.INI"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace orv::editor

@@ -1,0 +1,245 @@
+// The tabs' field checks and enabling rules, driven without widgets.
+#include <gtest/gtest.h>
+
+#include "editor/rules/enabling_rules.h"
+#include "editor/rules/field_rules.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+std::string clamp(const std::string& text, NumericField field, const MenuProject& project = MenuProject{})
+{
+    return ClampNumericText(text, RangeOf(field, project));
+}
+
+TEST(NumericFieldTest, WindowSizeIsClampedAndEmptyBecomesTheLowerBound)
+{
+    EXPECT_EQ(clamp("5000", NumericField::MainWidth), "1280");
+    EXPECT_EQ(clamp("", NumericField::MainWidth), "200");
+    EXPECT_EQ(clamp("640", NumericField::MainWidth), "640");
+    EXPECT_EQ(clamp("99", NumericField::MainHeight), "100");
+    EXPECT_EQ(clamp("1025", NumericField::MainHeight), "1024");
+}
+
+TEST(NumericFieldTest, BadInputIsCorrectedSilently)
+{
+    EXPECT_EQ(clamp("abc", NumericField::MainWidth), "200") << "letters count as 0";
+    EXPECT_EQ(clamp("  700px", NumericField::MainWidth), "700") << "the leading number counts";
+    EXPECT_EQ(clamp(std::string(10000, '9'), NumericField::MainWidth), "1280") << "a pasted run of digits";
+    EXPECT_EQ(clamp("-" + std::string(40, '9'), NumericField::MovieXOffset), "-1000");
+    EXPECT_EQ(clamp("+12", NumericField::ButtonHeight), "12");
+}
+
+TEST(NumericFieldTest, BoundsThatFollowTheMenuWindow)
+{
+    MenuProject project;
+    project.Width = "640";
+    project.Height = "480";
+    EXPECT_EQ(clamp("900", NumericField::ButtonWidth, project), "640");
+    EXPECT_EQ(clamp("5", NumericField::ButtonWidth, project), "20");
+    EXPECT_EQ(clamp("700", NumericField::MenuPictureWidth, project), "640");
+    EXPECT_EQ(clamp("500", NumericField::MenuPictureHeight, project), "480");
+
+    // A damaged window size still gives a usable range: it is read clamped.
+    project.Width = "";
+    EXPECT_EQ(clamp("900", NumericField::ButtonWidth, project), "200");
+    project.Width = "99999";
+    EXPECT_EQ(clamp("1500", NumericField::ButtonWidth, project), "1280");
+}
+
+TEST(NumericFieldTest, RangesOfTheOtherFields)
+{
+    struct Case {
+        NumericField field;
+        const char* low;
+        const char* high;
+    };
+    for (const Case& c : {Case{NumericField::ButtonHeight, "10", "200"}, Case{NumericField::MovieWidth, "200", "800"},
+                          Case{NumericField::MovieHeight, "100", "600"},
+                          Case{NumericField::MovieYOffset, "-1000", "1000"},
+                          Case{NumericField::MenuMovieWidth, "50", "1000"},
+                          Case{NumericField::MenuMovieHeight, "50", "600"}, Case{NumericField::BlendDepth, "1", "2000"},
+                          Case{NumericField::TitleCharInterSpace, "-10", "100"}}) {
+        EXPECT_EQ(clamp("-99999", c.field), c.low);
+        EXPECT_EQ(clamp("99999", c.field), c.high);
+    }
+    EXPECT_EQ(clamp("", NumericField::TitleCharInterSpace), "0") << "empty is 0, inside the range";
+}
+
+TEST(NumericFieldTest, CharacterSpacingStepsStayInRange)
+{
+    EXPECT_EQ(StepCharInterSpace("", 1), "1");
+    EXPECT_EQ(StepCharInterSpace("", -1), "-1");
+    EXPECT_EQ(StepCharInterSpace("100", 1), "100");
+    EXPECT_EQ(StepCharInterSpace("-10", -1), "-10");
+    EXPECT_EQ(StepCharInterSpace("500", -1), "100") << "an out-of-range value comes back into range";
+}
+
+TEST(FolderFieldTest, DrivePrefixGoesAndFileNamesAreDetected)
+{
+    FolderCheck c = CheckFolderField("C:\\pictures\\back.jpg", FolderKind::Background);
+    EXPECT_EQ(c.text, "\\pictures\\back.jpg");
+    EXPECT_TRUE(c.looksLikeFile);
+
+    c = CheckFolderField("E:\\", FolderKind::Background);
+    EXPECT_EQ(c.text, "");
+    EXPECT_FALSE(c.looksLikeFile);
+
+    c = CheckFolderField("orvndata\\pictures", FolderKind::Background);
+    EXPECT_EQ(c.text, "orvndata\\pictures");
+    EXPECT_FALSE(c.looksLikeFile);
+}
+
+TEST(FolderFieldTest, ExtensionsDependOnTheKindOfFile)
+{
+    EXPECT_FALSE(CheckFolderField("logo.wmf", FolderKind::Background).looksLikeFile);
+    EXPECT_TRUE(CheckFolderField("logo.WMF", FolderKind::Logotype).looksLikeFile);
+    EXPECT_TRUE(CheckFolderField("pic.bmp", FolderKind::MenuPicture).looksLikeFile);
+    EXPECT_TRUE(CheckFolderField("music.mid", FolderKind::BackgroundSound).looksLikeFile);
+    EXPECT_TRUE(CheckFolderField("click.wav", FolderKind::ButtonSound).looksLikeFile);
+    EXPECT_FALSE(CheckFolderField("click.mp3", FolderKind::ButtonSound).looksLikeFile);
+    EXPECT_FALSE(CheckFolderField("movie.jpg", FolderKind::Other).looksLikeFile);
+}
+
+class FolderWarningTest : public test::HomeTest {};
+
+TEST_F(FolderWarningTest, TheWarningIsShownAndTheTextKeptAsTyped)
+{
+    EXPECT_EQ(CheckFolderFieldAndWarn("D:\\Menu\\Back.JPG", FolderKind::Background), "\\Menu\\Back.JPG");
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text,
+              "The contents in 'Folder' seems to be a filename! You must specify a valid folder in the "
+              "'Folder' field.");
+    EXPECT_EQ(home.ui().messages()[0].title, "Wrong Contents");
+    EXPECT_EQ(home.ui().messages()[0].style, 48);
+
+    EXPECT_EQ(CheckFolderFieldAndWarn("orvndata", FolderKind::Background), "orvndata");
+    EXPECT_EQ(home.ui().messages().size(), 1u) << "a plain folder gives no message";
+}
+
+TEST(VersionCommentTest, LineBreaksAreSwallowed)
+{
+    EXPECT_EQ(WithoutLineBreaks("first\r\nsecond\nthird\r"), "firstsecondthird");
+}
+
+TEST(CaptionOptionsTest, CaptionOrMinimizeForceTheBorder)
+{
+    CaptionOptions o = ClickCaptionOption(true, false, false);
+    EXPECT_TRUE(o.border);
+    EXPECT_FALSE(o.borderEnabled);
+    EXPECT_TRUE(o.minimizeEnabled);
+
+    o = ClickCaptionOption(true, true, false);
+    EXPECT_TRUE(o.minimize);
+    EXPECT_TRUE(o.border);
+    EXPECT_FALSE(o.borderEnabled);
+}
+
+TEST(CaptionOptionsTest, NoCaptionClearsAndDisablesMinimize)
+{
+    // The minimize button was checked when the caption went off: it checked the border
+    // first, then it is cleared itself.
+    CaptionOptions o = ClickCaptionOption(false, true, false);
+    EXPECT_FALSE(o.minimize);
+    EXPECT_FALSE(o.minimizeEnabled);
+    EXPECT_TRUE(o.border);
+    EXPECT_FALSE(o.borderEnabled);
+
+    o = ClickCaptionOption(false, false, false);
+    EXPECT_FALSE(o.border);
+    EXPECT_TRUE(o.borderEnabled);
+    EXPECT_FALSE(o.minimizeEnabled);
+}
+
+TEST(CaptionOptionsTest, ClickWritesTheProjectAndMarksItModified)
+{
+    MenuProject project;
+    project.ShowBorder = 0;
+    ApplyCaptionClick(project, true, true);
+    EXPECT_EQ(project.ShowCaption, 1);
+    EXPECT_EQ(project.ShowMinimizeButton, 1);
+    EXPECT_EQ(project.ShowBorder, 1);
+    EXPECT_TRUE(project.Modified);
+
+    // Shown for a loaded project: the enabling follows, the values stay.
+    CaptionOptions shown = CaptionOptionsShown(false, true, false);
+    EXPECT_TRUE(shown.minimize);
+    EXPECT_FALSE(shown.minimizeEnabled);
+    EXPECT_FALSE(shown.borderEnabled);
+}
+
+TEST(ButtonStyleListTest, HeadingsAreNeverLeftSelected)
+{
+    const std::vector<std::string> entries = ButtonStyleListEntries();
+    ASSERT_EQ(entries.size(), 28u);
+    EXPECT_EQ(entries[0], "- Standard: -");
+    EXPECT_EQ(entries[1], "   Text Only");
+    EXPECT_EQ(entries[9], "- Color Blended Buttons: -");
+    EXPECT_EQ(entries[22], "   Color Blended Rectangular");
+    EXPECT_EQ(entries[23], "- Special: -");
+    EXPECT_EQ(entries[27], "   Image / Hotspot");
+
+    EXPECT_EQ(AssureItsAStyle(0), 1);
+    EXPECT_EQ(AssureItsAStyle(9), 10);
+    EXPECT_EQ(AssureItsAStyle(23), 24);
+    EXPECT_EQ(AssureItsAStyle(5), 5);
+    EXPECT_EQ(AssureItsAStyle(-1), StyleListIndex(3)) << "no selection falls back to the default style";
+    EXPECT_EQ(AssureItsAStyle(28), StyleListIndex(3));
+
+    EXPECT_EQ(ToneDirectionListEntries().size(), 8u);
+    EXPECT_EQ(ToneDirectionListEntries()[7], "Double - Vertikal");
+}
+
+TEST(ButtonColourTest, FrameFollowsTextColourUntilItHasItsOwn)
+{
+    MenuProject project;  // "Framed Text", list index 2
+    ChooseButtonTextColour(project, RgbColour(1, 2, 3));
+    EXPECT_EQ(project.ButtonForeColor, RgbColour(1, 2, 3));
+    EXPECT_EQ(project.ButtonFrameColor, RgbColour(1, 2, 3));
+    EXPECT_FALSE(project.SeparateFrameAndCharColor);
+    EXPECT_TRUE(project.Modified);
+
+    project.SeparateFrameAndCharColor = true;
+    ChooseButtonTextColour(project, RgbColour(9, 9, 9));
+    EXPECT_EQ(project.ButtonFrameColor, RgbColour(1, 2, 3));
+}
+
+TEST(ButtonColourTest, FromWindowsButtonOnTheFrameKeepsItsColour)
+{
+    MenuProject project;
+    project.ButtonStyle = 5;  // "Windows Button", list index 4
+    const Colour frame = project.ButtonFrameColor;
+    ChooseButtonTextColour(project, RgbColour(10, 20, 30));
+    EXPECT_TRUE(project.SeparateFrameAndCharColor);
+    EXPECT_EQ(project.ButtonFrameColor, frame);
+
+    project = MenuProject{};
+    project.ButtonStyle = 4;  // "Solid Rectangle", list index 3
+    ChooseButtonTextColour(project, RgbColour(10, 20, 30));
+    EXPECT_FALSE(project.SeparateFrameAndCharColor);
+    EXPECT_EQ(project.ButtonFrameColor, RgbColour(10, 20, 30));
+}
+
+TEST(MenuPictureSizeTest, EnabledForStretchedPicturesAndMetafiles)
+{
+    MenuProject project;
+    EXPECT_FALSE(MenuPictureSizeEnabled(project));
+    project.MenuPictureSrc = "C:\\pics\\photo.jpg";
+    EXPECT_FALSE(MenuPictureSizeEnabled(project));
+    project.StretchMenuPicture = 1;
+    EXPECT_TRUE(MenuPictureSizeEnabled(project));
+    project.StretchMenuPicture = 0;
+    project.MenuPictureSrc = "C:\\pics\\DRAWING.WMF";
+    EXPECT_TRUE(MenuPictureSizeEnabled(project));
+}
+
+TEST(ButtonListColumnsTest, BitmapColumnOnlyForPictureStyles)
+{
+    EXPECT_TRUE(ButtonStyleUsesPictures(6));
+    EXPECT_TRUE(ButtonStyleUsesPictures(28));
+    EXPECT_FALSE(ButtonStyleUsesPictures(3));
+}
+
+}  // namespace
+}  // namespace orv::editor

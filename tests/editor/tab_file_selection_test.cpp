@@ -1,0 +1,140 @@
+// Choosing and removing the linked files of the Pictures, Sound and Movies tabs: the CMYK
+// and sound-size refusals, the start folders and the default destination folder.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "editor/rules/file_selection.h"
+#include "model/editor_options.h"
+#include "model/path_helpers.h"
+#include "support/test_home.h"
+#include "tab_test_files.h"
+
+namespace orv::editor {
+namespace {
+
+class FileSelectionTest : public test::HomeTest {
+protected:
+    MenuProject project;
+    EditorOptions options;
+
+    // A sparse file of the given size.
+    std::string sizedFile(const std::string& name, std::uintmax_t size)
+    {
+        const std::string win = home.writeFile(name, "RIFF");
+        std::filesystem::resize_file(home.path(name), size);
+        return win;
+    }
+};
+
+TEST_F(FileSelectionTest, RgbPictureIsTakenWithItsFolder)
+{
+    const std::string file = home.writeFile("pics/back.jpg", test::jpegFile(false));
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Background, file), SelectionOutcome::Accepted);
+    EXPECT_EQ(project.BackgroundPictureSrc, file);
+    EXPECT_EQ(project.BackgroundPicture_CDFolder, "orvndata");
+    EXPECT_EQ(options.LastPictureDir, PathDirectoryPart(file));
+    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(home.ui().messages().empty());
+}
+
+TEST_F(FileSelectionTest, CmykJpegIsRefusedAndRemoved)
+{
+    project.BackgroundPictureSrc = "C:\\old.bmp";
+    project.BackgroundPicture_CDFolder = "pictures";
+    const std::string file = home.writeFile("cmyk.jpg", test::jpegFile(true));
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Background, file), SelectionOutcome::Refused);
+    EXPECT_EQ(project.BackgroundPictureSrc, "");
+    EXPECT_EQ(project.BackgroundPicture_CDFolder, "");
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text,
+              "Orvanto can not show CMYK JPEG pictures. Only RGB JPEG pictures can be shown.");
+    EXPECT_EQ(home.ui().messages()[0].title, "CMYK Not Supported");
+    EXPECT_EQ(home.ui().messages()[0].style, 16);
+}
+
+TEST_F(FileSelectionTest, CmykPictureWithoutJpegNameIsAccepted)
+{
+    const std::string file = home.writeFile("logo.pic", test::jpegFile(true));
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Logotype, file), SelectionOutcome::Accepted);
+    EXPECT_EQ(project.LogotypePictureSrc, file);
+    EXPECT_EQ(options.LastLogotypeDir, PathDirectoryPart(file)) << "the logotype keeps a start folder of its own";
+    EXPECT_EQ(options.LastPictureDir, "");
+}
+
+TEST_F(FileSelectionTest, ExistingFolderIsKept)
+{
+    project.MenuPicture_CDFolder = "art";
+    const std::string file = home.writeFile("menu.bmp", test::bmpFile(4, 4));
+    ApplyChosenFile(project, options, MediaObject::MenuPicture, file);
+    EXPECT_EQ(project.MenuPicture_CDFolder, "art");
+    EXPECT_EQ(options.LastPictureDir, PathDirectoryPart(file));
+}
+
+TEST_F(FileSelectionTest, SoundOfFortyMillionBytesIsRefused)
+{
+    const std::string limit = sizedFile("music/big.wav", 40000000);
+    project.BackgroundSoundSrc = "C:\\before.wav";
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::BackgroundSound, limit), SelectionOutcome::Refused);
+    EXPECT_EQ(project.BackgroundSoundSrc, "");
+    EXPECT_EQ(options.LastSoundDir, "") << "the start folder follows the emptied label";
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, "The sound file is to large! The maximum file size is 40 MB!");
+    EXPECT_EQ(home.ui().messages()[0].title, "Info");
+    EXPECT_EQ(home.ui().messages()[0].style, 64);
+
+    const std::string below = sizedFile("music/fits.wav", 39999999);
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::ButtonSound, below), SelectionOutcome::Accepted);
+    EXPECT_EQ(project.ButtonSoundSrc, below);
+    EXPECT_EQ(project.ButtonSound_CDFolder, "orvndata");
+    EXPECT_EQ(options.LastSoundDir, PathDirectoryPart(below));
+}
+
+TEST_F(FileSelectionTest, MovieAndCancelledDialog)
+{
+    home.ui().pickNextFile(std::nullopt);
+    EXPECT_EQ(SelectMediaFile(project, options, MediaObject::MenuMovie), SelectionOutcome::Cancelled);
+    EXPECT_FALSE(project.Modified);
+
+    const std::string movie = home.writeFile("films/intro.mp4", "movie");
+    home.ui().pickNextFile(movie);
+    EXPECT_EQ(SelectMediaFile(project, options, MediaObject::MenuMovie), SelectionOutcome::Accepted);
+    EXPECT_EQ(project.MenuMovieFilename, movie);
+    EXPECT_EQ(project.MenuMovie_CDFolder, "orvndata");
+    EXPECT_EQ(options.LastMovieDir, PathDirectoryPart(movie));
+}
+
+TEST_F(FileSelectionTest, DialogsOfEachObject)
+{
+    EXPECT_STREQ(InfoOf(MediaObject::Background).filter,
+                 "All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg");
+    EXPECT_STREQ(InfoOf(MediaObject::Logotype).filter,
+                 "All Pictures|*.bmp;*.wmf;*.jpg|Bitmaps (*.bmp)|*.bmp|Meta Files (*.wmf)|*.wmf|JPEG Files (*.jpg)|*.jpg");
+    EXPECT_STREQ(InfoOf(MediaObject::ButtonHoverSound).dialogTitle, "Select Sound");
+    EXPECT_STREQ(InfoOf(MediaObject::ButtonHoverSound).filter, "Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3");
+    EXPECT_STREQ(InfoOf(MediaObject::MenuMovie).dialogTitle, "Select Movie");
+    EXPECT_EQ(InfoOf(MediaObject::MenuPicture).tabIndex, 4);
+    EXPECT_EQ(InfoOf(MediaObject::ButtonSound).tabIndex, 5);
+    EXPECT_EQ(InfoOf(MediaObject::MenuMovie).tabIndex, 6);
+}
+
+TEST_F(FileSelectionTest, DeleteEmptiesFileAndFolder)
+{
+    project.ButtonHoverSoundSrc = "C:\\a.wav";
+    project.ButtonHoverSound_CDFolder = "orvndata";
+    DeleteMediaObject(project, MediaObject::ButtonHoverSound);
+    EXPECT_EQ(project.ButtonHoverSoundSrc, "");
+    EXPECT_EQ(project.ButtonHoverSound_CDFolder, "");
+    EXPECT_TRUE(project.Modified);
+
+    project.MenuMovieFilename = "C:\\m.avi";
+    project.MenuMovieWidth = "400";
+    project.MenuMovieHeight = "300";
+    DeleteMediaObject(project, MediaObject::MenuMovie);
+    EXPECT_EQ(project.MenuMovieFilename, "");
+    EXPECT_EQ(project.MenuMovieWidth, "150");
+    EXPECT_EQ(project.MenuMovieHeight, "150");
+}
+
+}  // namespace
+}  // namespace orv::editor
