@@ -1,0 +1,63 @@
+#include "editor/dialogs/dialog_support.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "model/path_helpers.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "platform/system_folders.h"
+
+namespace orv::editor {
+
+QString trText(const std::string& text)
+{
+    return QCoreApplication::translate("orv::editor", text.c_str());
+}
+
+void showHelpTopic(int contextNumber)
+{
+    if (auto* shell = platform::services().shell)
+        shell->ShowHelp(contextNumber);
+}
+
+QString hostPathText(const std::string& windowsPath)
+{
+    const auto* files = platform::services().files;
+    if (!files || windowsPath.empty())
+        return {};
+    return QString::fromStdString(files->hostPath(windowsPath).string());
+}
+
+QPixmap resPicture(const QString& fileName, int logicalSize)
+{
+    const auto* folders = platform::services().folders;
+    if (!folders)
+        return {};
+    QPixmap picture(hostPathText(JoinPath(folders->ProgramFolder(), "Res\\" + fileName.toStdString())));
+    if (!picture.isNull() && logicalSize > 0 && picture.width() > logicalSize)
+        picture.setDevicePixelRatio(static_cast<qreal>(picture.width()) / logicalSize);
+    return picture;
+}
+
+QLabel* makeHeading(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* makeNote(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace orv::editor

@@ -1,0 +1,35 @@
+// Small helpers shared by the editor's dialogs: text conversion, help, pictures of the
+// editor's Res folder and the common look of headings and notes.
+#pragma once
+
+#include <string>
+
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace orv::editor {
+
+inline QString qs(const std::string& text) { return QString::fromStdString(text); }
+inline std::string ss(const QString& text) { return text.toStdString(); }
+
+// A text computed by the plain rules, passed through the translation table.
+QString trText(const std::string& text);
+
+// Opens the bundled help at the context number (help_topics.h).
+void showHelpTopic(int contextNumber);
+
+// A picture from the editor's "Res" folder ("start_new.png"); null when missing. Pictures
+// drawn at twice their shown size are marked so on high-density screens they stay sharp.
+QPixmap resPicture(const QString& fileName, int logicalSize = 0);
+
+// The host path of a Windows-form path, as text for Qt.
+QString hostPathText(const std::string& windowsPath);
+
+// A bold heading and a wrapped note, styled alike in every dialog.
+QLabel* makeHeading(const QString& text, QWidget* parent = nullptr);
+QLabel* makeNote(const QString& text, QWidget* parent = nullptr);
+
+}  // namespace orv::editor

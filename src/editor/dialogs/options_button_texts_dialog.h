@@ -1,0 +1,26 @@
+// DlgOptionsButtonTexts: the captions of the OK and Close buttons in the menu program's own
+// dialog boxes (ButtonOK_Text, ButtonClose_Text), e.g. for a menu in another language.
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace orv::editor {
+
+class OptionsButtonTextsDialog : public QDialog {
+    Q_OBJECT
+public:
+    OptionsButtonTextsDialog(const QString& okText, const QString& closeText, QWidget* parent = nullptr);
+
+    QString okText() const;
+    QString closeText() const;
+    QLineEdit* okField() const { return ok_; }
+    QLineEdit* closeField() const { return close_; }
+
+private:
+    QLineEdit* ok_ = nullptr;
+    QLineEdit* close_ = nullptr;
+};
+
+}  // namespace orv::editor

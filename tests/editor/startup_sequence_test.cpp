@@ -1,0 +1,187 @@
+// The interactive start-up: which windows appear in which order for the options and the
+// command line, what the project-folder answers do, and where the start codes lead.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "editor/rules/startup_rules.h"
+#include "model/editor_options.h"
+#include "model/project_folders.h"
+#include "model/recent_list.h"
+#include "support/recording_shell.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+class ScriptedStartupHost : public StartupHost {
+public:
+    bool answerCreateFolder = true;
+    StartChoice startChoice{StartClosed, 0};
+    std::vector<std::string> calls;
+    std::string askedFolder;
+
+    void showAppTour() override { calls.push_back("tour"); }
+    bool askCreateProjectFolder(const std::string& folder) override
+    {
+        calls.push_back("folder question");
+        askedFolder = folder;
+        return answerCreateFolder;
+    }
+    StartChoice chooseProject() override
+    {
+        calls.push_back("start window");
+        return startChoice;
+    }
+    void newProject(bool fromTemplate) override { calls.push_back(fromTemplate ? "new from template" : "new"); }
+    void openProject() override { calls.push_back("open"); }
+    void openRecentProject(int entry) override { calls.push_back("recent " + std::to_string(entry)); }
+};
+
+class StartupSequenceTest : public test::HomeTest {
+protected:
+    void SetUp() override { Folders() = EditorFolders{}; }
+    void TearDown() override { Folders() = EditorFolders{}; }
+
+    bool exists(const std::string& relative) { return std::filesystem::is_directory(home.path(relative)); }
+
+    ScriptedStartupHost host;
+};
+
+using Steps = std::vector<StartupStep>;
+
+TEST_F(StartupSequenceTest, FirstStartShowsTourFolderQuestionAndStartWindowInOrder)
+{
+    InteractiveStartup startup(host);
+    Steps steps = startup.run({});
+
+    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion,
+                            StartupStep::CreatedMenusFolder, StartupStep::StartWindow}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"tour", "folder question", "start window"}));
+    EXPECT_EQ(host.askedFolder, home.win("Documents/Orvanto"));
+    EXPECT_TRUE(startup.hasRun());
+}
+
+TEST_F(StartupSequenceTest, RunsOnlyOncePerEditorRun)
+{
+    InteractiveStartup startup(host);
+    startup.run({});
+    host.calls.clear();
+    EXPECT_TRUE(startup.run({}).empty());
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(StartupSequenceTest, BatchBuildRunsNothing)
+{
+    InteractiveStartup startup(host);
+    EXPECT_TRUE(startup.run({true, false}).empty());
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_FALSE(Options().MyProjectsFolderAutoCreateDone);
+}
+
+TEST_F(StartupSequenceTest, OptionsAndCommandLineSkipTheirWindows)
+{
+    Options().ShowAppTour = false;
+    Options().MyProjectsFolderAutoCreateDone = true;
+    Options().DontShowStartWindow = true;
+    InteractiveStartup quiet(host);
+    EXPECT_TRUE(quiet.run({}).empty());
+    EXPECT_TRUE(host.calls.empty());
+
+    // A project opened from the command line skips the start window even when it is wanted.
+    Options().DontShowStartWindow = false;
+    InteractiveStartup fromCommandLine(host);
+    EXPECT_TRUE(fromCommandLine.run({false, true}).empty());
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(StartupSequenceTest, YesCreatesTheProjectFoldersAndPutsThemInForce)
+{
+    host.answerCreateFolder = true;
+    Options().DontShowStartWindow = true;
+    InteractiveStartup(host).run({});
+
+    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
+    EXPECT_TRUE(exists("Documents/Orvanto/My Projects"));
+    EXPECT_TRUE(exists("Documents/Orvanto/My Created Menus"));
+    EXPECT_EQ(Folders().ProjectFolder, home.win("Documents/Orvanto/My Projects"));
+    EXPECT_EQ(Folders().CreatedMenusFolder, home.win("Documents/Orvanto/My Created Menus"));
+}
+
+TEST_F(StartupSequenceTest, NoMarksTheQuestionAnsweredAndCreatesNothing)
+{
+    host.answerCreateFolder = false;
+    Options().DontShowStartWindow = true;
+    Steps steps = InteractiveStartup(host).run({});
+
+    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion}));
+    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
+    EXPECT_FALSE(exists("Documents/Orvanto"));
+    EXPECT_TRUE(Folders().CreatedMenusFolder.empty());
+}
+
+TEST_F(StartupSequenceTest, ExistingProjectsFolderCountsAsAnsweredAndGetsItsMenusFolder)
+{
+    std::filesystem::create_directories(home.path("Documents/Orvanto/My Projects"));
+    Options().ShowAppTour = false;
+    Options().DontShowStartWindow = true;
+    Steps steps = InteractiveStartup(host).run({});
+
+    EXPECT_EQ(steps, (Steps{StartupStep::CreatedMenusFolder}));
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
+    EXPECT_TRUE(exists("Documents/Orvanto/My Created Menus"));
+    EXPECT_EQ(Folders().CreatedMenusFolder, home.win("Documents/Orvanto/My Created Menus"));
+}
+
+TEST_F(StartupSequenceTest, AnsweredQuestionIsNotAskedAgain)
+{
+    Options().MyProjectsFolderAutoCreateDone = true;
+    host.startChoice = {StartOpenProject, 0};
+    Steps steps = InteractiveStartup(host).run({});
+    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::StartWindow}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"tour", "start window", "open"}));
+}
+
+TEST_F(StartupSequenceTest, StartCodesLeadToTheirCommands)
+{
+    InteractiveStartup startup(host);
+    startup.actOn({StartNewProject, 0});
+    startup.actOn({StartNewProjectFromTemplate, 0});
+    startup.actOn({StartOpenProject, 0});
+    startup.actOn({StartOpenRecentProject, 3});
+    startup.actOn({StartClosed, 0});
+    // A recent entry outside the lists is ignored rather than passed on.
+    startup.actOn({StartOpenRecentProject, 0});
+    startup.actOn({StartOpenRecentProject, 7});
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"new", "new from template", "open", "recent 3"}));
+}
+
+TEST_F(StartupSequenceTest, GuideAndHelpCodesGoThroughTheShell)
+{
+    test::ScopedRecordingShell shell;
+    InteractiveStartup startup(host);
+
+    startup.actOn({StartHelpContents, 0});
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Help);
+    EXPECT_EQ(shell->calls()[0].contextNumber, 0);
+
+    startup.actOn({StartUserGuide, 0});
+    ASSERT_EQ(shell->calls().size(), 2u);
+    EXPECT_EQ(shell->calls()[1].kind, test::ShellCall::Open);
+    EXPECT_EQ(shell->calls()[1].target, UserGuidePath());
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(StartupSequenceTest, UserGuideIsThePdfWhenItWasProducedElseTheHtmlGuide)
+{
+    std::string guide = UserGuidePath();
+    const bool pdf = guide.size() > 4 && guide.substr(guide.size() - 4) == ".pdf";
+    EXPECT_TRUE(pdf ? guide.ends_with("\\ORVNEDIT.pdf") : guide.ends_with("\\help\\guide.html")) << guide;
+}
+
+}  // namespace
+}  // namespace orv::editor

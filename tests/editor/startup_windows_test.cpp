@@ -1,0 +1,205 @@
+// The windows of the interactive start: the start window's choices and recent list, the
+// project-folder question and the project-type question with its captions.
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include "dialog_test_support.h"
+#include "editor/dialogs/app_tour_dialog.h"
+#include "editor/dialogs/clickable_label.h"
+#include "editor/dialogs/project_folder_dialog.h"
+#include "editor/dialogs/project_type_dialog.h"
+#include "editor/dialogs/start_window.h"
+#include "model/editor_options.h"
+#include "model/recent_list.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+class StartupWindowsTest : public test::HomeTest {
+protected:
+    void SetUp() override { test::ensureApplication(); }
+
+    static QStringList lines(const QListWidget* list)
+    {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+};
+
+TEST_F(StartupWindowsTest, StartWindowListsUpToFourRecentProjectsByFileName)
+{
+    auto& recent = Options().RecentFiles;
+    recent = {"C:\\Menus\\alpha.mnp", "C:", "...\\My Documents\\beta.mnp", "C:\\Menus\\gamma.mnp",
+              "C:\\Menus\\delta.mnp", "C:\\Menus\\epsilon.mnp"};
+    StartWindow window;
+    // Entry 2 is too short to be a project; entries 5 and 6 are beyond the list's four.
+    EXPECT_EQ(lines(window.recentList()), (QStringList{"alpha.mnp", "beta.mnp", "gamma.mnp"}));
+}
+
+TEST_F(StartupWindowsTest, StartWindowWithoutRecentProjectsSaysSoAndOffersNothingToOpen)
+{
+    Options().RecentFiles[0] = RecentNoFileEnglish;
+    StartWindow window;
+    ASSERT_EQ(window.recentList()->count(), 1);
+    EXPECT_EQ(window.recentList()->item(0)->flags(), Qt::NoItemFlags);
+}
+
+TEST_F(StartupWindowsTest, ClickingARecentProjectChoosesItsEntry)
+{
+    Options().RecentFiles = {"C:\\a.mnp", "C:\\b.mnp", "C:\\c.mnp", "", "", ""};
+    StartWindow window;
+    window.show();
+    QListWidget* list = window.recentList();
+    QRect line = list->visualItemRect(list->item(1));
+    test::leftClick(list->viewport(), line.center());
+    EXPECT_EQ(window.choice().code, StartOpenRecentProject);
+    EXPECT_EQ(window.choice().entry, 2);
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+TEST_F(StartupWindowsTest, ContextMenuOpensOrRemovesARecentProject)
+{
+    Options().RecentFiles = {"C:\\a.mnp", "C:\\b.mnp", "C:\\c.mnp", "", "", ""};
+    StartWindow window;
+    int changes = 0;
+    QObject::connect(&window, &StartWindow::recentFilesChanged, [&] { ++changes; });
+
+    QMenu* menu = window.contextMenuFor(window.recentList()->item(0));
+    ASSERT_EQ(menu->actions().size(), 2);
+    EXPECT_EQ(menu->actions()[0]->text(), "open");
+    EXPECT_EQ(menu->actions()[1]->text(), "remove");
+
+    menu->actions()[1]->trigger();  // remove "a.mnp"
+    EXPECT_EQ(lines(window.recentList()), (QStringList{"b.mnp", "c.mnp"}));
+    EXPECT_EQ(Options().RecentFiles[0], "C:\\b.mnp");
+    EXPECT_EQ(Options().RecentFiles[2], "");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(window.choice().code, StartClosed);
+
+    window.contextMenuFor(window.recentList()->item(1))->actions()[0]->trigger();  // open "c.mnp"
+    EXPECT_EQ(window.choice().code, StartOpenRecentProject);
+    EXPECT_EQ(window.choice().entry, 2);
+}
+
+TEST_F(StartupWindowsTest, EachActionLabelReturnsItsCode)
+{
+    for (int code : {StartNewProject, StartNewProjectFromTemplate, StartOpenProject, StartUserGuide,
+                     StartHelpContents}) {
+        StartWindow window;
+        ClickableLabel* label = window.actionLabel(code);
+        ASSERT_NE(label, nullptr) << code;
+        emit label->clicked();
+        EXPECT_EQ(window.choice().code, code);
+        EXPECT_EQ(window.result(), QDialog::Accepted);
+    }
+    StartWindow window;
+    EXPECT_EQ(window.actionLabel(StartOpenRecentProject), nullptr);
+}
+
+TEST_F(StartupWindowsTest, ActionLabelIsHighlightedWithTheFocusAndClickedByKey)
+{
+    StartWindow window;
+    window.show();
+    ClickableLabel* label = window.actionLabel(StartOpenProject);
+    window.activateWindow();
+    label->setFocus();
+    QApplication::processEvents();
+    if (label->hasFocus()) {
+        EXPECT_TRUE(label->isHighlighted());
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(40, 40, 255));
+    }
+    test::keyClick(label, Qt::Key_Space);
+    EXPECT_EQ(window.choice().code, StartOpenProject);
+}
+
+TEST_F(StartupWindowsTest, ClosingTheStartWindowChoosesNothing)
+{
+    test::whenModalOpens<StartWindow>([](StartWindow* w) { w->reject(); });
+    EXPECT_EQ(StartWindow::chooseProject().code, StartClosed);
+}
+
+TEST_F(StartupWindowsTest, ProjectFolderQuestionShowsItsTextsAndAnswers)
+{
+    ProjectFolderDialog dialog("/home/ann/Documents/Orvanto");
+    EXPECT_EQ(dialog.windowTitle(), "Create Project Folder in My Documents");
+    EXPECT_EQ(dialog.yesButton()->text(), "&Yes, Create");
+    EXPECT_EQ(dialog.noButton()->text(), "&No, don't Create");
+    QStringList texts;
+    for (auto* label : dialog.findChildren<QLabel*>())
+        texts << label->text();
+    EXPECT_TRUE(texts.contains("/home/ann/Documents/Orvanto"));
+    EXPECT_TRUE(texts.contains("To have your project files and created menus collected in one place on the harddisk "
+                               "you can let Orvanto create the following folder in the 'My Documents' folder:"));
+    EXPECT_TRUE(texts.contains("The folder can be used as a storage place for your menu projects. Do you want to "
+                               "create the folder above on your harddisk?"));
+
+    test::whenModalOpens<ProjectFolderDialog>([](ProjectFolderDialog* d) { d->yesButton()->click(); });
+    EXPECT_TRUE(ProjectFolderDialog::ask("x"));
+    test::whenModalOpens<ProjectFolderDialog>([](ProjectFolderDialog* d) { d->noButton()->click(); });
+    EXPECT_FALSE(ProjectFolderDialog::ask("x"));
+}
+
+TEST_F(StartupWindowsTest, ProjectTypeConfirmCaptionFollowsTheTemplateChoice)
+{
+    ProjectTypeDialog fromTemplate(true);
+    EXPECT_EQ(fromTemplate.confirmButton()->text(), "Continue  >");
+    ProjectTypeDialog plain(false);
+    EXPECT_EQ(plain.windowTitle(), "Choose Type of Project");
+    EXPECT_EQ(plain.confirmButton()->text(), "Select Project Type");
+    EXPECT_EQ(plain.cdOption()->text(), "Create a &CD/DVD project");
+    EXPECT_EQ(plain.usbOption()->text(), "Create a &USB flash drive project");
+    EXPECT_TRUE(plain.cdOption()->isChecked());
+    EXPECT_FALSE(plain.usbChosen());
+}
+
+TEST_F(StartupWindowsTest, NewProjectTypeFollowsTheAnswerOrTheOption)
+{
+    test::whenModalOpens<ProjectTypeDialog>([](ProjectTypeDialog* d) {
+        d->usbOption()->setChecked(true);
+        d->confirmButton()->click();
+    });
+    EXPECT_EQ(ProjectTypeDialog::chooseNewProjectType(false), std::optional<std::int16_t>(2));
+
+    test::whenModalOpens<ProjectTypeDialog>([](ProjectTypeDialog* d) { d->confirmButton()->click(); });
+    EXPECT_EQ(ProjectTypeDialog::chooseNewProjectType(true), std::optional<std::int16_t>(1));
+
+    test::whenModalOpens<ProjectTypeDialog>([](ProjectTypeDialog* d) { d->reject(); });
+    EXPECT_EQ(ProjectTypeDialog::chooseNewProjectType(false), std::nullopt);
+
+    // With the option on no window opens: the project is a CD/DVD project.
+    Options().DontAskProjectType = true;
+    EXPECT_EQ(ProjectTypeDialog::chooseNewProjectType(false), std::optional<std::int16_t>(1));
+}
+
+TEST_F(StartupWindowsTest, AppTourPagesAndItsStartOption)
+{
+    AppTourDialog tour;
+    ASSERT_GT(tour.pageCount(), 1);
+    EXPECT_FALSE(tour.backButton()->isEnabled());
+    tour.nextButton()->click();
+    EXPECT_EQ(tour.currentPage(), 1);
+    EXPECT_TRUE(tour.backButton()->isEnabled());
+    tour.showPage(tour.pageCount() - 1);
+    EXPECT_EQ(tour.nextButton()->text(), "&Finish");
+    tour.showPage(99);  // ignored
+    EXPECT_EQ(tour.currentPage(), tour.pageCount() - 1);
+
+    test::whenModalOpens<AppTourDialog>([](AppTourDialog* d) {
+        d->showAtStartBox()->setChecked(false);
+        d->reject();
+    });
+    AppTourDialog::showTour();
+    EXPECT_FALSE(Options().ShowAppTour);
+}
+
+}  // namespace
+}  // namespace orv::editor
