@@ -1,5 +1,9 @@
 #include "model/menu_button.h"
 
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
 namespace orv {
 
 const std::array<ButtonFieldInfo, ButtonFieldCount> ButtonFieldTable = {{
@@ -69,30 +73,47 @@ constexpr std::array<FieldMember, ButtonFieldCount> members = {
     &MenuButton::RunAsAdministrator, &MenuButton::RunProgramMaximized,
 };
 
-bool sameKey(std::string_view a, std::string_view b)
+// The field keys in lower case, sorted, for lookups without case.
+struct LowerKey {
+    std::string key;
+    int pos;
+};
+
+const std::vector<LowerKey>& sortedKeys()
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
+    static const std::vector<LowerKey> keys = [] {
+        std::vector<LowerKey> k;
+        for (int i = 0; i < ButtonFieldCount; ++i) {
+            std::string lower = ButtonFieldTable[static_cast<size_t>(i)].key;
+            for (char& c : lower)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            k.push_back({lower, i});
+        }
+        std::sort(k.begin(), k.end(), [](const LowerKey& a, const LowerKey& b) { return a.key < b.key; });
+        return k;
+    }();
+    return keys;
 }
 
 }  // namespace
 
 int ButtonFieldIndex(std::string_view key)
 {
-    for (int i = 0; i < ButtonFieldCount; ++i)
-        if (sameKey(key, ButtonFieldTable[static_cast<size_t>(i)].key))
-            return i;
-    return -1;
+    // Readers look up some 1 700 keys per project, so this stays cheap: lower-case into a
+    // small buffer, then a binary search.
+    constexpr size_t longest = 20;
+    if (key.empty() || key.size() > longest)
+        return -1;
+    char buffer[longest];
+    for (size_t i = 0; i < key.size(); ++i) {
+        const char c = key[i];
+        buffer[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    const std::string_view lower(buffer, key.size());
+    const auto& keys = sortedKeys();
+    const auto it = std::lower_bound(keys.begin(), keys.end(), lower,
+                                     [](const LowerKey& k, std::string_view v) { return k.key < v; });
+    return it != keys.end() && it->key == lower ? it->pos : -1;
 }
 
 std::string& MenuButton::field(int pos) { return this->*members[static_cast<size_t>(pos)]; }

@@ -247,9 +247,16 @@ void FileWriter::buttonSections()
 
 void FileWriter::buttonEntry(int n, const MenuButton& b)
 {
-    const std::string prefix = "Button" + std::to_string(n);
+    // One key buffer for the entry's ~30 keys: "Button" + n + field key.
+    std::string key = "Button" + std::to_string(n);
+    const size_t prefixSize = key.size();
+    auto keyOf = [&](std::string_view field) -> const std::string& {
+        key.resize(prefixSize);
+        key += field;
+        return key;
+    };
     auto put = [&](int pos, std::string_view value) {
-        out_.value(prefix + ButtonFieldTable[static_cast<size_t>(pos)].key, value);
+        out_.value(keyOf(ButtonFieldTable[static_cast<size_t>(pos)].key), value);
     };
 
     put(FieldText, caption(RemoveDashSpacing(b.Text, menuFile_), true));
@@ -265,10 +272,10 @@ void FileWriter::buttonEntry(int n, const MenuButton& b)
 
     if (!subMenu_ && b.PswProtect == "1") {
         if (menuFile_) {
-            out_.value(prefix + "PA", ScrambleText(b.PswProtect));
-            out_.value(prefix + "PB", ScrambleText(b.Psw));
-            out_.value(prefix + "PC", b.PswAsterisk);
-            out_.value(prefix + "PD", b.PswEncrypt);
+            out_.value(keyOf("PA"), ScrambleText(b.PswProtect));
+            out_.value(keyOf("PB"), ScrambleText(b.Psw));
+            out_.value(keyOf("PC"), b.PswAsterisk);
+            out_.value(keyOf("PD"), b.PswEncrypt);
         } else {
             put(FieldPswProtect, b.PswProtect);
             put(FieldPsw, b.Psw);
