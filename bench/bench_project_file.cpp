@@ -126,7 +126,7 @@ struct Case {
 };
 const Case cases[] = {
     {"OpenProject (file, 44 buttons)", openProject},
-    {"LoadOptionsFromDocument (parsed text)", readDocument},
+    {"Parse + LoadOptionsFromDocument (in memory)", readDocument},
     {"SaveProjectFile (atomic write)", saveProject},
     {"StoreOptionsToText (project file text)", projectText},
     {"CreateCDDataFile (menu description file)", writeMenuFile},
