@@ -119,14 +119,17 @@ SelectionOutcome ApplyChosenFile(MenuProject& project, EditorOptions& options, M
     return outcome;
 }
 
-SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object)
+SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object,
+                                 const std::function<void()>& chosen)
 {
     const MediaObjectInfo& info = InfoOf(object);
-    const std::optional<std::string> chosen =
+    const std::optional<std::string> file =
         platform::services().ui->PickOpenFile(info.dialogTitle, {info.filter}, options.*info.lastFolder);
-    if (!chosen || chosen->empty())
+    if (!file || file->empty())
         return SelectionOutcome::Cancelled;
-    return ApplyChosenFile(project, options, object, *chosen);
+    if (chosen)
+        chosen();
+    return ApplyChosenFile(project, options, object, *file);
 }
 
 void DeleteMediaObject(MenuProject& project, MediaObject object)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "editor/rules/field_rules.h"
@@ -74,8 +75,10 @@ SelectionOutcome ApplyChosenFile(MenuProject& project, EditorOptions& options, M
                                  const std::string& path);
 
 // Runs the whole selection: the open-file dialog (title, filter and start folder of the
-// object), then ApplyChosenFile. Nothing happens when the dialog is cancelled.
-SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object);
+// object), then ApplyChosenFile. Nothing happens when the dialog is cancelled. chosen, when
+// given, runs between the two (the window shows "Loading picture data..." there).
+SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object,
+                                 const std::function<void()>& chosen = {});
 
 // The delete button: the object's file and destination folder are emptied; the menu movie's
 // size returns to 150 x 150. Marks the project modified.

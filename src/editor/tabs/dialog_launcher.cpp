@@ -2,6 +2,9 @@
 
 #include <QPushButton>
 
+#include "platform/services.h"
+#include "platform/shell.h"
+
 namespace orv::editor {
 
 void DialogLauncher::setOpener(ProjectDialog dialog, Opener opener)
@@ -39,6 +42,16 @@ bool DialogLauncher::open(ProjectDialog dialog, QWidget* parent)
         return false;
     emit projectEdited(dialog);
     return true;
+}
+
+void DialogLauncher::showPicture(const std::string& file, QWidget* parent)
+{
+    if (file.empty())
+        return;
+    if (pictureViewer_)
+        pictureViewer_(file, parent);
+    else
+        platform::services().shell->ShellOpen(file);
 }
 
 }  // namespace orv::editor

@@ -6,10 +6,11 @@
 
 #include <functional>
 #include <map>
+#include <string>
 
 #include <QObject>
+#include <QPushButton>
 
-class QPushButton;
 class QWidget;
 
 namespace orv::editor {
@@ -44,6 +45,12 @@ public:
     // Opens a dialog; false when it has no opener or was cancelled.
     bool open(ProjectDialog dialog, QWidget* parent);
 
+    // The picture viewer for a double-click on a picture label (Windows-form path). Without
+    // one the desktop's program for the file shows it.
+    using PictureViewer = std::function<void(const std::string& file, QWidget* parent)>;
+    void setPictureViewer(PictureViewer viewer) { pictureViewer_ = std::move(viewer); }
+    void showPicture(const std::string& file, QWidget* parent);
+
 signals:
     void openersChanged();
     // A dialog was confirmed: the project's values changed behind the tabs.
@@ -51,6 +58,7 @@ signals:
 
 private:
     std::map<ProjectDialog, Opener> openers_;
+    PictureViewer pictureViewer_;
 };
 
 }  // namespace orv::editor

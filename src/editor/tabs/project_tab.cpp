@@ -1,10 +1,16 @@
 #include "editor/tabs/project_tab.h"
 
+#include <QButtonGroup>
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QRadioButton>
 #include <QGroupBox>
 #include <QLineEdit>
 
 #include "editor/project_document.h"
+#include "editor/tabs/colour_button.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -46,6 +52,43 @@ QGroupBox* ProjectTab::formGroup(const QString& title)
     form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return group;
+}
+
+QWidget* ProjectTab::choiceRow(std::int16_t MenuProject::*field, const std::vector<std::pair<int, QString>>& options,
+                               const char* name)
+{
+    auto* row = new QWidget(this);
+    row->setObjectName(QString::fromLatin1(name));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QButtonGroup(row);
+    for (const auto& [value, text] : options) {
+        auto* option = new QRadioButton(text, row);
+        group->addButton(option, value);
+        layout->addWidget(option);
+    }
+    layout->addStretch();
+    binder_.bindChoice(group, field);
+    return row;
+}
+
+bool ProjectTab::pickColour(ColourButton* button, Colour MenuProject::*field)
+{
+    const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().*field);
+    if (!chosen)
+        return false;
+    project().*field = *chosen;
+    button->setColour(*chosen);
+    markModified();
+    return true;
+}
+
+QLineEdit* ProjectTab::numberEdit(const char* name, std::string MenuProject::*field, NumericField range)
+{
+    QLineEdit* edit = lineEdit(name);
+    binder_.bindNumber(edit, field, range);
+    edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
+    return edit;
 }
 
 }  // namespace orv::editor

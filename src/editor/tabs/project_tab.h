@@ -2,16 +2,21 @@
 // and writes its values, the launcher of the settings dialogs and the media player.
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include <QWidget>
 
 #include "editor/tabs/field_binder.h"
 
 class QGroupBox;
+class QButtonGroup;
 class QLineEdit;
 class QPushButton;
 
 namespace orv::editor {
 
+class ColourButton;
 class DialogLauncher;
 class MediaPlayback;
 class ProjectDocument;
@@ -48,6 +53,14 @@ protected:
     QLineEdit* lineEdit(const char* name);
     // A group box with a form layout inside.
     QGroupBox* formGroup(const QString& title);
+    // Option buttons (ids = the values) in one row, bound to the field.
+    QWidget* choiceRow(std::int16_t MenuProject::*field, const std::vector<std::pair<int, QString>>& options,
+                       const char* name);
+    // Opens the colour chooser preset to the field's colour; a chosen colour goes into the
+    // field and onto the swatch, and the project is marked modified.
+    bool pickColour(ColourButton* button, Colour MenuProject::*field);
+    // A numeric field sized for a few digits.
+    QLineEdit* numberEdit(const char* name, std::string MenuProject::*field, NumericField range);
 
     TabContext context_;
     FieldBinder binder_;

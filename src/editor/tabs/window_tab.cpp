@@ -17,8 +17,6 @@
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "model/editor_options.h"
-#include "platform/services.h"
-#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -27,10 +25,8 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     // Size
     QGroupBox* sizeGroup = formGroup(tr("Menu Window Size"));
     auto* sizeForm = static_cast<QFormLayout*>(sizeGroup->layout());
-    width_ = lineEdit("tMainWidth");
-    height_ = lineEdit("tMainHeight");
-    binder_.bindNumber(width_, &MenuProject::Width, NumericField::MainWidth);
-    binder_.bindNumber(height_, &MenuProject::Height, NumericField::MainHeight);
+    width_ = numberEdit("tMainWidth", &MenuProject::Width, NumericField::MainWidth);
+    height_ = numberEdit("tMainHeight", &MenuProject::Height, NumericField::MainHeight);
     auto* sizeRow = new QHBoxLayout;
     sizeRow->addWidget(width_);
     sizeRow->addWidget(new QLabel(QStringLiteral("×"), this));
@@ -114,8 +110,7 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
         toneDirection_->addItem(tr(entry.c_str()));
     binder_.bindIndex(toneDirection_, &MenuProject::ToneDirection, 0);
     colourForm->addRow(tr("B&lend:"), toneDirection_);
-    blendDepth_ = lineEdit("tBlendDepth");
-    binder_.bindNumber(blendDepth_, &MenuProject::BlendDepth, NumericField::BlendDepth);
+    blendDepth_ = numberEdit("tBlendDepth", &MenuProject::BlendDepth, NumericField::BlendDepth);
     blendDepth_->setPlaceholderText(QStringLiteral("100"));
     auto* depthRow = new QHBoxLayout;
     depthRow->addWidget(blendDepth_);
@@ -136,9 +131,6 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     more->addWidget(context.dialogs.makeButton(ProjectDialog::StartCondition, tr("Start &Condition..."), this));
     more->addStretch();
     mediumForm->addRow(more);
-
-    for (QLineEdit* number : {width_, height_, blendDepth_})
-        number->setMaximumWidth(number->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 16);
 
     auto* left = new QVBoxLayout;
     left->addWidget(sizeGroup);
@@ -207,16 +199,6 @@ void WindowTab::takeWindowSize(int width, int height)
     SetProjectWindowSize(project(), {width, height});
     width_->setText(QString::fromStdString(project().Width));
     height_->setText(QString::fromStdString(project().Height));
-    markModified();
-}
-
-void WindowTab::pickColour(ColourButton* button, Colour MenuProject::*field)
-{
-    const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().*field);
-    if (!chosen)
-        return;
-    project().*field = *chosen;
-    button->setColour(*chosen);
     markModified();
 }
 

@@ -35,7 +35,6 @@ private:
     void increase();
     void decrease();
     void fitToBackground();
-    void pickColour(ColourButton* button, Colour MenuProject::*field);
 
     QLineEdit* width_;
     QLineEdit* height_;

@@ -1,0 +1,50 @@
+#include "editor/tabs/font_field.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "model/text_helpers.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
+
+namespace orv::editor {
+
+FontField::FontField(FontFields fields, const QString& buttonText, QWidget* parent) : QWidget(parent), fields_(fields)
+{
+    description_ = new QLabel(this);
+    description_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    description_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    button_ = new QPushButton(buttonText, this);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(description_, 1);
+    row->addWidget(button_);
+    connect(button_, &QPushButton::clicked, this, &FontField::clicked);
+}
+
+void FontField::show(const MenuProject& project)
+{
+    description_->setText(QString::fromStdString(FontDescription(
+        project.*fields_.name, project.*fields_.size, project.*fields_.bold, project.*fields_.italic)));
+}
+
+bool FontField::choose(MenuProject& project)
+{
+    platform::FontChoice current;
+    current.name = project.*fields_.name;
+    current.size = project.*fields_.size;
+    current.bold = project.*fields_.bold;
+    current.italic = project.*fields_.italic;
+    const std::optional<platform::FontChoice> chosen = platform::services().ui->PickFont(current);
+    if (!chosen || chosen->name.empty())
+        return false;
+    project.*fields_.name = chosen->name;
+    project.*fields_.size = static_cast<std::int16_t>(chosen->size > 0 ? chosen->size : current.size);
+    project.*fields_.bold = chosen->bold;
+    project.*fields_.italic = chosen->italic;
+    show(project);
+    return true;
+}
+
+}  // namespace orv::editor

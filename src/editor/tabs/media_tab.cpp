@@ -1,0 +1,91 @@
+#include "editor/tabs/media_tab.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "editor/media/media_playback.h"
+#include "editor/project_document.h"
+#include "editor/tabs/dialog_launcher.h"
+#include "editor/tabs/media_file_row.h"
+#include "model/editor_options.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+
+namespace orv::editor {
+
+MediaFileRow* MediaTab::addRow(MediaObject object, const char* selectName, const char* deleteName,
+                               const char* folderName)
+{
+    auto* row = new MediaFileRow(this);
+    row->selectButton()->setObjectName(QString::fromLatin1(selectName));
+    row->deleteButton()->setObjectName(QString::fromLatin1(deleteName));
+    row->folderEdit()->setObjectName(QString::fromLatin1(folderName));
+    rows_[object] = row;
+    const MediaObjectInfo& info = InfoOf(object);
+    binder_.bindFolder(row->folderEdit(), info.folder, info.folderKind);
+    connect(row->selectButton(), &QPushButton::clicked, this, [this, object] { selectFile(object); });
+    connect(row->deleteButton(), &QPushButton::clicked, this, [this, object] { deleteFile(object); });
+    connect(row->label(), &PathLabel::doubleClicked, this, [this, object] { open(object); });
+    row->setFolderVisible(Options().ShowCDFolders);
+    return row;
+}
+
+MediaFileRow* MediaTab::row(MediaObject object) const
+{
+    auto it = rows_.find(object);
+    return it == rows_.end() ? nullptr : it->second;
+}
+
+void MediaTab::applyOptions()
+{
+    for (auto& [object, row] : rows_)
+        row->setFolderVisible(Options().ShowCDFolders);
+}
+
+void MediaTab::refresh()
+{
+    for (auto& [object, row] : rows_) {
+        const MediaObjectInfo& info = InfoOf(object);
+        row->setFile(QString::fromStdString(project().*info.source), tr(info.tip));
+        row->folderEdit()->setText(QString::fromStdString(project().*info.folder));
+    }
+}
+
+void MediaTab::selectFile(MediaObject object)
+{
+    MediaFileRow* r = row(object);
+    const MediaObjectInfo& info = InfoOf(object);
+    binder_.commitFocusedField();
+    auto loading = [r, &info] {
+        // Reading a picture's header can take a moment on slow media: say so at once.
+        if (info.kind == MediaKind::Picture && r) {
+            r->label()->setPath(tr("Loading picture data..."));
+            r->label()->repaint();
+        }
+    };
+    const SelectionOutcome outcome = SelectMediaFile(project(), Options(), object, loading);
+    if (outcome == SelectionOutcome::Cancelled)
+        return;
+    context_.document.setModified(true);
+    refresh();
+    emit showMe();
+    if (Options().ShowCDFolders && r)
+        r->folderEdit()->setFocus();
+}
+
+void MediaTab::deleteFile(MediaObject object)
+{
+    DeleteMediaObject(project(), object);
+    context_.document.setModified(true);
+    load();
+}
+
+void MediaTab::open(MediaObject object)
+{
+    const std::string file = project().*InfoOf(object).source;
+    if (!file.empty())
+        context_.dialogs.showPicture(file, window());
+}
+
+}  // namespace orv::editor
