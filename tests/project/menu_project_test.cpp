@@ -1,0 +1,133 @@
+// The project model: new-project values, the captions a UI reads, button fields by position
+// and by key, and the wizard's table.
+#include <gtest/gtest.h>
+
+#include "model/menu_project.h"
+#include "project/project_test_support.h"
+
+namespace orv::test {
+namespace {
+
+TEST(MenuProjectTest, ResetParametersGivesANonameCdProjectAndKeepsUseUnicode)
+{
+    MenuProject p = filledProject(5);
+    p.UseUnicode = true;
+    p.Modified = true;
+    p.SubMenuMode = true;
+    p.Wizard.add(MakeTitleRow("x"));
+    ResetParameters(p);
+
+    MenuProject fresh;
+    fresh.UseUnicode = true;
+    EXPECT_EQ(p, fresh);
+    EXPECT_EQ(p.ProjectFilePath, "noname");
+    EXPECT_EQ(p.ProjectType, ProjectTypeCD);
+    EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(p.FileNameColumnHeading, "Filename (CD/DVD)");
+    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [noname]");
+
+    p.UseUnicode = false;
+    ResetParameters(p);
+    EXPECT_FALSE(p.UseUnicode);
+}
+
+TEST(MenuProjectTest, NewProjectColoursAreTheWindowsValues)
+{
+    const MenuProject p;
+    EXPECT_EQ(p.BackColor, 16711680);          // blue
+    EXPECT_EQ(p.TitleForeColor, 65535);        // yellow
+    EXPECT_EQ(p.SubTitleColor, 8421631);       // light red
+    EXPECT_EQ(p.TitleBkgLinesColor, 32768);    // green
+    EXPECT_EQ(p.ButtonBackColor, 8323072);     // dark blue
+    EXPECT_EQ(p.ActiveButtonFrameColor, 16777215);
+}
+
+TEST(MenuProjectTest, CaptionsFollowTypeAndFile)
+{
+    MenuProject p;
+    p.ProjectType = ProjectTypeUSB;
+    p.ProjectFilePath = "E:\\Menus\\Stick.mnp";
+    RefreshProjectCaptions(p);
+    EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
+    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [Stick.mnp]");
+    EXPECT_EQ(EditorWindowTitleFor(ProjectTypeCD, "a.mnp"), "Veltrona Orvanto - [CD/DVD] - [a.mnp]");
+}
+
+TEST(MenuProjectTest, ButtonStyleList)
+{
+    EXPECT_EQ(ButtonStyleName(1), "- Standard: -");
+    EXPECT_EQ(ButtonStyleName(3), "Framed Text");
+    EXPECT_EQ(ButtonStyleName(14), "Color Blended Right - Rounded Corners 3");
+    EXPECT_EQ(ButtonStyleName(26), "Metallic");
+    EXPECT_EQ(ButtonStyleName(28), "Image / Hotspot");
+    EXPECT_EQ(ButtonStyleName(0), "");
+    EXPECT_EQ(ButtonStyleName(29), "");
+    for (int style = 1; style <= ButtonStyleCount; ++style)
+        EXPECT_EQ(IsButtonStyleHeading(style), style == 1 || style == 10 || style == 24) << style;
+    EXPECT_STREQ(ToneDirectionNames[7], "Double - Vertikal");
+}
+
+TEST(MenuButtonTest, FieldsByPositionAndByKey)
+{
+    MenuButton b;
+    b.Tip = "tip";
+    b.RunProgramMaximized = "1";
+    EXPECT_EQ(b.field(FieldTip), "tip");
+    EXPECT_EQ(b.field(37), "1");
+    ASSERT_NE(b.field("TIP"), nullptr);
+    EXPECT_EQ(*b.field("tip"), "tip");
+    EXPECT_EQ(b.field("Tooltip"), nullptr);
+    EXPECT_EQ(ButtonFieldIndex("pswisWrongText"), FieldPswIsWrongText);
+    EXPECT_EQ(ButtonFieldIndex(""), -1);
+    EXPECT_EQ(ButtonFieldIndex("Text "), -1);
+
+    // Every position maps to its own member and back through its key.
+    for (int pos = 0; pos < ButtonFieldCount; ++pos) {
+        MenuButton one;
+        one.field(pos) = "x";
+        EXPECT_EQ(ButtonFieldIndex(ButtonFieldTable[static_cast<size_t>(pos)].key), pos);
+        int filled = 0;
+        for (int other = 0; other < ButtonFieldCount; ++other)
+            filled += one.field(other).empty() ? 0 : 1;
+        EXPECT_EQ(filled, 1) << pos;
+    }
+}
+
+TEST(MenuButtonTest, ValuesReadWhenMissing)
+{
+    const MenuButton b = ButtonWithMissingValues();
+    EXPECT_EQ(b.Text, "");
+    EXPECT_EQ(b.DeltaX, "0");
+    EXPECT_EQ(b.DeltaType, "1");
+    EXPECT_EQ(b.BmpTransType, "1");
+    EXPECT_EQ(b.CSF, "1");
+    EXPECT_EQ(b.BC4, "0");
+    EXPECT_EQ(b.NoHG, "");
+    EXPECT_EQ(b.ShowDialogBoxes, "0");
+    EXPECT_EQ(b.PswEncrypt, "0");
+    EXPECT_EQ(b.RunProgramMaximized, "");
+
+    const MenuButton title = MakeTitleRow("Games");
+    EXPECT_EQ(title.Text, "- Games -");
+    EXPECT_TRUE(title.isTitleRow());
+}
+
+TEST(WizardButtonTableTest, HoldsAtMostTenRecords)
+{
+    WizardButtonTable table;
+    for (int i = 1; i <= 10; ++i)
+        EXPECT_TRUE(table.add(MakeTitleRow(std::to_string(i))));
+    EXPECT_FALSE(table.add(MakeTitleRow("11")));
+    EXPECT_EQ(table.Count, 10);
+    EXPECT_EQ(table.record(10).Text, "- 10 -");
+    table.Count = 99;
+    EXPECT_EQ(table.usedCount(), 10);
+    table.Count = -1;
+    EXPECT_EQ(table.usedCount(), 0);
+    table.clear();
+    EXPECT_EQ(table, WizardButtonTable{});
+}
+
+}  // namespace
+}  // namespace orv::test
