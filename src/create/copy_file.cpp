@@ -68,6 +68,23 @@ int checkTarget(const fs::path& host)
     return ErrNone;
 }
 
+// The error number of a failed copy. The library reports any failure in the middle of the
+// data as an I/O error; the write that failed tells more (no space, file too large), and so
+// does a target folder with less room than the file needs.
+int copyFailure(const std::error_code& ec, int cause, const fs::path& from, const fs::path& to)
+{
+    if (ec != std::errc::io_error)
+        return MapHostError(ec);
+    if (cause != 0 && MapHostError(std::error_code(cause, std::generic_category())) == ErrDiskFull)
+        return ErrDiskFull;
+    std::error_code spaceError, sizeError;
+    const fs::space_info space = fs::space(to.parent_path(), spaceError);
+    const std::uintmax_t size = fs::file_size(from, sizeError);
+    if (!spaceError && !sizeError && space.available < size)
+        return ErrDiskFull;
+    return ErrDeviceIO;
+}
+
 }  // namespace
 
 int MapHostError(const std::error_code& ec)
@@ -90,7 +107,10 @@ int MapHostError(const std::error_code& ec)
 
 int CopyFileMapped(const std::string& source, const std::string& target)
 {
+    // A source without a folder is not looked up in the current folder: its path is missing.
     const std::string sourceFolder = PathDirectoryPart(source);
+    if (sourceFolder.empty() && source.find_first_of(":/") == std::string::npos)
+        return ErrPathNotFound;
     if (!sourceFolder.empty() && !isFolder(hostOf(sourceFolder.size() == 2 ? sourceFolder + "\\" : sourceFolder)))
         return ErrPathNotFound;
     const fs::path from = hostOf(source);
@@ -104,11 +124,13 @@ int CopyFileMapped(const std::string& source, const std::string& target)
         return error;
 
     const fs::path temp = temporaryBeside(to);
+    errno = 0;
     fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec);
     if (ec) {
+        const int cause = errno;
         std::error_code ignored;
         fs::remove(temp, ignored);
-        return MapHostError(ec);
+        return copyFailure(ec, cause, from, to);
     }
     return moveIntoPlace(temp, to);
 }

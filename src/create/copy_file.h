@@ -33,8 +33,8 @@ int MapHostError(const std::error_code& ec);
 // Copies source to target, replacing an existing target. The data goes to a temporary
 // file in the target's folder that is renamed to the target only when complete, so a
 // failed copy never leaves a truncated file under the real name. Returns 0 or the error
-// number: 76 when the source's folder or the target's folder is missing, 53 when the
-// source file is missing, else the mapped host error.
+// number: 76 when the source has no folder, or its folder or the target's folder is
+// missing; 53 when the source file is missing; else the mapped host error.
 int CopyFileMapped(const std::string& source, const std::string& target);
 
 // Writes bytes to target the same way (temporary file, then rename). 76 when the target's

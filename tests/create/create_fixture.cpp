@@ -1,0 +1,138 @@
+#include "create_fixture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "create/create_menu.h"
+#include "create/test_run.h"
+#include "create/usb_cooperation.h"
+#include "model/project_writer.h"
+#include "model/sibling_products.h"
+#include "platform/host/host_crypto.h"
+#include "platform/services.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::test {
+
+void RecordingObserver::copying(const std::string& name, const std::string&, const std::string& target)
+{
+    copiedNames.push_back(name);
+    if (onCopying)
+        onCopying(target);
+}
+
+StickGuardOfferAnswer RecordingObserver::offerStickGuardButton(bool dontShowChecked)
+{
+    ++offersShown;
+    if (offerAnswers.empty())
+        return {platform::AnswerNo, dontShowChecked};
+    StickGuardOfferAnswer answer = offerAnswers.front();
+    offerAnswers.pop_front();
+    return answer;
+}
+
+int RecordingObserver::askEditStickGuardButton()
+{
+    ++editQuestions;
+    if (editAnswers.empty())
+        return platform::AnswerNo;
+    int answer = editAnswers.front();
+    editAnswers.pop_front();
+    return answer;
+}
+
+CreateTest::CreateTest()
+{
+    for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest", "Test/ORVNMENU.EXE",
+                             "Test/ORVNMENU.EXE.manifest", "FlashPlayer/VTFlashPlayer.exe",
+                             "FlashPlayer/VTFlashPlayer.exe.manifest", "PictureGallery/VTPictureGallery.exe",
+                             "PictureGallery/VTPictureGallery.exe.manifest", "BE/BE.exe", "BE/BE.exe.manifest"})
+        home.writeFile(std::string("program/") + file, std::string("stand-in for ") + file);
+    fs::permissions(home.path("program/Release/ORVNMENU.EXE"), fs::perms::owner_all | fs::perms::group_read);
+
+    if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR")) {
+        hadProgramDir_ = true;
+        previousProgramDir_ = old;
+    }
+    ::setenv("ORVANTO_PROGRAM_DIR", home.path("program").c_str(), 1);
+    services_ = std::make_unique<platform::HostServices>(&home.ui());
+    if (auto* crypto = dynamic_cast<platform::HostCrypto*>(platform::services().crypto))
+        crypto->useIterationsForTests(1000);
+    programDir = home.win("program");
+
+    Siblings() = SiblingProducts{};
+    StickGuardSetupCopiedPath().clear();
+    ResizeMode() = false;
+    FontFilesListed() = false;
+
+    std::filesystem::create_directories(home.path("menu"));
+    project.CreateDestDir = dest();
+    project.UseAutorun = 0;
+    project.TitleFontName = "Arial";  // a font every system has: no [Fonts] entries
+}
+
+CreateTest::~CreateTest()
+{
+    services_.reset();
+    if (hadProgramDir_)
+        ::setenv("ORVANTO_PROGRAM_DIR", previousProgramDir_.c_str(), 1);
+    else
+        ::unsetenv("ORVANTO_PROGRAM_DIR");
+    Siblings() = SiblingProducts{};
+    StickGuardSetupCopiedPath().clear();
+}
+
+bool CreateTest::create(const std::function<void(CreateDialogState&)>& adjust)
+{
+    CreateDialogState dialog = LoadCreateDialog(project);
+    if (adjust)
+        adjust(dialog);
+    return CmdCreateMenu(project, dialog, observer);
+}
+
+bool CreateTest::exists(const std::string& relative) const
+{
+    std::error_code ec;
+    return fs::exists(out(relative), ec);
+}
+
+std::string CreateTest::source(const std::string& relative, const std::string& bytes)
+{
+    return home.writeFile("src/" + relative, bytes);
+}
+
+std::string CreateTest::onlyMessage()
+{
+    EXPECT_EQ(messages().size(), 1u);
+    return messages().empty() ? std::string() : messages().back().text;
+}
+
+std::vector<std::string> CreateTest::tree() const
+{
+    std::vector<std::string> entries;
+    const fs::path root = home.path("menu");
+    std::error_code ec;
+    if (!fs::is_directory(root, ec))
+        return entries;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        std::string rel = fs::relative(it->path(), root).generic_string();
+        entries.push_back(it->is_directory() ? rel + "/" : rel);
+    }
+    std::sort(entries.begin(), entries.end());
+    return entries;
+}
+
+MenuButton LinkedButton(const std::string& text, const std::string& cmd, const std::string& link,
+                        const std::string& sourceFile, const std::string& csf)
+{
+    MenuButton button = ButtonWithMissingValues();
+    button.Text = text;
+    button.Cmd = cmd;
+    button.Link = link;
+    button.SourceFile = sourceFile;
+    button.CSF = csf;
+    return button;
+}
+
+}  // namespace orv::test

@@ -1,0 +1,248 @@
+// Pictures, sounds, the movie, button pictures, fonts, the icon and AUTORUN.INF.
+#include <gmock/gmock.h>
+
+#include "create/autorun.h"
+#include "create/create_menu.h"
+#include "create_fixture.h"
+#include "model/profile.h"
+#include "platform/fonts.h"
+#include "platform/services.h"
+
+namespace orv::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+class MenuObjectsTest : public CreateTest {};
+
+TEST_F(MenuObjectsTest, EveryFolderFormPutsTheFileInTheSameSubFolder)
+{
+    for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics"}) {
+        std::filesystem::remove_all(out(""));
+        project.LogotypePictureSrc = source("art/logo.png", "logo");
+        project.LogotypePicture_CDFolder = folder;
+        ASSERT_TRUE(create()) << folder;
+        EXPECT_EQ(read("pics/logo.png"), "logo") << folder;
+    }
+}
+
+TEST_F(MenuObjectsTest, ObjectsAreCopiedAndReportedInOrder)
+{
+    project.BackgroundPictureSrc = source("b.png");
+    project.BackgroundPicture_CDFolder = "pics";
+    project.MenuPictureSrc = source("m.png");
+    project.MenuPicture_CDFolder = "pics";
+    project.ButtonSoundSrc = source("click.wav");
+    project.ButtonSound_CDFolder = "sounds";
+    project.MenuMovieFilename = source("intro.avi");
+    project.MenuMovie_CDFolder = "movie";
+    MenuButton button = LinkedButton("B", "Exit", "", "", "1");
+    button.HoverSound = source("hover.wav");
+    button.HoverSoundFolder = "sounds\\hover";
+    project.Buttons.push_back(button);
+    ASSERT_TRUE(create());
+    EXPECT_THAT(observer.reports[0].lines,
+                ElementsAre(::testing::_, ::testing::_, ::testing::_, ::testing::_, "",
+                            "Following pictures have been copied:", "  " + dest() + "\\pics\\b.png",
+                            "  " + dest() + "\\pics\\m.png", "", "Following sound files have been copied:",
+                            "  " + dest() + "\\sounds\\click.wav", "  All hoover button sound files", "",
+                            "The movie INTRO.AVI was copied to specified folder"));
+    EXPECT_TRUE(exists("sounds/hover/hover.wav"));
+    EXPECT_TRUE(exists("movie/intro.avi"));
+}
+
+TEST_F(MenuObjectsTest, NothingIsCopiedWhenCopyObjectsIsOff)
+{
+    project.BackgroundPictureSrc = source("b.png");
+    project.BackgroundPicture_CDFolder = "pics";
+    ASSERT_TRUE(create([](CreateDialogState& d) { d.cCopyObjects = false; }));
+    EXPECT_FALSE(exists("pics"));
+    EXPECT_EQ(observer.reports[0].lines.size(), 4u);
+}
+
+TEST_F(MenuObjectsTest, PictureAlreadyAtItsTargetIsNeitherCopiedNorReported)
+{
+    home.writeFile("menu/pics/logo.png", "in place");
+    project.LogotypePictureSrc = home.win("MENU/PICS/LOGO.PNG");
+    project.LogotypePicture_CDFolder = "pics";
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("pics/logo.png"), "in place");
+    EXPECT_EQ(observer.reports[0].lines.size(), 4u);
+}
+
+TEST_F(MenuObjectsTest, ObjectCopyFailuresNameTheFileOrFolder)
+{
+    project.BackgroundSoundSrc = home.win("src/missing.wav");
+    project.BackgroundSound_CDFolder = "sounds";
+    std::filesystem::create_directories(home.path("src"));
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't find the file 'missing.wav' at specified path! Can't create the menu!");
+    EXPECT_EQ(messages()[0].title, "Error (Picture/Sound)");
+
+    home.ui().clear();
+    project.BackgroundSoundSrc = home.win("gone/missing.wav");
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(),
+              "Can't copy the file 'missing.wav'! The source folder '" + home.win("gone") + "' doesn't exists!");
+
+    home.ui().clear();
+    project.BackgroundSoundSrc = "song.wav";
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't copy the file 'song.wav'! Source folder is missing!");
+
+    home.ui().clear();
+    project.BackgroundSoundSrc = source("here.wav");
+    std::filesystem::remove_all(out("sounds"));
+    home.writeFile("menu/sounds", "a file where the folder should be");
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(),
+              "Can't copy the file 'here.wav'! The destination folder '" + dest() + "\\sounds' doesn't exists!");
+}
+
+TEST_F(MenuObjectsTest, ButtonPicturesOnlyForPictureStyles)
+{
+    MenuButton button = LinkedButton("B", "Exit", "", "", "1");
+    button.Bmp = source("buttons/exit.bmp", "bmp");
+    button.BmpFolder = "*\\buttons";
+    project.Buttons.push_back(button);
+    project.ButtonStyle = 3;
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(exists("buttons/exit.bmp"));
+
+    project.ButtonStyle = 28;  // Image / Hotspot
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("buttons/exit.bmp"), "bmp");
+    EXPECT_THAT(observer.reports.back().lines, Contains("Bitmaps to buttons have also been copied to specified folders"));
+
+    project.Buttons[0].Bmp = home.win("src/buttons/none.bmp");
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't copy a bitmap to a bitmap button! Can't find the bitmap file at the specified path!");
+}
+
+// Fonts as a system with one installed font outside the basic set lists them.
+class OneFont : public platform::Fonts {
+public:
+    explicit OneFont(std::string file) : file_(std::move(file)) {}
+    int IsWindowsBasicFont(const std::string& name) const override { return name == "Fancy Script" ? 0 : -1; }
+    bool GetFontFamilyInformation(const std::string& family, int index, std::string& face) const override
+    {
+        if (family != "Fancy Script" || index > 0)
+            return false;
+        face = family;
+        return true;
+    }
+    bool GetFontInformation(int index, std::string& display, std::string& file) const override
+    {
+        if (index > 0)
+            return false;
+        display = "Fancy Script (TrueType)";
+        file = "fancy.ttf";
+        return true;
+    }
+    std::string locateFontFile(const std::string& name) const override { return name == "fancy.ttf" ? file_ : ""; }
+
+private:
+    std::string file_;
+};
+
+class FontsTest : public MenuObjectsTest {
+protected:
+    void useFont(const std::string& fontFile)
+    {
+        fonts_ = std::make_unique<OneFont>(fontFile);
+        platform::Services s = platform::services();
+        s.fonts = fonts_.get();
+        previous_ = platform::installServices(s);
+    }
+    ~FontsTest() override
+    {
+        if (fonts_)
+            platform::installServices(previous_);
+    }
+
+private:
+    std::unique_ptr<OneFont> fonts_;
+    platform::Services previous_;
+};
+
+TEST_F(FontsTest, ListedFontFilesGoToOrvndataFonts)
+{
+    useFont(source("fonts/fancy.ttf", "glyphs"));
+    project.TitleFontName = "Fancy Script";
+    ASSERT_TRUE(create());
+    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("Fonts", "TF_File1"), "fancy.ttf");
+    EXPECT_EQ(read("orvndata/fonts/fancy.ttf"), "glyphs");
+    EXPECT_EQ(observer.reports[0].lines.back(), "Fonts where copied to folder 'orvndata\\fonts'");
+}
+
+TEST_F(FontsTest, MissingFontFileSaysItIsNotInstalled)
+{
+    useFont("");
+    project.ButtonFontName = "Fancy Script";
+    EXPECT_FALSE(create());
+    EXPECT_THAT(onlyMessage(), HasSubstr("An error occurred when a font file was copied to 'ORVNDATA\\Fonts'. The source "
+                                         "file '"));
+    EXPECT_THAT(onlyMessage(), HasSubstr("fancy.ttf' is not found. This font is probably not installed"));
+}
+
+TEST_F(MenuObjectsTest, AutorunWithIconLabelAndAction)
+{
+    project.UseAutorun = 1;
+    project.CDIconSrc = source("art/Disc.ico", "icon");
+    project.DiscLabel = "  My Label  ";
+    project.DiscActionText = "Open the menu";
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("DISC.ICO"), "icon");
+    EXPECT_EQ(read("AUTORUN.INF"),
+              "[AutoRun]\r\nOPEN=ORVNMENU.EXE\r\nICON=DISC.ICO\r\nLABEL=My Label\r\nACTION=Open the menu\r\n");
+    EXPECT_THAT(observer.reports[0].lines, Contains("  AUTORUN.INF"));
+    EXPECT_THAT(observer.reports[0].lines, Contains("  DISC.ICO"));
+}
+
+TEST_F(MenuObjectsTest, AutorunOffWritesNoInfAndCopiesNoIcon)
+{
+    project.CDIconSrc = source("disc.ico");
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(exists("AUTORUN.INF"));
+    EXPECT_FALSE(exists("DISC.ICO"));
+}
+
+TEST_F(MenuObjectsTest, MissingIconStops)
+{
+    project.UseAutorun = 1;
+    project.CDIconSrc = home.win("src/none.ico");
+    std::filesystem::create_directories(home.path("src"));
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't copy the icon file! Can't find the icon file at the specified path!");
+    project.CDIconSrc = home.win("nowhere/none.ico");
+    home.ui().clear();
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't copy the icon file! Can't find the icon file at the specified folder!");
+}
+
+TEST(AutorunText, LinesAppearOnlyWhenTheirValueIsThere)
+{
+    EXPECT_EQ(AutorunInfText("MENU.EXE", "", "", ""), "[AutoRun]\r\nOPEN=MENU.EXE\r\n");
+    EXPECT_EQ(AutorunInfText("MENU.EXE", "", "", "Start"), "[AutoRun]\r\nOPEN=MENU.EXE\r\nICON=MENU.EXE\r\nACTION=Start\r\n");
+    const std::string label40 = "0123456789012345678901234567890123456789";
+    EXPECT_EQ(AutorunInfText("M.EXE", "", label40, ""),
+              "[AutoRun]\r\nOPEN=M.EXE\r\nLABEL=01234567890123456789012345678901\r\n");
+    // Cut after 32 characters, not bytes.
+    EXPECT_EQ(AutorunInfText("M.EXE", "", std::string(40, 'a') + "", ""), AutorunInfText("M.EXE", "", std::string(32, 'a'), ""));
+    std::string umlauts;
+    for (int i = 0; i < 40; ++i)
+        umlauts += "\xC3\xBC";
+    EXPECT_EQ(FirstCharacters(umlauts, 32).size(), 64u);
+}
+
+TEST(AutorunText, PortavoLabelDefaultsToTheDate)
+{
+    EXPECT_EQ(PortavoDriveLabel("", {2026, 12, 4}), "- USB Flash Drive 261204 -");
+    EXPECT_EQ(PortavoDriveLabel("   ", {2030, 1, 9}), "- USB Flash Drive 300109 -");
+    EXPECT_EQ(PortavoDriveLabel(" Stick ", {2026, 12, 4}), "Stick");
+}
+
+}  // namespace
+}  // namespace orv::test

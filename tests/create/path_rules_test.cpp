@@ -1,0 +1,186 @@
+// The path rules, the dialog's rules, the detailed copy-error facts and the error mapping.
+#include <gmock/gmock.h>
+
+#include "create/copy_file.h"
+#include "create/create_dialog.h"
+#include "create/detailed_copy_error.h"
+#include "create/path_rules.h"
+#include "create_fixture.h"
+#include "model/project_folders.h"
+
+namespace orv::test {
+namespace {
+
+TEST(PathRules, MarkersAndRelativeTargets)
+{
+    EXPECT_EQ(DropFolderMarker("\xC2\xA4\\pics"), "pics");
+    EXPECT_EQ(DropFolderMarker("*pics"), "pics");
+    EXPECT_EQ(DropFolderMarker("*\\\\pics"), "\\pics");
+    EXPECT_EQ(DropFolderMarker("\\pics"), "\\pics");
+    for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics"})
+        EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", folder), "E:\\Menu\\pics\\logo.png") << folder;
+    EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", "\\pics"), "E:\\pics\\logo.png");
+    EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", "pics\\\\deep"), "E:\\Menu\\pics\\deep\\logo.png");
+    EXPECT_EQ(CopyTargetPathOf("E:\\", "C:\\a\\logo.png", "pics"), "E:\\pics\\logo.png");
+    // Climbing above the drive root gives no target at all.
+    EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "..\\..\\x"), "");
+}
+
+TEST(PathRules, FontTargetsFollowTheFolderForm)
+{
+    TestHome home;
+    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "C:\\Windows\\Fonts\\a.ttf", "orvndata\\fonts"),
+              "E:\\Menu\\orvndata\\fonts\\a.ttf");
+    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "a.ttf", "\\pics"), "E:\\pics\\a.ttf");
+    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "a.ttf", "*\\f"), "E:\\Menu\\f\\a.ttf");
+    EXPECT_EQ(GetDestinationFilePath("E:\\", "E:", "a.ttf", "f"), "E:\\f\\a.ttf");
+}
+
+TEST(PathRules, LinksClimbingOutOfTheDestination)
+{
+    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "docs\\a.pdf"));
+    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "docs\\..\\a.pdf"));
+    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "..\\a.pdf"));
+    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu\\", "docs\\..\\..\\a.pdf"));
+    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "..\\menu2\\a.pdf"));
+    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "..\\Menu\\a.pdf"));
+    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "*\\..\\a.pdf"));
+    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\", "..\\..\\a.pdf"));
+    // Links from the drive root or with a drive name places on the medium on purpose.
+    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "\\..\\a.pdf"));
+    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "F:\\..\\a.pdf"));
+}
+
+TEST(PathRules, CharactersAndCase)
+{
+    EXPECT_EQ(CharacterCount("a\xC3\xA9\xE2\x82\xAC"), 3u);
+    EXPECT_EQ(UpperText("orvnmenu_640x480.mni"), "ORVNMENU_640X480.MNI");
+    EXPECT_TRUE(SameTextNoCase("E:\\MENU\\Ä", "e:\\menu\\ä"));
+    EXPECT_FALSE(SameTextNoCase("E:\\MENU\\a", "e:\\menu\\b"));
+}
+
+TEST(CreateDialog, ResolutionEntriesAndFileNames)
+{
+    EXPECT_STREQ(ScrResDataFileEntries[0].text, "ORVNMENU.MNI   <All resolutions>");
+    EXPECT_STREQ(ScrResDataFileEntries[4].text, "ORVNMENU_1152x864.MNI   <1152x864 pixels>");
+    EXPECT_EQ(MenuDescriptionFileNameFor(0), "orvnmenu.mni");
+    EXPECT_EQ(MenuDescriptionFileNameFor(3), "orvnmenu_1024x768.mni");
+    EXPECT_EQ(MenuDescriptionFileNameFor(9), "orvnmenu.mni");
+}
+
+TEST(CreateDialog, LoadsFromAndStoresIntoTheProject)
+{
+    MenuProject project;
+    project.CreateDestDir = "E:\\Menu";
+    project.DiscLabel = "L";
+    project.CoOperateWithPortavoLink = true;
+    CreateDialogState dialog = LoadCreateDialog(project);
+    EXPECT_EQ(dialog.tDestinationDir, "E:\\Menu");
+    EXPECT_TRUE(dialog.cCoOperateWithPortavoLink);
+    EXPECT_TRUE(dialog.cCopyObjects);
+    EXPECT_EQ(dialog.ComboScrResDataFiles, 0);
+    dialog.tActionText = "Go";
+    dialog.cCoOperateWithPortavoLink = false;
+    StoreCreateDialog(dialog, project);
+    EXPECT_EQ(project.DiscActionText, "Go");
+    EXPECT_FALSE(project.CoOperateWithPortavoLink);
+}
+
+TEST(CreateDialog, CaptionInfoTextAndLabelColour)
+{
+    EXPECT_EQ(CreateDialogCaption(1), "Create (menu for CD/DVD)");
+    EXPECT_EQ(CreateDialogCaption(2), "Create (menu for USB flash drive)");
+    MenuProject project;
+    project.UseAutorun = 0;
+    CreateDialogLayout layout = CreateDialogLayoutFor(project);
+    EXPECT_FALSE(layout.siblingProductControlsVisible);
+    EXPECT_FALSE(layout.autorunFieldsEnabled);
+    EXPECT_TRUE(std::string(layout.infoText).ends_with("No AUTORUN.INF file will be created."));
+    project.UseAutorun = 1;
+    EXPECT_TRUE(CreateDialogLayoutFor(project).autorunFieldsEnabled);
+    EXPECT_EQ(LabelTextColour(std::string(32, 'x'), 5), 5);
+    EXPECT_EQ(LabelTextColour(std::string(33, 'x'), 5), RgbColour(150, 0, 0));
+}
+
+TEST(CreateDialog, FolderChooserButtons)
+{
+    TestHome home;
+    EXPECT_EQ(SelectDirTarget(SelectDirButton::RootFolder, "E:\\Menu\\Sub"), "E:\\");
+    EXPECT_FALSE(SelectDirTarget(SelectDirButton::RootFolder, "").has_value());
+    const std::string documents = *SelectDirTarget(SelectDirButton::MyDocuments, "");
+    EXPECT_FALSE(documents.empty());
+    Folders().CreatedMenusFolder.clear();
+    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), documents);
+    Folders().CreatedMenusFolder = "E:\\Menus";
+    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), "E:\\Menus");
+    Folders().CreatedMenusFolder.clear();
+    EXPECT_STREQ(SelectDirButtonCaption(SelectDirButton::UsbDrive), "&USB drive");
+}
+
+TEST(DetailedCopyError, FactsFollowWhatExists)
+{
+    TestHome home;
+    home.writeFile("src/a.pdf", "x");
+    home.writeFile("src/ab", "x");
+    std::filesystem::create_directories(home.path("dst"));
+    DetailedCopyError e = DescribeCopyError("T", "M", "a.pdf", home.win("src"), home.win("dst"));
+    EXPECT_EQ(e.sourceFolderExists.answer, "Yes");
+    EXPECT_EQ(e.sourceFileExists.answer, "Yes");
+    EXPECT_EQ(e.sourceFileExists.colour(), RgbColour(0, 0, 0));
+    EXPECT_EQ(e.targetFolderExists.answer, "Yes");
+    EXPECT_EQ(e.targetFileExists.answer, "No - File is missing");
+    EXPECT_EQ(e.targetFileExists.colour(), RgbColour(132, 0, 0));
+
+    e = DescribeCopyError("T", "M", "ab", home.win("src"), "E:");
+    EXPECT_EQ(e.sourceFileExists.answer, "Note! Filename is too short!");
+    EXPECT_EQ(e.targetFolderExists.answer, "-");
+    EXPECT_EQ(e.targetFileExists.answer, "-");
+}
+
+TEST(ErrorMapping, HostErrorsBecomeRunTimeErrorNumbers)
+{
+    auto map = [](std::errc e) { return MapHostError(std::make_error_code(e)); };
+    EXPECT_EQ(MapHostError({}), 0);
+    EXPECT_EQ(map(std::errc::no_such_file_or_directory), 53);
+    EXPECT_EQ(map(std::errc::not_a_directory), 76);
+    EXPECT_EQ(map(std::errc::permission_denied), 70);
+    EXPECT_EQ(map(std::errc::read_only_file_system), 70);
+    EXPECT_EQ(map(std::errc::no_space_on_device), 61);
+    EXPECT_EQ(map(std::errc::file_too_large), 61);
+    EXPECT_EQ(map(std::errc::io_error), 57);
+    EXPECT_EQ(map(std::errc::filename_too_long), 75);
+    EXPECT_EQ(map(std::errc::device_or_resource_busy), 75);
+}
+
+class CopyFileTest : public ::testing::Test {
+protected:
+    TestHome home;
+};
+
+TEST_F(CopyFileTest, CopiesThroughATemporaryNameAndReplaces)
+{
+    const std::string from = home.writeFile("a/Fïle with blank.txt", "new");
+    home.writeFile("b/target.txt", "old content that is longer");
+    EXPECT_EQ(CopyFileMapped(from, home.win("b/target.txt")), 0);
+    EXPECT_EQ(home.readFile("b/target.txt"), "new");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path("b")), {}), 1);
+}
+
+TEST_F(CopyFileTest, ErrorNumbersForMissingThings)
+{
+    const std::string from = home.writeFile("a/f.txt", "x");
+    std::filesystem::create_directories(home.path("b"));
+    EXPECT_EQ(CopyFileMapped(home.win("a/none.txt"), home.win("b/f.txt")), 53);
+    EXPECT_EQ(CopyFileMapped(home.win("none/f.txt"), home.win("b/f.txt")), 76);
+    EXPECT_EQ(CopyFileMapped("f.txt", home.win("b/f.txt")), 76);
+    EXPECT_EQ(CopyFileMapped(from, home.win("none/f.txt")), 76);
+    EXPECT_EQ(CopyFileMapped(from, home.win("b")), 75);
+    EXPECT_EQ(CopyFileMapped(home.win("a"), home.win("b/f.txt")), 75);
+    EXPECT_EQ(CopyFileMapped(from, "Q:\\unmapped\\f.txt"), 75);
+    EXPECT_EQ(WriteFileMapped(home.win("none/f.txt"), "x"), 76);
+    EXPECT_EQ(WriteFileMapped(home.win("b/w.txt"), "written"), 0);
+    EXPECT_EQ(home.readFile("b/w.txt"), "written");
+}
+
+}  // namespace
+}  // namespace orv::test

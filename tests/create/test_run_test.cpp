@@ -1,0 +1,99 @@
+// Trying the menu (TestTheMenu) and running the created menu (CmdRun) through a recording
+// shell.
+#include <gmock/gmock.h>
+
+#include "create/test_run.h"
+#include "create_fixture.h"
+#include "model/editor_options.h"
+#include "support/recording_shell.h"
+
+namespace orv::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+class TestRunTest : public CreateTest {
+protected:
+    std::filesystem::path testFolder() const { return home.path("Temp/ORVNTEST"); }
+    ScopedRecordingShell shell;
+};
+
+TEST_F(TestRunTest, WritesDataFileAndProgramIntoTheTestFolderAndStartsIt)
+{
+    project.Buttons.push_back(LinkedButton("Doc", "Show Document", "docs\\a.pdf", source("a.pdf")));
+    ASSERT_TRUE(TestTheMenu(project, observer));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(testFolder()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_THAT(names, ElementsAre("ORVNMENU.EXE", "ORVNMENU.EXE.manifest", "ORVNMENU.MNI"));
+    EXPECT_EQ(home.readFile("Temp/ORVNTEST/ORVNMENU.EXE"), "stand-in for Test/ORVNMENU.EXE");
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].kind, ShellCall::Open);
+    EXPECT_EQ(shell->calls()[0].target, home.win("Temp") + "\\ORVNTEST\\ORVNMENU.EXE");
+    EXPECT_EQ(shell->calls()[0].parameters, "/TEST");
+    EXPECT_EQ(observer.mediaStops, 1);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(TestRunTest, SecondRunOverwritesAndResizeModeUsesItsSwitch)
+{
+    ASSERT_TRUE(TestTheMenu(project, observer));
+    project.TitleText = "Changed";
+    ResizeMode() = true;
+    ASSERT_TRUE(TestTheMenu(project, observer));
+    ResizeMode() = false;
+    EXPECT_NE(home.readFile("Temp/ORVNTEST/ORVNMENU.MNI").find("TitleText = Changed"), std::string::npos);
+    ASSERT_EQ(shell->calls().size(), 2u);
+    EXPECT_EQ(shell->calls()[1].parameters, "/RESIZE-ENG");
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(TestRunTest, FailuresShowTheirMessages)
+{
+    shell->setResult(false);
+    EXPECT_FALSE(TestTheMenu(project, observer));
+    EXPECT_EQ(onlyMessage(), "Can't start ORVNMENU.EXE!");
+    EXPECT_EQ(messages()[0].title, "Error");
+    EXPECT_EQ(messages()[0].style, 16);
+
+    home.ui().clear();
+    std::filesystem::remove(home.path("program/Test/ORVNMENU.EXE.manifest"));
+    EXPECT_FALSE(TestTheMenu(project, observer));
+    EXPECT_EQ(onlyMessage(), "Can't copy files to Windows temporary folder!");
+    EXPECT_EQ(messages()[0].title, "Fel");
+
+    home.ui().clear();
+    std::filesystem::remove_all(home.path("Temp"));
+    home.writeFile("Temp", "not a folder");
+    EXPECT_FALSE(TestTheMenu(project, observer));
+    EXPECT_EQ(onlyMessage(), "Can't create data file!");
+}
+
+TEST_F(TestRunTest, RunStartsTheCreatedProgramInPlace)
+{
+    project.ProjectType = ProjectTypeUSB;
+    Options().USBStickExeFileName = "start.exe";
+    ASSERT_TRUE(CmdRun(project, observer));
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].kind, ShellCall::Start);
+    EXPECT_EQ(shell->calls()[0].target, dest() + "\\START.EXE");
+    EXPECT_TRUE(shell->calls()[0].arguments.empty());
+    EXPECT_EQ(observer.mediaStops, 1);
+
+    project.CreateDestDir.clear();
+    EXPECT_FALSE(CmdRun(project, observer));
+    EXPECT_EQ(onlyMessage(), "You must first create a menu!");
+    EXPECT_EQ(messages()[0].title, "Info");
+    EXPECT_EQ(messages()[0].style, 64);
+}
+
+TEST_F(TestRunTest, RunThatCannotStartSaysSo)
+{
+    shell->setResult(false);
+    EXPECT_FALSE(CmdRun(project, observer));
+    EXPECT_THAT(onlyMessage(), ::testing::HasSubstr("Can't start the menu program '" + dest() + "\\ORVNMENU.EXE'"));
+}
+
+}  // namespace
+}  // namespace orv::test

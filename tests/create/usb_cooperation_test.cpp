@@ -1,0 +1,275 @@
+// Cooperation with Portavo, driven by its registry values in the test registry.
+#include <gmock/gmock.h>
+
+#include "create/create_menu.h"
+#include "create/usb_cooperation.h"
+#include "create_fixture.h"
+#include "model/editor_options.h"
+#include "model/messages.h"
+#include "model/profile.h"
+#include "model/sibling_products.h"
+#include "platform/registry.h"
+#include "platform/services.h"
+
+namespace orv::test {
+namespace {
+
+using ::testing::Contains;
+using ::testing::HasSubstr;
+using platform::HKEY_CURRENT_USER_ROOT;
+using platform::HKEY_LOCAL_MACHINE_ROOT;
+
+class UsbCooperationTest : public CreateTest {
+protected:
+    UsbCooperationTest()
+    {
+        project.ProjectType = ProjectTypeUSB;
+        project.UseAutorun = 1;
+        project.CoOperateWithPortavoLink = true;
+    }
+
+    // Portavo installed in a folder of the home, full edition unless a release is given.
+    void installPortavo(const std::string& release = "PTV-FULL")
+    {
+        auto* registry = platform::services().registry;
+        registry->CreateRegKey(HKEY_LOCAL_MACHINE_ROOT, PortavoMachineKey);
+        registry->SetRegKeyVal(HKEY_LOCAL_MACHINE_ROOT, PortavoMachineKey, "Installed", 1);
+        registry->SetRegKeyStr(HKEY_LOCAL_MACHINE_ROOT, PortavoMachineKey, "Release", release);
+        registry->SetRegKeyStr(HKEY_LOCAL_MACHINE_ROOT, PortavoMachineKey, "InstallationDir", home.win("portavo"));
+        home.writeFile("portavo/SETUP-StickGuard.exe", "setup");
+        DetectSiblingProducts();
+    }
+
+    long userValue(const char* name)
+    {
+        return platform::services().registry->GetRegKeyVal(HKEY_CURRENT_USER_ROOT, PortavoUserKey, name, -1);
+    }
+};
+
+TEST_F(UsbCooperationTest, FullVersionCopiesSetupIntoItsSubFolderAndWritesTheWholeLabel)
+{
+    installPortavo();
+    project.DiscLabel = " A label that is longer than thirty-two characters ";
+    project.Buttons.push_back(MakeStickGuardButton());
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("SETUP-StickGuard/SETUP-STICKGUARD.EXE"), "setup");
+    EXPECT_EQ(StickGuardSetupCopiedPath(), dest() + "\\SETUP-StickGuard\\SETUP-STICKGUARD.EXE");
+    EXPECT_EQ(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+              "A label that is longer than thirty-two characters");
+    EXPECT_EQ(read("AUTORUN.INF").find("LABEL=A label that is longer than thirty-two characters\r\n") !=
+                  std::string::npos,
+              true);
+    const auto& report = observer.reports[0];
+    EXPECT_THAT(report.lines, Contains("Following files have been copied to the 'SETUP-StickGuard' sub folder:"));
+    EXPECT_THAT(report.lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
+    EXPECT_TRUE(report.enableStickGuardInfoTimer);
+    EXPECT_FALSE(report.enableProductPageInfoTimer);
+    EXPECT_EQ(observer.offersShown, 0);  // the list already has the button
+}
+
+TEST_F(UsbCooperationTest, SetupIntoTheMenuFolderAndDatedDefaultLabel)
+{
+    installPortavo();
+    project.StickGuard_CopySetupFileToSubFolder = false;
+    project.Buttons.push_back(MakeStickGuardButton());
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(exists("SETUP-STICKGUARD.EXE"));
+    EXPECT_THAT(observer.reports[0].lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
+    EXPECT_THAT(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+                ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
+}
+
+TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
+{
+    installPortavo();
+    project.Buttons.push_back(MakeStickGuardButton());
+    for (const char* old : {"START.EXE", "START.EXE.MANIFEST", "OpenFile/STARTDOC.INF", "STARTAPP.EXE"})
+        home.writeFile(std::string("menu/") + old, "old");
+    home.writeFile("menu/keep.txt", "mine");
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(exists("START.EXE"));
+    EXPECT_FALSE(exists("OpenFile/STARTDOC.INF"));
+    EXPECT_FALSE(exists("STARTAPP.EXE"));
+    EXPECT_TRUE(exists("keep.txt"));
+    EXPECT_TRUE(exists("MENU.EXE"));
+}
+
+TEST_F(UsbCooperationTest, ProgramNameMustBeOneAutorunAccepts)
+{
+    installPortavo();
+    Options().USBStickExeFileName = "MYMENU.EXE";
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
+                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
+                             "Change the filename and try again.");
+    EXPECT_EQ(messages()[0].title, "Invalid Filename");
+    EXPECT_EQ(messages()[0].style, 64);
+
+    home.ui().clear();
+    project.CoOperateWithPortavoLink = false;
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(exists("MYMENU.EXE"));
+}
+
+TEST_F(UsbCooperationTest, OfferCancelStopsAndNoGoesOn)
+{
+    installPortavo();
+    observer.offerAnswers.push_back({platform::AnswerCancel, false});
+    EXPECT_FALSE(create());
+    EXPECT_TRUE(tree().empty());
+    EXPECT_EQ(userValue(DontShowStickGuardOffer), 0);
+
+    observer.offerAnswers.push_back({platform::AnswerNo, true});
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(project.Buttons.empty());
+    EXPECT_EQ(userValue(DontShowStickGuardOffer), 1);
+    // Silenced: not offered again.
+    EXPECT_TRUE(create());
+    EXPECT_EQ(observer.offersShown, 2);
+}
+
+TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
+{
+    installPortavo();
+    project.Buttons.push_back(LinkedButton("Docs", "Show Document", "a.pdf", "", "1"));
+    project.Buttons.push_back(LinkedButton("Exit", "Exit", "", "", "1"));
+    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    observer.editAnswers.push_back(platform::AnswerYes);
+    EXPECT_FALSE(create());
+    ASSERT_EQ(project.Buttons.size(), 3u);
+    EXPECT_EQ(project.Buttons[1].Cmd, "Install StickGuard");
+    EXPECT_EQ(project.Buttons[1].Text, "Activate AutoRun");
+    EXPECT_EQ(project.Buttons[1].PswIsWrongText, "The password you entered is not correct. Try again.");
+    EXPECT_THAT(observer.tabs, ::testing::ElementsAre(3));
+    EXPECT_EQ(observer.createDialogHidden, 1);
+    EXPECT_TRUE(tree().empty());
+}
+
+TEST_F(UsbCooperationTest, AddedButtonAndContinueCreatesTheMenuWithIt)
+{
+    installPortavo();
+    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    EXPECT_TRUE(create());
+    ASSERT_EQ(project.Buttons.size(), 1u);
+    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button1Cmd"), "Install StickGuard");
+    EXPECT_EQ(observer.editQuestions, 1);
+}
+
+TEST_F(UsbCooperationTest, FullListAddsNothingAndSaysSo)
+{
+    installPortavo();
+    for (int i = 0; i < ButtonListLimit; ++i)
+        project.Buttons.push_back(LinkedButton("B", "Show Document", "", "", "1"));
+    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    EXPECT_TRUE(create());
+    EXPECT_EQ(project.Buttons.size(), static_cast<std::size_t>(ButtonListLimit));
+    EXPECT_EQ(onlyMessage(), "The button list is full! We can't add more buttons to this menu.");
+    EXPECT_EQ(messages()[0].title, "Info");
+    EXPECT_EQ(observer.editQuestions, 0);
+}
+
+TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
+{
+    installPortavo("PTV-CMPO");
+    home.ui().answerNext(platform::AnswerOk);
+    home.ui().answerNext(platform::AnswerOk);
+    home.ui().answerNext(platform::AnswerYes);
+    ASSERT_TRUE(create());
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_THAT(messages()[0].text, HasSubstr("You have Portavo / Compact Office installed in this computer."));
+    EXPECT_THAT(messages()[1].text, HasSubstr("you must use the other version of Portavo.\r\n\r\nIf you have bought"));
+    EXPECT_EQ(messages()[2].title, "Turn off this warning message?");
+    EXPECT_EQ(messages()[2].style, 36);
+    EXPECT_EQ(userValue(DontShowCompactOfficeWarning), 1);
+    EXPECT_EQ(observer.offersShown, 0);
+    EXPECT_FALSE(exists("SETUP-StickGuard"));
+    EXPECT_TRUE(StickGuardSetupCopiedPath().empty());
+
+    // Silenced now; the program name rule still applies.
+    home.ui().clear();
+    Options().USBStickExeFileName = "OTHER.EXE";
+    EXPECT_FALSE(create());
+    EXPECT_THAT(onlyMessage(), HasSubstr("The filename (OTHER.EXE) of the menu interface program is not valid."));
+}
+
+TEST_F(UsbCooperationTest, MissingSetupProgramStops)
+{
+    installPortavo();
+    project.Buttons.push_back(MakeStickGuardButton());
+    std::filesystem::remove(home.path("portavo/SETUP-StickGuard.exe"));
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can not create! The 'SETUP-StickGuard.exe' setup package file does not exists at the "
+                             "expected source path (" +
+                                 home.win("portavo") +
+                                 "\\SETUP-StickGuard.exe)! You can try to install Portavo again. Portavo must be "
+                                 "correctly installed before you can use this function.");
+
+    home.ui().clear();
+    project.StickGuardSetupFilename.clear();
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(),
+              "Can't copy 'SETUP-StickGuard.exe'! No filename has been specified for the setup program!");
+}
+
+TEST_F(UsbCooperationTest, WithoutPortavoAUsbMenuPreparesTheProductBox)
+{
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(observer.reports[0].enableProductPageInfoTimer);
+    EXPECT_TRUE(ProductPageInformationWanted(project));
+
+    platform::services().registry->SetRegKeyVal(HKEY_CURRENT_USER_ROOT, PortavoUserKey, DontShowProductInfo, 1);
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(observer.reports[1].enableProductPageInfoTimer);
+
+    project.ProjectType = ProjectTypeCD;
+    platform::services().registry->SetRegKeyVal(HKEY_CURRENT_USER_ROOT, PortavoUserKey, DontShowProductInfo, 0);
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(observer.reports[2].enableProductPageInfoTimer);
+}
+
+TEST_F(UsbCooperationTest, InformationBoxNamesTheButtonOrTheCopiedPath)
+{
+    StickGuardSetupCopiedPath() = "E:\\SETUP-STICKGUARD.EXE";
+    StickGuardInformation info = StickGuardInformationFor(project);
+    EXPECT_FALSE(info.withButton);
+    EXPECT_EQ(info.text, "Before the AutoRun function for USB flash drives will work in another computer, the setup "
+                         "program 'SETUP-StickGuard.exe' must be run on that computer. The setup program was copied "
+                         "to the following file path:");
+    EXPECT_EQ(info.copiedPath, "E:\\SETUP-STICKGUARD.EXE");
+
+    project.Buttons.push_back(MakeStickGuardButton());
+    info = StickGuardInformationFor(project);
+    EXPECT_TRUE(info.withButton);
+    EXPECT_EQ(info.text, "Before the AutoRun function for USB flash drives will work in another computer, the user "
+                         "must press the 'Activate AutoRun' button in the menu to run the 'SETUP-StickGuard.exe' "
+                         "setup program.");
+}
+
+TEST_F(UsbCooperationTest, SettingsDialogRules)
+{
+    PortavoLinkSettingsForm form = LoadPortavoLinkSettings(project);
+    EXPECT_TRUE(form.folderFieldEnabled());
+    form.tStickGuardFoldername = "\\Setup Files/";
+    form.tStickGuardFilename = "/Setup.exe";
+    ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
+    EXPECT_EQ(project.StickGuardSetupFoldername, "Setup Files");
+    EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
+    EXPECT_TRUE(project.Modified);
+
+    form.tStickGuardFoldername = "startapp";
+    EXPECT_FALSE(ConfirmPortavoLinkSettings(form, project));
+    EXPECT_EQ(onlyMessage(), "Invalid folder name!");
+    EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
+
+    form.tStickGuardFoldername.clear();
+    ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
+    EXPECT_EQ(project.StickGuardSetupFoldername, "SETUP-StickGuard");
+
+    ResetPortavoLinkSettings(form);
+    EXPECT_EQ(form.tStickGuardFilename, "SETUP-StickGuard.exe");
+    EXPECT_FALSE(form.oCopyToSubFolder);
+    EXPECT_FALSE(form.folderFieldEnabled());
+}
+
+}  // namespace
+}  // namespace orv::test
