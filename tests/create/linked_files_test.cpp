@@ -1,6 +1,7 @@
 // Files that buttons open: copy options, encryption, whole folders, flash data files, and
 // each failure with its message.
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -256,6 +257,27 @@ TEST_F(LinkedFilesTest, FullMediumEndsWithTheErrorAndLeavesNoTruncatedFile)
     EXPECT_FALSE(exists("big.bin"));
     for (const std::string& entry : tree())
         EXPECT_EQ(entry.find(".tmp"), std::string::npos) << entry;
+}
+
+// Permissions do not hold for the superuser, so these run only for an ordinary user.
+TEST_F(LinkedFilesTest, ReadOnlyDestinationAndUnreadableSourceAreAccessDenied)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions are not enforced for root";
+    project.Buttons.push_back(LinkedButton("Doc", "Show Document", "docs\\a.pdf", source("a.pdf")));
+    std::filesystem::create_directories(out("docs"));
+    std::filesystem::permissions(out("docs"), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    EXPECT_FALSE(create());
+    std::filesystem::permissions(out("docs"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(onlyMessage(), "Access denied! The file 'a.pdf' is active and can not be replaced! Can't create the menu!");
+    EXPECT_EQ(messages()[0].title, "Error (At File Copy)");
+
+    home.ui().clear();
+    std::filesystem::permissions(home.path("src/a.pdf"), std::filesystem::perms::none);
+    EXPECT_FALSE(create());
+    std::filesystem::permissions(home.path("src/a.pdf"), std::filesystem::perms::owner_all);
+    EXPECT_EQ(onlyMessage(), "Access denied! The file 'a.pdf' is active and can not be replaced! Can't create the menu!");
+    EXPECT_FALSE(exists("docs/a.pdf"));
 }
 
 }  // namespace
