@@ -51,18 +51,8 @@ TEST(PathRules, LinksClimbingOutOfTheDestination)
     EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "F:\\..\\a.pdf"));
 }
 
-TEST(PathRules, CharactersAndCase)
+TEST(CreateDialog, ResolutionIndexGivesTheFileName)
 {
-    EXPECT_EQ(CharacterCount("a\xC3\xA9\xE2\x82\xAC"), 3u);
-    EXPECT_EQ(UpperText("orvnmenu_640x480.mni"), "ORVNMENU_640X480.MNI");
-    EXPECT_TRUE(SameTextNoCase("E:\\MENU\\Ä", "e:\\menu\\ä"));
-    EXPECT_FALSE(SameTextNoCase("E:\\MENU\\a", "e:\\menu\\b"));
-}
-
-TEST(CreateDialog, ResolutionEntriesAndFileNames)
-{
-    EXPECT_STREQ(ScrResDataFileEntries[0].text, "ORVNMENU.MNI   <All resolutions>");
-    EXPECT_STREQ(ScrResDataFileEntries[4].text, "ORVNMENU_1152x864.MNI   <1152x864 pixels>");
     EXPECT_EQ(MenuDescriptionFileNameFor(0), "orvnmenu.mni");
     EXPECT_EQ(MenuDescriptionFileNameFor(3), "orvnmenu_1024x768.mni");
     EXPECT_EQ(MenuDescriptionFileNameFor(9), "orvnmenu.mni");
@@ -114,7 +104,6 @@ TEST(CreateDialog, FolderChooserButtons)
     Folders().CreatedMenusFolder = "E:\\Menus";
     EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), "E:\\Menus");
     Folders().CreatedMenusFolder.clear();
-    EXPECT_STREQ(SelectDirButtonCaption(SelectDirButton::UsbDrive), "&USB drive");
 }
 
 TEST(DetailedCopyError, FactsFollowWhatExists)
