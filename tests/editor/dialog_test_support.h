@@ -47,6 +47,15 @@ inline void keyClick(QWidget* widget, int key, Qt::KeyboardModifiers modifiers =
     QApplication::sendEvent(widget, &release);
 }
 
+// Types text into the focused-or-not widget, one key event per character.
+inline void typeText(QWidget* widget, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(widget, &press);
+    }
+}
+
 // Waits (in the event loop of the modal dialog about to open) for a modal dialog of type T
 // and hands it to act, which must close it (accept, reject or a button click).
 template <typename T>

@@ -1,0 +1,201 @@
+#include "editor/dialogs/create_menu_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "create/create_menu.h"
+#include "editor/dialogs/dialog_support.h"
+#include "editor/dialogs/help_topics.h"
+#include "editor/dialogs/portavo_link_settings_dialog.h"
+#include "editor/dialogs/select_dir_dialog.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
+
+namespace orv::editor {
+
+namespace {
+
+Colour colourValue(const QColor& c) { return RgbColour(c.red(), c.green(), c.blue()); }
+QColor qtColour(Colour c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
+
+QLineEdit* field(const std::string& text, const char* name, QWidget* parent)
+{
+    auto* edit = new QLineEdit(qs(text), parent);
+    edit->setObjectName(name);
+    return edit;
+}
+
+}  // namespace
+
+CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& state, CreationObserver& observer,
+                                   QWidget* parent)
+    : QDialog(parent), project_(project), state_(state), observer_(observer)
+{
+    setObjectName("CreateMenu");
+    setWindowTitle(trText(CreateDialogCaption(project.ProjectType)));
+    const CreateDialogLayout look = CreateDialogLayoutFor(project);
+
+    info_ = makeNote(trText(look.infoText), this);
+    info_->setObjectName("labInfo");
+
+    destination_ = field(state.tDestinationDir, "tDestinationDir", this);
+    destination_->setMaxLength(250);
+    auto* browse = new QPushButton(tr("&Browse..."), this);
+    browse->setObjectName("CmdSelectDirectory");
+    connect(browse, &QPushButton::clicked, this, &CreateMenuDialog::selectDirectory);
+    connect(destination_, &QLineEdit::textEdited, this, [this] {
+        project_.Modified = true;
+        emit projectModified();
+    });
+    auto* destinationRow = new QHBoxLayout;
+    destinationRow->addWidget(destination_, 1);
+    destinationRow->addWidget(browse);
+
+    resolution_ = new QComboBox(this);
+    resolution_->setObjectName("ComboScrResDataFiles");
+    for (const auto& entry : ScrResDataFileEntries)
+        resolution_->addItem(trText(entry.text));
+    resolution_->setCurrentIndex(state.ComboScrResDataFiles);
+
+    copyObjects_ = new QCheckBox(tr("C&opy pictures, sounds and the menu movie to the folder"), this);
+    copyObjects_->setObjectName("cCopyObjects");
+    copyObjects_->setChecked(state.cCopyObjects);
+
+    auto* target = new QGroupBox(tr("Menu"), this);
+    auto* targetForm = new QFormLayout(target);
+    targetForm->addRow(tr("Create in this &folder:"), destinationRow);
+    targetForm->addRow(tr("Menu description &file:"), resolution_);
+    targetForm->addRow(copyObjects_);
+
+    icon_ = field(state.tIconSource, "tIconSource", this);
+    auto* selectIcon = new QPushButton(tr("Br&owse..."), this);
+    selectIcon->setObjectName("CmdSelectIcon");
+    connect(selectIcon, &QPushButton::clicked, this, &CreateMenuDialog::selectIcon);
+    auto* iconRow = new QHBoxLayout;
+    iconRow->addWidget(icon_, 1);
+    iconRow->addWidget(selectIcon);
+    label_ = field(state.tLabel, "tLabel", this);
+    label_->setToolTip(tr("Labels of more than 32 characters are shown in dark red: the drive shows only the "
+                          "first 32."));
+    connect(label_, &QLineEdit::textChanged, this, &CreateMenuDialog::updateLabelColour);
+    actionText_ = field(state.tActionText, "tActionText", this);
+
+    autorun_ = new QGroupBox(tr("AutoRun (AUTORUN.INF)"), this);
+    auto* autorunForm = new QFormLayout(autorun_);
+    autorunForm->addRow(tr("&Icon:"), iconRow);
+    autorunForm->addRow(tr("&Label:"), label_);
+    autorunForm->addRow(tr("&Action text:"), actionText_);
+    autorun_->setEnabled(look.autorunFieldsEnabled);
+
+    portavo_ = new QGroupBox(tr("AutoRun on USB flash drives (Portavo)"), this);
+    portavo_->setObjectName("frPortavoLink");
+    auto* usbPicture = new QLabel(portavo_);
+    usbPicture->setPixmap(resPicture("App2.bmp"));
+    coOperate_ = new QCheckBox(tr("Co-o&perate with Portavo"), portavo_);
+    coOperate_->setObjectName("cCoOperateWithPortavoLink");
+    coOperate_->setChecked(state.cCoOperateWithPortavoLink);
+    usbSettings_ = new QPushButton(tr("&Settings..."), portavo_);
+    usbSettings_->setObjectName("CmdUSBsettings");
+    connect(usbSettings_, &QPushButton::clicked, this, &CreateMenuDialog::usbSettings);
+    auto* portavoRow = new QHBoxLayout(portavo_);
+    portavoRow->addWidget(usbPicture);
+    portavoRow->addWidget(coOperate_, 1);
+    portavoRow->addWidget(usbSettings_);
+    portavo_->setVisible(look.siblingProductControlsVisible);
+
+    auto* buttons = new QDialogButtonBox(this);
+    create_ = buttons->addButton(tr("&Create"), QDialogButtonBox::AcceptRole);
+    create_->setObjectName("CmdCreate");
+    create_->setDefault(true);
+    auto* close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName("CmdCancel");
+    auto* helpButton = buttons->addButton(QDialogButtonBox::Help);
+    helpButton->setObjectName("CmdHelp");
+    connect(create_, &QPushButton::clicked, this, &CreateMenuDialog::createMenu);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { showHelpTopic(help::CreateMenu); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(info_);
+    layout->addWidget(target);
+    layout->addWidget(autorun_);
+    layout->addWidget(portavo_);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+    setMinimumWidth(560);
+    updateLabelColour();
+}
+
+void CreateMenuDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    destination_->setFocus();
+}
+
+void CreateMenuDialog::updateLabelColour()
+{
+    const QColor normal = QPalette().color(QPalette::Text);
+    const Colour wanted = LabelTextColour(ss(label_->text()), colourValue(normal));
+    QPalette p = label_->palette();
+    p.setColor(QPalette::Text, qtColour(wanted));
+    label_->setPalette(p);
+}
+
+void CreateMenuDialog::storeState()
+{
+    state_.tDestinationDir = ss(destination_->text().trimmed());
+    state_.tIconSource = ss(icon_->text().trimmed());
+    state_.tLabel = ss(label_->text());
+    state_.tActionText = ss(actionText_->text());
+    state_.cCoOperateWithPortavoLink = coOperate_->isChecked();
+    state_.cCopyObjects = copyObjects_->isChecked();
+    state_.ComboScrResDataFiles = std::max(0, resolution_->currentIndex());
+}
+
+bool CreateMenuDialog::createMenu()
+{
+    storeState();
+    create_->setEnabled(false);
+    const bool created = CmdCreateMenu(project_, state_, observer_);
+    create_->setEnabled(true);
+    if (!isHidden())
+        destination_->setText(qs(state_.tDestinationDir));
+    return created;
+}
+
+void CreateMenuDialog::selectDirectory()
+{
+    if (auto folder = SelectDirDialog::chooseFolder(ss(destination_->text().trimmed()), this);
+        folder && !folder->empty()) {
+        destination_->setText(qs(*folder));
+        project_.Modified = true;
+        emit projectModified();
+    }
+}
+
+void CreateMenuDialog::selectIcon()
+{
+    auto* ui = platform::services().ui;
+    if (!ui)
+        return;
+    if (auto file = ui->PickOpenFile(SelectIconTitle, platform::FileFilter{SelectIconFilter}, SelectIconStartFolder);
+        file && !file->empty())
+        icon_->setText(qs(*file));
+}
+
+void CreateMenuDialog::usbSettings()
+{
+    if (PortavoLinkSettingsDialog::edit(project_, this))
+        emit projectModified();
+}
+
+}  // namespace orv::editor

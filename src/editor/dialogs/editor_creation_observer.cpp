@@ -1,0 +1,125 @@
+#include "editor/dialogs/editor_creation_observer.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "create/create_menu.h"
+#include "editor/dialogs/create_menu_dialog.h"
+#include "editor/dialogs/creation_progress_dialog.h"
+#include "editor/dialogs/detailed_error_dialog.h"
+#include "editor/dialogs/menu_created_dialog.h"
+#include "editor/dialogs/stickguard_offer_dialog.h"
+
+namespace orv::editor {
+
+EditorCreationObserver::EditorCreationObserver(QWidget* window) : window_(window) {}
+
+EditorCreationObserver::~EditorCreationObserver()
+{
+    if (busy_)
+        QApplication::restoreOverrideCursor();
+    if (progress_ && !progress_->parent())
+        delete progress_;
+}
+
+CreationProgressDialog& EditorCreationObserver::progressWindow()
+{
+    if (!progress_)
+        progress_ = new CreationProgressDialog(window_);
+    return *progress_;
+}
+
+QWidget* EditorCreationObserver::parentForDialogs() const
+{
+    if (dialog_ && dialog_->isVisible())
+        return dialog_;
+    return window_;
+}
+
+void EditorCreationObserver::busy(bool on)
+{
+    if (on == busy_)
+        return;
+    busy_ = on;
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        progressWindow().begin();
+    } else {
+        QApplication::restoreOverrideCursor();
+        if (progress_)
+            progress_->end();
+    }
+}
+
+void EditorCreationObserver::copying(const std::string& fileName, const std::string&, const std::string& target)
+{
+    progressWindow().copying(fileName, target);
+}
+
+void EditorCreationObserver::showMainTab(int index)
+{
+    if (onShowMainTab)
+        onShowMainTab(index);
+}
+
+void EditorCreationObserver::hideCreateDialog()
+{
+    if (dialog_)
+        dialog_->reject();
+}
+
+StickGuardOfferAnswer EditorCreationObserver::offerStickGuardButton(bool dontShowChecked)
+{
+    return StickGuardOfferDialog::ask(dontShowChecked, parentForDialogs());
+}
+
+int EditorCreationObserver::askEditStickGuardButton() { return StickGuardAddedDialog::ask(parentForDialogs()); }
+
+void EditorCreationObserver::showDetailedCopyError(const DetailedCopyError& error)
+{
+    if (progress_)
+        progress_->end();
+    DetailedErrorDialog::showError(error, parentForDialogs());
+}
+
+void EditorCreationObserver::menuIsCreated(const CreationReport& report)
+{
+    busy(false);
+    if (progress_)
+        progress_->end();
+    static const MenuProject noProject;
+    MenuCreatedDialog::showReport(report, project_ ? *project_ : noProject, parentForDialogs());
+    if (onProjectModified)
+        onProjectModified();
+}
+
+void EditorCreationObserver::runCreateDialog(MenuProject& project, CreateDialogState& state)
+{
+    project_ = &project;
+    CreateMenuDialog dialog(project, state, *this, window_);
+    dialog_ = &dialog;
+    if (onProjectModified)
+        QObject::connect(&dialog, &CreateMenuDialog::projectModified, &dialog, [this] { onProjectModified(); });
+    dialog.exec();
+    dialog.storeState();
+    dialog_ = nullptr;
+    busy(false);
+    if (progress_)
+        progress_->end();
+}
+
+void EditorCreationObserver::stopMediaPlayback()
+{
+    if (onStopMediaPlayback)
+        onStopMediaPlayback();
+}
+
+bool runCreateAction(MenuProject& project, EditorCreationObserver& observer)
+{
+    const bool created = CreateAction(project, observer);
+    if (observer.onProjectModified)
+        observer.onProjectModified();
+    return created;
+}
+
+}  // namespace orv::editor

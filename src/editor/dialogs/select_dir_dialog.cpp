@@ -1,0 +1,177 @@
+#include "editor/dialogs/select_dir_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileSystemModel>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "editor/dialogs/dialog_support.h"
+#include "editor/dialogs/help_topics.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+
+namespace orv::editor {
+
+namespace {
+
+const platform::FileSystem* files() { return platform::services().files; }
+
+QString driveRoot(QChar letter) { return QString(letter) + ":\\"; }
+
+// The host folder of a drive letter's root; empty when the letter is not mapped.
+QString hostRootOf(QChar letter)
+{
+    if (!files())
+        return {};
+    auto host = files()->hostPath(driveRoot(letter).toStdString());
+    std::error_code ec;
+    if (host.empty() || !std::filesystem::is_directory(host, ec))
+        return {};
+    return QString::fromStdString(host.string());
+}
+
+}  // namespace
+
+SelectDirDialog::SelectDirDialog(const std::string& startFolder, QWidget* parent) : QDialog(parent)
+{
+    setObjectName("SelectDir");
+    setWindowTitle(trText(SelectDirCaption));
+
+    drives_ = new QComboBox(this);
+    drives_->setObjectName("driveList");
+    model_ = new QFileSystemModel(this);
+    model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
+    model_->setReadOnly(true);
+    tree_ = new QTreeView(this);
+    tree_->setObjectName("folderTree");
+    tree_->setModel(model_);
+    for (int column = 1; column < model_->columnCount(); ++column)
+        tree_->hideColumn(column);
+    tree_->header()->hide();
+    tree_->setMinimumSize(360, 300);
+    current_ = new QLabel(this);
+    current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    current_->setWordWrap(true);
+
+    const SelectDirButton order[] = {SelectDirButton::RootFolder, SelectDirButton::MyDocuments,
+                                     SelectDirButton::MyMenus, SelectDirButton::UsbDrive};
+    auto* side = new QVBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        buttons_[i] = new QPushButton(trText(SelectDirButtonCaption(order[i])), this);
+        connect(buttons_[i], &QPushButton::clicked, this, [this, which = order[i]] { press(which); });
+        side->addWidget(buttons_[i]);
+    }
+    side->addStretch(1);
+
+    auto* driveRow = new QHBoxLayout;
+    driveRow->addWidget(new QLabel(tr("D&rive:"), this));
+    driveRow->addWidget(drives_, 1);
+    qobject_cast<QLabel*>(driveRow->itemAt(0)->widget())->setBuddy(drives_);
+
+    auto* main = new QVBoxLayout;
+    main->addLayout(driveRow);
+    main->addWidget(tree_, 1);
+    main->addWidget(current_);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(main, 1);
+    columns->addLayout(side);
+
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(box, &QDialogButtonBox::helpRequested, this, [] { showHelpTopic(help::SelectFolder); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(box);
+
+    fillDrives();
+    connect(drives_, &QComboBox::activated, this, &SelectDirDialog::driveChosen);
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, &SelectDirDialog::updateCurrent);
+
+    std::string start = startFolder;
+    if (start.empty() || !files() || !files()->DirExists(start))
+        start = platform::services().folders ? platform::services().folders->GetMyDocumentsDir() : std::string();
+    if (!showFolder(start) && drives_->count() > 0)
+        driveChosen(0);
+}
+
+void SelectDirDialog::fillDrives()
+{
+    drives_->clear();
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        QString root = hostRootOf(QChar(c));
+        if (root.isEmpty())
+            continue;
+        drives_->addItem(tr("%1  (%2)").arg(driveRoot(QChar(c)), root), QString(QChar(c)));
+    }
+}
+
+void SelectDirDialog::driveChosen(int index)
+{
+    if (index < 0)
+        return;
+    const QChar letter = drives_->itemData(index).toString().at(0);
+    const QString root = hostRootOf(letter);
+    if (root.isEmpty())
+        return;
+    tree_->setRootIndex(model_->setRootPath(root));
+    tree_->setCurrentIndex(model_->index(root));
+    updateCurrent();
+}
+
+bool SelectDirDialog::showFolder(const std::string& folder)
+{
+    if (folder.size() < 2 || folder[1] != ':' || !files())
+        return false;
+    const QChar letter = QChar(folder[0]).toUpper();
+    const int index = drives_->findData(QString(letter));
+    const QString root = hostRootOf(letter);
+    const QString host = hostPathText(folder);
+    if (index < 0 || root.isEmpty() || host.isEmpty())
+        return false;
+    drives_->setCurrentIndex(index);
+    tree_->setRootIndex(model_->setRootPath(root));
+    QModelIndex target = model_->index(host);
+    if (!target.isValid())
+        target = model_->index(root);
+    tree_->setCurrentIndex(target);
+    tree_->scrollTo(target);
+    tree_->expand(target);
+    updateCurrent();
+    return true;
+}
+
+void SelectDirDialog::press(SelectDirButton which)
+{
+    if (auto target = SelectDirTarget(which, folder()); target && !target->empty())
+        showFolder(*target);
+}
+
+QPushButton* SelectDirDialog::button(SelectDirButton which) const { return buttons_[static_cast<int>(which)]; }
+
+std::string SelectDirDialog::folder() const
+{
+    QModelIndex current = tree_->currentIndex();
+    if (!current.isValid() || !files())
+        return {};
+    return files()->windowsPath(std::filesystem::path(model_->filePath(current).toStdString()));
+}
+
+void SelectDirDialog::updateCurrent() { current_->setText(qs(folder())); }
+
+std::optional<std::string> SelectDirDialog::chooseFolder(const std::string& startFolder, QWidget* parent)
+{
+    SelectDirDialog dialog(startFolder, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.folder();
+}
+
+}  // namespace orv::editor

@@ -1,0 +1,55 @@
+// DlgSGDSetupButInformation: offered while a USB menu is created with Portavo's full
+// version: add a menu button that installs StickGuard? Answers 6 (Yes, Add Button),
+// 7 (No, Do Not Add Button) and 2 (Cancel), with "Do not show this dialog box in the future".
+#pragma once
+
+#include <QDialog>
+
+#include "create/creation_observer.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace orv::editor {
+
+class StickGuardOfferDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit StickGuardOfferDialog(bool dontShowChecked, QWidget* parent = nullptr);
+
+    // The answer after the dialog closed (Cancel when it was closed by its window frame).
+    StickGuardOfferAnswer answer() const;
+    QPushButton* yesButton() const { return yes_; }
+    QPushButton* noButton() const { return no_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QCheckBox* dontShowBox() const { return dontShow_; }
+
+    static StickGuardOfferAnswer ask(bool dontShowChecked, QWidget* parent = nullptr);
+
+private:
+    QPushButton* yes_ = nullptr;
+    QPushButton* no_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QCheckBox* dontShow_ = nullptr;
+};
+
+// DlgSGDSetupButInformation2: the button has been added; edit it now (6) or go on with the
+// creation (7)?
+class StickGuardAddedDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit StickGuardAddedDialog(QWidget* parent = nullptr);
+
+    QPushButton* editButton() const { return edit_; }
+    QPushButton* continueButton() const { return continue_; }
+    // 6 or 7 (closing the window goes on with the creation).
+    int answer() const;
+
+    static int ask(QWidget* parent = nullptr);
+
+private:
+    QPushButton* edit_ = nullptr;
+    QPushButton* continue_ = nullptr;
+};
+
+}  // namespace orv::editor

@@ -1,0 +1,492 @@
+// The create dialog and the creation's windows: captions, info text and enabling after the
+// project, the label colour, the folder chooser's buttons, the Portavo settings, the
+// StickGuard offer, the report with its timers and explore button, the detailed copy
+// error and the progress window.
+#include <filesystem>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "create/create_menu.h"
+#include "create/usb_cooperation.h"
+#include "dialog_test_support.h"
+#include "editor/dialogs/create_menu_dialog.h"
+#include "editor/dialogs/creation_progress_dialog.h"
+#include "editor/dialogs/detailed_error_dialog.h"
+#include "editor/dialogs/editor_creation_observer.h"
+#include "editor/dialogs/menu_created_dialog.h"
+#include "editor/dialogs/portavo_info_dialogs.h"
+#include "editor/dialogs/portavo_link_settings_dialog.h"
+#include "editor/dialogs/select_dir_dialog.h"
+#include "editor/dialogs/stickguard_offer_dialog.h"
+#include "model/project_folders.h"
+#include "model/sibling_products.h"
+#include "platform/user_interface.h"
+#include "support/recording_shell.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+class CreateDialogTest : public test::HomeTest {
+protected:
+    void SetUp() override
+    {
+        test::ensureApplication();
+        Siblings() = SiblingProducts{};
+    }
+    void TearDown() override { Siblings() = SiblingProducts{}; }
+
+    CreateMenuDialog* open()
+    {
+        state = LoadCreateDialog(project);
+        dialog = std::make_unique<CreateMenuDialog>(project, state, DefaultCreationObserver());
+        return dialog.get();
+    }
+
+    MenuProject project;
+    CreateDialogState state;
+    std::unique_ptr<CreateMenuDialog> dialog;
+};
+
+TEST_F(CreateDialogTest, CaptionFollowsTheProjectType)
+{
+    EXPECT_EQ(open()->windowTitle(), "Create (menu for CD/DVD)");
+    project.ProjectType = 2;
+    EXPECT_EQ(open()->windowTitle(), "Create (menu for USB flash drive)");
+}
+
+TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
+{
+    project.UseAutorun = 0;
+    CreateMenuDialog* d = open();
+    EXPECT_TRUE(d->siblingProductFrame()->isHidden());
+    EXPECT_FALSE(d->iconField()->isEnabled());
+    EXPECT_FALSE(d->labelField()->isEnabled());
+    EXPECT_FALSE(d->actionTextField()->isEnabled());
+    EXPECT_TRUE(d->destinationField()->isEnabled());
+    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithoutAutorun);
+
+    project.UseAutorun = 1;
+    d = open();
+    EXPECT_FALSE(d->siblingProductFrame()->isHidden());
+    EXPECT_TRUE(d->iconField()->isEnabled());
+    EXPECT_TRUE(d->labelField()->isEnabled());
+    EXPECT_TRUE(d->usbSettingsButton()->isEnabled());
+    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithAutorun);
+}
+
+TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
+{
+    project.CreateDestDir = "E:\\Menu";
+    project.CDIconSrc = "C:\\icons\\disc.ico";
+    project.DiscLabel = "Our disc";
+    project.DiscActionText = "Start the menu";
+    project.CoOperateWithPortavoLink = true;
+    CreateMenuDialog* d = open();
+    EXPECT_EQ(d->destinationField()->text(), "E:\\Menu");
+    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\disc.ico");
+    EXPECT_EQ(d->labelField()->text(), "Our disc");
+    EXPECT_EQ(d->actionTextField()->text(), "Start the menu");
+    EXPECT_TRUE(d->coOperateBox()->isChecked());
+    EXPECT_TRUE(d->copyObjectsBox()->isChecked());
+
+    QComboBox* list = d->resolutionList();
+    ASSERT_EQ(list->count(), 5);
+    EXPECT_EQ(list->currentIndex(), 0);
+    EXPECT_EQ(list->itemText(0), "ORVNMENU.MNI   <All resolutions>");
+    EXPECT_EQ(list->itemText(2), "ORVNMENU_800x600.MNI   <800x600 pixels>");
+    EXPECT_EQ(list->itemText(4), "ORVNMENU_1152x864.MNI   <1152x864 pixels>");
+}
+
+TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
+{
+    CreateMenuDialog* d = open();
+    d->destinationField()->setText("  E:\\Out  ");
+    d->resolutionList()->setCurrentIndex(2);
+    d->copyObjectsBox()->setChecked(false);
+    d->coOperateBox()->setChecked(true);
+    d->storeState();
+    EXPECT_EQ(state.tDestinationDir, "E:\\Out");
+    EXPECT_EQ(state.ComboScrResDataFiles, 2);
+    EXPECT_FALSE(state.cCopyObjects);
+    EXPECT_TRUE(state.cCoOperateWithPortavoLink);
+}
+
+TEST_F(CreateDialogTest, LabelTurnsDarkRedPastThirtyTwoCharacters)
+{
+    CreateMenuDialog* d = open();
+    const QColor normal = d->labelField()->palette().color(QPalette::Text);
+    d->labelField()->setText(QString(32, 'L'));
+    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), normal);
+    d->labelField()->setText(QString(33, 'L'));
+    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), QColor(150, 0, 0));
+    d->labelField()->setText(QString(10000, 'L'));
+    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), QColor(150, 0, 0));
+    d->labelField()->setText("Short");
+    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), normal);
+}
+
+TEST_F(CreateDialogTest, TypingADestinationMarksTheProjectModified)
+{
+    CreateMenuDialog* d = open();
+    int signals_ = 0;
+    QObject::connect(d, &CreateMenuDialog::projectModified, [&] { ++signals_; });
+    d->destinationField()->setText("E:\\Set");  // filled by the program: not an edit
+    EXPECT_FALSE(project.Modified);
+    test::typeText(d->destinationField(), "x");
+    EXPECT_TRUE(project.Modified);
+    EXPECT_GE(signals_, 1);
+}
+
+TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
+{
+    CreateMenuDialog* d = open();
+    d->show();
+    d->destinationField()->clear();
+    EXPECT_FALSE(d->createMenu());
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, "No destination folder is specified!");
+    EXPECT_EQ(home.ui().messages()[0].title, "Error");
+    EXPECT_EQ(home.ui().messages()[0].style, 16);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_TRUE(d->createButton()->isEnabled());
+}
+
+TEST_F(CreateDialogTest, IconChooserUsesItsTitleFilterAndStart)
+{
+    home.ui().pickNextFile(std::string("C:\\icons\\menu.ico"));
+    CreateMenuDialog* d = open();
+    d->selectIcon();
+    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
+    d->selectIcon();  // cancelled: nothing changes
+    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
+}
+
+TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
+{
+    project.BackgroundPictureSrc = "C:\\pics\\back.jpg";
+    project.BackgroundSoundSrc = "C:\\sounds\\a.wav";
+    EditorCreationObserver observer(nullptr);
+    std::vector<int> tabs;
+    observer.onShowMainTab = [&](int index) { tabs.push_back(index); };
+    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_EQ(tabs, std::vector<int>{4});
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, PicturesWithoutFolderMessage);
+    EXPECT_EQ(home.ui().messages()[0].style, 48);
+}
+
+TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackIntoTheProject)
+{
+    EditorCreationObserver observer(nullptr);
+    test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
+        d->destinationField()->setText("E:\\NewMenu");
+        d->labelField()->setText("Label");
+        d->reject();
+    });
+    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_EQ(project.CreateDestDir, "E:\\NewMenu");
+    EXPECT_EQ(project.DiscLabel, "Label");
+    EXPECT_FALSE(observer.isBusy());
+}
+
+TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
+{
+    project.CreateDestDir = "E:\\Old";
+    project.DiscLabel = "Old label";
+    EditorCreationObserver observer(nullptr);
+    test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
+        d->destinationField()->clear();
+        d->labelField()->setText("New label");
+        d->reject();
+    });
+    runCreateAction(project, observer);
+    EXPECT_EQ(project.CreateDestDir, "E:\\Old");
+    EXPECT_EQ(project.DiscLabel, "Old label");
+}
+
+class SelectDirTest : public CreateDialogTest {};
+
+TEST_F(SelectDirTest, ButtonsCarryTheirCaptions)
+{
+    SelectDirDialog chooser("");
+    EXPECT_EQ(chooser.windowTitle(), "Select Folder");
+    EXPECT_EQ(chooser.button(SelectDirButton::RootFolder)->text(), "&Root folder");
+    EXPECT_EQ(chooser.button(SelectDirButton::MyDocuments)->text(), "My &Documents");
+    EXPECT_EQ(chooser.button(SelectDirButton::MyMenus)->text(), "My &Menus");
+    EXPECT_EQ(chooser.button(SelectDirButton::UsbDrive)->text(), "&USB drive");
+}
+
+TEST_F(SelectDirTest, StartsInTheGivenFolderOrTheDocumentsFolder)
+{
+    std::filesystem::create_directories(home.path("Menus/First"));
+    SelectDirDialog chooser(home.win("Menus/First"));
+    EXPECT_EQ(chooser.folder(), home.win("Menus/First"));
+
+    SelectDirDialog missing(home.win("no/such/folder"));
+    EXPECT_EQ(missing.folder(), home.win("Documents"));
+}
+
+TEST_F(SelectDirTest, ButtonsMoveToTheirFolders)
+{
+    std::filesystem::create_directories(home.path("Menus/First"));
+    SelectDirDialog chooser(home.win("Menus/First"));
+
+    chooser.press(SelectDirButton::MyDocuments);
+    EXPECT_EQ(chooser.folder(), home.win("Documents"));
+
+    Folders().CreatedMenusFolder = home.win("Menus");
+    chooser.press(SelectDirButton::MyMenus);
+    EXPECT_EQ(chooser.folder(), home.win("Menus"));
+    Folders().CreatedMenusFolder.clear();
+
+    const std::string drive = chooser.folder().substr(0, 3);
+    chooser.press(SelectDirButton::RootFolder);
+    EXPECT_EQ(chooser.folder(), drive);
+    EXPECT_EQ(chooser.driveList()->currentData().toString(), QString(drive[0]));
+}
+
+TEST_F(SelectDirTest, ChosenFolderOrNothingWhenCancelled)
+{
+    std::filesystem::create_directories(home.path("Menus/First"));
+    test::whenModalOpens<SelectDirDialog>([](SelectDirDialog* d) { d->accept(); });
+    EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), home.win("Menus/First"));
+    test::whenModalOpens<SelectDirDialog>([](SelectDirDialog* d) { d->reject(); });
+    EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), std::nullopt);
+}
+
+class PortavoSettingsTest : public CreateDialogTest {};
+
+TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOption)
+{
+    project.StickGuard_CopySetupFileToSubFolder = false;
+    PortavoLinkSettingsDialog d(project);
+    EXPECT_TRUE(d.rootFolderOption()->isChecked());
+    EXPECT_FALSE(d.folderNameField()->isEnabled());
+    d.subFolderOption()->setChecked(true);
+    EXPECT_TRUE(d.folderNameField()->isEnabled());
+    d.rootFolderOption()->setChecked(true);
+    EXPECT_FALSE(d.folderNameField()->isEnabled());
+}
+
+TEST_F(PortavoSettingsTest, ResetRestoresTheDefaultsAndTheRootOption)
+{
+    PortavoLinkSettingsDialog d(project);
+    d.fileNameField()->setText("x.exe");
+    d.folderNameField()->setText("Other");
+    d.subFolderOption()->setChecked(true);
+    d.reset();
+    EXPECT_EQ(d.fileNameField()->text(), "SETUP-StickGuard.exe");
+    EXPECT_EQ(d.folderNameField()->text(), "SETUP-StickGuard");
+    EXPECT_TRUE(d.rootFolderOption()->isChecked());
+}
+
+TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
+{
+    PortavoLinkSettingsDialog d(project);
+    d.show();
+    d.subFolderOption()->setChecked(true);
+    d.folderNameField()->setText("startApp");
+    d.accept();
+    EXPECT_TRUE(d.isVisible());
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, "Invalid folder name!");
+    EXPECT_EQ(home.ui().messages()[0].title, "Veltrona Orvanto");
+    EXPECT_EQ(home.ui().messages()[0].style, 64);
+    EXPECT_FALSE(project.Modified);
+}
+
+TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
+{
+    PortavoLinkSettingsDialog d(project);
+    d.show();
+    d.fileNameField()->setText("Setup.exe");
+    d.subFolderOption()->setChecked(true);
+    d.folderNameField()->setText("\\Install/");
+    d.accept();
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
+    EXPECT_EQ(project.StickGuardSetupFoldername, "Install");
+    EXPECT_TRUE(project.StickGuard_CopySetupFileToSubFolder);
+    EXPECT_TRUE(project.Modified);
+}
+
+class CreationWindowsTest : public CreateDialogTest {};
+
+TEST_F(CreationWindowsTest, StickGuardOfferAnswersWithItsNumbers)
+{
+    StickGuardOfferDialog offer(false);
+    EXPECT_EQ(offer.windowTitle(), "Menu Button for Installation of AutoRun (StickGuard)");
+    EXPECT_EQ(offer.yesButton()->text(), "&Yes, Add Button");
+    EXPECT_EQ(offer.noButton()->text(), "&No, Do Not Add Button");
+
+    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) {
+        d->dontShowBox()->setChecked(true);
+        d->yesButton()->click();
+    });
+    StickGuardOfferAnswer yes = StickGuardOfferDialog::ask(false);
+    EXPECT_EQ(yes.answer, 6);
+    EXPECT_TRUE(yes.dontShowAgain);
+
+    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->noButton()->click(); });
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 7);
+    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->cancelButton()->click(); });
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
+    // Closing the window is Cancel: the creation stops rather than going on unasked.
+    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->reject(); });
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
+}
+
+TEST_F(CreationWindowsTest, ButtonAddedQuestionEditsOrGoesOn)
+{
+    StickGuardAddedDialog added;
+    EXPECT_EQ(added.windowTitle(), "The Button Has Been Added");
+    EXPECT_EQ(added.editButton()->text(), "&Yes, I Want to Edit the Button");
+    EXPECT_EQ(added.continueButton()->text(), "&No, I Want Continue Creation");
+    test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->editButton()->click(); });
+    EXPECT_EQ(StickGuardAddedDialog::ask(), 6);
+    test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->reject(); });
+    EXPECT_EQ(StickGuardAddedDialog::ask(), 7);
+}
+
+TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
+{
+    test::ScopedRecordingShell shell;
+    CreationReport report;
+    report.destination = "E:\\Menu";
+    report.lines = {"Following files have been copied to 'E:\\Menu':", "  ORVNMENU.EXE  -  (program file)"};
+    MenuCreatedDialog d(report, project);
+    ASSERT_EQ(d.copiedFiles()->count(), 2);
+    EXPECT_EQ(d.copiedFiles()->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
+    d.exploreButton()->click();
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Explore);
+    EXPECT_EQ(shell->calls()[0].target, "E:\\Menu");
+
+    report.destination.clear();
+    MenuCreatedDialog empty(report, project);
+    empty.exploreCreatedFolder();
+    EXPECT_EQ(shell->calls().size(), 1u);
+}
+
+TEST_F(CreationWindowsTest, ReportStartsOnlyTheEnabledTimers)
+{
+    CreationReport report;
+    report.enableStickGuardInfoTimer = true;
+    MenuCreatedDialog d(report, project);
+    d.show();
+    EXPECT_TRUE(d.stickGuardInfoTimer()->isActive());
+    EXPECT_FALSE(d.productPageInfoTimer()->isActive());
+    d.stickGuardInfoTimer()->stop();
+}
+
+TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
+{
+    Siblings().PortavoInstalled = true;
+    project.StickGuardSetupFilename = "SETUP-StickGuard.exe";
+    AddStickGuardButton(project);
+    CreationReport report;
+    report.enableStickGuardInfoTimer = true;
+    MenuCreatedDialog d(report, project);
+    d.stickGuardInfoTimer()->setInterval(0);
+    QString shown;
+    test::whenModalOpens<StickGuardInformationDialog>([&](StickGuardInformationDialog* box) {
+        shown = box->objectName();
+        box->dontShowBox()->setChecked(true);
+        box->accept();
+    });
+    test::whenModalOpens<MenuCreatedDialog>([](MenuCreatedDialog* report) {
+        QTimer::singleShot(300, report, &QDialog::accept);
+    });
+    d.exec();
+    EXPECT_EQ(shown, "DlgPTVInformation2");
+    EXPECT_TRUE(PortavoSwitchIsOn(DontShowStickGuardInfo));
+}
+
+TEST_F(CreationWindowsTest, CtrlIShowsTheStickGuardBoxOnlyWithPortavo)
+{
+    CreationReport report;
+    MenuCreatedDialog d(report, project);
+    int boxes = 0;
+    // Without Portavo nothing opens (a box would block the test).
+    test::keyClick(&d, Qt::Key_I, Qt::ControlModifier);
+    Siblings().PortavoInstalled = true;
+    test::whenModalOpens<StickGuardInformationDialog>([&](StickGuardInformationDialog* box) {
+        ++boxes;
+        EXPECT_EQ(box->objectName(), "DlgPTVInformation");
+        box->accept();
+    });
+    test::keyClick(&d, Qt::Key_I, Qt::ControlModifier);
+    EXPECT_EQ(boxes, 1);
+}
+
+TEST_F(CreationWindowsTest, ProductBoxOpensThePortavoPageAndKeepsItsSwitch)
+{
+    test::ScopedRecordingShell shell;
+    PortavoProductDialog box;
+    box.moreInformationButton()->click();
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].target, PortavoProductPage);
+    box.dontShowBox()->setChecked(true);
+    box.reject();
+    EXPECT_TRUE(PortavoSwitchIsOn(DontShowProductInfo));
+}
+
+TEST_F(CreationWindowsTest, DetailedErrorShowsTheFactsInTheirColours)
+{
+    DetailedCopyError error;
+    error.title = "Error";
+    error.message = "Can't copy 'a.jpg'!";
+    error.fileName = "a.jpg";
+    error.sourceFolderExists = {FactYes, false};
+    error.sourceFileExists = {FactFileMissing, true};
+    error.targetFolderExists = {FactNo, true};
+    error.targetFileExists = {FactNotApplicable, false};
+    DetailedErrorDialog d(error);
+    EXPECT_EQ(d.windowTitle(), "Error");
+    EXPECT_EQ(d.factLabel(0)->text(), "Yes");
+    EXPECT_EQ(d.factLabel(1)->text(), "No - File is missing");
+    EXPECT_EQ(d.factLabel(1)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
+    EXPECT_EQ(d.factLabel(2)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
+    EXPECT_NE(d.factLabel(0)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
+    EXPECT_EQ(d.factLabel(3)->text(), "-");
+    EXPECT_EQ(d.factLabel(4), nullptr);
+}
+
+TEST_F(CreationWindowsTest, ProgressNamesTheFileBeingCopied)
+{
+    CreationProgressDialog progress;
+    progress.begin();
+    progress.copying("BACK.JPG", "E:\\Menu\\orvndata\\BACK.JPG");
+    progress.copying("ORVNMENU.EXE", "E:\\Menu\\ORVNMENU.EXE");
+    EXPECT_EQ(progress.currentText(), "Copying ORVNMENU.EXE");
+    EXPECT_EQ(progress.filesSoFar(), 2);
+    progress.end();
+    EXPECT_FALSE(progress.isVisible());
+}
+
+TEST_F(CreationWindowsTest, ObserverKeepsThePointerBalanced)
+{
+    EditorCreationObserver observer(nullptr);
+    observer.busy(true);
+    observer.busy(true);
+    EXPECT_TRUE(observer.isBusy());
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    observer.busy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    observer.busy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace orv::editor

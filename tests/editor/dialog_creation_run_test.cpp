@@ -1,0 +1,137 @@
+// A whole creation driven through the editor's windows: the create dialog's Create button,
+// the progress window, the report, and the detailed copy error for a file that vanished.
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "create/create_menu.h"
+#include "dialog_test_support.h"
+#include "editor/dialogs/create_menu_dialog.h"
+#include "editor/dialogs/creation_progress_dialog.h"
+#include "editor/dialogs/detailed_error_dialog.h"
+#include "editor/dialogs/editor_creation_observer.h"
+#include "editor/dialogs/menu_created_dialog.h"
+#include "model/menu_button.h"
+#include "model/sibling_products.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+// A program folder with stand-ins for the programs the creation copies.
+class CreationRunTest : public ::testing::Test {
+protected:
+    CreationRunTest()
+    {
+        for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest"})
+            home.writeFile(std::string("program/") + file, "stand-in");
+        if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
+            previousProgramDir_ = old;
+        ::setenv("ORVANTO_PROGRAM_DIR", home.path("program").c_str(), 1);
+        services_ = std::make_unique<platform::HostServices>(&home.ui());
+        std::filesystem::create_directories(home.path("menu"));
+        project.UseAutorun = 0;
+        project.TitleFontName = "Arial";
+        Siblings() = SiblingProducts{};
+        test::ensureApplication();
+    }
+    ~CreationRunTest() override
+    {
+        services_.reset();
+        if (previousProgramDir_.empty())
+            ::unsetenv("ORVANTO_PROGRAM_DIR");
+        else
+            ::setenv("ORVANTO_PROGRAM_DIR", previousProgramDir_.c_str(), 1);
+    }
+
+    test::TestHome home;
+    MenuProject project;
+
+private:
+    std::unique_ptr<platform::HostServices> services_;
+    std::string previousProgramDir_;
+};
+
+TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
+{
+    EditorCreationObserver observer(nullptr);
+    int modifiedCalls = 0;
+    observer.onProjectModified = [&] { ++modifiedCalls; };
+    QStringList reportLines;
+    bool dialogOpenAfterCreation = false;
+    int filesShown = 0;
+
+    const QString destination = QString::fromStdString(home.win("menu"));
+    test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
+        d->destinationField()->setText(destination);
+        test::whenModalOpens<MenuCreatedDialog>([&](MenuCreatedDialog* report) {
+            for (int i = 0; i < report->copiedFiles()->count(); ++i)
+                reportLines << report->copiedFiles()->item(i)->text();
+            report->accept();
+        });
+        d->createButton()->click();
+        dialogOpenAfterCreation = d->isVisible();
+        filesShown = observer.progress() ? observer.progress()->filesSoFar() : 0;
+        d->reject();
+    });
+    EXPECT_TRUE(runCreateAction(project, observer));
+
+    ASSERT_FALSE(reportLines.isEmpty());
+    EXPECT_EQ(reportLines[0], "Following files have been copied to '" + destination + "':");
+    EXPECT_TRUE(reportLines.contains("  ORVNMENU.EXE  -  (program file)"));
+    EXPECT_TRUE(dialogOpenAfterCreation);
+    EXPECT_GE(filesShown, 2);
+    EXPECT_TRUE(std::filesystem::exists(home.path("menu/ORVNMENU.EXE")));
+    EXPECT_TRUE(std::filesystem::exists(home.path("menu/orvnmenu.mni")));
+    EXPECT_EQ(project.CreateDestDir, destination.toStdString());
+    EXPECT_FALSE(project.LastCreationDate.empty());
+    EXPECT_GE(modifiedCalls, 1);
+    EXPECT_FALSE(observer.isBusy());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CreationRunTest, VanishedSourceFolderShowsTheDetailedErrorAndNoReport)
+{
+    MenuButton button = ButtonWithMissingValues();
+    button.Text = "Plan";
+    button.Cmd = "Show Document";
+    button.Link = "docs\\plan.pdf";
+    button.SourceFile = home.win("gone/plan.pdf");
+    button.CSF = "2";
+    project.Buttons.push_back(button);
+    project.CreateDestDir = home.win("menu");
+
+    EditorCreationObserver observer(nullptr);
+    QString sourceFolderFact, message;
+    bool reportShown = false;
+    test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
+        test::whenModalOpens<DetailedErrorDialog>([&](DetailedErrorDialog* error) {
+            sourceFolderFact = error->factLabel(0)->text();
+            error->accept();
+        });
+        test::whenModalOpens<MenuCreatedDialog>([&](MenuCreatedDialog* report) {
+            reportShown = true;
+            report->accept();
+        });
+        d->createButton()->click();
+        d->reject();
+    });
+    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_EQ(sourceFolderFact, "No");
+    EXPECT_FALSE(reportShown);
+    EXPECT_FALSE(observer.isBusy());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    // The advice that follows the details arrives through the message interface.
+    ASSERT_FALSE(home.ui().messages().empty());
+    EXPECT_EQ(home.ui().messages().back().title, "Information");
+}
+
+}  // namespace
+}  // namespace orv::editor
