@@ -6,12 +6,10 @@
 #include <cstring>
 #include <string>
 
-#include <QApplication>
 #include <QCoreApplication>
-#include <QMainWindow>
-#include <QTabWidget>
 
 #include "create/create_menu.h"
+#include "editor/run_editor.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
 #include "platform/host/console_user_interface.h"
@@ -73,17 +71,5 @@ int main(int argc, char** argv)
                              "or build a project with PROJECT.mnp /BUILD\n");
         return 1;
     }
-    QApplication app(argc, argv);
-    orv::platform::HostServices services(nullptr);
-    orv::ReadEditorOptions();
-
-    QMainWindow window;
-    window.setWindowTitle(QObject::tr("Veltrona Orvanto - [CD/DVD] - [noname]"));
-    auto* tabs = new QTabWidget(&window);
-    for (const char* name : {"Window", "Title", "Buttons", "Buttons (text)", "Pictures", "Sound", "Movies", "Version"})
-        tabs->addTab(new QWidget(tabs), QObject::tr(name));
-    window.setCentralWidget(tabs);
-    window.resize(900, 640);
-    window.show();
-    return app.exec();
+    return orv::editor::runEditor(argc, argv);
 }

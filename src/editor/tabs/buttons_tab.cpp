@@ -33,7 +33,7 @@ ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setAlternatingRowColors(true);
     list_->setWordWrap(false);
-    list_->setTextElideMode(Qt::ElideMiddle);
+    list_->setTextElideMode(Qt::ElideRight);
     list_->verticalHeader()->hide();
     list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
@@ -46,10 +46,10 @@ ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(
     header->setSectionResizeMode(ButtonListModel::BitmapColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(ButtonListModel::TipColumn, QHeaderView::Interactive);
     const int em = list_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    header->resizeSection(ButtonListModel::TextColumn, em * 11);
-    header->resizeSection(ButtonListModel::CommandColumn, em * 10);
-    header->resizeSection(ButtonListModel::BitmapColumn, em * 9);
-    header->resizeSection(ButtonListModel::TipColumn, em * 11);
+    header->resizeSection(ButtonListModel::TextColumn, em * 15);
+    header->resizeSection(ButtonListModel::CommandColumn, em * 12);
+    header->resizeSection(ButtonListModel::BitmapColumn, em * 10);
+    header->resizeSection(ButtonListModel::TipColumn, em * 13);
     connect(&context.document, &ProjectDocument::buttonsChanged, this, &ButtonsTab::updateColumns);
 
     listCommands_ = new QVBoxLayout;

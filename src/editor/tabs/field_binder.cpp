@@ -59,10 +59,15 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
 
 void FieldBinder::commitFocusedField()
 {
-    QWidget* focused = QApplication::focusWidget();
-    auto it = focusChecks_.find(focused);
-    if (it != focusChecks_.end())
-        it->second();
+    // The field that has the focus in its window, also while the window is not the active
+    // one (a command may come from a menu or another window).
+    for (auto& [object, check] : focusChecks_) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (widget && widget->window()->focusWidget() == widget) {
+            check();
+            return;
+        }
+    }
 }
 
 void FieldBinder::bindText(QLineEdit* edit, std::string MenuProject::*field, int maxLength)

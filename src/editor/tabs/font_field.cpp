@@ -13,13 +13,15 @@ namespace orv::editor {
 FontField::FontField(FontFields fields, const QString& buttonText, QWidget* parent) : QWidget(parent), fields_(fields)
 {
     description_ = new QLabel(this);
-    description_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    description_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     description_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     button_ = new QPushButton(buttonText, this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(description_, 1);
+    row->addWidget(description_);
+    row->addSpacing(8);
     row->addWidget(button_);
+    row->addStretch(1);
     connect(button_, &QPushButton::clicked, this, &FontField::clicked);
 }
 

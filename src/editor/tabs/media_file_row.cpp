@@ -24,6 +24,12 @@ void PathLabel::setPath(const QString& path)
     updateText();
 }
 
+void PathLabel::setHighlighted(bool highlighted)
+{
+    highlighted_ = highlighted;
+    updateText();
+}
+
 QSize PathLabel::minimumSizeHint() const
 {
     // Any width will do: the path is elided to fit.
@@ -45,8 +51,14 @@ void PathLabel::resizeEvent(QResizeEvent* event)
 
 void PathLabel::updateText()
 {
+    // An empty row says so in the placeholder colour instead of showing a blank box.
+    if (path_.isEmpty())
+        setForegroundRole(QPalette::PlaceholderText);
+    else
+        setForegroundRole(highlighted_ ? QPalette::Link : QPalette::WindowText);
+    const QString shown = path_.isEmpty() ? tr("No file chosen") : path_;
     const int room = contentsRect().width() - 2 * margin();
-    setText(room > 0 ? fontMetrics().elidedText(path_, Qt::ElideMiddle, room) : path_);
+    setText(room > 0 ? fontMetrics().elidedText(shown, Qt::ElideMiddle, room) : shown);
 }
 
 MediaFileRow::MediaFileRow(QWidget* parent) : QWidget(parent)

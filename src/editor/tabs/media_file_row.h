@@ -17,6 +17,9 @@ public:
     explicit PathLabel(QWidget* parent = nullptr);
     void setPath(const QString& path);
     QString path() const { return path_; }
+    // Shown in the link colour (a sound that is playing) or in the normal text colour.
+    void setHighlighted(bool highlighted);
+    bool isHighlighted() const { return highlighted_; }
     QSize minimumSizeHint() const override;
 
 signals:
@@ -29,6 +32,7 @@ protected:
 private:
     void updateText();
     QString path_;
+    bool highlighted_ = false;
 };
 
 class MediaFileRow : public QWidget {

@@ -48,7 +48,6 @@ void MediaTab::refresh()
     for (auto& [object, row] : rows_) {
         const MediaObjectInfo& info = InfoOf(object);
         row->setFile(QString::fromStdString(project().*info.source), tr(info.tip));
-        row->folderEdit()->setText(QString::fromStdString(project().*info.folder));
     }
 }
 
@@ -68,7 +67,7 @@ void MediaTab::selectFile(MediaObject object)
     if (outcome == SelectionOutcome::Cancelled)
         return;
     context_.document.setModified(true);
-    refresh();
+    load();  // the folder field may have received its default
     emit showMe();
     if (Options().ShowCDFolders && r)
         r->folderEdit()->setFocus();

@@ -63,7 +63,7 @@ SoundTab::SoundTab(const TabContext& context, QWidget* parent) : MediaTab(contex
 void SoundTab::resetLabelColours()
 {
     for (auto& [object, r] : rows_)
-        r->label()->setForegroundRole(QPalette::WindowText);
+        r->label()->setHighlighted(false);
 }
 
 void SoundTab::deleteSound(MediaObject object)
@@ -80,7 +80,7 @@ void SoundTab::open(MediaObject object)
     if (file.empty())
         return;
     resetLabelColours();
-    row(object)->label()->setForegroundRole(QPalette::Link);
+    row(object)->label()->setHighlighted(true);
     context_.media.playSound(QString::fromStdString(platform::services().files->hostPath(file).string()));
 }
 

@@ -1,0 +1,543 @@
+#include "editor/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+
+#include "create/create_menu.h"
+#include "create/creation_observer.h"
+#include "create/test_run.h"
+#include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/editor_font.h"
+#include "editor/dialogs/help_topics.h"
+#include "editor/dialogs/options_dialog.h"
+#include "editor/dialogs/picture_viewer.h"
+#include "editor/dialogs/project_type_dialog.h"
+#include "editor/media/media_playback.h"
+#include "editor/project_document.h"
+#include "editor/rules/startup_rules.h"
+#include "editor/startup/interactive_startup.h"
+#include "editor/tabs/buttons_tab.h"
+#include "editor/tabs/buttons_text_tab.h"
+#include "editor/tabs/dialog_launcher.h"
+#include "editor/tabs/movies_tab.h"
+#include "editor/tabs/pictures_tab.h"
+#include "editor/tabs/sound_tab.h"
+#include "editor/tabs/title_tab.h"
+#include "editor/tabs/version_tab.h"
+#include "editor/tabs/window_tab.h"
+#include "model/editor_options.h"
+#include "model/messages.h"
+#include "model/recent_list.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/shell.h"
+#include "platform/system_folders.h"
+
+namespace orv::editor {
+
+namespace {
+
+// The creation's needs that only the main window can meet, for when no windows of the
+// creation are installed: the busy pointer, bringing a tab forward, stopping playback.
+class WindowCreationObserver : public CreationObserver {
+public:
+    explicit WindowCreationObserver(MainWindow& window) : window_(window) {}
+
+    void busy(bool on) override
+    {
+        if (on && !busy_)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else if (!on && busy_)
+            QApplication::restoreOverrideCursor();
+        busy_ = on;
+    }
+    void copying(const std::string&, const std::string&, const std::string&) override
+    {
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void showMainTab(int index) override { window_.showTab(index); }
+    void stopMediaPlayback() override { window_.stopPlayback(); }
+
+private:
+    MainWindow& window_;
+    bool busy_ = false;
+};
+
+QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style)
+{
+    return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
+}
+
+// The tab pictures of the editor's Res folder ("tab1.bmp", "tab2.gif", ...).
+QIcon tabIcon(int index)
+{
+    static const char* names[] = {"tab1.bmp", "tab2.gif", "tab3.bmp", "tab4.bmp",
+                                  "tab5.bmp", "tab6.bmp", "tab7.gif", "tab8.bmp"};
+    const platform::Services& s = platform::services();
+    const std::string file = s.folders->ProgramFolder() + "\\Res\\" + names[index];
+    const QString host = QString::fromStdString(s.files->hostPath(file).string());
+    return QFileInfo::exists(host) ? QIcon(host) : QIcon();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      document_(std::make_unique<ProjectDocument>()),
+      commands_(document_->project()),
+      dialogs_(new DialogLauncher(this)),
+      media_(new MediaPlayback(this))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    creation_ = std::make_unique<WindowCreationObserver>(*this);
+    dialogs_->setPictureViewer(
+        [](const std::string& file, QWidget* parent) { PictureViewer::showPicture(file, parent); });
+    NewProjectHooks hooks;
+    hooks.askProjectType = [this](bool withChooser) -> std::optional<std::int16_t> {
+        return ProjectTypeDialog::chooseNewProjectType(withChooser, this);
+    };
+    commands_.setNewProjectHooks(hooks);
+
+    buildActions();
+    buildTabs();
+    buildMenus();
+    buildToolBar();
+    statusBar();
+
+    resizeTimer_ = new QTimer(this);
+    resizeTimer_->setInterval(300);
+    connect(resizeTimer_, &QTimer::timeout, this, &MainWindow::pollResizeMode);
+
+    connect(document_.get(), &ProjectDocument::modifiedChanged, this, &MainWindow::setWindowModified);
+    connect(document_.get(), &ProjectDocument::captionsChanged, this, &MainWindow::updateTitle);
+    connect(dialogs_, &DialogLauncher::projectEdited, this, &MainWindow::projectChangedElsewhere);
+
+    applyOptions();
+    afterProjectReplaced();
+    refreshRecentMenus();
+    resize(980, 700);
+}
+
+MainWindow::~MainWindow() = default;
+
+// --- Building --------------------------------------------------------------------------------
+
+QAction* MainWindow::action(const char* name) const
+{
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void MainWindow::buildActions()
+{
+    auto make = [this](const char* name, const QString& text, const QKeySequence& key, auto slot) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(QString::fromLatin1(name));
+        if (!key.isEmpty())
+            a->setShortcut(key);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    const QStyle* s = style();
+    make("mNew", tr("&New Project"), QKeySequence::New, [this] { newProject(false); })
+        ->setIcon(themedIcon("document-new", QStyle::SP_FileIcon, s));
+    make("mOpenProject", tr("&Open Project..."), QKeySequence::Open, [this] { openProject(); })
+        ->setIcon(themedIcon("document-open", QStyle::SP_DialogOpenButton, s));
+    make("mSave", tr("&Save Project"), QKeySequence::Save, [this] { saveProject(); })
+        ->setIcon(themedIcon("document-save", QStyle::SP_DialogSaveButton, s));
+    make("mSaveAs", tr("Save Project &As..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         [this] { saveProjectAs(); })
+        ->setIcon(themedIcon("document-save-as", QStyle::SP_DialogSaveButton, s));
+    make("mExit", tr("E&xit"), QKeySequence::Quit, [this] { close(); })->setMenuRole(QAction::QuitRole);
+
+    QAction* create = make("mCreate", tr("&Create Menu..."), QKeySequence(Qt::CTRL | Qt::Key_B), [this] { createMenu(); });
+    create->setIcon(themedIcon("media-optical-burn", QStyle::SP_DriveCDIcon, s));
+    create->setToolTip(tr("Create the menu in a folder for a CD, DVD or USB flash drive (Ctrl+B)"));
+    QAction* test = make("mTest", tr("&Test Menu"), QKeySequence(Qt::Key_F5), [this] { testMenu(); });
+    test->setIcon(themedIcon("media-playback-start", QStyle::SP_MediaPlay, s));
+    test->setToolTip(tr("Show the menu as it will look, without copying any file (F5)"));
+    QAction* run = make("mRun", tr("&Run Created Menu"), QKeySequence(Qt::CTRL | Qt::Key_F5), [this] { runMenu(); });
+    run->setIcon(themedIcon("system-run", QStyle::SP_ArrowForward, s));
+    run->setToolTip(tr("Start the menu created last, from its folder (Ctrl+F5)"));
+
+    make("mOptions", tr("&Options..."), QKeySequence::Preferences, [this] { showOptions(); })
+        ->setMenuRole(QAction::PreferencesRole);
+    make("mHelp", tr("&Help for This Tab"), QKeySequence::HelpContents, [this] { showContextHelp(); })
+        ->setIcon(themedIcon("help-contents", QStyle::SP_DialogHelpButton, s));
+    make("mHelpContents", tr("Help &Contents"), QKeySequence(), [this] { showHelpContents(); });
+    make("mUsersGuide", tr("&User's Guide"), QKeySequence(), [this] { showUserGuide(); });
+    make("mAbout", tr("&About Orvanto"), QKeySequence(), [this] { showAbout(); })->setMenuRole(QAction::AboutRole);
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(action("mNew"));
+    file->addAction(action("mOpenProject"));
+    file->addAction(action("mSave"));
+    file->addAction(action("mSaveAs"));
+    file->addSeparator();
+    recentFilesMenu_ = file->addMenu(tr("Recent &Projects"));
+    recentFoldersMenu_ = file->addMenu(tr("Recent &Folders"));
+    for (int i = 0; i < RecentListSize; ++i) {
+        const int entry = i + 1;
+        recentFileActions_[i] = recentFilesMenu_->addAction(QString(), this, [this, entry] { openRecentFile(entry); });
+        recentFileActions_[i]->setObjectName(QStringLiteral("mRecentFile%1").arg(entry));
+        recentFolderActions_[i] =
+            recentFoldersMenu_->addAction(QString(), this, [this, entry] { openRecentFolder(entry); });
+        recentFolderActions_[i]->setObjectName(QStringLiteral("mRecentFolder%1").arg(entry));
+    }
+    file->addSeparator();
+    file->addAction(action("mExit"));
+
+    QMenu* menu = menuBar()->addMenu(tr("&Menu"));
+    menu->addAction(action("mCreate"));
+    menu->addAction(action("mTest"));
+    menu->addAction(action("mRun"));
+
+    QMenu* tools = menuBar()->addMenu(tr("&Tools"));
+    tools->addAction(action("mOptions"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(action("mHelp"));
+    help->addAction(action("mHelpContents"));
+    help->addAction(action("mUsersGuide"));
+    help->addSeparator();
+    help->addAction(action("mAbout"));
+}
+
+void MainWindow::buildToolBar()
+{
+    QToolBar* bar = addToolBar(tr("Main"));
+    bar->setObjectName(QStringLiteral("MainToolBar"));
+    bar->setMovable(false);
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->addAction(action("mNew"));
+    bar->addAction(action("mOpenProject"));
+    bar->addAction(action("mSave"));
+    bar->addSeparator();
+    bar->addAction(action("mCreate"));
+    bar->addAction(action("mTest"));
+    bar->addAction(action("mRun"));
+}
+
+void MainWindow::buildTabs()
+{
+    const TabContext context{*document_, *dialogs_, *media_};
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("MainTab"));
+    tabs_->setDocumentMode(true);
+    tabs_->setUsesScrollButtons(true);
+
+    windowTab_ = new WindowTab(context);
+    buttonsTab_ = new ButtonsTab(context);
+    soundTab_ = new SoundTab(context);
+    tabPages_ = {windowTab_,         new TitleTab(context),   buttonsTab_,           new ButtonsTextTab(context),
+                 new PicturesTab(context), soundTab_,          new MoviesTab(context), new VersionTab(context)};
+    const QString titles[TabCount] = {tr("Window"), tr("Title"),  tr("Buttons"), tr("Buttons (text)"),
+                                      tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
+    for (int i = 0; i < TabCount; ++i) {
+        tabs_->addTab(tabPages_[i], tabIcon(i), titles[i]);
+        connect(tabPages_[i], &ProjectTab::showMe, this, [this, i] { showTab(i); });
+    }
+    connect(windowTab_, &WindowTab::resizeInMenuProgramRequested, this, &MainWindow::resizeInMenuProgram);
+    setCentralWidget(tabs_);
+}
+
+ProjectTab* MainWindow::tab(int index) const
+{
+    return index >= 0 && index < TabCount ? tabPages_[index] : nullptr;
+}
+
+void MainWindow::showTab(int index)
+{
+    if (index >= 0 && index < TabCount)
+        tabs_->setCurrentIndex(index);
+}
+
+// --- State shown -----------------------------------------------------------------------------
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(QString::fromStdString(document_->project().EditorWindowTitle) + QStringLiteral("[*]"));
+    setWindowModified(document_->isModified());
+}
+
+void MainWindow::afterProjectReplaced()
+{
+    document_->notifyReplaced();
+    updateTitle();
+    refreshRecentMenus();
+    applyEditorFont(Options().SelectedFont, document_->project().UseUnicode);
+}
+
+void MainWindow::projectChangedElsewhere()
+{
+    document_->notifyChanged();
+    document_->notifyButtonsChanged();
+    updateTitle();
+}
+
+void MainWindow::applyOptions()
+{
+    for (ProjectTab* page : tabPages_)
+        page->applyOptions();
+}
+
+void MainWindow::refreshRecentMenus()
+{
+    RecentList files = RecentFilesList();
+    RecentList folders = RecentFoldersList();
+    auto fill = [](QAction* a, const RecentList& list, int entry) {
+        const QString caption = QString::fromStdString(list.caption(entry));
+        a->setText(QStringLiteral("&%1  %2").arg(entry).arg(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        a->setVisible(list.isVisible(entry));
+        a->setEnabled(list.isEnabled(entry));
+    };
+    for (int i = 0; i < RecentListSize; ++i) {
+        fill(recentFileActions_[i], files, i + 1);
+        fill(recentFolderActions_[i], folders, i + 1);
+    }
+}
+
+void MainWindow::commitEdits()
+{
+    if (ProjectTab* page = tab(tabs_->currentIndex()))
+        page->commitFocusedField();
+    buttonsTab_->assureItsAStyle();
+}
+
+// --- Project commands ------------------------------------------------------------------------
+
+void MainWindow::setNewProjectHooks(NewProjectHooks hooks)
+{
+    commands_.setNewProjectHooks(std::move(hooks));
+}
+
+bool MainWindow::newProject(bool withStyleChooser)
+{
+    commitEdits();
+    stopPlayback();
+    if (!commands_.newProject(withStyleChooser))
+        return false;
+    afterProjectReplaced();
+    showTab(WindowTabIndex);
+    return true;
+}
+
+bool MainWindow::openProject()
+{
+    commitEdits();
+    const bool opened = commands_.openProject();
+    if (opened) {
+        stopPlayback();
+        afterProjectReplaced();
+    } else {
+        updateTitle();
+        refreshRecentMenus();
+    }
+    return opened;
+}
+
+bool MainWindow::openProjectPath(const std::string& path)
+{
+    if (!commands_.openProjectPath(path))
+        return false;
+    stopPlayback();
+    afterProjectReplaced();
+    return true;
+}
+
+bool MainWindow::openRecentFile(int entry)
+{
+    commitEdits();
+    const bool opened = commands_.openRecentFile(entry);
+    if (opened) {
+        stopPlayback();
+        afterProjectReplaced();
+    }
+    refreshRecentMenus();
+    return opened;
+}
+
+bool MainWindow::openRecentFolder(int entry)
+{
+    commitEdits();
+    const bool opened = commands_.openRecentFolder(entry);
+    if (opened) {
+        stopPlayback();
+        afterProjectReplaced();
+    }
+    refreshRecentMenus();
+    return opened;
+}
+
+bool MainWindow::saveProject()
+{
+    commitEdits();
+    const bool saved = commands_.save();
+    document_->notifyCaptionsChanged();
+    updateTitle();
+    refreshRecentMenus();
+    if (saved)
+        statusBar()->showMessage(tr("Saved %1").arg(QString::fromStdString(document_->project().ProjectFilePath)), 4000);
+    return saved;
+}
+
+bool MainWindow::saveProjectAs()
+{
+    commitEdits();
+    const bool saved = commands_.saveAs();
+    document_->notifyCaptionsChanged();
+    updateTitle();
+    refreshRecentMenus();
+    return saved;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    commitEdits();
+    if (!commands_.exitEditor()) {
+        updateTitle();
+        event->ignore();
+        return;
+    }
+    stopPlayback();
+    event->accept();
+}
+
+// --- Create, Test, Run -----------------------------------------------------------------------
+
+void MainWindow::setCreationObserver(std::unique_ptr<CreationObserver> observer)
+{
+    creation_ = observer ? std::move(observer) : std::make_unique<WindowCreationObserver>(*this);
+}
+
+CreationObserver& MainWindow::creationObserver()
+{
+    return *creation_;
+}
+
+void MainWindow::stopPlayback()
+{
+    if (media_->isPlaying())
+        media_->stopAndClose();
+    soundTab_->resetLabelColours();
+}
+
+void MainWindow::createMenu()
+{
+    commitEdits();
+    stopPlayback();
+    CreateAction(document_->project(), *creation_);
+    projectChangedElsewhere();
+    tabs_->setFocus();
+}
+
+void MainWindow::testMenu()
+{
+    commitEdits();
+    stopPlayback();
+    TestTheMenu(document_->project(), *creation_);
+}
+
+void MainWindow::runMenu()
+{
+    commitEdits();
+    stopPlayback();
+    CmdRun(document_->project(), *creation_);
+}
+
+void MainWindow::resizeInMenuProgram()
+{
+    commitEdits();
+    stopPlayback();
+    resizeWatch_.start();
+    resizeTimer_->start();
+    ResizeMode() = true;
+    const bool started = TestTheMenu(document_->project(), *creation_);
+    ResizeMode() = false;
+    if (!started)
+        resizeTimer_->stop();
+}
+
+void MainWindow::pollResizeMode()
+{
+    const std::optional<WindowSize> size = resizeWatch_.poll();
+    if (!size)
+        return;
+    resizeTimer_->stop();
+    windowTab_->takeWindowSize(size->width, size->height);
+    showTab(WindowTabIndex);
+}
+
+// --- Options and help ------------------------------------------------------------------------
+
+void MainWindow::showOptions()
+{
+    commitEdits();
+    if (!OptionsDialog::edit(Options(), document_->project(), this))
+        return;
+    document_->setModified(true);
+    applyEditorFont(Options().SelectedFont, document_->project().UseUnicode);
+    applyOptions();
+    projectChangedElsewhere();
+}
+
+void MainWindow::showContextHelp()
+{
+    platform::services().shell->ShowHelp(help::WindowTab + tabs_->currentIndex());
+}
+
+void MainWindow::showHelpContents()
+{
+    platform::services().shell->ShowHelp(help::Contents);
+}
+
+void MainWindow::showUserGuide()
+{
+    OpenUserGuide();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog::showAbout(this);
+}
+
+// --- Start-up --------------------------------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    // After the window is on screen: the project of the command line, then the interactive
+    // start.
+    QTimer::singleShot(0, this, &MainWindow::firstShow);
+}
+
+void MainWindow::firstShow()
+{
+    const bool opened = !commandLineProject_.empty() && openProjectPath(commandLineProject_);
+    if (interactiveStartup_ && !Batch().BatchBuildMode) {
+        StartupCommands startup;
+        startup.newProject = [this](bool fromTemplate) { newProject(fromTemplate); };
+        startup.openProject = [this] { openProject(); };
+        startup.openRecentProject = [this](int entry) { openRecentFile(entry); };
+        startup.recentFilesChanged = [this] { refreshRecentMenus(); };
+        scheduleInteractiveStartup(this, startup, {false, opened});
+    }
+    emit firstShown();
+}
+
+}  // namespace orv::editor

@@ -1,0 +1,154 @@
+// The editor's main window: the eight tabs of the open project, the menu bar and the
+// toolbar. It owns the project (through ProjectDocument) and runs the project commands,
+// Create, Test and Run; the tabs, dialogs and rules do the rest.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "editor/rules/project_commands.h"
+#include "editor/rules/window_size.h"
+
+class QAction;
+class QMenu;
+class QTabWidget;
+class QTimer;
+
+namespace orv {
+class CreationObserver;
+}
+
+namespace orv::editor {
+
+class ButtonsTab;
+class DialogLauncher;
+class MediaPlayback;
+class ProjectDocument;
+class ProjectTab;
+class SoundTab;
+class WindowTab;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // The tabs of MainTab, by index.
+    enum TabIndex {
+        WindowTabIndex,
+        TitleTabIndex,
+        ButtonsTabIndex,
+        ButtonsTextTabIndex,
+        PicturesTabIndex,
+        SoundTabIndex,
+        MoviesTabIndex,
+        VersionTabIndex,
+        TabCount
+    };
+
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    ProjectDocument& document() { return *document_; }
+    ProjectCommands& commands() { return commands_; }
+    DialogLauncher& dialogs() { return *dialogs_; }
+    MediaPlayback& media() { return *media_; }
+    QTabWidget* tabs() const { return tabs_; }
+    ProjectTab* tab(int index) const;
+    ButtonsTab* buttonsTab() const { return buttonsTab_; }
+    QAction* action(const char* name) const;
+
+    // Brings a tab to the front.
+    void showTab(int index);
+
+    // The project commands of the File menu and the start window; each refreshes the tabs,
+    // the title and the recent lists.
+    bool newProject(bool withStyleChooser = false);
+    bool openProject();
+    bool openProjectPath(const std::string& path);
+    bool openRecentFile(int entry);
+    bool openRecentFolder(int entry);
+    bool saveProject();
+    bool saveProjectAs();
+    void refreshRecentMenus();
+
+    // The hooks of a new project: the type question and the building of the project.
+    void setNewProjectHooks(NewProjectHooks hooks);
+
+    // The creation's windows (create dialog, progress, report). Without one the creation
+    // runs with plain message boxes.
+    void setCreationObserver(std::unique_ptr<CreationObserver> observer);
+    CreationObserver& creationObserver();
+
+    // Create, Test (F5), Run, and the resize-mode test run of the "Window" tab.
+    void createMenu();
+    void testMenu();
+    void runMenu();
+    void resizeInMenuProgram();
+    // Stops and closes the media playback and gives the sound labels their normal colour.
+    void stopPlayback();
+
+    // Options, help and about.
+    void showOptions();
+    void showContextHelp();
+    void showHelpContents();
+    void showUserGuide();
+    void showAbout();
+
+    // A project named on the command line, opened when the window is first shown; the
+    // interactive start (tour, project folder question, start window) follows once unless
+    // switched off.
+    void setCommandLineProject(const std::string& path) { commandLineProject_ = path; }
+    void setInteractiveStartup(bool on) { interactiveStartup_ = on; }
+
+    // Every view shows the project again (after a dialog changed it behind their back).
+    void projectChangedElsewhere();
+
+signals:
+    // The window was shown for the first time and the command-line project is open.
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildActions();
+    void buildMenus();
+    void buildToolBar();
+    void buildTabs();
+    void afterProjectReplaced();
+    void updateTitle();
+    void applyOptions();
+    void commitEdits();
+    void firstShow();
+    void pollResizeMode();
+
+    std::unique_ptr<ProjectDocument> document_;
+    ProjectCommands commands_;
+    DialogLauncher* dialogs_;
+    MediaPlayback* media_;
+    std::unique_ptr<CreationObserver> creation_;
+
+    QTabWidget* tabs_ = nullptr;
+    std::array<ProjectTab*, TabCount> tabPages_{};
+    WindowTab* windowTab_ = nullptr;
+    ButtonsTab* buttonsTab_ = nullptr;
+    SoundTab* soundTab_ = nullptr;
+
+    QMenu* recentFilesMenu_ = nullptr;
+    QMenu* recentFoldersMenu_ = nullptr;
+    std::array<QAction*, 6> recentFileActions_{};
+    std::array<QAction*, 6> recentFolderActions_{};
+
+    QTimer* resizeTimer_ = nullptr;
+    ResizeModeWatch resizeWatch_;
+
+    std::string commandLineProject_;
+    bool interactiveStartup_ = true;
+    bool shown_ = false;
+};
+
+}  // namespace orv::editor

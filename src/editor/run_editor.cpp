@@ -1,0 +1,109 @@
+#include "editor/run_editor.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QIcon>
+#include <QTimer>
+
+#include "editor/main_window.h"
+#include "editor/qt_user_interface.h"
+#include "model/editor_options.h"
+#include "model/project_folders.h"
+#include "model/sibling_products.h"
+#include "platform/file_system.h"
+#include "platform/host/host_services.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
+#include "templates/command_line.h"
+
+namespace orv::editor {
+
+namespace {
+
+constexpr const char* StartupTimeFlag = "--startup-time";
+
+// A project named on the command line in host form ("/home/ann/menu.mnp", or relative to
+// the working folder) becomes a Windows-form path; a Windows-form path stays as it is.
+std::string projectPathFromCommandLine(const std::string& text)
+{
+    if (text.empty())
+        return text;
+    const bool windowsForm = text.size() >= 2 && text[1] == ':';
+    if (windowsForm)
+        return text;
+    const QString absolute = QFileInfo(QString::fromStdString(text)).absoluteFilePath();
+    return platform::services().files->windowsPath(std::filesystem::path(absolute.toStdString()));
+}
+
+long long millisecondsSinceEpoch()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+}  // namespace
+
+int runEditor(int argc, char** argv)
+{
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+
+    // The flags of this function are not part of the editor's command line.
+    bool reportStartup = false;
+    std::vector<char*> args;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && std::strcmp(argv[i], StartupTimeFlag) == 0)
+            reportStartup = true;
+        else
+            args.push_back(argv[i]);
+    }
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+
+    QApplication app(count, args.data());
+    QApplication::setApplicationName(QStringLiteral("Orvanto"));
+    QApplication::setOrganizationName(QStringLiteral("Veltrona"));
+    QApplication::setApplicationVersion(QStringLiteral("8.6.9"));
+    QApplication::setDesktopFileName(QStringLiteral("orvanto"));
+
+    QtUserInterface ui;
+    platform::HostServices services(&ui);
+    const platform::Services& s = platform::services();
+    const QString icon = QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\orvanto.png").string());
+    if (QFileInfo::exists(icon))
+        QApplication::setWindowIcon(QIcon(icon));
+
+    // Start-up in its order: options, the sibling product, the editor's folders.
+    ReadEditorOptions();
+    DetectSiblingProducts();
+    DetermineEditorFolders();
+
+    MainWindow window;
+    const std::string commandLine = JoinArguments(count, args.data());
+    window.setCommandLineProject(projectPathFromCommandLine(GetProjectFileFromCommandLine(commandLine)));
+    if (reportStartup) {
+        window.setInteractiveStartup(false);
+        QObject::connect(&window, &MainWindow::firstShown, &window, [&] {
+            std::printf("shown %lld %lld\n", millisecondsSinceEpoch(), static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            // Quit without the exit questions and without writing the options.
+            QTimer::singleShot(0, [] { std::_Exit(0); });
+        });
+    }
+    // For screenshots and demonstrations: the tab shown first.
+    if (const char* tab = std::getenv("ORVANTO_SHOW_TAB"))
+        window.showTab(std::atoi(tab));
+    window.show();
+    return app.exec();
+}
+
+}  // namespace orv::editor

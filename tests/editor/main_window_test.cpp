@@ -1,0 +1,285 @@
+// The main window on the offscreen platform: its tabs, menus and shortcuts, the title with
+// the modified mark, the project commands as the user reaches them, closing the window,
+// and opening a full 44-button project.
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include "editor/main_window.h"
+#include "editor/project_document.h"
+#include "editor/tabs/button_list_model.h"
+#include "editor/tabs/buttons_tab.h"
+#include "main_window_test_support.h"
+#include "model/editor_options.h"
+#include "model/file_io.h"
+#include "model/project_file.h"
+#include "model/recent_list.h"
+#include "create/test_run.h"
+#include "platform/registry.h"
+#include "support/recording_shell.h"
+#include "support/test_home.h"
+
+namespace orv::editor {
+namespace {
+
+// The application exists before any widget of the fixture.
+struct ApplicationReady {
+    ApplicationReady() { test::ensureApplication(); }
+};
+
+class MainWindowTest : public test::HomeTest {
+protected:
+
+    // A saved project with the given number of buttons, the last one "Exit".
+    std::string projectWithButtons(const std::string& name, int count)
+    {
+        MenuProject p;
+        ResetParameters(p);
+        for (int i = 1; i <= count; ++i) {
+            MenuButton b = ButtonWithMissingValues();
+            b.Text = i == count ? "Exit" : "Button " + std::to_string(i);
+            b.Cmd = i == count ? "Exit" : "Show Document";
+            b.Link = "docs\\file" + std::to_string(i) + ".pdf";
+            b.Tip = "Tip " + std::to_string(i);
+            p.Buttons.push_back(b);
+        }
+        p.Buttons.at(1) = MakeTitleRow("Section");
+        std::filesystem::create_directories(home.path(name).parent_path());
+        EXPECT_TRUE(SaveProjectFileAs(p, home.win(name)));
+        return home.win(name);
+    }
+
+    template <typename T>
+    T* child(const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    ApplicationReady app;
+    MainWindow window;
+};
+
+TEST_F(MainWindowTest, EightTabsInTheirOrder)
+{
+    QTabWidget* tabs = window.tabs();
+    ASSERT_EQ(tabs->count(), 8);
+    const char* titles[] = {"Window", "Title", "Buttons", "Buttons (text)", "Pictures", "Sound", "Movies", "Version"};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(tabs->tabText(i), QString::fromLatin1(titles[i]));
+    window.showTab(MainWindow::PicturesTabIndex);
+    EXPECT_EQ(tabs->currentIndex(), 4);
+}
+
+TEST_F(MainWindowTest, ActionsCarryThePlatformShortcutsAndShareTheToolbar)
+{
+    EXPECT_EQ(window.action("mNew")->shortcut(), QKeySequence(QKeySequence::New));
+    EXPECT_EQ(window.action("mOpenProject")->shortcut(), QKeySequence(QKeySequence::Open));
+    EXPECT_EQ(window.action("mSave")->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(window.action("mSaveAs")->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_EQ(window.action("mTest")->shortcut(), QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(window.action("mHelp")->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("MainToolBar"));
+    ASSERT_NE(toolbar, nullptr);
+    EXPECT_TRUE(toolbar->actions().contains(window.action("mCreate")));
+    EXPECT_TRUE(toolbar->actions().contains(window.action("mTest")));
+    for (const char* name : {"mOptions", "mRun", "mHelpContents", "mUsersGuide", "mAbout", "mExit"})
+        EXPECT_NE(window.action(name), nullptr) << name;
+}
+
+TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
+{
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [noname][*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    test::typeInto(child<QLineEdit>("tCaptionText"), QStringLiteral("My Menu"));
+    EXPECT_EQ(window.document().project().CaptionText, "My Menu");
+    EXPECT_TRUE(window.isWindowModified()) << "every edit sets the modified flag";
+}
+
+TEST_F(MainWindowTest, OpeningAProjectFillsTheTabsAndTheRecentMenu)
+{
+    const std::string file = projectWithButtons("menus/six.mnp", 6);
+    ASSERT_TRUE(window.openProjectPath(file));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [six.mnp][*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("500"));
+    auto* model = window.buttonsTab()->model();
+    ASSERT_EQ(model->rowCount(), 6);
+    EXPECT_EQ(model->data(model->index(0, ButtonListModel::TextColumn)).toString(), QStringLiteral("Button 1"));
+    EXPECT_EQ(model->data(model->index(1, ButtonListModel::TextColumn)).toString(), QStringLiteral("Section"));
+    EXPECT_EQ(model->data(model->index(1, ButtonListModel::CommandColumn)).toString(), QStringLiteral("(Title)"));
+    EXPECT_EQ(model->headerData(ButtonListModel::FileNameColumn, Qt::Horizontal).toString(),
+              QStringLiteral("Filename (CD/DVD)"));
+    EXPECT_EQ(window.action("mRecentFile1")->text(), QStringLiteral("&1  ") + QString::fromStdString(file));
+    EXPECT_TRUE(window.action("mRecentFile1")->isEnabled());
+    EXPECT_FALSE(window.action("mRecentFile2")->isVisible());
+}
+
+TEST_F(MainWindowTest, EmptyRecentListShowsADisabledPlaceholder)
+{
+    QAction* first = window.action("mRecentFile1");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_FALSE(first->isEnabled());
+    EXPECT_TRUE(first->text().contains(QStringLiteral("(empty)")));
+}
+
+TEST_F(MainWindowTest, FortyFourButtonsOpenQuickly)
+{
+    const std::string file = projectWithButtons("big.mnp", ButtonListLimit);
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(window.openProjectPath(file));
+    window.showTab(MainWindow::ButtonsTabIndex);
+    window.buttonsTab()->list()->resize(800, 600);
+    QApplication::processEvents();
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 44);
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
+}
+
+TEST_F(MainWindowTest, ProjectTypeChangesTheColumnHeading)
+{
+    auto* model = window.buttonsTab()->model();
+    window.document().project().ProjectType = ProjectTypeUSB;
+    window.projectChangedElsewhere();
+    EXPECT_EQ(model->headerData(ButtonListModel::FileNameColumn, Qt::Horizontal).toString(),
+              QStringLiteral("Filename (USB flash drive)"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [USB flash drive] - [noname][*]"));
+}
+
+TEST_F(MainWindowTest, SaveAndSaveAsUpdateTheTitle)
+{
+    std::filesystem::create_directories(home.path("out"));
+    test::typeInto(child<QLineEdit>("tTitleText"), QStringLiteral("Saved title"));
+    home.ui().pickNextFile(home.win("out/first.mnp"));
+    EXPECT_TRUE(window.saveProject());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [first.mnp][*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_NE(home.readFile("out/first.mnp").find("TitleText = Saved title"), std::string::npos);
+
+    home.ui().pickNextFile(home.win("out/second.mnp"));
+    EXPECT_TRUE(window.saveProjectAs());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [second.mnp][*]"));
+    EXPECT_TRUE(window.action("mRecentFile2")->isVisible());
+}
+
+TEST_F(MainWindowTest, SaveCommitsTheFieldBeingEdited)
+{
+    std::filesystem::create_directories(home.path("out"));
+    QLineEdit* width = child<QLineEdit>("tMainWidth");
+    window.show();
+    width->setFocus();
+    width->selectAll();
+    width->del();
+    test::typeText(width, QStringLiteral("9999"));
+    home.ui().pickNextFile(home.win("out/w.mnp"));
+    ASSERT_TRUE(window.saveProject());
+    EXPECT_NE(home.readFile("out/w.mnp").find("Width = 1280"), std::string::npos)
+        << "the value is clamped before it is written";
+    window.hide();
+}
+
+TEST_F(MainWindowTest, ClosingAskesForAModifiedProject)
+{
+    window.document().setModified(true);
+    home.ui().answerNext(platform::AnswerCancel);
+    QCloseEvent cancel;
+    QApplication::sendEvent(&window, &cancel);
+    EXPECT_FALSE(cancel.isAccepted());
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, "Some options have been changed. Do you want to save them on disk?");
+
+    home.ui().answerNext(platform::AnswerNo);
+    QCloseEvent no;
+    QApplication::sendEvent(&window, &no);
+    EXPECT_TRUE(no.isAccepted());
+    EXPECT_TRUE(FileExists(OptionsFilePath())) << "closing writes the options file";
+}
+
+TEST_F(MainWindowTest, NewProjectAfterTheSaveQuestion)
+{
+    Options().DontAskProjectType = true;
+    test::typeInto(child<QLineEdit>("tTitleText"), QStringLiteral("Unsaved"));
+    home.ui().answerNext(platform::AnswerCancel);
+    EXPECT_FALSE(window.newProject());
+    EXPECT_EQ(window.document().project().TitleText, "Unsaved");
+
+    home.ui().answerNext(platform::AnswerNo);
+    EXPECT_TRUE(window.newProject());
+    EXPECT_EQ(window.document().project().TitleText, "Title");
+    EXPECT_EQ(child<QLineEdit>("tTitleText")->text(), QStringLiteral("Title"));
+    EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(MainWindowTest, RunWithoutACreatedMenuSaysSo)
+{
+    window.runMenu();
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].text, "You must first create a menu!");
+}
+
+// The resize command runs the menu program of a program folder of the test's own, whose
+// answer arrives in the registry.
+class ResizeModeWindowTest : public ::testing::Test {
+protected:
+    struct ProgramFolder {
+        std::filesystem::path dir = std::filesystem::temp_directory_path() / "orvanto-resize-program";
+        std::string previous;
+        ProgramFolder()
+        {
+            if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
+                previous = old;
+            std::filesystem::create_directories(dir / "Test");
+            for (const char* name : {"ORVNMENU.EXE", "ORVNMENU.EXE.manifest"})
+                std::ofstream(dir / "Test" / name) << "program";
+            ::setenv("ORVANTO_PROGRAM_DIR", dir.c_str(), 1);
+        }
+        ~ProgramFolder()
+        {
+            ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1);
+            std::error_code ec;
+            std::filesystem::remove_all(dir, ec);
+        }
+    };
+
+    ProgramFolder program;
+    test::TestHome home;
+    test::ScopedRecordingShell shell;
+    ApplicationReady app;
+    MainWindow window;
+};
+
+TEST_F(ResizeModeWindowTest, SizeChosenInTheMenuProgramComesBack)
+{
+    window.resizeInMenuProgram();
+    ASSERT_EQ(shell->calls().size(), 1u) << (home.ui().messages().empty() ? "" : home.ui().messages()[0].text);
+    EXPECT_EQ(shell->calls()[0].parameters, "/RESIZE-ENG");
+    EXPECT_FALSE(ResizeMode()) << "resize mode lasts only for the start";
+
+    auto* registry = platform::services().registry;
+    registry->SetRegKeyVal(platform::HKEY_CURRENT_USER_ROOT, ResizeModeRegistryKey, "Width", 720);
+    registry->SetRegKeyVal(platform::HKEY_CURRENT_USER_ROOT, ResizeModeRegistryKey, "Height", 540);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (window.document().project().Width != "720" && std::chrono::steady_clock::now() < deadline)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(window.document().project().Width, "720");
+    EXPECT_EQ(window.document().project().Height, "540");
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("tMainHeight"))->text(), QStringLiteral("540"));
+    EXPECT_EQ(registry->GetRegKeyVal(platform::HKEY_CURRENT_USER_ROOT, ResizeModeRegistryKey, "Width", -1), 0);
+
+    window.testMenu();
+    EXPECT_EQ(shell->calls().back().parameters, "/TEST");
+}
+
+}  // namespace
+}  // namespace orv::editor

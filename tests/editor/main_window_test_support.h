@@ -1,0 +1,95 @@
+// Helpers of the main window and tab tests: the offscreen application, a user interface
+// that also answers the colour and font choosers, and focus changes as the user makes them.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+
+#include "dialog_test_support.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
+#include "support/scripted_user_interface.h"
+
+namespace orv::test {
+
+// The test home's scripted interface, plus scripted colour and font answers.
+class ChooserScript : public platform::UserInterface {
+public:
+    explicit ChooserScript(ScriptedUserInterface& script) : script_(script)
+    {
+        platform::Services s = platform::services();
+        s.ui = this;
+        previous_ = platform::installServices(s);
+    }
+    ~ChooserScript() override { platform::installServices(previous_); }
+
+    void chooseNextColour(std::optional<std::int32_t> colour) { colours_.push_back(colour); }
+    void chooseNextFont(std::optional<platform::FontChoice> font) { fonts_.push_back(font); }
+    std::int32_t lastColourOffered = -1;
+
+    int Message(const std::string& text, int style, const std::string& title) override
+    {
+        return script_.Message(text, style, title);
+    }
+    std::optional<std::string> PickOpenFile(const std::string& title, const platform::FileFilter& filter,
+                                            const std::string& folder) override
+    {
+        return script_.PickOpenFile(title, filter, folder);
+    }
+    std::optional<std::string> PickSaveFile(const std::string& title, const platform::FileFilter& filter,
+                                            const std::string& folder, const std::string& ext) override
+    {
+        return script_.PickSaveFile(title, filter, folder, ext);
+    }
+    std::optional<std::string> PickFolder(const std::string& title, const std::string& folder) override
+    {
+        return script_.PickFolder(title, folder);
+    }
+    std::optional<std::int32_t> PickColour(std::int32_t current) override
+    {
+        lastColourOffered = current;
+        if (colours_.empty())
+            return std::nullopt;
+        auto c = colours_.front();
+        colours_.pop_front();
+        return c;
+    }
+    std::optional<platform::FontChoice> PickFont(const platform::FontChoice&) override
+    {
+        if (fonts_.empty())
+            return std::nullopt;
+        auto f = fonts_.front();
+        fonts_.pop_front();
+        return f;
+    }
+
+private:
+    ScriptedUserInterface& script_;
+    platform::Services previous_;
+    std::deque<std::optional<std::int32_t>> colours_;
+    std::deque<std::optional<platform::FontChoice>> fonts_;
+};
+
+// The user leaves a field with the Tab key.
+inline void leaveField(QWidget* widget)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(widget, &out);
+}
+
+// The user types text into a line edit (replacing what it held) and leaves it.
+inline void typeInto(QLineEdit* edit, const QString& text)
+{
+    edit->selectAll();
+    edit->del();
+    typeText(edit, text);
+    leaveField(edit);
+}
+
+}  // namespace orv::test

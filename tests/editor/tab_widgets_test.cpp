@@ -1,0 +1,337 @@
+// The tabs' rules as the user meets them in the widgets: numbers corrected when a field is
+// left, folder fields checked, the caption and movie options, the style list's headings,
+// colour buttons, the window size buttons and the linked files' select and delete buttons.
+#include <filesystem>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "editor/main_window.h"
+#include "editor/media/media_playback.h"
+#include "editor/project_document.h"
+#include "editor/tabs/buttons_tab.h"
+#include "editor/tabs/colour_button.h"
+#include "editor/tabs/media_file_row.h"
+#include "editor/tabs/media_tab.h"
+#include "editor/tabs/window_tab.h"
+#include "main_window_test_support.h"
+#include "model/editor_options.h"
+#include "platform/registry.h"
+#include "support/test_home.h"
+#include "tab_test_files.h"
+
+namespace orv::editor {
+namespace {
+
+struct ApplicationReady {
+    ApplicationReady() { test::ensureApplication(); }
+};
+
+class TabWidgetsTest : public test::HomeTest {
+protected:
+    template <typename T>
+    T* child(const char* name)
+    {
+        T* found = window.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    MenuProject& project() { return window.document().project(); }
+    MediaTab* mediaTab(int index) { return static_cast<MediaTab*>(window.tab(index)); }
+
+    ApplicationReady app;
+    test::ChooserScript choosers{home.ui()};
+    MainWindow window;
+};
+
+TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
+{
+    QLineEdit* width = child<QLineEdit>("tMainWidth");
+    test::typeInto(width, QStringLiteral("5000"));
+    EXPECT_EQ(width->text(), QStringLiteral("1280"));
+    EXPECT_EQ(project().Width, "1280");
+
+    test::typeInto(width, QString());
+    EXPECT_EQ(width->text(), QStringLiteral("200")) << "empty becomes 0, then the lower bound";
+
+    QLineEdit* buttonWidth = child<QLineEdit>("tButtonWidth");
+    test::typeInto(buttonWidth, QStringLiteral("900"));
+    EXPECT_EQ(buttonWidth->text(), QStringLiteral("200")) << "no wider than the window";
+    EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(TabWidgetsTest, LettersAndFloodsNeverReachANumberField)
+{
+    QLineEdit* height = child<QLineEdit>("tMainHeight");
+    test::typeInto(height, QStringLiteral("4x5y0"));
+    EXPECT_EQ(height->text(), QStringLiteral("450"));
+
+    height->selectAll();
+    height->insert(QString(10000, QLatin1Char('7')));
+    test::leaveField(height);
+    EXPECT_EQ(height->text(), QStringLiteral("1024"));
+    EXPECT_EQ(project().Height, "1024");
+}
+
+TEST_F(TabWidgetsTest, LongPastedTextIsCut)
+{
+    QLineEdit* caption = child<QLineEdit>("tCaptionText");
+    caption->insert(QString(10000, QLatin1Char('x')));
+    EXPECT_EQ(caption->text().size(), 199);
+}
+
+TEST_F(TabWidgetsTest, CharacterSpacingButtons)
+{
+    auto* more = child<QToolButton>("IncCharInterSpace");
+    auto* less = child<QToolButton>("DecCharInterSpace");
+    auto* spacing = child<QLineEdit>("tTitleCharInterSpace");
+    more->click();
+    EXPECT_EQ(spacing->text(), QStringLiteral("1"));
+    less->click();
+    less->click();
+    EXPECT_EQ(project().TitleCharInterSpace, "-1");
+    test::typeInto(spacing, QStringLiteral("100"));
+    more->click();
+    EXPECT_EQ(spacing->text(), QStringLiteral("100"));
+}
+
+TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
+{
+    Options().ShowCDFolders = true;
+    window.tab(MainWindow::PicturesTabIndex)->applyOptions();
+    QLineEdit* folder = child<QLineEdit>("tBackgroundFolder");
+    EXPECT_FALSE(folder->isHidden());
+    test::typeInto(folder, QStringLiteral("E:\\menu\\back.jpg"));
+    EXPECT_EQ(folder->text(), QStringLiteral("\\menu\\back.jpg"));
+    EXPECT_EQ(project().BackgroundPicture_CDFolder, "\\menu\\back.jpg");
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].title, "Wrong Contents");
+
+    test::leaveField(folder);
+    EXPECT_EQ(home.ui().messages().size(), 1u) << "leaving an unchanged field does not warn again";
+}
+
+TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
+{
+    auto* caption = child<QCheckBox>("cShowCaption");
+    auto* minimize = child<QCheckBox>("cShowMinimizeButton");
+    auto* border = child<QCheckBox>("cShowBorder");
+    EXPECT_FALSE(border->isEnabled()) << "a new project has a caption";
+
+    caption->click();
+    EXPECT_FALSE(caption->isChecked());
+    EXPECT_FALSE(minimize->isEnabled());
+    EXPECT_TRUE(border->isEnabled());
+    EXPECT_EQ(project().ShowCaption, 0);
+    EXPECT_TRUE(window.isWindowModified());
+
+    caption->click();
+    minimize->click();
+    EXPECT_TRUE(minimize->isChecked());
+    EXPECT_TRUE(border->isChecked());
+    EXPECT_FALSE(border->isEnabled());
+    EXPECT_EQ(project().ShowMinimizeButton, 1);
+}
+
+TEST_F(TabWidgetsTest, FullScreenMovieDisablesMaximize)
+{
+    auto* full = child<QCheckBox>("cFullScreenMovie");
+    auto* maximize = child<QCheckBox>("cMaximizeMovie");
+    full->click();
+    EXPECT_FALSE(maximize->isEnabled());
+    EXPECT_EQ(project().FullScreenMovie, 1);
+    full->click();
+    EXPECT_TRUE(maximize->isEnabled());
+}
+
+TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)
+{
+    auto* styles = child<QComboBox>("ComboButStyle");
+    EXPECT_EQ(styles->currentIndex(), 2) << "Framed Text";
+    EXPECT_EQ(styles->itemText(0), QStringLiteral("- Standard: -"));
+    EXPECT_EQ(styles->itemText(1), QStringLiteral("   Text Only"));
+    styles->setCurrentIndex(9);
+    test::leaveField(styles);
+    EXPECT_EQ(styles->currentIndex(), 10);
+    EXPECT_EQ(project().ButtonStyle, 11);
+}
+
+TEST_F(TabWidgetsTest, BitmapColumnFollowsTheStyle)
+{
+    QTableView* list = window.buttonsTab()->list();
+    EXPECT_TRUE(list->isColumnHidden(4));
+    auto* styles = child<QComboBox>("ComboButStyle");
+    styles->setCurrentIndex(5);
+    emit styles->activated(5);  // "Bitmap Button", as chosen by the user
+    EXPECT_EQ(project().ButtonStyle, 6);
+    EXPECT_FALSE(list->isColumnHidden(4));
+}
+
+TEST_F(TabWidgetsTest, ColourButtonsPresetAndTakeTheChoice)
+{
+    auto* back = child<ColourButton>("CmdBackColor");
+    choosers.chooseNextColour(RgbColour(10, 20, 30));
+    back->click();
+    EXPECT_EQ(choosers.lastColourOffered, RgbColour(0, 0, 255));
+    EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30));
+    EXPECT_EQ(back->colour(), RgbColour(10, 20, 30));
+    EXPECT_TRUE(window.isWindowModified());
+
+    window.document().setModified(false);
+    choosers.chooseNextColour(std::nullopt);
+    back->click();
+    EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30)) << "cancel changes nothing";
+    EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(TabWidgetsTest, ButtonTextColourCarriesTheFrameAlong)
+{
+    auto* text = child<ColourButton>("CmdButtonColor");
+    auto* frame = child<ColourButton>("CmdButtonFrameColor");
+    choosers.chooseNextColour(RgbColour(200, 0, 0));
+    text->click();
+    EXPECT_EQ(frame->colour(), RgbColour(200, 0, 0));
+    EXPECT_EQ(project().ButtonFrameColor, RgbColour(200, 0, 0));
+
+    project().ButtonStyle = 26;  // "Metallic": the frame keeps its own colour from now on
+    choosers.chooseNextColour(RgbColour(0, 200, 0));
+    text->click();
+    EXPECT_TRUE(project().SeparateFrameAndCharColor);
+    EXPECT_TRUE(child<QCheckBox>("cSeparateFrameAndCharColor")->isChecked());
+    EXPECT_EQ(frame->colour(), RgbColour(200, 0, 0));
+}
+
+TEST_F(TabWidgetsTest, WindowSizeButtons)
+{
+    child<QPushButton>("CmdIncreaseWinSize")->click();
+    EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("505"));
+    EXPECT_EQ(child<QLineEdit>("tMainHeight")->text(), QStringLiteral("404"));
+
+    test::typeInto(child<QLineEdit>("tMainWidth"), QStringLiteral("1275"));
+    test::typeInto(child<QLineEdit>("tMainHeight"), QStringLiteral("1000"));
+    child<QPushButton>("CmdIncreaseWinSize")->click();
+    EXPECT_EQ(project().Width, "1275") << "1288 would exceed 1280";
+
+    child<QPushButton>("CmdDecreaseWinSize")->click();
+    EXPECT_EQ(project().Width, "1262");
+}
+
+TEST_F(TabWidgetsTest, FitToTheBackgroundPicture)
+{
+    auto* fit = child<QPushButton>("CmdAdjustMenuSize");
+    EXPECT_FALSE(fit->isEnabled()) << "nothing to fit without a background";
+    home.ui().pickNextFile(home.writeFile("back.bmp", test::bmpFile(320, 200)));
+    mediaTab(MainWindow::PicturesTabIndex)->selectFile(MediaObject::Background);
+    window.tab(MainWindow::WindowTabIndex)->load();
+    ASSERT_TRUE(fit->isEnabled());
+    fit->click();
+    EXPECT_EQ(project().Width, "330");
+    EXPECT_EQ(project().Height, "229");
+}
+
+TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
+{
+    const std::string file = home.writeFile("pics/logo.jpg", test::jpegFile(false));
+    home.ui().pickNextFile(file);
+    window.showTab(MainWindow::WindowTabIndex);
+    child<QPushButton>("CmdSelectLogotype")->click();
+    MediaFileRow* row = mediaTab(MainWindow::PicturesTabIndex)->row(MediaObject::Logotype);
+    EXPECT_EQ(row->label()->path(), QString::fromStdString(file));
+    EXPECT_TRUE(row->label()->toolTip().contains(QStringLiteral("Double click to show picture")));
+    EXPECT_EQ(project().LogotypePicture_CDFolder, "orvndata");
+    EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::PicturesTabIndex);
+    EXPECT_TRUE(window.isWindowModified());
+
+    child<QPushButton>("CmdDelLogotype")->click();
+    EXPECT_TRUE(row->label()->path().isEmpty());
+    EXPECT_TRUE(row->label()->toolTip().isEmpty());
+    EXPECT_EQ(project().LogotypePictureSrc, "");
+    EXPECT_EQ(project().LogotypePicture_CDFolder, "");
+}
+
+TEST_F(TabWidgetsTest, CmykBackgroundIsRefused)
+{
+    home.ui().pickNextFile(home.writeFile("cmyk.jpg", test::jpegFile(true)));
+    child<QPushButton>("CmdSelectBackground")->click();
+    EXPECT_TRUE(mediaTab(MainWindow::PicturesTabIndex)->row(MediaObject::Background)->label()->path().isEmpty());
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].title, "CMYK Not Supported");
+}
+
+TEST_F(TabWidgetsTest, MenuPictureSizeFieldsFollowTheStretchOption)
+{
+    auto* width = child<QLineEdit>("tMenuPictureWidth");
+    EXPECT_FALSE(width->isEnabled());
+    home.ui().pickNextFile(home.writeFile("menu.bmp", test::bmpFile(10, 10)));
+    child<QPushButton>("CmdSelectMenuPicture")->click();
+    EXPECT_FALSE(width->isEnabled());
+    child<QCheckBox>("cStretchMenuPicture")->click();
+    EXPECT_TRUE(width->isEnabled());
+}
+
+TEST_F(TabWidgetsTest, SoundsAndTheDeleteButtons)
+{
+    const std::string sound = home.writeFile("music/intro.wav", test::soundFile(1000));
+    home.ui().pickNextFile(sound);
+    child<QPushButton>("CmdSelectBackSound")->click();
+    MediaFileRow* row = mediaTab(MainWindow::SoundTabIndex)->row(MediaObject::BackgroundSound);
+    EXPECT_EQ(row->label()->path(), QString::fromStdString(sound));
+    EXPECT_TRUE(row->label()->toolTip().contains(QStringLiteral("Double click to play sound")));
+    EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::SoundTabIndex);
+
+    row->label()->setHighlighted(true);  // as while it plays
+    child<QPushButton>("CmdDelBackSound")->click();
+    EXPECT_FALSE(row->label()->isHighlighted()) << "the label returns to its normal colour";
+    EXPECT_EQ(project().BackgroundSoundSrc, "");
+    EXPECT_FALSE(window.media().isPlaying());
+}
+
+TEST_F(TabWidgetsTest, MenuMovieDeleteResetsItsSize)
+{
+    test::typeInto(child<QLineEdit>("tMenuMovieWidth"), QStringLiteral("400"));
+    home.ui().pickNextFile(home.writeFile("m.mp4", "movie"));
+    child<QPushButton>("CmdSelectMenuMovie")->click();
+    EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::MoviesTabIndex);
+    child<QPushButton>("CmdDelMenuMovie")->click();
+    EXPECT_EQ(child<QLineEdit>("tMenuMovieWidth")->text(), QStringLiteral("150"));
+    EXPECT_EQ(project().MenuMovieHeight, "150");
+}
+
+TEST_F(TabWidgetsTest, FontChoiceIsShownAndStored)
+{
+    platform::FontChoice font;
+    font.name = "DejaVu Serif";
+    font.size = 30;
+    font.bold = false;
+    font.italic = true;
+    choosers.chooseNextFont(font);
+    child<QPushButton>("CmdTitleFont")->click();
+    EXPECT_EQ(project().TitleFontName, "DejaVu Serif");
+    EXPECT_EQ(project().TitleFontSize, 30);
+    EXPECT_FALSE(project().TitleFontBold);
+    EXPECT_TRUE(project().TitleFontItalic);
+    EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(TabWidgetsTest, VersionCommentTakesNoLineBreaks)
+{
+    auto* comments = window.findChild<QPlainTextEdit*>(QStringLiteral("tVerComments"));
+    ASSERT_NE(comments, nullptr);
+    test::typeText(comments, QStringLiteral("one"));
+    test::keyClick(comments, Qt::Key_Return);
+    test::typeText(comments, QStringLiteral("two"));
+    EXPECT_EQ(project().Comments, "onetwo");
+    comments->setPlainText(QStringLiteral("a\nb") + QString(500, QLatin1Char('c')));
+    EXPECT_EQ(project().Comments.find('\n'), std::string::npos);
+    EXPECT_EQ(project().Comments.size(), 199u);
+}
+
+}  // namespace
+}  // namespace orv::editor
