@@ -17,6 +17,8 @@
 #include "create/creation_observer.h"
 #include "create/test_run.h"
 #include "editor/dialogs/about_dialog.h"
+#include "editor/dialogs/creation_progress_dialog.h"
+#include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/options_dialog.h"
@@ -47,32 +49,6 @@ namespace orv::editor {
 
 namespace {
 
-// The creation's needs that only the main window can meet, for when no windows of the
-// creation are installed: the busy pointer, bringing a tab forward, stopping playback.
-class WindowCreationObserver : public CreationObserver {
-public:
-    explicit WindowCreationObserver(MainWindow& window) : window_(window) {}
-
-    void busy(bool on) override
-    {
-        if (on && !busy_)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        else if (!on && busy_)
-            QApplication::restoreOverrideCursor();
-        busy_ = on;
-    }
-    void copying(const std::string&, const std::string&, const std::string&) override
-    {
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-    void showMainTab(int index) override { window_.showTab(index); }
-    void stopMediaPlayback() override { window_.stopPlayback(); }
-
-private:
-    MainWindow& window_;
-    bool busy_ = false;
-};
-
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style)
 {
     return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
@@ -99,7 +75,7 @@ MainWindow::MainWindow(QWidget* parent)
       media_(new MediaPlayback(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    creation_ = std::make_unique<WindowCreationObserver>(*this);
+    setCreationObserver(nullptr);
     dialogs_->setPictureViewer(
         [](const std::string& file, QWidget* parent) { PictureViewer::showPicture(file, parent); });
     NewProjectHooks hooks;
@@ -419,7 +395,22 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::setCreationObserver(std::unique_ptr<CreationObserver> observer)
 {
-    creation_ = observer ? std::move(observer) : std::make_unique<WindowCreationObserver>(*this);
+    if (observer) {
+        creation_ = std::move(observer);
+        return;
+    }
+    auto windows = std::make_unique<EditorCreationObserver>(this);
+    windows->onShowMainTab = [this](int index) {
+        // The creation sends the author to the buttons to edit a button it added; here the
+        // button list lives on the "Buttons" tab.
+        showTab(index == ButtonsTextTabIndex ? ButtonsTabIndex : index);
+    };
+    windows->onStopMediaPlayback = [this] { stopPlayback(); };
+    windows->onProjectModified = [this] {
+        document_->setModified(true);
+        updateTitle();
+    };
+    creation_ = std::move(windows);
 }
 
 CreationObserver& MainWindow::creationObserver()
@@ -438,7 +429,12 @@ void MainWindow::createMenu()
 {
     commitEdits();
     stopPlayback();
-    CreateAction(document_->project(), *creation_);
+    if (auto* windows = dynamic_cast<EditorCreationObserver*>(creation_.get()))
+        runCreateAction(document_->project(), *windows);
+    else
+        CreateAction(document_->project(), *creation_);
+    // The creation writes back the destination, the date of the creation and perhaps a
+    // StickGuard button.
     projectChangedElsewhere();
     tabs_->setFocus();
 }

@@ -77,8 +77,8 @@ public:
     // The hooks of a new project: the type question and the building of the project.
     void setNewProjectHooks(NewProjectHooks hooks);
 
-    // The creation's windows (create dialog, progress, report). Without one the creation
-    // runs with plain message boxes.
+    // The creation's windows (create dialog, progress, report); nullptr puts the editor's
+    // own back.
     void setCreationObserver(std::unique_ptr<CreationObserver> observer);
     CreationObserver& creationObserver();
 
