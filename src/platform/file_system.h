@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace orv::platform {
 
@@ -60,5 +61,9 @@ std::string& StrUprF(std::string& text);
 // fragment. Blanks inside, other schemes (mailto:, file:, javascript:), user names and
 // malformed host names are refused. Blanks around the text are ignored.
 int URLAddressValid(const std::string& address);
+
+// Splits a parameter text as a Windows command line is split: blanks separate, double
+// quotes group and are removed.
+std::vector<std::string> splitParameters(const std::string& parameters);
 
 }  // namespace orv::platform

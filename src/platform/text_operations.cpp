@@ -250,4 +250,28 @@ int URLAddressValid(const std::string& address)
     return validHost(host, withScheme) ? 1 : 0;
 }
 
+std::vector<std::string> splitParameters(const std::string& parameters)
+{
+    std::vector<std::string> parts;
+    std::string current;
+    bool quoted = false, any = false;
+    for (char c : parameters) {
+        if (c == '"') {
+            quoted = !quoted;
+            any = true;
+        } else if ((c == ' ' || c == '\t') && !quoted) {
+            if (any)
+                parts.push_back(current);
+            current.clear();
+            any = false;
+        } else {
+            current += c;
+            any = true;
+        }
+    }
+    if (any)
+        parts.push_back(current);
+    return parts;
+}
+
 }  // namespace orv::platform

@@ -161,30 +161,6 @@ std::string resolveMenuLink(const std::string& link, const std::string& menuFold
     return l.empty() ? menuFolder : JoinPath(menuFolder, l);
 }
 
-std::vector<std::string> splitParameters(const std::string& parameters)
-{
-    std::vector<std::string> parts;
-    std::string current;
-    bool quoted = false, any = false;
-    for (char c : parameters) {
-        if (c == '"') {
-            quoted = !quoted;
-            any = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (any)
-                parts.push_back(current);
-            current.clear();
-            any = false;
-        } else {
-            current += c;
-            any = true;
-        }
-    }
-    if (any)
-        parts.push_back(current);
-    return parts;
-}
-
 std::string webAddress(const std::string& link)
 {
     std::string address = link;
@@ -274,7 +250,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
     if (cmd == "Run Program" || cmd == "Run Program & Close") {
         std::string parameters = entry.parameters;
         replaceAll(parameters, "%SRCDRV", driveOf(menuFolder));
-        action = startProgram(target, splitParameters(parameters));
+        action = startProgram(target, platform::splitParameters(parameters));
         action.maximized = entry.runMaximized;
         action.closeMenuAfter = cmd == "Run Program & Close";
         return action;

@@ -44,9 +44,6 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
 // "*") is relative to the menu folder.
 std::string resolveMenuLink(const std::string& link, const std::string& menuFolder);
 
-// Command-line parameters split as Windows splits them: blanks separate, double quotes
-// group and are removed.
-std::vector<std::string> splitParameters(const std::string& parameters);
 
 // "http://" is put in front of an address without a scheme; a leading "@" is dropped.
 std::string webAddress(const std::string& link);

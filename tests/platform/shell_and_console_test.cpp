@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/host/console_user_interface.h"
+#include "platform/file_system.h"
 #include "platform/host/desktop_shell.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -61,6 +62,8 @@ TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
               (std::vector<std::string>{"/TEST", "C:\\My Menu\\x.mni", "last"}));
     EXPECT_EQ(splitParameters("a\"b c\"d \"\""), (std::vector<std::string>{"ab cd", ""}));
     EXPECT_TRUE(splitParameters("   ").empty());
+    EXPECT_EQ(splitParameters("  /a  \"two words\" b\"c d\"e \"\""),
+              (std::vector<std::string>{"/a", "two words", "bc de", ""}));
 }
 
 TEST(DesktopShellRules, WebAddressesGoToTheBrowser)

@@ -37,10 +37,6 @@ TEST(AddressesAndParameters, AsTheDesktopExpectsThem)
     EXPECT_EQ(webAddress("@https://example.com/a?b=c"), "https://example.com/a?b=c");
     EXPECT_EQ(mailAddress("ann@example.com", ""), "mailto:ann@example.com");
     EXPECT_EQ(mailAddress("MAILTO:ann@example.com", "Hi & bye"), "mailto:ann@example.com?subject=Hi%20%26%20bye");
-
-    EXPECT_EQ(splitParameters(""), std::vector<std::string>{});
-    EXPECT_EQ(splitParameters("  /a  \"two words\" b\"c d\"e \"\""),
-              (std::vector<std::string>{"/a", "two words", "bc de", ""}));
 }
 
 TEST(PlanButtonAction, EachCommandGetsItsAction)

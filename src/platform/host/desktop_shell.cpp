@@ -87,30 +87,6 @@ fs::path helpPageFor(const fs::path& helpFolder, int contextNumber)
     return fs::is_regular_file(index, ec) ? index : fs::path();
 }
 
-std::vector<std::string> splitParameters(const std::string& parameters)
-{
-    std::vector<std::string> parts;
-    std::string current;
-    bool quoted = false, any = false;
-    for (char c : parameters) {
-        if (c == '"') {
-            quoted = !quoted;
-            any = true;
-        } else if ((c == ' ' || c == '\t') && !quoted) {
-            if (any)
-                parts.push_back(current);
-            current.clear();
-            any = false;
-        } else {
-            current += c;
-            any = true;
-        }
-    }
-    if (any)
-        parts.push_back(current);
-    return parts;
-}
-
 bool isWebAddress(const std::string& target)
 {
     std::string lower = foldCase(target);

@@ -38,10 +38,6 @@ std::filesystem::path executableFor(const std::filesystem::path& program);
 // empty when neither exists.
 std::filesystem::path helpPageFor(const std::filesystem::path& helpFolder, int contextNumber);
 
-// Splits a parameter text as a Windows command line is split: blanks separate, double
-// quotes group and are removed.
-std::vector<std::string> splitParameters(const std::string& parameters);
-
 // True for an address the browser opens ("https://...", "www.example.com", "mailto:...").
 bool isWebAddress(const std::string& target);
 
