@@ -270,6 +270,40 @@ TEST(ToolJsonTest, ControlCharactersAreEscaped)
     EXPECT_EQ(tool::JsonString("Ωmega"), "\"Ωmega\"");
 }
 
+// --- check ---
+
+TEST_F(ToolTest, CheckPassesAProjectThatCreatesAndListsEachProblemOtherwise)
+{
+    MenuProject project;
+    ResetParameters(project);
+    project.CreateDestDir = home.win("out");
+    ASSERT_TRUE(SaveProjectFileAs(project, home.win("good.mnp")));
+    EXPECT_EQ(run({"check", host("good.mnp")}), tool::ExitOk) << out.str() << err.str();
+    EXPECT_EQ(out.str(), "");
+
+    // A background picture with no CD folder and a missing linked source file.
+    project.BackgroundPictureSrc = home.win("missing/back.png");
+    MenuButton b;
+    b.Text = "Manual";
+    b.Cmd = "Show Document";
+    b.Link = "docs\\manual.pdf";
+    b.SourceFile = home.win("missing/manual.pdf");
+    b.CSF = "2";
+    project.Buttons.push_back(b);
+    ASSERT_TRUE(SaveProjectFileAs(project, home.win("bad.mnp")));
+    EXPECT_EQ(run({"check", host("bad.mnp")}), tool::ExitFailure);
+    const std::string problems = out.str();
+    EXPECT_GE(std::count(problems.begin(), problems.end(), '\n'), 2) << problems;
+    EXPECT_NE(problems.find("CD Folders"), std::string::npos) << problems;
+}
+
+TEST_F(ToolTest, CheckOfAMissingProjectFails)
+{
+    EXPECT_EQ(run({"check", host("none.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(errorLines(), 1);
+    EXPECT_EQ(run({"check"}), tool::ExitUsage);
+}
+
 // --- Paths ---
 
 TEST(ToolPathTest, RecognisesWindowsFormPaths)

@@ -9,6 +9,8 @@
 #include "model/editor_options.h"
 #include "model/messages.h"
 #include "model/project_folders.h"
+#include "model/project_writer.h"
+#include "model/sibling_products.h"
 #include "platform/file_system.h"
 
 namespace orv::test {
@@ -40,6 +42,8 @@ TestHome::TestHome() : root_(makeTempRoot())
     Options() = EditorOptions{};
     Batch() = BatchState{};
     Folders() = EditorFolders{};
+    Siblings() = SiblingProducts{};
+    FontFilesListed() = false;
     SetAnsiCodePage(1252);
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/tool/project_info.h"
 #include "app/tool/tool_paths.h"
+#include "create/preflight.h"
 #include "model/file_io.h"
 #include "model/menu_project.h"
 #include "model/project_file.h"
@@ -61,10 +62,13 @@ std::string ToolUsageText()
            "  mni PROJECT.mnp OUT.mni     write the menu description file that menu creation would write\n"
            "  info PROJECT.mnp [--json]   show the version read, type, title, window size, button style\n"
            "                              and every button's row, text, command and target\n"
+           "  check PROJECT.mnp           list every problem that would stop creating the menu, one\n"
+           "                              line each, without copying anything (exit code 1 when any)\n"
            "  --help                      show this text\n"
            "\n"
            "Paths may be host paths (/home/ann/menu.mnp) or Windows-form paths (Z:\\home\\ann\\menu.mnp).\n"
-           "Exit code: 0 on success, 1 when a file cannot be read or written, 2 for bad arguments.\n";
+           "Exit code: 0 on success, 1 when a file cannot be read or written (or check finds a\n"
+           "problem), 2 for bad arguments.\n";
 }
 
 ToolCommands::ToolCommands(std::ostream& out, std::ostream& err, std::function<void()> prepare)
@@ -89,6 +93,8 @@ int ToolCommands::run(const std::vector<std::string>& args)
         return mni(args);
     if (command == "info")
         return info(args);
+    if (command == "check")
+        return check(args);
     return usageError("unknown command '" + command + "'");
 }
 
@@ -118,14 +124,9 @@ int ToolCommands::upgrade(const std::vector<std::string>& args)
         return usageError("upgrade: unknown option '" + bad + "'");
     if (s.paths.empty() || s.paths.size() > 2)
         return usageError("upgrade: expected OLD.mnp and optionally NEW.mnp");
-    prepare();
-
-    const std::string source = CommandLinePathToWindows(s.paths[0]);
-    if (!FileExists(source))
-        return failure("project file '" + s.paths[0] + "' does not exist");
     MenuProject project;
-    ResetParameters(project);
-    OpenProjectFile(project, source);
+    if (!openProject(s.paths[0], project))
+        return ExitFailure;
     const std::string& targetArg = s.paths.size() == 2 ? s.paths[1] : s.paths[0];
     if (!SaveProjectFileAs(project, CommandLinePathToWindows(targetArg)))
         return failure("cannot write '" + targetArg + "'");
@@ -139,14 +140,9 @@ int ToolCommands::mni(const std::vector<std::string>& args)
         return usageError("mni: unknown option '" + bad + "'");
     if (s.paths.size() != 2)
         return usageError("mni: expected PROJECT.mnp and OUT.mni");
-    prepare();
-
-    const std::string source = CommandLinePathToWindows(s.paths[0]);
-    if (!FileExists(source))
-        return failure("project file '" + s.paths[0] + "' does not exist");
     MenuProject project;
-    ResetParameters(project);
-    OpenProjectFile(project, source);
+    if (!openProject(s.paths[0], project))
+        return ExitFailure;
     // Menu creation asks for the list of font files too.
     if (!CreateCDDataFile(project, CommandLinePathToWindows(s.paths[1]), true))
         return failure("cannot write '" + s.paths[1] + "'");
@@ -160,16 +156,43 @@ int ToolCommands::info(const std::vector<std::string>& args)
         return usageError("info: unknown option '" + bad + "'");
     if (s.paths.size() != 1)
         return usageError("info: expected one project file");
-    prepare();
-
-    const std::string source = CommandLinePathToWindows(s.paths[0]);
-    if (!FileExists(source))
-        return failure("project file '" + s.paths[0] + "' does not exist");
     MenuProject project;
-    ResetParameters(project);
-    const ProjectFileVersion version = OpenProjectFile(project, source);
+    ProjectFileVersion version;
+    if (!openProject(s.paths[0], project, &version))
+        return ExitFailure;
     out_ << (hasOption(s, "--json") ? ProjectInfoJson(project, version) : ProjectInfoText(project, version));
     return ExitOk;
+}
+
+int ToolCommands::check(const std::vector<std::string>& args)
+{
+    const SplitArgs s = split(args);
+    if (auto bad = unknownOption(s, {}); !bad.empty())
+        return usageError("check: unknown option '" + bad + "'");
+    if (s.paths.size() != 1)
+        return usageError("check: expected one project file");
+    MenuProject project;
+    if (!openProject(s.paths[0], project))
+        return ExitFailure;
+    const std::vector<std::string> problems = PreflightCreateMenu(project);
+    for (const auto& line : problems)
+        out_ << line << "\n";
+    return problems.empty() ? ExitOk : ExitFailure;
+}
+
+bool ToolCommands::openProject(const std::string& arg, MenuProject& project, ProjectFileVersion* version)
+{
+    prepare();
+    const std::string source = CommandLinePathToWindows(arg);
+    if (!FileExists(source)) {
+        failure("project file '" + arg + "' does not exist");
+        return false;
+    }
+    ResetParameters(project);
+    const ProjectFileVersion read = OpenProjectFile(project, source);
+    if (version)
+        *version = read;
+    return true;
 }
 
 int ToolCommands::usageError(const std::string& message)

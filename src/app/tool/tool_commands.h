@@ -3,6 +3,7 @@
 //   upgrade OLD.mnp [NEW.mnp]    opens a project of any version, saves it in this format
 //   mni PROJECT.mnp OUT.mni      writes the menu description file menu creation would write
 //   info PROJECT.mnp [--json]    the facts of a project
+//   check PROJECT.mnp            every problem that would stop the menu creation
 // Exit codes: 0 success, 1 a file could not be read or written, 2 bad arguments.
 #pragma once
 
@@ -10,6 +11,9 @@
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "model/menu_project.h"
+#include "model/project_file.h"
 
 namespace orv::tool {
 
@@ -33,6 +37,11 @@ private:
     int upgrade(const std::vector<std::string>& args);
     int mni(const std::vector<std::string>& args);
     int info(const std::vector<std::string>& args);
+    int check(const std::vector<std::string>& args);
+
+    // Reads the named project (host or Windows-form path) after preparing; reports a missing
+    // file on the error stream and returns false.
+    bool openProject(const std::string& arg, MenuProject& project, ProjectFileVersion* version = nullptr);
 
     int usageError(const std::string& message);
     int failure(const std::string& message);
