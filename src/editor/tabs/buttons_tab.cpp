@@ -46,8 +46,8 @@ ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(
     header->setSectionResizeMode(ButtonListModel::BitmapColumn, QHeaderView::Interactive);
     header->setSectionResizeMode(ButtonListModel::TipColumn, QHeaderView::Interactive);
     const int em = list_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    header->resizeSection(ButtonListModel::TextColumn, em * 15);
-    header->resizeSection(ButtonListModel::CommandColumn, em * 12);
+    header->resizeSection(ButtonListModel::TextColumn, em * 18);
+    header->resizeSection(ButtonListModel::CommandColumn, em * 14);
     header->resizeSection(ButtonListModel::BitmapColumn, em * 10);
     header->resizeSection(ButtonListModel::TipColumn, em * 13);
     connect(&context.document, &ProjectDocument::buttonsChanged, this, &ButtonsTab::updateColumns);
