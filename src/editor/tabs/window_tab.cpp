@@ -156,7 +156,12 @@ void WindowTab::refresh()
     const CaptionOptions shown = CaptionOptionsShown(p.ShowCaption != 0, p.ShowMinimizeButton != 0, p.ShowBorder != 0);
     showMinimize_->setEnabled(shown.minimizeEnabled);
     showBorder_->setEnabled(shown.borderEnabled);
-    fit_->setEnabled(!p.BackgroundPictureSrc.empty());
+    // Only a bitmap or JPEG of a usable size can be fitted; the header is read once per file.
+    if (p.BackgroundPictureSrc != fitPicture_) {
+        fitPicture_ = p.BackgroundPictureSrc;
+        fitPossible_ = FitToBackground(fitPicture_, WindowFrame::None).has_value();
+    }
+    fit_->setEnabled(fitPossible_);
     blendDepth_->setEnabled(p.ToneDirection != 0);
     backColor2_->setEnabled(p.ToneDirection != 0);
 }

@@ -2,6 +2,8 @@
 // background colours and blend, and whether the medium starts the menu by itself.
 #pragma once
 
+#include <string>
+
 #include "editor/tabs/project_tab.h"
 
 class QCheckBox;
@@ -39,6 +41,8 @@ private:
     QLineEdit* width_;
     QLineEdit* height_;
     QPushButton* fit_;
+    std::string fitPicture_;
+    bool fitPossible_ = false;
     QCheckBox* showCaption_;
     QCheckBox* showMinimize_;
     QCheckBox* showBorder_;
