@@ -121,7 +121,8 @@ int QtUserInterface::Message(const std::string& text, int style, const std::stri
     for (const ButtonSpec& b : buttons)
         if (b.button == clicked)
             return b.answer;
-    return buttons.size() == 1 ? buttons.front().answer : platform::AnswerCancel;
+    // Closed without a button (Escape, the window's close box): the escape button's answer.
+    return buttons.size() == 1 ? buttons.front().answer : buttons.back().answer;
 }
 
 std::optional<std::string> QtUserInterface::PickOpenFile(const std::string& title, const platform::FileFilter& filter,

@@ -1,0 +1,95 @@
+// The editor's user interface: message box styles mapped to Qt's buttons, icons and
+// answers, the file dialogs' filter form, and colour values.
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "dialog_test_support.h"
+#include "editor/qt_user_interface.h"
+#include "model/menu_project.h"
+
+namespace orv::editor {
+namespace {
+
+TEST(QtNameFiltersTest, WindowsFiltersBecomeQtFilters)
+{
+    EXPECT_EQ(QtNameFilters("All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg"),
+              QStringLiteral("All Pictures (*.bmp *.jpg);;Bitmaps (*.bmp);;JPEG Files (*.jpg)"));
+    EXPECT_EQ(QtNameFilters("Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3"),
+              QStringLiteral("Sound (*.wav *.mid *.mp3)"));
+    EXPECT_EQ(QtNameFilters("All Files (*.*)|*.*"), QStringLiteral("All Files (*)"));
+    EXPECT_EQ(QtNameFilters("Project Files (*.mnp)|*.mnp"), QStringLiteral("Project Files (*.mnp)"));
+    EXPECT_EQ(QtNameFilters(""), QString());
+}
+
+TEST(ColourConversionTest, RedLivesInTheLowByte)
+{
+    const QColor c = ColourToQColor(RgbColour(10, 20, 30));
+    EXPECT_EQ(c.red(), 10);
+    EXPECT_EQ(c.green(), 20);
+    EXPECT_EQ(c.blue(), 30);
+    EXPECT_EQ(QColorToColour(QColor(255, 0, 0)), 255);
+    EXPECT_EQ(QColorToColour(QColor(0, 0, 255)), 16711680);
+}
+
+class MessageBoxTest : public ::testing::Test {
+protected:
+    MessageBoxTest() { test::ensureApplication(); }
+
+    // Shows the message and lets inspect look at the box and press a button.
+    int show(int style, const std::function<void(QMessageBox*)>& inspect)
+    {
+        test::whenModalOpens<QMessageBox>(inspect);
+        return ui.Message("Some text", style, "Some title");
+    }
+
+    QtUserInterface ui;
+};
+
+TEST_F(MessageBoxTest, YesNoCancelQuestion)
+{
+    const int answer = show(3 + 32, [](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Some title"));
+        EXPECT_EQ(box->text(), QStringLiteral("Some text"));
+        EXPECT_EQ(box->icon(), QMessageBox::Question);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
+        box->button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(answer, platform::AnswerNo);
+}
+
+TEST_F(MessageBoxTest, ErrorWithOk)
+{
+    const int answer = show(16, [](QMessageBox* box) {
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(answer, platform::AnswerOk);
+}
+
+TEST_F(MessageBoxTest, SecondButtonAsDefaultAndEscape)
+{
+    const int answer = show(4 + 48 + 256, [](QMessageBox* box) {
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+        box->reject();  // Escape
+    });
+    EXPECT_EQ(answer, platform::AnswerNo) << "Escape gives the last button of a Yes/No question";
+}
+
+TEST_F(MessageBoxTest, EmptyTitleShowsTheProductName)
+{
+    test::whenModalOpens<QMessageBox>([](QMessageBox* box) {
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Veltrona Orvanto"));
+        EXPECT_EQ(box->icon(), QMessageBox::Information);
+        box->accept();
+    });
+    ui.Message("Text", 64, "");
+}
+
+}  // namespace
+}  // namespace orv::editor
