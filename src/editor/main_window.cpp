@@ -1,8 +1,14 @@
 #include "editor/main_window.h"
 
+#include <filesystem>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeySequence>
@@ -101,6 +107,7 @@ MainWindow::MainWindow(QWidget* parent)
     applyOptions();
     afterProjectReplaced();
     refreshRecentMenus();
+    setAcceptDrops(true);
     resize(980, 700);
 }
 
@@ -379,6 +386,41 @@ bool MainWindow::saveProjectAs()
     return saved;
 }
 
+namespace {
+
+// The one local project file among dropped URLs; empty when there is none.
+QString droppedProject(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1)
+        return {};
+    const QUrl url = data->urls().constFirst();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(QLatin1String(".mnp"), Qt::CaseInsensitive))
+        return {};
+    return url.toLocalFile();
+}
+
+}  // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedProject(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString file = droppedProject(event->mimeData());
+    if (file.isEmpty())
+        return;
+    event->acceptProposedAction();
+    commitEdits();
+    if (!commands_.mayReplaceProject()) {
+        updateTitle();
+        return;
+    }
+    openProjectPath(platform::services().files->windowsPath(std::filesystem::path(file.toStdString())));
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     commitEdits();
@@ -458,6 +500,7 @@ void MainWindow::resizeInMenuProgram()
     commitEdits();
     stopPlayback();
     resizeWatch_.start();
+    resizePolls_ = 0;
     resizeTimer_->start();
     ResizeMode() = true;
     const bool started = TestTheMenu(document_->project(), *creation_);
@@ -469,8 +512,13 @@ void MainWindow::resizeInMenuProgram()
 void MainWindow::pollResizeMode()
 {
     const std::optional<WindowSize> size = resizeWatch_.poll();
-    if (!size)
+    if (!size) {
+        // A menu program that was closed without an answer is not waited for forever.
+        constexpr int pollsInAnHour = 60 * 60 * 1000 / 300;
+        if (++resizePolls_ > pollsInAnHour)
+            resizeTimer_->stop();
         return;
+    }
     resizeTimer_->stop();
     windowTab_->takeWindowSize(size->width, size->height);
     showTab(WindowTabIndex);

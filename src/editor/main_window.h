@@ -113,6 +113,9 @@ signals:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A project file dropped on the window is opened (after the save question).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildActions();
@@ -145,6 +148,7 @@ private:
 
     QTimer* resizeTimer_ = nullptr;
     ResizeModeWatch resizeWatch_;
+    int resizePolls_ = 0;
 
     std::string commandLineProject_;
     bool interactiveStartup_ = true;

@@ -8,6 +8,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTableView>
@@ -219,6 +222,35 @@ TEST_F(MainWindowTest, NewProjectAfterTheSaveQuestion)
     EXPECT_EQ(window.document().project().TitleText, "Title");
     EXPECT_EQ(child<QLineEdit>("tTitleText")->text(), QStringLiteral("Title"));
     EXPECT_FALSE(window.isWindowModified());
+}
+
+TEST_F(MainWindowTest, DroppedProjectFileIsOpenedAfterTheQuestion)
+{
+    const std::string file = projectWithButtons("dropped/menu.mnp", 3);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(home.path("dropped/menu.mnp").string()))});
+    window.document().setModified(true);
+    QDragEnterEvent enterProject(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enterProject);
+    EXPECT_TRUE(enterProject.isAccepted());
+    home.ui().answerNext(platform::AnswerCancel);
+    QDropEvent cancelled(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &cancelled);
+    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 0) << "Cancel keeps the open project";
+
+    QApplication::sendEvent(&window, &enterProject);
+    home.ui().answerNext(platform::AnswerNo);
+    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &dropped);
+    EXPECT_EQ(window.document().project().ProjectFilePath, file);
+    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 3);
+
+
+    QMimeData text;
+    text.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_FALSE(enter.isAccepted()) << "only project files are taken";
 }
 
 TEST_F(MainWindowTest, RunWithoutACreatedMenuSaysSo)

@@ -293,6 +293,21 @@ TEST_F(TabWidgetsTest, SoundsAndTheDeleteButtons)
     EXPECT_FALSE(window.media().isPlaying());
 }
 
+TEST_F(TabWidgetsTest, DoubleClickPlaysASoundUntilATestRunStopsIt)
+{
+    const std::string sound = home.writeFile("music/click.wav", test::soundFile(100));
+    home.ui().pickNextFile(sound);
+    child<QPushButton>("CmdSelectButSound")->click();
+    MediaFileRow* row = mediaTab(MainWindow::SoundTabIndex)->row(MediaObject::ButtonSound);
+    emit row->label()->doubleClicked();
+    EXPECT_TRUE(row->label()->isHighlighted());
+    EXPECT_EQ(window.media().currentFile().toStdString(), home.path("music/click.wav").string());
+
+    window.stopPlayback();  // what Test and Run do first
+    EXPECT_FALSE(row->label()->isHighlighted());
+    EXPECT_FALSE(window.media().isPlaying());
+}
+
 TEST_F(TabWidgetsTest, MenuMovieDeleteResetsItsSize)
 {
     test::typeInto(child<QLineEdit>("tMenuMovieWidth"), QStringLiteral("400"));
