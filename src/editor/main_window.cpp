@@ -223,9 +223,10 @@ void MainWindow::buildTabs()
 
     windowTab_ = new WindowTab(context);
     buttonsTab_ = new ButtonsTab(context);
+    buttonListTab_ = new ButtonsTextTab(context);
     soundTab_ = new SoundTab(context);
-    tabPages_ = {windowTab_,         new TitleTab(context),   buttonsTab_,           new ButtonsTextTab(context),
-                 new PicturesTab(context), soundTab_,          new MoviesTab(context), new VersionTab(context)};
+    tabPages_ = {windowTab_,         new TitleTab(context), buttonsTab_,            buttonListTab_,
+                 new PicturesTab(context), soundTab_,        new MoviesTab(context), new VersionTab(context)};
     const QString titles[TabCount] = {tr("Window"), tr("Title"),  tr("Buttons"), tr("Buttons (text)"),
                                       tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
     for (int i = 0; i < TabCount; ++i) {
@@ -442,11 +443,7 @@ void MainWindow::setCreationObserver(std::unique_ptr<CreationObserver> observer)
         return;
     }
     auto windows = std::make_unique<EditorCreationObserver>(this);
-    windows->onShowMainTab = [this](int index) {
-        // The creation sends the author to the buttons to edit a button it added; here the
-        // button list lives on the "Buttons" tab.
-        showTab(index == ButtonsTextTabIndex ? ButtonsTabIndex : index);
-    };
+    windows->onShowMainTab = [this](int index) { showTab(index); };
     windows->onStopMediaPlayback = [this] { stopPlayback(); };
     windows->onProjectModified = [this] {
         document_->setModified(true);

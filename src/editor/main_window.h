@@ -25,6 +25,7 @@ class CreationObserver;
 namespace orv::editor {
 
 class ButtonsTab;
+class ButtonsTextTab;
 class DialogLauncher;
 class MediaPlayback;
 class ProjectDocument;
@@ -58,6 +59,8 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     ProjectTab* tab(int index) const;
     ButtonsTab* buttonsTab() const { return buttonsTab_; }
+    // The tab that holds the button list.
+    ButtonsTextTab* buttonListTab() const { return buttonListTab_; }
     QAction* action(const char* name) const;
 
     // Brings a tab to the front.
@@ -139,6 +142,7 @@ private:
     std::array<ProjectTab*, TabCount> tabPages_{};
     WindowTab* windowTab_ = nullptr;
     ButtonsTab* buttonsTab_ = nullptr;
+    ButtonsTextTab* buttonListTab_ = nullptr;
     SoundTab* soundTab_ = nullptr;
 
     QMenu* recentFilesMenu_ = nullptr;

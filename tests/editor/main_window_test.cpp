@@ -22,6 +22,7 @@
 #include "editor/project_document.h"
 #include "editor/tabs/button_list_model.h"
 #include "editor/tabs/buttons_tab.h"
+#include "editor/tabs/buttons_text_tab.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
 #include "model/file_io.h"
@@ -117,7 +118,7 @@ TEST_F(MainWindowTest, OpeningAProjectFillsTheTabsAndTheRecentMenu)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [six.mnp][*]"));
     EXPECT_FALSE(window.isWindowModified());
     EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("500"));
-    auto* model = window.buttonsTab()->model();
+    auto* model = window.buttonListTab()->model();
     ASSERT_EQ(model->rowCount(), 6);
     EXPECT_EQ(model->data(model->index(0, ButtonListModel::TextColumn)).toString(), QStringLiteral("Button 1"));
     EXPECT_EQ(model->data(model->index(1, ButtonListModel::TextColumn)).toString(), QStringLiteral("Section"));
@@ -142,17 +143,17 @@ TEST_F(MainWindowTest, FortyFourButtonsOpenQuickly)
     const std::string file = projectWithButtons("big.mnp", ButtonListLimit);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(window.openProjectPath(file));
-    window.showTab(MainWindow::ButtonsTabIndex);
-    window.buttonsTab()->list()->resize(800, 600);
+    window.showTab(MainWindow::ButtonsTextTabIndex);
+    window.buttonListTab()->list()->resize(800, 600);
     QApplication::processEvents();
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 44);
+    EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 44);
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
 }
 
 TEST_F(MainWindowTest, ProjectTypeChangesTheColumnHeading)
 {
-    auto* model = window.buttonsTab()->model();
+    auto* model = window.buttonListTab()->model();
     window.document().project().ProjectType = ProjectTypeUSB;
     window.projectChangedElsewhere();
     EXPECT_EQ(model->headerData(ButtonListModel::FileNameColumn, Qt::Horizontal).toString(),
@@ -236,14 +237,14 @@ TEST_F(MainWindowTest, DroppedProjectFileIsOpenedAfterTheQuestion)
     home.ui().answerNext(platform::AnswerCancel);
     QDropEvent cancelled(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &cancelled);
-    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 0) << "Cancel keeps the open project";
+    EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 0) << "Cancel keeps the open project";
 
     QApplication::sendEvent(&window, &enterProject);
     home.ui().answerNext(platform::AnswerNo);
     QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &dropped);
     EXPECT_EQ(window.document().project().ProjectFilePath, file);
-    EXPECT_EQ(window.buttonsTab()->model()->rowCount(), 3);
+    EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 3);
 
 
     QMimeData text;

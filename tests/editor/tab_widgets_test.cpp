@@ -17,6 +17,7 @@
 #include "editor/media/media_playback.h"
 #include "editor/project_document.h"
 #include "editor/tabs/buttons_tab.h"
+#include "editor/tabs/buttons_text_tab.h"
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/media_file_row.h"
 #include "editor/tabs/media_tab.h"
@@ -165,13 +166,18 @@ TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)
 
 TEST_F(TabWidgetsTest, BitmapColumnFollowsTheStyle)
 {
-    QTableView* list = window.buttonsTab()->list();
+    QTableView* list = window.buttonListTab()->list();
+    window.show();
+    window.showTab(MainWindow::ButtonsTextTabIndex);
     EXPECT_TRUE(list->isColumnHidden(4));
+    window.showTab(MainWindow::ButtonsTabIndex);
     auto* styles = child<QComboBox>("ComboButStyle");
     styles->setCurrentIndex(5);
     emit styles->activated(5);  // "Bitmap Button", as chosen by the user
     EXPECT_EQ(project().ButtonStyle, 6);
-    EXPECT_FALSE(list->isColumnHidden(4));
+    window.showTab(MainWindow::ButtonsTextTabIndex);
+    EXPECT_FALSE(list->isColumnHidden(4)) << "the list follows the style when it is shown";
+    window.hide();
 }
 
 TEST_F(TabWidgetsTest, ColourButtonsPresetAndTakeTheChoice)

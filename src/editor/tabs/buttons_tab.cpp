@@ -6,70 +6,51 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardItemModel>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include "editor/project_document.h"
 #include "editor/rules/enabling_rules.h"
-#include "editor/tabs/button_list_model.h"
+#include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
+#include "editor/tabs/font_field.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
 
 namespace orv::editor {
 
 ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(context, parent)
 {
-    // The list
-    model_ = new ButtonListModel(context.document, this);
-    list_ = new QTableView(this);
-    list_->setObjectName(QStringLiteral("ButtonList"));
-    list_->setModel(model_);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list_->setAlternatingRowColors(true);
-    list_->setWordWrap(false);
-    list_->setTextElideMode(Qt::ElideRight);
-    list_->verticalHeader()->hide();
-    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
-    QHeaderView* header = list_->horizontalHeader();
-    header->setHighlightSections(false);
-    header->setSectionResizeMode(ButtonListModel::NumberColumn, QHeaderView::ResizeToContents);
-    header->setSectionResizeMode(ButtonListModel::TextColumn, QHeaderView::Interactive);
-    header->setSectionResizeMode(ButtonListModel::CommandColumn, QHeaderView::Interactive);
-    header->setSectionResizeMode(ButtonListModel::FileNameColumn, QHeaderView::Stretch);
-    header->setSectionResizeMode(ButtonListModel::BitmapColumn, QHeaderView::Interactive);
-    header->setSectionResizeMode(ButtonListModel::TipColumn, QHeaderView::Interactive);
-    const int em = list_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
-    header->resizeSection(ButtonListModel::TextColumn, em * 18);
-    header->resizeSection(ButtonListModel::CommandColumn, em * 14);
-    header->resizeSection(ButtonListModel::BitmapColumn, em * 10);
-    header->resizeSection(ButtonListModel::TipColumn, em * 13);
-    connect(&context.document, &ProjectDocument::buttonsChanged, this, &ButtonsTab::updateColumns);
+    auto* left = new QVBoxLayout;
+    left->addWidget(makeLookGroup());
+    left->addWidget(makeTextGroup());
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(makeColourGroup());
+    right->addWidget(makeTitleRowGroup());
+    right->addStretch();
+    auto* columns = new QHBoxLayout(this);
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
 
-    listCommands_ = new QVBoxLayout;
-    listCommands_->addStretch();
-    auto* listRow = new QHBoxLayout;
-    listRow->addWidget(list_, 1);
-    listRow->addLayout(listCommands_);
+    binder_.addLoader([this] {
+        font_->show(project());
+        titleFont_->show(project());
+        titleColour_->setColour(project().ButtonTitle_TextColor);
+    });
+}
 
-    auto* listGroup = new QGroupBox(tr("Buttons and Titles of the Menu"), this);
-    auto* listLayout = new QVBoxLayout(listGroup);
-    listLayout->addLayout(listRow);
-
-    // The look of all buttons
-    QGroupBox* lookGroup = formGroup(tr("Look of the Buttons"));
-    auto* look = static_cast<QFormLayout*>(lookGroup->layout());
+QWidget* ButtonsTab::makeLookGroup()
+{
+    QGroupBox* group = formGroup(tr("Look of the Buttons"));
+    auto* look = static_cast<QFormLayout*>(group->layout());
     style_ = new QComboBox(this);
     style_->setObjectName(QStringLiteral("ComboButStyle"));
     style_->setMaxVisibleItems(30);
-    const std::vector<std::string> styles = ButtonStyleListEntries();
-    for (const std::string& entry : styles)
+    for (const std::string& entry : ButtonStyleListEntries())
         style_->addItem(tr(entry.c_str()));
     // Group headings are shown as headings and cannot be picked.
     if (auto* items = qobject_cast<QStandardItemModel*>(style_->model())) {
@@ -94,40 +75,114 @@ ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(
     sizeRow->addWidget(new QLabel(QStringLiteral("×"), this));
     sizeRow->addWidget(height);
     sizeRow->addWidget(new QLabel(tr("pixels"), this));
-    auto* autoSize = new QCheckBox(tr("&Automatic size"), this);
-    autoSize->setObjectName(QStringLiteral("cButtonAutoSize"));
-    binder_.bindCheck(autoSize, &MenuProject::ButtonAutoSize);
-    sizeRow->addSpacing(12);
-    sizeRow->addWidget(autoSize);
     sizeRow->addStretch();
     look->addRow(tr("Si&ze:"), sizeRow);
     static_cast<QLabel*>(look->labelForField(sizeRow))->setBuddy(width);
+    auto* autoSize = new QCheckBox(tr("&Automatic size"), this);
+    autoSize->setObjectName(QStringLiteral("cButtonAutoSize"));
+    binder_.bindCheck(autoSize, &MenuProject::ButtonAutoSize);
+    look->addRow(QString(), autoSize);
 
     look->addRow(tr("Placement:"), choiceRow(&MenuProject::ButtonAlignment,
                                              {{1, tr("&Left")}, {2, tr("C&enter")}, {3, tr("&Right")},
                                               {4, tr("&Double columns")}},
                                              "ButtonAlignment"));
     auto* more = new QHBoxLayout;
-    more->addWidget(context.dialogs.makeButton(ProjectDialog::ButtonEffects, tr("Button &Effects..."), this));
-    more->addWidget(context.dialogs.makeButton(ProjectDialog::ActiveFrame, tr("Active &Frame..."), this));
+    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ButtonEffects, tr("Button &Effects..."), this));
+    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ActiveFrame, tr("Active &Frame..."), this));
     more->addStretch();
     look->addRow(more);
+    return group;
+}
 
-    connect(&binder_, &FieldBinder::edited, this, &ButtonsTab::updateColumns);
+QWidget* ButtonsTab::makeTextGroup()
+{
+    QGroupBox* group = formGroup(tr("Button Text"));
+    auto* text = static_cast<QFormLayout*>(group->layout());
+    font_ = new FontField({&MenuProject::ButtonFontName, &MenuProject::ButtonFontSize, &MenuProject::ButtonFontBold,
+                           &MenuProject::ButtonFontItalic},
+                          tr("&Font..."), this);
+    font_->button()->setObjectName(QStringLiteral("CmdButtonFont"));
+    text->addRow(tr("Font:"), font_);
+    connect(font_, &FontField::clicked, this, [this] {
+        if (font_->choose(project()))
+            markModified();
+    });
+    text->addRow(tr("Alignment:"), choiceRow(&MenuProject::ButtonTextAlignment,
+                                             {{1, tr("Le&ft")}, {2, tr("Ce&nter")}, {3, tr("Ri&ght")}},
+                                             "ButtonTextAlignment"));
+    return group;
+}
 
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(listGroup, 1);
-    column->addWidget(lookGroup);
+QWidget* ButtonsTab::makeColourGroup()
+{
+    QGroupBox* group = formGroup(tr("Button Colors"));
+    auto* colours = static_cast<QFormLayout*>(group->layout());
+    textColour_ = new ColourButton(tr("&Text..."), this);
+    textColour_->setObjectName(QStringLiteral("CmdButtonColor"));
+    frameColour_ = new ColourButton(tr("F&rame..."), this);
+    frameColour_->setObjectName(QStringLiteral("CmdButtonFrameColor"));
+    backColour_ = new ColourButton(tr("&Background..."), this);
+    backColour_->setObjectName(QStringLiteral("CmdButtonBackColor"));
+    auto* colourRow = new QHBoxLayout;
+    colourRow->addWidget(textColour_);
+    colourRow->addWidget(frameColour_);
+    colourRow->addWidget(backColour_);
+    colourRow->addStretch();
+    colours->addRow(colourRow);
+    separateFrame_ = new QCheckBox(tr("The frame has a color of its &own"), this);
+    separateFrame_->setObjectName(QStringLiteral("cSeparateFrameAndCharColor"));
+    separateFrame_->setToolTip(tr("Without it the frame always takes the text color"));
+    binder_.bindFlag(separateFrame_, &MenuProject::SeparateFrameAndCharColor);
+    colours->addRow(separateFrame_);
+    connect(textColour_, &QPushButton::clicked, this, &ButtonsTab::chooseTextColour);
+    connect(frameColour_, &QPushButton::clicked, this,
+            [this] { pickColour(frameColour_, &MenuProject::ButtonFrameColor); });
+    connect(backColour_, &QPushButton::clicked, this,
+            [this] { pickColour(backColour_, &MenuProject::ButtonBackColor); });
+    return group;
+}
+
+QWidget* ButtonsTab::makeTitleRowGroup()
+{
+    QGroupBox* group = formGroup(tr("Title Rows of the Button List"));
+    auto* titles = static_cast<QFormLayout*>(group->layout());
+    titleFont_ = new FontField({&MenuProject::ButtonTitle_FontName, &MenuProject::ButtonTitle_FontSize,
+                                &MenuProject::ButtonTitle_FontBold, &MenuProject::ButtonTitle_FontItalic},
+                               tr("F&ont..."), this);
+    titleFont_->button()->setObjectName(QStringLiteral("CmdButtonTitleFont"));
+    titles->addRow(tr("Font:"), titleFont_);
+    connect(titleFont_, &FontField::clicked, this, [this] {
+        if (titleFont_->choose(project()))
+            markModified();
+    });
+    titleColour_ = new ColourButton(tr("Te&xt Color..."), this);
+    titleColour_->setObjectName(QStringLiteral("CmdButtonTitleColor"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(titleColour_);
+    row->addStretch();
+    titles->addRow(tr("Color:"), row);
+    connect(titleColour_, &QPushButton::clicked, this,
+            [this] { pickColour(titleColour_, &MenuProject::ButtonTitle_TextColor); });
+    return group;
 }
 
 void ButtonsTab::refresh()
 {
-    updateColumns();
+    textColour_->setColour(project().ButtonForeColor);
+    frameColour_->setColour(project().ButtonFrameColor);
+    backColour_->setColour(project().ButtonBackColor);
+    separateFrame_->setChecked(project().SeparateFrameAndCharColor);
 }
 
-void ButtonsTab::updateColumns()
+void ButtonsTab::chooseTextColour()
 {
-    list_->setColumnHidden(ButtonListModel::BitmapColumn, !model_->bitmapColumnUsed());
+    const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().ButtonForeColor);
+    if (!chosen)
+        return;
+    ChooseButtonTextColour(project(), *chosen);
+    markModified();
+    refresh();
 }
 
 bool ButtonsTab::eventFilter(QObject* watched, QEvent* event)
@@ -145,7 +200,6 @@ void ButtonsTab::assureItsAStyle()
     style_->setCurrentIndex(index);
     project().ButtonStyle = static_cast<std::int16_t>(ButtonStyleOfIndex(index));
     markModified();
-    updateColumns();
 }
 
 }  // namespace orv::editor

@@ -1,27 +1,24 @@
-// The "Buttons" tab: the button list of the project and the look all buttons share (style,
-// size, placement), with the button effect and active frame dialogs.
+// The "Buttons" tab: how all buttons of the menu look: style, size and placement, the
+// text's font and alignment, the colours, the effect and active frame dialogs, and the font
+// and colour of the title rows of the button list.
 #pragma once
 
 #include "editor/tabs/project_tab.h"
 
+class QCheckBox;
 class QComboBox;
-class QTableView;
-class QVBoxLayout;
 
 namespace orv::editor {
 
-class ButtonListModel;
+class ColourButton;
+class FontField;
 
 class ButtonsTab : public ProjectTab {
     Q_OBJECT
 public:
     ButtonsTab(const TabContext& context, QWidget* parent = nullptr);
 
-    QTableView* list() const { return list_; }
-    ButtonListModel* model() const { return model_; }
     QComboBox* styleList() const { return style_; }
-    // Room beside the list for the list's commands (add, edit, delete, move, copy).
-    QVBoxLayout* listCommands() const { return listCommands_; }
 
     // ComboButStyle_AssureItsAStyle: a selected group heading gives way to the style after it.
     void assureItsAStyle();
@@ -31,12 +28,20 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void updateColumns();
+    QWidget* makeLookGroup();
+    QWidget* makeTextGroup();
+    QWidget* makeColourGroup();
+    QWidget* makeTitleRowGroup();
+    void chooseTextColour();
 
-    ButtonListModel* model_;
-    QTableView* list_;
-    QComboBox* style_;
-    QVBoxLayout* listCommands_;
+    QComboBox* style_ = nullptr;
+    FontField* font_ = nullptr;
+    FontField* titleFont_ = nullptr;
+    ColourButton* textColour_ = nullptr;
+    ColourButton* frameColour_ = nullptr;
+    ColourButton* backColour_ = nullptr;
+    ColourButton* titleColour_ = nullptr;
+    QCheckBox* separateFrame_ = nullptr;
 };
 
 }  // namespace orv::editor

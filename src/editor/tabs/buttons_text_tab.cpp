@@ -1,108 +1,74 @@
 #include "editor/tabs/buttons_text_tab.h"
 
-#include <QCheckBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
+#include <QHeaderView>
+#include <QTableView>
 #include <QVBoxLayout>
 
-#include "editor/rules/enabling_rules.h"
-#include "editor/tabs/colour_button.h"
-#include "editor/tabs/font_field.h"
-#include "platform/services.h"
-#include "platform/user_interface.h"
+#include "editor/project_document.h"
+#include "editor/tabs/button_list_model.h"
 
 namespace orv::editor {
 
 ButtonsTextTab::ButtonsTextTab(const TabContext& context, QWidget* parent) : ProjectTab(context, parent)
 {
-    QGroupBox* textGroup = formGroup(tr("Button Text"));
-    auto* text = static_cast<QFormLayout*>(textGroup->layout());
-    font_ = new FontField({&MenuProject::ButtonFontName, &MenuProject::ButtonFontSize, &MenuProject::ButtonFontBold,
-                           &MenuProject::ButtonFontItalic},
-                          tr("&Font..."), this);
-    font_->button()->setObjectName(QStringLiteral("CmdButtonFont"));
-    text->addRow(tr("Font:"), font_);
-    connect(font_, &FontField::clicked, this, [this] {
-        if (font_->choose(project()))
-            markModified();
-    });
-    text->addRow(tr("Alignment:"), choiceRow(&MenuProject::ButtonTextAlignment,
-                                             {{1, tr("&Left")}, {2, tr("C&enter")}, {3, tr("&Right")}},
-                                             "ButtonTextAlignment"));
+    model_ = new ButtonListModel(context.document, this);
+    list_ = new QTableView(this);
+    list_->setObjectName(QStringLiteral("ButtonList"));
+    list_->setModel(model_);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setAlternatingRowColors(true);
+    list_->setWordWrap(false);
+    list_->setTextElideMode(Qt::ElideRight);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 8);
+    QHeaderView* header = list_->horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(ButtonListModel::NumberColumn, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(ButtonListModel::TextColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ButtonListModel::CommandColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ButtonListModel::FileNameColumn, QHeaderView::Stretch);
+    header->setSectionResizeMode(ButtonListModel::BitmapColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ButtonListModel::TipColumn, QHeaderView::Interactive);
+    const int em = list_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+    header->resizeSection(ButtonListModel::TextColumn, em * 18);
+    header->resizeSection(ButtonListModel::CommandColumn, em * 14);
+    header->resizeSection(ButtonListModel::BitmapColumn, em * 10);
+    header->resizeSection(ButtonListModel::TipColumn, em * 13);
+    connect(&context.document, &ProjectDocument::buttonsChanged, this, &ButtonsTextTab::updateColumns);
 
-    QGroupBox* colourGroup = formGroup(tr("Button Colors"));
-    auto* colours = static_cast<QFormLayout*>(colourGroup->layout());
-    textColour_ = new ColourButton(tr("&Text Color..."), this);
-    textColour_->setObjectName(QStringLiteral("CmdButtonColor"));
-    frameColour_ = new ColourButton(tr("F&rame Color..."), this);
-    frameColour_->setObjectName(QStringLiteral("CmdButtonFrameColor"));
-    backColour_ = new ColourButton(tr("&Background Color..."), this);
-    backColour_->setObjectName(QStringLiteral("CmdButtonBackColor"));
-    auto* colourRow = new QHBoxLayout;
-    colourRow->addWidget(textColour_);
-    colourRow->addWidget(frameColour_);
-    colourRow->addWidget(backColour_);
-    colourRow->addStretch();
-    colours->addRow(colourRow);
-    separateFrame_ = new QCheckBox(tr("The frame has a color of its &own (it does not follow the text color)"), this);
-    separateFrame_->setObjectName(QStringLiteral("cSeparateFrameAndCharColor"));
-    binder_.bindFlag(separateFrame_, &MenuProject::SeparateFrameAndCharColor);
-    colours->addRow(separateFrame_);
-    connect(textColour_, &QPushButton::clicked, this, &ButtonsTextTab::chooseTextColour);
-    connect(frameColour_, &QPushButton::clicked, this,
-            [this] { pickColour(frameColour_, &MenuProject::ButtonFrameColor); });
-    connect(backColour_, &QPushButton::clicked, this,
-            [this] { pickColour(backColour_, &MenuProject::ButtonBackColor); });
+    listCommands_ = new QVBoxLayout;
+    listCommands_->addStretch();
+    auto* listRow = new QHBoxLayout;
+    listRow->addWidget(list_, 1);
+    listRow->addLayout(listCommands_);
 
-    QGroupBox* titleGroup = formGroup(tr("Title Rows of the Button List"));
-    auto* titles = static_cast<QFormLayout*>(titleGroup->layout());
-    titleFont_ = new FontField({&MenuProject::ButtonTitle_FontName, &MenuProject::ButtonTitle_FontSize,
-                                &MenuProject::ButtonTitle_FontBold, &MenuProject::ButtonTitle_FontItalic},
-                               tr("F&ont..."), this);
-    titles->addRow(tr("Font:"), titleFont_);
-    connect(titleFont_, &FontField::clicked, this, [this] {
-        if (titleFont_->choose(project()))
-            markModified();
-    });
-    titleColour_ = new ColourButton(tr("Text &Color..."), this);
-    auto* titleColourRow = new QHBoxLayout;
-    titleColourRow->addWidget(titleColour_);
-    titleColourRow->addStretch();
-    titles->addRow(tr("Color:"), titleColourRow);
-    connect(titleColour_, &QPushButton::clicked, this,
-            [this] { pickColour(titleColour_, &MenuProject::ButtonTitle_TextColor); });
-
-    binder_.addLoader([this] {
-        font_->show(project());
-        titleFont_->show(project());
-        titleColour_->setColour(project().ButtonTitle_TextColor);
-    });
-
+    auto* group = new QGroupBox(tr("Buttons and Titles of the Menu"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addLayout(listRow);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(textGroup);
-    column->addWidget(colourGroup);
-    column->addWidget(titleGroup);
-    column->addStretch();
+    column->addWidget(group);
 }
 
 void ButtonsTextTab::refresh()
 {
-    textColour_->setColour(project().ButtonForeColor);
-    frameColour_->setColour(project().ButtonFrameColor);
-    backColour_->setColour(project().ButtonBackColor);
-    separateFrame_->setChecked(project().SeparateFrameAndCharColor);
+    updateColumns();
 }
 
-void ButtonsTextTab::chooseTextColour()
+void ButtonsTextTab::showEvent(QShowEvent* event)
 {
-    const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().ButtonForeColor);
-    if (!chosen)
-        return;
-    ChooseButtonTextColour(project(), *chosen);
-    markModified();
-    refresh();
+    // The style is chosen on another tab: the picture column follows it when the list shows.
+    updateColumns();
+    ProjectTab::showEvent(event);
+}
+
+void ButtonsTextTab::updateColumns()
+{
+    list_->setColumnHidden(ButtonListModel::BitmapColumn, !model_->bitmapColumnUsed());
 }
 
 }  // namespace orv::editor

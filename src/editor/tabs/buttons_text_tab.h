@@ -1,34 +1,36 @@
-// The "Buttons (text)" tab: the buttons' font, text alignment and colours, and the font and
-// colour of the title rows of the button list.
+// The "Buttons (text)" tab: the project's button list, one row per button or title row in
+// menu order, with room beside it for the list's commands.
 #pragma once
 
 #include "editor/tabs/project_tab.h"
 
-class QCheckBox;
+class QTableView;
+class QVBoxLayout;
 
 namespace orv::editor {
 
-class ColourButton;
-class FontField;
+class ButtonListModel;
 
 class ButtonsTextTab : public ProjectTab {
     Q_OBJECT
 public:
     ButtonsTextTab(const TabContext& context, QWidget* parent = nullptr);
 
+    QTableView* list() const { return list_; }
+    ButtonListModel* model() const { return model_; }
+    // Room beside the list for the list's commands (add, edit, delete, move, copy).
+    QVBoxLayout* listCommands() const { return listCommands_; }
+
 protected:
     void refresh() override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void chooseTextColour();
+    void updateColumns();
 
-    FontField* font_;
-    FontField* titleFont_;
-    ColourButton* textColour_;
-    ColourButton* frameColour_;
-    ColourButton* backColour_;
-    ColourButton* titleColour_;
-    QCheckBox* separateFrame_;
+    ButtonListModel* model_;
+    QTableView* list_;
+    QVBoxLayout* listCommands_;
 };
 
 }  // namespace orv::editor
