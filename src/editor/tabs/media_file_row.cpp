@@ -1,6 +1,8 @@
 #include "editor/tabs/media_file_row.h"
 
 #include <QFontMetrics>
+#include <QImageReader>
+#include <QPixmap>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -76,6 +78,7 @@ MediaFileRow::MediaFileRow(QWidget* parent) : QWidget(parent)
     folderLabel->setBuddy(folder_);
 
     auto* grid = new QGridLayout(this);
+    grid->setObjectName(QStringLiteral("rowGrid"));
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(label_, 0, 0, 1, 2);
     grid->addWidget(select_, 0, 2);
@@ -83,6 +86,45 @@ MediaFileRow::MediaFileRow(QWidget* parent) : QWidget(parent)
     grid->addWidget(folderLabel, 1, 0);
     grid->addWidget(folder_, 1, 1, 1, 3);
     grid->setColumnStretch(1, 1);
+}
+
+void MediaFileRow::enablePreview()
+{
+    if (preview_)
+        return;
+    preview_ = new QLabel(this);
+    preview_->setFixedSize(96, 64);
+    preview_->setAlignment(Qt::AlignCenter);
+    preview_->setFrameShape(QFrame::StyledPanel);
+    preview_->setToolTip(tr("Double click the path to show the picture"));
+    auto* grid = findChild<QGridLayout*>(QStringLiteral("rowGrid"));
+    grid->addWidget(preview_, 0, 4, 2, 1);
+}
+
+void MediaFileRow::setPreview(const QString& hostFile)
+{
+    if (!preview_ || hostFile == previewFile_)
+        return;
+    previewFile_ = hostFile;
+    preview_->clear();
+    if (hostFile.isEmpty())
+        return;
+    // Decoded at preview size (JPEGs are scaled while they are read), for the screen's
+    // pixel ratio.
+    QImageReader reader(hostFile);
+    const qreal ratio = preview_->devicePixelRatioF();
+    const QSize room = (preview_->contentsRect().size() - QSize(4, 4)) * ratio;
+    const QSize size = reader.size();
+    if (size.isValid())
+        reader.setScaledSize(size.scaled(room, Qt::KeepAspectRatio));
+    QImage image = reader.read();
+    if (image.isNull()) {
+        preview_->setText(tr("No preview"));
+        return;
+    }
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    preview_->setPixmap(pixmap);
 }
 
 void MediaFileRow::setFolderVisible(bool visible)

@@ -47,6 +47,11 @@ public:
 
     // Shows or hides the destination folder field (the ShowCDFolders option).
     void setFolderVisible(bool visible);
+    // Picture rows show a small preview of the picture (host path; empty for none). The
+    // picture is read only when the file changes.
+    void enablePreview();
+    void setPreview(const QString& hostFile);
+    QLabel* preview() const { return preview_; }
     // The path and its tip (the tip only while a file is chosen).
     void setFile(const QString& path, const QString& tip);
 
@@ -56,6 +61,8 @@ private:
     QPushButton* delete_;
     QWidget* folderLabel_;
     QLineEdit* folder_;
+    QLabel* preview_ = nullptr;
+    QString previewFile_;
 };
 
 }  // namespace orv::editor

@@ -11,6 +11,8 @@
 #include "editor/rules/enabling_rules.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/media_file_row.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
 
 namespace orv::editor {
 
@@ -59,6 +61,9 @@ PicturesTab::PicturesTab(const TabContext& context, QWidget* parent) : MediaTab(
     sizeRow->addStretch();
     menuLayout->addLayout(sizeRow);
 
+    for (auto& [object, row] : rows_)
+        row->enablePreview();
+
     auto* column = new QVBoxLayout(this);
     column->addWidget(background);
     column->addWidget(logotype);
@@ -69,6 +74,11 @@ PicturesTab::PicturesTab(const TabContext& context, QWidget* parent) : MediaTab(
 void PicturesTab::refresh()
 {
     MediaTab::refresh();
+    for (auto& [object, row] : rows_) {
+        const std::string file = project().*InfoOf(object).source;
+        row->setPreview(file.empty() ? QString()
+                                     : QString::fromStdString(platform::services().files->hostPath(file).string()));
+    }
     const bool sized = MenuPictureSizeEnabled(project());
     menuPictureWidth_->setEnabled(sized);
     menuPictureHeight_->setEnabled(sized);
