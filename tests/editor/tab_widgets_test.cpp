@@ -254,8 +254,11 @@ TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
     EXPECT_EQ(project().LogotypePicture_CDFolder, "orvndata");
     EXPECT_EQ(window.tabs()->currentIndex(), MainWindow::PicturesTabIndex);
     EXPECT_TRUE(window.isWindowModified());
+    ASSERT_NE(row->preview(), nullptr);
+    EXPECT_FALSE(row->preview()->pixmap().isNull()) << "the picture is previewed";
 
     child<QPushButton>("CmdDelLogotype")->click();
+    EXPECT_TRUE(row->preview()->pixmap().isNull());
     EXPECT_TRUE(row->label()->path().isEmpty());
     EXPECT_TRUE(row->label()->toolTip().isEmpty());
     EXPECT_EQ(project().LogotypePictureSrc, "");
