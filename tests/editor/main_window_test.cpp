@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -266,7 +268,8 @@ TEST_F(MainWindowTest, RunWithoutACreatedMenuSaysSo)
 class ResizeModeWindowTest : public ::testing::Test {
 protected:
     struct ProgramFolder {
-        std::filesystem::path dir = std::filesystem::temp_directory_path() / "orvanto-resize-program";
+        std::filesystem::path dir =
+            std::filesystem::temp_directory_path() / ("orvanto-resize-program-" + std::to_string(::getpid()));
         std::string previous;
         ProgramFolder()
         {
