@@ -22,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(tr("About Orvanto"));
 
     auto* icon = new QLabel(this);
-    icon->setPixmap(resPicture("orvanto.png", 96).scaled(96, 96, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(resPicture("orvanto.png", 96));
     icon->setAlignment(Qt::AlignTop);
 
     auto* name = makeHeading(qs(ProductName), this);
@@ -37,12 +37,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     QString folder;
     if (const auto* folders = platform::services().folders)
         folder = hostPathText(folders->ProgramFolder());
-    auto* location = new QLabel(tr("Program folder: %1").arg(folder), this);
+    auto* location = makeSecondary(tr("Program folder: %1").arg(folder), this);
     location->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    location->setWordWrap(true);
-    location->setEnabled(false);
-    auto* toolkit = new QLabel(tr("Built with Qt %1.").arg(QT_VERSION_STR), this);
-    toolkit->setEnabled(false);
+    auto* toolkit = makeSecondary(tr("Built with Qt %1.").arg(QT_VERSION_STR), this);
 
     auto* text = new QVBoxLayout;
     text->addWidget(name);
@@ -66,7 +63,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     layout->setContentsMargins(18, 18, 18, 12);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setMinimumWidth(460);
+    fitToText(this, 460);
 }
 
 void AboutDialog::showAbout(QWidget* parent)

@@ -38,8 +38,8 @@ AppTourDialog::AppTourDialog(QWidget* parent) : QDialog(parent)
             tr("Every dialog has a Help button, and the Help menu opens the user's guide. Start with a "
                "new project, a basic style or one of the example projects."));
 
-    position_ = new QLabel(this);
-    position_->setEnabled(false);
+    position_ = makeSecondary(QString(), this);
+    position_->setWordWrap(false);
     showAtStart_ = new QCheckBox(tr("&Show this tour when Orvanto starts"), this);
     showAtStart_->setChecked(Options().ShowAppTour);
 
@@ -76,7 +76,7 @@ void AppTourDialog::addPage(const QString& picture, const QString& title, const 
 {
     auto* page = new QWidget(pages_);
     auto* icon = new QLabel(page);
-    icon->setPixmap(resPicture(picture, 64).scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    icon->setPixmap(resPicture(picture, 64));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     icon->setMinimumWidth(80);
     auto* heading = makeHeading(title, page);

@@ -27,6 +27,14 @@ namespace {
 Colour colourValue(const QColor& c) { return RgbColour(c.red(), c.green(), c.blue()); }
 QColor qtColour(Colour c) { return QColor(c & 0xff, (c >> 8) & 0xff, (c >> 16) & 0xff); }
 
+// A form label whose mnemonic moves the focus to the field (also when the row is a layout).
+QLabel* buddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QLineEdit* field(const std::string& text, const char* name, QWidget* parent)
 {
     auto* edit = new QLineEdit(qs(text), parent);
@@ -66,18 +74,18 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
         resolution_->addItem(trText(entry.text));
     resolution_->setCurrentIndex(state.ComboScrResDataFiles);
 
-    copyObjects_ = new QCheckBox(tr("C&opy pictures, sounds and the menu movie to the folder"), this);
+    copyObjects_ = new QCheckBox(tr("Copy &pictures, sounds and the menu movie to the folder"), this);
     copyObjects_->setObjectName("cCopyObjects");
     copyObjects_->setChecked(state.cCopyObjects);
 
     auto* target = new QGroupBox(tr("Menu"), this);
     auto* targetForm = new QFormLayout(target);
-    targetForm->addRow(tr("Create in this &folder:"), destinationRow);
-    targetForm->addRow(tr("Menu description &file:"), resolution_);
+    targetForm->addRow(buddyLabel(tr("Create in this &folder:"), destination_, target), destinationRow);
+    targetForm->addRow(buddyLabel(tr("Menu &description file:"), resolution_, target), resolution_);
     targetForm->addRow(copyObjects_);
 
     icon_ = field(state.tIconSource, "tIconSource", this);
-    auto* selectIcon = new QPushButton(tr("Br&owse..."), this);
+    auto* selectIcon = new QPushButton(tr("Bro&wse..."), this);
     selectIcon->setObjectName("CmdSelectIcon");
     connect(selectIcon, &QPushButton::clicked, this, &CreateMenuDialog::selectIcon);
     auto* iconRow = new QHBoxLayout;
@@ -91,7 +99,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
 
     autorun_ = new QGroupBox(tr("AutoRun (AUTORUN.INF)"), this);
     auto* autorunForm = new QFormLayout(autorun_);
-    autorunForm->addRow(tr("&Icon:"), iconRow);
+    autorunForm->addRow(buddyLabel(tr("&Icon:"), icon_, autorun_), iconRow);
     autorunForm->addRow(tr("&Label:"), label_);
     autorunForm->addRow(tr("&Action text:"), actionText_);
     autorun_->setEnabled(look.autorunFieldsEnabled);
@@ -100,7 +108,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     portavo_->setObjectName("frPortavoLink");
     auto* usbPicture = new QLabel(portavo_);
     usbPicture->setPixmap(resPicture("App2.bmp"));
-    coOperate_ = new QCheckBox(tr("Co-o&perate with Portavo"), portavo_);
+    coOperate_ = new QCheckBox(tr("Co-opera&te with Portavo"), portavo_);
     coOperate_->setObjectName("cCoOperateWithPortavoLink");
     coOperate_->setChecked(state.cCoOperateWithPortavoLink);
     usbSettings_ = new QPushButton(tr("&Settings..."), portavo_);
@@ -145,8 +153,10 @@ void CreateMenuDialog::updateLabelColour()
 {
     const QColor normal = QPalette().color(QPalette::Text);
     const Colour wanted = LabelTextColour(ss(label_->text()), colourValue(normal));
+    // Active and inactive only: a disabled field keeps the disabled colour.
     QPalette p = label_->palette();
-    p.setColor(QPalette::Text, qtColour(wanted));
+    p.setColor(QPalette::Active, QPalette::Text, qtColour(wanted));
+    p.setColor(QPalette::Inactive, QPalette::Text, qtColour(wanted));
     label_->setPalette(p);
 }
 

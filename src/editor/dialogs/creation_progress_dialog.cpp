@@ -25,12 +25,9 @@ CreationProgressDialog::CreationProgressDialog(QWidget* parent) : QDialog(parent
     file_ = new QLabel(this);
     file_->setObjectName("copyingFile");
     file_->setTextFormat(Qt::PlainText);
-    target_ = new QLabel(this);
+    target_ = makeSecondary(QString(), this);
     target_->setTextFormat(Qt::PlainText);
-    target_->setEnabled(false);
-    target_->setWordWrap(true);
-    count_ = new QLabel(this);
-    count_->setEnabled(false);
+    count_ = makeSecondary(QString(), this);
     bar_ = new QProgressBar(this);
     bar_->setRange(0, 0);
     bar_->setTextVisible(false);

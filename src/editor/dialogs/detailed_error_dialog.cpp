@@ -81,7 +81,7 @@ DetailedErrorDialog::DetailedErrorDialog(const DetailedCopyError& error, QWidget
     layout->addWidget(paths);
     layout->addWidget(checks);
     layout->addWidget(buttons);
-    setMinimumWidth(500);
+    fitToText(this, 500);
 }
 
 QLabel* DetailedErrorDialog::factLabel(int index) const { return index >= 0 && index < 4 ? facts_[index] : nullptr; }

@@ -1,7 +1,9 @@
 #include "editor/dialogs/dialog_support.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
@@ -36,8 +38,13 @@ QPixmap resPicture(const QString& fileName, int logicalSize)
     if (!folders)
         return {};
     QPixmap picture(hostPathText(JoinPath(folders->ProgramFolder(), "Res\\" + fileName.toStdString())));
-    if (!picture.isNull() && logicalSize > 0 && picture.width() > logicalSize)
-        picture.setDevicePixelRatio(static_cast<qreal>(picture.width()) / logicalSize);
+    if (picture.isNull() || logicalSize <= 0)
+        return picture;
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const int pixels = qRound(logicalSize * ratio);
+    if (picture.width() != pixels && picture.height() != pixels)
+        picture = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }
 
@@ -58,6 +65,26 @@ QLabel* makeNote(const QString& text, QWidget* parent)
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
     return label;
+}
+
+QLabel* makeSecondary(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, p.color(QPalette::PlaceholderText));
+    label->setPalette(p);
+    return label;
+}
+
+void fitToText(QWidget* dialog, int width)
+{
+    if (QLayout* layout = dialog->layout()) {
+        layout->activate();
+        const int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->sizeHint().height();
+        dialog->resize(width, height);
+        dialog->setMinimumSize(width, height);
+    }
 }
 
 }  // namespace orv::editor

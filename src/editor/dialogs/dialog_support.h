@@ -21,8 +21,9 @@ QString trText(const std::string& text);
 // Opens the bundled help at the context number (help_topics.h).
 void showHelpTopic(int contextNumber);
 
-// A picture from the editor's "Res" folder ("start_new.png"); null when missing. Pictures
-// drawn at twice their shown size are marked so on high-density screens they stay sharp.
+// A picture from the editor's "Res" folder ("start_new.png"); null when missing. With a
+// logical size it is scaled to that size in device pixels, so it stays sharp on high-density
+// screens.
 QPixmap resPicture(const QString& fileName, int logicalSize = 0);
 
 // The host path of a Windows-form path, as text for Qt.
@@ -31,5 +32,10 @@ QString hostPathText(const std::string& windowsPath);
 // A bold heading and a wrapped note, styled alike in every dialog.
 QLabel* makeHeading(const QString& text, QWidget* parent = nullptr);
 QLabel* makeNote(const QString& text, QWidget* parent = nullptr);
+// A label of lesser importance (paths, counts), shown in a softer colour.
+QLabel* makeSecondary(const QString& text, QWidget* parent = nullptr);
+
+// Sizes a message-like dialog to its wrapped texts: as wide as width, as high as they need.
+void fitToText(QWidget* dialog, int width);
 
 }  // namespace orv::editor

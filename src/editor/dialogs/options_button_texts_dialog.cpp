@@ -51,7 +51,7 @@ OptionsButtonTextsDialog::OptionsButtonTextsDialog(const QString& okText, const 
                                this));
     layout->addWidget(frame);
     layout->addWidget(buttons);
-    setMinimumWidth(420);
+    fitToText(this, 420);
 }
 
 QString OptionsButtonTextsDialog::okText() const { return orDefault(ok_->text(), "OK"); }

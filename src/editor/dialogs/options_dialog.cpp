@@ -59,6 +59,7 @@ OptionsDialog::OptionsDialog(const EditorOptions& options, const MenuProject& pr
     tabs_->addTab(makeEditorTab(initial_), tr("Editor"));
     tabs_->addTab(makeProjectTab(initial_), tr("Project"));
     tabs_->addTab(makeDocumentsTab(initial_), tr("Documents"));
+    tabs_->addTab(makePdfTab(initial_), tr("PDF Reader"));
     tabs_->addTab(makeSocialMediaTab(initial_), tr("Social Media"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
@@ -203,11 +204,20 @@ QWidget* OptionsDialog::makeDocumentsTab(const OptionsDialogValues& v)
     grid->setColumnStretch(1, 2);
     grid->setColumnStretch(2, 3);
 
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(info);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget* OptionsDialog::makePdfTab(const OptionsDialogValues& v)
+{
+    auto* page = new QWidget(this);
     pdfTitle_ = lineEdit(v.PDFTitle, "tPDFTitle", page);
     pdfText_ = new QPlainTextEdit(qs(v.PDFText), page);
     pdfText_->setObjectName("tPDFText");
     pdfText_->setTabChangesFocus(true);
-    pdfText_->setMaximumHeight(pdfText_->fontMetrics().lineSpacing() * 4 + 12);
+    pdfText_->setMaximumHeight(pdfText_->fontMetrics().lineSpacing() * 5 + 12);
     pdfUrl_ = lineEdit(v.PDFURL, "tPDFURL", page);
     pdfUrlText_ = lineEdit(v.PDFURLText, "tPDFURLtext", page);
 
@@ -222,7 +232,6 @@ QWidget* OptionsDialog::makeDocumentsTab(const OptionsDialogValues& v)
     form->addRow(tr("Button text for download link:"), pdfUrlText_);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(info);
     layout->addWidget(pdf);
     layout->addStretch(1);
     return page;

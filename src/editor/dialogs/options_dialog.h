@@ -40,6 +40,7 @@ private:
     QWidget* makeEditorTab(const OptionsDialogValues& v);
     QWidget* makeProjectTab(const OptionsDialogValues& v);
     QWidget* makeDocumentsTab(const OptionsDialogValues& v);
+    QWidget* makePdfTab(const OptionsDialogValues& v);
     QWidget* makeSocialMediaTab(const OptionsDialogValues& v);
     void browseProjectFolder();
     void editButtonTexts();

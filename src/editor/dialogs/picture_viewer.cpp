@@ -1,6 +1,7 @@
 #include "editor/dialogs/picture_viewer.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -40,6 +41,7 @@ PictureViewer::PictureViewer(const std::string& file, QWidget* parent) : QDialog
     fit_ = new QCheckBox(tr("&Fit to window"), this);
     fit_->setChecked(true);
     connect(fit_, &QCheckBox::toggled, this, &PictureViewer::updateView);
+    scroll_->viewport()->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -59,11 +61,11 @@ PictureViewer::PictureViewer(const std::string& file, QWidget* parent) : QDialog
     updateView();
 }
 
-void PictureViewer::resizeEvent(QResizeEvent* event)
+bool PictureViewer::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    if (fit_ && fit_->isChecked())
+    if (watched == scroll_->viewport() && event->type() == QEvent::Resize && fit_->isChecked())
         updateView();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PictureViewer::updateView()
@@ -77,7 +79,9 @@ void PictureViewer::updateView()
         view_->adjustSize();
         return;
     }
-    QSize room = scroll_->viewport()->size() - QSize(8, 8);
+    const QSize room = scroll_->viewport()->size() - QSize(8, 8);
+    if (room.width() < 16 || room.height() < 16)
+        return;
     if (picture_.width() <= room.width() && picture_.height() <= room.height())
         view_->setPixmap(picture_);
     else

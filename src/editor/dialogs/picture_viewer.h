@@ -26,7 +26,8 @@ public:
     static bool showPicture(const std::string& file, QWidget* parent = nullptr);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    // Follows the size of the scroll area's viewport, which is laid out after the window.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void updateView();

@@ -19,7 +19,7 @@ namespace {
 QLabel* picture(const char* name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setPixmap(resPicture(name).scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setPixmap(resPicture(name, 48));
     label->setAlignment(Qt::AlignTop);
     return label;
 }
@@ -35,7 +35,7 @@ StickGuardInformationDialog::StickGuardInformationDialog(const StickGuardInforma
     auto* text = new QVBoxLayout;
     text->addWidget(makeNote(trText(info.text), this));
     if (!info.withButton) {
-        auto* path = new QLabel(hostPathText(info.copiedPath), this);
+        auto* path = new QLabel(qs(info.copiedPath), this);
         path->setObjectName("copiedPath");
         path->setTextInteractionFlags(Qt::TextSelectableByMouse);
         path->setWordWrap(true);
@@ -58,7 +58,7 @@ StickGuardInformationDialog::StickGuardInformationDialog(const StickGuardInforma
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setMinimumWidth(500);
+    fitToText(this, 500);
 }
 
 void StickGuardInformationDialog::done(int result)
@@ -100,7 +100,7 @@ PortavoProductDialog::PortavoProductDialog(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    setMinimumWidth(500);
+    fitToText(this, 500);
 }
 
 void PortavoProductDialog::done(int result)

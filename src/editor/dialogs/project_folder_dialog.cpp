@@ -51,7 +51,7 @@ ProjectFolderDialog::ProjectFolderDialog(const QString& folder, QWidget* parent)
     layout->addLayout(top);
     layout->addSpacing(6);
     layout->addWidget(buttons);
-    setMinimumWidth(460);
+    fitToText(this, 460);
 }
 
 bool ProjectFolderDialog::ask(const QString& folder, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -21,6 +22,9 @@ namespace orv::editor {
 namespace {
 
 const platform::FileSystem* files() { return platform::services().files; }
+
+// How long the model takes to sort a folder it has just read.
+constexpr int SettleMs = 150;
 
 QString driveRoot(QChar letter) { return QString(letter) + ":\\"; }
 
@@ -94,6 +98,11 @@ SelectDirDialog::SelectDirDialog(const std::string& startFolder, QWidget* parent
     fillDrives();
     connect(drives_, &QComboBox::activated, this, &SelectDirDialog::driveChosen);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, &SelectDirDialog::updateCurrent);
+    // The model reads and sorts folders in the background: keep the chosen folder in view
+    // once they have arrived.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
+        QTimer::singleShot(SettleMs, this, &SelectDirDialog::keepCurrentInView);
+    });
 
     std::string start = startFolder;
     if (start.empty() || !files() || !files()->DirExists(start))
@@ -162,6 +171,18 @@ std::string SelectDirDialog::folder() const
     if (!current.isValid() || !files())
         return {};
     return files()->windowsPath(std::filesystem::path(model_->filePath(current).toStdString()));
+}
+
+void SelectDirDialog::keepCurrentInView()
+{
+    if (tree_->currentIndex().isValid())
+        tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+void SelectDirDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    QTimer::singleShot(0, this, &SelectDirDialog::keepCurrentInView);
 }
 
 void SelectDirDialog::updateCurrent() { current_->setText(qs(folder())); }

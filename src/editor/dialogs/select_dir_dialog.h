@@ -37,7 +37,11 @@ public:
     // Shows the chooser; the chosen folder, or nothing when cancelled.
     static std::optional<std::string> chooseFolder(const std::string& startFolder, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void keepCurrentInView();
     void fillDrives();
     void driveChosen(int index);
     void updateCurrent();

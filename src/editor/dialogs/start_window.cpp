@@ -82,9 +82,7 @@ StartWindow::StartWindow(QWidget* parent) : QDialog(parent)
     right->addWidget(makeHeading(tr("Recent projects"), this));
     right->addSpacing(6);
     right->addWidget(recent_, 1);
-    auto* hint = new QLabel(tr("Click a project to open it; right-click for more."), this);
-    hint->setEnabled(false);
-    hint->setWordWrap(true);
+    auto* hint = makeSecondary(tr("Click a project to open it; right-click for more."), this);
     right->addWidget(hint);
 
     auto* columns = new QHBoxLayout;

@@ -18,7 +18,7 @@ namespace {
 QLabel* usbPicture(QWidget* parent)
 {
     auto* picture = new QLabel(parent);
-    picture->setPixmap(resPicture("App2.bmp").scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture->setPixmap(resPicture("App2.bmp", 48));
     picture->setAlignment(Qt::AlignTop);
     return picture;
 }
@@ -64,7 +64,7 @@ StickGuardOfferDialog::StickGuardOfferDialog(bool dontShowChecked, QWidget* pare
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setMinimumWidth(560);
+    fitToText(this, 560);
 }
 
 StickGuardOfferAnswer StickGuardOfferDialog::answer() const
@@ -105,7 +105,7 @@ StickGuardAddedDialog::StickGuardAddedDialog(QWidget* parent) : QDialog(parent)
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setMinimumWidth(480);
+    fitToText(this, 480);
 }
 
 int StickGuardAddedDialog::answer() const
