@@ -86,16 +86,16 @@ DRAWINGS = {
 
 APP_ICON = (
     '<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 256 256">'
-    '<rect x="12" y="12" width="232" height="232" rx="44" ry="44" fill="#2f5bc4"/>'
+    '<rect x="12" y="12" width="232" height="232" rx="44" ry="44" fill="#2f5bc4" stroke="none"/>'
     '<circle cx="170" cy="170" r="62" fill="#e8eef9" stroke="#9fb3da" stroke-width="3"/>'
-    '<circle cx="170" cy="170" r="18" fill="#1f3f8f"/>'
-    '<circle cx="170" cy="170" r="8" fill="#3b6fd8"/>'
-    '<rect x="40" y="44" width="132" height="124" rx="12" ry="12" fill="#ffffff"/>'
-    '<rect x="40" y="44" width="132" height="26" rx="12" ry="12" fill="#ffb020"/>'
-    '<rect x="40" y="58" width="132" height="12" fill="#ffb020"/>'
-    '<rect x="56" y="86" width="100" height="16" rx="5" ry="5" fill="#3b6fd8"/>'
-    '<rect x="56" y="110" width="100" height="16" rx="5" ry="5" fill="#6b93e6"/>'
-    '<rect x="56" y="134" width="100" height="16" rx="5" ry="5" fill="#6b93e6"/>'
+    '<circle cx="170" cy="170" r="18" fill="#1f3f8f" stroke="none"/>'
+    '<circle cx="170" cy="170" r="8" fill="#3b6fd8" stroke="none"/>'
+    '<rect x="40" y="44" width="132" height="124" rx="12" ry="12" fill="#ffffff" stroke="none"/>'
+    '<rect x="40" y="44" width="132" height="26" rx="12" ry="12" fill="#ffb020" stroke="none"/>'
+    '<rect x="40" y="58" width="132" height="12" fill="#ffb020" stroke="none"/>'
+    '<rect x="56" y="86" width="100" height="16" rx="5" ry="5" fill="#3b6fd8" stroke="none"/>'
+    '<rect x="56" y="110" width="100" height="16" rx="5" ry="5" fill="#6b93e6" stroke="none"/>'
+    '<rect x="56" y="134" width="100" height="16" rx="5" ry="5" fill="#6b93e6" stroke="none"/>'
     '</svg>')
 
 # Output name, drawing, pixel size. The tab pictures keep the names the editor loads
@@ -107,13 +107,16 @@ OUTPUTS += [(f"{name}.png", name, 64) for name in
 OUTPUTS += [(f"App{n}.bmp", f"App{n}", 32) for n in range(1, 9)]
 
 
-def render(svg_text, out, size, background="none"):
+def render(svg_text, out, size):
     tmp = out + ".svg"
     with open(tmp, "w") as f:
         f.write(svg_text)
+    # A BMP keeps its alpha channel; its transparent pixels are white underneath, for readers
+    # that ignore the alpha channel.
+    extra = ["-background", "white", "-alpha", "background"] if out.endswith(".bmp") else []
     try:
-        subprocess.run(["convert", "-background", background, "-density", str(96 * size // 32), tmp,
-                        "-resize", f"{size}x{size}", out], check=True)
+        subprocess.run(["convert", "-background", "none", "-density", str(96 * size // 32), tmp,
+                        "-resize", f"{size}x{size}", "-strip"] + extra + [out], check=True)
     finally:
         os.remove(tmp)
 
@@ -121,9 +124,7 @@ def render(svg_text, out, size, background="none"):
 def main():
     os.makedirs(RES, exist_ok=True)
     for out, name, size in OUTPUTS:
-        # BMP pictures get a white ground: older readers ignore a BMP's alpha channel.
-        ground = "white" if out.endswith(".bmp") else "none"
-        render(svg(DRAWINGS[name], size), os.path.join(RES, out), size, ground)
+        render(svg(DRAWINGS[name], size), os.path.join(RES, out), size)
     with open(os.path.join(DESKTOP, "orvanto.svg"), "w") as f:
         f.write(APP_ICON + "\n")
     for size in (48, 128, 256):
