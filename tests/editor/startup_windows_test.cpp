@@ -15,6 +15,7 @@
 #include "editor/dialogs/project_folder_dialog.h"
 #include "editor/dialogs/project_type_dialog.h"
 #include "editor/dialogs/start_window.h"
+#include "editor/startup/interactive_startup.h"
 #include "model/editor_options.h"
 #include "model/recent_list.h"
 #include "support/test_home.h"
@@ -199,6 +200,27 @@ TEST_F(StartupWindowsTest, AppTourPagesAndItsStartOption)
     });
     AppTourDialog::showTour();
     EXPECT_FALSE(Options().ShowAppTour);
+}
+
+TEST_F(StartupWindowsTest, WindowsOfTheStartLeadToTheMainWindowsCommands)
+{
+    Options().MyProjectsFolderAutoCreateDone = true;
+    std::vector<std::string> commands;
+    StartupCommands c;
+    c.newProject = [&](bool fromTemplate) { commands.push_back(fromTemplate ? "template" : "new"); };
+    c.openProject = [&] { commands.push_back("open"); };
+    c.openRecentProject = [&](int entry) { commands.push_back("recent " + std::to_string(entry)); };
+    c.recentFilesChanged = [&] { commands.push_back("recent list changed"); };
+    DialogStartupHost host(nullptr, c);
+
+    test::whenModalOpens<AppTourDialog>([](AppTourDialog* tour) {
+        test::whenModalOpens<StartWindow>([](StartWindow* w) {
+            emit w->actionLabel(StartNewProjectFromTemplate)->clicked();
+        });
+        tour->reject();
+    });
+    InteractiveStartup(host).run({});
+    EXPECT_EQ(commands, std::vector<std::string>{"template"});
 }
 
 }  // namespace
