@@ -42,7 +42,7 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     decrease->setObjectName(QStringLiteral("CmdDecreaseWinSize"));
     fit_ = new QPushButton(tr("&Fit to Background Picture"), this);
     fit_->setObjectName(QStringLiteral("CmdAdjustMenuSize"));
-    fit_->setToolTip(tr("Sizes the menu window so that the background picture fills it exactly"));
+    fit_->setToolTip(tr("Sizes the menu window so that the background picture (a bitmap or JPEG) fills it exactly"));
     auto* resize = new QPushButton(tr("Size with the &Mouse..."), this);
     resize->setObjectName(QStringLiteral("CmdResizeMenuWin"));
     resize->setToolTip(tr("Opens the menu in a test run where you drag the window to the size you want"));
