@@ -23,7 +23,7 @@
 #include "create/creation_observer.h"
 #include "create/test_run.h"
 #include "editor/dialogs/about_dialog.h"
-#include "editor/dialogs/creation_progress_dialog.h"
+#include "editor/dialogs/app_tour_dialog.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
@@ -158,6 +158,7 @@ void MainWindow::buildActions()
         ->setIcon(themedIcon("help-contents", QStyle::SP_DialogHelpButton, s));
     make("mHelpContents", tr("Help &Contents"), QKeySequence(), [this] { showHelpContents(); });
     make("mUsersGuide", tr("&User's Guide"), QKeySequence(), [this] { showUserGuide(); });
+    make("mTour", tr("&Introduction Tour"), QKeySequence(), [this] { AppTourDialog::showTour(this); });
     make("mAbout", tr("&About Orvanto"), QKeySequence(), [this] { showAbout(); })->setMenuRole(QAction::AboutRole);
 }
 
@@ -194,6 +195,7 @@ void MainWindow::buildMenus()
     help->addAction(action("mHelp"));
     help->addAction(action("mHelpContents"));
     help->addAction(action("mUsersGuide"));
+    help->addAction(action("mTour"));
     help->addSeparator();
     help->addAction(action("mAbout"));
 }

@@ -22,6 +22,11 @@ EditorCreationObserver::~EditorCreationObserver()
         delete progress_;
 }
 
+CreationProgressDialog* EditorCreationObserver::progress() const
+{
+    return progress_;
+}
+
 CreationProgressDialog& EditorCreationObserver::progressWindow()
 {
     if (!progress_)

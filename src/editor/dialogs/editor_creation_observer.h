@@ -44,7 +44,7 @@ public:
     void runCreateDialog(MenuProject& project, CreateDialogState& dialog) override;
     void stopMediaPlayback() override;
 
-    CreationProgressDialog* progress() const { return progress_; }
+    CreationProgressDialog* progress() const;
     bool isBusy() const { return busy_; }
 
 private:
