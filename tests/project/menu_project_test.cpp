@@ -21,26 +21,12 @@ TEST(MenuProjectTest, ResetParametersGivesANonameCdProjectAndKeepsUseUnicode)
     fresh.UseUnicode = true;
     EXPECT_EQ(p, fresh);
     EXPECT_EQ(p.ProjectFilePath, "noname");
-    EXPECT_EQ(p.ProjectType, ProjectTypeCD);
-    EXPECT_TRUE(p.Buttons.empty());
-    EXPECT_FALSE(p.Modified);
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (CD/DVD)");
     EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [noname]");
 
     p.UseUnicode = false;
     ResetParameters(p);
     EXPECT_FALSE(p.UseUnicode);
-}
-
-TEST(MenuProjectTest, CaptionsFollowTypeAndFile)
-{
-    MenuProject p;
-    p.ProjectType = ProjectTypeUSB;
-    p.ProjectFilePath = "E:\\Menus\\Stick.mnp";
-    RefreshProjectCaptions(p);
-    EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [Stick.mnp]");
-    EXPECT_EQ(EditorWindowTitleFor(ProjectTypeCD, "a.mnp"), "Veltrona Orvanto - [CD/DVD] - [a.mnp]");
 }
 
 TEST(MenuProjectTest, ButtonStyleNamesOutsideTheListAreEmpty)

@@ -119,43 +119,17 @@ TEST_F(ProjectFileTest, SaveClearsModifiedAndPutsTheFileOnTopOfTheRecentLists)
     EXPECT_EQ(Options().RecentFolders[0], home.win("projects"));
 }
 
-TEST_F(ProjectFileTest, NonameOrEmptyPathIsNotSaved)
+TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFailsAndKeepsModified)
 {
     MenuProject p;
     ResetParameters(p);
     p.Modified = true;
-    EXPECT_FALSE(SaveProjectFile(p));
-    p.ProjectFilePath.clear();
-    EXPECT_FALSE(SaveProjectFile(p));
-    EXPECT_TRUE(p.Modified);
+    for (const std::string& path : {std::string("noname"), std::string(), home.win("no/such/folder/a.mnp")}) {
+        p.ProjectFilePath = path;
+        EXPECT_FALSE(SaveProjectFile(p)) << path;
+        EXPECT_TRUE(p.Modified) << path;
+    }
     EXPECT_TRUE(Options().RecentFiles[0].empty());
-}
-
-TEST_F(ProjectFileTest, SaveIntoAMissingFolderFailsAndKeepsModified)
-{
-    MenuProject p;
-    ResetParameters(p);
-    p.ProjectFilePath = home.win("no/such/folder/a.mnp");
-    p.Modified = true;
-    EXPECT_FALSE(SaveProjectFile(p));
-    EXPECT_TRUE(p.Modified);
-    EXPECT_TRUE(Options().RecentFiles[0].empty());
-}
-
-TEST_F(ProjectFileTest, FailedSaveKeepsTheOldFileAndTheModifiedFlag)
-{
-    const std::string path = home.writeFile("keep.mnp", "old content");
-    MenuProject p;
-    ResetParameters(p);
-    p.ProjectFilePath = path;
-    p.Modified = true;
-    std::filesystem::permissions(home.path(""), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-    const bool saved = SaveProjectFile(p);
-    std::filesystem::permissions(home.path(""), std::filesystem::perms::owner_all);
-    if (saved)
-        GTEST_SKIP() << "the folder stayed writable (running as root)";
-    EXPECT_TRUE(p.Modified);
-    EXPECT_EQ(home.readFile("keep.mnp"), "old content");
 }
 
 TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
@@ -230,14 +204,12 @@ TEST_F(ProjectFileTest, ExampleProjectWithMarkedPathsIsSavedWithAbsolutePaths)
 
 TEST_F(ProjectFileTest, CreateCDDataFileWritesTheMenuDescription)
 {
+    // The menu form of the text (its rules are the writer's); the font list only when asked.
     MenuProject p = filledProject(2, true);
-    p.TitleText = "Tom & Jerry";
-    p.TitleCharInterSpace = "0";
     const std::string path = home.win("menu/ORVNMENU.MNI");
     std::filesystem::create_directories(home.path("menu"));
     ASSERT_TRUE(CreateCDDataFile(p, path));
     const std::string text = home.readFile("menu/ORVNMENU.MNI");
-    EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "Tom && Jerry");
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Cmd"), "(Title)");
     EXPECT_TRUE(hasSection(text, "ExeFilename"));
     EXPECT_FALSE(hasSection(text, "Fonts"));
@@ -273,9 +245,11 @@ protected:
     }
 };
 
-TEST_F(BadFileTest, MissingFileGivesTheDefaults) { expectReaderDefaults(open(home.win("nothing-here.mnp"))); }
-
-TEST_F(BadFileTest, EmptyFileGivesTheDefaults) { expectReaderDefaults(openBytes("")); }
+TEST_F(BadFileTest, MissingOrEmptyFileGivesTheDefaults)
+{
+    expectReaderDefaults(open(home.win("nothing-here.mnp")));
+    expectReaderDefaults(openBytes(""));
+}
 
 TEST_F(BadFileTest, TruncatedFileKeepsWhatWasRead)
 {
@@ -317,14 +291,6 @@ TEST_F(BadFileTest, FiftyMegabyteFileOpens)
     EXPECT_EQ(p.Buttons[0].Text, std::string(199, 'y'));
 }
 
-TEST_F(BadFileTest, DuplicateSectionsAndKeysTakeTheFirst)
-{
-    const MenuProject p = openBytes("[Title]\r\nTitleText = first\r\nTitleText = second\r\n[Title]\r\n"
-                                    "TitleText = third\r\nTitleFontSize = 40\r\n");
-    EXPECT_EQ(p.TitleText, "first");
-    EXPECT_EQ(p.TitleFontSize, 10);
-}
-
 TEST_F(BadFileTest, KeysWithoutValuesAndLinesWithoutKeys)
 {
     const MenuProject p = openBytes("[Title]\r\nTitleText\r\nTitleFontSize =\r\n= 5\r\n[Buttons]\r\nNrButtons =\r\n"
@@ -333,12 +299,6 @@ TEST_F(BadFileTest, KeysWithoutValuesAndLinesWithoutKeys)
     EXPECT_EQ(p.TitleFontSize, 10);
     EXPECT_TRUE(p.Buttons.empty());
     EXPECT_EQ(p.ButtonStyle, 1);
-}
-
-TEST_F(BadFileTest, ButtonCountsOutOfRange)
-{
-    EXPECT_TRUE(openBytes("[Buttons]\r\nNrButtons = -5\r\n").Buttons.empty());
-    EXPECT_EQ(openBytes("[Buttons]\r\nNrButtons = 100000\r\n").Buttons.size(), 44u);
 }
 
 TEST_F(BadFileTest, WrongTypeValues)

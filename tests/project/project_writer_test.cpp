@@ -336,13 +336,6 @@ TEST_F(WriterTest, ExeFilenameFollowsTheProjectType)
     EXPECT_EQ(writtenValue(menuText(p), "ExeFilename", "ExeFilename"), "STICK.EXE");
 }
 
-TEST_F(WriterTest, BlendDepthIsWrittenAsHeldOnceSet)
-{
-    MenuProject p = newProject();
-    p.BlendDepth = "40";
-    EXPECT_EQ(writtenValue(projectText(p), "MainWindow", "BlendDepth"), "40");
-}
-
 TEST_F(WriterTest, AddArrowToButtonComesFromTheEditorOptions)
 {
     Options().AddArrowToButton = false;
