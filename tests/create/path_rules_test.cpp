@@ -58,24 +58,6 @@ TEST(CreateDialog, ResolutionIndexGivesTheFileName)
     EXPECT_EQ(MenuDescriptionFileNameFor(9), "orvnmenu.mni");
 }
 
-TEST(CreateDialog, LoadsFromAndStoresIntoTheProject)
-{
-    MenuProject project;
-    project.CreateDestDir = "E:\\Menu";
-    project.DiscLabel = "L";
-    project.CoOperateWithPortavoLink = true;
-    CreateDialogState dialog = LoadCreateDialog(project);
-    EXPECT_EQ(dialog.tDestinationDir, "E:\\Menu");
-    EXPECT_TRUE(dialog.cCoOperateWithPortavoLink);
-    EXPECT_TRUE(dialog.cCopyObjects);
-    EXPECT_EQ(dialog.ComboScrResDataFiles, 0);
-    dialog.tActionText = "Go";
-    dialog.cCoOperateWithPortavoLink = false;
-    StoreCreateDialog(dialog, project);
-    EXPECT_EQ(project.DiscActionText, "Go");
-    EXPECT_FALSE(project.CoOperateWithPortavoLink);
-}
-
 TEST(CreateDialog, CaptionInfoTextAndLabelColour)
 {
     EXPECT_EQ(CreateDialogCaption(1), "Create (menu for CD/DVD)");
@@ -128,17 +110,16 @@ TEST(DetailedCopyError, FactsFollowWhatExists)
 
 TEST(ErrorMapping, HostErrorsBecomeRunTimeErrorNumbers)
 {
-    auto map = [](std::errc e) { return MapHostError(std::make_error_code(e)); };
+    const std::pair<std::errc, int> cases[] = {
+        {std::errc::no_such_file_or_directory, 53}, {std::errc::not_a_directory, 76},
+        {std::errc::permission_denied, 70},         {std::errc::read_only_file_system, 70},
+        {std::errc::no_space_on_device, 61},        {std::errc::file_too_large, 61},
+        {std::errc::io_error, 57},                  {std::errc::filename_too_long, 75},
+        {std::errc::device_or_resource_busy, 75},
+    };
     EXPECT_EQ(MapHostError({}), 0);
-    EXPECT_EQ(map(std::errc::no_such_file_or_directory), 53);
-    EXPECT_EQ(map(std::errc::not_a_directory), 76);
-    EXPECT_EQ(map(std::errc::permission_denied), 70);
-    EXPECT_EQ(map(std::errc::read_only_file_system), 70);
-    EXPECT_EQ(map(std::errc::no_space_on_device), 61);
-    EXPECT_EQ(map(std::errc::file_too_large), 61);
-    EXPECT_EQ(map(std::errc::io_error), 57);
-    EXPECT_EQ(map(std::errc::filename_too_long), 75);
-    EXPECT_EQ(map(std::errc::device_or_resource_busy), 75);
+    for (const auto& [error, number] : cases)
+        EXPECT_EQ(MapHostError(std::make_error_code(error)), number) << static_cast<int>(error);
 }
 
 class CopyFileTest : public ::testing::Test {
