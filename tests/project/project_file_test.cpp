@@ -79,19 +79,6 @@ TEST_F(ProjectFileTest, NewProjectSurvivesSaveAndOpen)
     EXPECT_EQ(opened, saved) << describeDifference(opened, saved);
 }
 
-TEST_F(ProjectFileTest, TitleRowComesBackWithTheDefaultsOfItsEmptyFields)
-{
-    MenuProject saved = filledProject(2, true);
-    saved.ProjectFilePath = home.win("titles.mnp");
-    ASSERT_TRUE(SaveProjectFile(saved));
-    const MenuProject opened = open(saved.ProjectFilePath);
-    ASSERT_EQ(opened.Buttons.size(), 2u);
-    MenuButton row = ButtonWithMissingValues();
-    row.Text = "- Games -";
-    EXPECT_EQ(opened.Buttons[1], row);
-    EXPECT_TRUE(opened.Buttons[1].isTitleRow());
-}
-
 TEST_F(ProjectFileTest, FileIsAnsiWithCrLfAndEndsWithTheEndLine)
 {
     MenuProject p;
@@ -303,16 +290,10 @@ TEST_F(BadFileTest, KeysWithoutValuesAndLinesWithoutKeys)
 
 TEST_F(BadFileTest, WrongTypeValues)
 {
-    const MenuProject p = openBytes("[MainWindow]\r\nBackColor = red\r\nWidth = wide\r\n[Title]\r\nTitleFontBold = 12\r\n"
-                                    "TitleAlignment = centre\r\n[Buttons]\r\nNrButtons = two\r\nButtonStyle = -9\r\n"
-                                    "[CharacterEncoding]\r\nUseUnicode = yes\r\n");
-    EXPECT_EQ(p.BackColor, 0);
+    // Other wrong numbers, flags and counts are the reader tests' cases.
+    const MenuProject p = openBytes("[MainWindow]\r\nWidth = wide\r\n[Title]\r\nTitleFontBold = 12\r\n");
     EXPECT_EQ(p.Width, "wide");  // a text-held number is stored as it stands
     EXPECT_TRUE(p.TitleFontBold);
-    EXPECT_EQ(p.TitleAlignment, 1);
-    EXPECT_TRUE(p.Buttons.empty());
-    EXPECT_EQ(p.ButtonStyle, 1);
-    EXPECT_FALSE(p.UseUnicode);
 }
 
 TEST_F(BadFileTest, BrokenUnicodeTextsDoNotFail)

@@ -278,17 +278,9 @@ TEST_F(ReaderTest, TextsAreCutTo199Characters)
 
 TEST_F(ReaderTest, FlagsStoredAsTextAcceptOldSpellings)
 {
-    auto bold = [](const std::string& value) {
-        return read("[Title]\nTitleFontBold = " + value + "\n").TitleFontBold;
-    };
-    EXPECT_TRUE(bold("1"));
-    EXPECT_TRUE(bold("-1"));
-    EXPECT_TRUE(bold("True"));
-    EXPECT_TRUE(bold("TRUE"));
-    EXPECT_FALSE(bold("0"));
-    EXPECT_FALSE(bold("False"));
-    EXPECT_FALSE(bold(""));
-    EXPECT_FALSE(bold("maybe"));
+    for (const auto& [value, on] : {std::pair{"1", true}, {"-1", true}, {"True", true}, {"TRUE", true},
+                                    {"0", false}, {"False", false}, {"", false}, {"maybe", false}})
+        EXPECT_EQ(read(std::string("[Title]\nTitleFontBold = ") + value + "\n").TitleFontBold, on) << value;
 
     const MenuProject p = read("[SubTitle]\nSubTitleFontItalic = True\n[Buttons]\nButtonFontBold = -1\n"
                                "ButtonFontItalic = False\n");
