@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -146,6 +147,37 @@ bool openChunk(EVP_CIPHER_CTX* ctx, const Key& key, const Header& header, std::u
     return EVP_DecryptFinal_ex(ctx, plain.data() + textSize, &length) == 1;
 }
 
+// Turns one chunk read from the input (its index, whether it is the last, its bytes) into
+// the bytes written for it; CryOk or the stream's failure.
+using ChunkStep = std::function<int(std::uint64_t index, bool last, unsigned char* chunk, std::size_t size)>;
+
+// Reads the input in chunks the size of `input`, lets step turn each into `output` and
+// writes that. A short chunk, or a full one at the very end of the input, is the last; an
+// empty input makes one empty last chunk. Both buffers are wiped afterwards.
+int transformChunks(std::istream& in, std::ostream& out, std::vector<unsigned char>& input,
+                    std::vector<unsigned char>& output, const ChunkStep& step)
+{
+    for (std::uint64_t index = 0;; ++index) {
+        const std::size_t got = readUpTo(in, input.data(), input.size());
+        if (in.bad())
+            return CryReadFailed;
+        const bool last = got < input.size() || atEnd(in);
+        if (in.bad())
+            return CryReadFailed;
+        if (const int failure = step(index, last, input.data(), got); failure != CryOk)
+            return failure;
+        out.write(reinterpret_cast<const char*>(output.data()), static_cast<std::streamsize>(output.size()));
+        if (!out)
+            return CryWriteFailed;
+        if (last)
+            break;
+    }
+    OPENSSL_cleanse(input.data(), input.size());
+    OPENSSL_cleanse(output.data(), output.size());
+    out.flush();
+    return out ? CryOk : CryWriteFailed;
+}
+
 }  // namespace
 
 int encryptStream(std::istream& in, std::ostream& out, const std::string& password, std::uint32_t iterations)
@@ -170,26 +202,12 @@ int encryptStream(std::istream& in, std::ostream& out, const std::string& passwo
     out.write(reinterpret_cast<const char*>(header.data()), HeaderSize);
     std::vector<unsigned char> plain(CryptoChunkSize);
     std::vector<unsigned char> sealed;
-    for (std::uint64_t index = 0;; ++index) {
-        std::size_t got = readUpTo(in, plain.data(), plain.size());
-        if (in.bad())
-            return CryReadFailed;
-        // A full chunk at the very end of the input is the last one; an empty input makes
-        // one empty last chunk.
-        bool last = got < plain.size() || atEnd(in);
-        if (in.bad())
-            return CryReadFailed;
-        if (!sealChunk(ctx.get(), key.bytes, header, index, last, plain.data(), got, sealed))
-            return CryInternal;
-        out.write(reinterpret_cast<const char*>(sealed.data()), static_cast<std::streamsize>(sealed.size()));
-        if (!out)
-            return CryWriteFailed;
-        if (last)
-            break;
-    }
-    OPENSSL_cleanse(plain.data(), plain.size());
-    out.flush();
-    return out ? CryOk : CryWriteFailed;
+    return transformChunks(in, out, plain, sealed,
+                           [&](std::uint64_t index, bool last, unsigned char* chunk, std::size_t size) {
+                               return sealChunk(ctx.get(), key.bytes, header, index, last, chunk, size, sealed)
+                                          ? CryOk
+                                          : CryInternal;
+                           });
 }
 
 int decryptStream(std::istream& in, std::ostream& out, const std::string& password)
@@ -215,24 +233,14 @@ int decryptStream(std::istream& in, std::ostream& out, const std::string& passwo
 
     std::vector<unsigned char> sealed(static_cast<std::size_t>(chunkSize) + TagSize);
     std::vector<unsigned char> plain;
-    for (std::uint64_t index = 0;; ++index) {
-        std::size_t got = readUpTo(in, sealed.data(), sealed.size());
-        if (in.bad())
-            return CryReadFailed;
-        if (got < TagSize)
-            return CryDamaged;
-        bool last = got < sealed.size() || atEnd(in);
-        if (!openChunk(ctx.get(), key.bytes, header, index, last, sealed.data(), got, plain))
-            return CryDamaged;
-        out.write(reinterpret_cast<const char*>(plain.data()), static_cast<std::streamsize>(plain.size()));
-        if (!out)
-            return CryWriteFailed;
-        if (last)
-            break;
-    }
-    OPENSSL_cleanse(plain.data(), plain.size());
-    out.flush();
-    return out ? CryOk : CryWriteFailed;
+    return transformChunks(in, out, sealed, plain,
+                           [&](std::uint64_t index, bool last, unsigned char* chunk, std::size_t size) {
+                               if (size < TagSize)
+                                   return CryDamaged;
+                               return openChunk(ctx.get(), key.bytes, header, index, last, chunk, size, plain)
+                                          ? CryOk
+                                          : CryDamaged;
+                           });
 }
 
 }  // namespace orv::platform
