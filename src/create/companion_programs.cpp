@@ -41,6 +41,16 @@ bool copyProgramWithManifest(CreationRun& run, const std::string& sourceFolder, 
     return true;
 }
 
+// Makes the menu's sub-folder for a companion program and copies the program with its
+// manifest there from the editor's sub-folder of the same program.
+bool copyCompanionProgram(CreationRun& run, const std::string& sourceSubFolder, const std::string& menuSubFolder,
+                          const std::string& program)
+{
+    const std::string folder = JoinPath(run.destination, menuSubFolder);
+    return makeProgramFolder(run, folder) &&
+           copyProgramWithManifest(run, run.programFolder() + "\\" + sourceSubFolder, folder, program);
+}
+
 }  // namespace
 
 std::string FlashPlayerDataText(const MenuButton& button, const std::string& animationFileName)
@@ -119,17 +129,14 @@ int WriteDataFile(const std::string& path, const std::string& text) { return Wri
 bool CopyCompanionPrograms(CreationRun& run)
 {
     if (AnyButtonWithCommand(run.project, PlayFlashCommand)) {
-        const std::string folder = JoinPath(run.destination, FlashPlayerFolder);
-        if (!makeProgramFolder(run, folder) ||
-            !copyProgramWithManifest(run, run.programFolder() + "\\FlashPlayer", folder, FlashPlayerProgram))
+        if (!copyCompanionProgram(run, "FlashPlayer", FlashPlayerFolder, FlashPlayerProgram))
             return false;
         run.facts.flashPlayerCopied = true;
     }
     if (AnyButtonWithCommand(run.project, OpenPictureGalleryCommand)) {
-        const std::string folder = JoinPath(run.destination, PictureGalleryFolder);
-        if (!makeProgramFolder(run, folder) ||
-            !copyProgramWithManifest(run, run.programFolder() + "\\PictureGallery", folder, PictureGalleryProgram))
+        if (!copyCompanionProgram(run, "PictureGallery", PictureGalleryFolder, PictureGalleryProgram))
             return false;
+        const std::string folder = JoinPath(run.destination, PictureGalleryFolder);
         const std::string dataFile = folder + "\\" + PictureGalleryDataFile;
         DeleteFileQuietly(dataFile);
         run.announce({}, dataFile);
