@@ -17,6 +17,7 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "shell/support/problem_report.h"
 #include "shell/support/program_environment.h"
 
 using namespace orv;
@@ -36,19 +37,10 @@ enum ExitCode { Success = 0, NoPassword = 1, Error = 2 };
 class Reporter {
 public:
     explicit Reporter(bool windows) : windows_(windows) {}
-    void error(const QString& text) const
-    {
-        if (windows_)
-            QMessageBox::critical(nullptr, tr("Decrypt File"), text);
-        else
-            std::fprintf(stderr, "BE: %s\n", text.toLocal8Bit().constData());
-    }
+    void error(const QString& text) const { shell::reportProblem(windows_, "BE", tr("Decrypt File"), text); }
     void warning(const QString& text) const
     {
-        if (windows_)
-            QMessageBox::warning(nullptr, tr("Decrypt File"), text);
-        else
-            std::fprintf(stderr, "BE: %s\n", text.toLocal8Bit().constData());
+        shell::reportProblem(windows_, "BE", tr("Decrypt File"), text, QMessageBox::Warning);
     }
 
 private:

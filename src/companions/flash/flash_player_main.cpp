@@ -1,8 +1,6 @@
 // VTFlashPlayer.exe: Flash animations cannot be played on this system, so the player says
 // so and opens the animation with the desktop's program for it. The animation is the
 // argument, or the one named by VTFlashPlayer.dat beside the player.
-#include <cstdio>
-
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -12,6 +10,7 @@
 #include "model/path_helpers.h"
 #include "platform/services.h"
 #include "platform/shell.h"
+#include "shell/support/problem_report.h"
 #include "shell/support/program_environment.h"
 
 using namespace orv;
@@ -37,10 +36,7 @@ int main(int argc, char** argv)
     const bool dialogs = request.data.showDialogBoxes;
 
     auto fail = [&](const QString& text) {
-        if (dialogs)
-            QMessageBox::critical(nullptr, title, text);
-        else
-            std::fprintf(stderr, "VTFlashPlayer: %s\n", text.toLocal8Bit().constData());
+        shell::reportProblem(dialogs, "VTFlashPlayer", title, text);
         return 1;
     };
 
