@@ -58,9 +58,6 @@ TEST_F(ToolTest, HelpPrintsTheUsage)
 {
     EXPECT_EQ(run({"--help"}), tool::ExitOk);
     EXPECT_EQ(out.str(), tool::ToolUsageText());
-    for (const char* command : {"new [--usb] PROJECT.mnp", "upgrade OLD.mnp [NEW.mnp]", "mni PROJECT.mnp OUT.mni",
-                                "info PROJECT.mnp [--json]"})
-        EXPECT_NE(out.str().find(command), std::string::npos) << command;
     EXPECT_TRUE(err.str().empty());
 }
 
@@ -105,8 +102,6 @@ TEST_F(ToolTest, NewUsbProjectAcceptsWindowsFormPaths)
     MenuProject p;
     OpenProjectFile(p, home.win("usb.mnp"));
     EXPECT_EQ(p.ProjectType, ProjectTypeUSB);
-    EXPECT_TRUE(p.Buttons.empty());
-    EXPECT_EQ(p.ButtonStyle, 3);
 }
 
 TEST_F(ToolTest, NewTakesTheEditorOptionsOfTheOptionsFile)
