@@ -15,6 +15,7 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
+#include "main_window_test_support.h"
 #include "model/menu_project.h"
 #include "support/test_home.h"
 
@@ -66,17 +67,6 @@ TEST_F(OptionsValuesTest, ValuesComeBackUnchangedApartFromTheModifiedFlag)
     EXPECT_EQ(project, projectBefore);
 }
 
-TEST_F(OptionsValuesTest, OkCorrectsBothMenuProgramNamesSilently)
-{
-    OptionsDialogValues v = ReadOptionsDialogValues(options, project);
-    v.CDExeFileName = "MY MENU.EXE";
-    v.USBStickExeFileName = "E:START.EXE";
-    ApplyOptionsDialogValues(v, options, project);
-    EXPECT_EQ(options.CDExeFileName, "MYMENU.EXE");
-    EXPECT_EQ(options.USBStickExeFileName, "MENU.EXE");
-    EXPECT_TRUE(home.ui().messages().empty());
-}
-
 TEST_F(OptionsValuesTest, SwitchingToUsbChangesTheColumnHeadingAndTitleAtOnce)
 {
     OptionsDialogValues v = ReadOptionsDialogValues(options, project);
@@ -111,14 +101,6 @@ class OptionsDialogTest : public test::HomeTest {
 protected:
     void SetUp() override { test::ensureApplication(); }
 
-    template <typename T>
-    static T* child(const QObject& parent, const char* name)
-    {
-        T* found = parent.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     EditorOptions options;
     MenuProject project;
 };
@@ -132,12 +114,12 @@ TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
     project.AppIconIndex = 4;
     OptionsDialog dialog(options, project);
 
-    EXPECT_TRUE(child<QRadioButton>(dialog, "oFont_3")->isChecked());
-    EXPECT_TRUE(child<QCheckBox>(dialog, "cDontAskProjectType")->isChecked());
-    EXPECT_EQ(child<QLineEdit>(dialog, "tFilenameMenuShellApp")->text(), "START.EXE");
-    auto* type = child<QComboBox>(dialog, "ComboProjectType");
+    EXPECT_TRUE(test::namedChild<QRadioButton>(dialog, "oFont_3")->isChecked());
+    EXPECT_TRUE(test::namedChild<QCheckBox>(dialog, "cDontAskProjectType")->isChecked());
+    EXPECT_EQ(test::namedChild<QLineEdit>(dialog, "tFilenameMenuShellApp")->text(), "START.EXE");
+    auto* type = test::namedChild<QComboBox>(dialog, "ComboProjectType");
     EXPECT_EQ(type->currentText(), "USB flash drive project");
-    auto* icon = child<QComboBox>(dialog, "ComboAppIcon");
+    auto* icon = test::namedChild<QComboBox>(dialog, "ComboAppIcon");
     EXPECT_EQ(icon->count(), 8);
     EXPECT_EQ(icon->currentText(), "4 - CD/DVD + menu");
 }
@@ -177,10 +159,10 @@ TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
 {
     options.SocialMedia[0] = {1, "https://facebook.example", "Our page"};
     OptionsDialog dialog(options, project);
-    auto* facebook = child<QCheckBox>(dialog, "cAddFacebookLogo");
+    auto* facebook = test::namedChild<QCheckBox>(dialog, "cAddFacebookLogo");
     EXPECT_TRUE(facebook->isChecked());
     EXPECT_EQ(facebook->text(), "Add Facebook logotype and hyperlink to the menu");
-    child<QCheckBox>(dialog, "cAddGooglePlusLogo")->setChecked(true);
+    test::namedChild<QCheckBox>(dialog, "cAddGooglePlusLogo")->setChecked(true);
 
     // "More social media" edits YouTube..Instagram; its OK keeps them until the options' OK.
     test::whenModalOpens<MoreSocialMediaDialog>([](MoreSocialMediaDialog* d) {
@@ -188,7 +170,7 @@ TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
         d->row(3)->urlField()->setText("  https://youtube.example  ");
         d->accept();
     });
-    child<QPushButton>(dialog, "CmdMoreSocialMedia")->click();
+    test::namedChild<QPushButton>(dialog, "CmdMoreSocialMedia")->click();
 
     OptionsDialogValues v = dialog.values();
     EXPECT_EQ(v.SocialMedia[0], (SocialMediaOption{1, "https://facebook.example", "Our page"}));

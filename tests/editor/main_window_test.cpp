@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -30,16 +28,12 @@
 #include "model/recent_list.h"
 #include "create/test_run.h"
 #include "platform/registry.h"
+#include "platform/temp_folder.h"
 #include "support/recording_shell.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
 namespace {
-
-// The application exists before any widget of the fixture.
-struct ApplicationReady {
-    ApplicationReady() { test::ensureApplication(); }
-};
 
 class MainWindowTest : public test::HomeTest {
 protected:
@@ -64,14 +58,9 @@ protected:
     }
 
     template <typename T>
-    T* child(const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    T* child(const char* name) { return test::namedChild<T>(window, name); }
 
-    ApplicationReady app;
+    test::ApplicationReady app;
     MainWindow window;
 };
 
@@ -231,30 +220,24 @@ TEST_F(MainWindowTest, RunWithoutACreatedMenuSaysSo)
 class ResizeModeWindowTest : public ::testing::Test {
 protected:
     struct ProgramFolder {
-        std::filesystem::path dir =
-            std::filesystem::temp_directory_path() / ("orvanto-resize-program-" + std::to_string(::getpid()));
+        test::TempFolder dir;
         std::string previous;
         ProgramFolder()
         {
             if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
                 previous = old;
-            std::filesystem::create_directories(dir / "Test");
+            std::filesystem::create_directories(dir.root / "Test");
             for (const char* name : {"ORVNMENU.EXE", "ORVNMENU.EXE.manifest"})
-                std::ofstream(dir / "Test" / name) << "program";
-            ::setenv("ORVANTO_PROGRAM_DIR", dir.c_str(), 1);
+                std::ofstream(dir.root / "Test" / name) << "program";
+            ::setenv("ORVANTO_PROGRAM_DIR", dir.root.c_str(), 1);
         }
-        ~ProgramFolder()
-        {
-            ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1);
-            std::error_code ec;
-            std::filesystem::remove_all(dir, ec);
-        }
+        ~ProgramFolder() { ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1); }
     };
 
     ProgramFolder program;
     test::TestHome home;
     test::ScopedRecordingShell shell;
-    ApplicationReady app;
+    test::ApplicationReady app;
     MainWindow window;
 };
 

@@ -1,15 +1,19 @@
 // Helpers of the main window and tab tests: the offscreen application, a user interface
-// that also answers the colour and font choosers, and focus changes as the user makes them.
+// that also answers the colour and font choosers and records where the file dialogs start,
+// and focus changes as the user makes them.
 #pragma once
 
 #include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+
+#include <gtest/gtest.h>
 
 #include "dialog_test_support.h"
 #include "platform/services.h"
@@ -18,7 +22,22 @@
 
 namespace orv::test {
 
-// The test home's scripted interface, plus scripted colour and font answers.
+// Makes the offscreen application before any widget of a fixture that holds it first.
+struct ApplicationReady {
+    ApplicationReady() { ensureApplication(); }
+};
+
+// The named child of a widget, reported when missing.
+template <typename T>
+T* namedChild(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// The test home's scripted interface, plus scripted colour and font answers; the file
+// dialogs shown are recorded with their title, filter and start folder.
 class ChooserScript : public platform::UserInterface {
 public:
     explicit ChooserScript(ScriptedUserInterface& script) : script_(script)
@@ -33,6 +52,11 @@ public:
     void chooseNextFont(std::optional<platform::FontChoice> font) { fonts_.push_back(font); }
     std::int32_t lastColourOffered = -1;
 
+    struct Pick {
+        std::string title, filter, folder;
+    };
+    std::vector<Pick> picks;
+
     int Message(const std::string& text, int style, const std::string& title) override
     {
         return script_.Message(text, style, title);
@@ -40,11 +64,13 @@ public:
     std::optional<std::string> PickOpenFile(const std::string& title, const platform::FileFilter& filter,
                                             const std::string& folder) override
     {
+        picks.push_back({title, filter.text, folder});
         return script_.PickOpenFile(title, filter, folder);
     }
     std::optional<std::string> PickSaveFile(const std::string& title, const platform::FileFilter& filter,
                                             const std::string& folder, const std::string& ext) override
     {
+        picks.push_back({title, filter.text, folder});
         return script_.PickSaveFile(title, filter, folder, ext);
     }
     std::optional<std::string> PickFolder(const std::string& title, const std::string& folder) override

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/rules/project_commands.h"
+#include "main_window_test_support.h"
 #include "model/editor_options.h"
 #include "model/file_io.h"
 #include "model/my_documents_path.h"
@@ -20,57 +21,9 @@
 namespace orv::editor {
 namespace {
 
-// Records where the file dialogs start and what they are titled, answering from the script
-// of the test home's user interface.
-class PickerLog : public platform::UserInterface {
-public:
-    explicit PickerLog(test::ScriptedUserInterface& script) : script_(script) {}
-
-    struct Pick {
-        std::string title, filter, folder;
-    };
-    std::vector<Pick> picks;
-
-    int Message(const std::string& text, int style, const std::string& title) override
-    {
-        return script_.Message(text, style, title);
-    }
-    std::optional<std::string> PickOpenFile(const std::string& title, const platform::FileFilter& filter,
-                                            const std::string& folder) override
-    {
-        picks.push_back({title, filter.text, folder});
-        return script_.PickOpenFile(title, filter, folder);
-    }
-    std::optional<std::string> PickSaveFile(const std::string& title, const platform::FileFilter& filter,
-                                            const std::string& folder, const std::string& ext) override
-    {
-        picks.push_back({title, filter.text, folder});
-        return script_.PickSaveFile(title, filter, folder, ext);
-    }
-    std::optional<std::string> PickFolder(const std::string& title, const std::string& folder) override
-    {
-        return script_.PickFolder(title, folder);
-    }
-    std::optional<std::int32_t> PickColour(std::int32_t c) override { return script_.PickColour(c); }
-    std::optional<platform::FontChoice> PickFont(const platform::FontChoice& f) override
-    {
-        return script_.PickFont(f);
-    }
-
-private:
-    test::ScriptedUserInterface& script_;
-};
-
 class ProjectCommandsTest : public test::HomeTest {
 protected:
-    ProjectCommandsTest() : log(home.ui())
-    {
-        platform::Services s = platform::services();
-        s.ui = &log;
-        previous = platform::installServices(s);
-        ResetParameters(project);
-    }
-    ~ProjectCommandsTest() override { platform::installServices(previous); }
+    ProjectCommandsTest() { ResetParameters(project); }
 
     // A saved project file with the given title text.
     std::string savedProject(const std::string& name, const std::string& title)
@@ -86,8 +39,7 @@ protected:
 
     const std::vector<test::RecordedMessage>& messages() { return home.ui().messages(); }
 
-    PickerLog log;
-    platform::Services previous;
+    test::ChooserScript log{home.ui()};
     MenuProject project;
     ProjectCommands commands{project};
 };
@@ -260,12 +212,8 @@ TEST_F(ProjectCommandsTest, FailedSaveAsKeepsTheOldName)
 TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
 {
     project.TitleText = "Old work";
-    std::vector<bool> asked;
     NewProjectHooks hooks;
-    hooks.askProjectType = [&](bool withChooser) -> std::optional<std::int16_t> {
-        asked.push_back(withChooser);
-        return std::nullopt;
-    };
+    hooks.askProjectType = [](bool) -> std::optional<std::int16_t> { return std::nullopt; };
     commands.setNewProjectHooks(hooks);
     EXPECT_FALSE(commands.newProject());
     EXPECT_EQ(project.TitleText, "Old work") << "Cancel keeps the open project";

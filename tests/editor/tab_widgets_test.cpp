@@ -31,23 +31,14 @@
 namespace orv::editor {
 namespace {
 
-struct ApplicationReady {
-    ApplicationReady() { test::ensureApplication(); }
-};
-
 class TabWidgetsTest : public test::HomeTest {
 protected:
     template <typename T>
-    T* child(const char* name)
-    {
-        T* found = window.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
+    T* child(const char* name) { return test::namedChild<T>(window, name); }
     MenuProject& project() { return window.document().project(); }
     MediaTab* mediaTab(int index) { return static_cast<MediaTab*>(window.tab(index)); }
 
-    ApplicationReady app;
+    test::ApplicationReady app;
     test::ChooserScript choosers{home.ui()};
     MainWindow window;
 };
