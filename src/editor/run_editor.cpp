@@ -15,7 +15,6 @@
 #include <QTimer>
 
 #include "editor/main_window.h"
-#include "editor/qt_user_interface.h"
 #include "model/editor_options.h"
 #include "model/project_folders.h"
 #include "model/sibling_products.h"
@@ -23,6 +22,7 @@
 #include "platform/host/host_services.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
+#include "platform/widgets/qt_user_interface.h"
 #include "templates/command_line.h"
 
 namespace orv::editor {
@@ -75,7 +75,7 @@ int runEditor(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral("8.6.9"));
     QApplication::setDesktopFileName(QStringLiteral("orvanto"));
 
-    QtUserInterface ui;
+    platform::QtUserInterface ui;
     platform::HostServices services(&ui);
     const platform::Services& s = platform::services();
     const QString icon = QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\orvanto.png").string());

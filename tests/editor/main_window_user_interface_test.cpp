@@ -1,5 +1,5 @@
-// The editor's user interface: message box styles mapped to Qt's buttons, icons and
-// answers, the file dialogs' filter form, and colour values.
+// The user interface of the programs with windows: message box styles mapped to Qt's
+// buttons, icons and answers, the file dialogs' filter form, and colour values.
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
@@ -7,31 +7,31 @@
 #include <gtest/gtest.h>
 
 #include "dialog_test_support.h"
-#include "editor/qt_user_interface.h"
 #include "model/menu_project.h"
+#include "platform/widgets/qt_user_interface.h"
 
 namespace orv::editor {
 namespace {
 
 TEST(QtNameFiltersTest, WindowsFiltersBecomeQtFilters)
 {
-    EXPECT_EQ(QtNameFilters("All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg"),
+    EXPECT_EQ(platform::QtNameFilters("All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg"),
               QStringLiteral("All Pictures (*.bmp *.jpg);;Bitmaps (*.bmp);;JPEG Files (*.jpg)"));
-    EXPECT_EQ(QtNameFilters("Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3"),
+    EXPECT_EQ(platform::QtNameFilters("Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3"),
               QStringLiteral("Sound (*.wav *.mid *.mp3)"));
-    EXPECT_EQ(QtNameFilters("All Files (*.*)|*.*"), QStringLiteral("All Files (*)"));
-    EXPECT_EQ(QtNameFilters("Project Files (*.mnp)|*.mnp"), QStringLiteral("Project Files (*.mnp)"));
-    EXPECT_EQ(QtNameFilters(""), QString());
+    EXPECT_EQ(platform::QtNameFilters("All Files (*.*)|*.*"), QStringLiteral("All Files (*)"));
+    EXPECT_EQ(platform::QtNameFilters("Project Files (*.mnp)|*.mnp"), QStringLiteral("Project Files (*.mnp)"));
+    EXPECT_EQ(platform::QtNameFilters(""), QString());
 }
 
 TEST(ColourConversionTest, RedLivesInTheLowByte)
 {
-    const QColor c = ColourToQColor(RgbColour(10, 20, 30));
+    const QColor c = platform::ColourToQColor(RgbColour(10, 20, 30));
     EXPECT_EQ(c.red(), 10);
     EXPECT_EQ(c.green(), 20);
     EXPECT_EQ(c.blue(), 30);
-    EXPECT_EQ(QColorToColour(QColor(255, 0, 0)), 255);
-    EXPECT_EQ(QColorToColour(QColor(0, 0, 255)), 16711680);
+    EXPECT_EQ(platform::QColorToColour(QColor(255, 0, 0)), 255);
+    EXPECT_EQ(platform::QColorToColour(QColor(0, 0, 255)), 16711680);
 }
 
 class MessageBoxTest : public ::testing::Test {
@@ -45,7 +45,7 @@ protected:
         return ui.Message("Some text", style, "Some title");
     }
 
-    QtUserInterface ui;
+    platform::QtUserInterface ui;
 };
 
 TEST_F(MessageBoxTest, YesNoCancelQuestion)

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "editor/qt_user_interface.h"
+#include "platform/widgets/qt_user_interface.h"
 
 namespace orv::editor {
 
@@ -24,11 +24,11 @@ void ColourButton::setColour(std::int32_t colour)
     QPainter painter(&swatch);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(palette().color(QPalette::Mid), 1));
-    painter.setBrush(ColourToQColor(colour));
+    painter.setBrush(platform::ColourToQColor(colour));
     painter.drawRoundedRect(QRectF(0.5, 0.5, 27, 13), 3, 3);
     painter.end();
     setIcon(QIcon(swatch));
-    const QColor c = ColourToQColor(colour);
+    const QColor c = platform::ColourToQColor(colour);
     setToolTip(tr("Red %1, green %2, blue %3").arg(c.red()).arg(c.green()).arg(c.blue()));
 }
 

@@ -1,4 +1,4 @@
-#include "editor/qt_user_interface.h"
+#include "platform/widgets/qt_user_interface.h"
 
 #include <QApplication>
 #include <QColor>
@@ -14,7 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 
-namespace orv::editor {
+namespace orv::platform {
 
 namespace {
 
@@ -29,21 +29,21 @@ QString hostFolder(const std::string& windowsFolder)
 {
     if (windowsFolder.empty())
         return {};
-    return QString::fromStdString(platform::services().files->hostPath(windowsFolder).string());
+    return QString::fromStdString(services().files->hostPath(windowsFolder).string());
 }
 
 std::string windowsForm(const QString& hostPath)
 {
-    return platform::services().files->windowsPath(std::filesystem::path(hostPath.toStdString()));
+    return services().files->windowsPath(std::filesystem::path(hostPath.toStdString()));
 }
 
 QMessageBox::Icon iconOf(int style)
 {
     switch (style & 0x70) {
-    case platform::MsgError: return QMessageBox::Critical;
-    case platform::MsgQuestion: return QMessageBox::Question;
-    case platform::MsgWarning: return QMessageBox::Warning;
-    case platform::MsgInformation: return QMessageBox::Information;
+    case MsgError: return QMessageBox::Critical;
+    case MsgQuestion: return QMessageBox::Question;
+    case MsgWarning: return QMessageBox::Warning;
+    case MsgInformation: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
     }
 }
@@ -57,15 +57,15 @@ struct ButtonSpec {
 std::vector<ButtonSpec> buttonsOf(int style)
 {
     switch (style & 0x7) {
-    case 1: return {{QMessageBox::Ok, platform::AnswerOk}, {QMessageBox::Cancel, platform::AnswerCancel}};
+    case 1: return {{QMessageBox::Ok, AnswerOk}, {QMessageBox::Cancel, AnswerCancel}};
     case 2: return {{QMessageBox::Abort, 3}, {QMessageBox::Retry, 4}, {QMessageBox::Ignore, 5}};
     case 3:
-        return {{QMessageBox::Yes, platform::AnswerYes},
-                {QMessageBox::No, platform::AnswerNo},
-                {QMessageBox::Cancel, platform::AnswerCancel}};
-    case 4: return {{QMessageBox::Yes, platform::AnswerYes}, {QMessageBox::No, platform::AnswerNo}};
-    case 5: return {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, platform::AnswerCancel}};
-    default: return {{QMessageBox::Ok, platform::AnswerOk}};
+        return {{QMessageBox::Yes, AnswerYes},
+                {QMessageBox::No, AnswerNo},
+                {QMessageBox::Cancel, AnswerCancel}};
+    case 4: return {{QMessageBox::Yes, AnswerYes}, {QMessageBox::No, AnswerNo}};
+    case 5: return {{QMessageBox::Retry, 4}, {QMessageBox::Cancel, AnswerCancel}};
+    default: return {{QMessageBox::Ok, AnswerOk}};
     }
 }
 
@@ -125,7 +125,7 @@ int QtUserInterface::Message(const std::string& text, int style, const std::stri
     return buttons.size() == 1 ? buttons.front().answer : buttons.back().answer;
 }
 
-std::optional<std::string> QtUserInterface::PickOpenFile(const std::string& title, const platform::FileFilter& filter,
+std::optional<std::string> QtUserInterface::PickOpenFile(const std::string& title, const FileFilter& filter,
                                                          const std::string& startFolder)
 {
     const QString chosen = QFileDialog::getOpenFileName(dialogParent(), QString::fromStdString(title),
@@ -135,7 +135,7 @@ std::optional<std::string> QtUserInterface::PickOpenFile(const std::string& titl
     return windowsForm(chosen);
 }
 
-std::optional<std::string> QtUserInterface::PickSaveFile(const std::string& title, const platform::FileFilter& filter,
+std::optional<std::string> QtUserInterface::PickSaveFile(const std::string& title, const FileFilter& filter,
                                                          const std::string& startFolder,
                                                          const std::string& defaultExtension)
 {
@@ -169,7 +169,7 @@ std::optional<std::int32_t> QtUserInterface::PickColour(std::int32_t current)
     return QColorToColour(chosen);
 }
 
-std::optional<platform::FontChoice> QtUserInterface::PickFont(const platform::FontChoice& current)
+std::optional<FontChoice> QtUserInterface::PickFont(const FontChoice& current)
 {
     QFont initial(QString::fromStdString(current.name), current.size > 0 ? current.size : 10);
     initial.setBold(current.bold);
@@ -178,7 +178,7 @@ std::optional<platform::FontChoice> QtUserInterface::PickFont(const platform::Fo
     const QFont chosen = QFontDialog::getFont(&accepted, initial, dialogParent());
     if (!accepted)
         return std::nullopt;
-    platform::FontChoice choice;
+    FontChoice choice;
     choice.name = chosen.family().toStdString();
     choice.size = chosen.pointSize() > 0 ? chosen.pointSize() : current.size;
     choice.bold = chosen.bold();
@@ -186,4 +186,4 @@ std::optional<platform::FontChoice> QtUserInterface::PickFont(const platform::Fo
     return choice;
 }
 
-}  // namespace orv::editor
+}  // namespace orv::platform

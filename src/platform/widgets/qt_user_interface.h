@@ -1,5 +1,6 @@
-// The platform's user interface for the editor: message boxes, the open and save file
-// dialogs, the folder, colour and font choosers, all as Qt dialogs over the active window.
+// The platform's user interface for the programs with windows (the editor, the menu program
+// and the companion programs): message boxes, the open and save file dialogs, the folder,
+// colour and font choosers, all as Qt dialogs over the active window.
 #pragma once
 
 #include <QColor>
@@ -9,19 +10,19 @@
 
 class QWidget;
 
-namespace orv::editor {
+namespace orv::platform {
 
-class QtUserInterface final : public platform::UserInterface {
+class QtUserInterface final : public UserInterface {
 public:
     int Message(const std::string& text, int style, const std::string& title) override;
-    std::optional<std::string> PickOpenFile(const std::string& title, const platform::FileFilter& filter,
+    std::optional<std::string> PickOpenFile(const std::string& title, const FileFilter& filter,
                                             const std::string& startFolder) override;
-    std::optional<std::string> PickSaveFile(const std::string& title, const platform::FileFilter& filter,
+    std::optional<std::string> PickSaveFile(const std::string& title, const FileFilter& filter,
                                             const std::string& startFolder,
                                             const std::string& defaultExtension) override;
     std::optional<std::string> PickFolder(const std::string& title, const std::string& startFolder) override;
     std::optional<std::int32_t> PickColour(std::int32_t current) override;
-    std::optional<platform::FontChoice> PickFont(const platform::FontChoice& current) override;
+    std::optional<FontChoice> PickFont(const FontChoice& current) override;
 };
 
 // "Text|*.a;*.b|Text2|*.c" as Qt's name filters: "Text (*.a *.b);;Text2 (*.c)". A description
@@ -33,4 +34,4 @@ QString QtNameFilters(const std::string& filter);
 QColor ColourToQColor(std::int32_t colour);
 std::int32_t QColorToColour(const QColor& colour);
 
-}  // namespace orv::editor
+}  // namespace orv::platform

@@ -9,18 +9,6 @@
 
 namespace orv::shell {
 
-QColor toQColor(WinColour colour)
-{
-    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                  static_cast<int>((colour >> 16) & 0xFF));
-}
-
-WinColour fromQColor(const QColor& colour)
-{
-    return static_cast<WinColour>(colour.red()) | (static_cast<WinColour>(colour.green()) << 8) |
-           (static_cast<WinColour>(colour.blue()) << 16);
-}
-
 QString cssColour(WinColour colour)
 {
     return toQColor(colour).name(QColor::HexRgb);

@@ -11,16 +11,15 @@
 #include <QString>
 
 #include "platform/host/host_services.h"
+#include "platform/widgets/qt_user_interface.h"
 #include "shell/menu_description.h"
-#include "shell/support/message_box_user_interface.h"
 
 namespace orv::shell {
 
 inline QString toQString(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// A Windows colour value (red in the low byte) and back.
-QColor toQColor(WinColour colour);
-WinColour fromQColor(const QColor& colour);
+// A Windows colour value (red in the low byte).
+inline QColor toQColor(WinColour colour) { return platform::ColourToQColor(static_cast<std::int32_t>(colour)); }
 
 // A colour sheet value, "#rrggbb".
 QString cssColour(WinColour colour);
@@ -35,7 +34,7 @@ public:
     ~ProgramServices();
 
 private:
-    MessageBoxUserInterface ui_;
+    platform::QtUserInterface ui_;
     std::unique_ptr<platform::HostServices> services_;
 };
 
