@@ -82,52 +82,40 @@ void FieldBinder::bindText(QLineEdit* edit, std::string MenuProject::*field, int
 
 void FieldBinder::bindNumber(QLineEdit* edit, std::string MenuProject::*field, NumericField range)
 {
-    edit->setMaxLength(NumberFieldMaxLength);
+    bindText(edit, field, NumberFieldMaxLength);
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), edit));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        project().*field = text.toStdString();
-        changed();
+    checkOnLeave(edit, [this, edit, field, range] {
+        applyCorrection(edit, field, ClampNumericText(edit->text().toStdString(), RangeOf(range, project())));
     });
-    auto check = [this, edit, field, range] {
-        const std::string corrected = ClampNumericText(edit->text().toStdString(), RangeOf(range, project()));
-        if (edit->text().toStdString() != corrected)
-            edit->setText(qs(corrected));
-        if (project().*field != corrected) {
-            project().*field = corrected;
-            changed();
-        }
-    };
-    onFocusLost(edit, check);
-    connect(edit, &QLineEdit::returnPressed, this, check);
-    addLoader([this, edit, field] { edit->setText(qs(project().*field)); });
 }
 
 void FieldBinder::bindFolder(QLineEdit* edit, std::string MenuProject::*field, FolderKind kind)
 {
-    edit->setMaxLength(TextFieldMaxLength);
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        project().*field = text.toStdString();
-        changed();
-    });
-    auto check = [this, edit, field, kind] {
+    // Loading sets the text, which also clears the field's modified flag.
+    bindText(edit, field);
+    checkOnLeave(edit, [this, edit, field, kind] {
         if (!edit->isModified())
             return;  // only what the user typed is checked, once
         edit->setModified(false);
-        const std::string corrected = CheckFolderFieldAndWarn(edit->text().toStdString(), kind);
-        if (edit->text().toStdString() != corrected)
-            edit->setText(qs(corrected));
-        if (project().*field != corrected) {
-            project().*field = corrected;
-            changed();
-        }
-    };
-    onFocusLost(edit, check);
-    connect(edit, &QLineEdit::returnPressed, this, check);
-    addLoader([this, edit, field] {
-        edit->setText(qs(project().*field));
-        edit->setModified(false);
+        applyCorrection(edit, field, CheckFolderFieldAndWarn(edit->text().toStdString(), kind));
     });
+}
+
+void FieldBinder::checkOnLeave(QLineEdit* edit, std::function<void()> check)
+{
+    connect(edit, &QLineEdit::returnPressed, this, check);
+    onFocusLost(edit, std::move(check));
+}
+
+void FieldBinder::applyCorrection(QLineEdit* edit, std::string MenuProject::*field, const std::string& corrected)
+{
+    if (edit->text().toStdString() != corrected)
+        edit->setText(qs(corrected));
+    if (project().*field != corrected) {
+        project().*field = corrected;
+        changed();
+    }
 }
 
 void FieldBinder::bindCheck(QCheckBox* box, std::int16_t MenuProject::*field)

@@ -68,6 +68,10 @@ protected:
 private:
     void changed();
     void onFocusLost(QObject* widget, std::function<void()> check);
+    // Runs check when the focus leaves the field or Return is pressed in it.
+    void checkOnLeave(QLineEdit* edit, std::function<void()> check);
+    // Shows the corrected text in the field and stores it when it differs from the project's.
+    void applyCorrection(QLineEdit* edit, std::string MenuProject::*field, const std::string& corrected);
 
     ProjectDocument& document_;
     std::vector<std::function<void()>> loaders_;
