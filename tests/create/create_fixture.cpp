@@ -1,7 +1,6 @@
 #include "create_fixture.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "create/create_menu.h"
 #include "create/test_run.h"
@@ -44,19 +43,7 @@ int RecordingObserver::askEditStickGuardButton()
 
 CreateTest::CreateTest()
 {
-    for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest", "Test/ORVNMENU.EXE",
-                             "Test/ORVNMENU.EXE.manifest", "FlashPlayer/VTFlashPlayer.exe",
-                             "FlashPlayer/VTFlashPlayer.exe.manifest", "PictureGallery/VTPictureGallery.exe",
-                             "PictureGallery/VTPictureGallery.exe.manifest", "BE/BE.exe", "BE/BE.exe.manifest"})
-        home.writeFile(std::string("program/") + file, std::string("stand-in for ") + file);
     fs::permissions(home.path("program/Release/ORVNMENU.EXE"), fs::perms::owner_all | fs::perms::group_read);
-
-    if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR")) {
-        hadProgramDir_ = true;
-        previousProgramDir_ = old;
-    }
-    ::setenv("ORVANTO_PROGRAM_DIR", home.path("program").c_str(), 1);
-    services_ = std::make_unique<platform::HostServices>(&home.ui());
     if (auto* crypto = dynamic_cast<platform::HostCrypto*>(platform::services().crypto))
         crypto->useIterationsForTests(1000);
     programDir = home.win("program");
@@ -74,11 +61,6 @@ CreateTest::CreateTest()
 
 CreateTest::~CreateTest()
 {
-    services_.reset();
-    if (hadProgramDir_)
-        ::setenv("ORVANTO_PROGRAM_DIR", previousProgramDir_.c_str(), 1);
-    else
-        ::unsetenv("ORVANTO_PROGRAM_DIR");
     Siblings() = SiblingProducts{};
     StickGuardSetupCopiedPath().clear();
 }

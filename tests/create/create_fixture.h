@@ -14,6 +14,7 @@
 #include "create/create_dialog.h"
 #include "create/creation_observer.h"
 #include "model/menu_project.h"
+#include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 
 namespace orv::test {
@@ -69,14 +70,15 @@ protected:
     std::vector<std::string> tree() const;
 
     TestHome home;
+    StandInProgramFolder programFolder{home,
+                                       {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest", "Test/ORVNMENU.EXE",
+                                        "Test/ORVNMENU.EXE.manifest", "FlashPlayer/VTFlashPlayer.exe",
+                                        "FlashPlayer/VTFlashPlayer.exe.manifest", "PictureGallery/VTPictureGallery.exe",
+                                        "PictureGallery/VTPictureGallery.exe.manifest", "BE/BE.exe",
+                                        "BE/BE.exe.manifest"}};
     RecordingObserver observer;
     MenuProject project;
     std::string programDir;  // Windows form
-
-private:
-    std::unique_ptr<platform::HostServices> services_;
-    std::string previousProgramDir_;
-    bool hadProgramDir_ = false;
 };
 
 // A button with a command, a link and a source file, copied (CSF "2") unless told.

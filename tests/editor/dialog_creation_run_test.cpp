@@ -1,8 +1,6 @@
 // A whole creation driven through the editor's windows: the create dialog's Create button,
 // the progress window, the report, and the detailed copy error for a file that vanished.
-#include <cstdlib>
 #include <filesystem>
-#include <memory>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +18,7 @@
 #include "editor/dialogs/menu_created_dialog.h"
 #include "model/menu_button.h"
 #include "model/sibling_products.h"
+#include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
@@ -30,33 +29,16 @@ class CreationRunTest : public ::testing::Test {
 protected:
     CreationRunTest()
     {
-        for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest"})
-            home.writeFile(std::string("program/") + file, "stand-in");
-        if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
-            previousProgramDir_ = old;
-        ::setenv("ORVANTO_PROGRAM_DIR", home.path("program").c_str(), 1);
-        services_ = std::make_unique<platform::HostServices>(&home.ui());
         std::filesystem::create_directories(home.path("menu"));
         project.UseAutorun = 0;
         project.TitleFontName = "Arial";
         Siblings() = SiblingProducts{};
         test::ensureApplication();
     }
-    ~CreationRunTest() override
-    {
-        services_.reset();
-        if (previousProgramDir_.empty())
-            ::unsetenv("ORVANTO_PROGRAM_DIR");
-        else
-            ::setenv("ORVANTO_PROGRAM_DIR", previousProgramDir_.c_str(), 1);
-    }
 
     test::TestHome home;
+    test::StandInProgramFolder program{home};
     MenuProject project;
-
-private:
-    std::unique_ptr<platform::HostServices> services_;
-    std::string previousProgramDir_;
 };
 
 TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)

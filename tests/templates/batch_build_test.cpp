@@ -1,6 +1,5 @@
 // The batch build through its public function: exit codes, the log, the build folder, and
 // paths given in host form or relative to the editor's folder.
-#include <cstdlib>
 #include <fstream>
 
 #include <gmock/gmock.h>
@@ -9,6 +8,7 @@
 #include "model/messages.h"
 #include "model/profile.h"
 #include "model/project_file.h"
+#include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 #include "templates/batch_build.h"
 
@@ -19,24 +19,6 @@ using ::testing::HasSubstr;
 
 class BatchBuildTest : public ::testing::Test {
 protected:
-    BatchBuildTest()
-    {
-        for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest"})
-            home.writeFile(std::string("program/") + file, "stand-in");
-        if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
-            previousProgramDir_ = old;
-        ::setenv("ORVANTO_PROGRAM_DIR", home.path("program").c_str(), 1);
-        services_ = std::make_unique<platform::HostServices>(&home.ui());
-    }
-    ~BatchBuildTest() override
-    {
-        services_.reset();
-        if (previousProgramDir_.empty())
-            ::unsetenv("ORVANTO_PROGRAM_DIR");
-        else
-            ::setenv("ORVANTO_PROGRAM_DIR", previousProgramDir_.c_str(), 1);
-    }
-
     // Saves a small project (destination "own menu") and returns its Windows-form path.
     std::string saveProject(const std::string& relative)
     {
@@ -58,10 +40,7 @@ protected:
     bool exists(const std::string& relative) const { return std::filesystem::exists(home.path(relative)); }
 
     TestHome home;
-
-private:
-    std::unique_ptr<platform::HostServices> services_;
-    std::string previousProgramDir_;
+    StandInProgramFolder program{home};
 };
 
 TEST_F(BatchBuildTest, MissingProjectIsLoggedWithExitCode1)
