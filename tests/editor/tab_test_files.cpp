@@ -1,11 +1,8 @@
 #include "tab_test_files.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
 
-#include <jpeglib.h>
+#include "support/jpeg_bytes.h"
 
 namespace orv::test {
 
@@ -35,30 +32,7 @@ std::string bmpFile(int width, int height)
 
 std::string jpegFile(bool cmyk, int width, int height)
 {
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &buffer, &size);
-    c.image_width = static_cast<JDIMENSION>(width);
-    c.image_height = static_cast<JDIMENSION>(height);
-    c.input_components = cmyk ? 4 : 3;
-    c.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_set_defaults(&c);
-    jpeg_set_colorspace(&c, cmyk ? JCS_CMYK : JCS_YCbCr);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<unsigned char> row(static_cast<size_t>(width * c.input_components), 128);
-    while (c.next_scanline < c.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&c, rows, 1);
-    }
-    jpeg_finish_compress(&c);
-    std::string bytes(reinterpret_cast<const char*>(buffer), size);
-    jpeg_destroy_compress(&c);
-    std::free(buffer);
-    return bytes;
+    return cmyk ? jpegBytes(JCS_CMYK, 4, JCS_CMYK, width, height) : jpegBytes(JCS_RGB, 3, JCS_YCbCr, width, height);
 }
 
 std::string soundFile(std::size_t size)

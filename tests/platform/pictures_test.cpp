@@ -1,16 +1,13 @@
 // Picture types, JPEG colour systems and picture sizes read from file headers, including
 // damaged and cut-off files.
 #include <cstdint>
-#include <cstdio>
 #include <string>
-#include <vector>
-
-#include <jpeglib.h>
 
 #include <gtest/gtest.h>
 
 #include "platform/pictures.h"
 #include "platform/services.h"
+#include "support/jpeg_bytes.h"
 #include "support/test_home.h"
 
 namespace orv::platform {
@@ -79,34 +76,10 @@ std::string tiff(int width, int height)
     return h + le32(0);
 }
 
-// A real JPEG made with libjpeg: inComponents 1, 3 or 4 of the input colour space, stored
-// in the given JPEG colour space.
+// A real JPEG of 17 x 9 pixels unless told.
 std::string jpeg(J_COLOR_SPACE input, int components, J_COLOR_SPACE stored, int width = 17, int height = 9)
 {
-    jpeg_compress_struct c;
-    jpeg_error_mgr err;
-    c.err = jpeg_std_error(&err);
-    jpeg_create_compress(&c);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&c, &buffer, &size);
-    c.image_width = width;
-    c.image_height = height;
-    c.input_components = components;
-    c.in_color_space = input;
-    jpeg_set_defaults(&c);
-    jpeg_set_colorspace(&c, stored);
-    jpeg_start_compress(&c, TRUE);
-    std::vector<unsigned char> row(static_cast<std::size_t>(width * components), 128);
-    while (c.next_scanline < c.image_height) {
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&c, rows, 1);
-    }
-    jpeg_finish_compress(&c);
-    std::string bytes(reinterpret_cast<char*>(buffer), size);
-    jpeg_destroy_compress(&c);
-    std::free(buffer);
-    return bytes;
+    return test::jpegBytes(input, components, stored, width, height);
 }
 
 class PicturesTest : public test::HomeTest {
