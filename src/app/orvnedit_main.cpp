@@ -12,6 +12,7 @@
 #include "editor/run_editor.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
+#include "model/project_writer.h"
 #include "platform/host/console_user_interface.h"
 #include "platform/host/host_services.h"
 #include "templates/batch_build.h"
@@ -40,10 +41,8 @@ int runBatchBuild(int argc, char** argv, const std::string& commandLine)
     if (code == 0) {
         for (const std::string& line : orv::LastCreationReport())
             std::puts(line.c_str());
-    } else if (orv::Batch().BatchLogFile.empty()) {
-        std::fprintf(stderr, "orvnedit: the build failed; name a log file with /LOG:FILE to see why\n");
     } else {
-        std::fprintf(stderr, "orvnedit: the build failed; see %s\n", orv::Batch().BatchLogFile.c_str());
+        std::fprintf(stderr, "orvnedit: the build stopped: %s\n", orv::Batch().LastMessage.c_str());
     }
     return code;
 }
@@ -54,12 +53,24 @@ int main(int argc, char** argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::puts("Veltrona Orvanto 8.6.9");
+            std::printf("%s %s\n", orv::ProductName, orv::EditorVersionText);
             return 0;
         }
         if (std::strcmp(argv[i], "--help") == 0) {
             std::puts("Usage: orvnedit [PROJECT.mnp]\n"
-                      "       orvnedit PROJECT.mnp /BUILD [/BUILDFOLDER:FOLDER] [/LOG:FILE]");
+                      "       orvnedit PROJECT.mnp /BUILD [/BUILDFOLDER:FOLDER] [/LOG:FILE]\n"
+                      "\n"
+                      "Without /BUILD the editor opens, with the project when one is named.\n"
+                      "With /BUILD the menu of the project is created without any window:\n"
+                      "  /BUILDFOLDER:FOLDER  create it in FOLDER instead of the project's own\n"
+                      "                       destination folder\n"
+                      "  /LOG:FILE            write the message of a failed build to FILE\n"
+                      "The switches stand in this order, after the project; paths with blanks\n"
+                      "may be quoted. Paths may be host paths or Windows-form paths (Z:\\...).\n"
+                      "Exit code of a build: 0 when the menu was created, 1 when it stopped.\n"
+                      "\n"
+                      "  --help     show this text\n"
+                      "  --version  show the version");
             return 0;
         }
     }

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "editor/main_window.h"
+#include "model/project_writer.h"
 #include "model/editor_options.h"
 #include "model/project_folders.h"
 #include "model/sibling_products.h"
@@ -72,7 +73,7 @@ int runEditor(int argc, char** argv)
     QApplication app(count, args.data());
     QApplication::setApplicationName(QStringLiteral("Orvanto"));
     QApplication::setOrganizationName(QStringLiteral("Veltrona"));
-    QApplication::setApplicationVersion(QStringLiteral("8.6.9"));
+    QApplication::setApplicationVersion(QString::fromLatin1(EditorVersionText));
     QApplication::setDesktopFileName(QStringLiteral("orvanto"));
 
     platform::QtUserInterface ui;

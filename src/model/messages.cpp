@@ -24,6 +24,7 @@ void ShowOrLogMessage(const std::string& text, int style, const std::string& tit
         return;
     }
     batch.BatchErrorLogged = true;
+    batch.LastMessage = text;
     if (batch.BatchLogFile.empty())
         return;
     // The log holds the last message only; a failure to write it is not reported.

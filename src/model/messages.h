@@ -10,6 +10,7 @@ struct BatchState {
     bool BatchBuildMode = false;
     std::string BatchLogFile;
     bool BatchErrorLogged = false;
+    std::string LastMessage;  // the text last routed to the log, for the command line
 };
 
 BatchState& Batch();

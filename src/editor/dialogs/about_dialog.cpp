@@ -7,14 +7,11 @@
 
 #include "editor/dialogs/dialog_support.h"
 #include "model/menu_project.h"
+#include "model/project_writer.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
 
 namespace orv::editor {
-
-namespace {
-constexpr const char* ProductVersion = "8.6.9";
-}
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
@@ -29,7 +26,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     QFont f = name->font();
     f.setPointSizeF(f.pointSizeF() * 1.4);
     name->setFont(f);
-    auto* version = new QLabel(tr("Version %1").arg(ProductVersion), this);
+    auto* version = new QLabel(tr("Version %1").arg(QString::fromLatin1(EditorVersionText)), this);
     auto* description = makeNote(tr("Designs autorun menus for CDs, DVDs and USB flash drives: the menu window, "
                                      "its buttons, pictures, sounds and movies, and the folder that holds "
                                      "everything the menu needs."),
