@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -69,6 +70,15 @@ QColor blendTowards(const QColor& from, const QColor& to, int depthPercent)
     return QColor::fromRgbF(from.redF() + (to.redF() - from.redF()) * f,
                             from.greenF() + (to.greenF() - from.greenF()) * f,
                             from.blueF() + (to.blueF() - from.blueF()) * f);
+}
+
+// The font made smaller, down to 6 points, until the text fits the width: a long caption
+// stays readable instead of being cut at both ends.
+QFont fittedFont(QFont font, const QString& text, int width)
+{
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > width)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
 }
 
 }  // namespace
@@ -200,7 +210,8 @@ void MenuWindow::showMenu()
         }
         auto* button = new QPushButton(toQString(entry.text), area);
         button->setFixedSize(m.buttons.width, m.buttons.height);
-        button->setFont(toQFont(m.buttons.font));
+        // The style sheet puts 8 pixels of padding and a frame on each side.
+        button->setFont(fittedFont(toQFont(m.buttons.font), button->text(), m.buttons.width - 20));
         button->setStyleSheet(buttonStyleSheet(m.buttons, entry));
         button->setCursor(Qt::PointingHandCursor);
         if (!entry.tip.empty())
