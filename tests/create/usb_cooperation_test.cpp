@@ -80,13 +80,13 @@ TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
 {
     installPortavo();
     project.Buttons.push_back(MakeStickGuardButton());
-    for (const char* old : {"START.EXE", "START.EXE.MANIFEST", "OpenFile/STARTDOC.INF", "STARTAPP.EXE"})
+    const auto olds = {"START.EXE", "START.EXE.MANIFEST", "OpenFile/STARTDOC.INF", "STARTAPP.EXE"};
+    for (const char* old : olds)
         home.writeFile(std::string("menu/") + old, "old");
     home.writeFile("menu/keep.txt", "mine");
     ASSERT_TRUE(create());
-    EXPECT_FALSE(exists("START.EXE"));
-    EXPECT_FALSE(exists("OpenFile/STARTDOC.INF"));
-    EXPECT_FALSE(exists("STARTAPP.EXE"));
+    for (const char* old : olds)
+        EXPECT_FALSE(exists(old)) << old;
     EXPECT_TRUE(exists("keep.txt"));
     EXPECT_TRUE(exists("MENU.EXE"));
 }
