@@ -110,9 +110,8 @@ TEST_F(ToolTest, NewTakesTheEditorOptionsOfTheOptionsFile)
     ASSERT_TRUE(PutProfileText(options, "Options", "AddArrowToButton", "0"));
     ASSERT_TRUE(PutProfileText(options, "DocOptions", "DocErr_FileExt1", "odt"));
     ASSERT_EQ(run({"new", host("opts.mnp")}), tool::ExitOk) << err.str();
-    const std::string text = home.readFile("opts.mnp");
-    EXPECT_NE(text.find("AddArrowToButton = 0\r\n"), std::string::npos);
-    EXPECT_NE(text.find("DocErr_FileExt1 = odt\r\n"), std::string::npos);
+    for (const char* part : {"AddArrowToButton = 0\r\n", "DocErr_FileExt1 = odt\r\n"})
+        EXPECT_NE(home.readFile("opts.mnp").find(part), std::string::npos) << part;
 }
 
 TEST_F(ToolTest, NewIntoAMissingFolderFails)
@@ -133,10 +132,9 @@ TEST_F(ToolTest, UpgradeInPlaceConvertsTheFile)
     home.writeFile("old.mnp", oldProject);
     ASSERT_EQ(run({"upgrade", host("old.mnp")}), tool::ExitOk) << err.str();
     const std::string text = home.readFile("old.mnp");
-    EXPECT_NE(text.find("Ver = 8.6.9\r\n"), std::string::npos);
-    EXPECT_NE(text.find("ButtonStyle = 28\r\n"), std::string::npos);
-    EXPECT_NE(text.find("Button1Cmd = Return To Main Menu\r\n"), std::string::npos);
-    EXPECT_NE(text.find("TitleText = Old menu\r\n"), std::string::npos);
+    for (const char* part : {"Ver = 8.6.9\r\n", "ButtonStyle = 28\r\n", "Button1Cmd = Return To Main Menu\r\n",
+                             "TitleText = Old menu\r\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
     EXPECT_TRUE(text.ends_with("-(EOF)-\r\n\r\n"));
 }
 
@@ -175,11 +173,9 @@ TEST_F(ToolTest, MniWritesTheMenuDescriptionFile)
 
     ASSERT_EQ(run({"mni", host("menu.mnp"), host("ORVNMENU.MNI")}), tool::ExitOk) << err.str();
     const std::string text = home.readFile("ORVNMENU.MNI");
-    EXPECT_NE(text.find("TitleText = Fish && Chips\r\n"), std::string::npos);
-    EXPECT_NE(text.find("Button1Text = Games\r\nButton1Cmd = (Title)\r\n"), std::string::npos);
-    EXPECT_NE(text.find("[ExeFilename]\r\nExeFilename = ORVNMENU.EXE\r\n"), std::string::npos);
-    EXPECT_NE(text.find("[Fonts]\r\n"), std::string::npos);
-    EXPECT_NE(text.find("[RTF-Print]\r\n"), std::string::npos);
+    for (const char* part : {"TitleText = Fish && Chips\r\n", "Button1Text = Games\r\nButton1Cmd = (Title)\r\n",
+                             "[ExeFilename]\r\nExeFilename = ORVNMENU.EXE\r\n", "[Fonts]\r\n", "[RTF-Print]\r\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
 }
 
 TEST_F(ToolTest, MniFailures)
@@ -303,14 +299,10 @@ TEST_F(ToolTest, CheckOfAMissingProjectFails)
 
 TEST(ToolPathTest, RecognisesWindowsFormPaths)
 {
-    EXPECT_TRUE(tool::IsWindowsFormPath("Z:\\home\\a.mnp"));
-    EXPECT_TRUE(tool::IsWindowsFormPath("e:/menu/a.mnp"));
-    EXPECT_TRUE(tool::IsWindowsFormPath("C:"));
-    EXPECT_TRUE(tool::IsWindowsFormPath("\\\\server\\share\\a.mnp"));
-    EXPECT_FALSE(tool::IsWindowsFormPath("/home/a.mnp"));
-    EXPECT_FALSE(tool::IsWindowsFormPath("a.mnp"));
-    EXPECT_FALSE(tool::IsWindowsFormPath("ab:c"));
-    EXPECT_FALSE(tool::IsWindowsFormPath(""));
+    for (const char* path : {"Z:\\home\\a.mnp", "e:/menu/a.mnp", "C:", "\\\\server\\share\\a.mnp"})
+        EXPECT_TRUE(tool::IsWindowsFormPath(path)) << path;
+    for (const char* path : {"/home/a.mnp", "a.mnp", "ab:c", ""})
+        EXPECT_FALSE(tool::IsWindowsFormPath(path)) << path;
 }
 
 TEST_F(ToolTest, HostPathsGoThroughTheDriveMap)
