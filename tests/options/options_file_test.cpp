@@ -228,9 +228,8 @@ TEST_F(OptionsFileTest, EveryKeySurvivesWritingAndReadingBack)
 
     Options() = EditorOptions{};
     ReadEditorOptions();
-    EditorOptions written = expected;
     EXPECT_TRUE(Options() == expected) << "expected:\n"
-                                       << EditorOptionsText(written) << "read:\n"
+                                       << EditorOptionsText(expected) << "read:\n"
                                        << EditorOptionsText(Options());
 }
 
@@ -281,18 +280,14 @@ TEST_F(OptionsFileTest, SectionsAndKeysAreWrittenInTheirFixedOrder)
 
     auto social = keysOf(text, "SocialMedia-Eng");
     ASSERT_EQ(social.size(), 21u);
-    EXPECT_EQ(social[0], "Facebook_ShowLogo");
-    EXPECT_EQ(social[6], "Instagram_ShowLogo");
-    EXPECT_EQ(social[7], "Facebook_URL");
-    EXPECT_EQ(social[14], "Facebook_TipText");
-    EXPECT_EQ(social[20], "Instagram_TipText");
-
+    for (auto [at, key] : {std::pair{0, "Facebook_ShowLogo"}, {6, "Instagram_ShowLogo"}, {7, "Facebook_URL"},
+                           {14, "Facebook_TipText"}, {20, "Instagram_TipText"}})
+        EXPECT_EQ(social[at], key);
     auto doc = keysOf(text, "DocOptions");
     ASSERT_EQ(doc.size(), 19u);
-    EXPECT_EQ(doc[0], "DocErr_FileExt1");
-    EXPECT_EQ(doc[6], "DocErr_Title1");
-    EXPECT_EQ(doc[12], "DocErr_Text1");
-    EXPECT_EQ(doc[18], "AddPrintSupportForRTFDocuments");
+    for (auto [at, key] : {std::pair{0, "DocErr_FileExt1"}, {6, "DocErr_Title1"}, {12, "DocErr_Text1"},
+                           {18, "AddPrintSupportForRTFDocuments"}})
+        EXPECT_EQ(doc[at], key);
 
     // Every line ends in CR LF, every section with an empty line.
     EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
