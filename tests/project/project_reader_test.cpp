@@ -34,46 +34,28 @@ TEST_F(ReaderTest, FileWithoutSectionsGivesTheReadersOwnDefaults)
 {
     // Every value checked here differs from the new-project value the read starts from.
     const MenuProject p = read("");
-    EXPECT_EQ(p.Width, "");
-    EXPECT_EQ(p.Height, "");
-    EXPECT_EQ(p.BlendDepth, "");
-    EXPECT_EQ(p.CaptionText, "");
-    EXPECT_EQ(p.BackColor, 0);
-    EXPECT_EQ(p.ToneDirection, 0);
-    EXPECT_EQ(p.ShowCaption, 0);
-    EXPECT_EQ(p.ShowBorder, 0);
-    EXPECT_EQ(p.UseAutorun, 0);
-
-    EXPECT_EQ(p.TitleText, "");
-    EXPECT_EQ(p.TitleFontName, "");
-    EXPECT_EQ(p.TitleCharInterSpace, "");
+    int at = 0;
+    for (const std::string* text : {&p.Width, &p.Height, &p.BlendDepth, &p.CaptionText, &p.TitleText,
+                                    &p.TitleFontName, &p.TitleCharInterSpace, &p.ButtonWidth, &p.ButtonFontName,
+                                    &p.ButtonTitle_FontName, &p.PGTitle, &p.PGCloseButtonText,
+                                    &p.MenuPictureWidth, &p.MovieWidth})
+        EXPECT_EQ(*text, "") << "text " << at++;
+    at = 0;
+    using Numbers = std::initializer_list<long long>;
+    for (long long zero : Numbers{p.BackColor, p.ToneDirection, p.ShowCaption, p.ShowBorder, p.UseAutorun,
+                                  p.TitleForeColor, p.TitleShadow, p.ButtonForeColor, p.ButtonFrameColor,
+                                  p.UseActiveButtonFrame, p.ActiveButtonFrameColor, p.PGTextColor,
+                                  p.PGOnClickOnPicture})
+        EXPECT_EQ(zero, 0) << "number " << at++;
+    at = 0;
+    for (long long one : Numbers{p.ButtonStyle, p.ButtonAlignment, p.ButtonTextAlignment, p.ButtonGlasColorIndex})
+        EXPECT_EQ(one, 1) << "number " << at++;
     EXPECT_EQ(p.TitleFontSize, 10);
+    EXPECT_EQ(p.ButtonFontSize, 10);
+    EXPECT_EQ(p.ButtonGlasTransparency, 5);
     EXPECT_FALSE(p.TitleFontBold);
     EXPECT_FALSE(p.TitleFontItalic);
-    EXPECT_EQ(p.TitleForeColor, 0);
-    EXPECT_EQ(p.TitleShadow, 0);
-
-    EXPECT_EQ(p.ButtonWidth, "");
-    EXPECT_EQ(p.ButtonFontName, "");
-    EXPECT_EQ(p.ButtonStyle, 1);
-    EXPECT_EQ(p.ButtonAlignment, 1);
-    EXPECT_EQ(p.ButtonTextAlignment, 1);
-    EXPECT_EQ(p.ButtonFontSize, 10);
     EXPECT_FALSE(p.ButtonFontBold);
-    EXPECT_EQ(p.ButtonForeColor, 0);
-    EXPECT_EQ(p.ButtonFrameColor, 0);
-    EXPECT_EQ(p.ButtonGlasTransparency, 5);
-    EXPECT_EQ(p.ButtonGlasColorIndex, 1);
-    EXPECT_EQ(p.UseActiveButtonFrame, 0);
-    EXPECT_EQ(p.ActiveButtonFrameColor, 0);
-
-    EXPECT_EQ(p.ButtonTitle_FontName, "");
-    EXPECT_EQ(p.PGTitle, "");
-    EXPECT_EQ(p.PGCloseButtonText, "");
-    EXPECT_EQ(p.PGTextColor, 0);
-    EXPECT_EQ(p.PGOnClickOnPicture, 0);
-    EXPECT_EQ(p.MenuPictureWidth, "");
-    EXPECT_EQ(p.MovieWidth, "");
     EXPECT_EQ(p.MovieWinTitle, "0");
 }
 
