@@ -18,11 +18,17 @@ namespace {
 
 using ProjectFileTest = ProjectTest;
 
-// Opens a file into a project that starts as a new one.
-MenuProject open(const std::string& path)
+MenuProject newProject()
 {
     MenuProject p;
     ResetParameters(p);
+    return p;
+}
+
+// Opens a file into a project that starts as a new one.
+MenuProject open(const std::string& path)
+{
+    MenuProject p = newProject();
     OpenProjectFile(p, path);
     return p;
 }
@@ -68,8 +74,7 @@ TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpen)
 
 TEST_F(ProjectFileTest, NewProjectSurvivesSaveAndOpen)
 {
-    MenuProject saved;
-    ResetParameters(saved);
+    MenuProject saved = newProject();
     saved.ProjectFilePath = home.win("new.mnp");
     ASSERT_TRUE(SaveProjectFile(saved));
     MenuProject opened = open(saved.ProjectFilePath);
@@ -81,8 +86,7 @@ TEST_F(ProjectFileTest, NewProjectSurvivesSaveAndOpen)
 
 TEST_F(ProjectFileTest, FileIsAnsiWithCrLfAndEndsWithTheEndLine)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.TitleText = "Café € Ω";
     p.ProjectFilePath = home.win("ansi.mnp");
     ASSERT_TRUE(SaveProjectFile(p));
@@ -95,8 +99,7 @@ TEST_F(ProjectFileTest, FileIsAnsiWithCrLfAndEndsWithTheEndLine)
 
 TEST_F(ProjectFileTest, SaveClearsModifiedAndPutsTheFileOnTopOfTheRecentLists)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.Modified = true;
     p.ProjectFilePath = home.win("projects/recent.mnp");
     std::filesystem::create_directories(home.path("projects"));
@@ -108,8 +111,7 @@ TEST_F(ProjectFileTest, SaveClearsModifiedAndPutsTheFileOnTopOfTheRecentLists)
 
 TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFailsAndKeepsModified)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.Modified = true;
     for (const std::string& path : {std::string("noname"), std::string(), home.win("no/such/folder/a.mnp")}) {
         p.ProjectFilePath = path;
@@ -121,8 +123,7 @@ TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFailsAndKeepsModifie
 
 TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.ProjectType = ProjectTypeUSB;
     ASSERT_TRUE(SaveProjectFileAs(p, home.win("MyMenu.mnp")));
     EXPECT_EQ(p.ProjectFilePath, home.win("MyMenu.mnp"));
@@ -133,8 +134,7 @@ TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
 TEST_F(ProjectFileTest, OpeningSetsPathCaptionsAndClearsModified)
 {
     const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n");
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.Buttons.push_back(MakeTitleRow("left over"));
     p.Modified = true;
     OpenProjectFile(p, path);
@@ -148,8 +148,7 @@ TEST_F(ProjectFileTest, OpeningSetsPathCaptionsAndClearsModified)
 
 TEST_F(ProjectFileTest, OpeningAnEmptyPathChangesNothing)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     p.TitleText = "kept";
     OpenProjectFile(p, "");
     EXPECT_EQ(p.TitleText, "kept");
@@ -206,8 +205,7 @@ TEST_F(ProjectFileTest, CreateCDDataFileWritesTheMenuDescription)
 
 TEST_F(ProjectFileTest, CreateCDDataFileFailsForAnEmptyNameOrAnUnwritablePlace)
 {
-    MenuProject p;
-    ResetParameters(p);
+    MenuProject p = newProject();
     EXPECT_FALSE(CreateCDDataFile(p, ""));
     EXPECT_FALSE(CreateCDDataFile(p, home.win("missing/folder/ORVNMENU.MNI")));
     std::filesystem::create_directories(home.path("dir.mni"));
