@@ -4,61 +4,38 @@
 
 using namespace orv;
 
-TEST(CommandLine, ProjectAloneOpensForEditing)
+TEST(CommandLine, EachPartIsFoundByTheSwitchOrderRules)
 {
-    auto c = ParseCommandLine("  C:\\Menus\\demo.mnp  ");
-    EXPECT_EQ(c.projectFile, "C:\\Menus\\demo.mnp");
-    EXPECT_FALSE(c.batchBuild);
-    EXPECT_EQ(c.buildFolder, "");
-    EXPECT_EQ(c.logFile, "");
-}
-
-TEST(CommandLine, FullBatchLine)
-{
-    auto c = ParseCommandLine("C:\\p.mnp /BUILD /BUILDFOLDER:E:\\Out /LOG:C:\\b.log");
-    EXPECT_EQ(c.projectFile, "C:\\p.mnp");
-    EXPECT_TRUE(c.batchBuild);
-    EXPECT_EQ(c.buildFolder, "E:\\Out");
-    EXPECT_EQ(c.logFile, "C:\\b.log");
-}
-
-TEST(CommandLine, BuildAfterBuildFolderIsNotBatch)
-{
-    std::string line = "C:\\p.mnp /BUILDFOLDER:E:\\Out /BUILD";
-    EXPECT_FALSE(IsBatchBuildCommandLine(line));
-    EXPECT_EQ(GetProjectFileFromCommandLine(line), "C:\\p.mnp");
-    EXPECT_EQ(GetBuildFolderFromCommandLine(line), "");
-}
-
-TEST(CommandLine, QuotedPathsWithBlanksLoseTheirQuotes)
-{
-    auto c = ParseCommandLine("\"C:\\My Menus\\a b.mnp\" /BUILD /LOG:\"C:\\My Logs\\build log.txt\"");
-    EXPECT_EQ(c.projectFile, "C:\\My Menus\\a b.mnp");
-    EXPECT_TRUE(c.batchBuild);
-    EXPECT_EQ(c.buildFolder, "");
-    EXPECT_EQ(c.logFile, "C:\\My Logs\\build log.txt");
-}
-
-TEST(CommandLine, SwitchesAreCaseSensitive)
-{
-    auto c = ParseCommandLine("C:\\p.mnp /build");
-    EXPECT_FALSE(c.batchBuild);
-    EXPECT_EQ(c.projectFile, "C:\\p.mnp /build");
-}
-
-TEST(CommandLine, LogAndFolderIgnoredOutsideBatch)
-{
-    std::string line = "C:\\p.mnp /LOG:C:\\x.log";
-    EXPECT_FALSE(IsBatchBuildCommandLine(line));
-    EXPECT_EQ(GetLogFileFromCommandLine(line), "");
-    EXPECT_EQ(GetProjectFileFromCommandLine(line), "C:\\p.mnp");
-}
-
-TEST(CommandLine, EmptyLine)
-{
-    auto c = ParseCommandLine("   ");
-    EXPECT_EQ(c.projectFile, "");
-    EXPECT_FALSE(c.batchBuild);
+    struct Case {
+        const char* line;
+        const char* project;
+        bool batch;
+        const char* folder;
+        const char* log;
+    };
+    const Case cases[] = {
+        // A project alone opens for editing.
+        {"  C:\\Menus\\demo.mnp  ", "C:\\Menus\\demo.mnp", false, "", ""},
+        {"C:\\p.mnp /BUILD /BUILDFOLDER:E:\\Out /LOG:C:\\b.log", "C:\\p.mnp", true, "E:\\Out", "C:\\b.log"},
+        // /BUILD after /BUILDFOLDER: is cut away with the folder: no batch build.
+        {"C:\\p.mnp /BUILDFOLDER:E:\\Out /BUILD", "C:\\p.mnp", false, "", ""},
+        // Quoted paths with blanks lose their quotes; no folder means the project's own.
+        {"\"C:\\My Menus\\a b.mnp\" /BUILD /LOG:\"C:\\My Logs\\build log.txt\"", "C:\\My Menus\\a b.mnp", true, "",
+         "C:\\My Logs\\build log.txt"},
+        // Switch names are case-sensitive.
+        {"C:\\p.mnp /build", "C:\\p.mnp /build", false, "", ""},
+        // Folder and log count only in batch mode.
+        {"C:\\p.mnp /LOG:C:\\x.log", "C:\\p.mnp", false, "", ""},
+        {"   ", "", false, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const CommandLine parsed = ParseCommandLine(c.line);
+        EXPECT_EQ(parsed.projectFile, c.project);
+        EXPECT_EQ(parsed.batchBuild, c.batch);
+        EXPECT_EQ(parsed.buildFolder, c.folder);
+        EXPECT_EQ(parsed.logFile, c.log);
+    }
 }
 
 TEST(CommandLine, JoinArgumentsQuotesValuesWithBlanks)
