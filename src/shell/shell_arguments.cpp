@@ -34,6 +34,8 @@ ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
             parsed.testRun = true;
         else if (key == "/RESIZE-ENG" || key == "-RESIZE-ENG")
             parsed.resizeMode = true;
+        else if (key.rfind("/LAYOUT:", 0) == 0 || key.rfind("-LAYOUT:", 0) == 0)
+            parsed.layoutFile = trimmed(arg.substr(8));
         else if (arg[0] != '/' && arg[0] != '-' && parsed.menuFile.empty())
             parsed.menuFile = arg;
     }

@@ -3,8 +3,11 @@
 #include "shell/window/menu_window.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
-#include <QPushButton>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -30,20 +33,23 @@ QApplication& application()
 class ScriptedMenuWindow : public MenuWindow {
 public:
     using MenuWindow::MenuWindow;
-    bool passwordAnswer = true;
+    std::optional<std::string> passwordAnswer;
     int passwordQuestions = 0;
     QStringList messages;
 
-    bool confirmPassword(const MenuEntry& entry) override
+    // Clicks the n-th button shown.
+    void click(std::size_t n) { session().activate(shownButtons().at(n)); }
+
+protected:
+    std::optional<std::string> askPassword(const PasswordQuestion&) override
     {
-        if (!entry.passwordProtected)
-            return true;
         ++passwordQuestions;
         return passwordAnswer;
     }
-
-protected:
-    void showMessage(const QString& title, const QString& text, bool) override { messages << title + ": " + text; }
+    void showMessage(const std::string& title, const std::string& text, bool) override
+    {
+        messages << QString::fromStdString(title + ": " + text);
+    }
 };
 
 MenuEntry entry(const std::string& text, const std::string& command, const std::string& link = {})
@@ -86,14 +92,42 @@ TEST_F(MenuWindowTest, ShowsTheMenuAtItsSizeWithHeadingsAndVisibleButtons)
     EXPECT_EQ(w.minimumSize(), w.maximumSize());  // only resize mode lets the user size it
     EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("testBadge")), nullptr);
 
-    ASSERT_EQ(w.buttons().size(), 3u);
-    EXPECT_EQ(w.buttons()[0]->text(), QStringLiteral("Watch"));
-    EXPECT_EQ(w.buttons()[1]->text(), QStringLiteral("Guard"));
-    EXPECT_EQ(w.buttons()[2]->text(), QStringLiteral("Exit"));
-    EXPECT_EQ(w.buttons()[0]->size(), QSize(220, 30));
-    const auto headings = w.findChildren<QLabel*>(QStringLiteral("titleRow"));
-    ASSERT_EQ(headings.size(), 2);
-    EXPECT_EQ(headings[0]->text(), QStringLiteral("Films"));
+    EXPECT_EQ(w.shownButtons(), (std::vector<std::size_t>{1, 4, 5}));
+}
+
+TEST_F(MenuWindowTest, PaintsTheMenuAndFollowsTheMouse)
+{
+    MenuDescription m = sampleMenu();
+    m.backColour = 0x0000FF;  // red
+    m.buttons.style = 4;      // solid rectangle
+    m.buttons.backColour = 0x00FF00;
+    ScriptedMenuWindow w(m, "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
+    w.show();
+    const QImage before = w.grab().toImage();
+    EXPECT_EQ(before.pixelColor(2, 2), QColor(255, 0, 0));
+    const Rect watch = w.session().layout().boxOf(1)->rect;
+    EXPECT_EQ(before.pixelColor(watch.x + 2, watch.y + 2), QColor(0, 255, 0));
+
+    QMouseEvent move(QEvent::MouseMove, QPointF(watch.x + 5, watch.y + 5), QPointF(), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&w, &move);
+    EXPECT_EQ(w.session().states().hover, std::optional<std::size_t>(1));
+    EXPECT_EQ(w.cursor().shape(), Qt::PointingHandCursor);
+    // The active frame (white) appears around the button under the mouse.
+    EXPECT_EQ(w.grab().toImage().pixelColor(watch.x + watch.width / 2, watch.y), QColor(255, 255, 255));
+}
+
+TEST_F(MenuWindowTest, WritesItsLayoutWhenAsked)
+{
+    QTemporaryDir dir;
+    ShellArguments args;
+    args.layoutFile = dir.filePath(QStringLiteral("layout.txt")).toStdString();
+    ScriptedMenuWindow w(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", args);
+    w.show();
+    QApplication::processEvents();
+    QFile file(QString::fromStdString(args.layoutFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), layoutText(w.session().layout()));
 }
 
 TEST_F(MenuWindowTest, TestRunIsMarked)
@@ -111,16 +145,16 @@ TEST_F(MenuWindowTest, ExitClosesAndUnsupportedCommandsSaySo)
 {
     ScriptedMenuWindow w(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
     w.show();
-    w.buttons()[1]->click();
+    w.click(1);
     ASSERT_EQ(w.messages.size(), 1);
     EXPECT_TRUE(w.messages[0].contains(QStringLiteral("\"Install StickGuard\" is not supported"))) << w.messages[0].toStdString();
     EXPECT_TRUE(w.isVisible());
 
-    w.buttons()[0]->click();  // the film is not on the medium
+    w.click(0);  // the film is not on the medium
     ASSERT_EQ(w.messages.size(), 2);
     EXPECT_TRUE(w.messages[1].contains(QStringLiteral("film.avi"))) << w.messages[1].toStdString();
 
-    w.buttons()[2]->click();
+    w.click(2);
     EXPECT_FALSE(w.isVisible());
 }
 
@@ -131,12 +165,11 @@ TEST_F(MenuWindowTest, PasswordGuardsTheCommand)
     m.entries[5].password = "pw";
     ScriptedMenuWindow w(m, "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
     w.show();
-    w.passwordAnswer = false;
-    w.buttons()[2]->click();
+    w.click(2);  // cancelled
     EXPECT_EQ(w.passwordQuestions, 1);
     EXPECT_TRUE(w.isVisible());
-    w.passwordAnswer = true;
-    w.buttons()[2]->click();
+    w.passwordAnswer = "pw";
+    w.click(2);
     EXPECT_EQ(w.passwordQuestions, 2);
     EXPECT_FALSE(w.isVisible());
 }
@@ -180,20 +213,21 @@ TEST_F(MenuWindowTest, SubMenusOpenAndReturn)
     m.entries[4] = entry("More", "Open New Menu", "sub\\ORVNMENU.MNI");
     ScriptedMenuWindow w(m, home.win("menu/ORVNMENU.MNI"), ShellArguments{});
     w.show();
-    w.buttons()[1]->click();
+    w.click(1);
     EXPECT_EQ(w.menu().caption, "Sub menu");
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Sub menu"));
-    ASSERT_EQ(w.buttons().size(), 2u);
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(w.shownButtons().size(), 2u);
 
-    w.buttons()[1]->click();  // links of the sub-menu start from its own folder
+    w.click(1);  // links of the sub-menu start from its own folder
     ASSERT_EQ(w.messages.size(), 1);
     EXPECT_TRUE(w.messages[0].contains(QString::fromStdString(home.path("menu/sub/missing.mni").string())))
         << w.messages[0].toStdString();
     EXPECT_EQ(w.menu().caption, "Sub menu");
 
-    w.buttons()[0]->click();
+    w.click(0);
     EXPECT_EQ(w.menu().caption, "Holiday");
-    EXPECT_EQ(w.buttons().size(), 3u);
+    EXPECT_EQ(w.shownButtons().size(), 3u);
 }
 
 TEST(StoreResizeModeSize, WritesBothValuesUnderTheCurrentUser)

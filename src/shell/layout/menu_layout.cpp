@@ -1,0 +1,119 @@
+#include "shell/layout/menu_layout.h"
+
+#include <algorithm>
+
+namespace orv::shell {
+
+namespace {
+
+constexpr int Margin = 20;
+constexpr int LineGap = 6;     // between title and subtitle
+constexpr int TextGap = 12;    // between the texts and the first entry
+constexpr int ButtonGap = 8;   // between rows of entries
+constexpr int ColumnGap = 16;  // between the two columns
+
+std::string rectText(const Rect& r)
+{
+    return std::to_string(r.x) + ' ' + std::to_string(r.y) + ' ' + std::to_string(r.width) + ' ' +
+           std::to_string(r.height);
+}
+
+}  // namespace
+
+const EntryBox* MenuLayout::buttonAt(int x, int y) const
+{
+    for (const EntryBox& box : entries)
+        if (!box.titleRow && box.rect.contains(x, y))
+            return &box;
+    return nullptr;
+}
+
+const EntryBox* MenuLayout::boxOf(std::size_t entry) const
+{
+    for (const EntryBox& box : entries)
+        if (box.entry == entry)
+            return &box;
+    return nullptr;
+}
+
+int fontPixels(int points)
+{
+    if (points <= 0)
+        points = 10;
+    return (points * 4 + 1) / 3;  // points * 96 / 72, rounded
+}
+
+int lineHeight(const FontSpec& font)
+{
+    const int pixels = fontPixels(font.size);
+    return pixels + pixels / 2;
+}
+
+MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight)
+{
+    MenuLayout layout;
+    layout.window = Rect{0, 0, clientWidth, clientHeight};
+    const int room = std::max(0, clientWidth - 2 * Margin);
+
+    int y = Margin;
+    const auto placeText = [&](const TextLine& line, std::optional<Rect>& slot) {
+        if (line.text.empty())
+            return;
+        if (layout.title)  // the subtitle below a title
+            y += LineGap;
+        slot = Rect{Margin, y, room, lineHeight(line.font)};
+        y = slot->bottom();
+    };
+    placeText(menu.title, layout.title);
+    placeText(menu.subtitle, layout.subtitle);
+    if (layout.title || layout.subtitle)
+        y += TextGap;
+
+    const ButtonLook& look = menu.buttons;
+    const bool twoColumns = look.alignment == 4;
+    const int columnRoom = twoColumns ? std::max(0, (room - ColumnGap) / 2) : room;
+    const int buttonWidth = std::clamp(look.width, 0, columnRoom);  // narrowed to the room
+    const int buttonHeight = std::max(0, look.height);
+    const int gridWidth = twoColumns ? 2 * buttonWidth + ColumnGap : buttonWidth;
+    const int left = look.alignment == 1   ? Margin
+                     : look.alignment == 3 ? Margin + room - gridWidth
+                                           : Margin + (room - gridWidth) / 2;
+    const int headingHeight = std::max(buttonHeight * 2 / 3, lineHeight(menu.titleRowFont));
+
+    int column = 0;
+    for (std::size_t i = 0; i < menu.entries.size(); ++i) {
+        const MenuEntry& entry = menu.entries[i];
+        if (entry.hidden && !entry.titleRow)
+            continue;
+        if (entry.titleRow && column != 0) {  // a heading starts a row of its own
+            column = 0;
+            y += buttonHeight + ButtonGap;
+        }
+        const Rect rect = entry.titleRow ? Rect{left, y, gridWidth, headingHeight}
+                                         : Rect{left + column * (buttonWidth + ColumnGap), y, buttonWidth, buttonHeight};
+        if (rect.bottom() > clientHeight)
+            break;  // no scrolling: this and all later entries are below the window
+        layout.entries.push_back(EntryBox{i, rect, entry.titleRow});
+        if (entry.titleRow) {
+            y += headingHeight + ButtonGap;
+        } else if (++column == (twoColumns ? 2 : 1)) {
+            column = 0;
+            y += buttonHeight + ButtonGap;
+        }
+    }
+    return layout;
+}
+
+std::string layoutText(const MenuLayout& layout)
+{
+    std::string text = "window " + rectText(layout.window) + '\n';
+    if (layout.title)
+        text += "title " + rectText(*layout.title) + '\n';
+    if (layout.subtitle)
+        text += "subtitle " + rectText(*layout.subtitle) + '\n';
+    for (const EntryBox& box : layout.entries)
+        text += (box.titleRow ? "heading " : "entry ") + std::to_string(box.entry + 1) + ' ' + rectText(box.rect) + '\n';
+    return text;
+}
+
+}  // namespace orv::shell

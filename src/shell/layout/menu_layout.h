@@ -1,0 +1,51 @@
+// Where the parts of a menu go in the window: the title, the subtitle and each visible
+// entry. Computed only from the numbers of the description (sizes in points turn into
+// pixels by a fixed formula, text is never measured), so every front end gets the same
+// rectangles. The menu does not scroll: entries that would reach below the window's
+// bottom edge are left out.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/menu_description.h"
+#include "shell/render/canvas.h"
+
+namespace orv::shell {
+
+struct EntryBox {
+    std::size_t entry = 0;  // index into MenuDescription::entries
+    Rect rect;
+    bool titleRow = false;
+};
+
+struct MenuLayout {
+    Rect window;
+    std::optional<Rect> title;     // only when there is a title text
+    std::optional<Rect> subtitle;  // only when there is a subtitle text
+    std::vector<EntryBox> entries;  // in the order of the file
+
+    // The button (not a title row) under a point, if any.
+    const EntryBox* buttonAt(int x, int y) const;
+    const EntryBox* boxOf(std::size_t entry) const;
+};
+
+// The height in pixels of a font of that many points at 96 pixels per inch, rounded.
+int fontPixels(int points);
+// The height of one line of text of that font: the pixel size and half of it again.
+int lineHeight(const FontSpec& font);
+
+MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight);
+
+// The layout as lines of text, one rectangle a line as "x y width height":
+//   window 0 0 500 400
+//   title 20 20 460 24
+//   subtitle 20 50 460 19
+//   entry 3 140 90 220 30      (a button; 3 is its position in the file, from 1)
+//   heading 1 140 60 220 20    (a title row)
+// Both menu programs write it, so their layouts can be compared.
+std::string layoutText(const MenuLayout& layout);
+
+}  // namespace orv::shell

@@ -1,0 +1,127 @@
+#include "shell/render/menu_painter.h"
+
+#include "shell/look/background.h"
+
+namespace orv::shell {
+
+namespace {
+
+constexpr int CaptionPadding = 10;  // between a button's edge and its caption
+constexpr int ShadowOffset = 2;
+constexpr WinColour ShadowColour = 0x202020;
+constexpr std::size_t MaxCachedBodies = 256;
+
+HAlign alignmentOf(int alignment)
+{
+    return alignment == 2 ? HAlign::Centre : alignment == 3 ? HAlign::Right : HAlign::Left;
+}
+
+TextRun textLineRun(const TextLine& line, const Rect& box)
+{
+    TextRun run;
+    run.box = box;
+    run.text = shownText(line.text);
+    run.font = line.font;
+    run.colour = line.colour;
+    run.align = alignmentOf(line.alignment);
+    run.letterSpacing = line.charSpacing;
+    run.shrinkToFit = true;  // the layout gives one line
+    return run;
+}
+
+void drawTextLine(const TextLine& line, const std::optional<Rect>& box, Canvas& canvas)
+{
+    if (!box)
+        return;
+    TextRun run = textLineRun(line, *box);
+    if (line.shadow) {
+        TextRun shadow = run;
+        shadow.box.x += ShadowOffset;
+        shadow.box.y += ShadowOffset;
+        shadow.colour = ShadowColour;
+        canvas.drawText(shadow);
+    }
+    canvas.drawText(run);
+}
+
+}  // namespace
+
+ButtonState buttonState(const EntryStates& states, std::size_t entry)
+{
+    ButtonState state;
+    state.hover = states.hover == entry;
+    state.pressed = state.hover && states.pressed == entry;
+    state.focus = states.focus == entry;
+    return state;
+}
+
+std::string shownText(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        shown += text[i];
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&')
+            ++i;
+    }
+    return shown;
+}
+
+const Bitmap& MenuPainter::background(const MenuDescription& menu, int width, int height)
+{
+    const BackgroundKey key{width, height, menu.toneDirection, menu.blendDepth, menu.backColour, menu.backColour2};
+    if (backgroundKey_ != key) {
+        background_ = renderBackground(menu, width, height);
+        backgroundKey_ = key;
+    }
+    return background_;
+}
+
+const Bitmap& MenuPainter::body(const ButtonFace& face)
+{
+    auto found = bodies_.find(face);
+    if (found != bodies_.end())
+        return found->second;
+    if (bodies_.size() >= MaxCachedBodies)
+        bodies_.clear();
+    return bodies_.emplace(face, renderButtonBody(face)).first->second;
+}
+
+void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas)
+{
+    canvas.drawBitmap(0, 0, background(menu, layout.window.width, layout.window.height));
+
+    for (const EntryBox& box : layout.entries) {
+        if (box.titleRow)
+            continue;
+        const MenuEntry& entry = menu.entries[box.entry];
+        const ButtonFace face = buttonFace(menu.buttons, entry, buttonState(states, box.entry), box.rect.width,
+                                           box.rect.height);
+        canvas.drawBitmap(box.rect.x, box.rect.y, body(face));
+    }
+
+    drawTextLine(menu.title, layout.title, canvas);
+    drawTextLine(menu.subtitle, layout.subtitle, canvas);
+
+    for (const EntryBox& box : layout.entries) {
+        const MenuEntry& entry = menu.entries[box.entry];
+        TextRun run;
+        run.text = shownText(entry.text);
+        run.align = alignmentOf(menu.buttons.textAlignment);
+        run.shrinkToFit = true;
+        if (box.titleRow) {
+            run.box = box.rect;
+            run.font = menu.titleRowFont;
+            run.colour = menu.titleRowColour;
+        } else {
+            const int shift = buttonState(states, box.entry).pressed ? 1 : 0;  // the caption sinks in
+            run.box = Rect{box.rect.x + CaptionPadding + shift, box.rect.y + shift,
+                           box.rect.width - 2 * CaptionPadding, box.rect.height};
+            run.font = menu.buttons.font;
+            run.colour = buttonTextColour(menu.buttons, entry);
+        }
+        canvas.drawText(run);
+    }
+}
+
+}  // namespace orv::shell

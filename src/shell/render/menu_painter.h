@@ -1,0 +1,51 @@
+// Paints a laid-out menu on a Canvas: the background, the button bodies, then the texts
+// (title with its shadow, subtitle, button captions, title rows). Keeps the rendered
+// bitmaps, since the background and the bodies change only with the size and the state.
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "shell/layout/menu_layout.h"
+#include "shell/look/button_face.h"
+#include "shell/menu_description.h"
+#include "shell/render/canvas.h"
+
+namespace orv::shell {
+
+// The entries (indices into MenuDescription::entries) in a state of their own.
+struct EntryStates {
+    std::optional<std::size_t> hover;    // under the mouse
+    std::optional<std::size_t> pressed;  // the mouse went down on it and is still down
+    std::optional<std::size_t> focus;    // moved to with the keyboard
+    bool operator==(const EntryStates&) const = default;
+};
+
+// The state an entry is drawn in: pressed only while the mouse is still over it.
+ButtonState buttonState(const EntryStates& states, std::size_t entry);
+
+// The writer doubles an ampersand between blanks so that Windows buttons show one; the
+// menu draws text as it is, so every "&&" is shown as "&".
+std::string shownText(const std::string& text);
+
+class MenuPainter {
+public:
+    void paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas);
+
+private:
+    struct BackgroundKey {
+        int width, height, toneDirection, blendDepth;
+        WinColour first, second;
+        bool operator==(const BackgroundKey&) const = default;
+    };
+    const Bitmap& background(const MenuDescription& menu, int width, int height);
+    const Bitmap& body(const ButtonFace& face);
+
+    std::optional<BackgroundKey> backgroundKey_;
+    Bitmap background_;
+    std::map<ButtonFace, Bitmap> bodies_;
+};
+
+}  // namespace orv::shell

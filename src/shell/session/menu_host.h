@@ -1,0 +1,39 @@
+// What a menu session asks of the window that shows it: dialogs, messages, running an
+// action, closing, and the signs that the window must follow a change.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shell/button_action.h"
+
+namespace orv::shell {
+
+struct PasswordQuestion {
+    std::string title;
+    std::string text;
+    std::string okText;
+    std::string cancelText;
+    bool masked = false;  // the typed characters are hidden
+};
+
+class MenuHost {
+public:
+    virtual ~MenuHost() = default;
+
+    // The typed password, or nothing when the user cancels.
+    virtual std::optional<std::string> askPassword(const PasswordQuestion& question) = 0;
+    virtual void showMessage(const std::string& title, const std::string& text, bool error) = 0;
+    // Carries out a StartProgram, OpenDocument, OpenFolder or OpenAddress action.
+    virtual ActionOutcome runAction(const ButtonAction& action) = 0;
+    virtual void closeMenu() = 0;
+    // Another menu is shown: take over its window settings (caption, size, frame).
+    virtual void menuChanged() = 0;
+    virtual void repaintMenu() = 0;
+    // Shows the entry's "please wait" text for a while.
+    virtual void showWaitText(const std::string& text) = 0;
+    // A Windows-form path as the user knows it, for messages.
+    virtual std::string displayPath(const std::string& windowsPath) { return windowsPath; }
+};
+
+}  // namespace orv::shell

@@ -1,0 +1,233 @@
+#include "shell/session/menu_session.h"
+
+#include <algorithm>
+
+#include "model/path_helpers.h"
+
+namespace orv::shell {
+
+MenuSession::MenuSession(MenuDescription menu, std::string menuFile, MenuHost& host) : host_(host)
+{
+    const std::string folder = PathDirectoryPart(menuFile);
+    menus_.push_back(ShownMenu{std::move(menu), std::move(menuFile), folder});
+    setClientSize(this->menu().width, this->menu().height);
+}
+
+void MenuSession::setClientSize(int width, int height)
+{
+    width_ = width;
+    height_ = height;
+    layout_ = layoutMenu(menu(), width, height);
+    // A button that is no longer shown can be neither under the mouse nor focused.
+    for (auto* state : {&states_.hover, &states_.pressed, &states_.focus})
+        if (*state && !layout_.boxOf(**state))
+            state->reset();
+}
+
+void MenuSession::paint(Canvas& canvas)
+{
+    painter_.paint(menu(), layout_, states_, canvas);
+}
+
+bool MenuSession::mouseMove(int x, int y)
+{
+    const EntryBox* box = layout_.buttonAt(x, y);
+    const std::optional<std::size_t> hover = box ? std::optional(box->entry) : std::nullopt;
+    if (hover == states_.hover)
+        return false;
+    states_.hover = hover;
+    return true;
+}
+
+bool MenuSession::mouseLeave()
+{
+    if (!states_.hover)
+        return false;
+    states_.hover.reset();
+    return true;
+}
+
+bool MenuSession::mousePress(int x, int y)
+{
+    const bool hoverChanged = mouseMove(x, y);
+    states_.pressed = states_.hover;
+    return hoverChanged || states_.pressed.has_value();
+}
+
+bool MenuSession::mouseRelease(int x, int y)
+{
+    mouseMove(x, y);
+    const std::optional<std::size_t> pressed = states_.pressed;
+    if (!pressed)
+        return false;
+    states_.pressed.reset();
+    if (states_.hover == pressed) {
+        host_.repaintMenu();  // the button comes up before a dialog or the action starts
+        activate(*pressed);
+    }
+    return true;
+}
+
+std::vector<std::size_t> MenuSession::buttonsShown() const
+{
+    std::vector<std::size_t> shown;
+    for (const EntryBox& box : layout_.entries)
+        if (!box.titleRow)
+            shown.push_back(box.entry);
+    return shown;
+}
+
+bool MenuSession::moveFocus(int step)
+{
+    const std::vector<std::size_t> shown = buttonsShown();
+    if (shown.empty())
+        return false;
+    const auto count = static_cast<int>(shown.size());
+    int next = step > 0 ? 0 : count - 1;  // nothing focused yet: the first or the last
+    if (states_.focus) {
+        const auto at = std::find(shown.begin(), shown.end(), *states_.focus) - shown.begin();
+        next = (static_cast<int>(at) + step + count) % count;
+    }
+    states_.focus = shown[static_cast<std::size_t>(next)];
+    return true;
+}
+
+bool MenuSession::keyPress(MenuKey key)
+{
+    switch (key) {
+    case MenuKey::Escape:
+        host_.closeMenu();
+        return false;
+    case MenuKey::Tab:
+    case MenuKey::Down:
+    case MenuKey::Right:
+        return moveFocus(1);
+    case MenuKey::BackTab:
+    case MenuKey::Up:
+    case MenuKey::Left:
+        return moveFocus(-1);
+    case MenuKey::Enter:
+    case MenuKey::Space:
+        if (states_.focus)
+            activate(*states_.focus);
+        return false;
+    }
+    return false;
+}
+
+std::string MenuSession::tip() const
+{
+    return states_.hover ? menu().entries[*states_.hover].tip : std::string();
+}
+
+bool MenuSession::confirmPassword(const MenuEntry& entry)
+{
+    if (!entry.passwordProtected)
+        return true;
+    PasswordQuestion question;
+    question.title = entry.passwordTitle.empty() ? "Enter password" : entry.passwordTitle;
+    question.text = entry.passwordText.empty() ? "Before you can open the file you must enter a password:"
+                                               : entry.passwordText;
+    question.okText = menu().okText;
+    question.cancelText = "Cancel";
+    question.masked = entry.maskPassword;
+    for (;;) {
+        const std::optional<std::string> answer = host_.askPassword(question);
+        if (!answer)
+            return false;
+        if (*answer == entry.password)
+            return true;
+        host_.showMessage(entry.wrongPasswordTitle.empty() ? "Invalid password" : entry.wrongPasswordTitle,
+                          entry.wrongPasswordText.empty() ? "The password you entered is not correct. Try again."
+                                                          : entry.wrongPasswordText,
+                          false);
+    }
+}
+
+void MenuSession::activate(std::size_t index)
+{
+    if (index >= menu().entries.size())
+        return;
+    const MenuEntry entry = menu().entries[index];  // a copy: the action may switch menus
+    if (entry.titleRow || !confirmPassword(entry))
+        return;
+    const ButtonAction action = planButtonAction(entry, menus_.back().folder);
+    switch (action.kind) {
+    case ActionKind::None:
+        host_.showMessage(menu().caption, "This button has no target to open.", false);
+        return;
+    case ActionKind::CloseMenu:
+        host_.closeMenu();
+        return;
+    case ActionKind::Unsupported:
+        host_.showMessage(menu().caption,
+                          "The command \"" + action.target + "\" is not supported by this build of the menu program yet.",
+                          false);
+        return;
+    case ActionKind::OpenMenu:
+        openSubMenu(action.target);
+        return;
+    case ActionKind::ReturnToPreviousMenu:
+        if (menus_.size() > 1)
+            returnToMenu(menus_.size() - 1);
+        return;
+    case ActionKind::ReturnToMainMenu:
+        returnToMenu(1);
+        return;
+    default:
+        break;
+    }
+    if (!entry.waitInfoText.empty())
+        host_.showWaitText(entry.waitInfoText);
+    const ActionOutcome outcome = host_.runAction(action);
+    if (outcome != ActionOutcome::Done) {
+        reportOutcome(outcome, action);
+        return;
+    }
+    if (action.closeMenuAfter)
+        host_.closeMenu();
+}
+
+void MenuSession::reportOutcome(ActionOutcome outcome, const ButtonAction& action)
+{
+    const std::string target = action.kind == ActionKind::OpenAddress ? action.target : host_.displayPath(action.target);
+    if (outcome == ActionOutcome::TargetMissing)
+        host_.showMessage(menu().caption,
+                          "Cannot find \"" + target + "\".\n\nThe file or folder may have been moved or removed.", true);
+    else
+        host_.showMessage(menu().caption, "\"" + target + "\" could not be opened on this system.", true);
+}
+
+void MenuSession::openSubMenu(const std::string& file)
+{
+    const MenuReadResult read = readMenuDescription(file);
+    if (read.status != MenuReadStatus::Ok) {
+        const std::string path = host_.displayPath(file);
+        host_.showMessage(menu().caption,
+                          read.status == MenuReadStatus::Damaged
+                              ? "The menu file \"" + path + "\" is damaged or incomplete."
+                              : "Cannot find the menu file \"" + path + "\".",
+                          true);
+        return;
+    }
+    menus_.push_back(ShownMenu{read.menu, file, PathDirectoryPart(file)});
+    menuSwitched();
+}
+
+void MenuSession::returnToMenu(std::size_t depth)
+{
+    if (depth == 0 || depth >= menus_.size())
+        return;
+    menus_.resize(depth);
+    menuSwitched();
+}
+
+void MenuSession::menuSwitched()
+{
+    states_ = EntryStates{};
+    setClientSize(menu().width, menu().height);
+    host_.menuChanged();
+    host_.repaintMenu();
+}
+
+}  // namespace orv::shell

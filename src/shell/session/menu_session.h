@@ -1,0 +1,75 @@
+// A running menu: the stack of shown menus (the main menu below the sub menus opened from
+// it), the layout of the top one in the window's client size, the entry under the mouse,
+// pressed or focused, and what a click, a key or a password answer does. The window feeds
+// it its input and implements MenuHost; the session paints through a Canvas.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "shell/layout/menu_layout.h"
+#include "shell/menu_description.h"
+#include "shell/render/menu_painter.h"
+#include "shell/session/menu_host.h"
+
+namespace orv::shell {
+
+enum class MenuKey { Escape, Tab, BackTab, Up, Down, Left, Right, Enter, Space };
+
+class MenuSession {
+public:
+    // menuFile: the Windows-form path of the description; relative links start from its folder.
+    MenuSession(MenuDescription menu, std::string menuFile, MenuHost& host);
+
+    const MenuDescription& menu() const { return menus_.back().menu; }
+    const std::string& menuFile() const { return menus_.back().file; }
+    std::size_t depth() const { return menus_.size(); }  // 1: the main menu
+
+    // The window's client size; the layout follows it. A new menu starts at its own size.
+    void setClientSize(int width, int height);
+    const MenuLayout& layout() const { return layout_; }
+    const EntryStates& states() const { return states_; }
+
+    void paint(Canvas& canvas);
+
+    // Mouse and keyboard input; each returns true when the menu must be repainted.
+    bool mouseMove(int x, int y);
+    bool mouseLeave();
+    bool mousePress(int x, int y);
+    bool mouseRelease(int x, int y);  // a click when released over the button pressed
+    // Escape closes the menu; Tab, Shift+Tab and the arrows move the focus frame from
+    // button to button; Enter and Space click the focused button.
+    bool keyPress(MenuKey key);
+
+    // The tip of the button under the mouse (empty when there is none).
+    std::string tip() const;
+    bool overButton() const { return states_.hover.has_value(); }
+
+    // Does what a click on the entry (an index into menu().entries) does.
+    void activate(std::size_t entry);
+
+private:
+    struct ShownMenu {
+        MenuDescription menu;
+        std::string file;
+        std::string folder;
+    };
+
+    bool confirmPassword(const MenuEntry& entry);
+    void reportOutcome(ActionOutcome outcome, const ButtonAction& action);
+    void openSubMenu(const std::string& file);
+    void returnToMenu(std::size_t depth);
+    void menuSwitched();
+    bool moveFocus(int step);
+    std::vector<std::size_t> buttonsShown() const;
+
+    MenuHost& host_;
+    std::vector<ShownMenu> menus_;
+    int width_ = 0, height_ = 0;
+    MenuLayout layout_;
+    EntryStates states_;
+    MenuPainter painter_;
+};
+
+}  // namespace orv::shell

@@ -1,0 +1,66 @@
+#include "shell/window/qpainter_canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include "shell/layout/menu_layout.h"
+#include "shell/support/program_environment.h"
+
+namespace orv::shell {
+
+namespace {
+
+QFont fontOf(const TextRun& run, int points)
+{
+    QFont font(toQString(run.font.name));
+    font.setPixelSize(fontPixels(points));
+    font.setBold(run.font.bold);
+    font.setItalic(run.font.italic);
+    if (run.letterSpacing != 0)
+        font.setLetterSpacing(QFont::AbsoluteSpacing, run.letterSpacing);
+    return font;
+}
+
+int alignmentFlags(const TextRun& run)
+{
+    const int horizontal = run.align == HAlign::Centre  ? Qt::AlignHCenter
+                           : run.align == HAlign::Right ? Qt::AlignRight
+                                                        : Qt::AlignLeft;
+    return horizontal | Qt::AlignVCenter | (run.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
+}
+
+}  // namespace
+
+void QPainterCanvas::drawBitmap(int x, int y, const Bitmap& bitmap)
+{
+    if (bitmap.width <= 0 || bitmap.height <= 0)
+        return;
+    const QImage image(reinterpret_cast<const uchar*>(bitmap.pixels.data()), bitmap.width, bitmap.height,
+                       bitmap.width * 4, QImage::Format_ARGB32);
+    painter_.drawImage(x, y, image);
+}
+
+void QPainterCanvas::drawText(const TextRun& run)
+{
+    if (run.text.empty())
+        return;
+    const QString text = toQString(run.text);
+    const QRect box(run.box.x, run.box.y, run.box.width, run.box.height);
+    const int points = run.font.size > 0 ? run.font.size : 10;
+    QFont font = fontOf(run, points);
+    if (run.shrinkToFit) {
+        // Smaller, down to 6 points, until the line fits: a long caption stays whole.
+        for (int smaller = points - 1; smaller >= 6 && QFontMetrics(font).horizontalAdvance(text) > box.width();
+             --smaller)
+            font = fontOf(run, smaller);
+    }
+    painter_.save();
+    painter_.setFont(font);
+    painter_.setPen(QColor(toQColor(run.colour)));
+    painter_.drawText(box, alignmentFlags(run), text);
+    painter_.restore();
+}
+
+}  // namespace orv::shell

@@ -1,0 +1,22 @@
+// The menu's drawing surface on a QPainter: bitmaps drawn as ARGB32 images, text with
+// Qt's fonts at the pixel size the layout reckons with.
+#pragma once
+
+#include "shell/render/canvas.h"
+
+class QPainter;
+
+namespace orv::shell {
+
+class QPainterCanvas : public Canvas {
+public:
+    explicit QPainterCanvas(QPainter& painter) : painter_(painter) {}
+
+    void drawBitmap(int x, int y, const Bitmap& bitmap) override;
+    void drawText(const TextRun& run) override;
+
+private:
+    QPainter& painter_;
+};
+
+}  // namespace orv::shell
