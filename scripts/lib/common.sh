@@ -10,8 +10,16 @@ ORVANTO_PACKAGES=(
     qt6-base-dev qt6-multimedia-dev libgl-dev
     libfontconfig-dev fonts-dejavu-core
     libjpeg62-turbo-dev libssl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
+)
+# The medium's programs for Windows: the cross compiler, and Wine with a virtual display to
+# test them (Wine's bcrypt needs GnuTLS, which Wine only recommends; the Liberation fonts
+# stand in for Arial and Times New Roman in both builds of the menu program).
+ORVANTO_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+    wine wine64 libgnutls30 fonts-liberation
+    xvfb xdotool x11-apps python3
 )
 
 say() { printf '%s\n' "$*" >&2; }
@@ -33,7 +41,7 @@ ensure_packages() {
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-ensure_build_deps() { ensure_packages "${ORVANTO_PACKAGES[@]}"; }
+ensure_build_deps() { ensure_packages "${ORVANTO_PACKAGES[@]}" "${ORVANTO_WINDOWS_PACKAGES[@]}"; }
 
 jobs() { nproc 2>/dev/null || echo 2; }
 

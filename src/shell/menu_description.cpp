@@ -205,6 +205,10 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     m.titleRowFont = readFont(rows, "ButtonTitle_", FontSpec{"Arial", 10, false, false});
     m.titleRowColour = rows.colour("ButtonTitle_TextColor", m.titleRowColour);
 
+    m.appIcon = SectionReader(doc, "AppIcon").integer("AppIconIndex", 1);
+    if (m.appIcon < 1 || m.appIcon > 8)
+        m.appIcon = 1;
+
     SectionReader texts(doc, "Text");
     m.okText = texts.text("ButtonOK_Text");
     if (m.okText.empty())

@@ -94,6 +94,8 @@ struct MenuDescription {
     FontSpec titleRowFont;
     WinColour titleRowColour = 65535;
 
+    int appIcon = 1;  // which of the program's eight window icons (1 to 8)
+
     std::string okText = "OK";
     std::string closeText = "Close";
 

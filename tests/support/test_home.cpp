@@ -16,6 +16,24 @@
 namespace orv::test {
 
 namespace {
+void setVariable(const char* name, const std::string& value)
+{
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    ::setenv(name, value.c_str(), 1);
+#endif
+}
+
+void unsetVariable(const char* name)
+{
+#ifdef _WIN32
+    _putenv_s(name, "");
+#else
+    ::unsetenv(name);
+#endif
+}
+
 std::filesystem::path makeTempRoot()
 {
     std::random_device rd;
@@ -35,10 +53,12 @@ TestHome::TestHome() : root_(makeTempRoot())
         hadHome_ = true;
         previousHome_ = old;
     }
-    ::setenv("ORVANTO_HOME", root_.c_str(), 1);
+    setVariable("ORVANTO_HOME", root_.string());
+#ifdef ORVANTO_PROGRAM_DIR_FOR_TESTS
     if (!std::getenv("ORVANTO_PROGRAM_DIR"))
-        ::setenv("ORVANTO_PROGRAM_DIR", ORVANTO_PROGRAM_DIR_FOR_TESTS, 1);
-    services_ = std::make_unique<platform::HostServices>(&ui_);
+        setVariable("ORVANTO_PROGRAM_DIR", ORVANTO_PROGRAM_DIR_FOR_TESTS);
+#endif
+    services_ = std::make_unique<NativeServices>(&ui_);
     Options() = EditorOptions{};
     Batch() = BatchState{};
     Folders() = EditorFolders{};
@@ -53,9 +73,9 @@ TestHome::~TestHome()
     Options() = EditorOptions{};
     Batch() = BatchState{};
     if (hadHome_)
-        ::setenv("ORVANTO_HOME", previousHome_.c_str(), 1);
+        setVariable("ORVANTO_HOME", previousHome_);
     else
-        ::unsetenv("ORVANTO_HOME");
+        unsetVariable("ORVANTO_HOME");
     std::error_code ec;
     std::filesystem::remove_all(root_, ec);
 }

@@ -1,4 +1,4 @@
-// Test isolation: a fresh ORVANTO_HOME for each test, the host services installed with a
+// Test isolation: a fresh ORVANTO_HOME for each test, the native services installed with a
 // scripted user interface, and the editor-wide state (options, batch state) reset.
 #pragma once
 
@@ -8,10 +8,21 @@
 
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include "platform/win32/win32_services.h"
+#else
 #include "platform/host/host_services.h"
+#endif
 #include "support/scripted_user_interface.h"
 
 namespace orv::test {
+
+// The platform services of the system the tests run on.
+#ifdef _WIN32
+using NativeServices = platform::Win32Services;
+#else
+using NativeServices = platform::HostServices;
+#endif
 
 class TestHome {
 public:
@@ -36,7 +47,7 @@ private:
     std::string previousHome_;
     bool hadHome_ = false;
     ScriptedUserInterface ui_;
-    std::unique_ptr<platform::HostServices> services_;
+    std::unique_ptr<NativeServices> services_;
 };
 
 // A GoogleTest fixture holding a TestHome.

@@ -15,6 +15,7 @@
 #include "companions/decryption.h"
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
+#include "platform/host/host_crypto.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "shell/support/problem_report.h"
@@ -163,5 +164,10 @@ int main(int argc, char** argv)
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     shell::ProgramServices services;
+    // The one program here that decrypts: encryption comes on top of the basic services.
+    platform::HostCrypto crypto(services.base().files());
+    platform::Services withCrypto = services.base().services();
+    withCrypto.crypto = &crypto;
+    services.base().install(withCrypto);
     return run(args, windows);
 }

@@ -1,5 +1,6 @@
 // The host implementations of every platform service, installed for the lifetime of one
-// HostServices object (the previous services come back when it is destroyed).
+// HostServices object (the previous services come back when it is destroyed). Programs
+// that need no pictures, fonts or encryption use BasicHostServices instead.
 #pragma once
 
 #include <memory>
@@ -26,7 +27,6 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    Services previous_;
 };
 
 }  // namespace orv::platform

@@ -24,7 +24,7 @@ QFont toQFont(const FontSpec& font)
     return f;
 }
 
-ProgramServices::ProgramServices() : services_(std::make_unique<platform::HostServices>(&ui_)) {}
+ProgramServices::ProgramServices() : services_(std::make_unique<platform::BasicHostServices>(&ui_)) {}
 
 ProgramServices::~ProgramServices() = default;
 

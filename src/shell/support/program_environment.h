@@ -10,7 +10,7 @@
 #include <QFont>
 #include <QString>
 
-#include "platform/host/host_services.h"
+#include "platform/host/host_base_services.h"
 #include "platform/widgets/qt_user_interface.h"
 #include "shell/menu_description.h"
 
@@ -26,16 +26,19 @@ QString cssColour(WinColour colour);
 
 QFont toQFont(const FontSpec& font);
 
-// The platform services of a program with windows: installed for the object's lifetime,
-// with message boxes as the user interface.
+// The basic platform services of a program with windows (no pictures, fonts or
+// encryption): installed for the object's lifetime, with message boxes as the user
+// interface. A program that needs more installs it on top through base().
 class ProgramServices {
 public:
     ProgramServices();
     ~ProgramServices();
 
+    platform::BasicHostServices& base() { return *services_; }
+
 private:
     platform::QtUserInterface ui_;
-    std::unique_ptr<platform::HostServices> services_;
+    std::unique_ptr<platform::BasicHostServices> services_;
 };
 
 // The folder of the running program, in Windows form (needs the services installed).

@@ -1,0 +1,75 @@
+// The menu window on Windows: a plain Win32 window whose client area shows the menu that
+// the portable session paints into a DibCanvas. The window follows the description's
+// caption, frame and size options, shows the chosen window icon, forwards mouse and keys
+// to the session, shows button tips, and carries out what the session asks (password
+// dialog, messages, starting programs through the shell). A test run says so in the caption
+// and a badge; in resize mode the user sizes the window and the size goes to the registry
+// values the editor reads back.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+
+#include "shell/menu_description.h"
+#include "shell/session/menu_host.h"
+#include "shell/session/menu_session.h"
+#include "shell/shell_arguments.h"
+#include "shell/win32/dib_canvas.h"
+
+namespace orv::shell {
+
+class Win32MenuWindow final : private MenuHost {
+public:
+    Win32MenuWindow(HINSTANCE instance, MenuDescription menu, std::string menuFile, ShellArguments arguments);
+    ~Win32MenuWindow() override;
+    Win32MenuWindow(const Win32MenuWindow&) = delete;
+    Win32MenuWindow& operator=(const Win32MenuWindow&) = delete;
+
+    // Creates and shows the window; false when Windows refused it.
+    bool show(int showCommand);
+    HWND handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void applyWindowSettings();
+    void loadMenuFonts();
+    void paint();
+    void paintOverlays(HDC dc);
+    void followMouse(bool repaintNeeded);
+    void updateTip();
+    void writeLayoutFile();
+    void storeResizeSize();
+
+    // MenuHost
+    std::optional<std::string> askPassword(const PasswordQuestion& question) override;
+    void showMessage(const std::string& title, const std::string& text, bool error) override;
+    ActionOutcome runAction(const ButtonAction& action) override;
+    void closeMenu() override;
+    void menuChanged() override;
+    void repaintMenu() override;
+    void showWaitText(const std::string& text) override;
+
+    HINSTANCE instance_;
+    ShellArguments arguments_;
+    MenuSession session_;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    DibCanvas canvas_;
+    std::wstring tipText_;
+    std::wstring waitText_;
+    std::set<std::string> fontFolders_;
+    bool trackingMouse_ = false;
+    bool sizeStored_ = false;
+    bool layoutWritten_ = false;
+};
+
+// The window caption: the menu's caption, and " [Test]" in a test run.
+std::string menuWindowCaption(const MenuDescription& menu, const ShellArguments& arguments);
+
+}  // namespace orv::shell
