@@ -15,6 +15,12 @@ std::string trimmed(const std::string& s)
     return s.substr(first, last - first + 1);
 }
 
+// An absolute host path ("/tmp/menu/ORVNMENU.MNI"), not a switch: a slash follows the first.
+bool isPath(const std::string& arg)
+{
+    return arg[0] == '/' && arg.find('/', 1) != std::string::npos;
+}
+
 std::string upper(std::string s)
 {
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
@@ -36,7 +42,7 @@ ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
             parsed.resizeMode = true;
         else if (key.rfind("/LAYOUT:", 0) == 0 || key.rfind("-LAYOUT:", 0) == 0)
             parsed.layoutFile = trimmed(arg.substr(8));
-        else if (arg[0] != '/' && arg[0] != '-' && parsed.menuFile.empty())
+        else if (parsed.menuFile.empty() && (isPath(arg) || (arg[0] != '/' && arg[0] != '-')))
             parsed.menuFile = arg;
     }
     return parsed;

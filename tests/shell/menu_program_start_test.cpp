@@ -62,6 +62,12 @@ TEST(ShellArguments, SwitchesAndMenuFile)
     EXPECT_TRUE(a.testRun);
     EXPECT_TRUE(a.resizeMode);
     EXPECT_EQ(a.menuFile, "E:\\Menu\\sub.mni");
+    EXPECT_TRUE(a.layoutFile.empty());
+
+    // A host path is a file, not a switch; the layout file keeps its spelling.
+    auto b = parseShellArguments({"/layout:\"/tmp/Out Put.txt\"", "/tmp/menu/ORVNMENU.MNI"});
+    EXPECT_EQ(b.layoutFile, "/tmp/Out Put.txt");
+    EXPECT_EQ(b.menuFile, "/tmp/menu/ORVNMENU.MNI");
 }
 
 }  // namespace

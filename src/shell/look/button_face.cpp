@@ -95,7 +95,8 @@ public:
         if (f_.style == ThreeDStyle) {
             // Raised: lit from the top left; pressed: the other way round.
             const bool topLeft = std::min(x, y) < std::min(f_.width - 1 - x, f_.height - 1 - y);
-            return topLeft != f_.state.pressed ? lighter(f_.back, 150) : darker(f_.back, 200);
+            return topLeft != f_.state.pressed ? blendTowards(f_.back, winRgb(255, 255, 255), 45)
+                                               : blendTowards(f_.back, 0, 50);
         }
         return f_.frame;
     }

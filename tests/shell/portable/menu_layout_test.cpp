@@ -1,0 +1,89 @@
+// Where the menu's parts go: golden layouts spelled out by hand, worked out from the
+// arrangement (margin 20, 6 between title and subtitle, 12 before the entries, 8 between
+// rows, 16 between columns, a line 1.5 times the font's pixel size).
+#include "shell/layout/menu_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace orv::shell {
+namespace {
+
+MenuEntry entry(const std::string& text, bool titleRow)
+{
+    MenuEntry e;
+    e.text = text;
+    e.command = titleRow ? "" : "Exit";
+    e.titleRow = titleRow;
+    return e;
+}
+MenuEntry button(const std::string& text) { return entry(text, false); }
+MenuEntry heading(const std::string& text) { return entry(text, true); }
+
+TEST(MenuLayout, OneCentredColumnBelowTitleAndSubtitle)
+{
+    MenuDescription m;
+    m.title.text = "Holiday";
+    m.title.font.size = 24;  // 32 px, a line of 48
+    m.subtitle.text = "2024";
+    m.subtitle.font.size = 12;  // 16 px, a line of 24
+    m.buttons.alignment = 2;
+    m.entries = {button("One"), heading("Films"), button("Two"), button("Hidden"), button("Three")};
+    m.entries[3].hidden = true;
+
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400)),
+              "window 0 0 500 400\n"
+              "title 20 20 460 48\n"
+              "subtitle 20 74 460 24\n"
+              "entry 1 140 110 220 30\n"
+              "heading 2 140 148 220 20\n"
+              "entry 3 140 176 220 30\n"
+              "entry 5 140 214 220 30\n");
+}
+
+TEST(MenuLayout, TwoColumnsNarrowedWithAHeadingOnARowOfItsOwnAndCutAtTheBottom)
+{
+    MenuDescription m;
+    m.buttons.alignment = 4;
+    m.buttons.width = 150;  // only 122 fit beside each other in 300 - 40 - 16
+    m.buttons.height = 40;
+    m.entries = {button("1"), button("2"), button("3"), heading("4"), button("5"), button("6"), button("7")};
+
+    EXPECT_EQ(layoutText(layoutMenu(m, 300, 200)),
+              "window 0 0 300 200\n"
+              "entry 1 20 20 122 40\n"
+              "entry 2 158 20 122 40\n"
+              "entry 3 20 68 122 40\n"
+              "heading 4 20 116 260 26\n"
+              "entry 5 20 150 122 40\n"
+              "entry 6 158 150 122 40\n");  // 7 would end at 238, below the window
+}
+
+TEST(MenuLayout, AlignmentAndNarrowingOfOneColumn)
+{
+    MenuDescription m;
+    m.entries = {button("A")};
+    const auto first = [&](int alignment, int width) {
+        m.buttons.alignment = alignment;
+        m.buttons.width = width;
+        return layoutMenu(m, 500, 400).entries.at(0).rect;
+    };
+    EXPECT_EQ(first(1, 220), (Rect{20, 20, 220, 30}));
+    EXPECT_EQ(first(3, 220), (Rect{260, 20, 220, 30}));
+    EXPECT_EQ(first(3, 600), (Rect{20, 20, 460, 30}));
+}
+
+TEST(MenuLayout, HitTestingFindsButtonsOnly)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.entries = {heading("Films"), button("Watch")};
+    const MenuLayout layout = layoutMenu(m, 500, 400);  // heading 20..40, button from 48
+    EXPECT_EQ(layout.buttonAt(25, 30), nullptr);
+    ASSERT_NE(layout.buttonAt(20, 48), nullptr);
+    EXPECT_EQ(layout.buttonAt(20, 48)->entry, 1u);
+    EXPECT_EQ(layout.buttonAt(239, 77)->entry, 1u);
+    EXPECT_EQ(layout.buttonAt(240, 77), nullptr);  // one past the right edge
+}
+
+}  // namespace
+}  // namespace orv::shell

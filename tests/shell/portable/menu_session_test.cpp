@@ -1,0 +1,189 @@
+// A running menu driven like a window drives it: mouse, keys, passwords, sub menus, and
+// what it paints.
+#include "shell/session/menu_session.h"
+
+#include <deque>
+
+#include <gtest/gtest.h>
+
+#include "shell/menu_file_builder.h"
+#include "support/test_home.h"
+
+namespace orv::shell {
+namespace {
+
+class RecordingHost : public MenuHost {
+public:
+    std::deque<std::optional<std::string>> passwordAnswers;
+    std::vector<std::string> messages;
+    std::vector<ButtonAction> actions;
+    int closes = 0;
+    int menuChanges = 0;
+
+    std::optional<std::string> askPassword(const PasswordQuestion&) override
+    {
+        if (passwordAnswers.empty())
+            return std::nullopt;
+        auto answer = passwordAnswers.front();
+        passwordAnswers.pop_front();
+        return answer;
+    }
+    void showMessage(const std::string& title, const std::string& text, bool) override
+    {
+        messages.push_back(title + ": " + text);
+    }
+    ActionOutcome runAction(const ButtonAction& action) override
+    {
+        actions.push_back(action);
+        return ActionOutcome::Done;
+    }
+    void closeMenu() override { ++closes; }
+    void menuChanged() override { ++menuChanges; }
+    void repaintMenu() override {}
+    void showWaitText(const std::string&) override {}
+};
+
+class RecordingCanvas : public Canvas {
+public:
+    std::vector<std::string> calls;
+    std::vector<TextRun> texts;
+    void drawBitmap(int x, int y, const Bitmap& b) override
+    {
+        calls.push_back("bitmap " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + std::to_string(b.width));
+    }
+    void drawText(const TextRun& run) override
+    {
+        calls.push_back("text " + run.text);
+        texts.push_back(run);
+    }
+};
+
+MenuEntry entry(const std::string& text, const std::string& command, const std::string& link = {})
+{
+    MenuEntry e;
+    e.text = text;
+    e.command = command;
+    e.link = link;
+    e.titleRow = command.empty();
+    return e;
+}
+
+// Left-aligned buttons 220 x 30 from y 20, every 38 pixels; a heading 20 high at the top.
+MenuDescription sampleMenu()
+{
+    MenuDescription m;
+    m.caption = "Main";
+    m.buttons.alignment = 1;
+    m.entries = {entry("Films", ""), entry("Site", "Show Internet Page", "example.org"), entry("Exit", "Exit"),
+                 entry("Tools", "Show Internet Page", "tools.example.org")};
+    m.entries[1].tip = "Our site";
+    return m;
+}
+
+class MenuSessionTest : public test::HomeTest {
+protected:
+    RecordingHost host;
+};
+
+TEST_F(MenuSessionTest, HoverTipAndClickOnRelease)
+{
+    MenuSession session(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", host);
+    EXPECT_TRUE(session.mouseMove(30, 50));  // the heading ends at 40, "Site" starts at 48
+    EXPECT_FALSE(session.mouseMove(31, 51));
+    EXPECT_EQ(session.tip(), "Our site");
+    EXPECT_TRUE(session.mouseMove(30, 30));  // over the heading: no button
+    EXPECT_EQ(session.tip(), "");
+    EXPECT_FALSE(session.overButton());
+
+    session.mousePress(30, 50);
+    session.mouseRelease(30, 90);  // released over another button: no click
+    EXPECT_TRUE(host.actions.empty());
+    session.mousePress(30, 50);
+    session.mouseRelease(35, 55);
+    ASSERT_EQ(host.actions.size(), 1u);
+    EXPECT_EQ(host.actions[0].target, "http://example.org");
+}
+
+TEST_F(MenuSessionTest, PasswordIsAskedAgainAfterAWrongOneAndCancelRefuses)
+{
+    MenuDescription m = sampleMenu();
+    m.entries[1].passwordProtected = true;
+    m.entries[1].password = "pw";
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    host.passwordAnswers = {"wrong", std::nullopt};
+    session.activate(1);
+    EXPECT_EQ(host.messages, std::vector<std::string>{"Invalid password: The password you entered is not correct. Try again."});
+    EXPECT_TRUE(host.actions.empty());
+    host.passwordAnswers = {"pw"};
+    session.activate(1);
+    EXPECT_EQ(host.actions.size(), 1u);
+}
+
+TEST_F(MenuSessionTest, KeysMoveTheFocusOverButtonsAndClickIt)
+{
+    MenuSession session(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", host);
+    EXPECT_TRUE(session.keyPress(MenuKey::BackTab));  // nothing focused yet: the last button
+    EXPECT_EQ(session.states().focus, std::optional<std::size_t>(3));
+    session.keyPress(MenuKey::Tab);  // round to the first button; the heading is skipped
+    EXPECT_EQ(session.states().focus, std::optional<std::size_t>(1));
+    session.keyPress(MenuKey::Down);
+    EXPECT_EQ(session.states().focus, std::optional<std::size_t>(2));
+    session.keyPress(MenuKey::Enter);  // "Exit"
+    EXPECT_EQ(host.closes, 1);
+    session.keyPress(MenuKey::Escape);
+    EXPECT_EQ(host.closes, 2);
+}
+
+TEST_F(MenuSessionTest, SubMenusOpenReturnAndReturnToTheMain)
+{
+    auto sub = test::MenuFileBuilder::minimal();
+    sub.set("MainWindow", "CaptionText", "Sub").set("MainWindow", "Width", "300");
+    sub.set("Buttons", "NrButtons", "3");
+    sub.set("ButtonData", "Button1Text", "Deeper").set("ButtonData", "Button1Cmd", "Open New Menu");
+    sub.set("ButtonData", "Button1Link", "deeper\\ORVNMENU.MNI");
+    sub.set("ButtonData", "Button2Text", "Back").set("ButtonData", "Button2Cmd", "Return To Previous Menu");
+    sub.set("ButtonData", "Button3Text", "Main").set("ButtonData", "Button3Cmd", "Return To Main Menu");
+    home.writeFile("menu/sub/ORVNMENU.MNI", sub.bytes());
+    sub.set("MainWindow", "CaptionText", "Deeper");
+    home.writeFile("menu/sub/deeper/ORVNMENU.MNI", sub.bytes());  // links start from its own folder
+
+    MenuDescription m = sampleMenu();
+    m.entries[3] = entry("More", "Open New Menu", "sub\\ORVNMENU.MNI");
+    MenuSession session(m, home.win("menu/ORVNMENU.MNI"), host);
+    session.mouseMove(30, 50);
+    session.activate(3);
+    EXPECT_EQ(session.menu().caption, "Sub");
+    EXPECT_EQ(session.layout().window, (Rect{0, 0, 300, 400}));
+    EXPECT_FALSE(session.states().hover.has_value());
+    session.activate(0);
+    EXPECT_EQ(session.menu().caption, "Deeper");
+    EXPECT_EQ(session.depth(), 3u);
+    session.activate(1);
+    EXPECT_EQ(session.menu().caption, "Sub");
+    session.activate(0);
+    session.activate(2);
+    EXPECT_EQ(session.menu().caption, "Main");
+    EXPECT_EQ(session.depth(), 1u);
+    EXPECT_EQ(host.menuChanges, 5);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
+{
+    MenuDescription m = sampleMenu();
+    m.entries.resize(2);
+    m.entries[1].text = "Q && A";
+    m.title.text = "Title";
+    m.title.shadow = true;
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    RecordingCanvas canvas;
+    session.paint(canvas);
+    EXPECT_EQ(canvas.calls, (std::vector<std::string>{"bitmap 0 0 500", "bitmap 20 79 220", "text Title", "text Title",
+                                                     "text Films", "text Q & A"}));
+    EXPECT_EQ(canvas.texts[0].box.x, canvas.texts[1].box.x + 2);  // the shadow, offset by 2, 2
+    EXPECT_NE(canvas.texts[0].colour, canvas.texts[1].colour);
+    EXPECT_TRUE(canvas.texts[3].shrinkToFit);
+}
+
+}  // namespace
+}  // namespace orv::shell
