@@ -62,8 +62,14 @@ std::string& StrUprF(std::string& text);
 // malformed host names are refused. Blanks around the text are ignored.
 int URLAddressValid(const std::string& address);
 
-// Splits a parameter text as a Windows command line is split: blanks separate, double
-// quotes group and are removed.
+// Splits a parameter text as a Windows program's C runtime splits its command line: blanks
+// separate, double quotes group and are removed, 2n backslashes before a quote stand for n
+// backslashes (2n+1 for n and a literal quote); other backslashes are kept as they are.
 std::vector<std::string> splitParameters(const std::string& parameters);
+
+// One argument as a command line writes it, so that splitParameters (and Windows) give it
+// back unchanged: as it is when it has no blank or quote, otherwise in double quotes with
+// quotes and the backslashes before them escaped.
+std::string quoteParameter(const std::string& argument);
 
 }  // namespace orv::platform

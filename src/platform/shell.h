@@ -18,6 +18,14 @@ public:
     // Starts a program and does not wait. False when it could not be started.
     virtual bool StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                               const std::string& workingFolder, WindowState state) = 0;
+    // Starts a program with its parameter text exactly as typed (the command line after the
+    // program's name; on Windows the program splits it itself) and does not wait. A
+    // non-empty standardInput is written to the program's standard input, which is then
+    // closed: secrets go this way, since other users can read command lines. False when
+    // the program could not be started.
+    virtual bool RunProgram(const std::string& program, const std::string& parameters,
+                            const std::string& workingFolder, WindowState state,
+                            const std::string& standardInput = {}) = 0;
     // Shows the bundled help at the page of the context number (0: contents).
     virtual bool ShowHelp(int contextNumber) = 0;
     // Shows the folder in the file manager.

@@ -255,8 +255,22 @@ std::vector<std::string> splitParameters(const std::string& parameters)
     std::vector<std::string> parts;
     std::string current;
     bool quoted = false, any = false;
-    for (char c : parameters) {
-        if (c == '"') {
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const char c = parameters[i];
+        if (c == '\\') {
+            std::size_t count = 0;
+            while (i < parameters.size() && parameters[i] == '\\') {
+                ++count;
+                ++i;
+            }
+            const bool beforeQuote = i < parameters.size() && parameters[i] == '"';
+            current.append(beforeQuote ? count / 2 : count, '\\');
+            if (beforeQuote && count % 2 == 1)
+                current += '"';  // an escaped quote; the loop goes on after it
+            else
+                --i;  // the character after the backslashes is read normally
+            any = true;
+        } else if (c == '"') {
             quoted = !quoted;
             any = true;
         } else if ((c == ' ' || c == '\t') && !quoted) {
@@ -272,6 +286,26 @@ std::vector<std::string> splitParameters(const std::string& parameters)
     if (any)
         parts.push_back(current);
     return parts;
+}
+
+std::string quoteParameter(const std::string& argument)
+{
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos)
+        return argument;
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        // Backslashes count double only before a quote (the argument's or the closing one).
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(2 * backslashes, '\\');
+    return quoted + '"';
 }
 
 }  // namespace orv::platform

@@ -1,7 +1,9 @@
 // The desktop shell's program, help and parameter rules, swapping in a recording shell, and
 // the console user interface.
+#include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -62,6 +64,17 @@ TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
               (std::vector<std::string>{"/TEST", "C:\\My Menu\\x.mni", "last"}));
     EXPECT_EQ(splitParameters("a\"b c\"d \"\""), (std::vector<std::string>{"ab cd", ""}));
     EXPECT_TRUE(splitParameters("   ").empty());
+    // Backslashes count only before a quote: 2n give n, 2n+1 give n and a literal quote.
+    EXPECT_EQ(splitParameters(R"(TARGETDIR="C:\a b" "C:\dir\\" a\\\"b C:\x\\y)"),
+              (std::vector<std::string>{R"(TARGETDIR=C:\a b)", R"(C:\dir\)", R"(a\"b)", R"(C:\x\\y)"}));
+}
+
+TEST(DesktopShellRules, QuotedArgumentsSplitBackUnchanged)
+{
+    EXPECT_EQ(quoteParameter("E:\\Menu\\a.swf"), "E:\\Menu\\a.swf");
+    EXPECT_EQ(quoteParameter("E:\\My Menu\\"), "\"E:\\My Menu\\\\\"");
+    for (const std::string arg : {"", "a b", "E:\\My Menu\\", "say \"hi\"", "x\\\"y", "tab\there", "\\\\srv\\s"})
+        EXPECT_EQ(splitParameters(quoteParameter(arg)), std::vector<std::string>{arg}) << arg;
 }
 
 TEST(DesktopShellRules, WebAddressesGoToTheBrowser)
@@ -86,6 +99,40 @@ TEST_F(DesktopShellTest, StartsProgramsAndRefusesWhatIsNotThere)
     EXPECT_FALSE(shell.ShellOpen(home.win("no-such-document.pdf")));
     EXPECT_FALSE(shell.ShellOpen(""));
     EXPECT_FALSE(shell.ExploreFolder(home.win("no-such-folder")));
+}
+
+// The text of a file once the program that writes it has renamed it into place.
+std::string waitForFile(const fs::path& file)
+{
+    for (int i = 0; i < 200 && !fs::exists(file); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(25));
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+TEST_F(DesktopShellTest, RunProgramSplitsTheTextAndFeedsTheInput)
+{
+    // The program writes its arguments, and with --read-input its standard input, into
+    // its working folder.
+    const fs::path program = home.path("bin/echo-args");
+    fs::create_directories(program.parent_path());
+    std::ofstream(program) << "#!/bin/sh\n"
+                              "if [ \"$1\" = --read-input ]; then cat > input.part; mv input.part input.txt; fi\n"
+                              "printf '<%s>' \"$@\" > args.part; mv args.part args.txt\n";
+    fs::permissions(program, fs::perms::owner_all);
+    fs::create_directories(home.path("out1"));
+    fs::create_directories(home.path("out2"));
+    Shell& shell = *services().shell;
+
+    ASSERT_TRUE(shell.RunProgram(home.win("bin/echo-args"), "--read-input TARGETDIR=\"C:\\a b\"  /q",
+                                 home.win("out1"), WindowState::Normal, "p\xC3\xA4ss\nrest"));
+    EXPECT_EQ(waitForFile(home.path("out1/input.txt")), "p\xC3\xA4ss\nrest");
+    EXPECT_EQ(waitForFile(home.path("out1/args.txt")), "<--read-input><TARGETDIR=C:\\a b></q>");
+
+    ASSERT_TRUE(shell.RunProgram(home.win("bin/echo-args"), "\"\" \"x y\"", home.win("out2"), WindowState::Normal));
+    EXPECT_EQ(waitForFile(home.path("out2/args.txt")), "<><x y>");
+
+    EXPECT_FALSE(shell.RunProgram(home.win("bin/missing.exe"), "", {}, WindowState::Normal, "input"));
 }
 
 TEST_F(DesktopShellTest, ARecordingShellStandsInAndLeavesAgain)

@@ -27,6 +27,21 @@ bool RecordingShell::StartProcess(const std::string& program, const std::vector<
     return result_;
 }
 
+bool RecordingShell::RunProgram(const std::string& program, const std::string& parameters,
+                                const std::string& workingFolder, platform::WindowState state,
+                                const std::string& standardInput)
+{
+    ShellCall call;
+    call.kind = ShellCall::Run;
+    call.target = program;
+    call.parameters = parameters;
+    call.standardInput = standardInput;
+    call.workingFolder = workingFolder;
+    call.state = state;
+    calls_.push_back(call);
+    return result_;
+}
+
 bool RecordingShell::ShowHelp(int contextNumber)
 {
     ShellCall call;

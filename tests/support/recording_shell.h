@@ -16,11 +16,12 @@
 namespace orv::test {
 
 struct ShellCall {
-    enum Kind { Open, Start, Help, Explore };
+    enum Kind { Open, Start, Run, Help, Explore };
     Kind kind = Open;
     std::string target;                  // file, address, program or folder
-    std::string parameters;              // ShellOpen's parameter text
+    std::string parameters;              // ShellOpen's and RunProgram's parameter text
     std::vector<std::string> arguments;  // StartProcess's arguments
+    std::string standardInput;           // RunProgram's
     std::string workingFolder;
     platform::WindowState state = platform::WindowState::Normal;
     int contextNumber = 0;  // ShowHelp
@@ -37,6 +38,8 @@ public:
                    const std::string& workingFolder) override;
     bool StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                       const std::string& workingFolder, platform::WindowState state) override;
+    bool RunProgram(const std::string& program, const std::string& parameters, const std::string& workingFolder,
+                    platform::WindowState state, const std::string& standardInput = {}) override;
     bool ShowHelp(int contextNumber) override;
     bool ExploreFolder(const std::string& folder) override;
 

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "platform/file_system.h"
+#include "platform/host/process_with_input.h"
 #include "platform/system_folders.h"
 #include "platform/text_case.h"
 
@@ -113,15 +114,15 @@ bool DesktopShell::ShellOpen(const std::string& target, const std::string& param
     if (!fs::is_directory(file, ec) && (hasExeExtension(file) || !file.has_extension())) {
         fs::path program = executableFor(file);
         if (!program.empty())
-            return StartProcess(target, splitParameters(parameters), workingFolder, WindowState::Normal);
+            return RunProgram(target, parameters, workingFolder, WindowState::Normal);
     }
     return openWithDesktop(QUrl::fromLocalFile(qt(file)));
 }
 
-bool DesktopShell::StartProcess(const std::string& program, const std::vector<std::string>& arguments,
-                                const std::string& workingFolder, WindowState)
+bool DesktopShell::hostStart(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& workingFolder, fs::path& executable,
+                             std::vector<std::string>& hostArguments, fs::path& folder) const
 {
-    fs::path executable;
     if (program.find_first_of("\\/") == std::string::npos && !isWindowsAbsolutePath(program)) {
         QString found = QStandardPaths::findExecutable(qt(program));
         executable = found.isEmpty() ? fs::path() : fs::path(found.toStdString());
@@ -130,11 +131,31 @@ bool DesktopShell::StartProcess(const std::string& program, const std::vector<st
     }
     if (executable.empty())
         return false;
-    std::vector<std::string> args;
+    hostArguments.clear();
     for (const auto& a : arguments)
-        args.push_back(isWindowsAbsolutePath(a) ? files_.hostPath(a).string() : a);
-    fs::path folder = workingFolder.empty() ? fs::path() : files_.hostPath(workingFolder);
-    return startDetached(executable, args, folder);
+        hostArguments.push_back(isWindowsAbsolutePath(a) ? files_.hostPath(a).string() : a);
+    folder = workingFolder.empty() ? fs::path() : files_.hostPath(workingFolder);
+    return true;
+}
+
+bool DesktopShell::StartProcess(const std::string& program, const std::vector<std::string>& arguments,
+                                const std::string& workingFolder, WindowState)
+{
+    fs::path executable, folder;
+    std::vector<std::string> args;
+    return hostStart(program, arguments, workingFolder, executable, args, folder) &&
+           startDetached(executable, args, folder);
+}
+
+bool DesktopShell::RunProgram(const std::string& program, const std::string& parameters,
+                              const std::string& workingFolder, WindowState, const std::string& standardInput)
+{
+    fs::path executable, folder;
+    std::vector<std::string> args;
+    if (!hostStart(program, splitParameters(parameters), workingFolder, executable, args, folder))
+        return false;
+    return standardInput.empty() ? startDetached(executable, args, folder)
+                                 : startDetachedWithInput(executable, args, folder, standardInput);
 }
 
 bool DesktopShell::ShowHelp(int contextNumber)

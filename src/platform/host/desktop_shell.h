@@ -21,10 +21,20 @@ public:
     // The window state has no effect on this desktop: programs choose their own windows.
     bool StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                       const std::string& workingFolder, WindowState state) override;
+    // The parameter text is split as the Windows C runtime splits a command line (the
+    // quotes group and go away). With standard input the program's input is a pipe that
+    // holds the text.
+    bool RunProgram(const std::string& program, const std::string& parameters, const std::string& workingFolder,
+                    WindowState state, const std::string& standardInput = {}) override;
     bool ShowHelp(int contextNumber) override;
     bool ExploreFolder(const std::string& folder) override;
 
 private:
+    // The host executable, arguments and folder of a start; false when there is no program.
+    bool hostStart(const std::string& program, const std::vector<std::string>& arguments,
+                   const std::string& workingFolder, std::filesystem::path& executable,
+                   std::vector<std::string>& hostArguments, std::filesystem::path& folder) const;
+
     const FileSystem& files_;
     const SystemFolders& folders_;
 };
