@@ -88,8 +88,8 @@ DecryptionArguments parseDecryptionArguments(const std::vector<std::string>& arg
             parsed.help = true;
         else if (arg == "--no-open")
             parsed.open = false;
-        else if (valueOf(arg, "--password=", value))
-            parsed.password = value;
+        else if (arg == "--password-stdin")
+            parsed.passwordFromInput = true;
         else if (valueOf(arg, "--output=", value))
             parsed.output = value;
         else if (arg.rfind("--", 0) == 0) {
@@ -99,6 +99,14 @@ DecryptionArguments parseDecryptionArguments(const std::vector<std::string>& arg
             parsed.file = arg;
     }
     return parsed;
+}
+
+std::string passwordLine(std::string_view input)
+{
+    std::string_view line = input.substr(0, input.find('\n'));
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return std::string(line);
 }
 
 std::vector<std::string> encryptedFilesIn(const std::string& folder)

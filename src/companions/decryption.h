@@ -2,8 +2,8 @@
 // "<name>.cry" for a password-protected button. This is its core, without any window.
 #pragma once
 
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orv::companions {
@@ -31,12 +31,14 @@ std::string defaultDecryptionTarget(const std::string& encryptedFile);
 DecryptStatus decryptFile(const std::string& encryptedFile, const std::string& password,
                           const std::string& target);
 
-// The command line of BE.exe: "FILE.cry [--password=PW] [--output=FILE] [--no-open]".
-// Without --password the program asks; without --output it restores into the temporary
-// folder; --no-open leaves the restored file alone (for scripts).
+// The command line of BE.exe: "FILE.cry [--password-stdin] [--output=FILE] [--no-open]".
+// With --password-stdin the password is the first line of the standard input (never on the
+// command line, which other users can read); without it the program asks. Without --output
+// it restores into the temporary folder; --no-open leaves the restored file alone (for
+// scripts).
 struct DecryptionArguments {
     std::string file;
-    std::optional<std::string> password;
+    bool passwordFromInput = false;
     std::string output;
     bool open = true;
     bool help = false;      // --help or /?
@@ -44,6 +46,10 @@ struct DecryptionArguments {
 };
 
 DecryptionArguments parseDecryptionArguments(const std::vector<std::string>& arguments);
+
+// The password in the text read from standard input: its first line without the line end
+// (LF or CR LF), as UTF-8.
+std::string passwordLine(std::string_view input);
 
 // The encrypted files (".cry", any case) of a Windows-form folder, sorted by name.
 std::vector<std::string> encryptedFilesIn(const std::string& folder);

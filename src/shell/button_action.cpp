@@ -113,28 +113,37 @@ bool isFileCommand(const std::string& cmd)
            cmd == "Play Flash Animation";
 }
 
-ButtonAction startProgram(const std::string& program, std::vector<std::string> arguments)
+ButtonAction startProgram(const std::string& program, std::string parameters)
 {
     ButtonAction a;
     a.kind = ActionKind::StartProgram;
     a.target = program;
-    a.arguments = std::move(arguments);
+    a.parameters = std::move(parameters);
     a.workingFolder = PathDirectoryPart(program);
     a.targetOnMedium = true;
     return a;
 }
 
+// The given companion, or the medium's one.
+std::string companionOr(const std::string& given, const std::string& onMedium)
+{
+    return given.empty() ? onMedium : given;
+}
+
 // A password-protected, encrypted target lies on the medium as target + ".cry" with the
-// decryption program BE.exe beside it; the menu has checked the password already.
-bool planDecryption(const MenuEntry& entry, const std::string& target, ButtonAction& action)
+// decryption program BE.exe beside it; the menu has checked the password already and hands
+// it over through standard input, never on the command line.
+bool planDecryption(const MenuEntry& entry, const std::string& target, const std::string& decryption,
+                    ButtonAction& action)
 {
     if (!entry.passwordProtected || !entry.encrypted || FileExists(target))
         return false;
     const std::string encrypted = target + ".cry";
     if (!FileExists(encrypted))
         return false;
-    action = startProgram(JoinPath(PathDirectoryPart(encrypted), "BE.exe"),
-                          {encrypted, "--password=" + entry.password});
+    action = startProgram(companionOr(decryption, JoinPath(PathDirectoryPart(encrypted), "BE.exe")),
+                          platform::quoteParameter(encrypted) + " --password-stdin");
+    action.standardInput = entry.password + "\n";
     return true;
 }
 
@@ -184,7 +193,17 @@ std::string mailAddress(const std::string& address, const std::string& subject)
     return result;
 }
 
-ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder)
+CompanionPrograms companionProgramsIn(const std::string& programFolder)
+{
+    auto beside = [&](const char* name) {
+        const std::string program = JoinPath(programFolder, name);
+        return FileExists(program) ? program : std::string();
+    };
+    return {beside("BE.exe"), beside("VTFlashPlayer.exe"), beside("VTPictureGallery.exe")};
+}
+
+ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder,
+                              const CompanionPrograms& companions)
 {
     ButtonAction action;
     if (entry.titleRow)
@@ -217,8 +236,9 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
         return action;
     }
     if (cmd == "Open Picture Gallery") {
-        return startProgram(JoinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe"),
-                            {resolveMenuLink(entry.link, menuFolder)});
+        const std::string gallery = JoinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe");
+        return startProgram(companionOr(companions.gallery, gallery),
+                            platform::quoteParameter(resolveMenuLink(entry.link, menuFolder)));
     }
     if (cmd == "Open New Menu") {
         if (entry.link.empty())
@@ -239,18 +259,20 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
     std::string target = resolveMenuLink(entry.link, menuFolder);
     if (cmd == "Run Program" || cmd == "Run Program & Close" || cmd == "Show Document")
         target = expandWildcard(target);
-    if (planDecryption(entry, target, action)) {
+    if (planDecryption(entry, target, companions.decryption, action)) {
         action.closeMenuAfter = cmd == "Run Program & Close";
         return action;
     }
 
-    if (cmd == "Play Flash Animation")
-        return startProgram(JoinPath(menuFolder, "VTFlashPlayer\\VTFlashPlayer.exe"), {target});
+    if (cmd == "Play Flash Animation") {
+        const std::string player = JoinPath(menuFolder, "VTFlashPlayer\\VTFlashPlayer.exe");
+        return startProgram(companionOr(companions.flashPlayer, player), platform::quoteParameter(target));
+    }
 
     if (cmd == "Run Program" || cmd == "Run Program & Close") {
         std::string parameters = entry.parameters;
         replaceAll(parameters, "%SRCDRV", driveOf(menuFolder));
-        action = startProgram(target, platform::splitParameters(parameters));
+        action = startProgram(target, parameters);
         action.maximized = entry.runMaximized;
         action.closeMenuAfter = cmd == "Run Program & Close";
         return action;
@@ -277,9 +299,9 @@ ActionOutcome runButtonAction(const ButtonAction& action)
     bool ok = false;
     switch (action.kind) {
     case ActionKind::StartProgram:
-        ok = s.shell->StartProcess(action.target, action.arguments, action.workingFolder,
-                                   action.maximized ? platform::WindowState::Maximized
-                                                    : platform::WindowState::Normal);
+        ok = s.shell->RunProgram(action.target, action.parameters, action.workingFolder,
+                                 action.maximized ? platform::WindowState::Maximized : platform::WindowState::Normal,
+                                 action.standardInput);
         break;
     case ActionKind::OpenDocument:
     case ActionKind::OpenAddress:

@@ -14,7 +14,7 @@ namespace orv::shell {
 
 enum class ActionKind {
     None,          // a title row, or a button without a target
-    StartProgram,  // target: program; arguments, working folder, window state
+    StartProgram,  // target: program; parameter text, standard input, working folder, window state
     OpenDocument,  // target: file opened with the desktop's program for it
     OpenFolder,    // target: folder shown in the file manager
     OpenAddress,   // target: web or mailto address
@@ -28,16 +28,32 @@ enum class ActionKind {
 struct ButtonAction {
     ActionKind kind = ActionKind::None;
     std::string target;  // Windows-form path, or an address
-    std::vector<std::string> arguments;
+    std::string parameters;     // the program's parameter text, as typed (a companion's: its quoted file)
+    std::string standardInput;  // written to the program's standard input (a password for BE.exe)
     std::string workingFolder;
     bool maximized = false;
     bool closeMenuAfter = false;  // "Run Program & Close"
     bool targetOnMedium = false;  // the target is a file or folder that must exist
 };
 
+// Which companion programs the menu starts. An empty path means the medium's own: BE.exe
+// beside the encrypted file, VTFlashPlayer\VTFlashPlayer.exe and
+// VTPictureGallery\VTPictureGallery.exe below the menu folder.
+struct CompanionPrograms {
+    std::string decryption;
+    std::string flashPlayer;
+    std::string gallery;
+};
+
+// The companions that lie in programFolder itself (BE.exe, VTFlashPlayer.exe,
+// VTPictureGallery.exe), as beside the host menu program of the editor's test runs; the
+// medium's for those that do not.
+CompanionPrograms companionProgramsIn(const std::string& programFolder);
+
 // The action of an entry; menuFolder is the Windows-form folder of the menu description
 // file (relative links are relative to it).
-ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder);
+ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder,
+                              const CompanionPrograms& companions = {});
 
 // A button link as a path: "@" links are taken as typed, "\..." starts at the root of the
 // menu's drive, "X:\..." is absolute, anything else (optionally after the marker "¤" or

@@ -74,19 +74,29 @@ TEST(DecryptionArguments, FileOptionsAndUnknowns)
 {
     auto a = parseDecryptionArguments({"E:\\docs\\a.pdf.cry"});
     EXPECT_EQ(a.file, "E:\\docs\\a.pdf.cry");
-    EXPECT_FALSE(a.password.has_value());
+    EXPECT_FALSE(a.passwordFromInput);
     EXPECT_TRUE(a.open);
     EXPECT_TRUE(a.output.empty());
 
-    a = parseDecryptionArguments({"--password=", "--output=/tmp/out.pdf", "--no-open", "a.cry", "b.cry"});
-    ASSERT_TRUE(a.password.has_value());
-    EXPECT_EQ(*a.password, "");  // an empty password is still given, not asked for
+    a = parseDecryptionArguments({"--password-stdin", "--output=/tmp/out.pdf", "--no-open", "a.cry", "b.cry"});
+    EXPECT_TRUE(a.passwordFromInput);
     EXPECT_EQ(a.output, "/tmp/out.pdf");
     EXPECT_FALSE(a.open);
     EXPECT_EQ(a.file, "a.cry");
 
     EXPECT_TRUE(parseDecryptionArguments({"/?"}).help);
     EXPECT_EQ(parseDecryptionArguments({"--pasword=x", "--bogus"}).unknown, "--pasword=x");
+    // A password never comes on the command line any more.
+    EXPECT_EQ(parseDecryptionArguments({"--password=pw", "a.cry"}).unknown, "--password=pw");
+}
+
+TEST(DecryptionArguments, PasswordIsTheFirstInputLineWithoutItsEnd)
+{
+    EXPECT_EQ(passwordLine("p\xC3\xA4ss w\xC3\xB6rd\r\nsecond line\n"), "p\xC3\xA4ss w\xC3\xB6rd");
+    EXPECT_EQ(passwordLine("s3cret\n"), "s3cret");
+    EXPECT_EQ(passwordLine("no line end"), "no line end");
+    EXPECT_EQ(passwordLine("\n"), "");
+    EXPECT_EQ(passwordLine(""), "");
 }
 
 TEST_F(DecryptionTest, EncryptedFilesOfAFolder)

@@ -1,9 +1,11 @@
 // BE.exe: restores a file that menu creation encrypted for a password-protected button.
-// It asks for the password (unless --password= gives it), decrypts "<name>.cry" into a
-// folder of its own in the temporary folder under the original name (or into --output=)
-// and opens it with the desktop's program (unless --no-open). A wrong password writes
-// nothing. Exit code 0 on success, 1 for a wrong or withheld password, 2 otherwise.
+// It asks for the password (unless --password-stdin reads it from standard input),
+// decrypts "<name>.cry" into a folder of its own in the temporary folder under the original
+// name (or into --output=) and opens it with the desktop's program (unless --no-open). A
+// wrong password writes nothing. Exit code 0 on success, 1 for a wrong or withheld
+// password, 2 otherwise.
 #include <cstdio>
+#include <iostream>
 #include <memory>
 
 #include <QApplication>
@@ -96,11 +98,16 @@ int run(const DecryptionArguments& args, bool windows)
     const std::string target =
         args.output.empty() ? defaultDecryptionTarget(file) : shell::windowsFormOfArgument(args.output);
 
-    std::optional<std::string> password = args.password;
+    std::optional<std::string> password;
+    if (args.passwordFromInput) {
+        std::string line;
+        std::getline(std::cin, line);
+        password = passwordLine(line);
+    }
     for (;;) {
         if (!password) {
             if (!windows) {
-                reporter.error(tr("No password was given; use --password=PASSWORD when no windows are shown."));
+                reporter.error(tr("No password was given; use --password-stdin when no windows are shown."));
                 return NoPassword;
             }
             QInputDialog ask;
@@ -115,7 +122,7 @@ int run(const DecryptionArguments& args, bool windows)
         const DecryptStatus status = decryptFile(file, *password, target);
         if (status == DecryptStatus::Ok)
             break;
-        if (status == DecryptStatus::WrongPassword && windows && !args.password) {
+        if (status == DecryptStatus::WrongPassword && windows && !args.passwordFromInput) {
             reporter.warning(statusText(status, file));
             password.reset();  // ask again
             continue;
@@ -133,11 +140,11 @@ int run(const DecryptionArguments& args, bool windows)
 
 void printUsage()
 {
-    std::puts("Usage: BE.exe [FILE.cry] [--password=PASSWORD] [--output=FILE] [--no-open]\n"
+    std::puts("Usage: BE.exe [FILE.cry] [--password-stdin] [--output=FILE] [--no-open]\n"
               "Restores a file encrypted at menu creation and opens it with the desktop's program.\n"
-              "  --password=PASSWORD  do not ask for the password\n"
-              "  --output=FILE        write the restored file here (default: the temporary folder)\n"
-              "  --no-open            do not open the restored file, and show no windows");
+              "  --password-stdin  read the password from the first line of standard input\n"
+              "  --output=FILE     write the restored file here (default: the temporary folder)\n"
+              "  --no-open         do not open the restored file, and show no windows");
 }
 
 }  // namespace

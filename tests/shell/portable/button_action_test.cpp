@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/recording_shell.h"
 #include "support/test_home.h"
 
 namespace orv::shell {
@@ -44,7 +45,7 @@ TEST(PlanButtonAction, EachCommandGetsItsAction)
     auto a = planButtonAction(button("Run Program & Close", "bin\\app.exe", "/x %SRCDRV\\data"), Menu);
     EXPECT_EQ(a.kind, ActionKind::StartProgram);
     EXPECT_EQ(a.target, "E:\\Menu\\bin\\app.exe");
-    EXPECT_EQ(a.arguments, (std::vector<std::string>{"/x", "E:\\data"}));
+    EXPECT_EQ(a.parameters, "/x E:\\data");
     EXPECT_EQ(a.workingFolder, "E:\\Menu\\bin");
     EXPECT_TRUE(a.closeMenuAfter);
     EXPECT_FALSE(a.maximized);
@@ -77,10 +78,10 @@ TEST(PlanButtonAction, EachCommandGetsItsAction)
     a = planButtonAction(button("Play Flash Animation", "anim\\intro.swf"), Menu);
     EXPECT_EQ(a.kind, ActionKind::StartProgram);
     EXPECT_EQ(a.target, "E:\\Menu\\VTFlashPlayer\\VTFlashPlayer.exe");
-    EXPECT_EQ(a.arguments, std::vector<std::string>{"E:\\Menu\\anim\\intro.swf"});
+    EXPECT_EQ(a.parameters, "E:\\Menu\\anim\\intro.swf");
     a = planButtonAction(button("Open Picture Gallery", "pics"), Menu);
     EXPECT_EQ(a.target, "E:\\Menu\\VTPictureGallery\\VTPictureGallery.exe");
-    EXPECT_EQ(a.arguments, std::vector<std::string>{"E:\\Menu\\pics"});
+    EXPECT_EQ(a.parameters, "E:\\Menu\\pics");
 
     a = planButtonAction(button("Open New Menu", "sub\\ORVNMENU.MNI"), Menu);
     EXPECT_EQ(a.kind, ActionKind::OpenMenu);
@@ -104,7 +105,76 @@ TEST(PlanButtonAction, NothingToDoOrNotSupported)
     EXPECT_EQ(planButtonAction(button("Dance", "x"), Menu).kind, ActionKind::Unsupported);
 }
 
+TEST(PlanButtonAction, ParameterTextStaysAsTyped)
+{
+    // Quotes, blanks and backslashes reach the program untouched; it splits them itself.
+    auto a = planButtonAction(button("Run Program", "setup.exe", "TARGETDIR=\"C:\\a b\" /q  %SRCDRV\\x"), Menu);
+    EXPECT_EQ(a.parameters, "TARGETDIR=\"C:\\a b\" /q  E:\\x");
+    EXPECT_TRUE(a.standardInput.empty());
+
+    // A companion's file is quoted when it holds a blank (a trailing backslash doubled, so
+    // that it does not escape the closing quote).
+    a = planButtonAction(button("Play Flash Animation", "anim\\my intro.swf"), "E:\\My Menu");
+    EXPECT_EQ(a.target, "E:\\My Menu\\VTFlashPlayer\\VTFlashPlayer.exe");
+    EXPECT_EQ(a.parameters, "\"E:\\My Menu\\anim\\my intro.swf\"");
+    EXPECT_EQ(planButtonAction(button("Open Picture Gallery", "@E:\\My Pics\\"), Menu).parameters,
+              "\"E:\\My Pics\\\\\"");
+}
+
+TEST(PlanButtonAction, GivenCompanionsReplaceTheMediumsOwn)
+{
+    const CompanionPrograms test{"Z:\\prog\\Test\\BE.exe", "Z:\\prog\\Test\\VTFlashPlayer.exe",
+                                 "Z:\\prog\\Test\\VTPictureGallery.exe"};
+    EXPECT_EQ(planButtonAction(button("Play Flash Animation", "a.swf"), Menu, test).target, test.flashPlayer);
+    auto a = planButtonAction(button("Open Picture Gallery", "pics"), Menu, test);
+    EXPECT_EQ(a.target, test.gallery);
+    EXPECT_EQ(a.parameters, "E:\\Menu\\pics");
+    // Only the companions: an ordinary program stays where the button says.
+    EXPECT_EQ(planButtonAction(button("Run Program", "app.exe"), Menu, test).target, "E:\\Menu\\app.exe");
+}
+
 class ButtonActionOnDisk : public test::HomeTest {};
+
+TEST_F(ButtonActionOnDisk, CompanionsBesideTheProgramAreFoundThere)
+{
+    home.writeFile("prog/BE.exe", "x");
+    home.writeFile("prog/VTFlashPlayer.exe", "x");
+    const CompanionPrograms found = companionProgramsIn(home.win("prog"));
+    EXPECT_EQ(found.decryption, home.win("prog/BE.exe"));
+    EXPECT_EQ(found.flashPlayer, home.win("prog/VTFlashPlayer.exe"));
+    EXPECT_TRUE(found.gallery.empty()) << "not there: the medium's one";
+
+    // An encrypted target starts the given decryption program with the password as input.
+    home.writeFile("menu/plan.pdf.cry", "encrypted");
+    MenuEntry e = button("Run Program & Close", "plan.pdf");
+    e.passwordProtected = e.encrypted = true;
+    e.password = "p\xC3\xA4ss";
+    const ButtonAction a = planButtonAction(e, home.win("menu"), found);
+    EXPECT_EQ(a.target, found.decryption);
+    EXPECT_TRUE(a.closeMenuAfter);
+
+    test::ScopedRecordingShell shell;
+    ASSERT_EQ(runButtonAction(a), ActionOutcome::Done);
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Run);
+    EXPECT_EQ(shell->calls()[0].parameters, home.win("menu/plan.pdf.cry") + " --password-stdin");
+    EXPECT_EQ(shell->calls()[0].standardInput, "p\xC3\xA4ss\n");
+}
+
+TEST_F(ButtonActionOnDisk, RunProgramHandsOverTextAndWindowState)
+{
+    home.writeFile("menu/app.exe", "x");
+    MenuEntry e = button("Run Program", "app.exe", "-o \"out dir\"");
+    e.runMaximized = true;
+    test::ScopedRecordingShell shell;
+    ASSERT_EQ(runButtonAction(planButtonAction(e, home.win("menu"))), ActionOutcome::Done);
+    ASSERT_EQ(shell->calls().size(), 1u);
+    EXPECT_EQ(shell->calls()[0].target, home.win("menu/app.exe"));
+    EXPECT_EQ(shell->calls()[0].parameters, "-o \"out dir\"");
+    EXPECT_EQ(shell->calls()[0].workingFolder, home.win("menu"));
+    EXPECT_EQ(shell->calls()[0].state, platform::WindowState::Maximized);
+    EXPECT_TRUE(shell->calls()[0].standardInput.empty());
+}
 
 TEST_F(ButtonActionOnDisk, WildcardTakesTheFirstMatchingFile)
 {
@@ -133,7 +203,10 @@ TEST_F(ButtonActionOnDisk, EncryptedTargetGoesThroughTheDecryptionProgram)
     auto a = planButtonAction(e, menu);
     EXPECT_EQ(a.kind, ActionKind::StartProgram);
     EXPECT_EQ(a.target, menu + "\\docs\\BE.exe");
-    EXPECT_EQ(a.arguments, (std::vector<std::string>{menu + "\\docs\\plan.pdf.cry", "--password=pw"}));
+    // The password goes through standard input, never on the command line.
+    EXPECT_EQ(a.parameters, menu + "\\docs\\plan.pdf.cry --password-stdin");
+    EXPECT_EQ(a.standardInput, "pw\n");
+    EXPECT_EQ(a.workingFolder, menu + "\\docs");
 
     // Without the encryption flag, or with the plain file present, the file opens as it is.
     e.encrypted = false;
