@@ -4,6 +4,7 @@
 #include "create/path_rules.h"
 #include "create/user_messages.h"
 #include "model/editor_options.h"
+#include "model/file_io.h"
 #include "model/path_helpers.h"
 #include "model/project_file.h"
 #include "platform/file_system.h"
@@ -27,6 +28,21 @@ std::string programFolder()
 {
     const auto* folders = platform::services().folders;
     return folders ? folders->ProgramFolder() : std::string();
+}
+
+// Starts the created menu: its own program where Windows programs run; elsewhere that
+// program under Wine when the author asks for it and Wine is there, or else this system's
+// build of the menu program (the editor's "Test" folder) on the menu's folder.
+bool startCreatedMenu(platform::Shell& shell, const std::string& program, const std::string& menuFolder)
+{
+    const auto normal = platform::WindowState::Normal;
+    const platform::SystemInfo* system = platform::services().system;
+    if (!system || system->RunsWindowsPrograms())
+        return shell.StartProcess(program, {}, {}, normal);
+    const std::string loader = Options().RunMenusUnderWine ? system->WindowsProgramLoader() : std::string();
+    if (!loader.empty())
+        return shell.StartProcess(loader, {program}, menuFolder, normal);
+    return shell.StartProcess(programFolder() + "\\Test\\" + TestProgramName, {menuFolder}, menuFolder, normal);
 }
 
 }  // namespace
@@ -95,7 +111,7 @@ bool CmdRun(const MenuProject& project, CreationObserver& observer)
                                  : CorrectedExeFileName(options.CDExeFileName, DefaultCDExeFileName);
     const std::string program = JoinPath(project.CreateDestDir, UpperText(name));
     auto* shell = platform::services().shell;
-    if (!shell || !shell->StartProcess(program, {}, {}, platform::WindowState::Normal)) {
+    if (!shell || !FileExists(program) || !startCreatedMenu(*shell, program, project.CreateDestDir)) {
         PlainMessage("Can't start the menu program '" + program +
                          "'! Check that the menu has been created in this folder and try again.",
                      platform::MsgError, "Error");

@@ -86,6 +86,9 @@ struct EditorOptions {
     bool UnderlineMenuTitle = true;
     bool Add3Buttons_WhenNewProject = true;
     bool AddSampleMenuPicture_WhenNewProject = true;
+    // Off Windows: "Run Created Menu" starts the medium's own Windows program under Wine
+    // (when Wine is installed) instead of this system's build of the menu program.
+    bool RunMenusUnderWine = false;
 
     // [DocOptions]
     std::array<std::string, DocErrorGroups> DocErr_FileExt, DocErr_Title, DocErr_Text;

@@ -93,6 +93,7 @@ void readOptions(EditorOptions& o)
     o.UnderlineMenuTitle = ReadProfileFlagDefaultOn("UnderlineMenuTitle");
     o.Add3Buttons_WhenNewProject = ReadProfileFlagDefaultOn("Add3Buttons_WhenNewProject");
     o.AddSampleMenuPicture_WhenNewProject = ReadProfileFlagDefaultOn("AddSampleMenuPicture_WhenNewProject");
+    o.RunMenusUnderWine = ReadProfileFlag("RunMenusUnderWine");
 }
 
 void readDocOptions(EditorOptions& o)

@@ -80,6 +80,7 @@ void writeOptions(ProfileWriter& w, const EditorOptions& o)
     w.flag("UnderlineMenuTitle", o.UnderlineMenuTitle);
     w.flag("Add3Buttons_WhenNewProject", o.Add3Buttons_WhenNewProject);
     w.flag("AddSampleMenuPicture_WhenNewProject", o.AddSampleMenuPicture_WhenNewProject);
+    w.flag("RunMenusUnderWine", o.RunMenusUnderWine);
     w.value("AnsiCodePage", static_cast<long>(AnsiCodePage()));
 }
 

@@ -70,16 +70,34 @@ TEST_F(TestRunTest, FailuresShowTheirMessages)
     EXPECT_EQ(onlyMessage(), "Can't create data file!");
 }
 
-TEST_F(TestRunTest, RunStartsTheCreatedProgramInPlace)
+// The created program is a Windows program: here the editor's own build of the menu
+// program shows the created menu's folder, or Wine runs the created program when asked.
+TEST_F(TestRunTest, RunShowsTheCreatedMenuWithThisSystemsProgramOrUnderWine)
 {
     project.ProjectType = ProjectTypeUSB;
     Options().USBStickExeFileName = "start.exe";
+    home.writeFile("menu/START.EXE", "MZ");
     ASSERT_TRUE(CmdRun(project, observer));
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, ShellCall::Start);
-    EXPECT_EQ(shell->calls()[0].target, dest() + "\\START.EXE");
-    EXPECT_TRUE(shell->calls()[0].arguments.empty());
+    EXPECT_EQ(shell->calls()[0].target, home.win("program") + "\\Test\\ORVNMENU.EXE");
+    EXPECT_THAT(shell->calls()[0].arguments, ElementsAre(dest()));
     EXPECT_EQ(observer.mediaStops, 1);
+
+    // Under Wine only when asked and when Wine is there.
+    home.writeFile("bin/wine", "#!/bin/sh\n");
+    std::filesystem::permissions(home.path("bin/wine"), std::filesystem::perms::owner_all |
+                                                            std::filesystem::perms::others_exec);
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", home.path("bin").c_str(), 1);
+    Options().RunMenusUnderWine = true;
+    ASSERT_TRUE(CmdRun(project, observer));
+    EXPECT_EQ(shell->calls()[1].target, home.path("bin/wine").string());
+    EXPECT_THAT(shell->calls()[1].arguments, ElementsAre(dest() + "\\START.EXE"));
+    ::setenv("PATH", home.path("menu").c_str(), 1);
+    ASSERT_TRUE(CmdRun(project, observer));  // no Wine on the PATH: this system's program
+    ::setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(shell->calls()[2].target, home.win("program") + "\\Test\\ORVNMENU.EXE");
 
     project.CreateDestDir.clear();
     EXPECT_FALSE(CmdRun(project, observer));
@@ -90,6 +108,10 @@ TEST_F(TestRunTest, RunStartsTheCreatedProgramInPlace)
 
 TEST_F(TestRunTest, RunThatCannotStartSaysSo)
 {
+    EXPECT_FALSE(CmdRun(project, observer));  // the menu was never created there
+    EXPECT_THAT(onlyMessage(), ::testing::HasSubstr("Can't start the menu program '" + dest() + "\\ORVNMENU.EXE'"));
+    home.ui().clear();
+    home.writeFile("menu/ORVNMENU.EXE", "MZ");
     shell->setResult(false);
     EXPECT_FALSE(CmdRun(project, observer));
     EXPECT_THAT(onlyMessage(), ::testing::HasSubstr("Can't start the menu program '" + dest() + "\\ORVNMENU.EXE'"));

@@ -94,6 +94,7 @@ protected:
         o.UnderlineMenuTitle = false;
         o.Add3Buttons_WhenNewProject = false;
         o.AddSampleMenuPicture_WhenNewProject = false;
+        o.RunMenusUnderWine = true;
         for (int i = 0; i < DocErrorGroups; ++i) {
             o.DocErr_FileExt[i] = "ex" + std::to_string(i);
             o.DocErr_Title[i] = "Títel " + std::to_string(i);
@@ -134,7 +135,7 @@ TEST_F(OptionsFileTest, MissingFileGivesEveryDefault)
                     o.UnderlineMenuTitle, o.Add3Buttons_WhenNewProject, o.AddSampleMenuPicture_WhenNewProject})
         EXPECT_TRUE(on);
     for (bool off : {o.MyProjectsFolderAutoCreateDone, o.DontShowStartWindow, o.DontAskProjectType,
-                     o.ShowCDFolders, o.UseUnicodeEncoding})
+                     o.ShowCDFolders, o.UseUnicodeEncoding, o.RunMenusUnderWine})
         EXPECT_FALSE(off);
     EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
     EXPECT_EQ(o.USBStickExeFileName, "MENU.EXE");

@@ -98,14 +98,17 @@ QWidget* OptionsDialog::makeEditorTab(const OptionsDialogValues& v)
                                      "cUseButtonNrAsDefault", v.UseButtonNrAsDefault, page);
     copyLinkedButtonFiles_ = checkBox(tr("Copy files linked to buttons when a menu is created (sets default option)"),
                                       "cCopyLinkedButtonFiles", v.CopyLinkedButtonFiles, page);
+    runMenusUnderWine_ = checkBox(tr("Run Created Menu starts the menu's Windows program under Wine (when Wine "
+                                     "is installed)"),
+                                  "cRunMenusUnderWine", v.RunMenusUnderWine, page);
     for (QCheckBox* box : {dontShowStartWindow_, showCDFolders_, dontAskProjectType_, addArrowToButton_,
-                           useButtonNrAsDefault_, copyLinkedButtonFiles_})
+                           useButtonNrAsDefault_, copyLinkedButtonFiles_, runMenusUnderWine_})
         box->setToolTip(box->text());
 
     auto* general = new QGroupBox(tr("General"), page);
     auto* generalLayout = new QVBoxLayout(general);
     for (QCheckBox* box : {dontShowStartWindow_, showCDFolders_, dontAskProjectType_, addArrowToButton_,
-                           useButtonNrAsDefault_, copyLinkedButtonFiles_})
+                           useButtonNrAsDefault_, copyLinkedButtonFiles_, runMenusUnderWine_})
         generalLayout->addWidget(box);
 
     cdExeFileName_ = lineEdit(v.CDExeFileName, "tFilenameMenuShellApp", page);
@@ -311,6 +314,7 @@ OptionsDialogValues OptionsDialog::values() const
     v.AddArrowToButton = addArrowToButton_->isChecked();
     v.UseButtonNrAsDefault = useButtonNrAsDefault_->isChecked();
     v.CopyLinkedButtonFiles = copyLinkedButtonFiles_->isChecked();
+    v.RunMenusUnderWine = runMenusUnderWine_->isChecked();
     v.CDExeFileName = ss(cdExeFileName_->text());
     v.USBStickExeFileName = ss(usbExeFileName_->text());
     v.UserProjectDir = ss(userProjectFolder_->text().trimmed());

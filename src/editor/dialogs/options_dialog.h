@@ -55,6 +55,7 @@ private:
     QCheckBox* addArrowToButton_ = nullptr;
     QCheckBox* useButtonNrAsDefault_ = nullptr;
     QCheckBox* copyLinkedButtonFiles_ = nullptr;
+    QCheckBox* runMenusUnderWine_ = nullptr;
     QLineEdit* cdExeFileName_ = nullptr;
     QLineEdit* usbExeFileName_ = nullptr;
     QLineEdit* userProjectFolder_ = nullptr;

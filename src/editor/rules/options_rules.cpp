@@ -40,6 +40,7 @@ OptionsDialogValues ReadOptionsDialogValues(const EditorOptions& o, const MenuPr
     v.AddArrowToButton = o.AddArrowToButton;
     v.UseButtonNrAsDefault = o.UseButtonNrAsDefault;
     v.CopyLinkedButtonFiles = o.CopyLinkedButtonFiles;
+    v.RunMenusUnderWine = o.RunMenusUnderWine;
     v.CDExeFileName = o.CDExeFileName;
     v.USBStickExeFileName = o.USBStickExeFileName;
     v.UserProjectDir = o.UserProjectDir;
@@ -90,6 +91,7 @@ void ApplyOptionsDialogValues(const OptionsDialogValues& v, EditorOptions& o, Me
     o.AddArrowToButton = v.AddArrowToButton;
     o.UseButtonNrAsDefault = v.UseButtonNrAsDefault;
     o.CopyLinkedButtonFiles = v.CopyLinkedButtonFiles;
+    o.RunMenusUnderWine = v.RunMenusUnderWine;
     o.UserProjectDir = v.UserProjectDir;
     o.SelectedFont = std::clamp(v.SelectedFont, 0, static_cast<int>(EditorFontCaptions.size()) - 1);
 

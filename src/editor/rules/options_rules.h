@@ -45,6 +45,7 @@ struct OptionsDialogValues {
     bool AddArrowToButton = true;
     bool UseButtonNrAsDefault = true;
     bool CopyLinkedButtonFiles = true;
+    bool RunMenusUnderWine = false;
     std::string CDExeFileName;
     std::string USBStickExeFileName;
     std::string UserProjectDir;

@@ -17,6 +17,8 @@ public:
     int IsWindows8() const override { return 1; }
     // Mounted drives are read afresh, so a stick plugged in since the start is found.
     std::string GetFirstUsbFlashDrive() const override;
+    // "wine" when it is on the PATH.
+    std::string WindowsProgramLoader() const override;
 
 private:
     HostFileSystem& files_;

@@ -1,6 +1,8 @@
 // ORVNMENU.EXE: shows the menu described by ORVNMENU.MNI beside the program (or by the
 // file named on the command line) and runs its buttons. "/TEST" marks a test run of the
 // editor, "/RESIZE-ENG" lets the user size the window for the editor.
+#include <filesystem>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -36,16 +38,17 @@ int main(int argc, char** argv)
     ProgramServices services;
 
     const ShellArguments arguments = parseShellArguments(programArguments());
-    std::string file;
-    if (!arguments.menuFile.empty()) {
-        file = windowsFormOfArgument(arguments.menuFile);
-    } else {
+    // A file names the description to show; a folder (the editor's "Run Created Menu") or
+    // nothing means the description in that folder or beside the program.
+    std::string file = arguments.menuFile.empty() ? std::string() : windowsFormOfArgument(arguments.menuFile);
+    const std::string folder = file.empty() ? programFolder() : file;
+    const auto hostFolder = orv::platform::services().files->hostPath(folder);
+    if (file.empty() || std::filesystem::is_directory(hostFolder)) {
         const QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize();
-        const auto found = findMenuDescriptionFile(QCoreApplication::applicationDirPath().toStdString(),
-                                                   screen.width(), screen.height());
+        const auto found = findMenuDescriptionFile(hostFolder, screen.width(), screen.height());
         if (found.empty())
             return fail(tr("The menu cannot be shown: the menu description file %1 was not found in the folder\n%2")
-                            .arg(QString::fromLatin1(MenuDescriptionFileName), displayPath(programFolder())));
+                            .arg(QString::fromLatin1(MenuDescriptionFileName), displayPath(folder)));
         file = orv::platform::services().files->windowsPath(found);
     }
 

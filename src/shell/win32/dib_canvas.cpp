@@ -168,7 +168,7 @@ void DibCanvas::drawText(const TextRun& run)
         // DrawText centres only single lines; measure the wrapped block and centre it.
         RECT measured = box;
         DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_WORDBREAK | DT_CALCRECT);
-        const int offset = std::max(0, (run.box.height - (measured.bottom - measured.top)) / 2);
+        const int offset = std::max(0, (run.box.height - static_cast<int>(measured.bottom - measured.top)) / 2);
         box.top += offset;
         DrawTextW(dc_, text.c_str(), static_cast<int>(text.size()), &box, format | DT_WORDBREAK);
     } else {

@@ -30,13 +30,16 @@ int fail(const std::string& text)
 }
 
 // The description file to show: the one named on the command line, else the variant for
-// this screen or ORVNMENU.MNI beside the program. Empty (with its message shown) when
+// this screen or ORVNMENU.MNI in the folder named on the command line or beside the program. Empty (with its message shown) when
 // there is none.
 std::string menuFileOf(const ShellArguments& arguments)
 {
-    if (!arguments.menuFile.empty())
-        return arguments.menuFile;
-    const std::string folder = platform::services().folders->ProgramFolder();
+    const std::string named = arguments.menuFile;
+    const std::filesystem::path namedPath(platform::widen(named));
+    std::error_code ec;
+    if (!named.empty() && !std::filesystem::is_directory(namedPath, ec))
+        return named;
+    const std::string folder = named.empty() ? platform::services().folders->ProgramFolder() : named;
     const auto found = findMenuDescriptionFile(std::filesystem::path(platform::widen(folder)),
                                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     if (found.empty()) {
