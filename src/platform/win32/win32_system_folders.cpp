@@ -1,0 +1,89 @@
+#include "platform/win32/win32_system_folders.h"
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <shlobj.h>
+
+#include <cwchar>
+#include <filesystem>
+#include <vector>
+
+#include "platform/win32/wide_text.h"
+
+namespace fs = std::filesystem;
+
+namespace orv::platform {
+
+namespace {
+
+// A folder in Windows form: backslashes, none at the end except for a drive root ("E:\").
+std::string folderText(std::wstring folder)
+{
+    for (wchar_t& c : folder)
+        if (c == L'/')
+            c = L'\\';
+    while (folder.size() > 3 && folder.back() == L'\\')
+        folder.pop_back();
+    return narrow(folder);
+}
+
+std::wstring knownFolder(REFKNOWNFOLDERID id)
+{
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path)) && path)
+        folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
+std::wstring temporaryFolder()
+{
+    wchar_t buffer[MAX_PATH + 2];
+    const DWORD length = GetTempPathW(MAX_PATH + 2, buffer);
+    return length > 0 && length <= MAX_PATH + 1 ? std::wstring(buffer, length) : std::wstring();
+}
+
+std::wstring runningProgramFolder()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size())
+            return fs::path(std::wstring(buffer.data(), length)).parent_path().native();
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::wstring environmentFolder(const wchar_t* name)
+{
+    const wchar_t* value = _wgetenv(name);
+    return value && *value ? std::wstring(value) : std::wstring();
+}
+
+}  // namespace
+
+Win32SystemFolders::Win32SystemFolders()
+{
+    const std::wstring home = environmentFolder(L"ORVANTO_HOME");
+    if (!home.empty()) {
+        const fs::path root = fs::absolute(fs::path(home)).lexically_normal();
+        std::error_code ec;
+        for (const wchar_t* name : {L"Documents", L"AppData", L"Temp"})
+            fs::create_directories(root / name, ec);
+        documents_ = folderText((root / L"Documents").native());
+        appData_ = folderText((root / L"AppData").native());
+        temp_ = folderText((root / L"Temp").native());
+    } else {
+        documents_ = folderText(knownFolder(FOLDERID_Documents));
+        appData_ = folderText(knownFolder(FOLDERID_RoamingAppData));
+        temp_ = folderText(temporaryFolder());
+    }
+    fonts_ = folderText(knownFolder(FOLDERID_Fonts));
+    program_ = folderText(runningProgramFolder());
+}
+
+}  // namespace orv::platform
