@@ -34,6 +34,9 @@ public:
     virtual void showWaitText(const std::string& text) = 0;
     // A Windows-form path as the user knows it, for messages.
     virtual std::string displayPath(const std::string& windowsPath) { return windowsPath; }
+    // The decryption program, flash player and gallery that buttons start: the medium's own
+    // unless the front end has its own builds (the host menu program of the test runs).
+    virtual CompanionPrograms companionPrograms() const { return {}; }
 };
 
 }  // namespace orv::shell
