@@ -27,6 +27,9 @@ wine_prefix_ready() {
             wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f \
                 >/dev/null 2>&1 </dev/null
         done
+        # A visitor's Windows opens text files with its editor; a new prefix has the
+        # editor's command but not the ".txt" link to it.
+        wine reg add 'HKCR\.txt' /ve /t REG_SZ /d txtfile /f >/dev/null 2>&1 </dev/null
         wineserver -w
         touch "$WINEPREFIX/.orvanto-ready"
     ) 9>"$WINEPREFIX.lock"

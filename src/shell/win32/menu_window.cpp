@@ -373,8 +373,8 @@ std::optional<std::string> Win32MenuWindow::askPassword(const PasswordQuestion& 
     platform::PasswordPrompt prompt;
     prompt.title = question.title;
     prompt.text = question.text;
-    prompt.okText = question.okText;
-    prompt.cancelText = question.cancelText;
+    prompt.okCaption = question.okText;
+    prompt.cancelCaption = question.cancelText;
     prompt.masked = question.masked;
     return platform::askPassword(window_, prompt);
 }

@@ -307,6 +307,11 @@ void MenuWindow::showWaitText(const std::string& text)
     QTimer::singleShot(WaitTextMilliseconds, waitText_, &QWidget::hide);
 }
 
+CompanionPrograms MenuWindow::companionPrograms() const
+{
+    return companionProgramsIn(programFolder());
+}
+
 std::string MenuWindow::displayPath(const std::string& windowsPath)
 {
     return orv::shell::displayPath(windowsPath).toStdString();

@@ -54,6 +54,9 @@ protected:
     void repaintMenu() override;
     void showWaitText(const std::string& text) override;
     std::string displayPath(const std::string& windowsPath) override;
+    // This system's builds of the decryption program, flash player and gallery lie beside
+    // the program; the medium's own are Windows programs.
+    CompanionPrograms companionPrograms() const override;
 
 private:
     void applyWindowSettings();
