@@ -80,6 +80,7 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/nu
 xvfb_pid=$!
 read -r -t 20 display <"$work/display" || fail "Xvfb did not start"
 export DISPLAY=":$display"
+xdotool mousemove 0 0  # no hover highlight or tooltip in the first screenshot
 
 picture_folder=$(printf 'Z:%s' "$work/Pictures" | tr / '\\')
 wine "$work/VTPictureGallery/VTPictureGallery.exe" "$picture_folder" >"$work/gallery.log" 2>&1 &

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include "companions/win32/gallery/picture_file.h"
@@ -36,6 +37,31 @@ void fillRounded(Gdiplus::Graphics& g, const RECT& r, int radius, const Gdiplus:
     g.FillPath(&brush, &path);
 }
 
+// The text shortened in the middle to fit width ("holiday…beach.jpg"), so that the start of
+// a file name and its extension stay readable.
+std::wstring elideMiddle(HDC dc, const std::wstring& text, int width)
+{
+    auto fits = [&](const std::wstring& t) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, t.c_str(), static_cast<int>(t.size()), &size);
+        return size.cx <= width;
+    };
+    if (fits(text))
+        return text;
+    auto shortened = [&](std::size_t keep) {
+        return text.substr(0, (keep + 1) / 2) + L"\x2026" + text.substr(text.size() - keep / 2);
+    };
+    std::size_t low = 0, high = text.size();  // the most characters kept that still fit
+    while (low < high) {
+        const std::size_t mid = (low + high + 1) / 2;
+        if (fits(shortened(mid)))
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return shortened(low);
+}
+
 }  // namespace
 
 ThumbnailGrid::ThumbnailGrid(const PictureGalleryData& data, const std::vector<std::string>& pictures,
@@ -53,8 +79,45 @@ ThumbnailGrid::~ThumbnailGrid()
 HWND ThumbnailGrid::create(HWND parent, HINSTANCE instance)
 {
     win32::registerOwnerClass<ThumbnailGrid>(instance, ClassName, LoadCursorW(nullptr, IDC_HAND), 0);
-    return CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP, 0, 0, 0, 0, parent,
-                           nullptr, instance, this);
+    CreateWindowExW(0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP, 0, 0, 0, 0, parent, nullptr,
+                    instance, this);
+    if (!window_)
+        return nullptr;
+
+    // One tool over the whole grid whose text follows the picture under the mouse.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    tip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | TTS_NOFADE | TTS_NOANIMATE,
+                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance,
+                           nullptr);
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the common controls
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = 1;
+    tool.lpszText = LPSTR_TEXTCALLBACKW;
+    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return window_;
+}
+
+void ThumbnailGrid::setHot(int index)
+{
+    if (index == hot_)
+        return;
+    hot_ = index;
+    InvalidateRect(window_, nullptr, FALSE);
+    if (tip_)
+        SendMessageW(tip_, TTM_POP, 0, 0);  // the next tip asks for the new text
+}
+
+void ThumbnailGrid::hotFromCursor()
+{
+    POINT point;
+    GetCursorPos(&point);
+    ScreenToClient(window_, &point);
+    RECT client;
+    GetClientRect(window_, &client);
+    setHot(tracking_ && PtInRect(&client, point) ? itemAt(point) : -1);
 }
 
 void ThumbnailGrid::setDpi(UINT dpi)
@@ -147,6 +210,7 @@ void ThumbnailGrid::scrollTo(int y)
     if (top != scrollY_) {
         scrollY_ = top;
         InvalidateRect(window_, nullptr, FALSE);
+        hotFromCursor();  // another picture is under the mouse now
     }
     SetScrollPos(window_, SB_VERT, scrollY_, TRUE);
 }
@@ -280,9 +344,10 @@ void ThumbnailGrid::paintText(HDC dc, int index)
     if (data_.showTextLabels) {
         const RECT item = itemRect(index);
         RECT label{item.left + 2, space.bottom + win32::scaled(3, dpi_), item.right - 2, item.bottom};
-        std::wstring name = platform::widen(FileNamePart(pictures_[static_cast<std::size_t>(index)]));
-        DrawTextW(dc, name.data(), static_cast<int>(name.size()), &label,
-                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS);
+        const std::wstring name = elideMiddle(
+            dc, platform::widen(FileNamePart(pictures_[static_cast<std::size_t>(index)])), label.right - label.left);
+        DrawTextW(dc, name.c_str(), static_cast<int>(name.size()), &label,
+                  DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX);
     }
 }
 
@@ -298,7 +363,31 @@ LRESULT ThumbnailGrid::handleMessage(HWND window, UINT message, WPARAM wParam, L
     case WM_SIZE:
         updateScrollBar();
         InvalidateRect(window, nullptr, FALSE);
+        if (tip_) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = TTTOOLINFOW_V2_SIZE;
+            tool.hwnd = window;
+            tool.uId = 1;
+            GetClientRect(window, &tool.rect);
+            SendMessageW(tip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
         return 0;
+    case WM_NOTIFY: {
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+        if (info->hdr.hwndFrom == tip_ && info->hdr.code == TTN_GETDISPINFOW) {
+            tipText_.clear();
+            if (hot_ >= 0) {
+                const std::size_t i = static_cast<std::size_t>(hot_);
+                const std::string name = FileNamePart(pictures_[i]);
+                const bool unreadable = thumbnails_[i].read && !thumbnails_[i].bitmap;
+                tipText_ = platform::widen(unreadable ? name + " cannot be shown" : name);
+            }
+            info->lpszText = tipText_.data();
+            info->szText[0] = L'\0';
+            info->hinst = nullptr;
+        }
+        return 0;
+    }
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
@@ -331,19 +420,12 @@ LRESULT ThumbnailGrid::handleMessage(HWND window, UINT message, WPARAM wParam, L
             TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, window, 0};
             tracking_ = TrackMouseEvent(&track) != FALSE;
         }
-        const int hot = itemAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
-        if (hot != hot_) {
-            hot_ = hot;
-            InvalidateRect(window, nullptr, FALSE);
-        }
+        setHot(itemAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
         return 0;
     }
     case WM_MOUSELEAVE:
         tracking_ = false;
-        if (hot_ >= 0) {
-            hot_ = -1;
-            InvalidateRect(window, nullptr, FALSE);
-        }
+        setHot(-1);
         return 0;
     case WM_LBUTTONDOWN:
         SetFocus(window);

@@ -2,7 +2,7 @@
 // columns over the whole width, and lets the user choose a picture with the mouse or the
 // keyboard (arrows, Home, End, Page Up, Page Down; Enter or a click opens it, Escape
 // closes the gallery). Thumbnails are read when they first come into view; a file that
-// cannot be read shows a placeholder.
+// cannot be read shows a placeholder. A tooltip names the picture under the mouse.
 #pragma once
 
 #include <functional>
@@ -49,6 +49,8 @@ private:
     void updateScrollBar();
     void scrollTo(int y);
     void select(int index);
+    void setHot(int index);  // the picture under the mouse; -1 for none
+    void hotFromCursor();
     void onKey(WPARAM key);
     RECT pictureSpace(int index) const;  // where the thumbnail goes
     void paint();
@@ -59,6 +61,8 @@ private:
     const std::vector<std::string>& pictures_;
     OpenPicture open_;
     HWND window_ = nullptr;
+    HWND tip_ = nullptr;      // the tooltip naming the picture under the mouse
+    std::wstring tipText_;    // what it shows
     UINT dpi_ = 96;
     HFONT font_ = nullptr;
     int fontHeight_ = 16;
