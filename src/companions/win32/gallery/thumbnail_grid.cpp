@@ -177,12 +177,16 @@ RECT ThumbnailGrid::itemRect(int index) const
 
 int ThumbnailGrid::itemAt(POINT point) const
 {
-    for (int i = 0; i < count(); ++i) {
-        const RECT r = itemRect(i);
-        if (PtInRect(&r, point))
-            return i;
-    }
-    return -1;
+    if (point.x < 0 || point.y < 0)
+        return -1;
+    const int column = point.x / cellWidth(), row = (point.y + scrollY_) / cellHeight();
+    if (column >= columns())
+        return -1;
+    const int index = row * columns() + column;
+    if (index >= count())
+        return -1;
+    const RECT r = itemRect(index);
+    return PtInRect(&r, point) ? index : -1;
 }
 
 void ThumbnailGrid::updateScrollBar()
