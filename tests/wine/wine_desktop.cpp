@@ -11,6 +11,7 @@ namespace orv::test {
 
 namespace {
 
+namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 constexpr int FirstDisplay = 120, LastDisplay = 220;
 
@@ -228,6 +229,12 @@ void WineDesktop::key(unsigned long window, const std::string& name) const
           QString::fromStdString(name)});
 }
 
+void WineDesktop::type(const std::string& text) const
+{
+    tool({QStringLiteral("xdotool"), QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("type"),
+          QStringLiteral("--delay"), QStringLiteral("50"), QString::fromStdString(text)});
+}
+
 void WineDesktop::closeProgramOf(unsigned long window) const
 {
     tool({QStringLiteral("xdotool"), QStringLiteral("windowkill"), QString::number(window)});
@@ -241,6 +248,17 @@ QImage WineDesktop::capture(unsigned long window) const
     xwd.waitForFinished(10000);
     const QImage screen = readXwd(xwd.readAllStandardOutput());
     return screen.isNull() ? QImage() : screen.copy(geometry(window));
+}
+
+std::string WineDesktop::keepScreen(const std::string& name) const
+{
+    QProcess xwd;
+    xwd.setProcessEnvironment(environment(false));
+    xwd.start(QStringLiteral("xwd"), {QStringLiteral("-root"), QStringLiteral("-silent")});
+    xwd.waitForFinished(10000);
+    const fs::path file = fs::temp_directory_path() / ("orvanto-" + name + ".png");
+    readXwd(xwd.readAllStandardOutput()).save(QString::fromStdString(file.string()));
+    return file.string();
 }
 
 std::string WineDesktop::windowsPath(const std::string& hostPath)

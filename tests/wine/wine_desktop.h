@@ -49,10 +49,16 @@ public:
     // A key ("Escape", "Return", "Tab") typed into the window. Without a window manager a
     // click on the window's top-left corner makes it the active one first.
     void key(unsigned long window, const std::string& name) const;
+    // Types the text (a line end is Return) into the window that has the keyboard.
+    void type(const std::string& text) const;
     // Ends the program that shows the window (one the test did not start itself).
     void closeProgramOf(unsigned long window) const;
     // The window's content as it is on the screen.
     QImage capture(unsigned long window) const;
+
+    // The whole screen, for a failing test to keep (saved as PNG into the temporary folder
+    // under the name given); returns the file's path.
+    std::string keepScreen(const std::string& name) const;
 
     // Wine's name for a host path (Z: is the root).
     static std::string windowsPath(const std::string& hostPath);
