@@ -70,25 +70,36 @@ bool GalleryWindow::create(HINSTANCE instance, int show)
     if (!win32::registerOwnerClass<GalleryWindow>(instance, ClassName, LoadCursorW(nullptr, IDC_ARROW)))
         return false;
 
-    // The data file gives the size of the inside of the window at 100 %.
-    const POINT origin{0, 0};
-    HMONITOR monitor = MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
-    const UINT dpi = win32::windowDpi(nullptr);
+    // Centred on the screen with the mouse (where the menu was clicked). The data file gives
+    // the size of the inside of the window at 100 %.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-    RECT frame{0, 0, win32::scaled(data_.width > 0 ? std::max(data_.width, 240) : DefaultWidth, dpi),
-               win32::scaled(data_.height > 0 ? std::max(data_.height, 180) : DefaultHeight, dpi)};
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const RECT& work = info.rcWork;
-    const int width = std::min<int>(frame.right - frame.left, work.right - work.left);
-    const int height = std::min<int>(frame.bottom - frame.top, work.bottom - work.top);
-    CreateWindowExW(0, ClassName, platform::widen(data_.title).c_str(), style,
-                    work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2,
-                    width, height, nullptr, nullptr, instance, this);
+    auto frameAt = [&](UINT dpi) {
+        RECT frame{0, 0, win32::scaled(data_.width > 0 ? std::max(data_.width, 240) : DefaultWidth, dpi),
+                   win32::scaled(data_.height > 0 ? std::max(data_.height, 180) : DefaultHeight, dpi)};
+        AdjustWindowRectEx(&frame, style, FALSE, 0);
+        const int width = std::min<int>(frame.right - frame.left, work.right - work.left);
+        const int height = std::min<int>(frame.bottom - frame.top, work.bottom - work.top);
+        const int x = work.left + (work.right - work.left - width) / 2;
+        const int y = work.top + (work.bottom - work.top - height) / 2;
+        return RECT{x, y, x + width, y + height};
+    };
+    const UINT systemDpi = win32::windowDpi(nullptr);
+    const RECT frame = frameAt(systemDpi);
+    CreateWindowExW(0, ClassName, platform::widen(data_.title).c_str(), style, frame.left, frame.top,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance, this);
     if (!window_)
         return false;
+    if (dpi_ != systemDpi) {  // a screen with a scale of its own
+        const RECT scaledFrame = frameAt(dpi_);
+        SetWindowPos(window_, nullptr, scaledFrame.left, scaledFrame.top, scaledFrame.right - scaledFrame.left,
+                     scaledFrame.bottom - scaledFrame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     ShowWindow(window_, show);
     UpdateWindow(window_);
     return true;
@@ -136,7 +147,8 @@ void GalleryWindow::layout()
     }
     countRect_ = {margin, barTop, closeRect_.left - gap, barTop + barHeight};
 
-    const RECT gridRect{margin, headingRect_.bottom + gap, client.right - margin, std::max<LONG>(headingRect_.bottom + gap, barTop - gap)};
+    const LONG gridTop = headingRect_.bottom + gap;
+    const RECT gridRect{margin, gridTop, client.right - margin, std::max<LONG>(gridTop, barTop - gap)};
     emptyRect_ = gridRect;
     MoveWindow(grid_.window(), gridRect.left, gridRect.top, gridRect.right - gridRect.left,
                gridRect.bottom - gridRect.top, TRUE);
@@ -152,7 +164,8 @@ void GalleryWindow::paint()
     SetTextColor(dc, data_.textColour);
     drawText(dc, headingFont_, data_.title, headingRect_, DT_LEFT | DT_SINGLELINE | DT_END_ELLIPSIS);
     if (pictures_.empty())
-        drawText(dc, font_, "There are no pictures in this folder.", emptyRect_, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        drawText(dc, font_, "There are no pictures in this folder.", emptyRect_,
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     drawText(dc, font_, countText(pictures_.size()), countRect_, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     if (!closeButton_)
         drawText(dc, linkFont_, data_.closeText, closeRect_, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);

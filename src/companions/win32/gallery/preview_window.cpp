@@ -68,7 +68,8 @@ bool PreviewWindow::open(HWND owner, HINSTANCE instance)
     const UINT dpi = win32::windowDpi(owner);
     const int width = std::min(win32::scaled(900, dpi), static_cast<int>(work.right - work.left) * 4 / 5);
     const int height = std::min(win32::scaled(700, dpi), static_cast<int>(work.bottom - work.top) * 4 / 5);
-    const int x = work.left + (work.right - work.left - width) / 2, y = work.top + (work.bottom - work.top - height) / 2;
+    const int x = work.left + (work.right - work.left - width) / 2;
+    const int y = work.top + (work.bottom - work.top - height) / 2;
 
     CreateWindowExW(0, ClassName, platform::widen(data_.previewTitle).c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                     x, y, width, height, owner, nullptr, instance, this);
@@ -104,7 +105,8 @@ void PreviewWindow::showPicture(int index)
         return;
     index_ = std::clamp(index, 0, static_cast<int>(pictures_.size()) - 1);
     // Read at most at the size of the whole desktop: the window never shows more.
-    const SIZE limit{std::max(GetSystemMetrics(SM_CXVIRTUALSCREEN), 640), std::max(GetSystemMetrics(SM_CYVIRTUALSCREEN), 480)};
+    const SIZE limit{std::max(GetSystemMetrics(SM_CXVIRTUALSCREEN), 640),
+                     std::max(GetSystemMetrics(SM_CYVIRTUALSCREEN), 480)};
     picture_ = loadPicture(pictures_[static_cast<std::size_t>(index_)], limit);
     shown_.reset();
     if (previous_) {
