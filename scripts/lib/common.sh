@@ -4,10 +4,12 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${ORVANTO_BUILD_DIR:-$ROOT/build}
 
-# Debian packages the build, the tests and the fuzz targets need.
+# Debian packages the build, the tests and the fuzz targets need (the editor plays sounds
+# through QtMultimedia's GStreamer back end, whose elements come with the plugin packages).
 ORVANTO_PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     libfontconfig-dev fonts-dejavu-core
     libjpeg62-turbo-dev libssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev googletest

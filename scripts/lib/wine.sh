@@ -37,7 +37,7 @@ wine_prefix_ready() {
 
 wine_server_start() {
     wine_prefix_ready
-    wineserver -p >/dev/null 2>&1 </dev/null
+    wineserver -p >/dev/null 2>&1 </dev/null || true  # one may run already
     # Start the prefix's own programs once now (explorer, services), not inside a test.
     wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }

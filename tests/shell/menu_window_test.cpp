@@ -26,8 +26,9 @@ QApplication& application()
     static int argc = 1;
     static char name[] = "shell_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own statics may already be gone.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 class ScriptedMenuWindow : public MenuWindow {

@@ -225,14 +225,30 @@ void WineDesktop::click(unsigned long window, int x, int y) const
 void WineDesktop::key(unsigned long window, const std::string& name) const
 {
     click(window, 1, 1);
-    tool({QStringLiteral("xdotool"), QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("key"),
-          QString::fromStdString(name)});
+    press(name);
 }
 
 void WineDesktop::type(const std::string& text) const
 {
     tool({QStringLiteral("xdotool"), QStringLiteral("sleep"), QStringLiteral("0.3"), QStringLiteral("type"),
           QStringLiteral("--delay"), QStringLiteral("50"), QString::fromStdString(text)});
+}
+
+void WineDesktop::press(const std::string& key) const
+{
+    tool({QStringLiteral("xdotool"), QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("key"),
+          QString::fromStdString(key)});
+}
+
+bool WineDesktop::waitUntilClosed(const std::string& namePattern, std::chrono::milliseconds timeout) const
+{
+    const auto until = Clock::now() + timeout;
+    while (waitForWindow(namePattern, std::chrono::milliseconds(0)) != 0) {
+        if (Clock::now() >= until)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
+    return true;
 }
 
 void WineDesktop::closeProgramOf(unsigned long window) const

@@ -49,8 +49,12 @@ public:
     // A key ("Escape", "Return", "Tab") typed into the window. Without a window manager a
     // click on the window's top-left corner makes it the active one first.
     void key(unsigned long window, const std::string& name) const;
-    // Types the text (a line end is Return) into the window that has the keyboard.
+    // Types the text, or presses a key, in the window that has the keyboard.
     void type(const std::string& text) const;
+    void press(const std::string& key) const;
+    // Waits until no shown window's name matches; false when one still does after the time.
+    bool waitUntilClosed(const std::string& namePattern,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(10)) const;
     // Ends the program that shows the window (one the test did not start itself).
     void closeProgramOf(unsigned long window) const;
     // The window's content as it is on the screen.
