@@ -116,11 +116,18 @@ TEST_F(MenuProgramUnderWine, OpensItsWindowRunsButtonsAndSwitchesMenus)
     desktop.click(window, readMe.first, readMe.second);
     const unsigned long document = desktop.waitForWindow("readme", 30s);
     EXPECT_NE(document, 0u) << "the document was not opened through the shell";
-    if (document)
+    if (document) {
         desktop.closeProgramOf(document);  // the visitor closes it
+        desktop.waitUntilClosed("readme");
+    }
 
-    desktop.key(window, "Escape");
-    EXPECT_TRUE(menu.waitForFinished(20000)) << "Escape did not close the menu";
+    // Escape closes the menu (typed again when a busy machine lost the first one).
+    bool closed = false;
+    for (int attempt = 0; attempt < 3 && !closed; ++attempt) {
+        desktop.key(window, "Escape");
+        closed = menu.waitForFinished(5000);
+    }
+    EXPECT_TRUE(closed) << "Escape did not close the menu; the screen: " << desktop.keepScreen("menu-escape");
 }
 
 // Both builds draw with the Liberation families (the Wine prefix maps Arial and Times New
