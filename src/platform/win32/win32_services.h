@@ -1,5 +1,7 @@
 // The Windows implementations of every platform service, installed for the lifetime of
-// one Win32Services object (the previous services come back when it is destroyed).
+// one Win32Services object (the previous services come back when it is destroyed). The
+// programs that need no encryption, pictures, fonts or file dialogs use
+// BasicWin32Services instead.
 #pragma once
 
 #include <memory>
@@ -11,9 +13,9 @@ namespace orv::platform {
 class Win32Services {
 public:
     // ui: the user interface to install (a program's own, or a test's script); the caller
-    // keeps it alive. Without one, message boxes (Win32UserInterface). Documents, AppData
+    // keeps it alive. Without one, message boxes and the file dialogs. Documents, AppData
     // and Temp lie under ORVANTO_HOME when that is set; the program folder is the running
-    // executable's. COM is initialised on this thread for the shell's use.
+    // executable's.
     explicit Win32Services(UserInterface* ui = nullptr);
     ~Win32Services();
     Win32Services(const Win32Services&) = delete;
@@ -24,7 +26,6 @@ public:
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    Services previous_;
 };
 
 }  // namespace orv::platform

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -30,6 +31,10 @@ int showCommand(WindowState state)
 bool shellExecute(const wchar_t* verb, const std::string& target, const std::string& parameters,
                   const std::string& workingFolder, int show)
 {
+    // ShellExecuteExW may hand work to shell extensions, which need COM on this thread. It
+    // starts with the first use, so a menu that starts nothing never pays for it.
+    static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    (void)com;
     const std::wstring file = widen(target), text = widen(parameters), folder = widen(workingFolder);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;

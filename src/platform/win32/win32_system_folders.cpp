@@ -66,24 +66,34 @@ std::wstring environmentFolder(const wchar_t* name)
 
 }  // namespace
 
-Win32SystemFolders::Win32SystemFolders()
+const Win32SystemFolders::Folders& Win32SystemFolders::folders() const
 {
+    if (folders_)
+        return *folders_;
+    Folders& f = folders_.emplace();
     const std::wstring home = environmentFolder(L"ORVANTO_HOME");
     if (!home.empty()) {
         const fs::path root = fs::absolute(fs::path(home)).lexically_normal();
         std::error_code ec;
         for (const wchar_t* name : {L"Documents", L"AppData", L"Temp"})
             fs::create_directories(root / name, ec);
-        documents_ = folderText((root / L"Documents").native());
-        appData_ = folderText((root / L"AppData").native());
-        temp_ = folderText((root / L"Temp").native());
+        f.documents = folderText((root / L"Documents").native());
+        f.appData = folderText((root / L"AppData").native());
+        f.temp = folderText((root / L"Temp").native());
     } else {
-        documents_ = folderText(knownFolder(FOLDERID_Documents));
-        appData_ = folderText(knownFolder(FOLDERID_RoamingAppData));
-        temp_ = folderText(temporaryFolder());
+        f.documents = folderText(knownFolder(FOLDERID_Documents));
+        f.appData = folderText(knownFolder(FOLDERID_RoamingAppData));
+        f.temp = folderText(temporaryFolder());
     }
-    fonts_ = folderText(knownFolder(FOLDERID_Fonts));
-    program_ = folderText(runningProgramFolder());
+    f.fonts = folderText(knownFolder(FOLDERID_Fonts));
+    return f;
+}
+
+std::string Win32SystemFolders::ProgramFolder() const
+{
+    if (program_.empty())
+        program_ = folderText(runningProgramFolder());
+    return program_;
 }
 
 }  // namespace orv::platform

@@ -3,6 +3,7 @@
 // the host, so that tests never touch the real profile.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/system_folders.h"
@@ -11,18 +12,24 @@ namespace orv::platform {
 
 class Win32SystemFolders final : public SystemFolders {
 public:
-    // Reads ORVANTO_HOME once; the folders below it are made when missing.
-    Win32SystemFolders();
-
-    std::string GetMyDocumentsDir() const override { return documents_; }
-    std::string GetSysAppDataDirectory() const override { return appData_; }
-    std::string GetTemporaryDir() const override { return temp_; }
-    std::string GetFontDir() const override { return fonts_; }
+    // The folders are looked up at the first question (the shell's known folders cost a
+    // program's start-up time); ORVANTO_HOME is read then, and the folders below it are made
+    // when missing.
+    std::string GetMyDocumentsDir() const override { return folders().documents; }
+    std::string GetSysAppDataDirectory() const override { return folders().appData; }
+    std::string GetTemporaryDir() const override { return folders().temp; }
+    std::string GetFontDir() const override { return folders().fonts; }
     // The folder of the running executable (GetModuleFileNameW).
-    std::string ProgramFolder() const override { return program_; }
+    std::string ProgramFolder() const override;
 
 private:
-    std::string documents_, appData_, temp_, fonts_, program_;
+    struct Folders {
+        std::string documents, appData, temp, fonts;
+    };
+    const Folders& folders() const;
+
+    mutable std::optional<Folders> folders_;
+    mutable std::string program_;
 };
 
 }  // namespace orv::platform

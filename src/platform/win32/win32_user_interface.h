@@ -1,6 +1,7 @@
 // Talking to the user of a Win32 program: MessageBoxW with the message's style, title
-// and buttons, and the common file dialogs. The medium's programs never pick folders,
-// colours or fonts, so those choosers answer "cancelled".
+// and buttons. The medium's programs never pick folders, colours or fonts, so those
+// choosers answer "cancelled"; files are picked only by the programs that link the common
+// file dialogs (Win32DialogUserInterface), so the others do not load them.
 #pragma once
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 
 namespace orv::platform {
 
-class Win32UserInterface final : public UserInterface {
+class Win32UserInterface : public UserInterface {
 public:
     // owner: the window the message boxes and dialogs belong to (none: the program's own).
     explicit Win32UserInterface(HWND owner = nullptr) : owner_(owner) {}
@@ -17,7 +18,6 @@ public:
 
     // The style values are those of MessageBoxW, and so are the answers.
     int Message(const std::string& text, int style, const std::string& title) override;
-    // filter: "Description|*.a;*.b|Other|*.c"; the result is the chosen file's path.
     std::optional<std::string> PickOpenFile(const std::string& title, const FileFilter& filter,
                                             const std::string& startFolder) override;
     std::optional<std::string> PickSaveFile(const std::string& title, const FileFilter& filter,
@@ -27,10 +27,10 @@ public:
     std::optional<std::int32_t> PickColour(std::int32_t current) override;
     std::optional<FontChoice> PickFont(const FontChoice& current) override;
 
-private:
-    std::optional<std::string> pickFile(bool save, const std::string& title, const FileFilter& filter,
-                                        const std::string& startFolder, const std::string& defaultExtension);
+protected:
+    HWND owner() const { return owner_; }
 
+private:
     HWND owner_;
 };
 

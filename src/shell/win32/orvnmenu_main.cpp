@@ -11,7 +11,7 @@
 #include "platform/services.h"
 #include "platform/system_folders.h"
 #include "platform/win32/command_line.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_base_services.h"
 #include "platform/win32/wide_text.h"
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
@@ -54,7 +54,7 @@ std::string menuFileOf(const ShellArguments& arguments)
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    platform::Win32Services services;
+    platform::BasicWin32Services services;
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 

@@ -16,7 +16,7 @@
 #include "platform/shell.h"
 #include "platform/system_folders.h"
 #include "platform/win32/command_line.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_base_services.h"
 
 using namespace orv;
 using namespace orv::companions;
@@ -24,7 +24,7 @@ using namespace orv::companions;
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     win32::enableDpiAwareness();
-    platform::Win32Services win32Services;
+    platform::BasicWin32Services win32Services;
 
     const auto args = platform::commandLineArguments();
     const std::string argument = args.empty() ? std::string() : win32::absolutePath(args.front());

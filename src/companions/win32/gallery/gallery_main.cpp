@@ -16,7 +16,7 @@
 #include "platform/services.h"
 #include "platform/system_folders.h"
 #include "platform/win32/command_line.h"
-#include "platform/win32/win32_services.h"
+#include "platform/win32/win32_base_services.h"
 
 using namespace orv;
 using namespace orv::companions;
@@ -24,7 +24,7 @@ using namespace orv::companions;
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
     win32::enableDpiAwareness();
-    platform::Win32Services win32Services;
+    platform::BasicWin32Services win32Services;
 
     const std::string programFolder = platform::services().folders->ProgramFolder();
     const auto args = platform::commandLineArguments();
