@@ -21,7 +21,7 @@ ORVANTO_PACKAGES=(
 ORVANTO_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
     wine wine64 libgnutls30 fonts-liberation
-    xvfb xdotool x11-apps python3
+    xvfb xdotool x11-apps
 )
 
 say() { printf '%s\n' "$*" >&2; }

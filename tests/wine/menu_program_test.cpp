@@ -136,6 +136,7 @@ TEST_F(MenuProgramUnderWine, PaintsTheSameMenuAsTheHostProgram)
 {
     MenuFileBuilder main = styledMenu("Same Look");
     main.set("Buttons", "ButtonAlignment", "4");
+    main.set("SubTitle", "SubTitleFontName", "No Such Family");  // drawn in a family that is there
     addButton(main, 1, "Pictures", "");
     addButton(main, 2, "Holiday", "Show Document", "a.txt");
     addButton(main, 3, "Family", "Show Document", "b.txt");
@@ -190,6 +191,19 @@ TEST_F(MenuProgramUnderWine, PaintsTheSameMenuAsTheHostProgram)
                 ++different;
         }
     EXPECT_GT(compared, 100000);
+
+    // A missing font family never leaves a text undrawn: the subtitle's colour is there.
+    ASSERT_TRUE(layout.subtitle);
+    const QRect subtitle(layout.subtitle->x, layout.subtitle->y, layout.subtitle->width, layout.subtitle->height);
+    for (const QImage* picture : {&windowsPicture, &hostPicture}) {
+        long ink = 0;
+        for (int y = subtitle.top(); y <= subtitle.bottom(); ++y)
+            for (int x = subtitle.left(); x <= subtitle.right(); ++x) {
+                const QRgb p = picture->pixel(x, y);
+                ink += qRed(p) > 200 && std::abs(qGreen(p) - 128) < 40 && std::abs(qBlue(p) - 128) < 40;
+            }
+        EXPECT_GT(ink, 50) << (picture == &windowsPicture ? "Windows" : "host") << " subtitle not drawn";
+    }
     EXPECT_LE(different * 100, compared) << different << " of " << compared << " pixels differ";
     if (HasFailure()) {
         windowsPicture.save(QString::fromStdString(home.path("windows.png").string()));
