@@ -13,15 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
-constexpr int FirstDisplay = 120, LastDisplay = 220;
-
-bool displayTaken(int n)
-{
-    std::error_code ec;
-    return std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n), ec) ||
-           std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock", ec);
-}
-
 std::uint32_t bigEndian(const QByteArray& bytes, int offset)
 {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData() + offset);
@@ -78,19 +69,21 @@ WineDesktop::WineDesktop()
             missing_ = std::string(needed) + " is not installed";
             return;
         }
-    for (int n = FirstDisplay; n <= LastDisplay && display_ < 0; ++n) {
-        if (displayTaken(n))
-            continue;
-        server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"),
-                                              QStringLiteral("0"), QStringLiteral("1280x900x24"),
-                                              QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        const auto until = Clock::now() + std::chrono::seconds(10);
-        while (Clock::now() < until && server_.state() != QProcess::NotRunning &&
-               !std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)))
-            server_.waitForFinished(50);
-        if (server_.state() == QProcess::Running)
-            display_ = n;  // another test may have taken the number meanwhile: try the next
+    // Xvfb chooses a free display itself and names it on its output once it is ready, so
+    // tests running side by side never race for a number.
+    server_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                                          QStringLiteral("0"), QStringLiteral("1280x900x24"),
+                                          QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QByteArray number;
+    const auto until = Clock::now() + std::chrono::seconds(30);
+    while (!number.contains('\n') && Clock::now() < until && server_.state() != QProcess::NotRunning) {
+        server_.waitForReadyRead(100);
+        number += server_.readAllStandardOutput();
     }
+    bool ok = false;
+    const int display = number.trimmed().toInt(&ok);
+    if (ok)
+        display_ = display;
     if (display_ < 0)
         missing_ = "no virtual display could be started";
 }
