@@ -183,6 +183,23 @@ TEST_F(CryptoTest, ReorderedTruncatedAndExtendedFilesAreRefused)
     EXPECT_EQ(decrypt(whole.substr(0, Header + sealed), out), CryDamaged);
 }
 
+TEST_F(CryptoTest, FailedCallsLeaveAnExistingTargetAsItWas)
+{
+    std::string encrypted = encrypt(pattern(Chunk + 10));
+    std::string source = home.writeFile("sealed", encrypted);
+    std::string damaged = encrypted;
+    damaged[Header + Chunk + Tag + 3] ^= 0x01;
+    std::string damagedSource = home.writeFile("damaged", damaged);
+    home.writeFile("target", "before");
+
+    EXPECT_EQ(crypto().CryDecryptFile(source, home.win("target"), "wrong"), 0);
+    EXPECT_EQ(crypto().CryDecryptFile(damagedSource, home.win("target"), "s3cret"), 0);
+    EXPECT_EQ(crypto().CryGetLastError(), CryDamaged);
+    EXPECT_EQ(home.readFile("target"), "before");
+    ASSERT_NE(crypto().CryDecryptFile(source, home.win("target"), "s3cret"), 0);
+    EXPECT_EQ(home.readFile("target"), pattern(Chunk + 10)) << "success replaces it";
+}
+
 TEST_F(CryptoTest, MissingSourceIsErrorTwoAndWritesNothing)
 {
     EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("nothing-here.pdf"), home.win("out.cry"), "pw"), 0);

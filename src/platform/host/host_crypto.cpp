@@ -1,77 +1,103 @@
 #include "platform/host/host_crypto.h"
 
-#include <fstream>
-#include <random>
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+#include <openssl/rand.h>
 
 #include "platform/file_system.h"
-
-namespace fs = std::filesystem;
 
 namespace orv::platform {
 
 namespace {
 
-fs::path temporaryBeside(const fs::path& target)
-{
-    std::random_device random;
-    return target.parent_path() / (target.filename().string() + ".part-" + std::to_string(random()));
-}
+struct CipherDeleter {
+    void operator()(EVP_CIPHER_CTX* ctx) const { EVP_CIPHER_CTX_free(ctx); }
+};
+using CipherContext = std::unique_ptr<EVP_CIPHER_CTX, CipherDeleter>;
+
+class OpenSslGcm final : public ChunkCipher {
+public:
+    OpenSslGcm(const CryptoPrimitives::Key& key, CipherContext ctx) : key_(key), ctx_(std::move(ctx)) {}
+    ~OpenSslGcm() override { OPENSSL_cleanse(key_.data(), key_.size()); }
+
+    bool seal(const unsigned char* nonce, const unsigned char* aad, std::size_t aadSize, const unsigned char* plain,
+              std::size_t size, unsigned char* sealed, unsigned char* tag) override
+    {
+        EVP_CIPHER_CTX* ctx = ctx_.get();
+        int length = 0;
+        return EVP_EncryptInit_ex(ctx, EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1 &&
+               EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1 &&
+               EVP_EncryptInit_ex(ctx, nullptr, nullptr, key_.data(), nonce) == 1 &&
+               EVP_EncryptUpdate(ctx, nullptr, &length, aad, static_cast<int>(aadSize)) == 1 &&
+               (size == 0 || EVP_EncryptUpdate(ctx, sealed, &length, plain, static_cast<int>(size)) == 1) &&
+               EVP_EncryptFinal_ex(ctx, sealed + size, &length) == 1 &&
+               EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_GET_TAG, TagSize, tag) == 1;
+    }
+
+    bool open(const unsigned char* nonce, const unsigned char* aad, std::size_t aadSize, const unsigned char* sealed,
+              std::size_t size, const unsigned char* tag, unsigned char* plain) override
+    {
+        EVP_CIPHER_CTX* ctx = ctx_.get();
+        int length = 0;
+        return EVP_DecryptInit_ex(ctx, EVP_aes_256_gcm(), nullptr, nullptr, nullptr) == 1 &&
+               EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_IVLEN, NonceSize, nullptr) == 1 &&
+               EVP_DecryptInit_ex(ctx, nullptr, nullptr, key_.data(), nonce) == 1 &&
+               EVP_DecryptUpdate(ctx, nullptr, &length, aad, static_cast<int>(aadSize)) == 1 &&
+               (size == 0 || EVP_DecryptUpdate(ctx, plain, &length, sealed, static_cast<int>(size)) == 1) &&
+               EVP_CIPHER_CTX_ctrl(ctx, EVP_CTRL_GCM_SET_TAG, TagSize, const_cast<unsigned char*>(tag)) == 1 &&
+               EVP_DecryptFinal_ex(ctx, plain + size, &length) == 1;
+    }
+
+private:
+    CryptoPrimitives::Key key_;
+    CipherContext ctx_;
+};
+
+class OpenSslPrimitives final : public CryptoPrimitives {
+public:
+    bool randomBytes(unsigned char* buffer, std::size_t size) override
+    {
+        return RAND_bytes(buffer, static_cast<int>(size)) == 1;
+    }
+
+    bool deriveKey(const std::string& password, const unsigned char* salt, std::size_t saltSize,
+                   std::uint32_t iterations, Key& key) override
+    {
+        return PKCS5_PBKDF2_HMAC(password.data(), static_cast<int>(password.size()), salt, static_cast<int>(saltSize),
+                                 static_cast<int>(iterations), EVP_sha256(), static_cast<int>(key.size()),
+                                 key.data()) == 1;
+    }
+
+    bool hmacSha256(const Key& key, const unsigned char* data, std::size_t size, Mac& mac) override
+    {
+        unsigned int length = 0;
+        return HMAC(EVP_sha256(), key.data(), static_cast<int>(key.size()), data, size, mac.data(), &length) &&
+               length == mac.size();
+    }
+
+    std::unique_ptr<ChunkCipher> gcm(const Key& key) override
+    {
+        CipherContext ctx(EVP_CIPHER_CTX_new());
+        if (!ctx)
+            return nullptr;
+        return std::make_unique<OpenSslGcm>(key, std::move(ctx));
+    }
+};
 
 }  // namespace
 
-template <typename Transform>
-int HostCrypto::transformFile(const std::string& source, const std::string& target, Transform transform)
-{
-    fs::path from = files_.hostPath(source);
-    fs::path to = files_.hostPath(target);
-    std::error_code ec;
-    if (from.empty() || !fs::exists(from, ec)) {
-        lastError_ = CrySourceNotFound;
-        return 0;
-    }
-    std::ifstream in(from, std::ios::binary);
-    if (!in || fs::is_directory(from, ec)) {
-        lastError_ = CryReadFailed;
-        return 0;
-    }
-    if (to.empty()) {
-        lastError_ = CryWriteFailed;
-        return 0;
-    }
-    fs::path temporary = temporaryBeside(to);
-    int result = CryWriteFailed;
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (out)
-            result = transform(in, out);
-        if (result == CryOk) {
-            out.close();
-            if (!out)
-                result = CryWriteFailed;
-        }
-    }
-    if (result == CryOk) {
-        fs::rename(temporary, to, ec);
-        if (ec)
-            result = CryWriteFailed;
-    }
-    if (result != CryOk)
-        fs::remove(temporary, ec);
-    lastError_ = result;
-    return result == CryOk ? 1 : 0;
-}
-
 int HostCrypto::CrySimpleEncryptFile(const std::string& source, const std::string& target, const std::string& password)
 {
-    return transformFile(source, target, [&](std::istream& in, std::ostream& out) {
-        return encryptStream(in, out, password, iterations_);
-    });
+    OpenSslPrimitives openssl;
+    lastError_ = writeEncryptedFile(openssl, files_.hostPath(source), files_.hostPath(target), password, iterations_);
+    return lastError_ == CryOk ? 1 : 0;
 }
 
 int HostCrypto::CryDecryptFile(const std::string& source, const std::string& target, const std::string& password)
 {
-    return transformFile(source, target,
-                         [&](std::istream& in, std::ostream& out) { return decryptStream(in, out, password); });
+    OpenSslPrimitives openssl;
+    lastError_ = restoreEncryptedFile(openssl, files_.hostPath(source), files_.hostPath(target), password);
+    return lastError_ == CryOk ? 1 : 0;
 }
 
 }  // namespace orv::platform

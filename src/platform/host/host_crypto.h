@@ -1,12 +1,11 @@
-// File encryption of files addressed by Windows-form paths. Output goes to a temporary
-// file beside the target that is renamed into place only when complete, so a failure
-// never leaves a partial file at the target.
+// File encryption of files addressed by Windows-form paths, in the encrypted file format
+// with OpenSSL's libcrypto doing the cryptography.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/crypto.h"
-#include "platform/host/file_crypto.h"
+#include "platform/encrypted_file.h"
 
 namespace orv::platform {
 
@@ -26,9 +25,6 @@ public:
     void useIterationsForTests(std::uint32_t iterations) { iterations_ = iterations; }
 
 private:
-    template <typename Transform>
-    int transformFile(const std::string& source, const std::string& target, Transform transform);
-
     const FileSystem& files_;
     std::uint32_t iterations_ = CryptoIterations;
     int lastError_ = CryOk;

@@ -1,12 +1,11 @@
-// File encryption through Windows' own CNG (bcrypt.dll), in the format of the host's
-// HostCrypto (docs/encryption.md): PBKDF2-HMAC-SHA256 key, key check, AES-256-GCM chunks.
-// Output goes to a temporary file beside the target, renamed into place only when
-// complete, so a failure leaves nothing at the target.
+// File encryption through Windows' own CNG (bcrypt.dll) in the encrypted file format, so
+// that it reads what the host's HostCrypto writes.
 #pragma once
 
 #include <cstdint>
 
 #include "platform/crypto.h"
+#include "platform/encrypted_file.h"
 
 namespace orv::platform {
 
@@ -21,7 +20,7 @@ public:
     void useIterationsForTests(std::uint32_t iterations) { iterations_ = iterations; }
 
 private:
-    std::uint32_t iterations_ = 600000;
+    std::uint32_t iterations_ = CryptoIterations;
     int lastError_ = CryOk;
 };
 
