@@ -6,7 +6,7 @@
 // them alike; each figure is the median. A Notepad window keeps Wine's desktop program
 // running throughout, as Windows' desktop always is.
 //
-//   bench_menu_start [--runs N] [--program DIR] [--bench DIR] [--prefix WINEPREFIX]
+//   bench_menu_start [--runs N] [--program DIR] [--bench DIR] [--prefix WINEPREFIX] [--verbose]
 //     DIR defaults: build/program and build/windows/bench; the prefix: build/wine
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -31,6 +31,8 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 namespace {
+
+bool verbose = false;  // --verbose: every window mapped, with its time
 
 struct Candidate {
     std::string label;
@@ -81,6 +83,10 @@ double measure(Display* display, const Candidate& c)
         while (XPending(display)) {
             XEvent event;
             XNextEvent(display, &event);
+            if (event.type == MapNotify && verbose)
+                std::fprintf(stderr, "  %7.1f ms: mapped \"%s\"\n",
+                             std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
+                             nameOf(display, event.xmap.window).c_str());
             if (event.type == MapNotify && nameOf(display, event.xmap.window) == c.caption) {
                 elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
                 break;
@@ -120,6 +126,9 @@ int main(int argc, char** argv)
 {
     int runs = 10;
     fs::path program = "build/program", bench = "build/windows/bench", prefix = "build/wine";
+    for (int i = 1; i < argc; ++i)
+        if (std::string(argv[i]) == "--verbose")
+            verbose = true;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--runs")

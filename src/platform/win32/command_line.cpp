@@ -2,27 +2,25 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
+#include <algorithm>
 
+#include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
 
 namespace orv::platform {
 
 std::vector<std::string> argumentsOfCommandLine(std::wstring_view commandLine)
 {
-    std::vector<std::string> arguments;
-    // CommandLineToArgvW gives the running program's path for an empty line.
-    if (commandLine.find_first_not_of(L" \t") == std::wstring_view::npos)
-        return arguments;
-    const std::wstring line(commandLine);
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(line.c_str(), &count);
-    if (!words)
-        return arguments;
-    for (int i = 1; i < count; ++i)
-        arguments.push_back(narrow(words[i]));
-    LocalFree(words);
-    return arguments;
+    // The program's name ends at its closing quote, or at the first blank when it is not
+    // quoted (no backslash rules there); the rest is split by the rules of the C runtime.
+    std::size_t rest = 0;
+    if (!commandLine.empty() && commandLine.front() == L'"') {
+        const std::size_t close = commandLine.find(L'"', 1);
+        rest = close == std::wstring_view::npos ? commandLine.size() : close + 1;
+    } else {
+        rest = std::min(commandLine.find_first_of(L" \t"), commandLine.size());
+    }
+    return splitParameters(narrow(commandLine.substr(rest)));
 }
 
 std::vector<std::string> commandLineArguments() { return argumentsOfCommandLine(GetCommandLineW()); }

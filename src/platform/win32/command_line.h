@@ -12,8 +12,9 @@ namespace orv::platform {
 // The arguments of the running program (GetCommandLineW), without the program's name.
 std::vector<std::string> commandLineArguments();
 
-// The arguments of a whole command line (the program's name first), split as
-// CommandLineToArgvW splits it, without the program's name.
+// The arguments of a whole command line (the program's name first), split as the C
+// runtime and CommandLineToArgvW split them, without the program's name. Plain code, so
+// that reading the command line does not load the shell.
 std::vector<std::string> argumentsOfCommandLine(std::wstring_view commandLine);
 
 }  // namespace orv::platform

@@ -2,14 +2,13 @@
 
 #include <windows.h>
 
-#include <objbase.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "platform/file_system.h"
 #include "platform/system_folders.h"
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace fs = std::filesystem;
@@ -31,10 +30,6 @@ int showCommand(WindowState state)
 bool shellExecute(const wchar_t* verb, const std::string& target, const std::string& parameters,
                   const std::string& workingFolder, int show)
 {
-    // ShellExecuteExW may hand work to shell extensions, which need COM on this thread. It
-    // starts with the first use, so a menu that starts nothing never pays for it.
-    static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    (void)com;
     const std::wstring file = widen(target), text = widen(parameters), folder = widen(workingFolder);
     SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
@@ -45,7 +40,7 @@ bool shellExecute(const wchar_t* verb, const std::string& target, const std::str
     info.lpParameters = text.empty() ? nullptr : text.c_str();
     info.lpDirectory = folder.empty() ? nullptr : folder.c_str();
     info.nShow = show;
-    return ShellExecuteExW(&info) != FALSE;
+    return shell_library::executeEx(&info) != FALSE;
 }
 
 // CreateProcessW with the read end of a pipe as standard input; the text is written into

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "platform/win32/shell_library.h"
 #include "platform/win32/wide_text.h"
 
 namespace fs = std::filesystem;
@@ -32,9 +33,9 @@ std::wstring knownFolder(REFKNOWNFOLDERID id)
 {
     PWSTR path = nullptr;
     std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_CREATE, nullptr, &path)) && path)
+    if (SUCCEEDED(shell_library::knownFolderPath(id, KF_FLAG_CREATE, &path)) && path)
         folder = path;
-    CoTaskMemFree(path);
+    shell_library::freeTaskMemory(path);
     return folder;
 }
 

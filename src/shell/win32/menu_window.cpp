@@ -128,21 +128,7 @@ bool Win32MenuWindow::show(int showCommand)
     if (!window_)
         return false;
 
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                               instance_, nullptr);
-    if (tooltip_) {
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = window_;
-        tool.uId = 1;
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        GetClientRect(window_, &tool.rect);
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
-    }
-    applyWindowSettings();
+    applyIcon();  // the window was made with the menu's caption, frame and size
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     if (!arguments_.layoutFile.empty())
@@ -161,7 +147,12 @@ void Win32MenuWindow::applyWindowSettings()
     const SIZE outer = outerSize(m.width, m.height, style, exStyle);
     SetWindowPos(window_, m.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    applyIcon();
+}
 
+void Win32MenuWindow::applyIcon()
+{
+    const MenuDescription& m = session_.menu();
     // The icon the author chose from the program's eight (the first when out of range).
     const int index = m.appIcon >= 1 && m.appIcon <= IconCount ? m.appIcon : 1;
     for (HICON* icon : {&bigIcon_, &smallIcon_})
@@ -330,10 +321,41 @@ void Win32MenuWindow::followMouse(bool repaintNeeded)
     repaintMenu();
 }
 
+bool Win32MenuWindow::ensureTooltip()
+{
+    if (tooltip_)
+        return true;
+    // The common controls are loaded with the first tip, not at start: a menu appears
+    // sooner, and one without tips never loads them.
+    using Init = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    static const HMODULE controls = LoadLibraryW(L"comctl32.dll");
+    const auto init = controls ? reinterpret_cast<Init>(reinterpret_cast<void*>(
+                                     GetProcAddress(controls, "InitCommonControlsEx")))
+                               : nullptr;
+    const INITCOMMONCONTROLSEX classes{sizeof(classes), ICC_BAR_CLASSES};
+    if (!init || !init(&classes))
+        return false;
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               instance_, nullptr);
+    if (!tooltip_)
+        return false;
+    TOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = window_;
+    tool.uId = 1;
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    GetClientRect(window_, &tool.rect);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    return true;
+}
+
 void Win32MenuWindow::updateTip()
 {
     const std::wstring tip = widen(session_.tip());
-    if (!tooltip_ || tip == tipText_)
+    if (tip == tipText_ || (!tip.empty() && !ensureTooltip()) || !tooltip_)
         return;
     tipText_ = tip;
     TOOLINFOW tool{};

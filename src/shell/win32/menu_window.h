@@ -35,12 +35,14 @@ private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
-    void applyWindowSettings();
+    void applyWindowSettings();  // caption, frame, size and icon of the menu shown
+    void applyIcon();
     void loadMenuFonts();
     void paint();
     void paintOverlays(HDC dc);
     void followMouse(bool repaintNeeded);
     void updateTip();
+    bool ensureTooltip();
     void writeLayoutFile();
     void storeResizeSize();
 

@@ -4,8 +4,6 @@
 // the user size the window for the editor.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -55,8 +53,6 @@ std::string menuFileOf(const ShellArguments& arguments)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     platform::BasicWin32Services services;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
 
     const ShellArguments arguments = parseShellArguments(platform::commandLineArguments());
     const std::string file = menuFileOf(arguments);
