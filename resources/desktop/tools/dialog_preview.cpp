@@ -32,7 +32,7 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/dialogs/start_window.h"
 #include "editor/dialogs/stickguard_offer_dialog.h"
-#include "editor/qt_user_interface.h"
+#include "platform/widgets/qt_user_interface.h"
 #include "model/editor_options.h"
 #include "model/menu_project.h"
 #include "model/path_helpers.h"
@@ -162,7 +162,7 @@ std::map<std::string, Show> previews()
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QtUserInterface ui;
+    platform::QtUserInterface ui;
     platform::HostServices services(&ui);
     ReadEditorOptions();
 
