@@ -110,10 +110,10 @@ TEST_F(GalleryUnderWine, ShowsThumbnailsPreviewsAndCloses)
     auto whole = [](const QImage& p) { return pixelsNear(p, QColor(220, 20, 20)) >= 43000; };
     EXPECT_TRUE(whole(captureUntil(preview, whole))) << "the preview; the screen: " << desktop.keepScreen("preview");
 
-    desktop.key(preview, "Escape");
-    EXPECT_TRUE(desktop.waitUntilClosed("^Orvanto Preview Check$")) << "Escape did not close the preview";
-    desktop.key(window, "Escape");
-    EXPECT_TRUE(gallery.waitForFinished(20000)) << "Escape did not close the gallery";
+    EXPECT_TRUE(desktop.keyUntil(preview, "Escape", [&] { return desktop.waitUntilClosed("^Orvanto Preview Check$", 5s); }))
+        << "Escape did not close the preview";
+    EXPECT_TRUE(desktop.keyUntil(window, "Escape", [&] { return gallery.waitForFinished(5000); }))
+        << "Escape did not close the gallery";
 }
 
 }  // namespace

@@ -227,6 +227,16 @@ void WineDesktop::type(const std::string& text) const
           QStringLiteral("--delay"), QStringLiteral("50"), QString::fromStdString(text)});
 }
 
+bool WineDesktop::keyUntil(unsigned long window, const std::string& name, const std::function<bool()>& done) const
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        key(window, name);
+        if (done())
+            return true;
+    }
+    return false;
+}
+
 void WineDesktop::press(const std::string& key) const
 {
     tool({QStringLiteral("xdotool"), QStringLiteral("sleep"), QStringLiteral("0.2"), QStringLiteral("key"),

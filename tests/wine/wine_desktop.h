@@ -4,6 +4,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -49,6 +50,9 @@ public:
     // A key ("Escape", "Return", "Tab") typed into the window. Without a window manager a
     // click on the window's top-left corner makes it the active one first.
     void key(unsigned long window, const std::string& name) const;
+    // Types the key into the window until done() says it took effect (a busy machine may
+    // lose a key that comes before the window is ready); at most three times.
+    bool keyUntil(unsigned long window, const std::string& name, const std::function<bool()>& done) const;
     // Types the text, or presses a key, in the window that has the keyboard.
     void type(const std::string& text) const;
     void press(const std::string& key) const;
