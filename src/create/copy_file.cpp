@@ -1,14 +1,12 @@
 #include "create/copy_file.h"
 
-#include <atomic>
-#include <cerrno>
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <random>
+#include <vector>
 
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 #include "platform/services.h"
 
 namespace fs = std::filesystem;
@@ -31,30 +29,6 @@ bool isFolder(const fs::path& p)
     return !p.empty() && fs::is_directory(p, ec);
 }
 
-// A name beside the target that no other copy picks: ".~" + name + random part + ".tmp".
-fs::path temporaryBeside(const fs::path& target)
-{
-    static std::atomic<unsigned> counter{0};
-    static const unsigned seed = static_cast<unsigned>(
-        std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}());
-    const unsigned n = counter++;
-    std::string name = ".~" + target.filename().string() + "." + std::to_string(seed) + "-" + std::to_string(n) + ".tmp";
-    return target.parent_path() / name;
-}
-
-// Moves a finished temporary file to its real name; the temporary file never stays.
-int moveIntoPlace(const fs::path& temp, const fs::path& target)
-{
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return MapHostError(ec);
-    }
-    return ErrNone;
-}
-
 // 76 when the target's folder is missing, 75 when the target is a folder (or has no host
 // path), else 0.
 int checkTarget(const fs::path& host)
@@ -68,15 +42,12 @@ int checkTarget(const fs::path& host)
     return ErrNone;
 }
 
-// The error number of a failed copy. The library reports any failure in the middle of the
-// data as an I/O error; the write that failed tells more (no space, file too large), and so
-// does a target folder with less room than the file needs.
-int copyFailure(const std::error_code& ec, int cause, const fs::path& from, const fs::path& to)
+// The error number of a failed copy or write. Some devices report a full medium as an I/O
+// error; a target folder with less room than the file needs tells which it was.
+int copyFailure(const std::error_code& ec, const fs::path& from, const fs::path& to)
 {
-    if (ec != std::errc::io_error)
+    if (ec != std::errc::io_error || from.empty())
         return MapHostError(ec);
-    if (cause != 0 && MapHostError(std::error_code(cause, std::generic_category())) == ErrDiskFull)
-        return ErrDiskFull;
     std::error_code spaceError, sizeError;
     const fs::space_info space = fs::space(to.parent_path(), spaceError);
     const std::uintmax_t size = fs::file_size(from, sizeError);
@@ -123,16 +94,8 @@ int CopyFileMapped(const std::string& source, const std::string& target)
     if (int error = checkTarget(to))
         return error;
 
-    const fs::path temp = temporaryBeside(to);
-    errno = 0;
-    fs::copy_file(from, temp, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        const int cause = errno;
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return copyFailure(ec, cause, from, to);
-    }
-    return moveIntoPlace(temp, to);
+    ec = platform::replaceFileWithCopy(from, to);
+    return ec ? copyFailure(ec, from, to) : ErrNone;
 }
 
 int WriteFileMapped(const std::string& target, const std::string& bytes)
@@ -140,27 +103,8 @@ int WriteFileMapped(const std::string& target, const std::string& bytes)
     const fs::path to = hostOf(target);
     if (int error = checkTarget(to))
         return error;
-    const fs::path temp = temporaryBeside(to);
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            std::error_code ec(errno, std::generic_category());
-            return ec ? MapHostError(ec) : ErrPathFileAccess;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        written = out.good();
-        out.close();
-        written = written && !out.fail();
-    }
-    if (!written) {
-        std::error_code ec(errno, std::generic_category());
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return ec ? MapHostError(ec) : ErrDeviceIO;
-    }
-    return moveIntoPlace(temp, to);
+    const std::error_code ec = platform::replaceFileWithBytes(to, bytes);
+    return ec ? copyFailure(ec, {}, to) : ErrNone;
 }
 
 void DeleteFileQuietly(const std::string& file)

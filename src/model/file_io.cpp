@@ -1,38 +1,16 @@
 #include "model/file_io.h"
 
-#include <atomic>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <random>
-#include <sstream>
 
 #include "model/profile.h"
 #include "platform/file_system.h"
+#include "platform/replace_file.h"
 #include "platform/services.h"
 
 namespace orv {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// A name for the temporary file beside the target that no other writer picks. Built from
-// path pieces, so a name outside the narrow code page of the system stays intact.
-fs::path temporaryBeside(const fs::path& target)
-{
-    static std::atomic<unsigned> counter{0};
-    static std::mt19937 random(static_cast<unsigned>(
-        std::chrono::steady_clock::now().time_since_epoch().count() ^ std::random_device{}()));
-    std::ostringstream suffix;
-    suffix << '.' << std::hex << random() << counter++ << ".tmp";
-    fs::path name = ".";
-    name += target.filename();
-    name += suffix.str();
-    return target.parent_path() / name;
-}
-
-}  // namespace
 
 fs::path HostPath(const std::string& file)
 {
@@ -68,31 +46,22 @@ bool WriteFileAtomic(const std::string& file, const std::string& bytes)
 {
     if (file.empty())
         return false;
-    const fs::path target = HostPath(file);
-    std::error_code ec;
-    if (fs::is_directory(target, ec))
-        return false;
-    const fs::path temp = temporaryBeside(target);
-    bool written = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out) {
-            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-            out.flush();
-            written = out.good();
-            out.close();
-            written = written && !out.fail();
-        }
-    }
-    if (written) {
-        fs::rename(temp, target, ec);
-        written = !ec;
-    }
-    if (!written)
-        fs::remove(temp, ec);
+    const bool written = !platform::replaceFileWithBytes(HostPath(file), bytes);
     // Whatever happened, cached reads of the file must look at the disk again.
     FlushProfileCache(file);
     return written;
+}
+
+bool IsWriteProtected(const std::string& file)
+{
+    if (file.empty())
+        return false;
+    std::error_code ec;
+    const fs::file_status status = fs::status(HostPath(file), ec);
+    if (ec || !fs::exists(status) || fs::is_directory(status))
+        return false;
+    const fs::perms writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (status.permissions() & writable) == fs::perms::none;
 }
 
 bool FileExists(const std::string& file)

@@ -4,6 +4,8 @@
 #include <string>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -139,6 +141,106 @@ TEST_F(AtomicWriteTest, FolderInTheWayFails)
     EXPECT_FALSE(WriteFileAtomic(home.win("target.ini"), "x"));
     EXPECT_FALSE(PutProfileText(home.win("target.ini"), "S", "K", "v"));
     EXPECT_TRUE(std::filesystem::is_directory(home.path("target.ini")));
+}
+
+namespace fs = std::filesystem;
+
+fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
+
+TEST_F(AtomicWriteTest, KeepsThePermissionsOfTheFileAndGivesNewFilesTheUsualOnes)
+{
+    // A project holds passwords in plain text: a private one stays private.
+    const std::string secret = home.writeFile("p/secret.mnp", "old");
+    fs::permissions(home.path("p/secret.mnp"), fs::perms::owner_read | fs::perms::owner_write);
+    const std::string shared = home.writeFile("p/shared.ini", "old");
+    fs::permissions(home.path("p/shared.ini"), fs::perms(0664));
+
+    const mode_t previous = ::umask(022);
+    EXPECT_TRUE(WriteFileAtomic(secret, "new"));
+    EXPECT_TRUE(WriteFileAtomic(shared, "new"));
+    EXPECT_TRUE(WriteFileAtomic(home.win("p/fresh.ini"), "new"));
+    ::umask(previous);
+
+    EXPECT_EQ(modeOf(home.path("p/secret.mnp")), fs::perms(0600));
+    EXPECT_EQ(modeOf(home.path("p/shared.ini")), fs::perms(0664));
+    EXPECT_EQ(modeOf(home.path("p/fresh.ini")), fs::perms(0644));
+    EXPECT_EQ(home.readFile("p/secret.mnp"), "new");
+}
+
+TEST_F(AtomicWriteTest, WritesThroughSymlinksToTheirTarget)
+{
+    home.writeFile("real/menu.mnp", "old");
+    fs::create_directories(home.path("links"));
+    fs::create_symlink("../real/menu.mnp", home.path("links/menu.mnp"));
+    fs::create_symlink(home.path("links/menu.mnp"), home.path("links/chain.mnp"));
+    fs::create_symlink("../real/later.mnp", home.path("links/dangling.mnp"));
+
+    ASSERT_TRUE(WriteFileAtomic(home.win("links/chain.mnp"), "through two links"));
+    EXPECT_TRUE(fs::is_symlink(home.path("links/chain.mnp")));
+    EXPECT_TRUE(fs::is_symlink(home.path("links/menu.mnp")));
+    EXPECT_EQ(home.readFile("real/menu.mnp"), "through two links");
+
+    // A link to a file not made yet creates that file.
+    ASSERT_TRUE(WriteFileAtomic(home.win("links/dangling.mnp"), "new"));
+    EXPECT_TRUE(fs::is_symlink(home.path("links/dangling.mnp")));
+    EXPECT_EQ(home.readFile("real/later.mnp"), "new");
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path("links")), {}), 3);
+}
+
+TEST_F(AtomicWriteTest, RefusesAWriteProtectedFile)
+{
+    // No write bit at all is the read-only attribute: refused for every user, also root.
+    const std::string file = home.writeFile("ro/f.mnp", "old");
+    fs::permissions(home.path("ro/f.mnp"), fs::perms(0444));
+    EXPECT_TRUE(IsWriteProtected(file));
+    EXPECT_FALSE(WriteFileAtomic(file, "new"));
+    EXPECT_FALSE(PutProfileText(file, "S", "K", "v"));
+    EXPECT_EQ(home.readFile("ro/f.mnp"), "old");
+    EXPECT_EQ(modeOf(home.path("ro/f.mnp")), fs::perms(0444));
+
+    fs::permissions(home.path("ro/f.mnp"), fs::perms(0644));
+    EXPECT_FALSE(IsWriteProtected(file));
+    EXPECT_FALSE(IsWriteProtected(home.win("ro/missing.mnp")));
+    EXPECT_FALSE(IsWriteProtected(home.win("ro")));
+}
+
+TEST_F(AtomicWriteTest, KeepsTheOwnerOfTheFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the super-user can give a file to another user";
+    const std::string file = home.writeFile("own/f.mnp", "old");
+    ASSERT_EQ(::chown(home.path("own/f.mnp").c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(WriteFileAtomic(file, "new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(home.path("own/f.mnp").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 65534u);
+    EXPECT_EQ(info.st_gid, 65534u);
+}
+
+TEST_F(AtomicWriteTest, RemovesOnlyItsOwnStaleTemporaryFiles)
+{
+    // The id of a process that has ended: its save was killed half-way.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ::waitpid(child, nullptr, 0);
+    const std::string dead = std::to_string(child);
+
+    const std::string file = home.writeFile("t/f.mnp", "old");
+    home.writeFile("t/.f.mnp~" + dead + "-0badcafe.tmp", "killed save");
+    home.writeFile("t/.f.mnp~" + std::to_string(::getppid()) + "-0badcafe.tmp", "save running elsewhere");
+    home.writeFile("t/.g.mnp~" + dead + "-0badcafe.tmp", "another file's");
+    home.writeFile("t/.f.mnp~" + dead + "-notahex.tmp", "not ours");
+    home.writeFile("t/f.mnp.tmp", "the author's");
+
+    ASSERT_TRUE(WriteFileAtomic(file, "new"));
+    EXPECT_FALSE(fs::exists(home.path("t/.f.mnp~" + dead + "-0badcafe.tmp")));
+    EXPECT_TRUE(fs::exists(home.path("t/.f.mnp~" + std::to_string(::getppid()) + "-0badcafe.tmp")));
+    EXPECT_TRUE(fs::exists(home.path("t/.g.mnp~" + dead + "-0badcafe.tmp")));
+    EXPECT_TRUE(fs::exists(home.path("t/.f.mnp~" + dead + "-notahex.tmp")));
+    EXPECT_TRUE(fs::exists(home.path("t/f.mnp.tmp")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path("t")), {}), 5);
 }
 
 }  // namespace

@@ -128,6 +128,10 @@ int ToolCommands::upgrade(const std::vector<std::string>& args)
     if (!openProject(s.paths[0], project))
         return ExitFailure;
     const std::string& targetArg = s.paths.size() == 2 ? s.paths[1] : s.paths[0];
+    // A write-protected project stays as it is, as in the editor.
+    if (IsWriteProtected(CommandLinePathToWindows(targetArg)))
+        return failure("'" + targetArg +
+                       "' is write-protected; name another file to write the upgraded project to");
     if (!SaveProjectFileAs(project, CommandLinePathToWindows(targetArg)))
         return failure("cannot write '" + targetArg + "'");
     return ExitOk;
