@@ -1,10 +1,90 @@
 #include "model/project_file.h"
 
+#include <array>
+#include <filesystem>
+
+#include "model/file_io.h"
 #include "model/profile.h"
+#include "model/profile_names.h"
 #include "model/project_writer.h"
 #include "model/recent_list.h"
 
 namespace orv {
+
+namespace {
+
+// Every section the writer writes; files of earlier versions hold a subset of them.
+constexpr std::array<std::string_view, 32> ProjectSections = {
+    "Origin",     "ID",           "DateCreated",   "ProjectType",     "Create",      "CDIcon",
+    "AppIcon",    "ExeFilename",  "Autorun",       "NoStartCondition", "MainWindow", "WinEffects",
+    "Title",      "TitleUnderline", "TitleBkgLines", "SubTitle",      "Buttons",     "ButtonTitles",
+    "ButtonData", "Pictures",     "Sound",         "Movie",           "PictureGallery", "Text",
+    "Version",    "ExtraProperties", "CharacterEncoding", "Fonts",    "ShowDocText", "PDF",
+    "RTF-Print",  "SocialMedia",
+};
+
+// A header line as the profile parser reads it: "[" ... "]" with the name between.
+bool isKnownHeader(std::string_view line)
+{
+    line = detail::trimBlanks(line);
+    if (line.empty() || line.front() != '[')
+        return false;
+    const size_t close = line.rfind(']');
+    if (close == std::string_view::npos || close == 0)
+        return false;
+    const std::string_view name = detail::trimBlanks(line.substr(1, close - 1));
+    for (std::string_view known : ProjectSections)
+        if (detail::sameName(name, known))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool IsProjectText(std::string_view bytes)
+{
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    size_t at = 0;
+    while (at < bytes.size()) {
+        size_t end = bytes.find_first_of(std::string_view("\r\n\0", 3), at);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        if (isKnownHeader(bytes.substr(at, end - at)))
+            return true;
+        if (end < bytes.size() && bytes[end] == '\0')
+            return false;  // binary or UTF-16 before any known section
+        at = end + 1;
+    }
+    return false;
+}
+
+ProjectFileKind ProjectFileKindOf(const std::string& file)
+{
+    if (file.empty())
+        return ProjectFileKind::Missing;
+    std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(HostPath(file), ec);
+    if (ec || !std::filesystem::exists(status))
+        return ProjectFileKind::Missing;
+    // Checked before any read: opening a named pipe would wait for a writer.
+    if (!std::filesystem::is_regular_file(status))
+        return ProjectFileKind::NotProject;
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes))
+        return ProjectFileKind::Missing;
+    return IsProjectText(bytes) ? ProjectFileKind::Project : ProjectFileKind::NotProject;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    if (a.empty() || b.empty())
+        return false;
+    std::error_code ec;
+    return std::filesystem::equivalent(HostPath(a), HostPath(b), ec) && !ec;
+}
+
+std::string NotAProjectFileText(const std::string& file) { return file + " is not a project file"; }
 
 bool SaveProjectFile(MenuProject& project)
 {

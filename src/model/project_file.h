@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "model/menu_project.h"
 #include "model/project_reader.h"
@@ -25,6 +26,29 @@ bool SaveProjectFileAs(MenuProject& project, const std::string& path);
 // or any write error.
 bool CreateCDDataFile(const MenuProject& project, const std::string& FName,
                       bool bAddFontListToOptionFile = false);
+
+// What a path names, as far as opening a project is concerned.
+enum class ProjectFileKind {
+    Missing,     // nothing there, or it cannot be read
+    NotProject,  // not a regular file, or its bytes fail IsProjectText
+    Project,
+};
+
+// The rule for a project file: a regular file (a link to one counts) whose bytes hold, before
+// any NUL byte, a header line of a section the project format knows ("[Origin]", "[Buttons]",
+// ...; names without case, blanks inside the brackets ignored). A leading UTF-8 byte order
+// mark is skipped. So empty, binary, UTF-16 and truncated files, folders, named pipes and
+// devices are no project files; a pipe or device is never opened.
+bool IsProjectText(std::string_view bytes);
+ProjectFileKind ProjectFileKindOf(const std::string& file);
+inline bool IsProjectFile(const std::string& file) { return ProjectFileKindOf(file) == ProjectFileKind::Project; }
+
+// True when both paths name one existing file (also through links or other spellings), so a
+// command that writes the one never destroys the other.
+bool IsSameFile(const std::string& a, const std::string& b);
+
+// "<file> is not a project file"
+std::string NotAProjectFileText(const std::string& file);
 
 // Opening a project: with a non-empty path, makes it the project file path, empties the
 // button list, reads the file, puts it on top of the recent lists, clears Modified and refreshes the

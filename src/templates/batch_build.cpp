@@ -50,7 +50,8 @@ std::string CommandLinePathToWindows(const std::string& path)
 std::string ResolveCommandLineProject(const std::string& path)
 {
     const std::string windows = CommandLinePathToWindows(path);
-    if (FileExists(windows) || !isRelative(path))
+    // Whatever stands at the path is taken (a named pipe is not opened here).
+    if (ProjectFileKindOf(windows) != ProjectFileKind::Missing || !isRelative(path))
         return windows;
     const auto* folders = platform::services().folders;
     if (!folders)
@@ -80,9 +81,21 @@ int RunBatchBuild(const CommandLine& commandLine, MenuProject& project, Creation
     batch.BatchErrorLogged = false;
 
     const std::string projectFile = ResolveCommandLineProject(commandLine.projectFile);
-    if (!FileExists(projectFile)) {
+    // A log named like the project would be deleted and overwritten: no log then.
+    if (IsSameFile(batch.BatchLogFile, projectFile)) {
+        batch.BatchLogFile.clear();
+        ShowOrLogMessage(LogIsProjectMessage(commandLine.logFile), platform::MsgError, "Error");
+        return 1;
+    }
+    switch (ProjectFileKindOf(projectFile)) {
+    case ProjectFileKind::Missing:
         ShowOrLogMessage(ProjectFileMissingMessage, platform::MsgOk, "Information");
         return 1;
+    case ProjectFileKind::NotProject:
+        ShowOrLogMessage(NotAProjectFileText(commandLine.projectFile), platform::MsgError, "Error");
+        return 1;
+    case ProjectFileKind::Project:
+        break;
     }
     OpenProjectFile(project, projectFile);
     DeleteOldLog(batch.BatchLogFile);

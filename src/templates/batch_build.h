@@ -13,6 +13,12 @@ namespace orv {
 
 inline constexpr const char* ProjectFileMissingMessage = "The project file does not exist!";
 
+// The refusal of a /LOG: file that is the project file itself.
+inline std::string LogIsProjectMessage(const std::string& logFile)
+{
+    return "The log file " + logFile + " is the project file itself; name another log file.";
+}
+
 // A path given on the command line in the form the project uses: a Windows-form path
 // ("E:\Menu", "Z:/tmp/x") stays as it is; a host path, absolute or relative to the current
 // folder, is turned into its Windows form through the drive map. Empty stays empty.

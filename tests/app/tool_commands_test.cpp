@@ -121,6 +121,18 @@ TEST_F(ToolTest, NewIntoAMissingFolderFails)
     EXPECT_NE(err.str().find("cannot write"), std::string::npos);
 }
 
+TEST_F(ToolTest, NewKeepsAnExistingFileUnlessForced)
+{
+    const std::string mine = "[Title]\r\nTitleText = Mine\r\n";
+    home.writeFile("mine.mnp", mine);
+    EXPECT_EQ(run({"new", host("mine.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(err.str(), "orvntool: '" + host("mine.mnp") + "' already exists (--force replaces it)\n");
+    EXPECT_EQ(home.readFile("mine.mnp"), mine);
+
+    ASSERT_EQ(run({"new", "--force", "--usb", host("mine.mnp")}), tool::ExitOk) << err.str();
+    EXPECT_NE(home.readFile("mine.mnp").find("ProjectType = 2\r\n"), std::string::npos);
+}
+
 // --- upgrade ---
 
 const char* const oldProject = "[Origin]\r\nVer = 4.1\r\n[Title]\r\nTitleText = Old menu\r\n"
@@ -185,6 +197,14 @@ TEST_F(ToolTest, MniFailures)
     ASSERT_EQ(run({"new", host("p.mnp")}), tool::ExitOk);
     EXPECT_EQ(run({"mni", host("p.mnp"), host("missing/out.mni")}), tool::ExitFailure);
     EXPECT_EQ(errorLines(), 1);
+
+    // The output named as the project, in another spelling too, leaves the project alone.
+    const std::string project = home.readFile("p.mnp");
+    for (const std::string& output : {host("p.mnp"), home.win("p.mnp"), host("P.MNP")}) {
+        EXPECT_EQ(run({"mni", host("p.mnp"), output}), tool::ExitFailure) << output;
+        EXPECT_NE(err.str().find("is the project file itself"), std::string::npos) << err.str();
+        EXPECT_EQ(home.readFile("p.mnp"), project);
+    }
 }
 
 // --- info ---
@@ -240,7 +260,7 @@ TEST_F(ToolTest, InfoAsJson)
 
 TEST_F(ToolTest, InfoOfAFileWithoutVersionOrButtons)
 {
-    home.writeFile("bare.mnp", "");
+    home.writeFile("bare.mnp", "[Title]\r\n");
     ASSERT_EQ(run({"info", host("bare.mnp"), "--json"}), tool::ExitOk);
     EXPECT_NE(out.str().find("\"version\": \"\",\n"), std::string::npos);
     EXPECT_NE(out.str().find("\"buttons\": []\n"), std::string::npos);
@@ -259,6 +279,27 @@ TEST(ToolJsonTest, ControlCharactersAreEscaped)
 {
     EXPECT_EQ(tool::JsonString("a\"b\\c\nd\te\x01"), "\"a\\\"b\\\\c\\nd\\te\\u0001\"");
     EXPECT_EQ(tool::JsonString("Ωmega"), "\"Ωmega\"");
+}
+
+// --- Files that are not projects ---
+
+TEST_F(ToolTest, EveryCommandRefusesAFileThatIsNotAProjectAndLeavesItAlone)
+{
+    const std::string photo("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\x01", 13);
+    home.writeFile("photo.jpg", photo);
+    home.writeFile("empty.mnp", "");
+    for (const char* name : {"photo.jpg", "empty.mnp"}) {
+        const std::string file = host(name);
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {"info", file}, {"check", file}, {"upgrade", file}, {"mni", file, host("out.mni")}}) {
+            EXPECT_EQ(run(args), tool::ExitFailure) << args[0] << " " << name;
+            EXPECT_EQ(err.str(), "orvntool: " + file + " is not a project file\n");
+            EXPECT_TRUE(out.str().empty());
+        }
+    }
+    EXPECT_EQ(home.readFile("photo.jpg"), photo);
+    EXPECT_EQ(home.readFile("empty.mnp"), "");
+    EXPECT_FALSE(std::filesystem::exists(home.path("out.mni")));
 }
 
 // --- check ---

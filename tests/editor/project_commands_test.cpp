@@ -145,6 +145,14 @@ TEST_F(ProjectCommandsTest, MissingOrUnreadableFileIsReported)
     std::filesystem::create_directories(home.path("folder.mnp"));
     EXPECT_FALSE(commands.openProjectPath(home.win("folder.mnp")));
     EXPECT_EQ(project.TitleText, "Kept");
+
+    const std::string text = home.writeFile("readme.mnp", "Not a menu.\r\n");
+    EXPECT_FALSE(commands.openProjectPath(text));
+    ASSERT_EQ(messages().size(), 3u);
+    EXPECT_EQ(messages()[2].text, text + " is not a project file");
+    EXPECT_EQ(messages()[2].style, 16);
+    EXPECT_EQ(project.TitleText, "Kept");
+    EXPECT_EQ(project.ProjectFilePath, NoProjectFile) << project.ProjectFilePath;
 }
 
 TEST_F(ProjectCommandsTest, DamagedProjectOpensWithoutCrashing)

@@ -1,6 +1,9 @@
 // Saving and opening project files on disk: round trips, the ANSI encoding, atomic saves,
 // the menu description file, and files that are damaged or hostile.
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <fstream>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -210,6 +213,64 @@ TEST_F(ProjectFileTest, CreateCDDataFileFailsForAnEmptyNameOrAnUnwritablePlace)
     EXPECT_FALSE(CreateCDDataFile(p, home.win("missing/folder/ORVNMENU.MNI")));
     std::filesystem::create_directories(home.path("dir.mni"));
     EXPECT_FALSE(CreateCDDataFile(p, home.win("dir.mni")));
+}
+
+// --- What counts as a project file ---
+
+// A string literal with its NUL bytes.
+template <size_t N>
+std::string_view bytesOf(const char (&literal)[N])
+{
+    return {literal, N - 1};
+}
+
+TEST(ProjectTextTest, ASectionOfTheFormatBeforeAnyNulMakesAProject)
+{
+    for (const std::string_view text : {
+             std::string_view("[Origin]\r\nVer = 8.6.9\r\n"),
+             std::string_view("; note\n  [ buttons ]  \nNrButtons = 0\n"),  // case and blanks as the reader ignores them
+             std::string_view("\xEF\xBB\xBF[MainWindow]\r\n"),                 // UTF-8 byte order mark
+             bytesOf("[Title]\r\nTitleText = a\0b\r\n"),          // a NUL inside a value after the header
+             std::string_view("[Unknown]\r\nx = 1\r\n[Fonts]\r\n"),
+         })
+        EXPECT_TRUE(IsProjectText(text)) << text;
+
+    for (const std::string_view bytes : {
+             std::string_view(""),
+             std::string_view("\r\n   \r\n"),
+             std::string_view("[Orig"),                    // cut inside the first header
+             std::string_view("Ver = 8.6.9\r\nTitleText = x\r\n"),
+             std::string_view("[Settings]\r\nOrigin = 1\r\n"),
+             std::string_view("[Origin\r\n]\r\n"),
+             bytesOf("\xFF\xFE[\0O\0r\0i\0g\0i\0n\0]\0\r\0\n\0"),
+             bytesOf("\xFF\xD8\xFF\xE0\0\x10JFIF\0\r\n[Buttons]\r\n"),
+         })
+        EXPECT_FALSE(IsProjectText(bytes)) << bytes;
+}
+
+TEST_F(ProjectFileTest, ProjectsOfEveryKindAreRecognisedAndOtherThingsAreNot)
+{
+    // The shipped example, an editor-written new project and one written now.
+    const std::string data = ORVANTO_TEST_DATA_DIR;
+    for (const std::string& shipped : {data + "/../../resources/program/Examples/DemoMenu.mnp", data + "/new_project.mnp"})
+        EXPECT_EQ(ProjectFileKindOf(shipped), ProjectFileKind::Project) << shipped;
+    MenuProject written = filledProject(3);
+    ASSERT_TRUE(SaveProjectFileAs(written, home.win("written.mnp")));
+    EXPECT_TRUE(IsProjectFile(home.win("written.mnp")));
+    MenuProject wizard = newProject();
+    wizard.Wizard.Count = 1;
+    ASSERT_TRUE(WriteProfileFile(home.win("sub.mnp"), StoreOptionsToText(wizard, false, false, true)));
+    EXPECT_TRUE(IsProjectFile(home.win("sub.mnp")));
+
+    EXPECT_EQ(ProjectFileKindOf(home.win("missing.mnp")), ProjectFileKind::Missing);
+    EXPECT_EQ(ProjectFileKindOf(""), ProjectFileKind::Missing);
+    EXPECT_EQ(ProjectFileKindOf(home.writeFile("empty.mnp", "")), ProjectFileKind::NotProject);
+    std::filesystem::create_directories(home.path("folder.mnp"));
+    EXPECT_EQ(ProjectFileKindOf(home.win("folder.mnp")), ProjectFileKind::NotProject);
+    // A named pipe with no writer would block any reader: it must be refused unopened.
+    ASSERT_EQ(mkfifo(home.path("pipe.mnp").c_str(), 0600), 0);
+    EXPECT_EQ(ProjectFileKindOf(home.win("pipe.mnp")), ProjectFileKind::NotProject);
+    EXPECT_EQ(ProjectFileKindOf("Z:\\dev\\null"), ProjectFileKind::NotProject);
 }
 
 // --- Damaged and hostile files: each opens without a crash, with at most 44 buttons ---

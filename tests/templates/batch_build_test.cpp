@@ -57,6 +57,24 @@ TEST_F(BatchBuildTest, MissingProjectIsLoggedWithExitCode1)
     EXPECT_FALSE(exists("logs"));
 }
 
+TEST_F(BatchBuildTest, AFileThatIsNotAProjectIsLoggedWithExitCode1)
+{
+    std::ofstream(home.path("notes.mnp")) << "just some notes\n";
+    EXPECT_EQ(build(home.win("notes.mnp") + " /BUILD /LOG:" + home.win("build.log")), 1);
+    EXPECT_THAT(home.readFile("build.log"), HasSubstr(home.win("notes.mnp") + " is not a project file"));
+    EXPECT_FALSE(exists("own menu"));
+}
+
+TEST_F(BatchBuildTest, ALogNamingTheProjectItselfIsRefusedAndTheProjectKept)
+{
+    const std::string project = saveProject("p.mnp");
+    const std::string before = home.readFile("p.mnp");
+    EXPECT_EQ(build(project + " /BUILD /LOG:" + home.path("P.MNP").string()), 1);
+    EXPECT_EQ(home.readFile("p.mnp"), before);
+    EXPECT_THAT(Batch().LastMessage, HasSubstr("is the project file itself"));
+    EXPECT_FALSE(exists("own menu"));
+}
+
 TEST_F(BatchBuildTest, BuildFolderReplacesTheDestinationAndASuccessLeavesNoLog)
 {
     const std::string projectFile = saveProject("projects/demo.mnp");

@@ -1,5 +1,6 @@
 #include "app/tool/tool_commands.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "app/tool/project_info.h"
@@ -56,10 +57,13 @@ std::string ToolUsageText()
     return "Usage: orvntool COMMAND ...\n"
            "\n"
            "Commands:\n"
-           "  new [--usb] PROJECT.mnp     write a new, empty project (a USB flash drive project with --usb)\n"
+           "  new [--usb] [--force] PROJECT.mnp\n"
+           "                              write a new, empty project (a USB flash drive project with\n"
+           "                              --usb); an existing file is kept unless --force is given\n"
            "  upgrade OLD.mnp [NEW.mnp]   open a project of any version and save it in the current format\n"
            "                              (over OLD.mnp when NEW.mnp is omitted)\n"
            "  mni PROJECT.mnp OUT.mni     write the menu description file that menu creation would write\n"
+           "                              (OUT.mni must not be the project file)\n"
            "  info PROJECT.mnp [--json]   show the version read, type, title, window size, button style\n"
            "                              and every button's row, text, command and target\n"
            "  check PROJECT.mnp           list every problem that would stop creating the menu, one\n"
@@ -101,7 +105,7 @@ int ToolCommands::run(const std::vector<std::string>& args)
 int ToolCommands::newProject(const std::vector<std::string>& args)
 {
     const SplitArgs s = split(args);
-    if (auto bad = unknownOption(s, {"--usb"}); !bad.empty())
+    if (auto bad = unknownOption(s, {"--usb", "--force"}); !bad.empty())
         return usageError("new: unknown option '" + bad + "'");
     if (s.paths.size() != 1)
         return usageError("new: expected one project file");
@@ -112,6 +116,9 @@ int ToolCommands::newProject(const std::vector<std::string>& args)
     if (hasOption(s, "--usb"))
         project.ProjectType = ProjectTypeUSB;
     const std::string path = CommandLinePathToWindows(s.paths[0]);
+    std::error_code ec;
+    if (!hasOption(s, "--force") && std::filesystem::exists(std::filesystem::symlink_status(HostPath(path), ec)))
+        return failure("'" + s.paths[0] + "' already exists (--force replaces it)");
     if (!SaveProjectFileAs(project, path))
         return failure("cannot write '" + s.paths[0] + "'");
     return ExitOk;
@@ -144,6 +151,8 @@ int ToolCommands::mni(const std::vector<std::string>& args)
         return usageError("mni: unknown option '" + bad + "'");
     if (s.paths.size() != 2)
         return usageError("mni: expected PROJECT.mnp and OUT.mni");
+    if (IsSameFile(CommandLinePathToWindows(s.paths[0]), CommandLinePathToWindows(s.paths[1])))
+        return failure("'" + s.paths[1] + "' is the project file itself; name another output file");
     MenuProject project;
     if (!openProject(s.paths[0], project))
         return ExitFailure;
@@ -188,9 +197,15 @@ bool ToolCommands::openProject(const std::string& arg, MenuProject& project, Pro
 {
     prepare();
     const std::string source = CommandLinePathToWindows(arg);
-    if (!FileExists(source)) {
+    switch (ProjectFileKindOf(source)) {
+    case ProjectFileKind::Missing:
         failure("project file '" + arg + "' does not exist");
         return false;
+    case ProjectFileKind::NotProject:
+        failure(NotAProjectFileText(arg));
+        return false;
+    case ProjectFileKind::Project:
+        break;
     }
     ResetParameters(project);
     const ProjectFileVersion read = OpenProjectFile(project, source);

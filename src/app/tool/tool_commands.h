@@ -1,5 +1,6 @@
 // The commands of orvntool, kept apart from the process so that tests can run them:
-//   new [--usb] PROJECT.mnp      a new project with the editor's new-project values
+//   new [--usb] [--force] PROJECT.mnp  a new project with the editor's new-project values
+//                                (an existing file only with --force)
 //   upgrade OLD.mnp [NEW.mnp]    opens a project of any version, saves it in this format
 //   mni PROJECT.mnp OUT.mni      writes the menu description file menu creation would write
 //   info PROJECT.mnp [--json]    the facts of a project

@@ -121,9 +121,15 @@ bool ProjectCommands::openProjectPath(const std::string& path)
 {
     if (path.empty())
         return false;
-    if (!FileExists(path)) {
+    switch (ProjectFileKindOf(path)) {
+    case ProjectFileKind::Missing:
         ui().Message(CantOpenProjectText(path), platform::MsgError, "Error");
         return false;
+    case ProjectFileKind::NotProject:
+        ui().Message(NotAProjectFileText(path), platform::MsgError, "Error");
+        return false;
+    case ProjectFileKind::Project:
+        break;
     }
     OpenProjectFile(project_, path);
     return true;
