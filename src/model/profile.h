@@ -25,7 +25,8 @@ public:
     };
 
     // Parses UTF-8 text (already decoded from the code page). Never fails: lines that are
-    // neither headers nor "key=value" are skipped; a NUL ends the text.
+    // neither headers nor "key=value" are skipped; a NUL ends the line it is in (so the value
+    // there), not the text; a byte order mark (U+FEFF) at the start is skipped.
     static ProfileDocument parse(std::string_view text);
 
     // The value of the first matching key in the first matching section, or nullptr.
@@ -97,6 +98,11 @@ void RefreshProfileCache(const std::string& file);
 // Writes a whole profile text (UTF-8, e.g. from ProfileWriter::finish) to a file in the
 // ANSI code page, atomically. False on any error (the old file is kept).
 bool WriteProfileFile(const std::string& file, std::string_view utf8Text);
+
+// The UTF-8 text of a profile file's bytes: a UTF-8 byte order mark at the start is skipped
+// (as the Windows profile functions skip it), the rest is decoded from the ANSI code page.
+inline constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+std::string ProfileTextOfBytes(std::string_view bytes);
 
 // The options reader's current context (both start empty). SetProfileFile refreshes the
 // cached file when it changed on disk. ReadProfileString gives "Overflow!!!" for a size

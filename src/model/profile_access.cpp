@@ -63,7 +63,7 @@ void load(CacheEntry& entry, const std::string& file)
     entry.doc = ProfileDocument();
     std::string bytes;
     if (ReadFileBytes(file, bytes))
-        entry.doc = ProfileDocument::parse(AnsiToUtf8(bytes));
+        entry.doc = ProfileDocument::parse(ProfileTextOfBytes(bytes));
 }
 
 CacheEntry& entryFor(const std::string& file)
@@ -99,6 +99,13 @@ std::string bufferCut(std::string_view value, int bufferSize)
 }
 
 }  // namespace
+
+std::string ProfileTextOfBytes(std::string_view bytes)
+{
+    if (bytes.starts_with(Utf8ByteOrderMark))
+        bytes.remove_prefix(Utf8ByteOrderMark.size());
+    return AnsiToUtf8(bytes);
+}
 
 const ProfileDocument& CachedProfile(const std::string& file)
 {

@@ -141,7 +141,8 @@ void ProfileDocument::addEntry(std::size_t section, std::string_view key, std::s
 
 ProfileDocument ProfileDocument::parse(std::string_view text)
 {
-    text = text.substr(0, text.find('\0'));
+    if (text.starts_with(Utf8ByteOrderMark))
+        text.remove_prefix(Utf8ByteOrderMark.size());
 
     // First pass: the headers and "key = value" lines as views into the text, so that the
     // second pass can size every section's entries at once.
@@ -160,7 +161,9 @@ ProfileDocument ProfileDocument::parse(std::string_view text)
         const char* lineEnd = p;
         while (lineEnd < end && *lineEnd != '\n' && *lineEnd != '\r')
             ++lineEnd;
-        const std::string_view line = trimBlanks(std::string_view(p, static_cast<std::size_t>(lineEnd - p)));
+        // A NUL ends what the line says: the value it is in, not the file.
+        std::string_view whole(p, static_cast<std::size_t>(lineEnd - p));
+        const std::string_view line = trimBlanks(whole.substr(0, whole.find('\0')));
         p = lineEnd;
         if (p < end)
             p += (*p == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;

@@ -39,6 +39,9 @@ std::vector<Line> splitLines(std::string_view text)
     return lines;
 }
 
+// What a line says to a reader: a NUL ends it.
+std::string_view said(std::string_view line) { return line.substr(0, line.find('\0')); }
+
 // The section name of a header line, or false when the line is no header.
 bool headerName(std::string_view line, std::string_view& name)
 {
@@ -79,8 +82,9 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
         if (std::filesystem::exists(HostPath(file), ec))
             return false;
     }
-    std::string text = AnsiToUtf8(bytes);
-    text.resize(std::min(text.size(), text.find('\0')));
+    // A byte order mark is kept as it stands; a NUL ends only what its line says.
+    const bool byteOrderMark = std::string_view(bytes).starts_with(Utf8ByteOrderMark);
+    const std::string text = ProfileTextOfBytes(bytes);
     const std::vector<Line> lines = splitLines(text);
     const std::string newValue = writtenValue(value);
 
@@ -91,7 +95,7 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
     bool inTarget = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         std::string_view name, lineKey;
-        if (headerName(lines[i].text, name)) {
+        if (headerName(said(lines[i].text), name)) {
             if (inTarget)
                 break;
             if (header == lines.size() && sameName(name, section)) {
@@ -100,11 +104,11 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
             }
             continue;
         }
-        if (!keyOf(lines[i].text, lineKey))
+        if (!keyOf(said(lines[i].text), lineKey))
             continue;
         if (!styleKnown) {
             // New lines follow the file's own spacing around "=".
-            const std::string_view t = lines[i].text;
+            const std::string_view t = said(lines[i].text);
             const std::size_t eq = t.find('=');
             spacedStyle = eq > 0 && t[eq - 1] == ' ';
             styleKnown = true;
@@ -123,7 +127,7 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
     const std::string newLine = std::string(key) + (spacedStyle ? " = " : "=") + newValue;
     if (found < lines.size()) {
         // Replace the value, keeping the line's key and its spacing after "=".
-        const std::string_view t = lines[found].text;
+        const std::string_view t = said(lines[found].text);
         std::size_t valueStart = t.find('=') + 1;
         while (valueStart < t.size() && isProfileBlank(t[valueStart]))
             ++valueStart;
@@ -160,7 +164,7 @@ bool PutProfileText(const std::string& file, std::string_view section, std::stri
         out += newLine;
         out += "\r\n\r\n";
     }
-    return WriteFileAtomic(file, Utf8ToAnsi(out));
+    return WriteFileAtomic(file, (byteOrderMark ? std::string(Utf8ByteOrderMark) : std::string()) + Utf8ToAnsi(out));
 }
 
 }  // namespace orv

@@ -46,13 +46,14 @@ TEST(ProfileDocumentTest, FirstSectionAndFirstKeyWin)
     EXPECT_EQ(doc.find("S", "L"), nullptr);
 }
 
-TEST(ProfileDocumentTest, EveryLineEndWorksAndNulEndsTheText)
+TEST(ProfileDocumentTest, EveryLineEndWorksAndNulEndsOnlyItsValue)
 {
-    const auto doc = ProfileDocument::parse(std::string("[A]\rX=1\r[B]\r\nY=2\n[C]\nZ=3\0\n[D]\nW=4\n", 32));
+    const auto doc = ProfileDocument::parse(std::string("[A]\rX=1\r[B]\r\nY=2\n[C]\nZ=3\0junk\n\0[E]\n[D]\nW=4\n", 43));
     EXPECT_EQ(*doc.find("A", "X"), "1");
     EXPECT_EQ(*doc.find("B", "Y"), "2");
     EXPECT_EQ(*doc.find("C", "Z"), "3");
-    EXPECT_FALSE(doc.hasSection("D"));
+    EXPECT_EQ(*doc.find("D", "W"), "4");
+    EXPECT_FALSE(doc.hasSection("E"));  // a line that starts with NUL says nothing
 }
 
 TEST(ProfileDocumentTest, LinesOfOtherShapesAreSkipped)
@@ -110,6 +111,14 @@ TEST(ProfileNumberTest, LeadingDecimalDigitsWithSign)
 }
 
 class ProfileFileTest : public HomeTest {};
+
+TEST_F(ProfileFileTest, AUtf8ByteOrderMarkIsSkippedAndKeptOnRewrite)
+{
+    const std::string file = home.writeFile("bom.ini", "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\n");
+    EXPECT_EQ(GetProfileText(file, "Options", "Name", "", 200), "caf\xC3\xA9");  // the rest stays ANSI
+    ASSERT_TRUE(PutProfileText(file, "Options", "Size", "3"));
+    EXPECT_EQ(home.readFile("bom.ini"), "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\nSize = 3\r\n");
+}
 
 TEST_F(ProfileFileTest, MissingFileSectionOrKeyGivesTheDefault)
 {

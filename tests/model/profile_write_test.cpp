@@ -55,6 +55,15 @@ TEST_F(PutProfileTextTest, AddsKeyAfterTheSectionsLastKeyInTheFilesStyle)
     EXPECT_EQ(GetProfileText(spaced, "A", "Z", "", 200), "  blanks kept  ");
 }
 
+TEST_F(PutProfileTextTest, ANulEndsOnlyTheValueItIsIn)
+{
+    const std::string file = home.writeFile("nul.ini", std::string("[S]\r\nA = x\0y\r\nB = 2\r\n[T]\r\nC = 3\r\n", 33));
+    ASSERT_TRUE(PutProfileText(file, "S", "A", "1"));
+    EXPECT_EQ(home.readFile("nul.ini"), "[S]\r\nA = 1\r\nB = 2\r\n[T]\r\nC = 3\r\n");
+    ASSERT_TRUE(PutProfileText(file, "T", "D", "4"));
+    EXPECT_EQ(GetProfileText(file, "T", "D", "", 200), "4");
+}
+
 TEST_F(PutProfileTextTest, WritesTheAnsiCodePage)
 {
     const std::string file = home.win("c.ini");
