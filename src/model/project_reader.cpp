@@ -103,9 +103,11 @@ public:
         return textToBool(text(section, key));
     }
     // Captions that may be held in the UNICODE: encoding; one such value turns UseUnicode on.
+    // The encoded form is decoded whole and the buffer limit applies to the text it gives.
     std::string caption(std::string_view section, std::string_view key) const
     {
-        return DecodeUnicodeText(text(section, key), p_.UseUnicode);
+        const std::string* v = doc_.find(section, key);
+        return v ? bufferCut(DecodeUnicodeText(*v, p_.UseUnicode)) : std::string();
     }
 
     ProjectFileVersion read();
@@ -348,13 +350,14 @@ void Reader::readButtons(const ProjectFileVersion& version, long count)
                                 (pos == FieldRunProgramMaximized && !version.HasRunMaximized);
             const std::string* value = absent ? nullptr : found[static_cast<size_t>(n - 1)][static_cast<size_t>(pos)];
             std::string& text = b.field(pos);
-            text = value ? bufferCut(*value) : std::string(info.missingValue);
+            const bool caption = pos == FieldText || pos == FieldTip || pos == FieldWaitInfoText;
+            if (value && caption)
+                text = bufferCut(DecodeUnicodeText(*value, p_.UseUnicode));
+            else
+                text = value ? bufferCut(*value) : std::string(info.missingValue);
             if (text.empty())
                 text = info.missingValue;
         }
-        b.Text = DecodeUnicodeText(b.Text, p_.UseUnicode);
-        b.Tip = DecodeUnicodeText(b.Tip, p_.UseUnicode);
-        b.WaitInfoText = DecodeUnicodeText(b.WaitInfoText, p_.UseUnicode);
         b.Cmd = TranslateLegacyCommand(b.Cmd);
         b.Bmp = ExpandProgramRelativePath(b.Bmp);
         b.SourceFile = ExpandProgramRelativePath(b.SourceFile);

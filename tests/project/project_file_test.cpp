@@ -75,6 +75,26 @@ TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpen)
     EXPECT_EQ(opened, saved) << describeDifference(opened, saved);
 }
 
+TEST_F(ProjectFileTest, LongUnicodeTextsSurviveSaveAndOpenUpTo199Characters)
+{
+    std::string cjk, latin(198, 'a');
+    for (int i = 0; i < 199; ++i)
+        cjk += "\xE6\x97\xA5";  // U+65E5
+    latin += "\xC3\xA9";          // the 199th character needs two bytes
+    MenuProject saved = filledProject(1);
+    saved.UseUnicode = true;
+    saved.TitleText = latin;
+    saved.Buttons[0].Text = cjk;
+    saved.Buttons[0].Tip = "x" + cjk;  // one character too many: the last one is cut
+    ASSERT_TRUE(SaveProjectFileAs(saved, home.win("long.mnp")));
+
+    const MenuProject opened = open(home.win("long.mnp"));
+    EXPECT_EQ(opened.TitleText, latin);
+    ASSERT_EQ(opened.Buttons.size(), 1u);
+    EXPECT_EQ(opened.Buttons[0].Text, cjk);
+    EXPECT_EQ(opened.Buttons[0].Tip, "x" + cjk.substr(0, 198 * 3));
+}
+
 TEST_F(ProjectFileTest, NewProjectSurvivesSaveAndOpen)
 {
     MenuProject saved = newProject();
