@@ -114,10 +114,10 @@ bool checkObjectLengths(const MenuProject& p)
 }
 
 // Step 10.
-bool checkWildcards(MenuProject& project)
+bool checkWildcards(const MenuProject& project)
 {
     int row = 0;
-    for (MenuButton& button : project.Buttons) {
+    for (const MenuButton& button : project.Buttons) {
         ++row;
         const std::string link = LowerText(button.Link);
         if (link.empty() || link.find("*.") == std::string::npos)
@@ -130,10 +130,11 @@ bool checkWildcards(MenuProject& project)
             ShowOrLogMessage(WildcardEncryptionMessage(row, link), platform::MsgWarning, "Encryption not possible");
             return false;
         }
-        button.CSF = "1";
     }
     return true;
 }
+
+bool hasWildcardLink(const MenuButton& button) { return LowerText(button.Link).find("*.") != std::string::npos; }
 
 // Step 11.
 bool assureDestinationFolder(const CreationRun& run)
@@ -201,6 +202,7 @@ bool runSteps(CreationRun& run)
         PTV_DeleteOldFiles(run.destination);
 
     run.announce({}, run.dataFilePath);  // 16
+    PrepareMenuDescription(project, run.destination);
     if (!CreateCDDataFile(project, run.dataFilePath, true)) {
         run.observer.busy(false);
         ShowOrLogMessage(CannotWriteDataFileMessage(run.dataFilePath), platform::MsgError, "Error");
@@ -295,6 +297,15 @@ void ComboButStyle_AssureItsAStyle(MenuProject& project)
 {
     if (IsButtonStyleHeading(project.ButtonStyle))
         ++project.ButtonStyle;
+}
+
+void PrepareMenuDescription(MenuProject& project, const std::string& destination)
+{
+    ComboButStyle_AssureItsAStyle(project);
+    for (MenuButton& button : project.Buttons)
+        if (hasWildcardLink(button))
+            button.CSF = "1";
+    project.CreateDestDir = windowsFormOf(destination);
 }
 
 const std::vector<std::string>& LastCreationReport() { return lastReport(); }

@@ -32,6 +32,12 @@ bool CmdCreateMenu(MenuProject& project, CreateDialogState& dialog, CreationObse
 // it is taken.
 void ComboButStyle_AssureItsAStyle(MenuProject& project);
 
+// The one preparation of the project before its menu description file is written, shared
+// by the creation and orvntool's mni: a group heading of the style list gives way to the
+// style after it, every link with a wildcard ("*.") is copied as a set of files (CSF "1"),
+// and the destination (a host path is taken in its Windows form) becomes CreateDestDir.
+void PrepareMenuDescription(MenuProject& project, const std::string& destination);
+
 // The report list of the last creation that ran to its end (also filled in batch mode).
 const std::vector<std::string>& LastCreationReport();
 

@@ -7,12 +7,15 @@
 #include "app/tool/project_info.h"
 #include "app/tool/tool_commands.h"
 #include "app/tool/tool_paths.h"
+#include "create/create_menu.h"
+#include "model/messages.h"
 #include "model/editor_options.h"
 #include "model/profile.h"
 #include "model/project_file.h"
 #include "model/project_writer.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
+#include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 
 namespace orv::test {
@@ -205,6 +208,35 @@ TEST_F(ToolTest, MniFailures)
         EXPECT_NE(err.str().find("is the project file itself"), std::string::npos) << err.str();
         EXPECT_EQ(home.readFile("p.mnp"), project);
     }
+}
+
+TEST_F(ToolTest, MniWritesWhatCreationWrites)
+{
+    StandInProgramFolder program(home);
+    MenuProject p;
+    ResetParameters(p);
+    p.CreateDestDir = host("menu");  // a host path: both write its Windows form
+    p.UseAutorun = 0;
+    p.ButtonStyle = 10;  // a group heading of the style list
+    MenuButton docs;
+    docs.Text = "Manuals";
+    docs.Cmd = "Show Document";
+    docs.Link = "Docs\\*.PDF";
+    docs.CSF = "0";
+    p.Buttons.push_back(docs);
+    ASSERT_TRUE(SaveProjectFileAs(p, home.win("p.mnp")));
+
+    ASSERT_EQ(run({"mni", host("p.mnp"), host("tool.mni")}), tool::ExitOk) << err.str();
+    Batch().BatchBuildMode = true;
+    MenuProject created;
+    OpenProjectFile(created, home.win("p.mnp"));
+    ASSERT_TRUE(CreateAction(created, DefaultCreationObserver())) << Batch().LastMessage;
+
+    const std::string text = home.readFile("tool.mni");
+    EXPECT_EQ(undated(text), undated(home.readFile("menu/orvnmenu.mni")));
+    for (const std::string& part : {std::string("ButtonStyle = 11\r\n"), std::string("Button1CSF = 1\r\n"),
+                                    "CreateDestDir = " + home.win("menu") + "\r\n"})
+        EXPECT_NE(text.find(part), std::string::npos) << part;
 }
 
 // --- info ---

@@ -5,6 +5,7 @@
 
 #include "app/tool/project_info.h"
 #include "app/tool/tool_paths.h"
+#include "create/create_menu.h"
 #include "create/preflight.h"
 #include "model/file_io.h"
 #include "model/menu_project.h"
@@ -156,7 +157,8 @@ int ToolCommands::mni(const std::vector<std::string>& args)
     MenuProject project;
     if (!openProject(s.paths[0], project))
         return ExitFailure;
-    // Menu creation asks for the list of font files too.
+    // Prepared and written as menu creation does it, with the list of font files too.
+    PrepareMenuDescription(project, project.CreateDestDir);
     if (!CreateCDDataFile(project, CommandLinePathToWindows(s.paths[1]), true))
         return failure("cannot write '" + s.paths[1] + "'");
     return ExitOk;
