@@ -32,7 +32,7 @@ bool displayAvailable()
 
 // The batch build: no window, messages to the log, the report of a finished build on
 // standard output, exit code 0 or 1.
-int runBatchBuild(int argc, char** argv, const std::string& commandLine)
+int runBatchBuild(int argc, char** argv, const orv::CommandLine& commandLine)
 {
     QCoreApplication app(argc, argv);
     orv::platform::ConsoleUserInterface console;
@@ -74,8 +74,9 @@ int main(int argc, char** argv)
             return 0;
         }
     }
-    const std::string commandLine = orv::JoinArguments(argc, argv);
-    if (orv::IsBatchBuildCommandLine(commandLine))
+    // The arguments arrive split: only a whole argument is a switch.
+    const orv::CommandLine commandLine = orv::ParseArguments(argc, argv);
+    if (commandLine.batchBuild)
         return runBatchBuild(argc, argv, commandLine);
     if (!displayAvailable()) {
         std::fprintf(stderr, "orvnedit: no display available; set DISPLAY to start the editor, "

@@ -89,8 +89,7 @@ int runEditor(int argc, char** argv)
     DetermineEditorFolders();
 
     MainWindow window;
-    const std::string commandLine = JoinArguments(count, args.data());
-    window.setCommandLineProject(projectPathFromCommandLine(GetProjectFileFromCommandLine(commandLine)));
+    window.setCommandLineProject(projectPathFromCommandLine(ParseArguments(count, args.data()).projectFile));
     if (reportStartup) {
         window.setInteractiveStartup(false);
         QObject::connect(&window, &MainWindow::firstShown, &window, [&] {

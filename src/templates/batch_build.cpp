@@ -108,12 +108,14 @@ int RunBatchBuild(const CommandLine& commandLine, MenuProject& project, Creation
     return batch.BatchErrorLogged ? 1 : 0;
 }
 
-int BatchBuildMain(const std::string& commandLine)
+int BatchBuildMain(const std::string& commandLine) { return BatchBuildMain(ParseCommandLine(commandLine)); }
+
+int BatchBuildMain(const CommandLine& commandLine)
 {
     ReadEditorOptions();
     DetectSiblingProducts();
     MenuProject project;
-    return RunBatchBuild(ParseCommandLine(commandLine), project);
+    return RunBatchBuild(commandLine, project);
 }
 
 }  // namespace orv

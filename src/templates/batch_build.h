@@ -42,5 +42,6 @@ int RunBatchBuild(const CommandLine& commandLine, MenuProject& project,
 // The whole batch run of a command line, as the program's main calls it once the services
 // are installed: reads the editor options and the sibling product's values first.
 int BatchBuildMain(const std::string& commandLine);
+int BatchBuildMain(const CommandLine& commandLine);
 
 }  // namespace orv

@@ -1,6 +1,7 @@
 #include "templates/command_line.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace orv {
 
@@ -81,6 +82,42 @@ CommandLine ParseCommandLine(const std::string& commandLine)
     c.batchBuild = IsBatchBuildCommandLine(commandLine);
     c.buildFolder = GetBuildFolderFromCommandLine(commandLine);
     c.logFile = GetLogFileFromCommandLine(commandLine);
+    return c;
+}
+
+CommandLine ParseArguments(int argc, const char* const* argv)
+{
+    const std::vector<std::string> args(argv + std::min(argc, 1), argv + std::max(argc, 0));
+    const size_t none = args.size();
+    auto first = [&](auto matches, size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (matches(args[i]))
+                return i;
+        return none;
+    };
+    auto isLog = [](const std::string& a) { return a.rfind(kLog, 0) == 0; };
+    auto isFolder = [](const std::string& a) { return a.rfind(kBuildFolder, 0) == 0; };
+    auto isBuild = [](const std::string& a) { return a == kBuild; };
+    // The arguments from..to joined, without the first one's switch name.
+    auto value = [&](size_t from, size_t to, size_t skip) {
+        std::string joined;
+        for (size_t i = from; i < to; ++i)
+            joined += (i == from ? args[i].substr(skip) : ' ' + args[i]);
+        return trim(withoutQuotes(joined));
+    };
+
+    const size_t log = first(isLog, 0, none);
+    const size_t folder = first(isFolder, 0, log);
+    const size_t build = first(isBuild, 0, std::min(log, folder));
+    CommandLine c;
+    c.projectFile = value(0, std::min({log, folder, build}), 0);
+    c.batchBuild = build != none;
+    if (c.batchBuild) {
+        if (folder != none)
+            c.buildFolder = value(folder, log, std::char_traits<char>::length(kBuildFolder));
+        if (log != none)
+            c.logFile = value(log, none, std::char_traits<char>::length(kLog));
+    }
     return c;
 }
 

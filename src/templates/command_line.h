@@ -24,6 +24,13 @@ std::string GetLogFileFromCommandLine(const std::string& commandLine);
 
 CommandLine ParseCommandLine(const std::string& commandLine);
 
+// The same rules over arguments that arrive already split (Linux): only a whole argument is
+// a switch ("/BUILD", or one that begins with "/BUILDFOLDER:" or "/LOG:"), so a path that
+// contains "/BUILD" (/srv/BUILD/p.mnp) stays a path. The project is the arguments before the
+// first switch; a value runs from its switch to the next switch that ends it (as the text
+// rules cut it), arguments joined with a blank and double quotes removed.
+CommandLine ParseArguments(int argc, const char* const* argv);
+
 // Joins program arguments into one command line as Windows passes it: arguments holding a
 // blank are quoted.
 std::string JoinArguments(int argc, const char* const* argv);

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "templates/command_line.h"
@@ -48,4 +50,37 @@ TEST(CommandLine, JoinArgumentsQuotesValuesWithBlanks)
     EXPECT_EQ(c.projectFile, "/home/ann/My Menu/a.mnp");
     EXPECT_EQ(c.buildFolder, "/tmp/out dir");
     EXPECT_EQ(c.logFile, "/tmp/l.log");
+}
+
+TEST(CommandLine, SplitArgumentsAreSwitchesOnlyAsWholeArguments)
+{
+    struct Case {
+        std::vector<const char*> args;
+        const char* project;
+        bool batch;
+        const char* folder;
+        const char* log;
+    };
+    const Case cases[] = {
+        {{"/srv/BUILD/p.mnp"}, "/srv/BUILD/p.mnp", false, "", ""},
+        {{"/srv/BUILD/p.mnp", "/BUILD", "/BUILDFOLDER:/srv/BUILD/out", "/LOG:/srv/LOG:/b.log"},
+         "/srv/BUILD/p.mnp", true, "/srv/BUILD/out", "/srv/LOG:/b.log"},
+        {{"/home/ann/My Menu/a.mnp", "/BUILD", "/LOG:/tmp/build log.txt"}, "/home/ann/My Menu/a.mnp", true, "",
+         "/tmp/build log.txt"},
+        // The order rules of the joined text hold: /BUILD after the folder is no batch build.
+        {{"p.mnp", "/BUILDFOLDER:/out", "/BUILD"}, "p.mnp", false, "", ""},
+        {{"p.mnp", "/build"}, "p.mnp /build", false, "", ""},
+        {{"p.mnp", "/LOG:/x.log"}, "p.mnp", false, "", ""},
+        {{}, "", false, "", ""},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv = {"orvnedit"};
+        argv.insert(argv.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(c.project);
+        const CommandLine parsed = ParseArguments(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(parsed.projectFile, c.project);
+        EXPECT_EQ(parsed.batchBuild, c.batch);
+        EXPECT_EQ(parsed.buildFolder, c.folder);
+        EXPECT_EQ(parsed.logFile, c.log);
+    }
 }
