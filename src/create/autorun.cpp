@@ -72,6 +72,8 @@ bool CopyMenuProgram(CreationRun& run)
 {
     const std::string release = run.programFolder() + "\\Release\\";
     const std::string programTarget = JoinPath(run.destination, run.programName);
+    if (!run.keepsInside(programTarget, "menu program name", "name", run.programName, ErrorTitle))
+        return false;
     run.announce(release + MenuProgramSourceName, programTarget);
     if (int error = CopyFileMapped(release + MenuProgramSourceName, programTarget))
         return run.stop(ProgramCopyMessage(run.programName, error), ErrorTitle);

@@ -80,12 +80,18 @@ std::string LinkedTargetFolderDetail(const std::string& name)
     return "Can't copy the file '" + name + "'! The destination folder does not exists. See below for details.";
 }
 
-std::string LinkOutsideDestinationMessage(int row, const std::string& link, const std::string& destination)
+std::string OutsideDestinationText(const std::string& subject, const std::string& value,
+                                   const std::string& destination)
 {
-    return "The link of button #" + std::to_string(row) + " ('" + link +
-           "') leads out of the destination folder '" + destination +
-           "'. A file that is copied to the menu must stay inside the menu folder. Change the link and try again. "
-           "Can't create the menu!";
+    return "The " + subject + " ('" + value + "') leads out of the destination folder '" + destination + "'.";
+}
+
+std::string OutsideDestinationMessage(const std::string& subject, const std::string& noun, const std::string& value,
+                                      const std::string& destination)
+{
+    return OutsideDestinationText(subject, value, destination) +
+           " A file that is copied to the menu must stay inside the menu folder. Change the " + noun +
+           " and try again. Can't create the menu!";
 }
 
 std::string GeneralCreateErrorMessage(int error)

@@ -41,8 +41,14 @@ inline constexpr const char* SourceFolderAdvice =
     "We suggest you to check the source folders carefully. This error can occur if the names of the source folders "
     "have been changed or if you have moved your source files/folders to another location.";
 
-// A link that climbs out of the destination folder with "..".
-std::string LinkOutsideDestinationMessage(int row, const std::string& link, const std::string& destination);
+// A value of the project that would put a file outside the destination folder (with "..",
+// a drive or a network path): subject names the button or field ("link of button #2",
+// "CD folder of the logotype"), noun what to change ("link", "folder"). The short form is
+// the first sentence, as "orvntool check" lists it.
+std::string OutsideDestinationText(const std::string& subject, const std::string& value,
+                                   const std::string& destination);
+std::string OutsideDestinationMessage(const std::string& subject, const std::string& noun, const std::string& value,
+                                      const std::string& destination);
 
 // The general trap around the steps that copy nothing.
 std::string GeneralCreateErrorMessage(int error);

@@ -1,5 +1,7 @@
 #include "create/creation_run.h"
 
+#include "create/copy_messages.h"
+#include "create/path_rules.h"
 #include "model/messages.h"
 #include "model/path_helpers.h"
 #include "platform/services.h"
@@ -24,6 +26,14 @@ bool CreationRun::stop(const std::string& text, const std::string& title) const
     observer.busy(false);
     ShowOrLogMessage(text, platform::MsgError, title);
     return false;
+}
+
+bool CreationRun::keepsInside(const std::string& target, const std::string& subject, const std::string& noun,
+                              const std::string& value, const std::string& title) const
+{
+    if (TargetInsideDestination(destination, target))
+        return true;
+    return stop(OutsideDestinationMessage(subject, noun, value, destination), title);
 }
 
 }  // namespace orv

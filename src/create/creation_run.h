@@ -33,6 +33,11 @@ struct CreationRun {
     // Restores the normal pointer and sends a trap's message through the shared message
     // routine (style 16); the step then stops the creation by returning false.
     bool stop(const std::string& text, const std::string& title) const;
+
+    // True when target lies inside the destination; otherwise stops with the message that
+    // the subject's value (see OutsideDestinationMessage) leads out of it.
+    bool keepsInside(const std::string& target, const std::string& subject, const std::string& noun,
+                     const std::string& value, const std::string& title) const;
 };
 
 }  // namespace orv

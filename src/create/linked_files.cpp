@@ -91,6 +91,8 @@ bool CommandCopiesNoFile(const std::string& command)
     return false;
 }
 
+std::string LinkSubject(int row) { return "link of button #" + std::to_string(row); }
+
 bool StopAtLinkedFileError(CreationRun& run, int error, const std::string& name, const std::string& sourceFolder,
                            const std::string& targetFolder)
 {
@@ -128,8 +130,9 @@ bool CopyLinkedFiles(CreationRun& run)
         const std::string link = LowerText(button.Link);
         if (link.empty() || link.front() == '@' || link.find("*.") != std::string::npos)
             continue;
-        if (LinkClimbsOutOfDestination(run.destination, link))
-            return run.stop(LinkOutsideDestinationMessage(row, button.Link, run.destination), LinkedFileErrorTitle);
+        if (!run.keepsInside(AbsolutePathFromRelative(run.destination, link), LinkSubject(row), "link", button.Link,
+                             LinkedFileErrorTitle))
+            return false;
 
         const std::string target = CreateAbsolutePathFromRelativePathX(run.destination, link);
         run.facts.linkedFilesHandled = true;

@@ -14,6 +14,9 @@ bool CommandCopiesNoFile(const std::string& command);
 
 bool CopyLinkedFiles(CreationRun& run);
 
+// "link of button #n": how messages about a button's link name it.
+std::string LinkSubject(int row);
+
 // The trap of a linked-file copy for error number `error` of file `name` (from sourceFolder
 // to targetFolder): sends the message (or shows the detailed copy error) and returns false.
 bool StopAtLinkedFileError(CreationRun& run, int error, const std::string& name, const std::string& sourceFolder,

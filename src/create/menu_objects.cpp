@@ -18,13 +18,6 @@ namespace orv {
 
 namespace {
 
-enum class ObjectKind { Picture, Sound, Movie };
-
-struct MenuObject {
-    const std::string& source;
-    const std::string& folder;
-    ObjectKind kind;
-};
 
 // 76 comes from a missing folder: the source's, when its text is empty or it does not
 // exist, else the target's.
@@ -44,13 +37,16 @@ MissingFolder missingFolderOf(const std::string& sourceFolder, std::string& fold
 
 // Copies one picture, sound or movie; false (after the message) when the copy failed.
 // copied tells whether anything was copied (a file already at its target is not).
-bool copyObject(CreationRun& run, const std::string& source, const std::string& folderValue, bool& copied,
-                std::string& target)
+bool copyObject(CreationRun& run, const std::string& source, const std::string& folderValue,
+                const std::string& subject, bool& copied, std::string& target)
 {
     copied = false;
-    target = GetCopyTargetPath(run.destination, source, folderValue);
+    target = CopyTargetPathOf(run.destination, source, folderValue);
     if (SameTextNoCase(target, source))
         return true;
+    if (!run.keepsInside(target, subject, "folder", folderValue, ObjectErrorTitle))
+        return false;
+    target = GetCopyTargetPath(run.destination, source, folderValue);
     const std::string name = FileNamePart(source);
     const std::string sourceFolder = PathDirectoryPart(source);
     const std::string targetFolder = PathDirectoryPart(target);
@@ -66,6 +62,30 @@ bool copyObject(CreationRun& run, const std::string& source, const std::string& 
 
 }  // namespace
 
+std::array<MenuObject, 7> MenuObjects(const MenuProject& p)
+{
+    return {{
+        {p.BackgroundPictureSrc, p.BackgroundPicture_CDFolder, ObjectKind::Picture, "background picture"},
+        {p.LogotypePictureSrc, p.LogotypePicture_CDFolder, ObjectKind::Picture, "logotype"},
+        {p.MenuPictureSrc, p.MenuPicture_CDFolder, ObjectKind::Picture, "menu picture"},
+        {p.BackgroundSoundSrc, p.BackgroundSound_CDFolder, ObjectKind::Sound, "background sound"},
+        {p.ButtonSoundSrc, p.ButtonSound_CDFolder, ObjectKind::Sound, "button sound"},
+        {p.ButtonHoverSoundSrc, p.ButtonHoverSound_CDFolder, ObjectKind::Sound, "button hover sound"},
+        {p.MenuMovieFilename, p.MenuMovie_CDFolder, ObjectKind::Movie, "menu movie"},
+    }};
+}
+
+std::string ObjectFolderSubject(const std::string& object) { return "CD folder of the " + object; }
+
+std::string HoverSoundSubject(int row) { return "hover sound folder of button #" + std::to_string(row); }
+
+std::string ButtonPictureSubject(int row) { return "picture folder of button #" + std::to_string(row); }
+
+std::string ButtonPictureRelativePath(const MenuButton& button)
+{
+    return CleanPath(button.BmpFolder + "\\" + FileNamePart(button.Bmp));
+}
+
 bool IsBitmapButtonStyle(int buttonStyle)
 {
     const std::string name = ButtonStyleName(buttonStyle);
@@ -77,13 +97,16 @@ bool CopyButtonPictures(CreationRun& run)
     if (!IsBitmapButtonStyle(run.project.ButtonStyle))
         return true;
     run.facts.bitmapButtonStyle = true;
+    int row = 0;
     for (const MenuButton& button : run.project.Buttons) {
+        ++row;
         if (button.Bmp.empty() || button.BmpFolder.empty())
             continue;
-        const std::string target =
-            CreateAbsolutePathFromRelativePathX(run.destination, CleanPath(button.BmpFolder + "\\" + FileNamePart(button.Bmp)));
-        if (target.empty())
-            continue;
+        const std::string relative = ButtonPictureRelativePath(button);
+        if (!run.keepsInside(AbsolutePathFromRelative(run.destination, relative), ButtonPictureSubject(row), "folder",
+                             button.BmpFolder, ErrorTitle))
+            return false;
+        const std::string target = CreateAbsolutePathFromRelativePathX(run.destination, relative);
         run.announce(button.Bmp, target);
         if (int error = CopyFileMapped(button.Bmp, target))
             return run.stop(BitmapCopyMessage(error), ErrorTitle);
@@ -107,7 +130,6 @@ bool CopyFontFiles(CreationRun& run)
 {
     if (!FontFilesListed())
         return true;
-    const std::string drive = JoinPath(run.destination, run.programName).substr(0, 2);
     FlushProfileCache(run.dataFilePath);
     for (const char* prefix : {"TF", "STF", "BF"}) {
         for (int n = 1; n <= 100; ++n) {
@@ -116,7 +138,10 @@ bool CopyFontFiles(CreationRun& run)
             if (value.empty())
                 continue;
             const std::string source = FontSourcePath(value);
-            const std::string target = GetDestinationFilePath(run.destination, drive, source, "orvndata\\fonts");
+            const std::string target = FontTargetPath(run.destination, source, FontsFolder);
+            if (!run.keepsInside(target, "font file", "font", value, ErrorTitle))
+                return false;
+            CreateAbsolutePathFromRelativePathX(run.destination, target);
             run.announce(source, target);
             if (int error = CopyFileMapped(source, target))
                 return run.stop(FontCopyMessage(source, error), ErrorTitle);
@@ -130,21 +155,12 @@ bool CopyMenuObjects(CreationRun& run)
 {
     run.facts.copyObjects = true;
     const MenuProject& p = run.project;
-    const std::array<MenuObject, 7> objects = {{
-        {p.BackgroundPictureSrc, p.BackgroundPicture_CDFolder, ObjectKind::Picture},
-        {p.LogotypePictureSrc, p.LogotypePicture_CDFolder, ObjectKind::Picture},
-        {p.MenuPictureSrc, p.MenuPicture_CDFolder, ObjectKind::Picture},
-        {p.BackgroundSoundSrc, p.BackgroundSound_CDFolder, ObjectKind::Sound},
-        {p.ButtonSoundSrc, p.ButtonSound_CDFolder, ObjectKind::Sound},
-        {p.ButtonHoverSoundSrc, p.ButtonHoverSound_CDFolder, ObjectKind::Sound},
-        {p.MenuMovieFilename, p.MenuMovie_CDFolder, ObjectKind::Movie},
-    }};
-    for (const MenuObject& object : objects) {
+    for (const MenuObject& object : MenuObjects(p)) {
         if (object.source.empty() || object.folder.empty())
             continue;
         bool copied = false;
         std::string target;
-        if (!copyObject(run, object.source, object.folder, copied, target))
+        if (!copyObject(run, object.source, object.folder, ObjectFolderSubject(object.name), copied, target))
             return false;
         if (!copied)
             continue;
@@ -155,12 +171,14 @@ bool CopyMenuObjects(CreationRun& run)
         else
             run.facts.movieCopied = FileNamePart(object.source);
     }
+    int row = 0;
     for (const MenuButton& button : p.Buttons) {
+        ++row;
         if (button.HoverSound.empty() || button.HoverSoundFolder.empty())
             continue;
         bool copied = false;
         std::string target;
-        if (!copyObject(run, button.HoverSound, button.HoverSoundFolder, copied, target))
+        if (!copyObject(run, button.HoverSound, button.HoverSoundFolder, HoverSoundSubject(row), copied, target))
             return false;
         if (copied)
             run.facts.hoverSoundsCopied = true;

@@ -2,9 +2,34 @@
 // project names for them, and the font files the menu description file lists.
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "create/creation_run.h"
 
 namespace orv {
+
+// The seven objects that step 23 copies, in their order, with the name messages use.
+enum class ObjectKind { Picture, Sound, Movie };
+struct MenuObject {
+    const std::string& source;
+    const std::string& folder;
+    ObjectKind kind;
+    const char* name;  // "background picture"
+};
+std::array<MenuObject, 7> MenuObjects(const MenuProject& project);
+
+// Where the fonts go, relative to the menu folder.
+inline constexpr const char* FontsFolder = "orvndata\\fonts";
+
+// How messages name a value that leads out of the destination: "CD folder of the logotype",
+// "hover sound folder of button #n", "picture folder of button #n".
+std::string ObjectFolderSubject(const std::string& object);
+std::string HoverSoundSubject(int row);
+std::string ButtonPictureSubject(int row);
+
+// A button picture's path relative to the menu folder: its folder + its file name.
+std::string ButtonPictureRelativePath(const MenuButton& button);
 
 // Step 20: button pictures, only for the styles "Bitmap Button" and "Image / Hotspot".
 bool CopyButtonPictures(CreationRun& run);

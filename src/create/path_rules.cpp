@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
+#include <system_error>
+#include <vector>
 
+#include "create/copy_file.h"
 #include "model/editor_options.h"
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
@@ -20,15 +24,9 @@ bool startsWith(std::string_view text, std::string_view prefix)
 
 bool hasDriveColon(std::string_view text) { return text.size() >= 2 && text[1] == ':'; }
 
-// The destination without a trailing backslash (a drive root keeps its own) and with
-// doubled backslashes reduced.
-std::string tidyFolder(const std::string& folder)
-{
-    std::string tidy = platform::RemoveDupBackslashes(folder);
-    while (tidy.size() > 3 && (tidy.back() == '\\' || tidy.back() == '/'))
-        tidy.pop_back();
-    return tidy;
-}
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool startsWithSeparator(std::string_view text) { return !text.empty() && isSeparator(text.front()); }
 
 void createFolderOf(const std::string& path)
 {
@@ -60,8 +58,15 @@ std::string DropFolderMarker(std::string_view text)
 
 std::string AbsolutePathFromRelative(const std::string& sFromDir, const std::string& sRelativePath)
 {
+    std::string relative = DropFolderMarker(sRelativePath);
+    // One leading separator names the medium's root, which is the destination folder; two
+    // begin a network path.
+    if (startsWithSeparator(relative) && !(relative.size() > 1 && isSeparator(relative[1])))
+        relative.erase(0, 1);
     std::string absolute;
-    if (!platform::CreateAbsolutePathFromRelativePath(sFromDir, DropFolderMarker(sRelativePath), absolute))
+    if (relative.empty())
+        relative = ".";
+    if (!platform::CreateAbsolutePathFromRelativePath(sFromDir, relative, absolute))
         return {};
     return absolute;
 }
@@ -87,20 +92,24 @@ std::string GetCopyTargetPath(const std::string& destination, const std::string&
     return target;
 }
 
-std::string GetDestinationFilePath(const std::string& destination, const std::string& drive,
-                                   const std::string& sourceFile, const std::string& folderValue)
+std::string FontTargetPath(const std::string& destination, const std::string& sourceFile,
+                           const std::string& folderValue)
 {
-    std::string folder = folderValue;
-    if (!hasDriveColon(folder) && !StartsWithFolderMarker(folder) && !startsWith(folder, "\\"))
-        folder = std::string(CurrencyMarker) + "\\" + folder;
-    std::string path;
-    if (StartsWithFolderMarker(folder))
-        path = destination + "\\" + DropFolderMarker(folder) + "\\" + FileNamePart(sourceFile);
-    else
-        path = drive + folder + "\\" + FileNamePart(sourceFile);
-    path = CleanPath(path);
-    createFolderOf(path);
-    return path;
+    return CopyTargetPathOf(destination, sourceFile, folderValue);
+}
+
+bool TargetInsideDestination(const std::string& destination, const std::string& target)
+{
+    std::string folder, path;
+    if (destination.empty() || target.empty() ||
+        !platform::CreateAbsolutePathFromRelativePath(destination, destination, folder) ||
+        !platform::CreateAbsolutePathFromRelativePath(destination, target, path))
+        return false;
+    folder = LowerText(folder);
+    if (folder.back() != '\\')
+        folder += '\\';
+    path = LowerText(path);
+    return path.size() > folder.size() && startsWith(path, folder);
 }
 
 std::int16_t CopyWholeFolder(const std::string& sourceFile, const std::string& targetFile)
@@ -112,30 +121,34 @@ std::int16_t CopyWholeFolder(const std::string& sourceFile, const std::string& t
         return 0;
     if (!files->DirExists(sourceFolder) || !files->DirExists(targetFolder))
         return 0;
-    return files->MultiFileCopy(sourceFolder + "\\*.*", targetFolder);
+    // File by file through CopyFileMapped, like every other copy: each file goes to a
+    // temporary name renamed into place, so a failed copy leaves the old file.
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(files->hostPath(sourceFolder), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        std::error_code typeError;
+        if (it->is_regular_file(typeError))
+            names.push_back(it->path().filename().string());
+    }
+    if (ec)
+        return 0;
+    std::sort(names.begin(), names.end());
+    const std::filesystem::path hostTarget = files->hostPath(targetFolder);
+    for (const std::string& name : names) {
+        // A link already in the destination is removed, so the copy never lands where it points.
+        std::error_code linkError;
+        if (std::filesystem::is_symlink(std::filesystem::symlink_status(hostTarget / name, linkError)))
+            std::filesystem::remove(hostTarget / name, linkError);
+        if (CopyFileMapped(sourceFolder + "\\" + name, targetFolder + "\\" + name) != ErrNone)
+            return 0;
+    }
+    return 1;
 }
 
 std::string MenuProgramFileName(const MenuProject& project)
 {
     return project.ProjectType == ProjectTypeUSB ? Options().USBStickExeFileName : Options().CDExeFileName;
-}
-
-bool LinkClimbsOutOfDestination(const std::string& destination, const std::string& link)
-{
-    const std::string relative = DropFolderMarker(link);
-    if (relative.empty() || hasDriveColon(relative) || startsWith(relative, "\\") || startsWith(relative, "/"))
-        return false;
-    if (relative.find("..") == std::string::npos)
-        return false;
-    const std::string target = AbsolutePathFromRelative(destination, relative);
-    if (target.empty())
-        return true;
-    std::string folder = LowerText(tidyFolder(destination));
-    if (folder.empty())
-        return false;
-    if (folder.back() != '\\')
-        folder += '\\';
-    return !startsWith(LowerText(target), folder);
 }
 
 void RewriteLinksInsideDestination(MenuProject& project, const std::string& destination)

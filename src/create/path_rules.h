@@ -1,7 +1,8 @@
 // How the folder values and links of a project become target paths in the menu folder.
 // A leading "¤" or "*" means "relative to the menu folder" (one backslash after it is
-// ignored); a leading "\" means "from the root of the destination's drive"; a value with
-// neither and without a drive is relative to the menu folder as well.
+// ignored); a leading "\" means "from the medium's root", which is the destination folder
+// itself; a value with neither and without a drive is relative to the menu folder as well.
+// Nothing that creation writes may lie outside the destination (TargetInsideDestination).
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,10 @@ bool StartsWithFolderMarker(std::string_view text);
 // without a marker is returned unchanged.
 std::string DropFolderMarker(std::string_view text);
 
-// The absolute path of a relative path (marker dropped) seen from sFromDir; empty when
-// there is none (for example when ".." climbs above the drive root). Touches nothing.
+// The absolute path of a relative path (marker dropped) seen from sFromDir, "." and ".."
+// resolved; a path starting with one "\" or "/" starts at sFromDir too (the medium's
+// root). Empty when there is none (for example when ".." climbs above the drive root).
+// Touches nothing.
 std::string AbsolutePathFromRelative(const std::string& sFromDir, const std::string& sRelativePath);
 
 // The same, and the folder of the result is created (the result of that is not read).
@@ -36,25 +39,24 @@ std::string GetCopyTargetPath(const std::string& destination, const std::string&
 std::string CopyTargetPathOf(const std::string& destination, const std::string& sourceFile,
                              const std::string& folderValue);
 
-// Target of a font file: a folder value with a marker (or without marker, backslash and
-// drive) lies in the destination, a value starting with "\" lies below the drive given
-// (the first two characters of the menu program's target, e.g. "E:"). The target's folder
-// is created.
-std::string GetDestinationFilePath(const std::string& destination, const std::string& drive,
-                                   const std::string& sourceFile, const std::string& folderValue);
+// Target of a font file: the folder value (with or without marker, or starting with "\")
+// seen from the destination + "\" + the source's file name, cleaned. Touches nothing.
+std::string FontTargetPath(const std::string& destination, const std::string& sourceFile,
+                           const std::string& folderValue);
+
+// True when the Windows-form target lies below the destination folder once "." and ".."
+// are resolved, compared without regard to case. Every file that creation writes passes
+// this check first, and "orvntool check" uses it too. An empty target is outside.
+bool TargetInsideDestination(const std::string& destination, const std::string& target);
 
 // Copies every file of the source file's folder into the target file's folder when both
-// folders exist; the helper library's status (zero for failure), 0 when a folder is missing.
+// folders exist, each as CopyFileMapped copies (a link already at a target is removed first,
+// never written through): 1, or 0 for failure (also when a folder is missing).
 std::int16_t CopyWholeFolder(const std::string& sourceFile, const std::string& targetFile);
 
 // The menu program's file name as configured: the USB name for a USB project, else the
 // CD/DVD name (not corrected, not upper-cased).
 std::string MenuProgramFileName(const MenuProject& project);
-
-// True when a button link that is relative to the menu folder uses ".." to reach a place
-// outside the destination folder. Links with a drive or a leading backslash name places
-// on the medium on purpose and never count.
-bool LinkClimbsOutOfDestination(const std::string& destination, const std::string& link);
 
 // Links of buttons that point into the destination from the root of its drive
 // ("\menu\docs\a.pdf" with the destination "E:\Menu") become relative to the menu folder

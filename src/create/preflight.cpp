@@ -3,6 +3,7 @@
 #include <array>
 
 #include "create/companion_programs.h"
+#include "create/copy_messages.h"
 #include "create/create_menu.h"
 #include "create/linked_files.h"
 #include "create/menu_objects.h"
@@ -51,6 +52,23 @@ private:
 
 std::string buttonPrefix(int row) { return "Button #" + std::to_string(row) + ": "; }
 
+// A file the creation would write outside the destination (no check without a destination).
+void requireInside(const std::string& destination, const std::string& target, const std::string& subject,
+                   const std::string& value, Problems& problems)
+{
+    if (!destination.empty() && !TargetInsideDestination(destination, target))
+        problems.add(OutsideDestinationText(subject, value, destination));
+}
+
+// The destination in Windows form, as the creation uses it.
+std::string destinationOf(const MenuProject& p)
+{
+    const auto* files = platform::services().files;
+    if (files && !p.CreateDestDir.empty() && p.CreateDestDir.front() == '/')
+        return files->windowsPath(p.CreateDestDir);
+    return p.CreateDestDir;
+}
+
 bool folderExists(const std::string& folder)
 {
     const auto* files = platform::services().files;
@@ -90,6 +108,8 @@ void checkDestinationAndProgram(const MenuProject& p, Problems& problems)
     if ((upper == "C:\\" || upper == "C:") && p.UseAutorun != 0)
         problems.add(RootOfCWithAutorunMessage);
 
+    requireInside(destinationOf(p), JoinPath(destinationOf(p), name), "menu program name", name, problems);
+
     const std::string release = programFolder() + "\\Release\\";
     problems.requireFile(release + "ORVNMENU.EXE", "The menu program");
     problems.requireFile(release + "ORVNMENU.EXE.manifest", "The menu program's manifest");
@@ -112,33 +132,49 @@ void checkDestinationAndProgram(const MenuProject& p, Problems& problems)
             problems.requireFile(setup, "The StickGuard setup program");
         if (p.StickGuardSetupFilename.empty())
             problems.add("Can't copy 'SETUP-StickGuard.exe'! No filename has been specified for the setup program!");
+        else
+            requireInside(destinationOf(p), StickGuardSetupTarget(destinationOf(p), p),
+                          "StickGuard setup program's name or folder", StickGuardSetupPlace(p), problems);
     }
+}
+
+// A picture or sound copied into its folder value; nothing is written when it is already
+// at its target.
+void checkCopiedObject(const std::string& destination, const std::string& source, const std::string& folder,
+                       const std::string& subject, Problems& problems)
+{
+    if (destination.empty())
+        return;
+    const std::string target = CopyTargetPathOf(destination, source, folder);
+    if (!SameTextNoCase(target, source))
+        requireInside(destination, target, subject, folder, problems);
 }
 
 void checkObjects(const MenuProject& p, Problems& problems)
 {
-    const std::array<std::pair<const std::string*, const std::string*>, 7> objects = {{
-        {&p.BackgroundPictureSrc, &p.BackgroundPicture_CDFolder},
-        {&p.LogotypePictureSrc, &p.LogotypePicture_CDFolder},
-        {&p.MenuPictureSrc, &p.MenuPicture_CDFolder},
-        {&p.BackgroundSoundSrc, &p.BackgroundSound_CDFolder},
-        {&p.ButtonSoundSrc, &p.ButtonSound_CDFolder},
-        {&p.ButtonHoverSoundSrc, &p.ButtonHoverSound_CDFolder},
-        {&p.MenuMovieFilename, &p.MenuMovie_CDFolder},
-    }};
+    const std::string destination = destinationOf(p);
     for (const std::string* file : {&p.BackgroundPictureSrc, &p.LogotypePictureSrc, &p.MenuPictureSrc,
                                     &p.BackgroundSoundSrc, &p.MenuMovieFilename})
         problems.checkLengths(*file);
-    for (const auto& [source, folder] : objects)
-        if (!source->empty() && !folder->empty())
-            problems.requireFile(*source, "The file");
+    for (const MenuObject& object : MenuObjects(p)) {
+        if (object.source.empty() || object.folder.empty())
+            continue;
+        problems.requireFile(object.source, "The file");
+        checkCopiedObject(destination, object.source, object.folder, ObjectFolderSubject(object.name), problems);
+    }
     int row = 0;
     for (const MenuButton& button : p.Buttons) {
         ++row;
-        if (!button.HoverSound.empty() && !button.HoverSoundFolder.empty())
+        if (!button.HoverSound.empty() && !button.HoverSoundFolder.empty()) {
             problems.requireFile(button.HoverSound, buttonPrefix(row) + "the hover sound");
-        if (IsBitmapButtonStyle(p.ButtonStyle) && !button.Bmp.empty() && !button.BmpFolder.empty())
+            checkCopiedObject(destination, button.HoverSound, button.HoverSoundFolder, HoverSoundSubject(row),
+                              problems);
+        }
+        if (IsBitmapButtonStyle(p.ButtonStyle) && !button.Bmp.empty() && !button.BmpFolder.empty()) {
             problems.requireFile(button.Bmp, buttonPrefix(row) + "the button picture");
+            requireInside(destination, AbsolutePathFromRelative(destination, ButtonPictureRelativePath(button)),
+                          ButtonPictureSubject(row), button.BmpFolder, problems);
+        }
     }
 }
 
@@ -148,8 +184,12 @@ void checkFonts(const MenuProject& p, Problems& problems)
     for (const char* prefix : {"TF", "STF", "BF"}) {
         for (int n = 1; n <= 100; ++n) {
             const std::string* value = data.find("Fonts", std::string(prefix) + "_File" + std::to_string(n));
-            if (value && !value->empty())
-                problems.requireFile(FontSourcePath(*value), "The font file");
+            if (!value || value->empty())
+                continue;
+            const std::string source = FontSourcePath(*value);
+            problems.requireFile(source, "The font file");
+            requireInside(destinationOf(p), FontTargetPath(destinationOf(p), source, FontsFolder), "font file", *value,
+                          problems);
         }
     }
 }
@@ -176,9 +216,9 @@ void checkButtons(const MenuProject& p, Problems& problems)
         problems.checkLengths(source, prefix);
         if (link.empty() || link.front() == '@')
             continue;
-        if (!p.CreateDestDir.empty() && LinkClimbsOutOfDestination(p.CreateDestDir, link))
-            problems.add(prefix + "the link '" + button.Link + "' leads out of the destination folder '" +
-                         p.CreateDestDir + "'.");
+        const std::string destination = destinationOf(p);
+        requireInside(destination, AbsolutePathFromRelative(destination, link), LinkSubject(row), button.Link,
+                      problems);
         if (button.CSF == "3") {
             if (!folderExists(PathDirectoryPart(source)))
                 problems.add(prefix + "the source folder '" + PathDirectoryPart(source) + "' does not exist.");

@@ -160,6 +160,22 @@ bool OfferStickGuardButton(CreationRun& run)
     return true;
 }
 
+std::string StickGuardSetupTarget(const std::string& destination, const MenuProject& project)
+{
+    const std::string name = UpperText(project.StickGuardSetupFilename);
+    if (!project.StickGuard_CopySetupFileToSubFolder)
+        return JoinPath(destination, name);
+    const std::string folder = withoutSlashes(project.StickGuardSetupFoldername);
+    return replaceAll(JoinPath(destination + "\\" + folder, name), "\\\\", "\\");
+}
+
+std::string StickGuardSetupPlace(const MenuProject& project)
+{
+    if (!project.StickGuard_CopySetupFileToSubFolder)
+        return project.StickGuardSetupFilename;
+    return project.StickGuardSetupFoldername + "\\" + project.StickGuardSetupFilename;
+}
+
 bool CopyStickGuardSetup(CreationRun& run)
 {
     if (!CoOperate_With_PortavoLink_FullVersion(run.project, run.dialog.cCoOperateWithPortavoLink))
@@ -172,16 +188,13 @@ bool CopyStickGuardSetup(CreationRun& run)
         return run.stop("Can't copy 'SETUP-StickGuard.exe'! No filename has been specified for the setup program!",
                         ErrorTitle);
 
-    const std::string name = UpperText(project.StickGuardSetupFilename);
-    std::string target;
-    if (!project.StickGuard_CopySetupFileToSubFolder) {
-        target = JoinPath(run.destination, name);
-    } else {
-        const std::string folder = withoutSlashes(project.StickGuardSetupFoldername);
-        target = replaceAll(JoinPath(run.destination + "\\" + folder, name), "\\\\", "\\");
+    const std::string target = StickGuardSetupTarget(run.destination, project);
+    if (!run.keepsInside(target, "StickGuard setup program's name or folder", "name or folder",
+                         StickGuardSetupPlace(project), ErrorTitle))
+        return false;
+    if (project.StickGuard_CopySetupFileToSubFolder)
         if (auto* files = platform::services().files)
             files->DirCreate(PathDirectoryPart(target));
-    }
     if (!FileExists(source))
         return run.stop("Can not create! The 'SETUP-StickGuard.exe' setup package file does not exists at the "
                         "expected source path (" +

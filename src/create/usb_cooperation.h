@@ -52,6 +52,11 @@ bool OfferStickGuardButton(CreationRun& run);
 // full version. False when the creation stops.
 bool CopyStickGuardSetup(CreationRun& run);
 
+// Where the StickGuard setup program goes: its file name (upper case) in the menu folder or
+// in the project's sub-folder for it; and the project's folder and name as typed.
+std::string StickGuardSetupTarget(const std::string& destination, const MenuProject& project);
+std::string StickGuardSetupPlace(const MenuProject& project);
+
 // Step 25: which information timers of the report dialog to enable (outside batch mode).
 void PrepareAfterCreationTimers(const CreationRun& run, CreationReport& report);
 

@@ -149,7 +149,7 @@ bool planDecryption(const MenuEntry& entry, const std::string& target, const std
 
 }  // namespace
 
-std::string resolveMenuLink(const std::string& link, const std::string& menuFolder)
+std::string resolveMenuLink(const std::string& link, const std::string& menuFolder, const std::string& rootFolder)
 {
     std::string l = link;
     if (!l.empty() && l[0] == '@') {
@@ -157,17 +157,21 @@ std::string resolveMenuLink(const std::string& link, const std::string& menuFold
         if (hasDrive(l) || l.rfind("\\\\", 0) == 0)
             return l;
     }
+    bool fromRoot = false;
     if (l.rfind("\xC2\xA4", 0) == 0)  // the marker "¤": relative to the menu folder
         l.erase(0, 2);
     else if (!l.empty() && l[0] == '*')
         l.erase(0, 1);
     else if (hasDrive(l) || l.rfind("\\\\", 0) == 0)
         return l;
-    else if (!l.empty() && l[0] == '\\')
-        return driveOf(menuFolder) + l;
-    while (!l.empty() && l[0] == '\\')
+    else
+        fromRoot = !l.empty() && (l[0] == '\\' || l[0] == '/');
+    // A leading backslash names the medium's root: the main menu's folder, where the
+    // creation put the file.
+    const std::string& folder = fromRoot && !rootFolder.empty() ? rootFolder : menuFolder;
+    while (!l.empty() && (l[0] == '\\' || l[0] == '/'))
         l.erase(0, 1);
-    return l.empty() ? menuFolder : JoinPath(menuFolder, l);
+    return l.empty() ? folder : JoinPath(folder, l);
 }
 
 std::string webAddress(const std::string& link)
@@ -203,8 +207,9 @@ CompanionPrograms companionProgramsIn(const std::string& programFolder)
 }
 
 ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder,
-                              const CompanionPrograms& companions)
+                              const CompanionPrograms& companions, const std::string& rootFolder)
 {
+    const auto resolved = [&](const std::string& link) { return resolveMenuLink(link, menuFolder, rootFolder); };
     ButtonAction action;
     if (entry.titleRow)
         return action;
@@ -231,20 +236,20 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
     }
     if (cmd == "Open Folder" || cmd == "Run Explorer") {
         action.kind = ActionKind::OpenFolder;
-        action.target = resolveMenuLink(entry.link, menuFolder);
+        action.target = resolved(entry.link);
         action.targetOnMedium = true;
         return action;
     }
     if (cmd == "Open Picture Gallery") {
         const std::string gallery = JoinPath(menuFolder, "VTPictureGallery\\VTPictureGallery.exe");
         return startProgram(companionOr(companions.gallery, gallery),
-                            platform::quoteParameter(resolveMenuLink(entry.link, menuFolder)));
+                            platform::quoteParameter(resolved(entry.link)));
     }
     if (cmd == "Open New Menu") {
         if (entry.link.empty())
             return action;
         action.kind = ActionKind::OpenMenu;
-        action.target = resolveMenuLink(entry.link, menuFolder);
+        action.target = resolved(entry.link);
         action.targetOnMedium = true;
         return action;
     }
@@ -256,7 +261,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
     if (entry.link.empty())
         return action;
 
-    std::string target = resolveMenuLink(entry.link, menuFolder);
+    std::string target = resolved(entry.link);
     if (cmd == "Run Program" || cmd == "Run Program & Close" || cmd == "Show Document")
         target = expandWildcard(target);
     if (planDecryption(entry, target, companions.decryption, action)) {

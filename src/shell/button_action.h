@@ -51,14 +51,17 @@ struct CompanionPrograms {
 CompanionPrograms companionProgramsIn(const std::string& programFolder);
 
 // The action of an entry; menuFolder is the Windows-form folder of the menu description
-// file (relative links are relative to it).
+// file (relative links are relative to it), rootFolder the main menu's folder, which is the
+// medium's root (empty: menuFolder).
 ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFolder,
-                              const CompanionPrograms& companions = {});
+                              const CompanionPrograms& companions = {}, const std::string& rootFolder = {});
 
-// A button link as a path: "@" links are taken as typed, "\..." starts at the root of the
-// menu's drive, "X:\..." is absolute, anything else (optionally after the marker "¤" or
-// "*") is relative to the menu folder.
-std::string resolveMenuLink(const std::string& link, const std::string& menuFolder);
+// A button link as a path: "@" links are taken as typed, "\..." (or "/...") starts at the
+// medium's root, rootFolder (menuFolder when empty), where the creation copied the file;
+// "X:\..." is absolute, anything else (optionally after the marker "¤" or "*") is relative
+// to the menu folder.
+std::string resolveMenuLink(const std::string& link, const std::string& menuFolder,
+                            const std::string& rootFolder = {});
 
 
 // "http://" is put in front of an address without a scheme; a leading "@" is dropped.

@@ -165,8 +165,51 @@ TEST_F(LinkedFilesTest, LinkClimbingOutOfTheDestinationIsRefused)
                                  dest() +
                                  "'. A file that is copied to the menu must stay inside the menu folder. Change the "
                                  "link and try again. Can't create the menu!");
+    EXPECT_EQ(messages()[0].title, "Error (At File Copy)");
     EXPECT_TRUE(exists("a.pdf"));
     EXPECT_FALSE(std::filesystem::exists(home.path("evil.pdf")));
+}
+
+TEST_F(LinkedFilesTest, AbsoluteLinksNeverWriteOutsideTheDestination)
+{
+    // A leading backslash or slash is the medium's root: the destination folder.
+    project.Buttons.push_back(LinkedButton("Root", "Show Document", "\\tmp\\a.pdf", source("a.pdf", "a")));
+    project.Buttons.push_back(LinkedButton("Slash", "Show Document", "/tmp/b.pdf", source("b.pdf", "b")));
+    project.Buttons.push_back(LinkedButton("Whole", "Show Document", "\\all\\c.pdf", source("all/c.pdf", "c"), "3"));
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("tmp/a.pdf"), "a");
+    EXPECT_EQ(read("tmp/b.pdf"), "b");
+    EXPECT_EQ(read("all/c.pdf"), "c");
+
+    // A drive path outside is refused, before anything of that button is written; one
+    // inside the destination and one whose file is not copied are fine.
+    const std::string victim = home.writeFile("victim.pdf", "keep");
+    for (const char* csf : {"2", "3"}) {
+        home.ui().clear();
+        project.Buttons = {LinkedButton("Inside", "Show Document", dest() + "\\in\\d.pdf", source("d.pdf")),
+                           LinkedButton("Program", "Run Program", "C:\\Windows\\notepad.exe", source("n.exe"), "1"),
+                           LinkedButton("Abs", "Show Document", victim, source("evil/victim.pdf", "evil"), csf)};
+        EXPECT_FALSE(create()) << csf;
+        EXPECT_EQ(onlyMessage(), "The link of button #3 ('" + victim + "') leads out of the destination folder '" +
+                                     dest() +
+                                     "'. A file that is copied to the menu must stay inside the menu folder. Change "
+                                     "the link and try again. Can't create the menu!");
+        EXPECT_EQ(home.readFile("victim.pdf"), "keep");
+        EXPECT_TRUE(exists("in/d.pdf"));
+    }
+}
+
+TEST_F(LinkedFilesTest, WholeFolderReplacesASymlinkInsteadOfWritingThroughIt)
+{
+    source("album/a.jpg", "a");
+    project.Buttons.push_back(LinkedButton("Album", "Show Document", "photos\\a.jpg", home.win("src/album/a.jpg"), "3"));
+    home.writeFile("outside.jpg", "outside");
+    std::filesystem::create_directories(out("photos"));
+    std::filesystem::create_symlink(home.path("outside.jpg"), out("photos/a.jpg"));
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("photos/a.jpg"), "a");
+    EXPECT_FALSE(std::filesystem::is_symlink(out("photos/a.jpg")));
+    EXPECT_EQ(home.readFile("outside.jpg"), "outside");
 }
 
 TEST_F(LinkedFilesTest, SourcePathOf251CharactersStopsBeforeAnythingOfThatButton)
@@ -255,6 +298,23 @@ TEST_F(LinkedFilesTest, FullMediumEndsWithTheErrorAndLeavesNoTruncatedFile)
     EXPECT_FALSE(created);
     EXPECT_EQ(onlyMessage(), "Can't copy the file 'big.bin'! Error #61 occurred!");
     EXPECT_FALSE(exists("big.bin"));
+    for (const std::string& entry : tree())
+        EXPECT_EQ(entry.find(".tmp"), std::string::npos) << entry;
+}
+
+TEST_F(LinkedFilesTest, WholeFolderOnAFullMediumKeepsTheOldFiles)
+{
+    source("album/a.jpg", "old");
+    project.Buttons.push_back(LinkedButton("Album", "Show Document", "photos\\a.jpg", home.win("src/album/a.jpg"), "3"));
+    ASSERT_TRUE(create());
+    source("album/a.jpg", std::string(1 << 20, 'n'));
+    bool created = true;
+    {
+        FileSizeLimit limit(256 * 1024);
+        created = create();
+    }
+    EXPECT_FALSE(created);
+    EXPECT_EQ(read("photos/a.jpg"), "old");
     for (const std::string& entry : tree())
         EXPECT_EQ(entry.find(".tmp"), std::string::npos) << entry;
 }

@@ -1,4 +1,6 @@
 // Pictures, sounds, the movie, button pictures, fonts, the icon and AUTORUN.INF.
+#include <functional>
+
 #include <gmock/gmock.h>
 
 #include "create/autorun.h"
@@ -99,6 +101,56 @@ TEST_F(MenuObjectsTest, ObjectCopyFailuresNameTheFileOrFolder)
     EXPECT_FALSE(create());
     EXPECT_EQ(onlyMessage(),
               "Can't copy the file 'here.wav'! The destination folder '" + dest() + "\\sounds' doesn't exists!");
+}
+
+TEST_F(MenuObjectsTest, FolderValuesLeadingOutOfTheDestinationAreRefused)
+{
+    const std::string outside = home.win("elsewhere");
+    std::filesystem::create_directories(home.path("elsewhere"));
+    MenuButton button = LinkedButton("B", "Show Document", "", "", "1");
+    button.HoverSound = source("hover.wav");
+    button.Bmp = source("b.png");
+    struct Case {
+        std::function<void(MenuProject&, MenuButton&)> set;
+        std::string message;
+        std::string title;
+    };
+    const std::string tail = "'. A file that is copied to the menu must stay inside the menu folder. Change the folder "
+                             "and try again. Can't create the menu!";
+    const std::vector<Case> cases = {
+        {[](MenuProject& p, MenuButton&) { p.LogotypePicture_CDFolder = "pics\\..\\.."; },
+         "The CD folder of the logotype ('pics\\..\\..') leads out of the destination folder '" + dest() + tail,
+         "Error (Picture/Sound)"},
+        {[&](MenuProject& p, MenuButton&) { p.MenuMovie_CDFolder = outside; },
+         "The CD folder of the menu movie ('" + outside + "') leads out of the destination folder '" + dest() + tail,
+         "Error (Picture/Sound)"},
+        {[&](MenuProject&, MenuButton& b) { b.HoverSoundFolder = "\\..\\elsewhere"; },
+         "The hover sound folder of button #1 ('\\..\\elsewhere') leads out of the destination folder '" + dest() + tail,
+         "Error (Picture/Sound)"},
+        {[&](MenuProject& p, MenuButton& b) {
+             p.ButtonStyle = 28;  // Image / Hotspot
+             b.BmpFolder = outside;
+         },
+         "The picture folder of button #1 ('" + outside + "') leads out of the destination folder '" + dest() + tail,
+         "Error"},
+    };
+    for (const Case& c : cases) {
+        home.ui().clear();
+        MenuProject p = project;
+        MenuButton b = button;
+        p.LogotypePictureSrc = source("logo.png");
+        p.LogotypePicture_CDFolder = "pics";
+        p.MenuMovieFilename = source("m.avi");
+        p.MenuMovie_CDFolder = "movie";
+        c.set(p, b);
+        p.Buttons = {b};
+        project = p;
+        EXPECT_FALSE(create()) << c.message;
+        EXPECT_EQ(onlyMessage(), c.message);
+        EXPECT_EQ(messages()[0].title, c.title);
+        EXPECT_TRUE(std::filesystem::is_empty(home.path("elsewhere")));
+        EXPECT_FALSE(std::filesystem::exists(home.path("logo.png")));
+    }
 }
 
 TEST_F(MenuObjectsTest, ButtonPicturesOnlyForPictureStyles)

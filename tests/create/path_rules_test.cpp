@@ -17,38 +17,37 @@ TEST(PathRules, MarkersAndRelativeTargets)
     EXPECT_EQ(DropFolderMarker("*pics"), "pics");
     EXPECT_EQ(DropFolderMarker("*\\\\pics"), "\\pics");
     EXPECT_EQ(DropFolderMarker("\\pics"), "\\pics");
-    for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics"})
+    // A leading backslash is the medium's root, which is the destination folder.
+    for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics", "\\pics", "/pics"})
         EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", folder), "E:\\Menu\\pics\\logo.png") << folder;
-    EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", "\\pics"), "E:\\pics\\logo.png");
     EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", "pics\\\\deep"), "E:\\Menu\\pics\\deep\\logo.png");
     EXPECT_EQ(CopyTargetPathOf("E:\\", "C:\\a\\logo.png", "pics"), "E:\\pics\\logo.png");
+    EXPECT_EQ(FontTargetPath("E:\\Menu", "C:\\Windows\\Fonts\\a.ttf", "orvndata\\fonts"),
+              "E:\\Menu\\orvndata\\fonts\\a.ttf");
+    // A drive or network path stays where it points; ".." is resolved.
+    EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "F:\\x\\..\\y"), "F:\\y");
+    EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "\\\\srv\\share\\y"), "\\\\srv\\share\\y");
+    EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "\\..\\y"), "E:\\y");
     // Climbing above the drive root gives no target at all.
     EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "..\\..\\x"), "");
 }
 
-TEST(PathRules, FontTargetsFollowTheFolderForm)
+TEST(PathRules, TargetsInsideTheDestination)
 {
-    TestHome home;
-    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "C:\\Windows\\Fonts\\a.ttf", "orvndata\\fonts"),
-              "E:\\Menu\\orvndata\\fonts\\a.ttf");
-    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "a.ttf", "\\pics"), "E:\\pics\\a.ttf");
-    EXPECT_EQ(GetDestinationFilePath("E:\\Menu", "E:", "a.ttf", "*\\f"), "E:\\Menu\\f\\a.ttf");
-    EXPECT_EQ(GetDestinationFilePath("E:\\", "E:", "a.ttf", "f"), "E:\\f\\a.ttf");
-}
+    EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Menu\\docs\\a.pdf"));
+    EXPECT_TRUE(TargetInsideDestination("E:\\Menu\\", "e:\\MENU\\a.pdf")) << "case and a trailing backslash";
+    EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Menu\\docs\\..\\a.pdf"));
+    EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Other\\..\\Menu\\.\\a.pdf"));
+    EXPECT_TRUE(TargetInsideDestination("E:\\", "E:\\a.pdf"));
+    EXPECT_TRUE(TargetInsideDestination("E:\\Größe", "E:\\GRÖßE\\a.pdf"));
 
-TEST(PathRules, LinksClimbingOutOfTheDestination)
-{
-    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "docs\\a.pdf"));
-    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "docs\\..\\a.pdf"));
-    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "..\\a.pdf"));
-    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu\\", "docs\\..\\..\\a.pdf"));
-    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "..\\menu2\\a.pdf"));
-    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "..\\Menu\\a.pdf"));
-    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\Menu", "*\\..\\a.pdf"));
-    EXPECT_TRUE(LinkClimbsOutOfDestination("E:\\", "..\\..\\a.pdf"));
-    // Links from the drive root or with a drive name places on the medium on purpose.
-    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "\\..\\a.pdf"));
-    EXPECT_FALSE(LinkClimbsOutOfDestination("E:\\Menu", "F:\\..\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "E:\\Menu")) << "the folder itself is no file in it";
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "E:\\Menu2\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "E:\\Menu\\..\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "F:\\Menu\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "\\\\srv\\share\\Menu\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination("E:\\Menu", ""));
+    EXPECT_FALSE(TargetInsideDestination("", "E:\\Menu\\a.pdf"));
 }
 
 TEST(CreateDialog, ResolutionIndexGivesTheFileName)

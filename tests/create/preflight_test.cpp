@@ -54,10 +54,27 @@ TEST_F(PreflightTest, LinksOutOfTheDestinationAndUsbRules)
     Siblings().PortavoInstalled = true;
     Siblings().StickGuardSetupSource = home.win("portavo/SETUP-StickGuard.exe");
     const std::vector<std::string> problems = PreflightCreateMenu(project);
-    EXPECT_THAT(problems, Contains("Button #1: the link '..\\a.pdf' leads out of the destination folder '" + dest() + "'."));
+    EXPECT_THAT(problems, Contains("The link of button #1 ('..\\a.pdf') leads out of the destination folder '" + dest() + "'."));
     EXPECT_THAT(problems, Contains("The StickGuard setup program '" + home.win("portavo/SETUP-StickGuard.exe") +
                                    "' does not exist."));
     EXPECT_EQ(problems.size(), 2u);
+
+    // Every value that would put a file outside, listed as the creation would name it.
+    Siblings().PortavoInstalled = false;
+    project.Buttons = {LinkedButton("Abs", "Show Document", home.win("x.pdf"), source("x.pdf")),
+                       LinkedButton("Kept", "Run Program", "C:\\Windows\\notepad.exe", source("n.exe"), "1"),
+                       LinkedButton("Root", "Show Document", "\\docs\\a.pdf", source("a.pdf"))};
+    project.Buttons[0].HoverSound = source("h.wav");
+    project.Buttons[0].HoverSoundFolder = "..";
+    project.BackgroundSoundSrc = source("s.wav");
+    project.BackgroundSound_CDFolder = "Z:\\tmp";
+    EXPECT_THAT(PreflightCreateMenu(project),
+                ::testing::ElementsAre(
+                    "The CD folder of the background sound ('Z:\\tmp') leads out of the destination folder '" + dest() +
+                        "'.",
+                    "The hover sound folder of button #1 ('..') leads out of the destination folder '" + dest() + "'.",
+                    "The link of button #1 ('" + home.win("x.pdf") + "') leads out of the destination folder '" +
+                        dest() + "'."));
 }
 
 }  // namespace

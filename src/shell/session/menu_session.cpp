@@ -151,7 +151,7 @@ void MenuSession::activate(std::size_t index)
     const MenuEntry entry = menu().entries[index];  // a copy: the action may switch menus
     if (entry.titleRow || !confirmPassword(entry))
         return;
-    const ButtonAction action = planButtonAction(entry, menus_.back().folder, host_.companionPrograms());
+    const ButtonAction action = planButtonAction(entry, menus_.back().folder, host_.companionPrograms(), menus_.front().folder);
     switch (action.kind) {
     case ActionKind::None:
         host_.showMessage(menu().caption, "This button has no target to open.", false);

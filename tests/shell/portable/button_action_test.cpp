@@ -24,7 +24,11 @@ TEST(ResolveMenuLink, RelativeRootedAbsoluteAndTyped)
     EXPECT_EQ(resolveMenuLink("docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
     EXPECT_EQ(resolveMenuLink("\xC2\xA4\\docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
     EXPECT_EQ(resolveMenuLink("*docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
-    EXPECT_EQ(resolveMenuLink("\\setup\\x.exe", Menu), "E:\\setup\\x.exe");
+    // A leading backslash is the medium's root: the main menu's folder, where creation copied the file.
+    EXPECT_EQ(resolveMenuLink("\\setup\\x.exe", Menu), "E:\\Menu\\setup\\x.exe");
+    EXPECT_EQ(resolveMenuLink("/setup/x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\setup/x.exe");
+    EXPECT_EQ(resolveMenuLink("\\setup\\x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\setup\\x.exe");
+    EXPECT_EQ(resolveMenuLink("*\\x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\sub\\x.exe");
     EXPECT_EQ(resolveMenuLink("C:\\Windows\\notepad.exe", Menu), "C:\\Windows\\notepad.exe");
     EXPECT_EQ(resolveMenuLink("@D:\\data", Menu), "D:\\data");
     EXPECT_EQ(resolveMenuLink("@docs", Menu), "E:\\Menu\\docs");
