@@ -33,7 +33,9 @@ bool isFolder(const fs::path& p)
 // path), else 0.
 int checkTarget(const fs::path& host)
 {
-    if (host.empty() || !host.has_filename())
+    if (host.empty())
+        return ErrPathNotFound;  // a drive this system does not have
+    if (!host.has_filename())
         return ErrPathFileAccess;
     if (!isFolder(host.parent_path()))
         return ErrPathNotFound;
@@ -94,7 +96,7 @@ int CopyFileMapped(const std::string& source, const std::string& target)
     if (int error = checkTarget(to))
         return error;
 
-    ec = platform::replaceFileWithCopy(from, to);
+    ec = platform::replaceFileWithCopy(from, to, platform::ReplaceMode::FreshFile);
     return ec ? copyFailure(ec, from, to) : ErrNone;
 }
 
@@ -103,7 +105,7 @@ int WriteFileMapped(const std::string& target, const std::string& bytes)
     const fs::path to = hostOf(target);
     if (int error = checkTarget(to))
         return error;
-    const std::error_code ec = platform::replaceFileWithBytes(to, bytes);
+    const std::error_code ec = platform::replaceFileWithBytes(to, bytes, platform::ReplaceMode::FreshFile);
     return ec ? copyFailure(ec, {}, to) : ErrNone;
 }
 

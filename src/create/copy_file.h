@@ -3,13 +3,14 @@
 //
 // Error numbers (the host's std::error_code is mapped onto them, see docs/creation.md):
 //   53 file not found       the source file does not exist
-//   76 path not found       the source folder or the target folder does not exist
+//   76 path not found       the source folder or the target folder does not exist, or
+//                           lies on a drive this system does not have
 //   70 permission denied    no right to read the source or write the target (also a
 //                           read-only file system)
 //   61 disk full            no space left, or the file is larger than the medium allows
 //   57 device I/O error     the device reported a read or write fault
 //   75 path/file access     every other refusal: a folder where a file is expected, a
-//                           name too long for the host, a busy file, an unmapped drive
+//                           name too long for the host, a busy file
 #pragma once
 
 #include <string>

@@ -64,7 +64,7 @@ bool encryptLinkedFile(CreationRun& run, const MenuButton& button, int row, cons
     auto* crypto = platform::services().crypto;
     const std::string encrypted = target + ".cry";
     run.announce(source, encrypted);
-    if (!crypto || crypto->CrySimpleEncryptFile(source, encrypted, button.Psw) == 0) {
+    if (!crypto || crypto->CrySimpleEncryptFile(button.SourceFile, encrypted, button.Psw) == 0) {
         const int code = crypto ? crypto->CryGetLastError() : 0;
         const std::string suffix = code == platform::CrySourceNotFound ? ", error message: File not found." : "";
         return run.stop("A problem occurred when copying and encrypting the file '" + FileNamePart(source) +
@@ -114,6 +114,8 @@ bool CopyLinkedFiles(CreationRun& run)
             continue;
         if (button.CSF.empty() || button.CSF == "1")
             continue;
+        // Lower case for the checks, names and report; the file itself is read as the author
+        // chose it, so that of "Report.pdf" and "report.pdf" the right one is copied.
         const std::string source = LowerText(button.SourceFile);
         if (source.empty())
             continue;
@@ -143,7 +145,7 @@ bool CopyLinkedFiles(CreationRun& run)
         if (!SameTextNoCase(source, target)) {
             if (button.CSF == "3") {
                 run.announce(source, target);
-                if (CopyWholeFolder(source, target) == 0)
+                if (CopyWholeFolder(button.SourceFile, target) == 0)
                     return run.stop("A problem occurred when copying files to the '" + targetFolder +
                                         "' folder (multiple file copy, button #: " + std::to_string(row) +
                                         "). Can not create menu!",
@@ -153,7 +155,7 @@ bool CopyLinkedFiles(CreationRun& run)
                     return false;
             } else {
                 run.announce(source, target);
-                if (int error = CopyFileMapped(source, target))
+                if (int error = CopyFileMapped(button.SourceFile, target))
                     return StopAtLinkedFileError(run, error, name, sourceFolder, targetFolder);
             }
         }

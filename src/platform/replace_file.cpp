@@ -179,25 +179,29 @@ void removeStaleTemporaries(const fs::path& target)
 
 using Fill = std::function<std::error_code(int fd)>;
 
-std::error_code replaceFile(const fs::path& requested, const Fill& fill, mode_t newFileMode)
+std::error_code replaceFile(const fs::path& requested, const Fill& fill, mode_t newFileMode, ReplaceMode mode)
 {
     if (requested.empty() || !requested.has_filename())
         return std::make_error_code(std::errc::no_such_file_or_directory);
     std::error_code ec;
-    const fs::path target = followLinks(requested, ec);
+    const bool keep = mode == ReplaceMode::KeepFile;
+    const fs::path target = keep ? followLinks(requested, ec) : requested;
     if (ec)
         return ec;
 
+    // A fresh file looks at the path itself (lstat): a symlink there is what gets replaced.
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
+    const bool exists = (keep ? ::stat(target.c_str(), &old) : ::lstat(target.c_str(), &old)) == 0;
     if (!exists && errno != ENOENT)
         return lastError();
     if (exists) {
         if (S_ISDIR(old.st_mode))
             return std::make_error_code(std::errc::is_a_directory);
-        if (isWriteProtected(static_cast<fs::perms>(old.st_mode & 07777)) || ::access(target.c_str(), W_OK) != 0)
+        if (keep &&
+            (isWriteProtected(static_cast<fs::perms>(old.st_mode & 07777)) || ::access(target.c_str(), W_OK) != 0))
             return std::make_error_code(std::errc::permission_denied);
     }
+    const bool keepOld = exists && keep;
     const fs::path folder = target.parent_path();
     removeStaleTemporaries(target);
 
@@ -206,7 +210,7 @@ std::error_code replaceFile(const fs::path& requested, const Fill& fill, mode_t 
     if (fd < 0)
         return lastError();
     ec = fill(fd);
-    if (!ec && exists) {
+    if (!ec && keepOld) {
         // The owner first: changing it clears set-id bits, which the mode then restores.
         struct stat now {};
         if (::fstat(fd, &now) != 0)
@@ -214,7 +218,7 @@ std::error_code replaceFile(const fs::path& requested, const Fill& fill, mode_t 
         else if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) && ::fchown(fd, old.st_uid, old.st_gid) != 0)
             ec = std::make_error_code(std::errc::permission_denied);
     }
-    if (!ec && ::fchmod(fd, exists ? (old.st_mode & 07777) : (newFileMode & ~currentUmask() & 0777)) != 0)
+    if (!ec && ::fchmod(fd, keepOld ? (old.st_mode & 07777) : (newFileMode & ~currentUmask() & 0777)) != 0)
         ec = lastError();
     if (!ec && ::fsync(fd) != 0)
         ec = lastError();
@@ -243,13 +247,13 @@ bool isTemporaryNameOf(const std::string& name, const std::string& targetName)
 
 #ifndef _WIN32
 
-std::error_code replaceFileWithBytes(const fs::path& target, std::string_view bytes)
+std::error_code replaceFileWithBytes(const fs::path& target, std::string_view bytes, ReplaceMode mode)
 {
     return replaceFile(
-        target, [&](int fd) { return writeAll(fd, bytes.data(), bytes.size()); }, 0666);
+        target, [&](int fd) { return writeAll(fd, bytes.data(), bytes.size()); }, 0666, mode);
 }
 
-std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& target)
+std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& target, ReplaceMode mode)
 {
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
@@ -277,7 +281,7 @@ std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& targ
                         return e;
                 }
             },
-            info.st_mode & 0777);
+            info.st_mode & 0777, mode);
     }
     ::close(in);
     return ec;
@@ -288,19 +292,25 @@ std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& targ
 // Windows: the temporary file and the replacing rename (MoveFileEx), through the library.
 namespace {
 
-std::error_code replaceWith(const fs::path& requested, const std::function<bool(std::ofstream&)>& fill)
+std::error_code replaceWith(const fs::path& requested, const std::function<bool(std::ofstream&)>& fill,
+                            ReplaceMode mode)
 {
     std::error_code ec;
     if (requested.empty() || !requested.has_filename())
         return std::make_error_code(std::errc::no_such_file_or_directory);
-    const fs::path target = followLinks(requested, ec);
+    const bool keep = mode == ReplaceMode::KeepFile;
+    const fs::path target = keep ? followLinks(requested, ec) : requested;
     if (ec)
         return ec;
-    const fs::file_status status = fs::status(target, ec);
+    const fs::file_status status = keep ? fs::status(target, ec) : fs::symlink_status(target, ec);
     if (fs::is_directory(status))
         return std::make_error_code(std::errc::is_a_directory);
-    if (fs::exists(status) && isWriteProtected(status.permissions()))
-        return std::make_error_code(std::errc::permission_denied);
+    if (fs::exists(status) && isWriteProtected(status.permissions())) {
+        if (keep)
+            return std::make_error_code(std::errc::permission_denied);
+        // An earlier read-only copy: the replacing rename needs it writable.
+        fs::permissions(target, fs::perms::owner_write, fs::perm_options::add, ec);
+    }
     const fs::path temp = temporaryBeside(target);
     bool written = false;
     {
@@ -324,15 +334,18 @@ std::error_code replaceWith(const fs::path& requested, const std::function<bool(
 
 }  // namespace
 
-std::error_code replaceFileWithBytes(const fs::path& target, std::string_view bytes)
+std::error_code replaceFileWithBytes(const fs::path& target, std::string_view bytes, ReplaceMode mode)
 {
-    return replaceWith(target, [&](std::ofstream& out) {
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        return out.good();
-    });
+    return replaceWith(
+        target,
+        [&](std::ofstream& out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            return out.good();
+        },
+        mode);
 }
 
-std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& target)
+std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& target, ReplaceMode mode)
 {
     std::error_code ec;
     if (!fs::exists(source, ec))
@@ -342,10 +355,13 @@ std::error_code replaceFileWithCopy(const fs::path& source, const fs::path& targ
     std::ifstream in(source, std::ios::binary);
     if (!in)
         return std::make_error_code(std::errc::permission_denied);
-    return replaceWith(target, [&](std::ofstream& out) {
-        out << in.rdbuf();
-        return out.good() && !in.bad();
-    });
+    return replaceWith(
+        target,
+        [&](std::ofstream& out) {
+            out << in.rdbuf();
+            return out.good() && !in.bad();
+        },
+        mode);
 }
 
 #endif

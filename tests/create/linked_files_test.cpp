@@ -46,6 +46,14 @@ TEST_F(LinkedFilesTest, NamesWithBlanksAndNonAsciiLetters)
     EXPECT_EQ(read("dokument/größe übersicht.pdf"), "ö");
 }
 
+TEST_F(LinkedFilesTest, TheSourceFileOfTheExactCaseIsCopied)
+{
+    source("docs/report.pdf", "lower");
+    project.Buttons.push_back(LinkedButton("Report", "Show Document", "docs\\report.pdf", source("docs/Report.pdf", "Upper")));
+    ASSERT_TRUE(create());
+    EXPECT_EQ(read("docs/report.pdf"), "Upper");
+}
+
 TEST_F(LinkedFilesTest, WholeFolderIsCopied)
 {
     source("album/a.jpg", "a");
