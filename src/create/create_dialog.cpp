@@ -1,6 +1,8 @@
 #include "create/create_dialog.h"
 
 #include "create/path_rules.h"
+#include "model/file_io.h"
+#include "model/path_helpers.h"
 #include "model/project_folders.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -13,6 +15,31 @@ std::string MenuDescriptionFileNameFor(int index)
     if (index < 0 || index >= static_cast<int>(ScrResDataFileEntries.size()))
         index = 0;
     return LowerText(ScrResDataFileEntries[static_cast<std::size_t>(index)].fileName);
+}
+
+std::string CreatedMenuDescription(const std::string& folder)
+{
+    for (const ScrResDataFileEntry& entry : ScrResDataFileEntries) {
+        const std::string file = JoinPath(folder, LowerText(entry.fileName));
+        if (FileExists(file))
+            return file;
+    }
+    return {};
+}
+
+std::string ScreenSizeOnlyQuestion(int index, const std::string& destination)
+{
+    if (index <= 0 || index >= static_cast<int>(ScrResDataFileEntries.size()))
+        return {};
+    if (FileExists(JoinPath(destination, LowerText(ScrResDataFileEntries[0].fileName))))
+        return {};
+    const std::string name = ScrResDataFileEntries[static_cast<std::size_t>(index)].fileName;
+    const std::string size = name.substr(9, name.size() - 13);  // "800x600" of "ORVNMENU_800x600.MNI"
+    return "Only the menu description file '" + name + "' will be written into this folder, and it has no "
+           "'ORVNMENU.MNI'. The menu program reads '" + name + "' only on screens of " + size +
+           " pixels: on any other screen the menu will not open.\n\nTo make the menu open on every screen, "
+           "create it once more into this folder with 'ORVNMENU.MNI <All resolutions>'.\n\nCreate the menu "
+           "for " + size + " pixels only?";
 }
 
 CreateDialogState LoadCreateDialog(const MenuProject& project)

@@ -31,6 +31,17 @@ inline constexpr std::array<ScrResDataFileEntry, 5> ScrResDataFileEntries = {{
 // outside the list counts as 0.
 std::string MenuDescriptionFileNameFor(int index);
 
+// The menu description file of a created menu folder (Windows form): ORVNMENU.MNI, or when
+// the folder has none, the first screen-size variant it holds (in the list's order); empty
+// when there is neither. Names are matched without regard to case.
+std::string CreatedMenuDescription(const std::string& folder);
+
+// The question the create dialog asks before it writes only a screen-size variant into a
+// folder without ORVNMENU.MNI: the menu program then shows the menu on that screen size
+// only. Empty when there is nothing to ask (the "All resolutions" entry, or the folder
+// already holds ORVNMENU.MNI).
+std::string ScreenSizeOnlyQuestion(int index, const std::string& destination);
+
 struct CreateDialogState {
     std::string tDestinationDir;  // CreateDestDir
     std::string tIconSource;      // CDIconSrc

@@ -1,6 +1,7 @@
 #include "create/test_run.h"
 
 #include "create/copy_file.h"
+#include "create/create_dialog.h"
 #include "create/path_rules.h"
 #include "create/user_messages.h"
 #include "model/editor_options.h"
@@ -42,7 +43,11 @@ bool startCreatedMenu(platform::Shell& shell, const std::string& program, const 
     const std::string loader = Options().RunMenusUnderWine ? system->WindowsProgramLoader() : std::string();
     if (!loader.empty())
         return shell.StartProcess(loader, {program}, menuFolder, normal);
-    return shell.StartProcess(programFolder() + "\\Test\\" + TestProgramName, {menuFolder}, menuFolder, normal);
+    // The folder's description file by name, so that a folder with only a screen-size
+    // variant shows too.
+    const std::string description = CreatedMenuDescription(menuFolder);
+    return shell.StartProcess(programFolder() + "\\Test\\" + TestProgramName,
+                              {description.empty() ? menuFolder : description}, menuFolder, normal);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // shell.
 #include <gmock/gmock.h>
 
+#include "create/create_dialog.h"
 #include "create/test_run.h"
 #include "create_fixture.h"
 #include "model/editor_options.h"
@@ -104,6 +105,24 @@ TEST_F(TestRunTest, RunShowsTheCreatedMenuWithThisSystemsProgramOrUnderWine)
     EXPECT_EQ(onlyMessage(), "You must first create a menu!");
     EXPECT_EQ(messages()[0].title, "Info");
     EXPECT_EQ(messages()[0].style, 64);
+}
+
+// A folder with only a screen-size variant: the run shows that file, and the create dialog
+// asks before it writes only a variant into a folder without ORVNMENU.MNI.
+TEST_F(TestRunTest, AFolderWithOnlyAScreenSizeVariant)
+{
+    home.writeFile("menu/ORVNMENU.EXE", "MZ");
+    EXPECT_TRUE(ScreenSizeOnlyQuestion(0, dest()).empty());
+    EXPECT_NE(ScreenSizeOnlyQuestion(2, dest()).find("only on screens of 800x600 pixels"), std::string::npos);
+
+    home.writeFile("menu/orvnmenu_800x600.mni", "[MainWindow]\r\n");
+    ASSERT_TRUE(CmdRun(project, observer));
+    EXPECT_THAT(shell->calls()[0].arguments, ElementsAre(dest() + "\\orvnmenu_800x600.mni"));
+
+    home.writeFile("menu/orvnmenu.mni", "[MainWindow]\r\n");
+    EXPECT_TRUE(ScreenSizeOnlyQuestion(2, dest()).empty());
+    ASSERT_TRUE(CmdRun(project, observer));
+    EXPECT_THAT(shell->calls()[1].arguments, ElementsAre(dest() + "\\orvnmenu.mni"));
 }
 
 TEST_F(TestRunTest, RunThatCannotStartSaysSo)

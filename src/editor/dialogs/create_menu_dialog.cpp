@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -174,6 +175,11 @@ void CreateMenuDialog::storeState()
 bool CreateMenuDialog::createMenu()
 {
     storeState();
+    const std::string question = ScreenSizeOnlyQuestion(state_.ComboScrResDataFiles, state_.tDestinationDir);
+    if (!question.empty() &&
+        QMessageBox::question(this, tr("Create Menu"), qs(question), QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes)
+        return false;
     create_->setEnabled(false);
     const bool created = CmdCreateMenu(project_, state_, observer_);
     create_->setEnabled(true);
