@@ -59,17 +59,6 @@ std::string OptionsSaveFailedText(const std::string& path)
            "'! Your settings and recent projects of this session will not be remembered.";
 }
 
-bool IsWriteProtected(const std::string& path)
-{
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::status(platform::services().files->hostPath(path), ec);
-    if (ec || !fs::exists(status) || fs::is_directory(status))
-        return false;
-    const fs::perms writable = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-    return (status.permissions() & writable) == fs::perms::none;
-}
-
 SaveQuestionAnswer ProjectCommands::askToSaveModified()
 {
     if (!project_.Modified)

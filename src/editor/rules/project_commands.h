@@ -28,9 +28,6 @@ std::string ProjectSaveFailedText(const std::string& path, bool writeProtected);
 // The message for an options file that could not be written.
 std::string OptionsSaveFailedText(const std::string& path);
 
-// True when the file exists and carries no write permission.
-bool IsWriteProtected(const std::string& path);
-
 // What the windows add to a new project: the project type question (nothing back means
 // cancelled) and the building of the new project (basic style, sample buttons). Without
 // them a new project is a CD/DVD project with the defaults of ResetParameters.
