@@ -131,6 +131,15 @@ bool checkWildcards(const MenuProject& project)
             return false;
         }
     }
+    row = 0;
+    for (const MenuButton& button : project.Buttons) {
+        ++row;
+        if (EncryptionWithoutCopy(button)) {
+            ShowOrLogMessage(EncryptionWithoutCopyMessage(row, button.Text), platform::MsgWarning,
+                             "Encryption not possible");
+            return false;
+        }
+    }
     return true;
 }
 
@@ -321,6 +330,20 @@ std::string WildcardEncryptionMessage(int row, const std::string& link)
 {
     return "If a wildcard character (*) is used in the file path, the file can not be encrypted. (Button #: " +
            std::to_string(row) + ", Path: '" + link + "')";
+}
+
+bool EncryptionWithoutCopy(const MenuButton& button)
+{
+    return button.PswProtect == "1" && button.PswEncrypt == "1" && !CommandCopiesNoFile(button.Cmd) &&
+           !button.Link.empty() && button.CSF != "2";
+}
+
+std::string EncryptionWithoutCopyMessage(int row, const std::string& text)
+{
+    return "The file of button #" + std::to_string(row) + " ('" + text +
+           "') is to be encrypted, but the button does not copy its source file to the menu. Only a copied file can "
+           "be encrypted: choose \"Copy the source file\" in the button's options, or turn the encryption off. "
+           "Can not create menu!";
 }
 
 std::string WildcardInvalidMessage(int row, const std::string& link)

@@ -62,6 +62,11 @@ inline constexpr const char* RootOfCQuestion =
     "files to the C: root. You should choose another drive or add a folder name to C:\\, for example 'C:\\MyMenu'. "
     "Do you want to cancel? ";
 std::string WildcardEncryptionMessage(int row, const std::string& link);
+
+// A button whose file is to be encrypted but whose copy option does not copy the source
+// file: creation would otherwise put the file on the medium in plain, or not at all.
+bool EncryptionWithoutCopy(const MenuButton& button);
+std::string EncryptionWithoutCopyMessage(int row, const std::string& text);
 std::string WildcardInvalidMessage(int row, const std::string& link);
 std::string CreateFolderQuestion(const std::string& destination);
 std::string CannotCreateFolderMessage(const std::string& destination);

@@ -153,10 +153,12 @@ bool CopyLinkedFiles(CreationRun& run)
             } else if (button.PswProtect == "1" && button.PswEncrypt == "1") {
                 if (!encryptLinkedFile(run, button, row, source, target))
                     return false;
+                DeleteFileQuietly(target);  // a plain copy of an earlier build must not stay
             } else {
                 run.announce(source, target);
                 if (int error = CopyFileMapped(button.SourceFile, target))
                     return StopAtLinkedFileError(run, error, name, sourceFolder, targetFolder);
+                DeleteFileQuietly(target + ".cry");  // nor the encrypted one of an earlier build
             }
         }
 

@@ -206,6 +206,8 @@ void checkButtons(const MenuProject& p, Problems& problems)
             problems.add(WildcardInvalidMessage(row, link));
         else if (wildcard && button.PswProtect == "1" && button.PswEncrypt == "1")
             problems.add(WildcardEncryptionMessage(row, link));
+        else if (EncryptionWithoutCopy(button))
+            problems.add(EncryptionWithoutCopyMessage(row, button.Text));
 
         if (CommandCopiesNoFile(button.Cmd) || button.CSF.empty() || button.CSF == "1" || wildcard)
             continue;

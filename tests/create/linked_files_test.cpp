@@ -94,6 +94,32 @@ TEST_F(LinkedFilesTest, EncryptedFileIsStoredOnlyAsCryWithTheDecryptionProgram)
     EXPECT_EQ(home.readFile("back.pdf"), "top secret");
 }
 
+TEST_F(LinkedFilesTest, EncryptionNeedsACopyAndTurningItOnOrOffLeavesOneForm)
+{
+    MenuButton button = LinkedButton("Secret", "Show Document", "docs\\plan.pdf", source("plan.pdf", "top secret"), "1");
+    button.PswProtect = "1";
+    button.PswEncrypt = "1";
+    button.Psw = "swordfish";
+    project.Buttons.push_back(button);
+    EXPECT_FALSE(create());  // the file would not be copied, so it could not be encrypted
+    EXPECT_THAT(onlyMessage(), HasSubstr("button #1 ('Secret') is to be encrypted"));
+    EXPECT_EQ(messages()[0].title, "Encryption not possible");
+
+    home.ui().clear();
+    project.Buttons[0].CSF = "2";
+    project.Buttons[0].PswEncrypt = "0";
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(exists("docs/plan.pdf"));
+    project.Buttons[0].PswEncrypt = "1";
+    ASSERT_TRUE(create());
+    EXPECT_FALSE(exists("docs/plan.pdf"));  // no plain copy beside the encrypted one
+    EXPECT_TRUE(exists("docs/plan.pdf.cry"));
+    project.Buttons[0].PswEncrypt = "0";
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(exists("docs/plan.pdf"));
+    EXPECT_FALSE(exists("docs/plan.pdf.cry"));
+}
+
 TEST_F(LinkedFilesTest, EncryptionOfAMissingFileNamesItsErrorCode)
 {
     MenuButton button = LinkedButton("Secret", "Show Document", "docs\\plan.pdf", source("plan.pdf"));
