@@ -30,11 +30,18 @@ std::string chooseFile(bool windows, DecryptionFrontEnd& frontEnd)
 
 }  // namespace
 
+std::string DecryptionFrontEnd::restoreBase()
+{
+    const platform::SystemFolders* folders = platform::services().folders;
+    return folders ? folders->GetTemporaryDir() : std::string();
+}
+
 const char* const DecryptionUsage =
     "Usage: BE.exe [FILE.cry] [--password-stdin] [--output=FILE] [--no-open]\n"
     "Restores a file encrypted at menu creation and opens it with the desktop's program.\n"
     "  --password-stdin  read the password from the first line of standard input\n"
-    "  --output=FILE     write the restored file here (default: the temporary folder)\n"
+    "  --output=FILE     write the restored file here (default: a folder only the user can\n"
+    "                    read, which a run some hours later removes)\n"
     "  --no-open         do not open the restored file, and show no windows";
 
 std::string decryptionStatusText(DecryptStatus status, const std::string& file, const std::string& shownFile)
@@ -58,11 +65,14 @@ std::string decryptionStatusText(DecryptStatus status, const std::string& file, 
 
 int runDecryption(const DecryptionArguments& args, bool windows, DecryptionFrontEnd& frontEnd)
 {
+    // Files restored by earlier runs go once their viewer has long been closed.
+    const std::string base = frontEnd.restoreBase();
+    removeOldRestoreFolders(base);
+
     const std::string file = args.file.empty() ? chooseFile(windows, frontEnd) : frontEnd.absolutePath(args.file);
     if (file.empty())
         return DecryptionFailed;
-    const std::string target =
-        args.output.empty() ? defaultDecryptionTarget(file) : frontEnd.absolutePath(args.output);
+    std::string target = args.output.empty() ? std::string() : frontEnd.absolutePath(args.output);
 
     std::optional<std::string> password;
     if (args.passwordFromInput)
@@ -77,7 +87,8 @@ int runDecryption(const DecryptionArguments& args, bool windows, DecryptionFront
             if (!password)
                 return DecryptionWithoutPassword;
         }
-        const DecryptStatus status = decryptFile(file, *password, target);
+        const DecryptStatus status = args.output.empty() ? decryptIntoOwnFolder(file, *password, base, target)
+                                                         : decryptFile(file, *password, target);
         if (status == DecryptStatus::Ok)
             break;
         const std::string text = decryptionStatusText(status, file, frontEnd.displayPath(file));

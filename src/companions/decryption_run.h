@@ -31,6 +31,9 @@ public:
     virtual std::string absolutePath(const std::string& argument) = 0;
     // A Windows-form path as the user of this system knows it.
     virtual std::string displayPath(const std::string& windowsPath) { return windowsPath; }
+    // The folder that holds the restore folders of runs without --output: the temporary
+    // folder (on Windows already the user's own).
+    virtual std::string restoreBase();
 };
 
 inline constexpr const char* DecryptionTitle = "Decrypt File";

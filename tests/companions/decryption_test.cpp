@@ -1,12 +1,15 @@
 #include "companions/decryption.h"
 
+#include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "platform/crypto.h"
+#include "platform/file_system.h"
 #include "platform/services.h"
-#include "platform/system_folders.h"
 #include "support/test_home.h"
 
 namespace orv::companions {
@@ -25,15 +28,62 @@ protected:
     }
 };
 
-TEST_F(DecryptionTest, RightPasswordRestoresTheFile)
+// The names in a folder that start as restore folders do.
+std::vector<std::string> restoreFoldersIn(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().rfind(RestoreFolderPrefix, 0) == 0)
+            names.push_back(entry.path().filename().string());
+    return names;
+}
+
+TEST_F(DecryptionTest, RightPasswordRestoresIntoAPrivateFolderOfItsOwn)
 {
     const std::string content = std::string("%PDF-1.4\r\n\0binary\xff", 19);
     const std::string encrypted = encrypt("plan.pdf", content, "s3cret");
+    const std::string base = home.win("Temp");
 
-    const std::string target = defaultDecryptionTarget(encrypted);
-    EXPECT_EQ(target, platform::services().folders->GetTemporaryDir() + "\\ORVNBE\\plan.pdf");
-    ASSERT_EQ(decryptFile(encrypted, "s3cret", target), DecryptStatus::Ok);
-    EXPECT_EQ(home.readFile("Temp/ORVNBE/plan.pdf"), content);
+    std::string first, second;
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, first), DecryptStatus::Ok);
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, second), DecryptStatus::Ok);
+    EXPECT_NE(first, second);  // a new folder for each run
+    const auto file = platform::services().files->hostPath(first);
+    EXPECT_EQ(file.filename(), "plan.pdf");
+    EXPECT_EQ(file.parent_path().parent_path(), home.path("Temp"));
+    EXPECT_EQ(home.readFile("Temp/" + file.parent_path().filename().string() + "/plan.pdf"), content);
+#ifndef _WIN32
+    using std::filesystem::perms;
+    EXPECT_EQ(std::filesystem::status(file.parent_path()).permissions(), perms::owner_all);
+    EXPECT_EQ(std::filesystem::status(file).permissions(), perms::owner_read | perms::owner_write);
+#endif
+}
+
+TEST_F(DecryptionTest, WrongPasswordLeavesNoRestoreFolder)
+{
+    const std::string encrypted = encrypt("plan.pdf", "secret plans", "s3cret");
+    std::string target;
+    EXPECT_EQ(decryptIntoOwnFolder(encrypted, "S3CRET", home.win("Temp"), target), DecryptStatus::WrongPassword);
+    EXPECT_TRUE(target.empty());
+    EXPECT_TRUE(restoreFoldersIn(home.path("Temp")).empty());
+}
+
+TEST_F(DecryptionTest, OnlyOldRestoreFoldersAreRemoved)
+{
+    const std::string encrypted = encrypt("plan.pdf", "secret plans", "s3cret");
+    std::string old, recent;
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", home.win("Temp"), old), DecryptStatus::Ok);
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", home.win("Temp"), recent), DecryptStatus::Ok);
+    const auto oldFolder = platform::services().files->hostPath(old).parent_path();
+    const auto longAgo = std::filesystem::file_time_type::clock::now() - RestoreFolderLifetime - std::chrono::hours(1);
+    std::filesystem::last_write_time(oldFolder, longAgo);
+    home.writeFile("Temp/other/keep.txt", "not ours");
+    std::filesystem::last_write_time(home.path("Temp/other"), longAgo);
+
+    removeOldRestoreFolders(home.win("Temp"));
+    EXPECT_FALSE(std::filesystem::exists(oldFolder));
+    EXPECT_TRUE(std::filesystem::exists(platform::services().files->hostPath(recent)));
+    EXPECT_TRUE(std::filesystem::exists(home.path("Temp/other/keep.txt")));
 }
 
 TEST_F(DecryptionTest, WrongPasswordWritesNothing)

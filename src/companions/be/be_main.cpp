@@ -1,7 +1,7 @@
 // BE.exe: restores a file that menu creation encrypted for a password-protected button.
 // It asks for the password (unless --password-stdin reads it from standard input),
-// decrypts "<name>.cry" into a folder of its own in the temporary folder under the original
-// name (or into --output=) and opens it with the desktop's program (unless --no-open). A
+// decrypts "<name>.cry" under the original name into a folder only the user can read (or
+// into --output=) and opens it with the desktop's program (unless --no-open). A
 // wrong password writes nothing. Exit code 0 on success, 1 for a wrong or withheld
 // password, 2 otherwise.
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -79,6 +80,19 @@ public:
     std::string displayPath(const std::string& windowsPath) override
     {
         return shell::displayPath(windowsPath).toStdString();
+    }
+
+    // Without ORVANTO_HOME the session's runtime folder: the user's alone, on most systems in
+    // memory and emptied at logout. Else, or without one, the temporary folder (with
+    // ORVANTO_HOME its Temp; a shared /tmp is safe too, as each restore folder is private).
+    std::string restoreBase() override
+    {
+        if (qEnvironmentVariableIsEmpty("ORVANTO_HOME")) {
+            const QFileInfo runtime(qEnvironmentVariable("XDG_RUNTIME_DIR"));
+            if (!runtime.filePath().isEmpty() && runtime.isAbsolute() && runtime.isDir())
+                return shell::windowsFormOfArgument(runtime.filePath().toStdString());
+        }
+        return DecryptionFrontEnd::restoreBase();
     }
 
 private:

@@ -2,10 +2,12 @@
 // made once on the host, at a low iteration count stored in their headers.
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
 #include "companions/decryption.h"
+#include "model/path_helpers.h"
 #include "platform/crypto.h"
 #include "platform/services.h"
 #include "platform/win32/wide_text.h"
@@ -76,6 +78,20 @@ TEST_F(GoldenDecryption, WrongPasswordsAndDamageLeaveNothing)
     EXPECT_EQ(crypto.CryDecryptFile(home.win("none.cry"), target, Umlauts), 0);
     EXPECT_EQ(crypto.CryGetLastError(), platform::CrySourceNotFound);
     EXPECT_TRUE(outputEmpty()) << "no restored file and no temporary file";
+}
+
+TEST_F(GoldenDecryption, EachRunRestoresIntoAFolderOfItsOwn)
+{
+    fs::create_directories(home.path("runs"));
+    std::string first, second, none;
+    ASSERT_EQ(decryptIntoOwnFolder(golden("note.txt.cry"), "s3cret", home.win("runs"), first), DecryptStatus::Ok);
+    ASSERT_EQ(decryptIntoOwnFolder(golden("note.txt.cry"), "s3cret", home.win("runs"), second), DecryptStatus::Ok);
+    EXPECT_NE(PathDirectoryPart(first), PathDirectoryPart(second));
+    EXPECT_EQ(FileNamePart(second), "note.txt");
+    EXPECT_EQ(bytesOf(platform::widen(second)), bytesOf(platform::widen(golden("note.txt"))));
+    EXPECT_EQ(decryptIntoOwnFolder(golden("note.txt.cry"), "S3cret", home.win("runs"), none),
+              DecryptStatus::WrongPassword);
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path("runs")), fs::directory_iterator()), 2);
 }
 
 TEST_F(GoldenDecryption, WindowsEncryptionRoundTripsAtChunkEdges)

@@ -2,8 +2,8 @@
 // button, as the host's decryption program does. It takes the file from its command line,
 // else the only "*.cry" beside it, else asks with an open-file dialog; asks for the password
 // until it is right or the user cancels (or reads it with --password-stdin from the first
-// line of standard input); restores into a folder of its own in the temporary folder under
-// the original name (or into --output=) and opens the result (unless --no-open, which also
+// line of standard input); restores under the original name into a new folder of its own in
+// the user's temporary folder (or into --output=) and opens the result (unless --no-open, which also
 // means no windows: messages go to the error output). A wrong password writes nothing.
 // Exit code 0 on success, 1 for a wrong or withheld password, 2 otherwise.
 #include <windows.h>
