@@ -4,6 +4,7 @@
 #include "model/sibling_products.h"
 #include "model/text_helpers.h"
 #include "model/unicode_text.h"
+#include "platform/crypto.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
 #include "platform/text_case.h"
@@ -17,6 +18,14 @@ bool& FontFilesListed()
 }
 
 namespace {
+
+// A verifier of a button's password for the menu description file (empty without the
+// encryption service).
+std::string passwordVerifier(const std::string& password)
+{
+    platform::Crypto* crypto = platform::services().crypto;
+    return crypto ? crypto->CryPasswordVerifier(password) : std::string();
+}
 
 // One write of the file: the switches and the rules they imply.
 class FileWriter {
@@ -273,7 +282,10 @@ void FileWriter::buttonEntry(int n, const MenuButton& b)
     if (!subMenu_ && b.PswProtect == "1") {
         if (menuFile_) {
             out_.value(keyOf("PA"), ScrambleText(b.PswProtect));
-            out_.value(keyOf("PB"), ScrambleText(b.Psw));
+            // The medium never holds the password: an encrypted file is checked by its own
+            // key check, any other button by a salted verifier (which only hides the file).
+            if (b.PswEncrypt != "1")
+                out_.value(keyOf("PV"), passwordVerifier(b.Psw));
             out_.value(keyOf("PC"), b.PswAsterisk);
             out_.value(keyOf("PD"), b.PswEncrypt);
         } else {

@@ -171,9 +171,10 @@ int encryptStream(CryptoPrimitives& crypto, std::istream& in, std::ostream& out,
                            });
 }
 
-int decryptStream(CryptoPrimitives& crypto, std::istream& in, std::ostream& out, const std::string& password)
+// Reads the header and derives the key; CryOk when the password fits the file.
+int openHeader(CryptoPrimitives& crypto, std::istream& in, const std::string& password, Header& header,
+               SecretKey& key)
 {
-    Header header{};
     if (readUpTo(in, header.data(), HeaderSize) != HeaderSize)
         return in.bad() ? CryReadFailed : CryDamaged;
     const std::uint32_t iterations = getLe32(header.data() + IterationsAt);
@@ -181,13 +182,19 @@ int decryptStream(CryptoPrimitives& crypto, std::istream& in, std::ostream& out,
     if (std::memcmp(header.data(), Magic, sizeof Magic) != 0 || getLe32(header.data() + VersionAt) != FormatVersion ||
         iterations < 1 || iterations > MaxIterations || chunkSize < 1 || chunkSize > MaxChunkSize)
         return CryDamaged;
-
-    SecretKey key;
     unsigned char check[CheckSize];
     if (!deriveKey(crypto, password, header, key, check))
         return CryInternal;
-    if (!sameInConstantTime(check, header.data() + CheckAt, CheckSize))
-        return CryBadPassword;
+    return sameInConstantTime(check, header.data() + CheckAt, CheckSize) ? CryOk : CryBadPassword;
+}
+
+int decryptStream(CryptoPrimitives& crypto, std::istream& in, std::ostream& out, const std::string& password)
+{
+    Header header{};
+    SecretKey key;
+    if (const int opened = openHeader(crypto, in, password, header, key); opened != CryOk)
+        return opened;
+    const std::uint32_t chunkSize = getLe32(header.data() + ChunkSizeAt);
     const std::unique_ptr<ChunkCipher> gcm = crypto.gcm(key.bytes);
     if (!gcm)
         return CryInternal;
@@ -264,6 +271,86 @@ int restoreEncryptedFile(CryptoPrimitives& crypto, const fs::path& source, const
     return transformFile(crypto, source, target, [&](std::istream& in, std::ostream& out) {
         return decryptStream(crypto, in, out, password);
     });
+}
+
+int checkEncryptedFilePassword(CryptoPrimitives& crypto, const fs::path& source, const std::string& password)
+{
+    std::error_code ec;
+    if (source.empty() || !fs::exists(source, ec))
+        return CrySourceNotFound;
+    std::ifstream in(source, std::ios::binary);
+    if (!in || fs::is_directory(source, ec))
+        return CryReadFailed;
+    Header header{};
+    SecretKey key;
+    return openHeader(crypto, in, password, header, key);
+}
+
+namespace {
+
+constexpr const char* VerifierScheme = "PBKDF2-SHA256";
+constexpr std::size_t VerifierSaltSize = 16;
+
+std::string hexOf(const unsigned char* bytes, std::size_t size)
+{
+    static const char* digits = "0123456789abcdef";
+    std::string text;
+    for (std::size_t i = 0; i < size; ++i) {
+        text += digits[bytes[i] >> 4];
+        text += digits[bytes[i] & 15];
+    }
+    return text;
+}
+
+bool bytesOfHex(const std::string& text, std::vector<unsigned char>& bytes)
+{
+    auto value = [](char c) {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+    };
+    if (text.size() % 2 != 0)
+        return false;
+    bytes.clear();
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int high = value(text[i]), low = value(text[i + 1]);
+        if (high < 0 || low < 0)
+            return false;
+        bytes.push_back(static_cast<unsigned char>(high * 16 + low));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string makePasswordVerifier(CryptoPrimitives& crypto, const std::string& password, std::uint32_t iterations)
+{
+    unsigned char salt[VerifierSaltSize];
+    SecretKey key;
+    if (iterations < 1 || iterations > MaxIterations || !crypto.randomBytes(salt, sizeof salt) ||
+        !crypto.deriveKey(password, salt, sizeof salt, iterations, key.bytes))
+        return {};
+    return std::string(VerifierScheme) + "$" + std::to_string(iterations) + "$" + hexOf(salt, sizeof salt) + "$" +
+           hexOf(key.bytes.data(), key.bytes.size());
+}
+
+bool checkPasswordVerifier(CryptoPrimitives& crypto, const std::string& verifier, const std::string& password)
+{
+    // "<scheme>$<iterations>$<salt>$<derived key>"
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t at; (at = verifier.find('$', start)) != std::string::npos; start = at + 1)
+        parts.push_back(verifier.substr(start, at - start));
+    parts.push_back(verifier.substr(start));
+    std::vector<unsigned char> salt, expected;
+    if (parts.size() != 4 || parts[0] != VerifierScheme || parts[1].empty() || parts[1].size() > 8 ||
+        parts[1].find_first_not_of("0123456789") != std::string::npos || !bytesOfHex(parts[2], salt) ||
+        salt.empty() || !bytesOfHex(parts[3], expected) || expected.size() != CryptoPrimitives::Key().size())
+        return false;
+    const unsigned long iterations = std::stoul(parts[1]);
+    SecretKey key;
+    if (iterations < 1 || iterations > MaxIterations ||
+        !crypto.deriveKey(password, salt.data(), salt.size(), static_cast<std::uint32_t>(iterations), key.bytes))
+        return false;
+    return sameInConstantTime(key.bytes.data(), expected.data(), expected.size());
 }
 
 }  // namespace orv::platform

@@ -59,4 +59,18 @@ int writeEncryptedFile(CryptoPrimitives& crypto, const std::filesystem::path& so
 int restoreEncryptedFile(CryptoPrimitives& crypto, const std::filesystem::path& source,
                          const std::filesystem::path& target, const std::string& password);
 
+// Whether the password opens the encrypted file, by its key check alone (nothing is
+// decrypted or written): CryOk, CryBadPassword, CryDamaged or a file error.
+int checkEncryptedFilePassword(CryptoPrimitives& crypto, const std::filesystem::path& source,
+                               const std::string& password);
+
+// A salted PBKDF2-HMAC-SHA256 verifier of a password, "PBKDF2-SHA256$<iterations>$<salt>$<key>"
+// (hexadecimal), so that a menu can check a typed password without holding it. Empty when
+// it cannot be made.
+std::string makePasswordVerifier(CryptoPrimitives& crypto, const std::string& password,
+                                 std::uint32_t iterations = CryptoIterations);
+
+// True when the verifier is well formed and the password gives its key.
+bool checkPasswordVerifier(CryptoPrimitives& crypto, const std::string& verifier, const std::string& password);
+
 }  // namespace orv::platform

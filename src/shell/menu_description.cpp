@@ -126,6 +126,8 @@ void readEntry(const ProfileDocument& doc, int n, MenuEntry& e)
 
     e.passwordProtected = UnscrambleText(s.text(k + "PA")) == "1";
     if (e.passwordProtected) {
+        e.passwordVerifier = s.text(k + "PV");
+        e.legacyPassword = s.has(k + "PB");
         e.password = UnscrambleText(s.text(k + "PB"));
         e.maskPassword = s.text(k + "PC") == "1";
         e.encrypted = s.text(k + "PD") == "1";

@@ -66,7 +66,9 @@ struct MenuEntry {
 
     // Password protection, unscrambled from PA and PB.
     bool passwordProtected = false;
-    std::string password;
+    std::string passwordVerifier;  // PV: a salted verifier of the password
+    std::string password;          // PB of older files: the scrambled password itself
+    bool legacyPassword = false;   // the file holds PB
     bool maskPassword = false;  // PC
     bool encrypted = false;     // PD: the target is stored as target + ".cry"
     std::string passwordTitle;  // empty texts fall back to the program's defaults

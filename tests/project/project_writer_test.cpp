@@ -12,6 +12,8 @@
 #include "model/scramble.h"
 #include "model/text_helpers.h"
 #include "model/sibling_products.h"
+#include "platform/crypto.h"
+#include "platform/services.h"
 #include "platform/fonts.h"
 #include "platform/services.h"
 #include "project/project_test_support.h"
@@ -169,15 +171,24 @@ TEST_F(WriterTest, ProtectedButtonWritesItsPasswordAsHeldInTheProjectFile)
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PswIsWrongText"), "Try again.");
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PA"), "<missing>");
 
-    // The menu description file carries PA..PD instead; the scrambled values restore.
+    // The menu description file carries PA, PV, PC and PD instead: never the password, only
+    // a salted verifier of it, and for an encrypted file not even that.
     const std::string menu = menuText(p);
     EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PswProtect"), "<missing>");
     EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1Psw"), "<missing>");
+    EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PB"), "<missing>");
     const std::string pa = writtenValue(menu, "ButtonData", "Button1PA");
-    const std::string pb = writtenValue(menu, "ButtonData", "Button1PB");
-    EXPECT_NE(pb, "open sesame");
+    const std::string pv = writtenValue(menu, "ButtonData", "Button1PV");
     EXPECT_EQ(UnscrambleText(pa), "1");
-    EXPECT_EQ(UnscrambleText(pb), "open sesame");
+    EXPECT_EQ(pv.rfind("PBKDF2-SHA256$600000$", 0), 0u) << pv;
+    EXPECT_EQ(pv.find("open sesame"), std::string::npos);
+    EXPECT_TRUE(platform::services().crypto->CryCheckPasswordVerifier(pv, "open sesame"));
+    EXPECT_FALSE(platform::services().crypto->CryCheckPasswordVerifier(pv, "open sesame "));
+    p.Buttons[0].PswEncrypt = "1";
+    const std::string encrypted = menuText(p);
+    EXPECT_EQ(writtenValue(encrypted, "ButtonData", "Button1PV"), "<missing>");
+    EXPECT_EQ(writtenValue(encrypted, "ButtonData", "Button1PB"), "<missing>");
+    p.Buttons[0].PswEncrypt = "0";
     EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PC"), "1");
     EXPECT_EQ(writtenValue(menu, "ButtonData", "Button1PD"), "0");
 

@@ -164,6 +164,7 @@ TEST_F(MenuWindowTest, PasswordGuardsTheCommand)
     MenuDescription m = sampleMenu();
     m.entries[5].passwordProtected = true;
     m.entries[5].password = "pw";
+    m.entries[5].legacyPassword = true;
     ScriptedMenuWindow w(m, "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
     w.show();
     w.click(2);  // cancelled

@@ -17,8 +17,8 @@
 
 #include "companions/decryption_run.h"
 #include "platform/file_system.h"
-#include "platform/host/host_crypto.h"
 #include "platform/services.h"
+#include "shell/support/encryption_services.h"
 #include "shell/support/problem_report.h"
 #include "shell/support/program_environment.h"
 
@@ -123,11 +123,7 @@ int main(int argc, char** argv)
     else
         app = std::make_unique<QCoreApplication>(argc, argv);
     shell::ProgramServices services;
-    // The one program here that decrypts: encryption comes on top of the basic services.
-    platform::HostCrypto crypto(services.base().files());
-    platform::Services withCrypto = services.base().services();
-    withCrypto.crypto = &crypto;
-    services.base().install(withCrypto);
+    const shell::EncryptionServices encryption(services);
     HostFrontEnd frontEnd(windows);
     return runDecryption(args, windows, frontEnd);
 }

@@ -100,4 +100,23 @@ int HostCrypto::CryDecryptFile(const std::string& source, const std::string& tar
     return lastError_ == CryOk ? 1 : 0;
 }
 
+int HostCrypto::CryCheckPassword(const std::string& encryptedFile, const std::string& password)
+{
+    OpenSslPrimitives primitives;
+    lastError_ = checkEncryptedFilePassword(primitives, files_.hostPath(encryptedFile), password);
+    return lastError_;
+}
+
+std::string HostCrypto::CryPasswordVerifier(const std::string& password)
+{
+    OpenSslPrimitives primitives;
+    return makePasswordVerifier(primitives, password, iterations_);
+}
+
+bool HostCrypto::CryCheckPasswordVerifier(const std::string& verifier, const std::string& password)
+{
+    OpenSslPrimitives primitives;
+    return checkPasswordVerifier(primitives, verifier, password);
+}
+
 }  // namespace orv::platform

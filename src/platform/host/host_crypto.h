@@ -19,6 +19,9 @@ public:
                              const std::string& password) override;
     int CryDecryptFile(const std::string& source, const std::string& target, const std::string& password) override;
     int CryGetLastError() const override { return lastError_; }
+    int CryCheckPassword(const std::string& encryptedFile, const std::string& password) override;
+    std::string CryPasswordVerifier(const std::string& password) override;
+    bool CryCheckPasswordVerifier(const std::string& verifier, const std::string& password) override;
 
     // Tests only: a lower key-stretching count so that they run fast. Files the programs
     // write always use CryptoIterations.

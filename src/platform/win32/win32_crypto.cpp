@@ -159,4 +159,23 @@ int Win32Crypto::CryDecryptFile(const std::string& source, const std::string& ta
     return lastError_ == CryOk ? 1 : 0;
 }
 
+int Win32Crypto::CryCheckPassword(const std::string& encryptedFile, const std::string& password)
+{
+    CngPrimitives primitives;
+    lastError_ = checkEncryptedFilePassword(primitives, widen(encryptedFile), password);
+    return lastError_;
+}
+
+std::string Win32Crypto::CryPasswordVerifier(const std::string& password)
+{
+    CngPrimitives primitives;
+    return makePasswordVerifier(primitives, password, iterations_);
+}
+
+bool Win32Crypto::CryCheckPasswordVerifier(const std::string& verifier, const std::string& password)
+{
+    CngPrimitives primitives;
+    return checkPasswordVerifier(primitives, verifier, password);
+}
+
 }  // namespace orv::platform

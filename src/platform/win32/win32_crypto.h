@@ -15,6 +15,9 @@ public:
                              const std::string& password) override;
     int CryDecryptFile(const std::string& source, const std::string& target, const std::string& password) override;
     int CryGetLastError() const override { return lastError_; }
+    int CryCheckPassword(const std::string& encryptedFile, const std::string& password) override;
+    std::string CryPasswordVerifier(const std::string& password) override;
+    bool CryCheckPasswordVerifier(const std::string& verifier, const std::string& password) override;
 
     // Tests only: a lower key-stretching count for encryption (it is stored in the file).
     void useIterationsForTests(std::uint32_t iterations) { iterations_ = iterations; }

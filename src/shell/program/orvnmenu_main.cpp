@@ -13,6 +13,7 @@
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
 #include "shell/shell_arguments.h"
+#include "shell/support/encryption_services.h"
 #include "shell/support/program_environment.h"
 #include "shell/window/menu_window.h"
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVNMENU"));
     ProgramServices services;
+    const EncryptionServices encryption(services);  // typed passwords are checked, never stored
 
     const ShellArguments arguments = parseShellArguments(programArguments());
     // A file names the description to show; a folder (the editor's "Run Created Menu") or

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "model/file_io.h"
 #include "model/path_helpers.h"
+#include "platform/crypto.h"
+#include "platform/services.h"
 
 namespace orv::shell {
 
@@ -120,10 +123,25 @@ std::string MenuSession::tip() const
     return states_.hover ? menu().entries[*states_.hover].tip : std::string();
 }
 
-bool MenuSession::confirmPassword(const MenuEntry& entry)
+bool MenuSession::passwordFits(const MenuEntry& entry, const std::string& answer) const
+{
+    platform::Crypto* crypto = platform::services().crypto;
+    if (entry.encrypted && crypto) {
+        // The encrypted file itself says whether the password opens it.
+        const std::string encrypted =
+            resolveMenuLink(entry.link, menus_.back().folder, menus_.front().folder) + ".cry";
+        if (FileExists(encrypted))
+            return crypto->CryCheckPassword(encrypted, answer) == platform::CryOk;
+    }
+    if (!entry.passwordVerifier.empty())
+        return crypto && crypto->CryCheckPasswordVerifier(entry.passwordVerifier, answer);
+    return entry.legacyPassword && answer == entry.password;
+}
+
+std::optional<std::string> MenuSession::confirmPassword(const MenuEntry& entry)
 {
     if (!entry.passwordProtected)
-        return true;
+        return std::string();
     PasswordQuestion question;
     question.title = entry.passwordTitle.empty() ? "Enter password" : entry.passwordTitle;
     question.text = entry.passwordText.empty() ? "Before you can open the file you must enter a password:"
@@ -134,9 +152,9 @@ bool MenuSession::confirmPassword(const MenuEntry& entry)
     for (;;) {
         const std::optional<std::string> answer = host_.askPassword(question);
         if (!answer)
-            return false;
-        if (*answer == entry.password)
-            return true;
+            return std::nullopt;
+        if (passwordFits(entry, *answer))
+            return answer;
         host_.showMessage(entry.wrongPasswordTitle.empty() ? "Invalid password" : entry.wrongPasswordTitle,
                           entry.wrongPasswordText.empty() ? "The password you entered is not correct. Try again."
                                                           : entry.wrongPasswordText,
@@ -148,9 +166,13 @@ void MenuSession::activate(std::size_t index)
 {
     if (index >= menu().entries.size())
         return;
-    const MenuEntry entry = menu().entries[index];  // a copy: the action may switch menus
-    if (entry.titleRow || !confirmPassword(entry))
+    MenuEntry entry = menu().entries[index];  // a copy: the action may switch menus
+    if (entry.titleRow)
         return;
+    const std::optional<std::string> password = confirmPassword(entry);
+    if (!password)
+        return;
+    entry.password = *password;  // what the decryption program gets: the password typed
     const ButtonAction action = planButtonAction(entry, menus_.back().folder, host_.companionPrograms(), menus_.front().folder);
     switch (action.kind) {
     case ActionKind::None:

@@ -56,7 +56,10 @@ private:
         std::string folder;
     };
 
-    bool confirmPassword(const MenuEntry& entry);
+    // The password typed for the entry once it fits (empty for an entry without one);
+    // nothing when the user gave up.
+    std::optional<std::string> confirmPassword(const MenuEntry& entry);
+    bool passwordFits(const MenuEntry& entry, const std::string& answer) const;
     void reportOutcome(ActionOutcome outcome, const ButtonAction& action);
     void openSubMenu(const std::string& file);
     void returnToMenu(std::size_t depth);

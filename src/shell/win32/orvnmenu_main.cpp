@@ -10,6 +10,7 @@
 #include "platform/system_folders.h"
 #include "platform/win32/command_line.h"
 #include "platform/win32/win32_base_services.h"
+#include "platform/win32/win32_crypto.h"
 #include "platform/win32/wide_text.h"
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
@@ -53,6 +54,11 @@ std::string menuFileOf(const ShellArguments& arguments)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     platform::BasicWin32Services services;
+    // Typed passwords are checked against the encrypted files and verifiers, never stored.
+    platform::Win32Crypto crypto;
+    platform::Services withCrypto = services.services();
+    withCrypto.crypto = &crypto;
+    services.install(withCrypto);
 
     const ShellArguments arguments = parseShellArguments(platform::commandLineArguments());
     const std::string file = menuFileOf(arguments);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/crypto.h"
+#include "platform/services.h"
+
 #include "shell/menu_file_builder.h"
 #include "support/test_home.h"
 
@@ -104,11 +107,13 @@ TEST_F(MenuSessionTest, HoverTipAndClickOnRelease)
     EXPECT_EQ(host.actions[0].target, "http://example.org");
 }
 
+// The description holds a salted verifier, never the password (older files held it
+// scrambled, which still works).
 TEST_F(MenuSessionTest, PasswordIsAskedAgainAfterAWrongOneAndCancelRefuses)
 {
     MenuDescription m = sampleMenu();
     m.entries[1].passwordProtected = true;
-    m.entries[1].password = "pw";
+    m.entries[1].passwordVerifier = platform::services().crypto->CryPasswordVerifier("pw");
     MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
     host.passwordAnswers = {"wrong", std::nullopt};
     session.activate(1);
@@ -117,6 +122,14 @@ TEST_F(MenuSessionTest, PasswordIsAskedAgainAfterAWrongOneAndCancelRefuses)
     host.passwordAnswers = {"pw"};
     session.activate(1);
     EXPECT_EQ(host.actions.size(), 1u);
+
+    m.entries[1].passwordVerifier.clear();
+    m.entries[1].password = "old";
+    m.entries[1].legacyPassword = true;
+    MenuSession older(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    host.passwordAnswers = {"old"};
+    older.activate(1);
+    EXPECT_EQ(host.actions.size(), 2u);
 }
 
 TEST_F(MenuSessionTest, KeysMoveTheFocusOverButtonsAndClickIt)
