@@ -5,6 +5,7 @@
 #include <bcrypt.h>
 
 #include <cstring>
+#include <type_traits>
 
 #include "platform/win32/wide_text.h"
 
@@ -14,19 +15,71 @@ namespace {
 
 bool succeeded(NTSTATUS status) { return status >= 0; }
 
+// bcrypt.dll's functions, loaded with the first use of encryption, so that a program that
+// checks no password never loads it (Wine's bcrypt brings up its TLS library as it loads).
+struct Bcrypt {
+    decltype(&BCryptOpenAlgorithmProvider) OpenAlgorithmProvider = nullptr;
+    decltype(&BCryptCloseAlgorithmProvider) CloseAlgorithmProvider = nullptr;
+    decltype(&BCryptSetProperty) SetProperty = nullptr;
+    decltype(&BCryptGenerateSymmetricKey) GenerateSymmetricKey = nullptr;
+    decltype(&BCryptDestroyKey) DestroyKey = nullptr;
+    decltype(&BCryptEncrypt) Encrypt = nullptr;
+    decltype(&BCryptDecrypt) Decrypt = nullptr;
+    decltype(&BCryptGenRandom) GenRandom = nullptr;
+    decltype(&BCryptDeriveKeyPBKDF2) DeriveKeyPBKDF2 = nullptr;
+    decltype(&BCryptCreateHash) CreateHash = nullptr;
+    decltype(&BCryptHashData) HashData = nullptr;
+    decltype(&BCryptFinishHash) FinishHash = nullptr;
+    decltype(&BCryptDestroyHash) DestroyHash = nullptr;
+    bool loaded = false;
+};
+
+const Bcrypt& bcrypt()
+{
+    static const Bcrypt functions = [] {
+        Bcrypt f;
+        HMODULE module = LoadLibraryExW(L"bcrypt.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (!module)
+            module = LoadLibraryW(L"bcrypt.dll");  // systems without the search flag
+        if (!module)
+            return f;
+        auto load = [module](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                reinterpret_cast<void*>(GetProcAddress(module, name)));
+            return function != nullptr;
+        };
+        f.loaded = load(f.OpenAlgorithmProvider, "BCryptOpenAlgorithmProvider") &&
+                   load(f.CloseAlgorithmProvider, "BCryptCloseAlgorithmProvider") &&
+                   load(f.SetProperty, "BCryptSetProperty") &&
+                   load(f.GenerateSymmetricKey, "BCryptGenerateSymmetricKey") &&
+                   load(f.DestroyKey, "BCryptDestroyKey") &&
+                   load(f.Encrypt, "BCryptEncrypt") &&
+                   load(f.Decrypt, "BCryptDecrypt") &&
+                   load(f.GenRandom, "BCryptGenRandom") &&
+                   load(f.DeriveKeyPBKDF2, "BCryptDeriveKeyPBKDF2") &&
+                   load(f.CreateHash, "BCryptCreateHash") &&
+                   load(f.HashData, "BCryptHashData") &&
+                   load(f.FinishHash, "BCryptFinishHash") &&
+                   load(f.DestroyHash, "BCryptDestroyHash");
+        return f;
+    }();
+    return functions;
+}
+
+
 PUCHAR bytes(const void* data) { return static_cast<PUCHAR>(const_cast<void*>(data)); }
 
 class Provider {
 public:
     Provider(LPCWSTR algorithm, ULONG flags)
     {
-        if (!succeeded(BCryptOpenAlgorithmProvider(&handle_, algorithm, nullptr, flags)))
+        if (!bcrypt().loaded || !succeeded(bcrypt().OpenAlgorithmProvider(&handle_, algorithm, nullptr, flags)))
             handle_ = nullptr;
     }
     ~Provider()
     {
         if (handle_)
-            BCryptCloseAlgorithmProvider(handle_, 0);
+            bcrypt().CloseAlgorithmProvider(handle_, 0);
     }
     Provider(const Provider&) = delete;
     Provider& operator=(const Provider&) = delete;
@@ -42,15 +95,15 @@ public:
     explicit CngGcm(const CryptoPrimitives::Key& key) : aes_(BCRYPT_AES_ALGORITHM, 0)
     {
         if (aes_.get() &&
-            succeeded(BCryptSetProperty(aes_.get(), BCRYPT_CHAINING_MODE, bytes(BCRYPT_CHAIN_MODE_GCM),
+            succeeded(bcrypt().SetProperty(aes_.get(), BCRYPT_CHAINING_MODE, bytes(BCRYPT_CHAIN_MODE_GCM),
                                         sizeof BCRYPT_CHAIN_MODE_GCM, 0)) &&
-            !succeeded(BCryptGenerateSymmetricKey(aes_.get(), &key_, nullptr, 0, bytes(key.data()), key.size(), 0)))
+            !succeeded(bcrypt().GenerateSymmetricKey(aes_.get(), &key_, nullptr, 0, bytes(key.data()), key.size(), 0)))
             key_ = nullptr;
     }
     ~CngGcm() override
     {
         if (key_)
-            BCryptDestroyKey(key_);
+            bcrypt().DestroyKey(key_);
     }
     CngGcm(const CngGcm&) = delete;
     CngGcm& operator=(const CngGcm&) = delete;
@@ -88,8 +141,8 @@ private:
         const ULONG length = static_cast<ULONG>(size);
         ULONG written = 0;
         const NTSTATUS status =
-            encrypt ? BCryptEncrypt(key_, input, length, &info, nullptr, 0, output, length, &written, 0)
-                    : BCryptDecrypt(key_, input, length, &info, nullptr, 0, output, length, &written, 0);
+            encrypt ? bcrypt().Encrypt(key_, input, length, &info, nullptr, 0, output, length, &written, 0)
+                    : bcrypt().Decrypt(key_, input, length, &info, nullptr, 0, output, length, &written, 0);
         return succeeded(status) && written == length;
     }
 
@@ -103,8 +156,8 @@ public:
 
     bool randomBytes(unsigned char* buffer, std::size_t size) override
     {
-        return succeeded(
-            BCryptGenRandom(nullptr, buffer, static_cast<ULONG>(size), BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+        return bcrypt().loaded && succeeded(
+            bcrypt().GenRandom(nullptr, buffer, static_cast<ULONG>(size), BCRYPT_USE_SYSTEM_PREFERRED_RNG));
     }
 
     bool deriveKey(const std::string& password, const unsigned char* salt, std::size_t saltSize,
@@ -113,7 +166,7 @@ public:
         unsigned char none = 0;  // an empty password still needs a buffer to point at
         const PUCHAR secret = password.empty() ? &none : bytes(password.data());
         return hmac_.get() &&
-               succeeded(BCryptDeriveKeyPBKDF2(hmac_.get(), secret, static_cast<ULONG>(password.size()), bytes(salt),
+               succeeded(bcrypt().DeriveKeyPBKDF2(hmac_.get(), secret, static_cast<ULONG>(password.size()), bytes(salt),
                                                static_cast<ULONG>(saltSize), iterations, key.data(), key.size(), 0));
     }
 
@@ -122,11 +175,11 @@ public:
         BCRYPT_HASH_HANDLE hash = nullptr;
         const bool ok =
             hmac_.get() &&
-            succeeded(BCryptCreateHash(hmac_.get(), &hash, nullptr, 0, bytes(key.data()), key.size(), 0)) &&
-            succeeded(BCryptHashData(hash, bytes(data), static_cast<ULONG>(size), 0)) &&
-            succeeded(BCryptFinishHash(hash, mac.data(), mac.size(), 0));
+            succeeded(bcrypt().CreateHash(hmac_.get(), &hash, nullptr, 0, bytes(key.data()), key.size(), 0)) &&
+            succeeded(bcrypt().HashData(hash, bytes(data), static_cast<ULONG>(size), 0)) &&
+            succeeded(bcrypt().FinishHash(hash, mac.data(), mac.size(), 0));
         if (hash)
-            BCryptDestroyHash(hash);
+            bcrypt().DestroyHash(hash);
         return ok;
     }
 
