@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
 #include <QFileInfo>
@@ -101,6 +102,9 @@ MainWindow::MainWindow(QWidget* parent)
     connect(resizeTimer_, &QTimer::timeout, this, &MainWindow::pollResizeMode);
 
     connect(document_.get(), &ProjectDocument::modifiedChanged, this, &MainWindow::setWindowModified);
+    connect(media_, &MediaPlayback::failed, this, [this](const QString&, const QString& reason) {
+        QMessageBox::warning(this, tr("Play"), reason);
+    });
     connect(document_.get(), &ProjectDocument::captionsChanged, this, &MainWindow::updateTitle);
     connect(dialogs_, &DialogLauncher::projectEdited, this, &MainWindow::projectChangedElsewhere);
 

@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include "editor/media/media_backend.h"
+
 namespace orv::editor {
 
 MediaPlayback::MediaPlayback(QObject* parent) : QObject(parent) {}
@@ -15,12 +17,16 @@ MediaPlayback::~MediaPlayback()
         video_->deleteLater();
 }
 
-void MediaPlayback::ensurePlayer()
+bool MediaPlayback::ensurePlayer()
 {
     // Created on first use: the multimedia back end takes a while to load, and most
     // sessions never play anything.
     if (player_)
-        return;
+        return true;
+    if (const QString problem = missingMediaPlugins(mediaPluginFolders()); !problem.isEmpty()) {
+        emit failed(current_, problem);
+        return false;
+    }
     player_ = new QMediaPlayer(this);
     audio_ = new QAudioOutput(this);
     player_->setAudioOutput(audio_);
@@ -34,13 +40,15 @@ void MediaPlayback::ensurePlayer()
     connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
         emit failed(current_, text);
     });
+    return true;
 }
 
 void MediaPlayback::play(const QString& hostFile)
 {
-    ensurePlayer();
-    player_->stop();
     current_ = hostFile;
+    if (!ensurePlayer())
+        return;
+    player_->stop();
     player_->setSource(QUrl::fromLocalFile(hostFile));
     player_->play();
 }
@@ -56,7 +64,9 @@ void MediaPlayback::playSound(const QString& hostFile)
 
 void MediaPlayback::playMovie(const QString& hostFile, QWidget* parent)
 {
-    ensurePlayer();
+    current_ = hostFile;
+    if (!ensurePlayer())
+        return;
     if (!video_) {
         video_ = new QVideoWidget(parent);
         video_->setWindowFlags(Qt::Tool);

@@ -39,7 +39,7 @@ signals:
     void failed(const QString& file, const QString& reason);
 
 private:
-    void ensurePlayer();
+    bool ensurePlayer();  // false (and failed emitted) when nothing can play here
     void play(const QString& hostFile);
 
     QMediaPlayer* player_ = nullptr;
