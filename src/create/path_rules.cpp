@@ -105,11 +105,27 @@ bool TargetInsideDestination(const std::string& destination, const std::string& 
         !platform::CreateAbsolutePathFromRelativePath(destination, destination, folder) ||
         !platform::CreateAbsolutePathFromRelativePath(destination, target, path))
         return false;
-    folder = LowerText(folder);
-    if (folder.back() != '\\')
-        folder += '\\';
-    path = LowerText(path);
-    return path.size() > folder.size() && startsWith(path, folder);
+    const std::string lowerFolder = LowerText(folder) + (folder.back() == '\\' ? "" : "\\");
+    const std::string lowerPath = LowerText(path);
+    if (lowerPath.size() <= lowerFolder.size() || !startsWith(lowerPath, lowerFolder))
+        return false;
+    // A folder on the way that is a link (made by hand in an earlier build's folder) must
+    // not lead out either: compare the real places of the folders where they exist.
+    const platform::FileSystem* files = platform::services().files;
+    if (!files)
+        return true;
+    const std::filesystem::path hostFolder = files->hostPath(folder), hostPath = files->hostPath(path);
+    if (hostFolder.empty() || hostPath.empty())
+        return true;  // a drive this system does not have: nothing there to follow
+    std::error_code folderError, pathError;
+    const std::filesystem::path realFolder = std::filesystem::weakly_canonical(hostFolder, folderError);
+    // The file itself may be a link: creation replaces it rather than writing through it.
+    const std::filesystem::path realPath =
+        std::filesystem::weakly_canonical(hostPath.parent_path(), pathError) / hostPath.filename();
+    if (folderError || pathError)
+        return true;
+    const std::filesystem::path inside = realPath.lexically_relative(realFolder);
+    return !inside.empty() && *inside.begin() != "..";
 }
 
 std::int16_t CopyWholeFolder(const std::string& sourceFile, const std::string& targetFile)

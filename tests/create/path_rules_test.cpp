@@ -5,6 +5,7 @@
 #include "create/create_dialog.h"
 #include "create/detailed_copy_error.h"
 #include "create/path_rules.h"
+#include "support/test_home.h"
 #include "create_fixture.h"
 #include "model/project_folders.h"
 
@@ -48,6 +49,17 @@ TEST(PathRules, TargetsInsideTheDestination)
     EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "\\\\srv\\share\\Menu\\a.pdf"));
     EXPECT_FALSE(TargetInsideDestination("E:\\Menu", ""));
     EXPECT_FALSE(TargetInsideDestination("", "E:\\Menu\\a.pdf"));
+}
+
+TEST(PathRules, AFolderLinkedOutOfTheDestinationLeadsOut)
+{
+    TestHome home;
+    std::filesystem::create_directories(home.path("menu/pictures"));
+    std::filesystem::create_directories(home.path("outside"));
+    std::filesystem::create_directory_symlink(home.path("outside"), home.path("menu/docs"));
+    EXPECT_TRUE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\pictures\\a.png"));
+    EXPECT_FALSE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\docs\\a.pdf"));
+    EXPECT_FALSE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\docs\\new\\a.pdf"));
 }
 
 TEST(CreateDialog, ResolutionIndexGivesTheFileName)
