@@ -86,37 +86,11 @@ public:
 
 }  // namespace
 
-int HostCrypto::CrySimpleEncryptFile(const std::string& source, const std::string& target, const std::string& password)
+std::unique_ptr<CryptoPrimitives> HostCrypto::primitives() const
 {
-    OpenSslPrimitives openssl;
-    lastError_ = writeEncryptedFile(openssl, files_.hostPath(source), files_.hostPath(target), password, iterations_);
-    return lastError_ == CryOk ? 1 : 0;
+    return std::make_unique<OpenSslPrimitives>();
 }
 
-int HostCrypto::CryDecryptFile(const std::string& source, const std::string& target, const std::string& password)
-{
-    OpenSslPrimitives openssl;
-    lastError_ = restoreEncryptedFile(openssl, files_.hostPath(source), files_.hostPath(target), password);
-    return lastError_ == CryOk ? 1 : 0;
-}
-
-int HostCrypto::CryCheckPassword(const std::string& encryptedFile, const std::string& password)
-{
-    OpenSslPrimitives primitives;
-    lastError_ = checkEncryptedFilePassword(primitives, files_.hostPath(encryptedFile), password);
-    return lastError_;
-}
-
-std::string HostCrypto::CryPasswordVerifier(const std::string& password)
-{
-    OpenSslPrimitives primitives;
-    return makePasswordVerifier(primitives, password, iterations_);
-}
-
-bool HostCrypto::CryCheckPasswordVerifier(const std::string& verifier, const std::string& password)
-{
-    OpenSslPrimitives primitives;
-    return checkPasswordVerifier(primitives, verifier, password);
-}
+std::filesystem::path HostCrypto::fileOf(const std::string& path) const { return files_.hostPath(path); }
 
 }  // namespace orv::platform

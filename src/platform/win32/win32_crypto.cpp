@@ -197,38 +197,8 @@ private:
 
 }  // namespace
 
-int Win32Crypto::CrySimpleEncryptFile(const std::string& source, const std::string& target,
-                                      const std::string& password)
-{
-    CngPrimitives cng;
-    lastError_ = writeEncryptedFile(cng, widen(source), widen(target), password, iterations_);
-    return lastError_ == CryOk ? 1 : 0;
-}
+std::unique_ptr<CryptoPrimitives> Win32Crypto::primitives() const { return std::make_unique<CngPrimitives>(); }
 
-int Win32Crypto::CryDecryptFile(const std::string& source, const std::string& target, const std::string& password)
-{
-    CngPrimitives cng;
-    lastError_ = restoreEncryptedFile(cng, widen(source), widen(target), password);
-    return lastError_ == CryOk ? 1 : 0;
-}
-
-int Win32Crypto::CryCheckPassword(const std::string& encryptedFile, const std::string& password)
-{
-    CngPrimitives primitives;
-    lastError_ = checkEncryptedFilePassword(primitives, widen(encryptedFile), password);
-    return lastError_;
-}
-
-std::string Win32Crypto::CryPasswordVerifier(const std::string& password)
-{
-    CngPrimitives primitives;
-    return makePasswordVerifier(primitives, password, iterations_);
-}
-
-bool Win32Crypto::CryCheckPasswordVerifier(const std::string& verifier, const std::string& password)
-{
-    CngPrimitives primitives;
-    return checkPasswordVerifier(primitives, verifier, password);
-}
+std::filesystem::path Win32Crypto::fileOf(const std::string& path) const { return widen(path); }
 
 }  // namespace orv::platform
