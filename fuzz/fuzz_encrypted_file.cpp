@@ -12,19 +12,15 @@
 #include <iterator>
 #include <string>
 
+#include "fuzz_check.h"
 #include "fake_crypto.h"
 #include "platform/crypto.h"
 
 namespace fs = std::filesystem;
 using namespace orv;
+using orv::fuzz::check;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 const fs::path& folder()
 {

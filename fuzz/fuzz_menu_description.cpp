@@ -5,20 +5,12 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "model/ansi_codec.h"
 #include "shell/menu_description.h"
 
 using namespace orv;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
+using orv::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,22 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "model/ansi_codec.h"
 #include "model/profile.h"
 #include "model/scramble.h"
 #include "model/unicode_text.h"
 
 using namespace orv;
-
-namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-}  // namespace
+using orv::fuzz::check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

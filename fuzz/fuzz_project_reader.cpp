@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_check.h"
 #include "model/ansi_codec.h"
 #include "model/menu_project.h"
 #include "model/profile.h"
@@ -16,14 +17,9 @@
 #include "model/unicode_text.h"
 
 using namespace orv;
+using orv::fuzz::check;
 
 namespace {
-
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 void checkRanges(const MenuProject& p)
 {

@@ -240,13 +240,9 @@ LRESULT PreviewWindow::handleMessage(HWND window, UINT message, WPARAM wParam, L
         info->ptMinTrackSize = {win32::scaled(320, dpi_), win32::scaled(240, dpi_)};
         return 0;
     }
-    case WM_DPICHANGED: {
-        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-        setDpi(HIWORD(wParam));
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_DPICHANGED:
+        setDpi(win32::followDpiChange(window, wParam, lParam));
         return 0;
-    }
     case WM_CLOSE:
         close();
         return 0;

@@ -73,4 +73,12 @@ HFONT createMessageFont(UINT dpi, int pointDelta, LONG weight)
     return CreateFontIndirectW(&font);
 }
 
+UINT followDpiChange(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return HIWORD(wParam);
+}
+
 }  // namespace orv::win32

@@ -20,6 +20,10 @@ inline int scaled(int value, UINT dpi)
     return MulDiv(value, static_cast<int>(dpi), 96);
 }
 
+// WM_DPICHANGED: moves the window to the place and size Windows suggests for the new
+// screen; returns the new DPI.
+UINT followDpiChange(HWND window, WPARAM wParam, LPARAM lParam);
+
 // The standard font of message texts at dpi, pointDelta points larger, with the weight.
 // The caller deletes it.
 HFONT createMessageFont(UINT dpi, int pointDelta = 0, LONG weight = FW_NORMAL);
