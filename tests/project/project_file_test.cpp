@@ -273,7 +273,7 @@ TEST_F(ProjectFileTest, ProjectsOfEveryKindAreRecognisedAndOtherThingsAreNot)
 {
     // The shipped example, an editor-written new project and one written now.
     const std::string data = ORVANTO_TEST_DATA_DIR;
-    for (const std::string& shipped : {data + "/../../resources/program/Examples/DemoMenu.mnp", data + "/new_project.mnp"})
+    for (const std::string& shipped : {data + "/../../resources/program/Examples/DemoMenu.mnp", data + "/golden/new_project.mnp"})
         EXPECT_EQ(ProjectFileKindOf(shipped), ProjectFileKind::Project) << shipped;
     MenuProject written = filledProject(3);
     ASSERT_TRUE(SaveProjectFileAs(written, home.win("written.mnp")));

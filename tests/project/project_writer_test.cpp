@@ -32,10 +32,10 @@ MenuProject newProject()
 }
 
 // The file of a new project as the editor writes it with the default options, its date
-// blanked: tests/data/new_project.mnp.
+// blanked: tests/data/golden/new_project.mnp.
 std::string expectedNewProjectFile()
 {
-    std::ifstream in(std::string(ORVANTO_TEST_DATA_DIR) + "/new_project.mnp", std::ios::binary);
+    std::ifstream in(std::string(ORVANTO_TEST_DATA_DIR) + "/golden/new_project.mnp", std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return withoutDate(AnsiToUtf8(text.str()));
