@@ -111,13 +111,13 @@ void openProject()
 
 void readDocument()
 {
-    static const std::string text = StoreOptionsToText(fixture->project, false, false, false);
+    static const std::string text = StoreOptionsToText(fixture->project);
     MenuProject p;
     LoadOptionsFromDocument(p, ProfileDocument::parse(text));
 }
 
 void saveProject() { SaveProjectFile(fixture->project); }
-void projectText() { (void)StoreOptionsToText(fixture->project, false, false, false); }
+void projectText() { (void)StoreOptionsToText(fixture->project); }
 void writeMenuFile() { CreateCDDataFile(fixture->project, fixture->menuFile, false); }
 
 struct Case {

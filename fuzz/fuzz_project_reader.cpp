@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkRanges(project);
 
     // Whatever was read writes out and reads back with the same shape.
-    const std::string text = StoreOptionsToText(project, false, menuFile, false);
+    const std::string text = StoreOptionsToText(project, menuFile ? WriteOptions::MenuDescription : WriteOptions::ProjectFile);
     check(text.ends_with("-(EOF)-\r\n\r\n"));
     MenuProject again;
     ResetParameters(again);

@@ -180,7 +180,8 @@ void checkObjects(const MenuProject& p, Problems& problems)
 
 void checkFonts(const MenuProject& p, Problems& problems)
 {
-    const ProfileDocument data = ProfileDocument::parse(StoreOptionsToText(p, true, true, false));
+    const ProfileDocument data =
+        ProfileDocument::parse(StoreOptionsToText(p, WriteOptions::ListFontFiles | WriteOptions::MenuDescription));
     for (const char* prefix : {"TF", "STF", "BF"}) {
         for (int n = 1; n <= 100; ++n) {
             const std::string* value = data.find("Fonts", std::string(prefix) + "_File" + std::to_string(n));

@@ -91,7 +91,7 @@ bool SaveProjectFile(MenuProject& project)
     const std::string path = project.ProjectFilePath;
     if (path.empty() || path == NoProjectFile)
         return false;
-    if (!WriteProfileFile(path, StoreOptionsToText(project, false, false, false)))
+    if (!WriteProfileFile(path, StoreOptionsToText(project)))
         return false;
     project.Modified = false;
     HandleRecentFilesMenu(path);
@@ -112,7 +112,9 @@ bool CreateCDDataFile(const MenuProject& project, const std::string& FName, bool
 {
     if (FName.empty())
         return false;
-    return WriteProfileFile(FName, StoreOptionsToText(project, bAddFontListToOptionFile, true, false));
+    const WriteOptions options = bAddFontListToOptionFile ? WriteOptions::MenuDescription | WriteOptions::ListFontFiles
+                                                          : WriteOptions::MenuDescription;
+    return WriteProfileFile(FName, StoreOptionsToText(project, options));
 }
 
 ProjectFileVersion OpenProjectFile(MenuProject& project, const std::string& path)

@@ -94,7 +94,7 @@ TEST_F(ToolTest, NewWritesTheNewProjectValues)
     ASSERT_EQ(run({"new", host("fresh.mnp")}), tool::ExitOk) << err.str();
     MenuProject expected;
     ResetParameters(expected);
-    EXPECT_EQ(undated(home.readFile("fresh.mnp")), undated(StoreOptionsToText(expected, false, false, false)));
+    EXPECT_EQ(undated(home.readFile("fresh.mnp")), undated(StoreOptionsToText(expected)));
     EXPECT_TRUE(out.str().empty());
     EXPECT_TRUE(err.str().empty());
 }

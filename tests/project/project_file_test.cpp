@@ -280,7 +280,7 @@ TEST_F(ProjectFileTest, ProjectsOfEveryKindAreRecognisedAndOtherThingsAreNot)
     EXPECT_TRUE(IsProjectFile(home.win("written.mnp")));
     MenuProject wizard = newProject();
     wizard.Wizard.Count = 1;
-    ASSERT_TRUE(WriteProfileFile(home.win("sub.mnp"), StoreOptionsToText(wizard, false, false, true)));
+    ASSERT_TRUE(WriteProfileFile(home.win("sub.mnp"), StoreOptionsToText(wizard, WriteOptions::SubMenu)));
     EXPECT_TRUE(IsProjectFile(home.win("sub.mnp")));
 
     EXPECT_EQ(ProjectFileKindOf(home.win("missing.mnp")), ProjectFileKind::Missing);

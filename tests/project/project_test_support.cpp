@@ -158,8 +158,8 @@ void alignFileState(MenuProject& project, const MenuProject& like)
 std::string describeDifference(const MenuProject& a, const MenuProject& b)
 {
     std::string out;
-    const auto la = crlfLines(withoutDate(StoreOptionsToText(a, false, false, false)));
-    const auto lb = crlfLines(withoutDate(StoreOptionsToText(b, false, false, false)));
+    const auto la = crlfLines(withoutDate(StoreOptionsToText(a)));
+    const auto lb = crlfLines(withoutDate(StoreOptionsToText(b)));
     for (size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
         const std::string x = i < la.size() ? la[i] : "<none>";
         const std::string y = i < lb.size() ? lb[i] : "<none>";

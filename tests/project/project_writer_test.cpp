@@ -21,8 +21,12 @@
 namespace orv::test {
 namespace {
 
-std::string projectText(const MenuProject& p) { return StoreOptionsToText(p, false, false, false); }
-std::string menuText(const MenuProject& p, bool fonts = false) { return StoreOptionsToText(p, fonts, true, false); }
+std::string projectText(const MenuProject& p) { return StoreOptionsToText(p); }
+std::string menuText(const MenuProject& p, bool fonts = false)
+{
+    return StoreOptionsToText(p, fonts ? WriteOptions::MenuDescription | WriteOptions::ListFontFiles
+                                       : WriteOptions::MenuDescription);
+}
 
 MenuProject newProject()
 {
@@ -360,7 +364,7 @@ TEST_F(WriterTest, SubMenuModeTakesItsValuesFromTheWizardTable)
 {
     Siblings().PortavoInstalled = true;
     const MenuProject p = subMenuProject();
-    const std::string text = StoreOptionsToText(p, false, false, true);
+    const std::string text = StoreOptionsToText(p, WriteOptions::SubMenu);
     EXPECT_EQ(writtenValue(text, "Create", "CreateDestDir"), "E:\\Main\\SubMenu-2");
     EXPECT_EQ(writtenValue(text, "MainWindow", "CaptionText"), "Sub menu 2");
     EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "Title - Sub menu 2");
@@ -379,7 +383,7 @@ TEST_F(WriterTest, SubMenuModeWritesHideAsHeldAndNoScrambledPasswords)
 {
     MenuProject p = subMenuProject();
     p.Wizard.record(2).Cmd = "Install StickGuard";
-    const std::string text = StoreOptionsToText(p, false, true, true);
+    const std::string text = StoreOptionsToText(p, WriteOptions::MenuDescription | WriteOptions::SubMenu);
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Hide"), "0");
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button1PA"), "<missing>");
     EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "Information");
