@@ -6,6 +6,7 @@
 #include "model/ansi_codec.h"
 #include "model/file_io.h"
 #include "model/profile.h"
+#include "model/project_fields.h"
 #include "model/scramble.h"
 #include "model/unicode_text.h"
 
@@ -35,21 +36,12 @@ public:
         const std::string* v = doc_.find(section_, key);
         return v ? ProfileNumberOf(*v) : fallback;
     }
-    int integer(std::string_view key, int fallback) const
-    {
-        return static_cast<int>(std::clamp<long>(number(key, fallback), -100000, 100000));
-    }
     WinColour colour(std::string_view key, WinColour fallback) const
     {
         const std::string* v = doc_.find(section_, key);
         if (!v)
             return fallback;
         return static_cast<WinColour>(ProfileNumberOf(*v)) & 0xFFFFFFu;
-    }
-    bool flag(std::string_view key, bool fallback) const
-    {
-        const std::string* v = doc_.find(section_, key);
-        return v ? ProfileNumberOf(*v) == 1 : fallback;
     }
     bool has(std::string_view key) const { return doc_.find(section_, key) != nullptr; }
 
@@ -85,56 +77,119 @@ std::string withoutTitleDashes(std::string text)
     return text;
 }
 
-FontSpec readFont(const SectionReader& s, std::string_view prefix, const FontSpec& fallback)
+// The keys the menu description file shares with the project file, found through the
+// project's key table; a missing key reads as the value of a new project.
+class SharedKeys {
+public:
+    explicit SharedKeys(const ProfileDocument& doc) : doc_(doc) {}
+
+    std::string text(std::string MenuProject::*member) const
+    {
+        const std::string* v = find(ProjectFieldOf(member));
+        return v ? *v : fresh_.*member;
+    }
+    std::string decoded(std::string MenuProject::*member) const
+    {
+        const std::string* v = find(ProjectFieldOf(member));
+        return v ? DecodeUnicodeText(*v) : fresh_.*member;
+    }
+    // A number held as text, an Int16 or an Int32, kept to -100000..100000.
+    template <typename Member>
+    int integer(Member member, long fallback) const
+    {
+        const std::string* v = find(ProjectFieldOf(member));
+        return static_cast<int>(std::clamp<long>(v ? ProfileNumberOf(*v) : fallback, -100000, 100000));
+    }
+    int integer(std::string MenuProject::*member) const { return integer(member, ProfileNumberOf(fresh_.*member)); }
+    int integer(std::int16_t MenuProject::*member) const { return integer(member, long{fresh_.*member}); }
+    int integer(std::int32_t MenuProject::*member) const { return integer(member, long{fresh_.*member}); }
+    // A number kept to the range of its key.
+    template <typename Member>
+    int bounded(Member member) const
+    {
+        const ProjectField& f = ProjectFieldOf(member);
+        return std::clamp(integer(member), f.low, f.high);
+    }
+    WinColour colour(Colour MenuProject::*member) const
+    {
+        const std::string* v = find(ProjectFieldOf(member));
+        return static_cast<WinColour>(v ? ProfileNumberOf(*v) : long{fresh_.*member}) & 0xFFFFFFu;
+    }
+    // Exactly 1 is on.
+    bool flag(bool MenuProject::*member) const { return flagOf(ProjectFieldOf(member), fresh_.*member); }
+    bool flag(std::int16_t MenuProject::*member) const { return flagOf(ProjectFieldOf(member), fresh_.*member == 1); }
+
+private:
+    const std::string* find(const ProjectField& f) const { return doc_.find(SectionName(f.section), f.key); }
+    bool flagOf(const ProjectField& f, bool fallback) const
+    {
+        const std::string* v = find(f);
+        return v ? ProfileNumberOf(*v) == 1 : fallback;
+    }
+
+    const ProfileDocument& doc_;
+    const MenuProject fresh_;
+};
+
+// The members of one font.
+struct FontMembers {
+    std::string MenuProject::*name;
+    std::int16_t MenuProject::*size;
+    bool MenuProject::*bold;
+    bool MenuProject::*italic;
+};
+
+FontSpec readFont(const SharedKeys& keys, const FontMembers& font)
 {
-    const std::string p(prefix);
+    static const MenuProject fresh;
     FontSpec f;
-    f.name = s.text(p + "FontName", fallback.name);
+    f.name = keys.text(font.name);
     if (f.name.empty())
-        f.name = fallback.name;
-    f.size = s.integer(p + "FontSize", fallback.size);
-    if (f.size <= 0 || f.size > 400)
-        f.size = fallback.size;
-    f.bold = s.flag(p + "FontBold", fallback.bold);
-    f.italic = s.flag(p + "FontItalic", fallback.italic);
+        f.name = fresh.*font.name;
+    f.size = keys.integer(font.size);
+    const ProjectField& size = ProjectFieldOf(font.size);
+    if (f.size < size.low || f.size > size.high)
+        f.size = fresh.*font.size;
+    f.bold = keys.flag(font.bold);
+    f.italic = keys.flag(font.italic);
     return f;
 }
 
 void readEntry(const ProfileDocument& doc, int n, MenuEntry& e)
 {
-    SectionReader s(doc, "ButtonData");
-    const std::string k = "Button" + std::to_string(n);
+    SectionReader s(doc, ButtonDataSectionName);
+    auto key = [n](int field) { return ButtonKey(n, ButtonFieldTable[static_cast<size_t>(field)].key); };
     e.number = n;
-    e.command = s.text(k + "Cmd");
+    e.command = s.text(key(FieldCmd));
     e.titleRow = e.command.empty() || e.command == "(Title)";
-    e.text = s.decoded(k + "Text");
+    e.text = s.decoded(key(FieldText));
     if (e.titleRow) {
         e.command.clear();
         e.text = withoutTitleDashes(e.text);
     }
-    e.link = s.text(k + "Link");
-    e.tip = s.decoded(k + "Tip");
-    e.parameters = s.text(k + "AppParam");
-    e.waitInfoText = s.decoded(k + "WaitInfoText");
-    e.hidden = s.text(k + "Hide") == "1";
-    e.runMaximized = s.text(k + "RunProgramMaximized") == "1";
+    e.link = s.text(key(FieldLink));
+    e.tip = s.decoded(key(FieldTip));
+    e.parameters = s.text(key(FieldAppParam));
+    e.waitInfoText = s.decoded(key(FieldWaitInfoText));
+    e.hidden = s.text(key(FieldHide)) == "1";
+    e.runMaximized = s.text(key(FieldRunProgramMaximized)) == "1";
 
-    e.ownColours = s.text(k + "BCUse") == "1";
-    e.textColour = s.colour(k + "BC1", 0);
-    e.frameColour = s.colour(k + "BC3", 0);
-    e.backColour = s.colour(k + "BC4", 0);
+    e.ownColours = s.text(key(FieldBCUse)) == "1";
+    e.textColour = s.colour(key(FieldBC1), 0);
+    e.frameColour = s.colour(key(FieldBC3), 0);
+    e.backColour = s.colour(key(FieldBC4), 0);
 
-    e.passwordProtected = UnscrambleText(s.text(k + "PA")) == "1";
+    e.passwordProtected = UnscrambleText(s.text(ButtonKey(n, MenuPswProtectKey))) == "1";
     if (e.passwordProtected) {
-        e.passwordVerifier = s.text(k + "PV");
-        e.legacyPassword = s.has(k + "PB");
-        e.password = UnscrambleText(s.text(k + "PB"));
-        e.maskPassword = s.text(k + "PC") == "1";
-        e.encrypted = s.text(k + "PD") == "1";
-        e.passwordTitle = s.text(k + "PswDlgTitle");
-        e.passwordText = s.text(k + "PswDlgText");
-        e.wrongPasswordTitle = s.text(k + "PswIsWrongTitle");
-        e.wrongPasswordText = s.text(k + "PswIsWrongText");
+        e.passwordVerifier = s.text(ButtonKey(n, MenuPswVerifierKey));
+        e.legacyPassword = s.has(ButtonKey(n, MenuLegacyPswKey));
+        e.password = UnscrambleText(s.text(ButtonKey(n, MenuLegacyPswKey)));
+        e.maskPassword = s.text(ButtonKey(n, MenuPswAsteriskKey)) == "1";
+        e.encrypted = s.text(ButtonKey(n, MenuPswEncryptKey)) == "1";
+        e.passwordTitle = s.text(key(FieldPswDlgTitle));
+        e.passwordText = s.text(key(FieldPswDlgText));
+        e.wrongPasswordTitle = s.text(key(FieldPswIsWrongTitle));
+        e.wrongPasswordText = s.text(key(FieldPswIsWrongText));
     }
 }
 
@@ -153,77 +208,80 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
 {
     MenuReadResult result;
     const ProfileDocument doc = ProfileDocument::parse(utf8Text);
-    if (!doc.hasSection("MainWindow") || !hasEndLine(utf8Text)) {
+    if (!doc.hasSection(SectionName(ProjectSection::MainWindow)) || !hasEndLine(utf8Text)) {
         result.status = MenuReadStatus::Damaged;
         return result;
     }
 
     MenuDescription& m = result.menu;
+    using P = MenuProject;
+    const SharedKeys keys(doc);
 
-    SectionReader win(doc, "MainWindow");
-    m.caption = win.text("CaptionText", m.caption);
-    m.width = std::clamp(win.integer("Width", m.width), 50, 10000);
-    m.height = std::clamp(win.integer("Height", m.height), 50, 10000);
-    m.backColour = win.colour("BackColor", m.backColour);
-    m.backColour2 = win.colour("BackColor2", m.backColour2);
-    m.toneDirection = win.integer("ToneDirection", m.toneDirection);
-    m.blendDepth = std::clamp(win.integer("BlendDepth", m.blendDepth), 0, 100);
-    m.showCaption = win.flag("ShowCaption", m.showCaption);
-    m.showMinimizeButton = win.flag("ShowMinimizeButton", m.showMinimizeButton);
-    m.showBorder = win.flag("ShowBorder", m.showBorder);
-    m.alwaysOnTop = win.flag("WindowAlwaysTopmost", m.alwaysOnTop);
+    m.caption = keys.text(&P::CaptionText);
+    m.width = keys.bounded(&P::Width);
+    m.height = keys.bounded(&P::Height);
+    m.backColour = keys.colour(&P::BackColor);
+    m.backColour2 = keys.colour(&P::BackColor2);
+    // A file without a blend has one colour, whatever a new project starts with.
+    m.toneDirection = keys.integer(&P::ToneDirection, m.toneDirection);
+    const ProjectField& blend = ProjectFieldOf(&P::BlendDepth);
+    m.blendDepth = std::clamp(keys.integer(&P::BlendDepth, m.blendDepth), blend.low, blend.high);
+    m.showCaption = keys.flag(&P::ShowCaption);
+    m.showMinimizeButton = keys.flag(&P::ShowMinimizeButton);
+    m.showBorder = keys.flag(&P::ShowBorder);
+    m.alwaysOnTop = keys.flag(&P::WindowAlwaysTopmost);
 
-    SectionReader title(doc, "Title");
-    m.title.text = title.decoded("TitleText", "Title");
-    m.title.font = readFont(title, "Title", FontSpec{"Times New Roman", 26, true, true});
-    m.title.colour = title.colour("TitleForeColor", 65535);
-    m.title.alignment = std::clamp(title.integer("TitleAlignment", 1), 1, 3);
-    m.title.shadow = title.flag("TitleShadow", true);
-    m.title.charSpacing = std::clamp(title.integer("TitleCharInterSpace", 0), 0, 100);
+    m.title.text = keys.decoded(&P::TitleText);
+    m.title.font = readFont(keys, {&P::TitleFontName, &P::TitleFontSize, &P::TitleFontBold, &P::TitleFontItalic});
+    m.title.colour = keys.colour(&P::TitleForeColor);
+    m.title.alignment = keys.bounded(&P::TitleAlignment);
+    m.title.shadow = keys.flag(&P::TitleShadow);
+    m.title.charSpacing = keys.bounded(&P::TitleCharInterSpace);
 
-    SectionReader sub(doc, "SubTitle");
-    m.subtitle.text = sub.decoded("SubTitleText");
-    m.subtitle.font = readFont(sub, "SubTitle", FontSpec{"Arial", 14, false, false});
-    m.subtitle.colour = sub.colour("SubTitleColor", 8421631);
+    m.subtitle.text = keys.decoded(&P::SubTitleText);
+    m.subtitle.font =
+        readFont(keys, {&P::SubTitleFontName, &P::SubTitleFontSize, &P::SubTitleFontBold, &P::SubTitleFontItalic});
+    m.subtitle.colour = keys.colour(&P::SubTitleColor);
     m.subtitle.alignment = m.title.alignment;
-    m.subtitle.charSpacing = std::clamp(sub.integer("SubTitleCharInterSpace", 0), 0, 100);
+    m.subtitle.charSpacing = keys.bounded(&P::SubTitleCharInterSpace);
 
-    SectionReader but(doc, "Buttons");
     ButtonLook& b = m.buttons;
-    b.width = std::clamp(but.integer("ButtonWidth", b.width), 10, 5000);
-    b.height = std::clamp(but.integer("ButtonHeight", b.height), 8, 2000);
-    b.style = but.integer("ButtonStyle", b.style);
-    b.alignment = std::clamp(but.integer("ButtonAlignment", b.alignment), 1, 4);
-    b.textAlignment = std::clamp(but.integer("ButtonTextAlignment", b.textAlignment), 1, 3);
-    b.font = readFont(but, "Button", FontSpec{"Arial", 12, true, false});
-    b.foreColour = but.colour("ButtonForeColor", b.foreColour);
-    b.frameColour = but.colour("ButtonFrameColor", b.frameColour);
-    b.backColour = but.colour("ButtonBackColor", b.backColour);
-    b.separateFrameColour = but.flag("SeparateFrameAndCharColor", b.separateFrameColour);
-    b.activeFrame = but.integer("UseActiveButtonFrame", 1) != 0;
-    b.activeFrameColour = but.colour("ActiveButtonFrameColor", b.activeFrameColour);
+    b.width = keys.bounded(&P::ButtonWidth);
+    b.height = keys.bounded(&P::ButtonHeight);
+    b.style = keys.integer(&P::ButtonStyle);
+    b.alignment = keys.bounded(&P::ButtonAlignment);
+    b.textAlignment = keys.bounded(&P::ButtonTextAlignment);
+    b.font = readFont(keys, {&P::ButtonFontName, &P::ButtonFontSize, &P::ButtonFontBold, &P::ButtonFontItalic});
+    b.foreColour = keys.colour(&P::ButtonForeColor);
+    b.frameColour = keys.colour(&P::ButtonFrameColor);
+    b.backColour = keys.colour(&P::ButtonBackColor);
+    b.separateFrameColour = keys.flag(&P::SeparateFrameAndCharColor);
+    b.activeFrame = keys.integer(&P::UseActiveButtonFrame) != 0;
+    b.activeFrameColour = keys.colour(&P::ActiveButtonFrameColor);
 
-    SectionReader rows(doc, "ButtonTitles");
-    m.titleRowFont = readFont(rows, "ButtonTitle_", FontSpec{"Arial", 10, false, false});
-    m.titleRowColour = rows.colour("ButtonTitle_TextColor", m.titleRowColour);
+    m.titleRowFont = readFont(keys, {&P::ButtonTitle_FontName, &P::ButtonTitle_FontSize, &P::ButtonTitle_FontBold,
+                                     &P::ButtonTitle_FontItalic});
+    m.titleRowColour = keys.colour(&P::ButtonTitle_TextColor);
 
-    m.appIcon = SectionReader(doc, "AppIcon").integer("AppIconIndex", 1);
-    if (m.appIcon < 1 || m.appIcon > 8)
-        m.appIcon = 1;
+    const ProjectField& icon = ProjectFieldOf(&P::AppIconIndex);
+    m.appIcon = keys.integer(&P::AppIconIndex);
+    if (m.appIcon < icon.low || m.appIcon > icon.high)
+        m.appIcon = icon.low;
 
-    SectionReader texts(doc, "Text");
-    m.okText = texts.text("ButtonOK_Text");
+    // An empty button text falls back too.
+    m.okText = keys.text(&P::ButtonOK_Text);
     if (m.okText.empty())
-        m.okText = "OK";
-    m.closeText = texts.text("ButtonClose_Text");
+        m.okText = MenuProject{}.ButtonOK_Text;
+    m.closeText = keys.text(&P::ButtonClose_Text);
     if (m.closeText.empty())
-        m.closeText = "Close";
+        m.closeText = MenuProject{}.ButtonClose_Text;
 
-    const long count = std::clamp(but.number("NrButtons", 0), 0L, MaxEntries);
-    SectionReader data(doc, "ButtonData");
+    SectionReader but(doc, SectionName(ProjectSection::Buttons));
+    const long count = std::clamp(but.number(ButtonCountKey, 0), 0L, MaxEntries);
+    SectionReader data(doc, ButtonDataSectionName);
     for (int n = 1; n <= count; ++n) {
-        const std::string k = "Button" + std::to_string(n);
-        if (!data.has(k + "Text") && !data.has(k + "Cmd"))
+        if (!data.has(ButtonKey(n, ButtonFieldTable[size_t{FieldText}].key)) &&
+            !data.has(ButtonKey(n, ButtonFieldTable[size_t{FieldCmd}].key)))
             continue;  // an entry the file does not hold
         MenuEntry e;
         readEntry(doc, n, e);
