@@ -137,6 +137,36 @@ TEST_F(MenuDescriptionTest, MissingKeysGiveTheNewProjectLook)
     EXPECT_TRUE(r.menu.entries.empty());
 }
 
+TEST_F(MenuDescriptionTest, ReadsTheKeysOfTheEditorsFullMenuFile)
+{
+    // The menu description file the editor writes for a project with every field filled
+    // (its scrambled passwords blanked).
+    const MenuReadResult r = readMenuDescription(std::string(ORVANTO_TEST_DATA_DIR) + "/golden/full_project.mni");
+    ASSERT_EQ(r.status, MenuReadStatus::Ok);
+    const MenuDescription& m = r.menu;
+    EXPECT_EQ(m.caption, "CaptionText value");
+    EXPECT_EQ(m.width, 111);
+    EXPECT_EQ(m.backColour2, 990765u);
+    EXPECT_EQ(m.blendDepth, 17);
+    EXPECT_EQ(m.title.text, "TitleText value");
+    expectFont(m.title.font, "TitleFontName value", 135, false, false);
+    EXPECT_EQ(m.title.charSpacing, 41);
+    expectFont(m.subtitle.font, "SubTitleFontName value", 143, true, true);
+    EXPECT_EQ(m.buttons.height, 158);
+    EXPECT_EQ(m.buttons.style, 26);
+    expectFont(m.buttons.font, "ButtonFontName value", 163, false, true);
+    EXPECT_EQ(m.buttons.frameColour, 4491468u);
+    expectFont(m.titleRowFont, "ButtonTitle_FontName value", 184, true, true);
+    EXPECT_EQ(m.appIcon, 6);
+    EXPECT_EQ(m.closeText, "ButtonClose_Text value");
+    ASSERT_EQ(m.entries.size(), 44u);
+    EXPECT_EQ(m.entries[0].text, "Button 1 && more");
+    EXPECT_EQ(m.entries[0].parameters, "AppParam 1");
+    EXPECT_EQ(m.entries[1].waitInfoText, "WaitInfoText 2");
+    EXPECT_TRUE(m.entries[43].titleRow);
+    EXPECT_EQ(m.entries[43].text, "Games");
+}
+
 TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
 {
     auto b = MenuFileBuilder::minimal();
