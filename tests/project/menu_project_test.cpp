@@ -49,17 +49,6 @@ TEST(MenuButtonTest, FieldsByPositionAndByKey)
     EXPECT_EQ(ButtonFieldIndex("pswisWrongText"), FieldPswIsWrongText);
     EXPECT_EQ(ButtonFieldIndex(""), -1);
     EXPECT_EQ(ButtonFieldIndex("Text "), -1);
-
-    // Every position maps to its own member and back through its key.
-    for (int pos = 0; pos < ButtonFieldCount; ++pos) {
-        MenuButton one;
-        one.field(pos) = "x";
-        EXPECT_EQ(ButtonFieldIndex(ButtonFieldTable[static_cast<size_t>(pos)].key), pos);
-        int filled = 0;
-        for (int other = 0; other < ButtonFieldCount; ++other)
-            filled += one.field(other).empty() ? 0 : 1;
-        EXPECT_EQ(filled, 1) << pos;
-    }
 }
 
 TEST(WizardButtonTableTest, HoldsAtMostTenRecords)

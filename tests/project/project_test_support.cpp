@@ -1,9 +1,12 @@
 #include "project/project_test_support.h"
 
-#include <algorithm>
+#include <fstream>
+#include <sstream>
 
+#include "model/ansi_codec.h"
 #include "model/project_fields.h"
 #include "model/project_writer.h"
+#include "model/scramble.h"
 
 namespace orv::test {
 
@@ -54,20 +57,32 @@ std::string writtenValue(const std::string& text, const std::string& section, co
     return "<missing>";
 }
 
-std::string withoutDate(const std::string& text)
+std::string comparable(const std::string& text)
 {
     std::string out;
     bool inDate = false;
     for (const auto& line : crlfLines(text)) {
         if (line.starts_with("["))
             inDate = line == "[DateCreated]";
-        if (inDate && line.size() > 4 && line[1] == ' ' && line[2] == '=')
-            out += line.substr(0, 4) + "#";
+        const size_t at = line.find(" = ");
+        const std::string key = at == std::string::npos ? std::string() : line.substr(0, at);
+        if ((inDate && !key.empty()) || (key.starts_with("Button") && key.ends_with("PV")))
+            out += key + " = #";
+        else if (key.starts_with("Button") && key.ends_with("PA"))
+            out += key + " = #" + UnscrambleText(line.substr(at + 3));
         else
             out += line;
         out += "\r\n";
     }
     return out;
+}
+
+std::string golden(const std::string& name)
+{
+    std::ifstream in(std::string(ORVANTO_TEST_DATA_DIR) + "/golden/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return AnsiToUtf8(text.str());
 }
 
 namespace {
@@ -153,36 +168,6 @@ void alignFileState(MenuProject& project, const MenuProject& like)
     project.Modified = like.Modified;
     project.FileNameColumnHeading = like.FileNameColumnHeading;
     project.EditorWindowTitle = like.EditorWindowTitle;
-}
-
-std::string describeDifference(const MenuProject& a, const MenuProject& b)
-{
-    std::string out;
-    const auto la = crlfLines(withoutDate(StoreOptionsToText(a)));
-    const auto lb = crlfLines(withoutDate(StoreOptionsToText(b)));
-    for (size_t i = 0; i < std::max(la.size(), lb.size()); ++i) {
-        const std::string x = i < la.size() ? la[i] : "<none>";
-        const std::string y = i < lb.size() ? lb[i] : "<none>";
-        if (x != y)
-            out += "\n  " + x + "  <>  " + y;
-    }
-    if (a.UseUnicode != b.UseUnicode)
-        out += "\n  UseUnicode differs";
-    if (a.ProjectType != b.ProjectType || a.FileNameColumnHeading != b.FileNameColumnHeading)
-        out += "\n  project type or heading differs";
-    if (a.CoOperateWithPortavoLink != b.CoOperateWithPortavoLink ||
-        a.StickGuardSetupFilename != b.StickGuardSetupFilename ||
-        a.StickGuard_CopySetupFileToSubFolder != b.StickGuard_CopySetupFileToSubFolder ||
-        a.StickGuardSetupFoldername != b.StickGuardSetupFoldername)
-        out += "\n  Portavo values differ";
-    if (a.Buttons.size() != b.Buttons.size())
-        out += "\n  button count differs";
-    for (size_t n = 0; n < std::min(a.Buttons.size(), b.Buttons.size()); ++n)
-        for (int pos = 0; pos < ButtonFieldCount; ++pos)
-            if (a.Buttons[n].field(pos) != b.Buttons[n].field(pos))
-                out += "\n  button " + std::to_string(n + 1) + " " + ButtonFieldTable[static_cast<size_t>(pos)].key +
-                       ": " + a.Buttons[n].field(pos) + "  <>  " + b.Buttons[n].field(pos);
-    return out;
 }
 
 ProjectTest::ProjectTest()

@@ -1,5 +1,6 @@
-// Helpers of the project-file tests: looking at written files line by line, a project with
-// every field filled, and a fixture that resets the editor-wide state the writer reads.
+// Helpers of the project-file tests: looking at written files line by line, the golden
+// files, a project with every field filled, and a fixture that resets the editor-wide state
+// the writer reads.
 #pragma once
 
 #include <string>
@@ -19,24 +20,26 @@ std::vector<std::string> crlfLines(const std::string& text);
 std::vector<std::string> sectionLines(const std::string& text, const std::string& section);
 bool hasSection(const std::string& text, const std::string& section);
 
-// The value written under a key of a section; nullopt-like "<missing>" when absent.
+// The value written under a key of a section; "<missing>" when absent.
 std::string writtenValue(const std::string& text, const std::string& section, const std::string& key);
 
-// The text with the three [DateCreated] values blanked, so files of different days compare.
-std::string withoutDate(const std::string& text);
+// The text with what changes from write to write replaced as the golden files spell it:
+// the [DateCreated] values and password verifiers by "#", a scrambled protection flag by
+// "#" and the flag.
+std::string comparable(const std::string& text);
 
-// A project in which every field holds a value other than its new-project value and every
-// button field is filled, with the given number of buttons (the last one a title row when
-// withTitleRow). Every value survives a save and an open unchanged.
+// A golden file of tests/data/golden, as UTF-8.
+std::string golden(const std::string& name);
+
+// A project in which every field of the key table holds a value other than its new-project
+// value (numbers and texts also other than the reader's default), every button field is
+// filled, with the given number of buttons (the last one a title row when withTitleRow).
+// Every value survives a save and an open unchanged.
 MenuProject filledProject(int buttons, bool withTitleRow = false);
 
 // Makes every member that identifies the file (path, modified flag, captions) equal, so two
 // projects can be compared by their content.
 void alignFileState(MenuProject& project, const MenuProject& like);
-
-// The lines in which the project files of two projects differ (for failure messages), and
-// the project-level values that differ.
-std::string describeDifference(const MenuProject& a, const MenuProject& b);
 
 // A test home plus the editor-wide values the writer and reader consult, reset around
 // each test.

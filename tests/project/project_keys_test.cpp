@@ -1,0 +1,63 @@
+// Every key of the project file and the menu description file against golden files spelled
+// out in tests/data/golden: what the writer writes for a new and for a full project, what
+// the reader makes of them, and the reader's default of every key.
+#include <gtest/gtest.h>
+
+#include "model/project_reader.h"
+#include "model/project_writer.h"
+#include "project/project_test_support.h"
+
+namespace orv::test {
+namespace {
+
+using KeysTest = ProjectTest;
+
+MenuProject newProject()
+{
+    MenuProject p;
+    ResetParameters(p);
+    return p;
+}
+
+MenuProject read(const std::string& text)
+{
+    MenuProject p = newProject();
+    LoadOptionsFromDocument(p, ProfileDocument::parse(text));
+    return p;
+}
+
+TEST_F(KeysTest, WrittenFilesAreTheGoldenFiles)
+{
+    const struct {
+        bool full;
+        WriteOptions options;
+        const char* golden;
+    } cases[] = {
+        {false, WriteOptions::ProjectFile, "new_project.mnp"},
+        {false, WriteOptions::MenuDescription, "new_project.mni"},
+        {true, WriteOptions::ProjectFile, "full_project.mnp"},
+        {true, WriteOptions::MenuDescription, "full_project.mni"},
+    };
+    for (const auto& c : cases) {
+        Siblings().PortavoInstalled = c.full;
+        const MenuProject p = c.full ? filledProject(ButtonListLimit, true) : newProject();
+        EXPECT_EQ(comparable(StoreOptionsToText(p, c.options)), golden(c.golden)) << c.golden;
+    }
+}
+
+TEST_F(KeysTest, ReadGoldenFilesWriteBackUnchanged)
+{
+    Siblings().PortavoInstalled = true;
+    EXPECT_EQ(comparable(StoreOptionsToText(read(golden("full_project.mnp")))), golden("full_project.mnp"));
+    Siblings().PortavoInstalled = false;  // as the new project's file was written
+    EXPECT_EQ(comparable(StoreOptionsToText(read(golden("new_project.mnp")))), golden("new_project.mnp"));
+}
+
+TEST_F(KeysTest, EveryMissingKeyTakesTheReadersDefault)
+{
+    Siblings().PortavoInstalled = true;
+    EXPECT_EQ(comparable(StoreOptionsToText(read(""))), golden("read_from_empty.mnp"));
+}
+
+}  // namespace
+}  // namespace orv::test
