@@ -1,6 +1,7 @@
 // Every key of the project file and the menu description file against golden files spelled
 // out in tests/data/golden: what the writer writes for a new and for a full project, what
-// the reader makes of them, and the reader's default of every key.
+// the reader makes of them, the reader's default of every key and its conversions of older
+// files.
 #include <gtest/gtest.h>
 
 #include "model/project_reader.h"
@@ -57,6 +58,12 @@ TEST_F(KeysTest, EveryMissingKeyTakesTheReadersDefault)
 {
     Siblings().PortavoInstalled = true;
     EXPECT_EQ(comparable(StoreOptionsToText(read(""))), golden("read_from_empty.mnp"));
+}
+
+TEST_F(KeysTest, OlderFilesAreConvertedAsTheyAreRead)
+{
+    // Every conversion of the reader, explained in the file's comments.
+    EXPECT_EQ(comparable(StoreOptionsToText(read(golden("legacy_5.2.mnp")))), golden("legacy_5.2_saved.mnp"));
 }
 
 }  // namespace

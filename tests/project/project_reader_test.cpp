@@ -70,21 +70,11 @@ TEST_F(ReaderTest, ButtonStylesOfOlderVersionsAreConverted)
             << c.ver << " " << c.style;
 }
 
-TEST_F(ReaderTest, OldFormatButtonsKeepTheDefaultsOfNewerFields)
+TEST_F(ReaderTest, NewerButtonFieldsAreReadFromTheVersionsThatStoreThem)
 {
-    const std::string data = "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Text = One\nButton1Cmd = Exit\n"
-                             "Button1BC4 = 99\nButton1UseMediaPlayer = 1\nButton1ShowDialogBoxes = 1\n"
-                             "Button1PswProtect = 1\nButton1RunAsAdministrator = 1\n"
-                             "Button1RunProgramMaximized = 1\n";
-    const MenuProject old = read(withVersion("5.2", data));
-    ASSERT_EQ(old.Buttons.size(), 1u);
-    EXPECT_EQ(old.Buttons[0].BC4, "99");
-    EXPECT_EQ(old.Buttons[0].UseMediaPlayer, "0");
-    EXPECT_EQ(old.Buttons[0].ShowDialogBoxes, "0");
-    EXPECT_EQ(old.Buttons[0].PswProtect, "0");
-    EXPECT_EQ(old.Buttons[0].RunAsAdministrator, "");
-    EXPECT_EQ(old.Buttons[0].RunProgramMaximized, "");
-
+    // Versions 2 to 5: the golden files' case.
+    const std::string data = "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Cmd = Exit\nButton1UseMediaPlayer = 1\n"
+                             "Button1RunAsAdministrator = 1\nButton1RunProgramMaximized = 1\n";
     const MenuProject v65 = read(withVersion("6.5", data));
     EXPECT_EQ(v65.Buttons[0].UseMediaPlayer, "1");
     EXPECT_EQ(v65.Buttons[0].RunAsAdministrator, "1");
@@ -93,20 +83,6 @@ TEST_F(ReaderTest, OldFormatButtonsKeepTheDefaultsOfNewerFields)
 }
 
 // --- Buttons ---
-
-TEST_F(ReaderTest, MissingOrEmptyButtonFieldsTakeTheirDefaults)
-{
-    const MenuProject p = read("[Buttons]\nNrButtons = 2\n[ButtonData]\nButton1Text = One\nButton1DeltaX =\n"
-                               "Button1CSF = 3\nButton1NoHG = \nButton2Cmd = Exit\n");
-    ASSERT_EQ(p.Buttons.size(), 2u);
-    MenuButton expected = ButtonWithMissingValues();
-    expected.Text = "One";
-    expected.CSF = "3";
-    EXPECT_EQ(p.Buttons[0], expected);
-    EXPECT_EQ(p.Buttons[0].DeltaX, "0");
-    EXPECT_EQ(p.Buttons[0].DeltaType, "1");
-    EXPECT_EQ(p.Buttons[1].Cmd, "Exit");
-}
 
 TEST_F(ReaderTest, ButtonKeysFollowTheLookupRules)
 {
@@ -125,28 +101,6 @@ TEST_F(ReaderTest, NeverMoreThan44Buttons)
     for (const auto& [count, rows] : {std::pair{"100000", 44u}, {"45", 44u}, {"44", 44u}, {"-5", 0u},
                                       {"many", 0u}, {"99999999999999999999", 44u}})
         EXPECT_EQ(read(std::string("[Buttons]\nNrButtons = ") + count + "\n").Buttons.size(), rows) << count;
-}
-
-TEST_F(ReaderTest, LegacyCommandNamesAreTranslated)
-{
-    // A sample of the old names: plain, with an ampersand, with letters outside ASCII, and
-    // the old English name of a renamed command.
-    const std::pair<const char*, const char*> names[] = {
-        {"Starta program", "Run Program"},
-        {"Starta program & Stäng", "Run Program & Close"},
-        {"Återvänd till föregående meny", "Return To Previous Menu"},
-        {"Run Explorer", "Open Folder"},
-        {"Play Movie", "Play Movie"},
-        {"avsluta", "avsluta"},  // only exact names are translated
-    };
-    std::string data = "[Buttons]\nNrButtons = 6\n[ButtonData]\n";
-    int n = 0;
-    for (const auto& [old, current] : names)
-        data += "Button" + std::to_string(++n) + "Cmd = " + old + "\n";
-    const MenuProject p = read(data);
-    ASSERT_EQ(p.Buttons.size(), std::size(names));
-    for (size_t i = 0; i < std::size(names); ++i)
-        EXPECT_EQ(p.Buttons[i].Cmd, names[i].second) << names[i].first;
 }
 
 // --- Conversions ---
@@ -185,83 +139,6 @@ TEST_F(ReaderTest, TextsAreCutTo199Characters)
     EXPECT_EQ(read("[Title]\nTitleText = " + umlauts + "\n").TitleText, umlauts.substr(0, 199 * 2));
 }
 
-TEST_F(ReaderTest, FlagsAreReadAsTextOrAsNumbers)
-{
-    // Font styles stored as text: "1", "-1", "True" are true.
-    for (const auto& [value, on] : {std::pair{"1", true}, {"-1", true}, {"True", true}, {"TRUE", true},
-                                    {"0", false}, {"False", false}, {"", false}, {"maybe", false}})
-        EXPECT_EQ(read(std::string("[Title]\nTitleFontBold = ") + value + "\n").TitleFontBold, on) << value;
-    // Flags stored as numbers: exactly 1 is true; the start condition's flag: anything but 0.
-    const MenuProject p = read("[ButtonTitles]\nButtonTitle_FontBold = 1\nButtonTitle_FontItalic = True\n"
-                               "[PictureGallery]\nPGAlsoForSubWindows = 2\n[Pictures]\nDrawTransparentLogotype = -1\n"
-                               "[NoStartCondition]\nRegistry_UseHKCUInVista = 7\n");
-    EXPECT_TRUE(p.ButtonTitle_FontBold);
-    EXPECT_FALSE(p.ButtonTitle_FontItalic);
-    EXPECT_FALSE(p.PGAlsoForSubWindows);
-    EXPECT_FALSE(p.DrawTransparentLogotype);
-    EXPECT_TRUE(p.Registry_UseHKCUInVista);
-    EXPECT_FALSE(read("[NoStartCondition]\nRegistry_UseHKCUInVista = 0\n").Registry_UseHKCUInVista);
-}
-
-TEST_F(ReaderTest, NumbersAreReadAsTheProfileReadsThemAndClamped)
-{
-    const MenuProject p = read("[MainWindow]\nBackColor = blue\nToneDirection = 3x\nBackColor2 = 4294967295\n"
-                               "[Title]\nTitleFontSize = 70000\n[Pictures]\nBkPic_UserPosX = -40000\n"
-                               "[WinEffects]\nWinFadingSpeed =\n");
-    EXPECT_EQ(p.BackColor, 0);
-    EXPECT_EQ(p.ToneDirection, 3);
-    EXPECT_EQ(p.BackColor2, -1);  // a 32-bit profile number
-    EXPECT_EQ(p.TitleFontSize, 32767);
-    EXPECT_EQ(p.BkPic_UserPosX, -32768);
-    EXPECT_EQ(p.WinFadingSpeed, 4);  // an empty value counts as missing
-}
-
-TEST_F(ReaderTest, ValuesWithRulesOfTheirOwn)
-{
-    // Empty texts that fall back as missing ones do.
-    MenuProject p = read("[SubTitle]\nSubTitleFontName =\n[Movie]\nMenuMovieWidth =\nMenuMovieHeight=\n"
-                         "[Text]\nButtonOK_Text =\nButtonClose_Text = \n[AppIcon]\nAppIconIndex = 0\n"
-                         "[ProjectType]\nProjectType = 2\n");
-    EXPECT_EQ(p.SubTitleFontName, "Arial");
-    EXPECT_EQ(p.MenuMovieWidth, "150");
-    EXPECT_EQ(p.MenuMovieHeight, "150");
-    EXPECT_EQ(p.ButtonOK_Text, "OK");
-    EXPECT_EQ(p.ButtonClose_Text, "Close");
-    EXPECT_EQ(p.AppIconIndex, 1);
-    EXPECT_EQ(p.ProjectType, ProjectTypeUSB);
-    EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(read("[ProjectType]\nProjectType = 2x\n").ProjectType, ProjectTypeCD);  // only the text "2"
-    EXPECT_EQ(read("[AppIcon]\nAppIconIndex = 5\n").AppIconIndex, 5);
-
-    // Alignments outside their options fall back to left.
-    for (const auto& [value, title, buttons, text] :
-         {std::tuple{"2", 2, 2, 2}, {"3", 3, 3, 3}, {"4", 1, 4, 1}, {"5", 1, 1, 1}, {"0", 1, 1, 1}}) {
-        p = read(std::string("[Title]\nTitleAlignment = ") + value + "\n[Buttons]\nButtonAlignment = " + value +
-                 "\nButtonTextAlignment = " + value + "\n");
-        EXPECT_EQ(p.TitleAlignment, title) << value;
-        EXPECT_EQ(p.ButtonAlignment, buttons) << value;
-        EXPECT_EQ(p.ButtonTextAlignment, text) << value;
-    }
-
-    // A missing frame colour is the text colour.
-    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\n").ButtonFrameColor, 4242);
-    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\nButtonFrameColor = -1\n").ButtonFrameColor, 4242);
-    EXPECT_EQ(read("[Buttons]\nButtonForeColor = 4242\nButtonFrameColor = 17\n").ButtonFrameColor, 17);
-}
-
-TEST_F(ReaderTest, LegacyTitleUnderlineWinsAndUsesTheTitleColour)
-{
-    const std::string underline = "[TitleUnderline]\nUnderlineType = 1\nUnderlineColor1 = 5\nUnderlineHeight = 6\n";
-    const MenuProject legacy = read("[Title]\nTitleForeColor = 255\nTitleUnderline = 2\n" + underline);
-    EXPECT_EQ(legacy.UnderlineType, 2);
-    EXPECT_EQ(legacy.UnderlineColor1, 255);
-    EXPECT_EQ(legacy.UnderlineHeight, 6);
-
-    const MenuProject current = read("[Title]\nTitleForeColor = 255\n" + underline);
-    EXPECT_EQ(current.UnderlineType, 1);
-    EXPECT_EQ(current.UnderlineColor1, 5);
-}
-
 TEST_F(ReaderTest, MarkedPathsLieBelowTheEditorsFolder)
 {
     const std::string folder = platform::foldCase(platform::services().folders->ProgramFolder());
@@ -279,23 +156,6 @@ TEST_F(ReaderTest, MarkedPathsLieBelowTheEditorsFolder)
     EXPECT_EQ(p.Buttons[0].Bmp, folder + "\\b.bmp");
     EXPECT_EQ(p.Buttons[0].SourceFile, folder + "\\Examples\\Objects\\a.txt");
     EXPECT_EQ(p.Buttons[0].Link, "*\\link.txt");
-}
-
-TEST_F(ReaderTest, LegacyFolderPrefixIsRemovedFromFolderValues)
-{
-    const MenuProject p = read("[Pictures]\nBackgroundPicture_CDFolder = ¤\\pictures\nMenuPicture_CDFolder = ¤pics\n"
-                               "[Sound]\nBackgroundSound_CDFolder = ¤\\sounds\nButtonSound_CDFolder = ¤\\clicks\n"
-                               "ButtonHoverSound_CDFolder = ¤\\hover\n[Movie]\nMenuMovie_CDFolder = ¤\\movies\n"
-                               "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1BmpFolder = ¤\\bmp\n"
-                               "Button1HoverSoundFolder = ¤\\hs\n");
-    EXPECT_EQ(p.BackgroundPicture_CDFolder, "pictures");
-    EXPECT_EQ(p.MenuPicture_CDFolder, "¤pics");
-    EXPECT_EQ(p.BackgroundSound_CDFolder, "sounds");
-    EXPECT_EQ(p.ButtonSound_CDFolder, "¤\\clicks");  // taken as it stands
-    EXPECT_EQ(p.ButtonHoverSound_CDFolder, "hover");
-    EXPECT_EQ(p.MenuMovie_CDFolder, "movies");
-    EXPECT_EQ(p.Buttons[0].BmpFolder, "bmp");
-    EXPECT_EQ(p.Buttons[0].HoverSoundFolder, "hs");
 }
 
 TEST_F(ReaderTest, PortavoLinkIsReadOnlyWhilePortavoIsInstalled)
