@@ -58,10 +58,12 @@ TEST(ProfileDocumentTest, EveryLineEndWorksAndNulEndsOnlyItsValue)
 
 TEST(ProfileDocumentTest, LinesOfOtherShapesAreSkipped)
 {
-    const auto doc = ProfileDocument::parse(
-        "K=before any section\n[S\nno equals sign\n=no key\n[S]\n[S2 without close\nK=1\n[]\nE=2\n");
+    const auto doc = ProfileDocument::parse("K=before any section\n[S\nno equals sign\n=no key\n[S]\n= value\n"
+                                            "  = 5\n[S2 without close\nK=1\n[]\nE=2\n");
     EXPECT_FALSE(doc.hasSection("S2 without close"));
     EXPECT_EQ(*doc.find("S", "K"), "1");
+    EXPECT_EQ(doc.find("S", ""), nullptr);  // a value without a key after a header
+    EXPECT_EQ(doc.sections()[0].entries.size(), 1u);
     EXPECT_EQ(*doc.find("", "E"), "2");
     EXPECT_EQ(doc.sections().size(), 2u);
 }
