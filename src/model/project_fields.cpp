@@ -3,6 +3,8 @@
 #include <array>
 #include <stdexcept>
 
+#include "model/profile_names.h"
+
 namespace orv {
 
 namespace {
@@ -291,6 +293,21 @@ const ProjectField& ProjectFieldOf(std::string MenuProject::*member) { return ro
 const ProjectField& ProjectFieldOf(std::int16_t MenuProject::*member) { return rowOf(member, &ProjectField::int16); }
 const ProjectField& ProjectFieldOf(std::int32_t MenuProject::*member) { return rowOf(member, &ProjectField::int32); }
 const ProjectField& ProjectFieldOf(bool MenuProject::*member) { return rowOf(member, &ProjectField::flag); }
+
+bool IsProjectSectionName(std::string_view name)
+{
+    // Compared as the profile parser compares names.
+    auto same = [name](std::string_view known) { return detail::sameName(name, known); };
+    for (const char* known : sectionNames)
+        if (same(known))
+            return true;
+    for (const char* known : {OriginSectionName, IdSectionName, DateCreatedSectionName, ExeFilenameSectionName,
+                              ButtonDataSectionName, FontsSectionName, ShowDocTextSectionName, PdfSectionName,
+                              RtfPrintSectionName, SocialMediaSectionName})
+        if (same(known))
+            return true;
+    return false;
+}
 
 std::string ButtonKey(int n, std::string_view field)
 {

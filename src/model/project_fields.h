@@ -87,11 +87,24 @@ const ProjectField& ProjectFieldOf(std::int16_t MenuProject::*member);
 const ProjectField& ProjectFieldOf(std::int32_t MenuProject::*member);
 const ProjectField& ProjectFieldOf(bool MenuProject::*member);
 
-// Keys outside the table that several readers and writers share.
+// The sections that hold no project member.
 inline constexpr const char* OriginSectionName = "Origin";
+inline constexpr const char* IdSectionName = "ID";
+inline constexpr const char* DateCreatedSectionName = "DateCreated";
+inline constexpr const char* ExeFilenameSectionName = "ExeFilename";  // menu description file only
+inline constexpr const char* ButtonDataSectionName = "ButtonData";
+inline constexpr const char* FontsSectionName = "Fonts";
+inline constexpr const char* ShowDocTextSectionName = "ShowDocText";
+inline constexpr const char* PdfSectionName = "PDF";
+inline constexpr const char* RtfPrintSectionName = "RTF-Print";       // menu description file only
+inline constexpr const char* SocialMediaSectionName = "SocialMedia";  // menu description file only
+
+// Whether a section name (compared without case) is one the files hold.
+bool IsProjectSectionName(std::string_view name);
+
+// Keys outside the table that several readers and writers share.
 inline constexpr const char* OriginVersionKey = "Ver";
 inline constexpr const char* ButtonCountKey = "NrButtons";  // in [Buttons]
-inline constexpr const char* ButtonDataSectionName = "ButtonData";
 inline constexpr const char* ButtonKeyPrefix = "Button";
 
 // The menu description file holds a protected button's password state under these field

@@ -1,27 +1,17 @@
 #include "model/project_file.h"
 
-#include <array>
 #include <filesystem>
 
 #include "model/file_io.h"
 #include "model/profile.h"
 #include "model/profile_names.h"
+#include "model/project_fields.h"
 #include "model/project_writer.h"
 #include "model/recent_list.h"
 
 namespace orv {
 
 namespace {
-
-// Every section the writer writes; files of earlier versions hold a subset of them.
-constexpr std::array<std::string_view, 32> ProjectSections = {
-    "Origin",     "ID",           "DateCreated",   "ProjectType",     "Create",      "CDIcon",
-    "AppIcon",    "ExeFilename",  "Autorun",       "NoStartCondition", "MainWindow", "WinEffects",
-    "Title",      "TitleUnderline", "TitleBkgLines", "SubTitle",      "Buttons",     "ButtonTitles",
-    "ButtonData", "Pictures",     "Sound",         "Movie",           "PictureGallery", "Text",
-    "Version",    "ExtraProperties", "CharacterEncoding", "Fonts",    "ShowDocText", "PDF",
-    "RTF-Print",  "SocialMedia",
-};
 
 // A header line as the profile parser reads it: "[" ... "]" with the name between.
 bool isKnownHeader(std::string_view line)
@@ -32,11 +22,7 @@ bool isKnownHeader(std::string_view line)
     const size_t close = line.rfind(']');
     if (close == std::string_view::npos || close == 0)
         return false;
-    const std::string_view name = detail::trimBlanks(line.substr(1, close - 1));
-    for (std::string_view known : ProjectSections)
-        if (detail::sameName(name, known))
-            return true;
-    return false;
+    return IsProjectSectionName(detail::trimBlanks(line.substr(1, close - 1)));
 }
 
 }  // namespace

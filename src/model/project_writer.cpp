@@ -98,10 +98,10 @@ void FileWriter::origin()
                                      std::to_string(EditorVersionRevision));
     out_.value("Lng", OriginLanguage);
     out_.value("URL", MakerURL);
-    out_.section("ID");
+    out_.section(IdSectionName);
     out_.value("AppID", EditorAppID);
     const CalendarDate today = Today();
-    out_.section("DateCreated");
+    out_.section(DateCreatedSectionName);
     out_.value("Y", static_cast<long>(today.year));
     out_.value("M", static_cast<long>(today.month));
     out_.value("D", static_cast<long>(today.day));
@@ -166,7 +166,7 @@ void FileWriter::after(ProjectSection section)
     case ProjectSection::AppIcon:
         if (menuFile_) {
             const EditorOptions& options = Options();
-            out_.section("ExeFilename");
+            out_.section(ExeFilenameSectionName);
             out_.value("ExeFilename", p_.isUsbProject() ? options.USBStickExeFileName : options.CDExeFileName);
         }
         break;
@@ -245,7 +245,7 @@ void FileWriter::buttonEntry(int n, const MenuButton& b)
 void FileWriter::fontSection()
 {
     FontFilesListed() = false;
-    out_.section("Fonts");
+    out_.section(FontsSectionName);
     fontEntries("TF", p_.TitleFontName);
     fontEntries("STF", p_.SubTitleFontName);
     fontEntries("BF", p_.ButtonFontName);
@@ -287,7 +287,7 @@ void FileWriter::editorWideSections()
 {
     const EditorOptions& options = Options();
 
-    out_.section("ShowDocText");
+    out_.section(ShowDocTextSectionName);
     for (int i = 0; i < DocErrorGroups; ++i)
         out_.value("DocErr_FileExt" + std::to_string(i + 1), options.DocErr_FileExt[static_cast<size_t>(i)]);
     for (int i = 0; i < DocErrorGroups; ++i)
@@ -295,7 +295,7 @@ void FileWriter::editorWideSections()
     for (int i = 0; i < DocErrorGroups; ++i)
         out_.value("DocErr_Text" + std::to_string(i + 1), options.DocErr_Text[static_cast<size_t>(i)]);
 
-    out_.section("PDF");
+    out_.section(PdfSectionName);
     out_.value("InfoBoxTitle", options.PDF_InfoBoxTitle);
     out_.value("InfoBoxText", options.PDF_InfoBoxText);
     out_.value("InfoBoxURL", options.PDF_InfoBoxURL);
@@ -303,14 +303,14 @@ void FileWriter::editorWideSections()
 
     if (!menuFile_)
         return;
-    out_.section("RTF-Print");
+    out_.section(RtfPrintSectionName);
     out_.value("AddPrintSupportForRTFDocuments", static_cast<long>(options.AddPrintSupportForRTFDocuments));
     out_.value("ButtonText", "Print");
     out_.value("InfoTitle", "Print");
     out_.value("InfoText", "WordPad in Windows will now be started. You can print the document from WordPad.");
 
     if (options.OfferSocialMedia && p_.IncludeSocialMediaLogos != 0) {
-        out_.section("SocialMedia");
+        out_.section(SocialMediaSectionName);
         for (int i = 0; i < SocialNetworks; ++i) {
             const std::string network = SocialNetworkNames[static_cast<size_t>(i)];
             const SocialMediaOption& media = options.SocialMedia[static_cast<size_t>(i)];
