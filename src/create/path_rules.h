@@ -31,6 +31,9 @@ std::string AbsolutePathFromRelative(const std::string& sFromDir, const std::str
 // The same, and the folder of the result is created (the result of that is not read).
 std::string CreateAbsolutePathFromRelativePathX(const std::string& sFromDir, const std::string& sRelativePath);
 
+// Creates the folder of a path (its folder part, when not empty); the result is not read.
+void CreateFolderOf(const std::string& path);
+
 // Target of a picture, sound or movie: the folder value + "\" + the source's file name,
 // cleaned, seen from the destination. The target's folder is created.
 std::string GetCopyTargetPath(const std::string& destination, const std::string& sourceFile,

@@ -42,7 +42,7 @@ TEST_F(CreateMenuTest, PlainMenuHasDataFileProgramAndManifestAndFourReportLines)
 
 TEST_F(CreateMenuTest, ChosenResolutionWritesOnlyThatDataFile)
 {
-    ASSERT_TRUE(create([](CreateDialogState& d) { d.ComboScrResDataFiles = 2; }));
+    ASSERT_TRUE(create([](CreateDialogState& d) { d.descriptionFileIndex = 2; }));
     EXPECT_TRUE(exists("orvnmenu_800x600.mni"));
     EXPECT_FALSE(exists("orvnmenu.mni"));
     EXPECT_EQ(observer.reports[0].lines[3], "  ORVNMENU_800X600.MNI  -  (data file)");
@@ -102,7 +102,7 @@ TEST_F(CreateMenuTest, CreateActionRunsTheDialogAndCopiesItsValuesBack)
     struct LabelTyping : RecordingObserver {
         void runCreateDialog(MenuProject& p, CreateDialogState& d) override
         {
-            d.tLabel = "NEW LABEL";
+            d.label = "NEW LABEL";
             CmdCreateMenu(p, d, *this);
         }
     } typing;
@@ -237,7 +237,7 @@ TEST_F(CreateMenuTest, NamesCountCharactersNotBytes)
         return s;
     }();
     project.BackgroundPicture_CDFolder = "pics";
-    create([](CreateDialogState& d) { d.cCopyObjects = false; });
+    create([](CreateDialogState& d) { d.copyObjects = false; });
     for (const auto& m : messages())
         EXPECT_THAT(m.text, ::testing::Not(HasSubstr("too many characters")));
 }

@@ -59,7 +59,7 @@ TEST_F(MenuObjectsTest, NothingIsCopiedWhenCopyObjectsIsOff)
 {
     project.BackgroundPictureSrc = source("b.png");
     project.BackgroundPicture_CDFolder = "pics";
-    ASSERT_TRUE(create([](CreateDialogState& d) { d.cCopyObjects = false; }));
+    ASSERT_TRUE(create([](CreateDialogState& d) { d.copyObjects = false; }));
     EXPECT_FALSE(exists("pics"));
     EXPECT_EQ(observer.reports[0].lines.size(), 4u);
 }

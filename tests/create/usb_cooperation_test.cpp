@@ -246,25 +246,25 @@ TEST_F(UsbCooperationTest, SettingsDialogRules)
 {
     PortavoLinkSettingsForm form = LoadPortavoLinkSettings(project);
     EXPECT_TRUE(form.folderFieldEnabled());
-    form.tStickGuardFoldername = "\\Setup Files/";
-    form.tStickGuardFilename = "/Setup.exe";
+    form.folderName = "\\Setup Files/";
+    form.fileName = "/Setup.exe";
     ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
     EXPECT_EQ(project.StickGuardSetupFoldername, "Setup Files");
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
     EXPECT_TRUE(project.Modified);
 
-    form.tStickGuardFoldername = "startapp";
+    form.folderName = "startapp";
     EXPECT_FALSE(ConfirmPortavoLinkSettings(form, project));
     EXPECT_EQ(onlyMessage(), "Invalid folder name!");
     EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
 
-    form.tStickGuardFoldername.clear();
+    form.folderName.clear();
     ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
     EXPECT_EQ(project.StickGuardSetupFoldername, "SETUP-StickGuard");
 
     ResetPortavoLinkSettings(form);
-    EXPECT_EQ(form.tStickGuardFilename, "SETUP-StickGuard.exe");
-    EXPECT_FALSE(form.oCopyToSubFolder);
+    EXPECT_EQ(form.fileName, "SETUP-StickGuard.exe");
+    EXPECT_FALSE(form.copyToSubFolder);
     EXPECT_FALSE(form.folderFieldEnabled());
 }
 
