@@ -6,6 +6,7 @@
 
 #include "create/preflight.h"
 #include "create_fixture.h"
+#include "model/editor_options.h"
 #include "model/sibling_products.h"
 
 namespace orv::test {
@@ -43,33 +44,18 @@ TEST_F(PreflightTest, ListsEveryProblemOneLineEach)
     EXPECT_EQ(problems.size(), 8u);
 }
 
-TEST_F(PreflightTest, ValuesLeadingOutOfTheDestinationAndUsbRules)
+TEST_F(PreflightTest, UsbRules)
 {
-    project.Buttons = {LinkedButton("Abs", "Show Document", home.win("x.pdf"), source("x.pdf")),
-                       LinkedButton("Kept", "Run Program", "C:\\Windows\\notepad.exe", source("n.exe"), "1"),
-                       LinkedButton("Root", "Show Document", "\\docs\\a.pdf", source("a.pdf"))};
-    project.Buttons[0].HoverSound = source("h.wav");
-    project.Buttons[0].HoverSoundFolder = "..";
-    project.BackgroundSoundSrc = source("s.wav");
-    project.BackgroundSound_CDFolder = "Z:\\tmp";
-    EXPECT_THAT(PreflightCreateMenu(project),
-                ElementsAre("The CD folder of the background sound ('Z:\\tmp') leads out of the destination folder '" +
-                                dest() + "'.",
-                            "The hover sound folder of button #1 ('..') leads out of the destination folder '" +
-                                dest() + "'.",
-                            "The link of button #1 ('" + home.win("x.pdf") +
-                                "') leads out of the destination folder '" + dest() + "'."));
-
-    project.Buttons.clear();
-    project.BackgroundSoundSrc.clear();
     project.ProjectType = ProjectTypeUSB;
     project.UseAutorun = 1;
     project.CoOperateWithPortavoLink = true;
     Siblings().PortavoInstalled = true;
     Siblings().StickGuardSetupSource = home.win("portavo/SETUP-StickGuard.exe");
+    Options().USBStickExeFileName = "MYMENU.EXE";
     EXPECT_THAT(PreflightCreateMenu(project),
-                ElementsAre("The StickGuard setup program '" + home.win("portavo/SETUP-StickGuard.exe") +
-                            "' does not exist."));
+                ElementsAre(HasSubstr("The filename (MYMENU.EXE) of the menu interface program is not valid."),
+                            "The StickGuard setup program '" + home.win("portavo/SETUP-StickGuard.exe") +
+                                "' does not exist."));
 }
 
 // Every kind of button between two plain ones: where the check finds nothing the creation
