@@ -46,39 +46,10 @@ protected:
     }
 };
 
-TEST_F(UsbCooperationTest, FullVersionCopiesSetupIntoItsSubFolderAndWritesTheWholeLabel)
+TEST_F(UsbCooperationTest, FullVersionRemovesOldFilesCopiesSetupAndWritesTheWholeLabel)
 {
     installPortavo();
     project.DiscLabel = " A label that is longer than thirty-two characters ";
-    project.Buttons.push_back(MakeStickGuardButton());
-    ASSERT_TRUE(create());
-    EXPECT_EQ(read("SETUP-StickGuard/SETUP-STICKGUARD.EXE"), "setup");
-    EXPECT_EQ(StickGuardSetupCopiedPath(), dest() + "\\SETUP-StickGuard\\SETUP-STICKGUARD.EXE");
-    EXPECT_EQ(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
-              "A label that is longer than thirty-two characters");
-    const auto& report = observer.reports[0];
-    EXPECT_THAT(report.lines, Contains("Following files have been copied to the 'SETUP-StickGuard' sub folder:"));
-    EXPECT_THAT(report.lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
-    EXPECT_TRUE(report.enableStickGuardInfoTimer);
-    EXPECT_FALSE(report.enableProductPageInfoTimer);
-    EXPECT_EQ(observer.offersShown, 0);  // the list already has the button
-}
-
-TEST_F(UsbCooperationTest, SetupIntoTheMenuFolderAndDatedDefaultLabel)
-{
-    installPortavo();
-    project.StickGuard_CopySetupFileToSubFolder = false;
-    project.Buttons.push_back(MakeStickGuardButton());
-    ASSERT_TRUE(create());
-    EXPECT_TRUE(exists("SETUP-STICKGUARD.EXE"));
-    EXPECT_THAT(observer.reports[0].lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
-    EXPECT_THAT(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
-                ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
-}
-
-TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
-{
-    installPortavo();
     project.Buttons.push_back(MakeStickGuardButton());
     const auto olds = {"START.EXE", "START.EXE.MANIFEST", "OpenFile/STARTDOC.INF", "STARTAPP.EXE"};
     for (const char* old : olds)
@@ -89,6 +60,24 @@ TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
         EXPECT_FALSE(exists(old)) << old;
     EXPECT_TRUE(exists("keep.txt"));
     EXPECT_TRUE(exists("MENU.EXE"));
+    EXPECT_EQ(read("SETUP-StickGuard/SETUP-STICKGUARD.EXE"), "setup");
+    EXPECT_EQ(StickGuardSetupCopiedPath(), dest() + "\\SETUP-StickGuard\\SETUP-STICKGUARD.EXE");
+    EXPECT_EQ(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+              "A label that is longer than thirty-two characters");
+    const auto& report = observer.reports[0];
+    EXPECT_THAT(report.lines, Contains("Following files have been copied to the 'SETUP-StickGuard' sub folder:"));
+    EXPECT_THAT(report.lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
+    EXPECT_TRUE(report.enableStickGuardInfoTimer);
+    EXPECT_FALSE(report.enableProductPageInfoTimer);
+    EXPECT_EQ(observer.offersShown, 0);  // the list already has the button
+
+    // Into the menu folder itself, with a dated label when there is none.
+    project.StickGuard_CopySetupFileToSubFolder = false;
+    project.DiscLabel.clear();
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(exists("SETUP-STICKGUARD.EXE"));
+    EXPECT_THAT(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+                ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
 }
 
 TEST_F(UsbCooperationTest, ProgramNameMustBeOneAutorunAccepts)
@@ -142,27 +131,20 @@ TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
     EXPECT_TRUE(tree().empty());
 }
 
-TEST_F(UsbCooperationTest, AddedButtonAndContinueCreatesTheMenuWithIt)
+TEST_F(UsbCooperationTest, AddedButtonGoesIntoTheMenuUnlessTheListIsFull)
 {
     installPortavo();
-    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    observer.offerAnswers = {{platform::AnswerYes, false}, {platform::AnswerYes, false}};
     EXPECT_TRUE(create());
-    ASSERT_EQ(project.Buttons.size(), 1u);
     EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button1Cmd"), "Install StickGuard");
     EXPECT_EQ(observer.editQuestions, 1);
-}
 
-TEST_F(UsbCooperationTest, FullListAddsNothingAndSaysSo)
-{
-    installPortavo();
-    for (int i = 0; i < ButtonListLimit; ++i)
-        project.Buttons.push_back(LinkedButton("B", "Show Document", "", "", "1"));
-    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    project.Buttons.assign(ButtonListLimit, LinkedButton("B", "Show Document", "", "", "1"));
     EXPECT_TRUE(create());
     EXPECT_EQ(project.Buttons.size(), static_cast<std::size_t>(ButtonListLimit));
     EXPECT_EQ(onlyMessage(), "The button list is full! We can't add more buttons to this menu.");
     EXPECT_EQ(messages()[0].title, "Info");
-    EXPECT_EQ(observer.editQuestions, 0);
+    EXPECT_EQ(observer.editQuestions, 1);
 }
 
 TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
