@@ -1,14 +1,12 @@
-// The path rules, the dialog's rules, the detailed copy-error facts and the copies with
-// their error numbers.
+// The path rules, the detailed copy-error facts and the copies with their error numbers
+// (the create dialog's rules are tested with the dialog).
 #include <sys/stat.h>
 
 #include <gmock/gmock.h>
 
 #include "create/copy_file.h"
-#include "create/create_dialog.h"
 #include "create/detailed_copy_error.h"
 #include "create/path_rules.h"
-#include "model/project_folders.h"
 #include "support/test_home.h"
 
 namespace orv::test {
@@ -55,32 +53,6 @@ TEST(PathRules, TargetsInsideTheDestination)
     fs::create_directory_symlink(home.path("outside"), home.path("menu/docs"));
     EXPECT_TRUE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\pictures\\a.png"));
     EXPECT_FALSE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\docs\\new\\a.pdf"));
-}
-
-TEST(CreateDialog, CaptionLayoutLabelColourAndFolderChooser)
-{
-    EXPECT_EQ(CreateDialogCaption(1), "Create (menu for CD/DVD)");
-    EXPECT_EQ(CreateDialogCaption(2), "Create (menu for USB flash drive)");
-    MenuProject project;
-    project.UseAutorun = 0;
-    const CreateDialogLayout layout = CreateDialogLayoutFor(project);
-    EXPECT_FALSE(layout.siblingProductControlsVisible || layout.autorunFieldsEnabled);
-    EXPECT_TRUE(layout.infoText.ends_with("No AUTORUN.INF file will be created."));
-    project.UseAutorun = 1;
-    EXPECT_TRUE(CreateDialogLayoutFor(project).autorunFieldsEnabled);
-    EXPECT_EQ(LabelTextColour(std::string(32, 'x'), 5), 5);
-    EXPECT_EQ(LabelTextColour(std::string(33, 'x'), 5), RgbColour(150, 0, 0));
-
-    TestHome home;
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::RootFolder, "E:\\Menu\\Sub"), "E:\\");
-    EXPECT_FALSE(SelectDirTarget(SelectDirButton::RootFolder, "").has_value());
-    const std::string documents = *SelectDirTarget(SelectDirButton::MyDocuments, "");
-    EXPECT_FALSE(documents.empty());
-    Folders().CreatedMenusFolder.clear();
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), documents);
-    Folders().CreatedMenusFolder = "E:\\Menus";
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), "E:\\Menus");
-    Folders().CreatedMenusFolder.clear();
 }
 
 TEST(DetailedCopyError, FactsFollowWhatExists)

@@ -224,30 +224,13 @@ TEST_F(UsbCooperationTest, InformationBoxNamesTheButtonOrTheCopiedPath)
                          "setup program.");
 }
 
-TEST_F(UsbCooperationTest, SettingsDialogRules)
+// The settings dialog's other rules are tested with the dialog.
+TEST_F(UsbCooperationTest, SettingsWithoutAFolderNameTakeTheDefaultFolder)
 {
     PortavoLinkSettingsForm form = LoadPortavoLinkSettings(project);
-    EXPECT_TRUE(form.folderFieldEnabled());
-    form.folderName = "\\Setup Files/";
-    form.fileName = "/Setup.exe";
-    ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
-    EXPECT_EQ(project.StickGuardSetupFoldername, "Setup Files");
-    EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
-    EXPECT_TRUE(project.Modified);
-
-    form.folderName = "startapp";
-    EXPECT_FALSE(ConfirmPortavoLinkSettings(form, project));
-    EXPECT_EQ(onlyMessage(), "Invalid folder name!");
-    EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
-
     form.folderName.clear();
     ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
     EXPECT_EQ(project.StickGuardSetupFoldername, "SETUP-StickGuard");
-
-    ResetPortavoLinkSettings(form);
-    EXPECT_EQ(form.fileName, "SETUP-StickGuard.exe");
-    EXPECT_FALSE(form.copyToSubFolder);
-    EXPECT_FALSE(form.folderFieldEnabled());
 }
 
 }  // namespace
