@@ -178,14 +178,6 @@ TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
         EXPECT_EQ(messages()[0].style, c.style);
         EXPECT_TRUE(tree().empty()) << c.message;
     }
-
-    // In a batch build a refusal lands in the log.
-    Batch().BatchBuildMode = true;
-    Batch().BatchLogFile = home.win("build.log");
-    project.CreateDestDir.clear();
-    EXPECT_FALSE(create());
-    EXPECT_EQ(home.readFile("build.log"), "No destination folder is specified!\r\n");
-    EXPECT_TRUE(Batch().BatchErrorLogged);
 }
 
 TEST_F(CreateMenuTest, WildcardLinkOfADocumentIsNotCopied)
@@ -208,9 +200,12 @@ TEST_F(CreateMenuTest, NamesCountCharactersNotBytes)
         EXPECT_THAT(m.text, ::testing::Not(HasSubstr("too many characters")));
 }
 
-TEST_F(CreateMenuTest, RootOfDriveCWithoutAutorunAsksAndNoGoesOn)
+// The root of C: without autorun and a missing folder are asked about (not in a batch
+// build); a drive root is never made.
+TEST_F(CreateMenuTest, QuestionsAboutTheDestinationFolder)
 {
-    home.writeFile("drives.ini", "[Drives]\nC = " + home.path("cdrive").string() + "\n");
+    home.writeFile("drives.ini", "[Drives]\nC = " + home.path("cdrive").string() + "\nE = " +
+                                     home.path("stick").string() + "\n");
     std::filesystem::create_directories(home.path("cdrive"));
     project.CreateDestDir = "C:\\";
     home.ui().answerNext(platform::AnswerYes);
@@ -218,33 +213,36 @@ TEST_F(CreateMenuTest, RootOfDriveCWithoutAutorunAsksAndNoGoesOn)
     EXPECT_EQ(messages()[0].text, RootOfCQuestion);
     EXPECT_EQ(messages()[0].style, 52);
     EXPECT_EQ(messages()[0].title, "Warning");
-
-    home.ui().clear();
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_TRUE(create());
     EXPECT_TRUE(std::filesystem::exists(home.path("cdrive/orvnmenu.mni")));
 
-    // A batch build is not asked and goes on.
-    home.ui().clear();
-    Batch().BatchBuildMode = true;
-    EXPECT_TRUE(create());
-    EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(CreateMenuTest, MissingDestinationFolderIsAskedForAndCreated)
-{
     project.CreateDestDir = home.win("new/menu");
+    home.ui().clear();
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_FALSE(create());
-    EXPECT_EQ(messages()[0].text, "The '" + project.CreateDestDir +
-                                      "' folder doesn't exists on the hard drive! Do you want to create it now?");
+    EXPECT_EQ(onlyMessage(), "The '" + project.CreateDestDir +
+                                 "' folder doesn't exists on the hard drive! Do you want to create it now?");
     EXPECT_EQ(messages()[0].style, 68);
     EXPECT_EQ(messages()[0].title, "Folder Does Not Exists");
     EXPECT_FALSE(std::filesystem::exists(home.path("new")));
-
     home.ui().answerNext(platform::AnswerYes);
     EXPECT_TRUE(create());
     EXPECT_TRUE(std::filesystem::exists(home.path("new/menu/orvnmenu.mni")));
+
+    // Not asked: the data file cannot be written on a drive that is not there.
+    project.CreateDestDir = "E:\\";
+    home.ui().clear();
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't create E:\\ORVNMENU.MNI! Check that the path is correct!");
+    EXPECT_FALSE(std::filesystem::exists(home.path("stick")));
+
+    // A batch build asks nothing.
+    Batch().BatchBuildMode = true;
+    project.CreateDestDir = "C:\\";
+    home.ui().clear();
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(CreateMenuTest, FolderThatCannotBeMadeEndsWithItsMessage)
@@ -265,16 +263,6 @@ TEST_F(CreateMenuTest, FolderThatCannotBeMadeEndsWithItsMessage)
     EXPECT_FALSE(create());
     EXPECT_TRUE(messages().empty());
     EXPECT_THAT(home.readFile("log.txt"), HasSubstr("\\MENU\\ORVNMENU.MNI! Check that the path is correct!"));
-}
-
-TEST_F(CreateMenuTest, DriveRootIsNeverCreated)
-{
-    home.writeFile("drives.ini", "[Drives]\nE = " + home.path("stick").string() + "\n");
-    project.CreateDestDir = "E:\\";
-    EXPECT_FALSE(create());
-    // Not asked: the data file cannot be written on a drive that is not there.
-    EXPECT_EQ(onlyMessage(), "Can't create E:\\ORVNMENU.MNI! Check that the path is correct!");
-    EXPECT_FALSE(std::filesystem::exists(home.path("stick")));
 }
 
 TEST_F(CreateMenuTest, LinksIntoTheDestinationBecomeRelative)
