@@ -150,13 +150,10 @@ TEST_F(LinkedFilesTest, MissingSourceFolderShowsTheDetailedErrorAndAdviceOrOneLo
     project.Buttons.push_back(LinkedButton("Gone", "Show Document", "docs\\b.pdf", home.win("nowhere/b.pdf")));
     EXPECT_FALSE(create());
     ASSERT_EQ(observer.detailedErrors.size(), 1u);
-    const DetailedCopyError& e = observer.detailedErrors[0];
-    EXPECT_EQ(e.title, "Error (At File Copy)");
-    EXPECT_EQ(e.message, "Can't copy the file 'b.pdf'! The source folder does not exists. See below for details.");
-    EXPECT_EQ(e.sourceFolderExists.answer, "No");
-    EXPECT_EQ(e.sourceFileExists.answer, "-");
-    EXPECT_EQ(e.targetFolderExists.answer, "Yes");
-    EXPECT_EQ(e.targetFileExists.answer, "No - File is missing");
+    EXPECT_EQ(observer.detailedErrors[0].title, "Error (At File Copy)");
+    EXPECT_EQ(observer.detailedErrors[0].message,
+              "Can't copy the file 'b.pdf'! The source folder does not exists. See below for details.");
+    EXPECT_EQ(observer.detailedErrors[0].sourceFolderExists.answer, "No");
     EXPECT_EQ(onlyMessage(), SourceFolderAdvice);
     EXPECT_EQ(messages()[0].title, "Information");
     EXPECT_EQ(messages()[0].style, 64);

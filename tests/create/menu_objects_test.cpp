@@ -148,66 +148,47 @@ TEST_F(MenuObjectsTest, ButtonPicturesOnlyForPictureStyles)
     EXPECT_EQ(onlyMessage(), "Can't copy a bitmap to a bitmap button! Can't find the bitmap file at the specified path!");
 }
 
-// Fonts as a system with one installed font outside the basic set lists them.
+// Fonts as a system with one installed font outside the basic set lists them, installed
+// for the object's lifetime.
 class OneFont : public platform::Fonts {
 public:
-    explicit OneFont(std::string file) : file_(std::move(file)) {}
+    OneFont()
+    {
+        platform::Services s = platform::services();
+        s.fonts = this;
+        previous_ = platform::installServices(s);
+    }
+    ~OneFont() override { platform::installServices(previous_); }
     int IsWindowsBasicFont(const std::string& name) const override { return name == "Fancy Script" ? 0 : -1; }
     bool GetFontFamilyInformation(const std::string& family, int index, std::string& face) const override
     {
-        if (family != "Fancy Script" || index > 0)
-            return false;
         face = family;
-        return true;
+        return family == "Fancy Script" && index == 0;
     }
     bool GetFontInformation(int index, std::string& display, std::string& file) const override
     {
-        if (index > 0)
-            return false;
         display = "Fancy Script (TrueType)";
         file = "fancy.ttf";
-        return true;
+        return index == 0;
     }
-    std::string locateFontFile(const std::string& name) const override { return name == "fancy.ttf" ? file_ : ""; }
+    std::string locateFontFile(const std::string& name) const override { return name == "fancy.ttf" ? file : ""; }
+    std::string file;
 
 private:
-    std::string file_;
-};
-
-class FontsTest : public MenuObjectsTest {
-protected:
-    void useFont(const std::string& fontFile)
-    {
-        fonts_ = std::make_unique<OneFont>(fontFile);
-        platform::Services s = platform::services();
-        s.fonts = fonts_.get();
-        previous_ = platform::installServices(s);
-    }
-    ~FontsTest() override
-    {
-        if (fonts_)
-            platform::installServices(previous_);
-    }
-
-private:
-    std::unique_ptr<OneFont> fonts_;
     platform::Services previous_;
 };
 
-TEST_F(FontsTest, ListedFontFilesGoToOrvndataFonts)
+TEST_F(MenuObjectsTest, ListedFontFilesGoToOrvndataFontsOrAreSaidToBeMissing)
 {
-    useFont(source("fonts/fancy.ttf", "glyphs"));
+    OneFont font;
+    font.file = source("fonts/fancy.ttf", "glyphs");
     project.TitleFontName = "Fancy Script";
     ASSERT_TRUE(create());
     EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("Fonts", "TF_File1"), "fancy.ttf");
     EXPECT_EQ(read("orvndata/fonts/fancy.ttf"), "glyphs");
     EXPECT_EQ(observer.reports[0].lines.back(), "Fonts where copied to folder 'orvndata\\fonts'");
-}
 
-TEST_F(FontsTest, MissingFontFileSaysItIsNotInstalled)
-{
-    useFont("");
-    project.ButtonFontName = "Fancy Script";
+    font.file.clear();
     EXPECT_FALSE(create());
     EXPECT_THAT(onlyMessage(), HasSubstr("An error occurred when a font file was copied to 'ORVNDATA\\Fonts'. The source "
                                          "file '"));
