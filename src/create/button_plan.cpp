@@ -48,11 +48,6 @@ LinkedFileAction actionFor(const MenuButton& button)
 
 }  // namespace
 
-bool LinkedFilePlan::hasProblem(ButtonProblem kind) const
-{
-    return std::any_of(problems.begin(), problems.end(), [kind](const PlannedProblem& p) { return p.kind == kind; });
-}
-
 LinkedFilePlan PlanLinkedFile(const MenuButton& button, int row, const std::string& destination)
 {
     LinkedFilePlan plan;

@@ -42,8 +42,6 @@ struct LinkedFilePlan {
     bool inPlace = false;     // the source is its own target: nothing is copied
     bool writesFlashData = false;  // VTFlashPlayer.dat beside the animation
     std::vector<PlannedProblem> problems;  // in the order the creation meets them
-
-    bool hasProblem(ButtonProblem kind) const;
 };
 
 // The plan of the button in the given row for a menu built into destination (Windows form;

@@ -38,11 +38,6 @@ void CreateFolderOf(const std::string& path)
             files->DirCreate(folder);
 }
 
-bool StartsWithFolderMarker(std::string_view text)
-{
-    return startsWith(text, CurrencyMarker) || startsWith(text, "*");
-}
-
 std::string DropFolderMarker(std::string_view text)
 {
     if (startsWith(text, CurrencyMarker))

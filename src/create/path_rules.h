@@ -16,8 +16,6 @@ namespace orv {
 // The marker "¤" (U+00A4, UTF-8) and its ASCII twin "*".
 inline constexpr std::string_view CurrencyMarker = "\xC2\xA4";
 
-// True when the text starts with "¤" or "*".
-bool StartsWithFolderMarker(std::string_view text);
 // The text without a leading marker and without one backslash right after it; a text
 // without a marker is returned unchanged.
 std::string DropFolderMarker(std::string_view text);
