@@ -297,20 +297,28 @@ bool runSteps(CreationRun& run)
 
 }  // namespace
 
+bool PictureWithoutCdFolder(const MenuProject& p)
+{
+    return (!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
+           (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
+           (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty());
+}
+
+bool SoundWithoutCdFolder(const MenuProject& p)
+{
+    return (!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
+           (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
+           (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty());
+}
+
 bool CreateActionPreChecks(const MenuProject& p, CreationObserver& observer)
 {
-    const bool pictureWithoutFolder = (!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
-                                      (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
-                                      (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty());
-    if (pictureWithoutFolder) {
+    if (PictureWithoutCdFolder(p)) {
         observer.showMainTab(PicturesTab);
         ShowOrLogMessage(PicturesWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }
-    const bool soundWithoutFolder = (!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
-                                    (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
-                                    (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty());
-    if (soundWithoutFolder) {
+    if (SoundWithoutCdFolder(p)) {
         observer.showMainTab(SoundTab);
         ShowOrLogMessage(SoundsWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;

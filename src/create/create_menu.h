@@ -20,6 +20,11 @@ namespace orv {
 // destination is copied back into the project. True when a creation ran to its end.
 bool CreateAction(MenuProject& project, CreationObserver& observer, const std::string& buildFolder = {});
 
+// True when a picture (background, logotype, menu picture) or a sound (background, button,
+// hover) has a file but no CD folder.
+bool PictureWithoutCdFolder(const MenuProject& project);
+bool SoundWithoutCdFolder(const MenuProject& project);
+
 // The Create action's checks: every picture and sound with a file must have a CD folder.
 // False (after bringing the Pictures or Sound tab to the front and sending the message)
 // when one has none.

@@ -77,13 +77,9 @@ std::string programFolder()
 
 void checkFolders(const MenuProject& p, Problems& problems)
 {
-    if ((!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
-        (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
-        (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty()))
+    if (PictureWithoutCdFolder(p))
         problems.add(PicturesWithoutFolderMessage);
-    if ((!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
-        (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
-        (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty()))
+    if (SoundWithoutCdFolder(p))
         problems.add(SoundsWithoutFolderMessage);
 }
 

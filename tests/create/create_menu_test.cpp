@@ -165,6 +165,14 @@ TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
          "menu. Only a copied file can be encrypted: choose \"Copy the source file\" in the button's options, or turn "
          "the encryption off. Can not create menu!",
          "Encryption not possible", 48},
+        // Every wildcard is checked before any encryption.
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "a.pdf", "x", "1")));
+             p.Buttons.push_back(LinkedButton("Folder", "Open Folder", "*.pdf", "", "1"));
+         },
+         "Invalid character found. The file path can not contain a wildcard character (*) if this button command is "
+         "used. (Button #: 3, Path: '*.pdf')",
+         "Invalid character", 48},
     };
     project.Buttons = {LinkedButton("Docs", "Show Document", "docs\\*.pdf", source("a.pdf"))};
     for (const auto& c : cases) {

@@ -29,7 +29,10 @@ TEST_F(PreflightTest, ListsEveryProblemOneLineEach)
     project.Buttons.push_back(LinkedButton("Doc", "Show Document", "docs\\a.pdf", home.win("src/a.pdf")));
     project.Buttons.push_back(LinkedButton("Folder", "Open Folder", "x\\*.pdf", "", "1"));
     project.Buttons.push_back(LinkedButton("All", "Show Document", "all\\a.pdf", home.win("nowhere/a.pdf"), "3"));
+    project.Buttons.push_back(LinkedButton("Secret", "Show Document", "s.pdf", source("s.pdf")));
+    project.Buttons.back().PswProtect = project.Buttons.back().PswEncrypt = "1";
     std::filesystem::remove(home.path("program/Release/ORVNMENU.EXE"));
+    std::filesystem::remove(home.path("program/BE/BE.exe"));
 
     const std::vector<std::string> problems = PreflightCreateMenu(project);
     EXPECT_THAT(problems, Contains("One or more CD Folders for your pictures are empty. If you use a picture you "
@@ -41,7 +44,8 @@ TEST_F(PreflightTest, ListsEveryProblemOneLineEach)
     EXPECT_THAT(problems, Contains("Button #1: the source file '" + home.win("src/a.pdf") + "' does not exist."));
     EXPECT_THAT(problems, Contains(HasSubstr("Invalid character found.")));
     EXPECT_THAT(problems, Contains("Button #3: the source folder '" + home.win("nowhere") + "' does not exist."));
-    EXPECT_EQ(problems.size(), 8u);
+    EXPECT_THAT(problems, Contains("The decryption program '" + programDir + "\\BE\\BE.exe' does not exist."));
+    EXPECT_EQ(problems.size(), 9u);
 }
 
 TEST_F(PreflightTest, UsbRules)
@@ -103,6 +107,7 @@ TEST_F(PreflightTest, CheckAndCreationAgreeOnEveryKindOfButton)
          RefusedBeforeWriting},
         {"encrypted whole folder", encrypted(LinkedButton("B", "Show Document", "b.pdf", source("b.pdf"), "3")),
          RefusedBeforeWriting},
+        {"already in place", LinkedButton("B", "Show Document", "docs\\b.pdf", dest() + "\\DOCS\\b.pdf"), Created},
         {"flash", LinkedButton("B", "Play Flash Animation", "anim\\a.swf", source("a.swf")), Created},
     };
     for (const Case& c : cases) {
