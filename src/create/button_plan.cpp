@@ -65,7 +65,8 @@ LinkedFilePlan PlanLinkedFile(const MenuButton& button, int row, const std::stri
 
     const std::string prefix = "Button #" + std::to_string(row) + ": ";
     if (CharacterCount(FileNamePart(plan.lowerSource)) > MaxFileNameLength)
-        plan.problems.push_back({ButtonProblem::FileNameTooLong, prefix + FilenameTooLongText(FileNamePart(plan.source))});
+        plan.problems.push_back(
+            {ButtonProblem::FileNameTooLong, prefix + FilenameTooLongText(FileNamePart(plan.source))});
     if (CharacterCount(plan.lowerSource) > MaxFilePathLength)
         plan.problems.push_back({ButtonProblem::PathTooLong, prefix + PathTooLongText(plan.source)});
     // A link starting with "@" is opened where it is, never copied.

@@ -122,7 +122,8 @@ bool copyWholeFolder(CreationRun& run, const LinkedFilePlan& plan)
     if (CopyWholeFolder(plan.source, plan.target) != 0)
         return true;
     return run.stop("A problem occurred when copying files to the '" + PathDirectoryPart(plan.target) +
-                        "' folder (multiple file copy, button #: " + std::to_string(plan.row) + "). Can not create menu!",
+                        "' folder (multiple file copy, button #: " + std::to_string(plan.row) +
+                        "). Can not create menu!",
                     ErrorTitle);
 }
 
@@ -144,9 +145,10 @@ bool writeFlashPlayerData(CreationRun& run, const MenuButton& button, const Link
     const int error = WriteDataFile(dataFile, FlashPlayerDataText(button, FileNamePart(plan.target)));
     if (error == 0)
         return true;
-    const std::string text = error == ErrPathNotFound
-                                 ? ObjectCopyMessage(FlashPlayerDataFile, error, MissingFolder::TargetFolder, targetFolder)
-                                 : LinkedFileCopyMessage(FlashPlayerDataFile, error);
+    const std::string text =
+        error == ErrPathNotFound
+            ? ObjectCopyMessage(FlashPlayerDataFile, error, MissingFolder::TargetFolder, targetFolder)
+            : LinkedFileCopyMessage(FlashPlayerDataFile, error);
     return run.stop(text, LinkedFileErrorTitle);
 }
 

@@ -156,11 +156,15 @@ TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
          "Invalid character found. The file path can not contain a wildcard character (*) if this button command is "
          "used. (Button #: 2, Path: 'docs\\*.pdf')",
          "Invalid character", 48},
-        {[&](MenuProject& p) { p.Buttons.push_back(encrypted(LinkedButton("Run", "Run Program", "bin\\*.exe", "x"))); },
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Run", "Run Program & Close", "bin\\*.exe", "x")));
+         },
          "If a wildcard character (*) is used in the file path, the file can not be encrypted. (Button #: 2, Path: "
          "'bin\\*.exe')",
          "Encryption not possible", 48},
-        {[&](MenuProject& p) { p.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "a.pdf", "x", "1"))); },
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "a.pdf", "x", "1")));
+         },
          "The file of button #2 ('Secret') is to be encrypted, but the button does not copy its source file to the "
          "menu. Only a copied file can be encrypted: choose \"Copy the source file\" in the button's options, or turn "
          "the encryption off. Can not create menu!",

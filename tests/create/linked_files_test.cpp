@@ -30,8 +30,8 @@ protected:
     }
     std::string outsideMessage(int row, const std::string& link)
     {
-        return "The link of button #" + std::to_string(row) + " ('" + link + "') leads out of the destination folder '" +
-               dest() + "'. A file that is copied to the menu must stay inside the menu folder. Change the link and "
+        return "The link of button #" + std::to_string(row) + " ('" + link +
+               "') leads out of the destination folder '" + dest() + "'. A file that is copied to the menu must stay inside the menu folder. Change the link and "
                "try again. Can't create the menu!";
     }
 };
@@ -76,7 +76,8 @@ TEST_F(LinkedFilesTest, WholeFolderIsCopiedAndReplacesALinkInsteadOfWritingThrou
 
 TEST_F(LinkedFilesTest, EncryptedFileIsStoredOnlyAsCryWithTheDecryptionProgram)
 {
-    project.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "docs\\plan.pdf", source("plan.pdf", "top secret"))));
+    project.Buttons.push_back(
+        encrypted(LinkedButton("Secret", "Show Document", "docs\\plan.pdf", source("plan.pdf", "top secret"))));
     ASSERT_TRUE(create());
     EXPECT_FALSE(exists("docs/plan.pdf"));
     EXPECT_EQ(read("docs/BE.exe"), "stand-in for BE/BE.exe");
