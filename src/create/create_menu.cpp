@@ -97,7 +97,7 @@ bool requireDestination(CreationRun& run)
 
 // Outside batch mode: the Compact Office warning, or the offer of a StickGuard button
 // (Cancel, or editing the added button, stops the creation).
-bool talkAboutPortavo(CreationRun& run)
+bool warnOrOfferStickGuard(CreationRun& run)
 {
     if (Batch().BatchBuildMode)
         return true;
@@ -279,12 +279,28 @@ bool reportCreation(CreationRun& run)
 // returns false has stopped the creation with its message; nothing written is undone.
 using CreationStep = bool (*)(CreationRun&);
 constexpr CreationStep CreationSteps[] = {
-    assureButtonStyle,       chooseProgramName,       requireDestination,       talkAboutPortavo,
-    checkProgramNameForUsbAutorun, checkRootOfC,      checkObjectLengths,       refuseButtons,
-    assureDestinationFolder, startReport,             prepareProject,           writeMenuDescription,
-    CopyMenuProgram,         CopyCompanionPrograms,   CopyDriveIcon,            CopyButtonPictures,
-    CopyFontFiles,           WriteAutorunInformation, CopyStickGuardSetup,      copyMenuObjectsWhenChosen,
-    CopyLinkedFiles,         reportCreation,
+    assureButtonStyle,
+    chooseProgramName,
+    requireDestination,
+    warnOrOfferStickGuard,
+    checkProgramNameForUsbAutorun,
+    checkRootOfC,
+    checkObjectLengths,
+    refuseButtons,
+    assureDestinationFolder,
+    startReport,
+    prepareProject,
+    writeMenuDescription,
+    CopyMenuProgram,
+    CopyCompanionPrograms,
+    CopyDriveIcon,
+    CopyButtonPictures,
+    CopyFontFiles,
+    WriteAutorunInformation,
+    CopyStickGuardSetup,
+    copyMenuObjectsWhenChosen,
+    CopyLinkedFiles,
+    reportCreation,
 };
 
 bool runSteps(CreationRun& run)

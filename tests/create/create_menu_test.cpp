@@ -107,21 +107,8 @@ TEST_F(CreateMenuTest, PictureFoldersAreCheckedBeforeSoundsAndStopTheCreateActio
     EXPECT_TRUE(tree().empty());
 }
 
-TEST_F(CreateMenuTest, CreateActionRunsTheDialogAndCopiesItsValuesBack)
-{
-    struct LabelTyping : RecordingObserver {
-        void runCreateDialog(MenuProject& p, CreateDialogState& d) override
-        {
-            d.label = "NEW LABEL";
-            CmdCreateMenu(p, d, *this);
-        }
-    } typing;
-    EXPECT_TRUE(CreateAction(project, typing));
-    EXPECT_EQ(project.DiscLabel, "NEW LABEL");
-    EXPECT_EQ(typing.reports.size(), 1u);
-}
-
-// Each refusal comes before anything is written, with its text, title and style.
+// Each refusal comes before anything is written, with its text, title and style (the
+// refusal of an empty destination is tested with the create dialog).
 TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
 {
     const std::string longName(128, 'n');
@@ -135,7 +122,6 @@ TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
         std::string title;
         int style;
     } cases[] = {
-        {[](MenuProject& p) { p.CreateDestDir.clear(); }, "No destination folder is specified!", "Error", 16},
         {[](MenuProject& p) { p.UseAutorun = 1; p.CreateDestDir = "c:"; }, RootOfCWithAutorunMessage,
          "Can't Create Menu", 48},
         {[](MenuProject& p) { p.UseAutorun = 1; p.CreateDestDir = "C:\\"; }, RootOfCWithAutorunMessage,

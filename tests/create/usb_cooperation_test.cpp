@@ -80,23 +80,6 @@ TEST_F(UsbCooperationTest, FullVersionRemovesOldFilesCopiesSetupAndWritesTheWhol
                 ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
 }
 
-TEST_F(UsbCooperationTest, ProgramNameMustBeOneAutorunAccepts)
-{
-    installPortavo();
-    Options().USBStickExeFileName = "MYMENU.EXE";
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
-                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
-                             "Change the filename and try again.");
-    EXPECT_EQ(messages()[0].title, "Invalid Filename");
-    EXPECT_EQ(messages()[0].style, 64);
-
-    home.ui().clear();
-    project.CoOperateWithPortavoLink = false;
-    EXPECT_TRUE(create());
-    EXPECT_TRUE(exists("MYMENU.EXE"));
-}
-
 TEST_F(UsbCooperationTest, OfferCancelStopsAndNoGoesOn)
 {
     installPortavo();
@@ -147,7 +130,7 @@ TEST_F(UsbCooperationTest, AddedButtonGoesIntoTheMenuUnlessTheListIsFull)
     EXPECT_EQ(observer.editQuestions, 1);
 }
 
-TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
+TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothingAndTheProgramNameRuleHolds)
 {
     installPortavo("PTV-CMPO");
     home.ui().answerNext(platform::AnswerOk);
@@ -164,11 +147,18 @@ TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
     EXPECT_FALSE(exists("SETUP-StickGuard"));
     EXPECT_TRUE(StickGuardSetupCopiedPath().empty());
 
-    // Silenced now; the program name rule still applies.
+    // Silenced now; the program name rule still applies, and only while cooperating.
     home.ui().clear();
-    Options().USBStickExeFileName = "OTHER.EXE";
+    Options().USBStickExeFileName = "MYMENU.EXE";
     EXPECT_FALSE(create());
-    EXPECT_THAT(onlyMessage(), HasSubstr("The filename (OTHER.EXE) of the menu interface program is not valid."));
+    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
+                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
+                             "Change the filename and try again.");
+    EXPECT_EQ(messages()[0].title, "Invalid Filename");
+    EXPECT_EQ(messages()[0].style, 64);
+    project.CoOperateWithPortavoLink = false;
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(exists("MYMENU.EXE"));
 }
 
 TEST_F(UsbCooperationTest, MissingSetupProgramStops)
