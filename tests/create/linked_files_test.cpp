@@ -31,8 +31,9 @@ protected:
     std::string outsideMessage(int row, const std::string& link)
     {
         return "The link of button #" + std::to_string(row) + " ('" + link +
-               "') leads out of the destination folder '" + dest() + "'. A file that is copied to the menu must stay inside the menu folder. Change the link and "
-               "try again. Can't create the menu!";
+               "') leads out of the destination folder '" + dest() +
+               "'. A file that is copied to the menu must stay inside the menu folder. Change the link and try "
+               "again. Can't create the menu!";
     }
 };
 
@@ -146,7 +147,7 @@ TEST_F(LinkedFilesTest, EachFailureStopsAtItsButtonWithItsMessage)
     EXPECT_FALSE(exists("long")) << "nothing of the stopping button is made";
 }
 
-TEST_F(LinkedFilesTest, MissingSourceFolderShowsTheDetailedErrorAndAdviceOrOneLogLine)
+TEST_F(LinkedFilesTest, MissingFoldersShowTheDetailedErrorOrOneLogLine)
 {
     project.Buttons.push_back(LinkedButton("Gone", "Show Document", "docs\\b.pdf", home.win("nowhere/b.pdf")));
     EXPECT_FALSE(create());
@@ -167,20 +168,20 @@ TEST_F(LinkedFilesTest, MissingSourceFolderShowsTheDetailedErrorAndAdviceOrOneLo
               "source folder: '" + LowerText(home.win("nowhere")) + "', destination folder: '" + dest() +
                   "\\docs'. " + SourceFolderAdvice + "\r\n");
     EXPECT_EQ(observer.detailedErrors.size(), 1u);
-}
 
-TEST_F(LinkedFilesTest, VanishedDestinationShowsTheDetailedError)
-{
-    project.Buttons.push_back(LinkedButton("Doc", "Show Document", "docs\\b.pdf", source("b.pdf")));
+    // A destination folder that vanishes while the file is copied.
+    Batch().BatchBuildMode = false;
+    home.ui().clear();
+    project.Buttons = {LinkedButton("Doc", "Show Document", "docs\\b.pdf", source("b.pdf"))};
     observer.onCopying = [this](const std::string& target) {
         if (target.find("b.pdf") != std::string::npos)
             std::filesystem::remove_all(out("docs"));
     };
     EXPECT_FALSE(create());
-    ASSERT_EQ(observer.detailedErrors.size(), 1u);
-    EXPECT_EQ(observer.detailedErrors[0].message,
+    ASSERT_EQ(observer.detailedErrors.size(), 2u);
+    EXPECT_EQ(observer.detailedErrors[1].message,
               "Can't copy the file 'b.pdf'! The destination folder does not exists. See below for details.");
-    EXPECT_EQ(observer.detailedErrors[0].targetFolderExists.answer, "No");
+    EXPECT_EQ(observer.detailedErrors[1].targetFolderExists.answer, "No");
     EXPECT_TRUE(messages().empty());
 }
 
