@@ -87,12 +87,12 @@ bool CopyMenuProgram(CreationRun& run)
 
 bool CopyDriveIcon(CreationRun& run)
 {
-    const std::string iconName = AutorunIconName(run.dialog.tIconSource, run.project.UseAutorun != 0);
+    const std::string iconName = AutorunIconName(run.dialog.iconSource, run.project.UseAutorun != 0);
     if (iconName.empty())
         return true;
     const std::string target = JoinPath(run.destination, iconName);
-    run.announce(run.dialog.tIconSource, target);
-    if (int error = CopyFileMapped(run.dialog.tIconSource, target))
+    run.announce(run.dialog.iconSource, target);
+    if (int error = CopyFileMapped(run.dialog.iconSource, target))
         return run.stop(IconCopyMessage(error), ErrorTitle);
     run.facts.iconName = iconName;
     return true;
@@ -103,8 +103,8 @@ bool WriteAutorunInformation(CreationRun& run)
     if (run.project.UseAutorun == 0)
         return true;
     const std::string file = JoinPath(run.destination, AutorunFileName);
-    const std::string iconName = AutorunIconName(run.dialog.tIconSource, true);
-    const std::string text = AutorunInfText(run.programName, iconName, run.dialog.tLabel, run.dialog.tActionText);
+    const std::string iconName = AutorunIconName(run.dialog.iconSource, true);
+    const std::string text = AutorunInfText(run.programName, iconName, run.dialog.label, run.dialog.actionText);
     run.announce({}, file);
     int error = WriteFileMapped(file, Utf8ToAnsi(text));
     FlushProfileCache(file);
@@ -112,8 +112,8 @@ bool WriteAutorunInformation(CreationRun& run)
         return run.stop(GeneralCreateErrorMessage(error), ErrorTitle);
     run.facts.useAutorun = true;
 
-    if (Siblings().PortavoInstalled && run.dialog.cCoOperateWithPortavoLink) {
-        const std::string label = PortavoDriveLabel(run.dialog.tLabel, Today());
+    if (Siblings().PortavoInstalled && run.dialog.coOperateWithPortavoLink) {
+        const std::string label = PortavoDriveLabel(run.dialog.label, Today());
         if (!PutProfileText(file, "AutoRun", "LABEL", label))
             return run.stop(GeneralCreateErrorMessage(ErrPathFileAccess), ErrorTitle);
     }

@@ -28,11 +28,11 @@ std::string AutorunInfText(const std::string& programName, const std::string& ic
 // "- USB Flash Drive " + yymmdd + " -".
 std::string PortavoDriveLabel(const std::string& label, const CalendarDate& today);
 
-// Step 17: the menu program and its manifest into the destination.
+// The menu program and its manifest into the destination.
 bool CopyMenuProgram(CreationRun& run);
-// Step 19: the icon, when the icon name is not empty.
+// The icon, when the icon name is not empty.
 bool CopyDriveIcon(CreationRun& run);
-// Step 22, first half: AUTORUN.INF, and the sibling product's LABEL when cooperating.
+// AUTORUN.INF when autorun is on, and the sibling product's LABEL when cooperating.
 bool WriteAutorunInformation(CreationRun& run);
 
 // Text helper: the text without leading and trailing blanks.

@@ -28,7 +28,7 @@ std::string PictureGalleryDataText(const MenuProject& project);
 // True when some button has the command.
 bool AnyButtonWithCommand(const MenuProject& project, const std::string& command);
 
-// Step 18: the flash player and the picture gallery (with its data file) when a button
+// The flash player and the picture gallery (with its data file) when a button
 // needs them.
 bool CopyCompanionPrograms(CreationRun& run);
 

@@ -12,14 +12,14 @@ namespace orv {
 
 std::string MenuDescriptionFileNameFor(int index)
 {
-    if (index < 0 || index >= static_cast<int>(ScrResDataFileEntries.size()))
+    if (index < 0 || index >= static_cast<int>(MenuDescriptionFileChoices.size()))
         index = 0;
-    return LowerText(ScrResDataFileEntries[static_cast<std::size_t>(index)].fileName);
+    return LowerText(MenuDescriptionFileChoices[static_cast<std::size_t>(index)].fileName);
 }
 
 std::string CreatedMenuDescription(const std::string& folder)
 {
-    for (const ScrResDataFileEntry& entry : ScrResDataFileEntries) {
+    for (const MenuDescriptionFileChoice& entry : MenuDescriptionFileChoices) {
         const std::string file = JoinPath(folder, LowerText(entry.fileName));
         if (FileExists(file))
             return file;
@@ -29,11 +29,11 @@ std::string CreatedMenuDescription(const std::string& folder)
 
 std::string ScreenSizeOnlyQuestion(int index, const std::string& destination)
 {
-    if (index <= 0 || index >= static_cast<int>(ScrResDataFileEntries.size()))
+    if (index <= 0 || index >= static_cast<int>(MenuDescriptionFileChoices.size()))
         return {};
-    if (FileExists(JoinPath(destination, LowerText(ScrResDataFileEntries[0].fileName))))
+    if (FileExists(JoinPath(destination, LowerText(MenuDescriptionFileChoices[0].fileName))))
         return {};
-    const std::string name = ScrResDataFileEntries[static_cast<std::size_t>(index)].fileName;
+    const std::string name = MenuDescriptionFileChoices[static_cast<std::size_t>(index)].fileName;
     const std::string size = name.substr(9, name.size() - 13);  // "800x600" of "ORVNMENU_800x600.MNI"
     return "Only the menu description file '" + name + "' will be written into this folder, and it has no "
            "'ORVNMENU.MNI'. The menu program reads '" + name + "' only on screens of " + size +
@@ -45,21 +45,21 @@ std::string ScreenSizeOnlyQuestion(int index, const std::string& destination)
 CreateDialogState LoadCreateDialog(const MenuProject& project)
 {
     CreateDialogState dialog;
-    dialog.tDestinationDir = project.CreateDestDir;
-    dialog.tIconSource = project.CDIconSrc;
-    dialog.tLabel = project.DiscLabel;
-    dialog.tActionText = project.DiscActionText;
-    dialog.cCoOperateWithPortavoLink = project.CoOperateWithPortavoLink;
+    dialog.destination = project.CreateDestDir;
+    dialog.iconSource = project.CDIconSrc;
+    dialog.label = project.DiscLabel;
+    dialog.actionText = project.DiscActionText;
+    dialog.coOperateWithPortavoLink = project.CoOperateWithPortavoLink;
     return dialog;
 }
 
 void StoreCreateDialog(const CreateDialogState& dialog, MenuProject& project)
 {
-    project.CreateDestDir = dialog.tDestinationDir;
-    project.CDIconSrc = dialog.tIconSource;
-    project.DiscLabel = dialog.tLabel;
-    project.DiscActionText = dialog.tActionText;
-    project.CoOperateWithPortavoLink = dialog.cCoOperateWithPortavoLink;
+    project.CreateDestDir = dialog.destination;
+    project.CDIconSrc = dialog.iconSource;
+    project.DiscLabel = dialog.label;
+    project.DiscActionText = dialog.actionText;
+    project.CoOperateWithPortavoLink = dialog.coOperateWithPortavoLink;
 }
 
 std::string CreateDialogCaption(std::int16_t projectType)

@@ -13,13 +13,13 @@
 
 namespace orv {
 
-// One entry of ComboScrResDataFiles: the text shown and the menu description file it writes
+// One entry of the dialog's list of menu description files: the text shown and the menu description file it writes
 // (upper-case base name; the file is written with the name in lower case).
-struct ScrResDataFileEntry {
+struct MenuDescriptionFileChoice {
     const char* text;
     const char* fileName;
 };
-inline constexpr std::array<ScrResDataFileEntry, 5> ScrResDataFileEntries = {{
+inline constexpr std::array<MenuDescriptionFileChoice, 5> MenuDescriptionFileChoices = {{
     {"ORVNMENU.MNI   <All resolutions>", "ORVNMENU.MNI"},
     {"ORVNMENU_640x480.MNI   <640x480 pixels>", "ORVNMENU_640x480.MNI"},
     {"ORVNMENU_800x600.MNI   <800x600 pixels>", "ORVNMENU_800x600.MNI"},
@@ -43,13 +43,13 @@ std::string CreatedMenuDescription(const std::string& folder);
 std::string ScreenSizeOnlyQuestion(int index, const std::string& destination);
 
 struct CreateDialogState {
-    std::string tDestinationDir;  // CreateDestDir
-    std::string tIconSource;      // CDIconSrc
-    std::string tLabel;           // DiscLabel
-    std::string tActionText;      // DiscActionText
-    bool cCoOperateWithPortavoLink = false;
-    bool cCopyObjects = true;      // turned on whenever the dialog loads
-    int ComboScrResDataFiles = 0;  // index 0 selected on load
+    std::string destination;  // CreateDestDir
+    std::string iconSource;   // CDIconSrc
+    std::string label;        // DiscLabel
+    std::string actionText;   // DiscActionText
+    bool coOperateWithPortavoLink = false;  // CoOperateWithPortavoLink
+    bool copyObjects = true;       // pictures, sounds and movie; turned on whenever the dialog loads
+    int descriptionFileIndex = 0;  // which menu description file (MenuDescriptionFileChoices); 0 on load
 };
 
 // The dialog as it loads for the project.

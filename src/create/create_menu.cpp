@@ -5,6 +5,7 @@
 #include <new>
 
 #include "create/autorun.h"
+#include "create/button_plan.h"
 #include "create/companion_programs.h"
 #include "create/copy_file.h"
 #include "create/copy_messages.h"
@@ -14,6 +15,7 @@
 #include "create/path_rules.h"
 #include "create/usb_cooperation.h"
 #include "create/user_messages.h"
+#include "model/copy_option.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
 #include "model/path_helpers.h"
@@ -43,17 +45,17 @@ unsigned& completedRuns()
 
 bool cooperating(const MenuProject& project, const CreateDialogState& dialog)
 {
-    return Siblings().PortavoInstalled && project.UseAutorun != 0 && dialog.cCoOperateWithPortavoLink;
+    return Siblings().PortavoInstalled && project.UseAutorun != 0 && dialog.coOperateWithPortavoLink;
 }
 
-// Step 2: the two menu program names are corrected; the run's names are set.
-void chooseProgramName(CreationRun& run)
+std::string createFolderQuestion(const std::string& destination)
 {
-    EditorOptions& options = Options();
-    options.CDExeFileName = CorrectedExeFileName(options.CDExeFileName, DefaultCDExeFileName);
-    options.USBStickExeFileName = CorrectedExeFileName(options.USBStickExeFileName, DefaultUSBStickExeFileName);
-    run.programName = UpperText(MenuProgramFileName(run.project));
-    run.manifestName = run.programName + ".manifest";
+    return "The '" + destination + "' folder doesn't exists on the hard drive! Do you want to create it now?";
+}
+
+std::string cannotWriteDataFileMessage(const std::string& path)
+{
+    return "Can't create " + UpperText(path) + "! Check that the path is correct!";
 }
 
 // A destination typed as a host path ("/media/stick/menu") is used in its Windows form.
@@ -65,8 +67,54 @@ std::string windowsFormOf(const std::string& destination)
     return files ? files->windowsPath(destination) : destination;
 }
 
-// Step 6.
-bool checkProgramNameForUsbAutorun(const CreationRun& run)
+bool assureButtonStyle(CreationRun& run)
+{
+    ComboButStyle_AssureItsAStyle(run.project);
+    return true;
+}
+
+// The two configured menu program names are corrected; the run's names are set.
+bool chooseProgramName(CreationRun& run)
+{
+    EditorOptions& options = Options();
+    options.CDExeFileName = CorrectedExeFileName(options.CDExeFileName, DefaultCDExeFileName);
+    options.USBStickExeFileName = CorrectedExeFileName(options.USBStickExeFileName, DefaultUSBStickExeFileName);
+    run.programName = UpperText(MenuProgramFileName(run.project));
+    run.manifestName = run.programName + ".manifest";
+    return true;
+}
+
+bool requireDestination(CreationRun& run)
+{
+    if (run.dialog.destination.empty()) {
+        ShowOrLogMessage("No destination folder is specified!", platform::MsgError, "Error");
+        return false;
+    }
+    run.dialog.destination = windowsFormOf(run.dialog.destination);
+    run.destination = run.dialog.destination;
+    return true;
+}
+
+// Outside batch mode: the Compact Office warning, or the offer of a StickGuard button
+// (Cancel, or editing the added button, stops the creation).
+bool warnOrOfferStickGuard(CreationRun& run)
+{
+    if (Batch().BatchBuildMode)
+        return true;
+    const MenuProject& project = run.project;
+    const SiblingProducts& siblings = Siblings();
+    if (siblings.PortavoInstalled && siblings.PortavoCompactOffice && project.ProjectType == ProjectTypeUSB &&
+        project.UseAutorun != 0 && run.dialog.coOperateWithPortavoLink)
+        ShowCompactOfficeWarning(run);
+    if (cooperating(project, run.dialog) && !siblings.PortavoCompactOffice &&
+        CoOperate_With_PortavoLink_FullVersion(project, run.dialog.coOperateWithPortavoLink) &&
+        !HasStickGuardButton(project))
+        return OfferStickGuardButton(run);
+    return true;
+}
+
+// With USB autorun through Portavo the menu program may only have one of three names.
+bool checkProgramNameForUsbAutorun(CreationRun& run)
 {
     if (!cooperating(run.project, run.dialog))
         return true;
@@ -77,8 +125,8 @@ bool checkProgramNameForUsbAutorun(const CreationRun& run)
     return false;
 }
 
-// Step 7.
-bool checkRootOfC(const CreationRun& run)
+// Never with autorun on the root of C:, and without it only when the author says so.
+bool checkRootOfC(CreationRun& run)
 {
     const std::string upper = UpperText(run.destination);
     if (upper != "C:\\" && upper != "C:")
@@ -92,9 +140,10 @@ bool checkRootOfC(const CreationRun& run)
     return answer != platform::AnswerYes;
 }
 
-// Steps 8 and 9: the file names, then the paths, of the five chosen files.
-bool checkObjectLengths(const MenuProject& p)
+// The file names, then the paths, of the five chosen files.
+bool checkObjectLengths(CreationRun& run)
 {
+    const MenuProject& p = run.project;
     const std::array<const std::string*, 5> files = {&p.BackgroundPictureSrc, &p.LogotypePictureSrc,
                                                      &p.MenuPictureSrc, &p.BackgroundSoundSrc, &p.MenuMovieFilename};
     for (const std::string* file : files) {
@@ -113,40 +162,41 @@ bool checkObjectLengths(const MenuProject& p)
     return true;
 }
 
-// Step 10.
-bool checkWildcards(const MenuProject& project)
+// The title of a button's refusal found before anything is written; none for its other
+// problems.
+const char* refusalTitle(ButtonProblem kind)
 {
+    switch (kind) {
+    case ButtonProblem::WildcardNotAllowed: return "Invalid character";
+    case ButtonProblem::WildcardEncrypted:
+    case ButtonProblem::EncryptionWithoutCopy: return "Encryption not possible";
+    default: return nullptr;
+    }
+}
+
+// The buttons' refusals from their plans: every wildcard link first, then encryption of a
+// file that is not copied.
+bool refuseButtons(CreationRun& run)
+{
+    std::vector<LinkedFilePlan> plans;
     int row = 0;
-    for (const MenuButton& button : project.Buttons) {
-        ++row;
-        const std::string link = LowerText(button.Link);
-        if (link.empty() || link.find("*.") == std::string::npos)
-            continue;
-        if (!CommandAllowsWildcard(button.Cmd)) {
-            ShowOrLogMessage(WildcardInvalidMessage(row, link), platform::MsgWarning, "Invalid character");
-            return false;
-        }
-        if (button.PswProtect == "1" && button.PswEncrypt == "1") {
-            ShowOrLogMessage(WildcardEncryptionMessage(row, link), platform::MsgWarning, "Encryption not possible");
-            return false;
-        }
-    }
-    row = 0;
-    for (const MenuButton& button : project.Buttons) {
-        ++row;
-        if (EncryptionWithoutCopy(button)) {
-            ShowOrLogMessage(EncryptionWithoutCopyMessage(row, button.Text), platform::MsgWarning,
-                             "Encryption not possible");
-            return false;
-        }
-    }
+    for (const MenuButton& button : run.project.Buttons)
+        plans.push_back(PlanLinkedFile(button, ++row, run.destination));
+    for (bool wildcards : {true, false})
+        for (const LinkedFilePlan& plan : plans)
+            for (const PlannedProblem& problem : plan.problems) {
+                const char* title = refusalTitle(problem.kind);
+                if (title && wildcards == (problem.kind != ButtonProblem::EncryptionWithoutCopy)) {
+                    ShowOrLogMessage(problem.line, platform::MsgWarning, title);
+                    return false;
+                }
+            }
     return true;
 }
 
-bool hasWildcardLink(const MenuButton& button) { return LowerText(button.Link).find("*.") != std::string::npos; }
-
-// Step 11.
-bool assureDestinationFolder(const CreationRun& run)
+// A missing destination folder is made (after asking, outside batch mode); a drive root
+// never is.
+bool assureDestinationFolder(CreationRun& run)
 {
     auto* files = platform::services().files;
     if (!files || files->DirExists(run.destination) != 0 || CharacterCount(run.destination) <= 3)
@@ -155,109 +205,136 @@ bool assureDestinationFolder(const CreationRun& run)
         files->DirCreate(run.destination);
         return true;
     }
-    const int answer = AskQuestion(CreateFolderQuestion(run.destination),
+    const int answer = AskQuestion(createFolderQuestion(run.destination),
                                    platform::MsgInformation + platform::MsgYesNo, "Folder Does Not Exists",
                                    platform::AnswerYes);
     if (answer != platform::AnswerYes)
         return false;
     if (files->DirCreate(run.destination) == 0) {
-        PlainMessage(CannotCreateFolderMessage(run.destination), platform::MsgInformation, "Can't create folder");
+        PlainMessage("Can not create the '" + run.destination + "' folder!", platform::MsgInformation,
+                     "Can't create folder");
         return false;
     }
     return true;
 }
 
-bool runSteps(CreationRun& run)
+// The report starts empty; the menu description file is chosen.
+bool startReport(CreationRun& run)
 {
-    MenuProject& project = run.project;
-    CreateDialogState& dialog = run.dialog;
-    const bool batch = Batch().BatchBuildMode;
-    const SiblingProducts& siblings = Siblings();
-
-    ComboButStyle_AssureItsAStyle(project);  // 1
-    chooseProgramName(run);                   // 2
-
-    if (dialog.tDestinationDir.empty()) {  // 3
-        ShowOrLogMessage("No destination folder is specified!", platform::MsgError, "Error");
-        return false;
-    }
-    dialog.tDestinationDir = windowsFormOf(dialog.tDestinationDir);
-    run.destination = dialog.tDestinationDir;
-
-    if (!batch && siblings.PortavoInstalled && siblings.PortavoCompactOffice && project.ProjectType == ProjectTypeUSB &&
-        project.UseAutorun != 0 && dialog.cCoOperateWithPortavoLink)  // 4
-        ShowCompactOfficeWarning(run);
-    if (!batch && cooperating(project, dialog) && !siblings.PortavoCompactOffice &&
-        CoOperate_With_PortavoLink_FullVersion(project, dialog.cCoOperateWithPortavoLink) &&
-        !HasStickGuardButton(project) && !OfferStickGuardButton(run))  // 5
-        return false;
-    if (!checkProgramNameForUsbAutorun(run) || !checkRootOfC(run) || !checkObjectLengths(project) ||
-        !checkWildcards(project) || !assureDestinationFolder(run))  // 6 - 11
-        return false;
-
-    run.facts = CreationFacts{};  // 12
+    run.facts = CreationFacts{};
     run.facts.destination = run.destination;
     run.facts.programName = run.programName;
     run.facts.manifestName = run.manifestName;
     StickGuardSetupCopiedPath().clear();
-    run.facts.dataFileName = MenuDescriptionFileNameFor(dialog.ComboScrResDataFiles);
+    run.facts.dataFileName = MenuDescriptionFileNameFor(run.dialog.descriptionFileIndex);
     run.dataFilePath = JoinPath(run.destination, run.facts.dataFileName);
+    return true;
+}
 
-    RewriteLinksInsideDestination(project, run.destination);  // 13
-    StoreCreateDialog(dialog, project);                        // 14
+// Links into the destination become relative; the dialog's values go into the project;
+// with Portavo the files of earlier runs go.
+bool prepareProject(CreationRun& run)
+{
+    RewriteLinksInsideDestination(run.project, run.destination);
+    StoreCreateDialog(run.dialog, run.project);
     run.observer.busy(true);
-
-    if (cooperating(project, dialog))  // 15
+    if (cooperating(run.project, run.dialog))
         PTV_DeleteOldFiles(run.destination);
+    return true;
+}
 
-    run.announce({}, run.dataFilePath);  // 16
-    PrepareMenuDescription(project, run.destination);
-    if (!CreateCDDataFile(project, run.dataFilePath, true)) {
-        run.observer.busy(false);
-        ShowOrLogMessage(CannotWriteDataFileMessage(run.dataFilePath), platform::MsgError, "Error");
-        return false;
-    }
+bool writeMenuDescription(CreationRun& run)
+{
+    run.announce({}, run.dataFilePath);
+    PrepareMenuDescription(run.project, run.destination);
+    if (CreateCDDataFile(run.project, run.dataFilePath, true))
+        return true;
+    run.observer.busy(false);
+    ShowOrLogMessage(cannotWriteDataFileMessage(run.dataFilePath), platform::MsgError, "Error");
+    return false;
+}
 
-    if (!CopyMenuProgram(run) || !CopyCompanionPrograms(run) || !CopyDriveIcon(run) ||  // 17 - 19
-        !CopyButtonPictures(run) || !CopyFontFiles(run) ||                            // 20, 21
-        !WriteAutorunInformation(run) || !CopyStickGuardSetup(run))                   // 22
-        return false;
-    if (dialog.cCopyObjects && !CopyMenuObjects(run))  // 23
-        return false;
-    if (!CopyLinkedFiles(run))  // 24
-        return false;
+bool copyMenuObjectsWhenChosen(CreationRun& run) { return !run.dialog.copyObjects || CopyMenuObjects(run); }
 
-    run.observer.busy(false);  // 25
+// The report (shown outside batch mode) and the date of this creation.
+bool reportCreation(CreationRun& run)
+{
+    MenuProject& project = run.project;
+    run.observer.busy(false);
     CreationReport report;
     report.destination = run.destination;
     report.lines = CreationReportLines(run.facts);
     lastReport() = report.lines;
     ++completedRuns();
-    if (!batch) {
+    if (!Batch().BatchBuildMode) {
         PrepareAfterCreationTimers(run, report);
         run.observer.menuIsCreated(report);
-        project.LastCreationDate = TodayText();  // 26
+        project.LastCreationDate = TodayText();
         project.Modified = true;
     }
     return true;
 }
 
+// What "Create menu" does, in order (docs/creation.md lists it in words). A step that
+// returns false has stopped the creation with its message; nothing written is undone.
+using CreationStep = bool (*)(CreationRun&);
+constexpr CreationStep CreationSteps[] = {
+    assureButtonStyle,
+    chooseProgramName,
+    requireDestination,
+    warnOrOfferStickGuard,
+    checkProgramNameForUsbAutorun,
+    checkRootOfC,
+    checkObjectLengths,
+    refuseButtons,
+    assureDestinationFolder,
+    startReport,
+    prepareProject,
+    writeMenuDescription,
+    CopyMenuProgram,
+    CopyCompanionPrograms,
+    CopyDriveIcon,
+    CopyButtonPictures,
+    CopyFontFiles,
+    WriteAutorunInformation,
+    CopyStickGuardSetup,
+    copyMenuObjectsWhenChosen,
+    CopyLinkedFiles,
+    reportCreation,
+};
+
+bool runSteps(CreationRun& run)
+{
+    for (CreationStep step : CreationSteps)
+        if (!step(run))
+            return false;
+    return true;
+}
+
 }  // namespace
+
+bool PictureWithoutCdFolder(const MenuProject& p)
+{
+    return (!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
+           (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
+           (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty());
+}
+
+bool SoundWithoutCdFolder(const MenuProject& p)
+{
+    return (!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
+           (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
+           (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty());
+}
 
 bool CreateActionPreChecks(const MenuProject& p, CreationObserver& observer)
 {
-    const bool pictureWithoutFolder = (!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
-                                      (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
-                                      (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty());
-    if (pictureWithoutFolder) {
+    if (PictureWithoutCdFolder(p)) {
         observer.showMainTab(PicturesTab);
         ShowOrLogMessage(PicturesWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }
-    const bool soundWithoutFolder = (!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
-                                    (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
-                                    (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty());
-    if (soundWithoutFolder) {
+    if (SoundWithoutCdFolder(p)) {
         observer.showMainTab(SoundTab);
         ShowOrLogMessage(SoundsWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
@@ -278,7 +355,7 @@ bool CreateAction(MenuProject& project, CreationObserver& observer, const std::s
         CmdCreateMenu(project, dialog, observer);
     else
         observer.runCreateDialog(project, dialog);
-    if (!dialog.tDestinationDir.empty())
+    if (!dialog.destination.empty())
         StoreCreateDialog(dialog, project);
     const bool created = completedRuns() != before;
     return created;
@@ -312,8 +389,8 @@ void PrepareMenuDescription(MenuProject& project, const std::string& destination
 {
     ComboButStyle_AssureItsAStyle(project);
     for (MenuButton& button : project.Buttons)
-        if (hasWildcardLink(button))
-            button.CSF = "1";
+        if (HasWildcardLink(button))
+            SetCopyOption(button, CopyOption::DontCopy);
     project.CreateDestDir = windowsFormOf(destination);
 }
 
@@ -324,53 +401,6 @@ std::string InvalidProgramNameMessage(const std::string& programName)
     return "The filename (" + programName +
            ") of the menu interface program is not valid. It can only be ORVNMENU.EXE, MENU.EXE or START.EXE if the "
            "USB flash drive should support AutoRun! Change the filename and try again.";
-}
-
-std::string WildcardEncryptionMessage(int row, const std::string& link)
-{
-    return "If a wildcard character (*) is used in the file path, the file can not be encrypted. (Button #: " +
-           std::to_string(row) + ", Path: '" + link + "')";
-}
-
-bool EncryptionWithoutCopy(const MenuButton& button)
-{
-    return button.PswProtect == "1" && button.PswEncrypt == "1" && !CommandCopiesNoFile(button.Cmd) &&
-           !button.Link.empty() && button.CSF != "2";
-}
-
-std::string EncryptionWithoutCopyMessage(int row, const std::string& text)
-{
-    return "The file of button #" + std::to_string(row) + " ('" + text +
-           "') is to be encrypted, but the button does not copy its source file to the menu. Only a copied file can "
-           "be encrypted: choose \"Copy the source file\" in the button's options, or turn the encryption off. "
-           "Can not create menu!";
-}
-
-std::string WildcardInvalidMessage(int row, const std::string& link)
-{
-    return "Invalid character found. The file path can not contain a wildcard character (*) if this button command "
-           "is used. (Button #: " +
-           std::to_string(row) + ", Path: '" + link + "')";
-}
-
-std::string CreateFolderQuestion(const std::string& destination)
-{
-    return "The '" + destination + "' folder doesn't exists on the hard drive! Do you want to create it now?";
-}
-
-std::string CannotCreateFolderMessage(const std::string& destination)
-{
-    return "Can not create the '" + destination + "' folder!";
-}
-
-std::string CannotWriteDataFileMessage(const std::string& path)
-{
-    return "Can't create " + UpperText(path) + "! Check that the path is correct!";
-}
-
-bool CommandAllowsWildcard(const std::string& command)
-{
-    return command == "Run Program" || command == "Run Program & Close" || command == "Show Document";
 }
 
 }  // namespace orv

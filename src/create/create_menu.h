@@ -1,5 +1,6 @@
 // "Create menu": the main window's Create action (its pre-checks and the create dialog) and
-// CmdCreateMenu, the whole creation of a menu folder from the open project, step by step.
+// CmdCreateMenu, the whole creation of a menu folder from the open project, step by step
+// (docs/creation.md lists the steps).
 // Every refusal and error goes out with its fixed text, title and style; a stop leaves
 // whatever was already written, and the next run overwrites it.
 #pragma once
@@ -18,6 +19,11 @@ namespace orv {
 // the project and shown (or, in batch mode, CmdCreateMenu runs at once); a non-empty
 // destination is copied back into the project. True when a creation ran to its end.
 bool CreateAction(MenuProject& project, CreationObserver& observer, const std::string& buildFolder = {});
+
+// True when a picture (background, logotype, menu picture) or a sound (background, button,
+// hover) has a file but no CD folder.
+bool PictureWithoutCdFolder(const MenuProject& project);
+bool SoundWithoutCdFolder(const MenuProject& project);
 
 // The Create action's checks: every picture and sound with a file must have a CD folder.
 // False (after bringing the Pictures or Sound tab to the front and sending the message)
@@ -61,19 +67,5 @@ inline constexpr const char* RootOfCQuestion =
     "You try to create a menu on the root level of C: ('C:\\'). It is strongly recommended not to create or copy "
     "files to the C: root. You should choose another drive or add a folder name to C:\\, for example 'C:\\MyMenu'. "
     "Do you want to cancel? ";
-std::string WildcardEncryptionMessage(int row, const std::string& link);
-
-// A button whose file is to be encrypted but whose copy option does not copy the source
-// file: creation would otherwise put the file on the medium in plain, or not at all.
-bool EncryptionWithoutCopy(const MenuButton& button);
-std::string EncryptionWithoutCopyMessage(int row, const std::string& text);
-std::string WildcardInvalidMessage(int row, const std::string& link);
-std::string CreateFolderQuestion(const std::string& destination);
-std::string CannotCreateFolderMessage(const std::string& destination);
-std::string CannotWriteDataFileMessage(const std::string& path);
-
-// True for the commands that may name files with a wildcard ("Run Program", "Run Program &
-// Close", "Show Document").
-bool CommandAllowsWildcard(const std::string& command);
 
 }  // namespace orv

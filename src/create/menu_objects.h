@@ -9,7 +9,7 @@
 
 namespace orv {
 
-// The seven objects that step 23 copies, in their order, with the name messages use.
+// The seven objects that CopyMenuObjects copies, in their order, with the name messages use.
 enum class ObjectKind { Picture, Sound, Movie };
 struct MenuObject {
     const std::string& source;
@@ -31,16 +31,15 @@ std::string ButtonPictureSubject(int row);
 // A button picture's path relative to the menu folder: its folder + its file name.
 std::string ButtonPictureRelativePath(const MenuButton& button);
 
-// Step 20: button pictures, only for the styles "Bitmap Button" and "Image / Hotspot".
+// Button pictures, only for the styles "Bitmap Button" and "Image / Hotspot".
 bool CopyButtonPictures(CreationRun& run);
 
-// Step 21: the font files listed in the [Fonts] section of the menu description file just
+// The font files listed in the [Fonts] section of the menu description file just
 // written, into "orvndata\fonts".
 bool CopyFontFiles(CreationRun& run);
 
-// Step 23 (when cCopyObjects is on): background picture, logotype, menu picture,
-// background sound, button sound, hover sound and menu movie, then the buttons' own hover
-// sounds.
+// Background picture, logotype, menu picture, background sound, button sound, hover sound
+// and menu movie, then the buttons' own hover sounds (when the dialog's copyObjects is on).
 bool CopyMenuObjects(CreationRun& run);
 
 // True for the two button styles whose buttons carry pictures.

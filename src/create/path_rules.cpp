@@ -28,19 +28,14 @@ bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool startsWithSeparator(std::string_view text) { return !text.empty() && isSeparator(text.front()); }
 
-void createFolderOf(const std::string& path)
+}  // namespace
+
+void CreateFolderOf(const std::string& path)
 {
     const std::string folder = PathDirectoryPart(path);
     if (!folder.empty())
         if (auto* files = platform::services().files)
             files->DirCreate(folder);
-}
-
-}  // namespace
-
-bool StartsWithFolderMarker(std::string_view text)
-{
-    return startsWith(text, CurrencyMarker) || startsWith(text, "*");
 }
 
 std::string DropFolderMarker(std::string_view text)
@@ -74,7 +69,7 @@ std::string AbsolutePathFromRelative(const std::string& sFromDir, const std::str
 std::string CreateAbsolutePathFromRelativePathX(const std::string& sFromDir, const std::string& sRelativePath)
 {
     std::string absolute = AbsolutePathFromRelative(sFromDir, sRelativePath);
-    createFolderOf(absolute);
+    CreateFolderOf(absolute);
     return absolute;
 }
 
@@ -88,7 +83,7 @@ std::string GetCopyTargetPath(const std::string& destination, const std::string&
                               const std::string& folderValue)
 {
     std::string target = CopyTargetPathOf(destination, sourceFile, folderValue);
-    createFolderOf(target);
+    CreateFolderOf(target);
     return target;
 }
 

@@ -16,8 +16,6 @@ namespace orv {
 // The marker "¤" (U+00A4, UTF-8) and its ASCII twin "*".
 inline constexpr std::string_view CurrencyMarker = "\xC2\xA4";
 
-// True when the text starts with "¤" or "*".
-bool StartsWithFolderMarker(std::string_view text);
 // The text without a leading marker and without one backslash right after it; a text
 // without a marker is returned unchanged.
 std::string DropFolderMarker(std::string_view text);
@@ -30,6 +28,9 @@ std::string AbsolutePathFromRelative(const std::string& sFromDir, const std::str
 
 // The same, and the folder of the result is created (the result of that is not read).
 std::string CreateAbsolutePathFromRelativePathX(const std::string& sFromDir, const std::string& sRelativePath);
+
+// Creates the folder of a path (its folder part, when not empty); the result is not read.
+void CreateFolderOf(const std::string& path);
 
 // Target of a picture, sound or movie: the folder value + "\" + the source's file name,
 // cleaned, seen from the destination. The target's folder is created.

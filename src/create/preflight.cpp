@@ -2,10 +2,10 @@
 
 #include <array>
 
+#include "create/button_plan.h"
 #include "create/companion_programs.h"
 #include "create/copy_messages.h"
 #include "create/create_menu.h"
-#include "create/linked_files.h"
 #include "create/menu_objects.h"
 #include "create/path_rules.h"
 #include "create/usb_cooperation.h"
@@ -35,13 +35,13 @@ public:
             add(what + " '" + file + "' does not exist.");
     }
 
-    void checkLengths(const std::string& path, const std::string& prefix = {})
+    void checkLengths(const std::string& path)
     {
         const std::string name = FileNamePart(path);
         if (CharacterCount(name) > MaxFileNameLength)
-            add(prefix + FilenameTooLongText(name));
+            add(FilenameTooLongText(name));
         if (CharacterCount(path) > MaxFilePathLength)
-            add(prefix + PathTooLongText(path));
+            add(PathTooLongText(path));
     }
 
     std::vector<std::string> take() { return std::move(lines_); }
@@ -69,12 +69,6 @@ std::string destinationOf(const MenuProject& p)
     return p.CreateDestDir;
 }
 
-bool folderExists(const std::string& folder)
-{
-    const auto* files = platform::services().files;
-    return files && !folder.empty() && files->DirExists(folder) != 0;
-}
-
 std::string programFolder()
 {
     const auto* folders = platform::services().folders;
@@ -83,13 +77,9 @@ std::string programFolder()
 
 void checkFolders(const MenuProject& p, Problems& problems)
 {
-    if ((!p.BackgroundPictureSrc.empty() && p.BackgroundPicture_CDFolder.empty()) ||
-        (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
-        (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty()))
+    if (PictureWithoutCdFolder(p))
         problems.add(PicturesWithoutFolderMessage);
-    if ((!p.BackgroundSoundSrc.empty() && p.BackgroundSound_CDFolder.empty()) ||
-        (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
-        (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty()))
+    if (SoundWithoutCdFolder(p))
         problems.add(SoundsWithoutFolderMessage);
 }
 
@@ -195,40 +185,18 @@ void checkFonts(const MenuProject& p, Problems& problems)
     }
 }
 
+// Each button's plan, as the creation would carry it out, with the decryption program
+// needed once for any encrypted file.
 void checkButtons(const MenuProject& p, Problems& problems)
 {
+    const std::string destination = destinationOf(p);
     int row = 0;
     bool encrypted = false;
     for (const MenuButton& button : p.Buttons) {
-        ++row;
-        const std::string link = LowerText(button.Link);
-        const bool wildcard = link.find("*.") != std::string::npos;
-        if (wildcard && !CommandAllowsWildcard(button.Cmd))
-            problems.add(WildcardInvalidMessage(row, link));
-        else if (wildcard && button.PswProtect == "1" && button.PswEncrypt == "1")
-            problems.add(WildcardEncryptionMessage(row, link));
-        else if (EncryptionWithoutCopy(button))
-            problems.add(EncryptionWithoutCopyMessage(row, button.Text));
-
-        if (CommandCopiesNoFile(button.Cmd) || button.CSF.empty() || button.CSF == "1" || wildcard)
-            continue;
-        const std::string source = button.SourceFile;
-        if (source.empty())
-            continue;
-        const std::string prefix = buttonPrefix(row);
-        problems.checkLengths(source, prefix);
-        if (link.empty() || link.front() == '@')
-            continue;
-        const std::string destination = destinationOf(p);
-        requireInside(destination, AbsolutePathFromRelative(destination, link), LinkSubject(row), button.Link,
-                      problems);
-        if (button.CSF == "3") {
-            if (!folderExists(PathDirectoryPart(source)))
-                problems.add(prefix + "the source folder '" + PathDirectoryPart(source) + "' does not exist.");
-        } else {
-            problems.requireFile(source, prefix + "the source file");
-            encrypted = encrypted || (button.PswProtect == "1" && button.PswEncrypt == "1");
-        }
+        const LinkedFilePlan plan = PlanLinkedFile(button, ++row, destination);
+        for (const PlannedProblem& problem : plan.problems)
+            problems.add(problem.line);
+        encrypted = encrypted || (plan.action == LinkedFileAction::Encrypt && !plan.inPlace);
     }
     if (encrypted) {
         problems.requireFile(programFolder() + "\\BE\\BE.exe", "The decryption program");

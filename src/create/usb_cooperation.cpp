@@ -7,6 +7,7 @@
 #include "create/copy_messages.h"
 #include "create/path_rules.h"
 #include "create/user_messages.h"
+#include "model/copy_option.h"
 #include "model/file_io.h"
 #include "model/messages.h"
 #include "model/path_helpers.h"
@@ -59,10 +60,10 @@ void SetPortavoSwitch(const char* valueName, bool on)
     }
 }
 
-bool CoOperate_With_PortavoLink_FullVersion(const MenuProject& project, bool cCoOperateWithPortavoLink)
+bool CoOperate_With_PortavoLink_FullVersion(const MenuProject& project, bool coOperateWithPortavoLink)
 {
     const SiblingProducts& siblings = Siblings();
-    return siblings.PortavoInstalled && project.UseAutorun != 0 && cCoOperateWithPortavoLink &&
+    return siblings.PortavoInstalled && project.UseAutorun != 0 && coOperateWithPortavoLink &&
            project.ProjectType == ProjectTypeUSB && !siblings.PortavoCompactOffice;
 }
 
@@ -93,7 +94,7 @@ MenuButton MakeStickGuardButton()
     button.UseBmpSize = "0";
     button.BmpTransType = "1";
     button.Hide = "0";
-    button.CSF = "1";
+    SetCopyOption(button, CopyOption::DontCopy);
     button.PswDlgTitle = "Enter password";
     button.PswDlgText = "Before you can open the file you must enter a password:";
     button.PswIsWrongTitle = "Invalid password";
@@ -178,7 +179,7 @@ std::string StickGuardSetupPlace(const MenuProject& project)
 
 bool CopyStickGuardSetup(CreationRun& run)
 {
-    if (!CoOperate_With_PortavoLink_FullVersion(run.project, run.dialog.cCoOperateWithPortavoLink))
+    if (!CoOperate_With_PortavoLink_FullVersion(run.project, run.dialog.coOperateWithPortavoLink))
         return true;
     const std::string source = Siblings().StickGuardSetupSource;
     if (source.empty())
@@ -261,32 +262,32 @@ bool ProductPageInformationWanted(const MenuProject& project)
 PortavoLinkSettingsForm LoadPortavoLinkSettings(const MenuProject& project)
 {
     PortavoLinkSettingsForm form;
-    form.tStickGuardFilename = project.StickGuardSetupFilename;
-    form.tStickGuardFoldername = project.StickGuardSetupFoldername;
-    form.oCopyToSubFolder = project.StickGuard_CopySetupFileToSubFolder;
+    form.fileName = project.StickGuardSetupFilename;
+    form.folderName = project.StickGuardSetupFoldername;
+    form.copyToSubFolder = project.StickGuard_CopySetupFileToSubFolder;
     return form;
 }
 
 void ResetPortavoLinkSettings(PortavoLinkSettingsForm& form)
 {
-    form.tStickGuardFilename = DefaultStickGuardSetupFilename;
-    form.tStickGuardFoldername = DefaultStickGuardSetupFoldername;
-    form.oCopyToSubFolder = false;
+    form.fileName = DefaultStickGuardSetupFilename;
+    form.folderName = DefaultStickGuardSetupFoldername;
+    form.copyToSubFolder = false;
 }
 
 bool ConfirmPortavoLinkSettings(PortavoLinkSettingsForm& form, MenuProject& project)
 {
-    if (form.oCopyToSubFolder && form.tStickGuardFoldername.empty())
-        form.tStickGuardFoldername = DefaultStickGuardSetupFoldername;
-    if (SameTextNoCase(form.tStickGuardFoldername, "STARTAPP")) {
+    if (form.copyToSubFolder && form.folderName.empty())
+        form.folderName = DefaultStickGuardSetupFoldername;
+    if (SameTextNoCase(form.folderName, "STARTAPP")) {
         PlainMessage("Invalid folder name!", platform::MsgInformation, "Veltrona Orvanto");
         return false;
     }
-    form.tStickGuardFilename = withoutSlashes(form.tStickGuardFilename);
-    form.tStickGuardFoldername = withoutSlashes(form.tStickGuardFoldername);
-    project.StickGuardSetupFilename = form.tStickGuardFilename;
-    project.StickGuardSetupFoldername = form.tStickGuardFoldername;
-    project.StickGuard_CopySetupFileToSubFolder = form.oCopyToSubFolder;
+    form.fileName = withoutSlashes(form.fileName);
+    form.folderName = withoutSlashes(form.folderName);
+    project.StickGuardSetupFilename = form.fileName;
+    project.StickGuardSetupFoldername = form.folderName;
+    project.StickGuard_CopySetupFileToSubFolder = form.copyToSubFolder;
     project.Modified = true;
     return true;
 }

@@ -24,7 +24,7 @@ void SetPortavoSwitch(const char* valueName, bool on);
 
 // True when Portavo (not its Compact Office edition) is installed and the project is a USB
 // project with autorun and cooperation on.
-bool CoOperate_With_PortavoLink_FullVersion(const MenuProject& project, bool cCoOperateWithPortavoLink);
+bool CoOperate_With_PortavoLink_FullVersion(const MenuProject& project, bool coOperateWithPortavoLink);
 
 // Deletes the files earlier runs and Portavo leave in the menu folder (menu programs, their
 // manifests, ORVNMENU.MNI and Portavo's STARTDOC/STARTAPP files), ignoring every error.
@@ -41,15 +41,15 @@ MenuButton MakeStickGuardButton();
 // True when the button was added.
 bool AddStickGuardButton(MenuProject& project);
 
-// Step 4: the Compact Office warning (two messages and the question to turn it off).
+// The Compact Office warning (two messages and the question to turn it off).
 void ShowCompactOfficeWarning(CreationRun& run);
 
-// Step 5: the StickGuard button offer. False when the creation stops (Cancel, or the
-// author chose to edit the added button).
+// The StickGuard button offer. False when the creation stops (Cancel, or the author chose
+// to edit the added button).
 bool OfferStickGuardButton(CreationRun& run);
 
-// Step 22, after the label: copies the StickGuard setup program when cooperating with the
-// full version. False when the creation stops.
+// Copies the StickGuard setup program when cooperating with the full version. False when
+// the creation stops.
 bool CopyStickGuardSetup(CreationRun& run);
 
 // Where the StickGuard setup program goes: its file name (upper case) in the menu folder or
@@ -57,7 +57,7 @@ bool CopyStickGuardSetup(CreationRun& run);
 std::string StickGuardSetupTarget(const std::string& destination, const MenuProject& project);
 std::string StickGuardSetupPlace(const MenuProject& project);
 
-// Step 25: which information timers of the report dialog to enable (outside batch mode).
+// Which information timers of the report dialog to enable (outside batch mode).
 void PrepareAfterCreationTimers(const CreationRun& run, CreationReport& report);
 
 // The path the setup program was copied to in the last creation (empty when none).
@@ -97,11 +97,11 @@ inline constexpr const char* StickGuardAddedText =
 
 // The settings dialog DlgPortavoLinkSettings.
 struct PortavoLinkSettingsForm {
-    std::string tStickGuardFilename;
-    std::string tStickGuardFoldername;
-    bool oCopyToSubFolder = true;  // false: oCopyToRootFolder
+    std::string fileName;          // StickGuardSetupFilename
+    std::string folderName;        // StickGuardSetupFoldername
+    bool copyToSubFolder = true;   // false: into the menu folder itself
     // The folder field is enabled exactly while the sub-folder option is selected.
-    bool folderFieldEnabled() const { return oCopyToSubFolder; }
+    bool folderFieldEnabled() const { return copyToSubFolder; }
 };
 PortavoLinkSettingsForm LoadPortavoLinkSettings(const MenuProject& project);
 // Reset: the default names and the root-folder option.

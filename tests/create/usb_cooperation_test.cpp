@@ -46,39 +46,10 @@ protected:
     }
 };
 
-TEST_F(UsbCooperationTest, FullVersionCopiesSetupIntoItsSubFolderAndWritesTheWholeLabel)
+TEST_F(UsbCooperationTest, FullVersionRemovesOldFilesCopiesSetupAndWritesTheWholeLabel)
 {
     installPortavo();
     project.DiscLabel = " A label that is longer than thirty-two characters ";
-    project.Buttons.push_back(MakeStickGuardButton());
-    ASSERT_TRUE(create());
-    EXPECT_EQ(read("SETUP-StickGuard/SETUP-STICKGUARD.EXE"), "setup");
-    EXPECT_EQ(StickGuardSetupCopiedPath(), dest() + "\\SETUP-StickGuard\\SETUP-STICKGUARD.EXE");
-    EXPECT_EQ(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
-              "A label that is longer than thirty-two characters");
-    const auto& report = observer.reports[0];
-    EXPECT_THAT(report.lines, Contains("Following files have been copied to the 'SETUP-StickGuard' sub folder:"));
-    EXPECT_THAT(report.lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
-    EXPECT_TRUE(report.enableStickGuardInfoTimer);
-    EXPECT_FALSE(report.enableProductPageInfoTimer);
-    EXPECT_EQ(observer.offersShown, 0);  // the list already has the button
-}
-
-TEST_F(UsbCooperationTest, SetupIntoTheMenuFolderAndDatedDefaultLabel)
-{
-    installPortavo();
-    project.StickGuard_CopySetupFileToSubFolder = false;
-    project.Buttons.push_back(MakeStickGuardButton());
-    ASSERT_TRUE(create());
-    EXPECT_TRUE(exists("SETUP-STICKGUARD.EXE"));
-    EXPECT_THAT(observer.reports[0].lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
-    EXPECT_THAT(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
-                ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
-}
-
-TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
-{
-    installPortavo();
     project.Buttons.push_back(MakeStickGuardButton());
     const auto olds = {"START.EXE", "START.EXE.MANIFEST", "OpenFile/STARTDOC.INF", "STARTAPP.EXE"};
     for (const char* old : olds)
@@ -89,23 +60,24 @@ TEST_F(UsbCooperationTest, OldFilesOfEarlierRunsAreRemoved)
         EXPECT_FALSE(exists(old)) << old;
     EXPECT_TRUE(exists("keep.txt"));
     EXPECT_TRUE(exists("MENU.EXE"));
-}
+    EXPECT_EQ(read("SETUP-StickGuard/SETUP-STICKGUARD.EXE"), "setup");
+    EXPECT_EQ(StickGuardSetupCopiedPath(), dest() + "\\SETUP-StickGuard\\SETUP-STICKGUARD.EXE");
+    EXPECT_EQ(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+              "A label that is longer than thirty-two characters");
+    const auto& report = observer.reports[0];
+    EXPECT_THAT(report.lines, Contains("Following files have been copied to the 'SETUP-StickGuard' sub folder:"));
+    EXPECT_THAT(report.lines, Contains("  SETUP-StickGuard.exe  -  (StickGuard setup program)"));
+    EXPECT_TRUE(report.enableStickGuardInfoTimer);
+    EXPECT_FALSE(report.enableProductPageInfoTimer);
+    EXPECT_EQ(observer.offersShown, 0);  // the list already has the button
 
-TEST_F(UsbCooperationTest, ProgramNameMustBeOneAutorunAccepts)
-{
-    installPortavo();
-    Options().USBStickExeFileName = "MYMENU.EXE";
-    EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
-                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
-                             "Change the filename and try again.");
-    EXPECT_EQ(messages()[0].title, "Invalid Filename");
-    EXPECT_EQ(messages()[0].style, 64);
-
-    home.ui().clear();
-    project.CoOperateWithPortavoLink = false;
-    EXPECT_TRUE(create());
-    EXPECT_TRUE(exists("MYMENU.EXE"));
+    // Into the menu folder itself, with a dated label when there is none.
+    project.StickGuard_CopySetupFileToSubFolder = false;
+    project.DiscLabel.clear();
+    ASSERT_TRUE(create());
+    EXPECT_TRUE(exists("SETUP-STICKGUARD.EXE"));
+    EXPECT_THAT(*CachedProfile(dest() + "\\AUTORUN.INF").find("AutoRun", "LABEL"),
+                ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
 }
 
 TEST_F(UsbCooperationTest, OfferCancelStopsAndNoGoesOn)
@@ -142,30 +114,23 @@ TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
     EXPECT_TRUE(tree().empty());
 }
 
-TEST_F(UsbCooperationTest, AddedButtonAndContinueCreatesTheMenuWithIt)
+TEST_F(UsbCooperationTest, AddedButtonGoesIntoTheMenuUnlessTheListIsFull)
 {
     installPortavo();
-    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    observer.offerAnswers = {{platform::AnswerYes, false}, {platform::AnswerYes, false}};
     EXPECT_TRUE(create());
-    ASSERT_EQ(project.Buttons.size(), 1u);
     EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button1Cmd"), "Install StickGuard");
     EXPECT_EQ(observer.editQuestions, 1);
-}
 
-TEST_F(UsbCooperationTest, FullListAddsNothingAndSaysSo)
-{
-    installPortavo();
-    for (int i = 0; i < ButtonListLimit; ++i)
-        project.Buttons.push_back(LinkedButton("B", "Show Document", "", "", "1"));
-    observer.offerAnswers.push_back({platform::AnswerYes, false});
+    project.Buttons.assign(ButtonListLimit, LinkedButton("B", "Show Document", "", "", "1"));
     EXPECT_TRUE(create());
     EXPECT_EQ(project.Buttons.size(), static_cast<std::size_t>(ButtonListLimit));
     EXPECT_EQ(onlyMessage(), "The button list is full! We can't add more buttons to this menu.");
     EXPECT_EQ(messages()[0].title, "Info");
-    EXPECT_EQ(observer.editQuestions, 0);
+    EXPECT_EQ(observer.editQuestions, 1);
 }
 
-TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
+TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothingAndTheProgramNameRuleHolds)
 {
     installPortavo("PTV-CMPO");
     home.ui().answerNext(platform::AnswerOk);
@@ -182,11 +147,18 @@ TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothing)
     EXPECT_FALSE(exists("SETUP-StickGuard"));
     EXPECT_TRUE(StickGuardSetupCopiedPath().empty());
 
-    // Silenced now; the program name rule still applies.
+    // Silenced now; the program name rule still applies, and only while cooperating.
     home.ui().clear();
-    Options().USBStickExeFileName = "OTHER.EXE";
+    Options().USBStickExeFileName = "MYMENU.EXE";
     EXPECT_FALSE(create());
-    EXPECT_THAT(onlyMessage(), HasSubstr("The filename (OTHER.EXE) of the menu interface program is not valid."));
+    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
+                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
+                             "Change the filename and try again.");
+    EXPECT_EQ(messages()[0].title, "Invalid Filename");
+    EXPECT_EQ(messages()[0].style, 64);
+    project.CoOperateWithPortavoLink = false;
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(exists("MYMENU.EXE"));
 }
 
 TEST_F(UsbCooperationTest, MissingSetupProgramStops)
@@ -242,30 +214,13 @@ TEST_F(UsbCooperationTest, InformationBoxNamesTheButtonOrTheCopiedPath)
                          "setup program.");
 }
 
-TEST_F(UsbCooperationTest, SettingsDialogRules)
+// The settings dialog's other rules are tested with the dialog.
+TEST_F(UsbCooperationTest, SettingsWithoutAFolderNameTakeTheDefaultFolder)
 {
     PortavoLinkSettingsForm form = LoadPortavoLinkSettings(project);
-    EXPECT_TRUE(form.folderFieldEnabled());
-    form.tStickGuardFoldername = "\\Setup Files/";
-    form.tStickGuardFilename = "/Setup.exe";
-    ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
-    EXPECT_EQ(project.StickGuardSetupFoldername, "Setup Files");
-    EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
-    EXPECT_TRUE(project.Modified);
-
-    form.tStickGuardFoldername = "startapp";
-    EXPECT_FALSE(ConfirmPortavoLinkSettings(form, project));
-    EXPECT_EQ(onlyMessage(), "Invalid folder name!");
-    EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
-
-    form.tStickGuardFoldername.clear();
+    form.folderName.clear();
     ASSERT_TRUE(ConfirmPortavoLinkSettings(form, project));
     EXPECT_EQ(project.StickGuardSetupFoldername, "SETUP-StickGuard");
-
-    ResetPortavoLinkSettings(form);
-    EXPECT_EQ(form.tStickGuardFilename, "SETUP-StickGuard.exe");
-    EXPECT_FALSE(form.oCopyToSubFolder);
-    EXPECT_FALSE(form.folderFieldEnabled());
 }
 
 }  // namespace

@@ -112,10 +112,10 @@ TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
     d->copyObjectsBox()->setChecked(false);
     d->coOperateBox()->setChecked(true);
     d->storeState();
-    EXPECT_EQ(state.tDestinationDir, "E:\\Out");
-    EXPECT_EQ(state.ComboScrResDataFiles, 2);
-    EXPECT_FALSE(state.cCopyObjects);
-    EXPECT_TRUE(state.cCoOperateWithPortavoLink);
+    EXPECT_EQ(state.destination, "E:\\Out");
+    EXPECT_EQ(state.descriptionFileIndex, 2);
+    EXPECT_FALSE(state.copyObjects);
+    EXPECT_TRUE(state.coOperateWithPortavoLink);
 }
 
 TEST_F(CreateDialogTest, LabelTurnsDarkRedPastThirtyTwoCharacters)

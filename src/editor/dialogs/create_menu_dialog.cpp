@@ -56,7 +56,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     info_ = makeNote(trText(look.infoText), this);
     info_->setObjectName("labInfo");
 
-    destination_ = field(state.tDestinationDir, "tDestinationDir", this);
+    destination_ = field(state.destination, "tDestinationDir", this);
     destination_->setMaxLength(250);
     auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName("CmdSelectDirectory");
@@ -71,13 +71,13 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
 
     resolution_ = new QComboBox(this);
     resolution_->setObjectName("ComboScrResDataFiles");
-    for (const auto& entry : ScrResDataFileEntries)
+    for (const auto& entry : MenuDescriptionFileChoices)
         resolution_->addItem(trText(entry.text));
-    resolution_->setCurrentIndex(state.ComboScrResDataFiles);
+    resolution_->setCurrentIndex(state.descriptionFileIndex);
 
     copyObjects_ = new QCheckBox(tr("Copy &pictures, sounds and the menu movie to the folder"), this);
     copyObjects_->setObjectName("cCopyObjects");
-    copyObjects_->setChecked(state.cCopyObjects);
+    copyObjects_->setChecked(state.copyObjects);
 
     auto* target = new QGroupBox(tr("Menu"), this);
     auto* targetForm = new QFormLayout(target);
@@ -85,18 +85,18 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     targetForm->addRow(buddyLabel(tr("Menu &description file:"), resolution_, target), resolution_);
     targetForm->addRow(copyObjects_);
 
-    icon_ = field(state.tIconSource, "tIconSource", this);
+    icon_ = field(state.iconSource, "tIconSource", this);
     auto* selectIcon = new QPushButton(tr("Bro&wse..."), this);
     selectIcon->setObjectName("CmdSelectIcon");
     connect(selectIcon, &QPushButton::clicked, this, &CreateMenuDialog::selectIcon);
     auto* iconRow = new QHBoxLayout;
     iconRow->addWidget(icon_, 1);
     iconRow->addWidget(selectIcon);
-    label_ = field(state.tLabel, "tLabel", this);
+    label_ = field(state.label, "tLabel", this);
     label_->setToolTip(tr("Labels of more than 32 characters are shown in dark red: the drive shows only the "
                           "first 32."));
     connect(label_, &QLineEdit::textChanged, this, &CreateMenuDialog::updateLabelColour);
-    actionText_ = field(state.tActionText, "tActionText", this);
+    actionText_ = field(state.actionText, "tActionText", this);
 
     autorun_ = new QGroupBox(tr("AutoRun (AUTORUN.INF)"), this);
     auto* autorunForm = new QFormLayout(autorun_);
@@ -111,7 +111,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     usbPicture->setPixmap(resPicture("App2.bmp"));
     coOperate_ = new QCheckBox(tr("Co-opera&te with Portavo"), portavo_);
     coOperate_->setObjectName("cCoOperateWithPortavoLink");
-    coOperate_->setChecked(state.cCoOperateWithPortavoLink);
+    coOperate_->setChecked(state.coOperateWithPortavoLink);
     usbSettings_ = new QPushButton(tr("&Settings..."), portavo_);
     usbSettings_->setObjectName("CmdUSBsettings");
     connect(usbSettings_, &QPushButton::clicked, this, &CreateMenuDialog::usbSettings);
@@ -163,19 +163,19 @@ void CreateMenuDialog::updateLabelColour()
 
 void CreateMenuDialog::storeState()
 {
-    state_.tDestinationDir = ss(destination_->text().trimmed());
-    state_.tIconSource = ss(icon_->text().trimmed());
-    state_.tLabel = ss(label_->text());
-    state_.tActionText = ss(actionText_->text());
-    state_.cCoOperateWithPortavoLink = coOperate_->isChecked();
-    state_.cCopyObjects = copyObjects_->isChecked();
-    state_.ComboScrResDataFiles = std::max(0, resolution_->currentIndex());
+    state_.destination = ss(destination_->text().trimmed());
+    state_.iconSource = ss(icon_->text().trimmed());
+    state_.label = ss(label_->text());
+    state_.actionText = ss(actionText_->text());
+    state_.coOperateWithPortavoLink = coOperate_->isChecked();
+    state_.copyObjects = copyObjects_->isChecked();
+    state_.descriptionFileIndex = std::max(0, resolution_->currentIndex());
 }
 
 bool CreateMenuDialog::createMenu()
 {
     storeState();
-    const std::string question = ScreenSizeOnlyQuestion(state_.ComboScrResDataFiles, state_.tDestinationDir);
+    const std::string question = ScreenSizeOnlyQuestion(state_.descriptionFileIndex, state_.destination);
     if (!question.empty() &&
         QMessageBox::question(this, tr("Create Menu"), qs(question), QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes)
@@ -184,7 +184,7 @@ bool CreateMenuDialog::createMenu()
     const bool created = CmdCreateMenu(project_, state_, observer_);
     create_->setEnabled(true);
     if (!isHidden())
-        destination_->setText(qs(state_.tDestinationDir));
+        destination_->setText(qs(state_.destination));
     return created;
 }
 

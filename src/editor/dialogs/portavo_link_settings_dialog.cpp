@@ -61,18 +61,18 @@ PortavoLinkSettingsDialog::PortavoLinkSettingsDialog(MenuProject& project, QWidg
 
 void PortavoLinkSettingsDialog::showForm(const PortavoLinkSettingsForm& form)
 {
-    fileName_->setText(qs(form.tStickGuardFilename));
-    folderName_->setText(qs(form.tStickGuardFoldername));
-    (form.oCopyToSubFolder ? subFolder_ : rootFolder_)->setChecked(true);
+    fileName_->setText(qs(form.fileName));
+    folderName_->setText(qs(form.folderName));
+    (form.copyToSubFolder ? subFolder_ : rootFolder_)->setChecked(true);
     folderName_->setEnabled(form.folderFieldEnabled());
 }
 
 PortavoLinkSettingsForm PortavoLinkSettingsDialog::form() const
 {
     PortavoLinkSettingsForm f;
-    f.tStickGuardFilename = ss(fileName_->text().trimmed());
-    f.tStickGuardFoldername = ss(folderName_->text().trimmed());
-    f.oCopyToSubFolder = subFolder_->isChecked();
+    f.fileName = ss(fileName_->text().trimmed());
+    f.folderName = ss(folderName_->text().trimmed());
+    f.copyToSubFolder = subFolder_->isChecked();
     return f;
 }
 
