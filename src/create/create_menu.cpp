@@ -237,7 +237,7 @@ bool runSteps(CreationRun& run)
         PrepareAfterCreationTimers(run, report);
         run.observer.menuIsCreated(report);
         project.LastCreationDate = TodayText();  // 26
-        project.Modified = true;
+        run.observer.projectChanged();
     }
     return true;
 }
@@ -250,7 +250,7 @@ bool CreateActionPreChecks(const MenuProject& p, CreationObserver& observer)
                                       (!p.LogotypePictureSrc.empty() && p.LogotypePicture_CDFolder.empty()) ||
                                       (!p.MenuPictureSrc.empty() && p.MenuPicture_CDFolder.empty());
     if (pictureWithoutFolder) {
-        observer.showMainTab(PicturesTab);
+        observer.showMainTab(MainTab::Pictures);
         ShowOrLogMessage(PicturesWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }
@@ -258,7 +258,7 @@ bool CreateActionPreChecks(const MenuProject& p, CreationObserver& observer)
                                     (!p.ButtonSoundSrc.empty() && p.ButtonSound_CDFolder.empty()) ||
                                     (!p.ButtonHoverSoundSrc.empty() && p.ButtonHoverSound_CDFolder.empty());
     if (soundWithoutFolder) {
-        observer.showMainTab(SoundTab);
+        observer.showMainTab(MainTab::Sound);
         ShowOrLogMessage(SoundsWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }

@@ -112,7 +112,6 @@ bool AddStickGuardButton(MenuProject& project)
     if (!project.Buttons.empty() && project.Buttons.back().Cmd == "Exit")
         position = project.Buttons.end() - 1;
     project.Buttons.insert(position, MakeStickGuardButton());
-    project.Modified = true;
     return true;
 }
 
@@ -152,8 +151,9 @@ bool OfferStickGuardButton(CreationRun& run)
     // A full list adds nothing; there is then no button to edit and the creation goes on.
     if (!AddStickGuardButton(run.project))
         return true;
+    run.observer.projectChanged();
     if (run.observer.askEditStickGuardButton() == platform::AnswerYes) {
-        run.observer.showMainTab(3);
+        run.observer.showMainTab(MainTab::ButtonsText);
         run.observer.hideCreateDialog();
         return false;
     }
@@ -287,7 +287,6 @@ bool ConfirmPortavoLinkSettings(PortavoLinkSettingsForm& form, MenuProject& proj
     project.StickGuardSetupFilename = form.tStickGuardFilename;
     project.StickGuardSetupFoldername = form.tStickGuardFoldername;
     project.StickGuard_CopySetupFileToSubFolder = form.oCopyToSubFolder;
-    project.Modified = true;
     return true;
 }
 

@@ -93,7 +93,6 @@ bool SaveProjectFile(MenuProject& project)
         return false;
     if (!WriteProfileFile(path, StoreOptionsToText(project, false, false, false)))
         return false;
-    project.Modified = false;
     HandleRecentFilesMenu(path);
     HandleRecentFoldersMenu(path);
     return true;
@@ -124,7 +123,6 @@ ProjectFileVersion OpenProjectFile(MenuProject& project, const std::string& path
     ProjectFileVersion version = LoadOptionsFromFile(project);
     HandleRecentFilesMenu(path);
     HandleRecentFoldersMenu(path);
-    project.Modified = false;
     RefreshProjectCaptions(project);
     return version;
 }

@@ -49,7 +49,7 @@ public:
     QLabel* infoLabel() const { return info_; }
 
 signals:
-    // The destination was edited: the project is modified.
+    // The destination or the StickGuard settings were edited: the project is modified.
     void projectModified();
 
 protected:
