@@ -58,13 +58,6 @@ protected:
     std::unique_ptr<CreateMenuDialog> dialog;
 };
 
-TEST_F(CreateDialogTest, CaptionFollowsTheProjectType)
-{
-    EXPECT_EQ(open()->windowTitle(), "Create (menu for CD/DVD)");
-    project.ProjectType = 2;
-    EXPECT_EQ(open()->windowTitle(), "Create (menu for USB flash drive)");
-}
-
 TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
 {
     project.UseAutorun = 0;
@@ -138,10 +131,9 @@ TEST_F(CreateDialogTest, TypingADestinationMarksTheProjectModified)
     int signals_ = 0;
     QObject::connect(d, &CreateMenuDialog::projectModified, [&] { ++signals_; });
     d->destinationField()->setText("E:\\Set");  // filled by the program: not an edit
-    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(signals_, 0);
     test::typeText(d->destinationField(), "x");
-    EXPECT_TRUE(project.Modified);
-    EXPECT_GE(signals_, 1);
+    EXPECT_EQ(signals_, 1);
 }
 
 TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
@@ -158,25 +150,15 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_TRUE(d->createButton()->isEnabled());
 }
 
-TEST_F(CreateDialogTest, IconChooserUsesItsTitleFilterAndStart)
-{
-    home.ui().pickNextFile(std::string("C:\\icons\\menu.ico"));
-    CreateMenuDialog* d = open();
-    d->selectIcon();
-    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
-    d->selectIcon();  // cancelled: nothing changes
-    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
-}
-
 TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
 {
     project.BackgroundPictureSrc = "C:\\pics\\back.jpg";
     project.BackgroundSoundSrc = "C:\\sounds\\a.wav";
     EditorCreationObserver observer(nullptr);
-    std::vector<int> tabs;
-    observer.onShowMainTab = [&](int index) { tabs.push_back(index); };
-    EXPECT_FALSE(runCreateAction(project, observer));
-    EXPECT_EQ(tabs, std::vector<int>{4});
+    std::vector<MainTab> tabs;
+    observer.onShowMainTab = [&](MainTab tab) { tabs.push_back(tab); };
+    EXPECT_FALSE(CreateAction(project, observer));
+    EXPECT_EQ(tabs, std::vector<MainTab>{MainTab::Pictures});
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].text, PicturesWithoutFolderMessage);
     EXPECT_EQ(home.ui().messages()[0].style, 48);
@@ -185,14 +167,17 @@ TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFr
 TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackIntoTheProject)
 {
     EditorCreationObserver observer(nullptr);
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->setText("E:\\NewMenu");
         d->labelField()->setText("Label");
         d->reject();
     });
-    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_FALSE(CreateAction(project, observer));
     EXPECT_EQ(project.CreateDestDir, "E:\\NewMenu");
     EXPECT_EQ(project.DiscLabel, "Label");
+    EXPECT_EQ(changes, 1) << "the values the dialog gives back are the creation's change";
     EXPECT_FALSE(observer.isBusy());
 }
 
@@ -206,7 +191,7 @@ TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
         d->labelField()->setText("New label");
         d->reject();
     });
-    runCreateAction(project, observer);
+    CreateAction(project, observer);
     EXPECT_EQ(project.CreateDestDir, "E:\\Old");
     EXPECT_EQ(project.DiscLabel, "Old label");
 }
@@ -289,7 +274,6 @@ TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
     EXPECT_EQ(home.ui().messages()[0].text, "Invalid folder name!");
     EXPECT_EQ(home.ui().messages()[0].title, "Veltrona Orvanto");
     EXPECT_EQ(home.ui().messages()[0].style, 64);
-    EXPECT_FALSE(project.Modified);
 }
 
 TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
@@ -304,36 +288,31 @@ TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
     EXPECT_EQ(project.StickGuardSetupFoldername, "Install");
     EXPECT_TRUE(project.StickGuard_CopySetupFileToSubFolder);
-    EXPECT_TRUE(project.Modified);
 }
 
 class CreationWindowsTest : public CreateDialogTest {};
 
-TEST_F(CreationWindowsTest, StickGuardOfferAnswersWithItsNumbers)
+TEST_F(CreationWindowsTest, StickGuardQuestionsAnswerWithTheirButtons)
 {
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) {
         d->dontShowBox()->setChecked(true);
         d->yesButton()->click();
     });
     StickGuardOfferAnswer yes = StickGuardOfferDialog::ask(false);
-    EXPECT_EQ(yes.answer, 6);
+    EXPECT_EQ(yes.answer, platform::AnswerYes);
     EXPECT_TRUE(yes.dontShowAgain);
 
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->noButton()->click(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 7);
-    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->cancelButton()->click(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerNo);
     // Closing the window is Cancel: the creation stops rather than going on unasked.
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->reject(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
-}
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerCancel);
 
-TEST_F(CreationWindowsTest, ButtonAddedQuestionEditsOrGoesOn)
-{
+    // Once the button is added: edit it, or (also when closed) go on with the creation.
     test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->editButton()->click(); });
-    EXPECT_EQ(StickGuardAddedDialog::ask(), 6);
+    EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerYes);
     test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->reject(); });
-    EXPECT_EQ(StickGuardAddedDialog::ask(), 7);
+    EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerNo);
 }
 
 TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)

@@ -16,6 +16,7 @@
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
 #include "main_window_test_support.h"
+#include "editor/project_document.h"
 #include "model/menu_project.h"
 #include "support/test_home.h"
 
@@ -50,7 +51,7 @@ protected:
     MenuProject project;
 };
 
-TEST_F(OptionsValuesTest, ValuesComeBackUnchangedApartFromTheModifiedFlag)
+TEST_F(OptionsValuesTest, ValuesComeBackUnchanged)
 {
     options.SelectedFont = 2;
     options.DocErr_FileExt[0] = "pdf";
@@ -62,8 +63,6 @@ TEST_F(OptionsValuesTest, ValuesComeBackUnchangedApartFromTheModifiedFlag)
 
     ApplyOptionsDialogValues(ReadOptionsDialogValues(options, project), options, project);
     EXPECT_EQ(options, optionsBefore);
-    EXPECT_TRUE(project.Modified);
-    project.Modified = false;
     EXPECT_EQ(project, projectBefore);
 }
 
@@ -102,7 +101,8 @@ protected:
     void SetUp() override { test::ensureApplication(); }
 
     EditorOptions options;
-    MenuProject project;
+    ProjectDocument document;
+    const MenuProject& project = document.project();
 };
 
 TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
@@ -110,9 +110,10 @@ TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
     options.SelectedFont = 3;
     options.DontAskProjectType = true;
     options.CDExeFileName = "START.EXE";
-    project.ProjectType = 2;
-    project.AppIconIndex = 4;
-    OptionsDialog dialog(options, project);
+    MenuProject shown;
+    shown.ProjectType = 2;
+    shown.AppIconIndex = 4;
+    OptionsDialog dialog(options, shown);
 
     EXPECT_TRUE(test::namedChild<QRadioButton>(dialog, "oFont_3")->isChecked());
     EXPECT_TRUE(test::namedChild<QCheckBox>(dialog, "cDontAskProjectType")->isChecked());
@@ -133,12 +134,13 @@ TEST_F(OptionsDialogTest, TypedNamesAreCorrectedWhenTheDialogIsConfirmed)
         d->findChild<QComboBox*>("ComboProjectType")->setCurrentIndex(1);
         d->accept();
     });
-    EXPECT_TRUE(OptionsDialog::edit(options, project));
+    EXPECT_TRUE(OptionsDialog::edit(options, document));
     EXPECT_EQ(options.CDExeFileName, "MYMENU.EXE");
     EXPECT_EQ(options.USBStickExeFileName, "MENU.EXE");
     EXPECT_EQ(options.SelectedFont, 2);
     EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_TRUE(project.Modified);
+    EXPECT_EQ(document.undoStack().count(), 1) << "the dialog's OK is one step";
+    EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(home.ui().messages().empty());
 }
 
@@ -150,9 +152,9 @@ TEST_F(OptionsDialogTest, CancelChangesNothing)
         d->findChild<QCheckBox*>("cShowCDFolders")->setChecked(true);
         d->reject();
     });
-    EXPECT_FALSE(OptionsDialog::edit(options, project));
+    EXPECT_FALSE(OptionsDialog::edit(options, document));
     EXPECT_EQ(options, before);
-    EXPECT_FALSE(project.Modified);
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
@@ -225,7 +227,7 @@ TEST_F(OptionsDialogTest, ButtonTextsGoToTheProjectOnOk)
         d->findChild<QPushButton*>("CmdButtonTexts")->click();
         d->accept();
     });
-    ASSERT_TRUE(OptionsDialog::edit(options, project));
+    ASSERT_TRUE(OptionsDialog::edit(options, document));
     EXPECT_EQ(project.ButtonOK_Text, "Ja");
     EXPECT_EQ(project.ButtonClose_Text, "Stäng");
 }
