@@ -13,6 +13,12 @@ ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent)
     connect(&undoStack_, &QUndoStack::cleanChanged, this, &ProjectDocument::announceCaptionsAndModified);
 }
 
+ProjectDocument::~ProjectDocument()
+{
+    // The stack announces its clean state while it is destroyed: nobody listens any more.
+    undoStack_.disconnect(this);
+}
+
 bool ProjectDocument::edit(const QString& name, const Change& change, ChangeScope scope, const void* typingKey)
 {
     MenuProject before = project_;

@@ -25,6 +25,7 @@ public:
     using Change = std::function<void(MenuProject&)>;
 
     explicit ProjectDocument(QObject* parent = nullptr);
+    ~ProjectDocument() override;
 
     const MenuProject& project() const { return project_; }
 
