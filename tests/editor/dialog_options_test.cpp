@@ -23,26 +23,24 @@
 namespace orv::editor {
 namespace {
 
-TEST(MenuProgramNameCorrection, KeepsAValidNameAndRemovesBlanks)
-{
-    EXPECT_EQ(CorrectMenuProgramName("START.EXE", "MENU.EXE"), "START.EXE");
-    EXPECT_EQ(CorrectMenuProgramName("MY MENU.EXE", "MENU.EXE"), "MYMENU.EXE");
-    EXPECT_EQ(CorrectMenuProgramName(" a b.exe ", "MENU.EXE"), "ab.exe");
-}
-
-TEST(MenuProgramNameCorrection, InvalidNamesBecomeTheDefault)
+TEST(MenuProgramNameCorrection, BlanksGoAndInvalidNamesBecomeTheDefault)
 {
     const std::string def = "ORVNMENU.EXE";
-    EXPECT_EQ(CorrectMenuProgramName("MENUEXE", def), def);                 // no dot
-    EXPECT_EQ(CorrectMenuProgramName("", def), def);                        // empty
-    EXPECT_EQ(CorrectMenuProgramName("C:MENU.EXE", def), def);              // drive letter and colon
-    EXPECT_EQ(CorrectMenuProgramName("bin\\MENU.EXE", def), def);           // folder
-    EXPECT_EQ(CorrectMenuProgramName("bin/MENU.EXE", def), def);            // folder
-    EXPECT_EQ(CorrectMenuProgramName("A.EX", def), def);                    // four characters
-    EXPECT_EQ(CorrectMenuProgramName("A . E", def), def);                   // four once blanks are gone
-    EXPECT_EQ(CorrectMenuProgramName(std::string(37, 'M') + ".EXE", def), def);  // 41 characters
-    EXPECT_EQ(CorrectMenuProgramName(std::string(36, 'M') + ".EXE", def), std::string(36, 'M') + ".EXE");
-    EXPECT_EQ(CorrectMenuProgramName(std::string(10000, 'x') + ".exe", def), def);  // pasted text
+    const std::pair<std::string, std::string> cases[] = {
+        {"START.EXE", "START.EXE"},
+        {" a b.exe ", "ab.exe"},
+        {"MENUEXE", def},                                // no dot
+        {"", def},
+        {"C:MENU.EXE", def},                             // drive
+        {"bin\\MENU.EXE", def},                          // folder
+        {"bin/MENU.EXE", def},
+        {"A . E", def},                                  // four characters once blanks are gone
+        {std::string(36, 'M') + ".EXE", std::string(36, 'M') + ".EXE"},
+        {std::string(37, 'M') + ".EXE", def},            // 41 characters
+        {std::string(10000, 'x') + ".exe", def},         // pasted text
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(CorrectMenuProgramName(typed, def), kept) << typed.substr(0, 40);
 }
 
 class OptionsValuesTest : public test::HomeTest {
@@ -181,33 +179,6 @@ TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
     EXPECT_EQ(v.SocialMedia[3].URL, "https://youtube.example");
     EXPECT_EQ(v.SocialMedia[3].TipText, "Opens our YouTube channel on the web");
     EXPECT_EQ(options.SocialMedia[3].ShowLogo, 0);  // nothing written before OK
-}
-
-TEST_F(OptionsDialogTest, MoreSocialMediaCancelKeepsTheEarlierValues)
-{
-    MoreSocialMediaDialog::Values values = DefaultSocialMedia();
-    values[5] = {1, "https://pinterest.example", "Pins"};
-    MoreSocialMediaDialog dialog(values);
-    dialog.row(5)->showLogoBox()->setChecked(false);
-    EXPECT_FALSE(dialog.row(5)->urlField()->isEnabled());
-    EXPECT_EQ(dialog.values()[5].ShowLogo, 0);
-    EXPECT_EQ(dialog.values()[5].TipText, "Pins");
-    EXPECT_EQ(dialog.row(0), nullptr);  // the first three live on the options dialog
-}
-
-TEST_F(OptionsDialogTest, TipTextDialogRestoresTheNetworksDefault)
-{
-    SocialMediaTipDialog dialog(1, "Follow us");
-    EXPECT_EQ(dialog.windowTitle(), "Tip Text For Clickable Logotype (Twitter)");
-    EXPECT_EQ(dialog.tipText(), "Follow us");
-    dialog.restoreDefaultText();
-    EXPECT_EQ(dialog.tipText(), "Opens our Twitter page on the web");
-
-    test::whenModalOpens<SocialMediaTipDialog>([](SocialMediaTipDialog* d) {
-        d->tipTextField()->setText("Changed");
-        d->reject();
-    });
-    EXPECT_EQ(SocialMediaTipDialog::editTipText(1, "Follow us"), std::nullopt);
 }
 
 TEST_F(OptionsDialogTest, ButtonTextsGoToTheProjectOnOk)

@@ -101,14 +101,6 @@ TEST_F(MainWindowTest, OpeningAProjectFillsTheTabsAndTheRecentMenu)
     EXPECT_FALSE(window.action("mRecentFile2")->isVisible());
 }
 
-TEST_F(MainWindowTest, EmptyRecentListShowsADisabledPlaceholder)
-{
-    QAction* first = window.action("mRecentFile1");
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_FALSE(first->isEnabled());
-    EXPECT_TRUE(first->text().contains(QStringLiteral("(empty)")));
-}
-
 TEST_F(MainWindowTest, FortyFourButtonsOpenQuickly)
 {
     const std::string file = projectWithButtons("big.mnp", ButtonListLimit);
@@ -216,13 +208,6 @@ TEST_F(MainWindowTest, DroppedProjectFileIsOpenedAfterTheQuestion)
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&window, &enter);
     EXPECT_FALSE(enter.isAccepted()) << "only project files are taken";
-}
-
-TEST_F(MainWindowTest, RunWithoutACreatedMenuSaysSo)
-{
-    window.runMenu();
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text, "You must first create a menu!");
 }
 
 // The resize command runs the menu program of a program folder of the test's own, whose

@@ -62,26 +62,17 @@ TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
     EXPECT_EQ(steps(), 3);
 }
 
-TEST_F(TabWidgetsTest, LongPastedTextIsCut)
-{
-    QLineEdit* caption = child<QLineEdit>("tCaptionText");
-    caption->insert(QString(10000, QLatin1Char('x')));
-    EXPECT_EQ(caption->text().size(), 199);
-}
-
 TEST_F(TabWidgetsTest, CharacterSpacingButtons)
 {
     auto* more = child<QToolButton>("IncCharInterSpace");
     auto* less = child<QToolButton>("DecCharInterSpace");
     auto* spacing = child<QLineEdit>("tTitleCharInterSpace");
     more->click();
-    EXPECT_EQ(spacing->text(), QStringLiteral("1"));
     less->click();
     less->click();
+    EXPECT_EQ(spacing->text(), QStringLiteral("-1"));
     EXPECT_EQ(project().TitleCharInterSpace, "-1");
-    test::typeInto(spacing, QStringLiteral("100"));
-    more->click();
-    EXPECT_EQ(spacing->text(), QStringLiteral("100"));
+    EXPECT_EQ(steps(), 3) << "each click is a step";
 }
 
 TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
@@ -108,29 +99,15 @@ TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
     EXPECT_FALSE(border->isEnabled()) << "a new project has a caption";
 
     caption->click();
-    EXPECT_FALSE(caption->isChecked());
     EXPECT_FALSE(minimize->isEnabled());
     EXPECT_TRUE(border->isEnabled());
     EXPECT_EQ(project().ShowCaption, 0);
-    EXPECT_TRUE(window.isWindowModified());
 
-    caption->click();
-    minimize->click();
-    EXPECT_TRUE(minimize->isChecked());
-    EXPECT_TRUE(border->isChecked());
+    // Undo brings the caption back, with the enabling that goes with it.
+    window.document().undoStack().undo();
+    EXPECT_TRUE(caption->isChecked());
+    EXPECT_TRUE(minimize->isEnabled());
     EXPECT_FALSE(border->isEnabled());
-    EXPECT_EQ(project().ShowMinimizeButton, 1);
-}
-
-TEST_F(TabWidgetsTest, FullScreenMovieDisablesMaximize)
-{
-    auto* full = child<QCheckBox>("cFullScreenMovie");
-    auto* maximize = child<QCheckBox>("cMaximizeMovie");
-    full->click();
-    EXPECT_FALSE(maximize->isEnabled());
-    EXPECT_EQ(project().FullScreenMovie, 1);
-    full->click();
-    EXPECT_TRUE(maximize->isEnabled());
 }
 
 TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)

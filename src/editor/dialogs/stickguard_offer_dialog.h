@@ -21,7 +21,6 @@ public:
     StickGuardOfferAnswer answer() const;
     QPushButton* yesButton() const { return yes_; }
     QPushButton* noButton() const { return no_; }
-    QPushButton* cancelButton() const { return cancel_; }
     QCheckBox* dontShowBox() const { return dontShow_; }
 
     static StickGuardOfferAnswer ask(bool dontShowChecked, QWidget* parent = nullptr);
@@ -41,7 +40,6 @@ public:
     explicit StickGuardAddedDialog(QWidget* parent = nullptr);
 
     QPushButton* editButton() const { return edit_; }
-    QPushButton* continueButton() const { return continue_; }
     // Yes or No (closing the window goes on with the creation).
     platform::MessageAnswer answer() const;
 

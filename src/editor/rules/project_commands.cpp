@@ -64,7 +64,8 @@ SaveQuestionAnswer ProjectCommands::askToSaveModified()
 {
     if (!document_.isModified())
         return SaveQuestionAnswer::NotAsked;
-    const int answer = ui().Message(SaveQuestionText, platform::MsgYesNoCancel + platform::MsgQuestion, ProductName);
+    const auto answer = static_cast<platform::MessageAnswer>(
+        ui().Message(SaveQuestionText, platform::MsgYesNoCancel + platform::MsgQuestion, ProductName));
     if (answer == platform::AnswerYes)
         return save() ? SaveQuestionAnswer::Saved : SaveQuestionAnswer::Cancelled;
     if (answer == platform::AnswerNo)

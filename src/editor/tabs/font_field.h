@@ -37,7 +37,6 @@ public:
     void store(const platform::FontChoice& font, MenuProject& project) const;
 
     QPushButton* button() const { return button_; }
-    QLabel* description() const { return description_; }
 
 signals:
     void clicked();
