@@ -236,8 +236,8 @@ void MainWindow::buildTabs()
     soundTab_ = new SoundTab(context);
     tabPages_ = {windowTab_,         new TitleTab(context), buttonsTab_,            buttonListTab_,
                  new PicturesTab(context), soundTab_,        new MoviesTab(context), new VersionTab(context)};
-    const QString titles[MainTabCount] = {tr("Window"), tr("Title"),  tr("Buttons"), tr("Buttons (text)"),
-                                      tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
+    const QString titles[MainTabCount] = {tr("Window"),   tr("Title"), tr("Buttons"), tr("Buttons (text)"),
+                                          tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
     for (int i = 0; i < MainTabCount; ++i) {
         tabs_->addTab(tabPages_[i], tabIcon(i), titles[i]);
         connect(tabPages_[i], &ProjectTab::showMe, this, [this, i] { showTab(static_cast<MainTab>(i)); });

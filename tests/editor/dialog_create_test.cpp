@@ -165,6 +165,8 @@ TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
     project.CreateDestDir = "E:\\Old";
     project.DiscLabel = "Old label";
     EditorCreationObserver observer(nullptr);
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->clear();
         d->labelField()->setText("New label");
@@ -173,6 +175,7 @@ TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
     CreateAction(project, observer);
     EXPECT_EQ(project.CreateDestDir, "E:\\Old");
     EXPECT_EQ(project.DiscLabel, "Old label");
+    EXPECT_EQ(changes, 0);
 }
 
 class SelectDirTest : public CreateDialogTest {};

@@ -1,6 +1,7 @@
 #include "editor/dialogs/editor_creation_observer.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 
 #include "create/create_dialog.h"
@@ -108,9 +109,11 @@ void EditorCreationObserver::runCreateDialog(MenuProject& project, CreateDialogS
     QObject::connect(&dialog, &CreateMenuDialog::projectModified, &dialog, [this] { projectChanged(); });
     dialog.exec();
     dialog.storeState();
-    // The dialog's values go back into the project after it closed: the creation's change.
+    // With a destination, the dialog's values go back into the project after it closed: the
+    // creation's change when they differ.
     MenuProject stored = project;
-    StoreCreateDialog(state, stored);
+    if (!dialog.destinationField()->text().trimmed().isEmpty())
+        StoreCreateDialog(state, stored);
     if (!(stored == project))
         projectChanged();
     dialog_ = nullptr;

@@ -190,8 +190,8 @@ void ButtonsTab::assureItsAStyle()
     if (index == style_->currentIndex() && ButtonStyleOfIndex(index) == project().ButtonStyle)
         return;
     style_->setCurrentIndex(index);
-    edit(tr("Button Style"), [&](MenuProject& p) { p.ButtonStyle = static_cast<std::int16_t>(ButtonStyleOfIndex(index)); },
-         ChangeScope::Shown);
+    const auto style = static_cast<std::int16_t>(ButtonStyleOfIndex(index));
+    edit(tr("Button Style"), [&](MenuProject& p) { p.ButtonStyle = style; }, ChangeScope::Shown);
 }
 
 }  // namespace orv::editor
