@@ -64,21 +64,6 @@ TEST_F(OptionsValuesTest, ValuesComeBackUnchanged)
     EXPECT_EQ(project, projectBefore);
 }
 
-TEST_F(OptionsValuesTest, SwitchingToUsbChangesTheColumnHeadingAndTitleAtOnce)
-{
-    OptionsDialogValues v = ReadOptionsDialogValues(options, project);
-    v.ProjectTypeIndex = 1;
-    ApplyOptionsDialogValues(v, options, project);
-    EXPECT_EQ(project.ProjectType, 2);
-    EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
-
-    v.ProjectTypeIndex = 0;
-    ApplyOptionsDialogValues(v, options, project);
-    EXPECT_EQ(project.ProjectType, 1);
-    EXPECT_EQ(project.FileNameColumnHeading, "Filename (CD/DVD)");
-}
-
 TEST_F(OptionsValuesTest, IconAndCharacterSetGoToTheProject)
 {
     project.AppIconIndex = 0;  // an old file's 0 shows as the first icon

@@ -75,7 +75,8 @@ void MediaTab::selectFile(MediaObject object)
 
 void MediaTab::deleteFile(MediaObject object)
 {
-    const char* names[] = {"Delete Picture", "Delete Sound", "Delete Movie"};
+    static const char* const names[] = {QT_TR_NOOP("Delete Picture"), QT_TR_NOOP("Delete Sound"),
+                                        QT_TR_NOOP("Delete Movie")};
     context_.document.edit(tr(names[static_cast<int>(InfoOf(object).kind)]),
                            [&](MenuProject& p) { DeleteMediaObject(p, object); });
 }
