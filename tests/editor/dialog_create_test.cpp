@@ -60,20 +60,20 @@ TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
 {
     project.UseAutorun = 0;
     CreateMenuDialog* d = open();
-    EXPECT_TRUE(d->siblingProductFrame()->isHidden());
-    EXPECT_FALSE(d->iconField()->isEnabled());
-    EXPECT_FALSE(d->labelField()->isEnabled());
-    EXPECT_FALSE(d->actionTextField()->isEnabled());
+    EXPECT_TRUE(test::namedChild<QGroupBox>(*d, "frPortavoLink")->isHidden());
+    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tIconSource")->isEnabled());
+    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tLabel")->isEnabled());
+    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tActionText")->isEnabled());
     EXPECT_TRUE(d->destinationField()->isEnabled());
-    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithoutAutorun);
+    EXPECT_EQ(test::namedChild<QLabel>(*d, "labInfo")->text().toStdString(), CreateInfoTextWithoutAutorun);
 
     project.UseAutorun = 1;
     d = open();
-    EXPECT_FALSE(d->siblingProductFrame()->isHidden());
-    EXPECT_TRUE(d->iconField()->isEnabled());
-    EXPECT_TRUE(d->labelField()->isEnabled());
-    EXPECT_TRUE(d->usbSettingsButton()->isEnabled());
-    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithAutorun);
+    EXPECT_FALSE(test::namedChild<QGroupBox>(*d, "frPortavoLink")->isHidden());
+    EXPECT_TRUE(test::namedChild<QLineEdit>(*d, "tIconSource")->isEnabled());
+    EXPECT_TRUE(test::namedChild<QLineEdit>(*d, "tLabel")->isEnabled());
+    EXPECT_TRUE(test::namedChild<QPushButton>(*d, "CmdUSBsettings")->isEnabled());
+    EXPECT_EQ(test::namedChild<QLabel>(*d, "labInfo")->text().toStdString(), CreateInfoTextWithAutorun);
 }
 
 TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
@@ -83,20 +83,20 @@ TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
     project.CoOperateWithPortavoLink = true;
     CreateMenuDialog* d = open();
     EXPECT_EQ(d->destinationField()->text(), "E:\\Menu");
-    EXPECT_EQ(d->actionTextField()->text(), "Start the menu");
-    EXPECT_TRUE(d->coOperateBox()->isChecked());
-    EXPECT_TRUE(d->copyObjectsBox()->isChecked());
+    EXPECT_EQ(test::namedChild<QLineEdit>(*d, "tActionText")->text(), "Start the menu");
+    EXPECT_TRUE(test::namedChild<QCheckBox>(*d, "cCoOperateWithPortavoLink")->isChecked());
+    EXPECT_TRUE(test::namedChild<QCheckBox>(*d, "cCopyObjects")->isChecked());
 
-    EXPECT_EQ(d->resolutionList()->currentIndex(), 0);
+    EXPECT_EQ(test::namedChild<QComboBox>(*d, "ComboScrResDataFiles")->currentIndex(), 0);
 }
 
 TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
 {
     CreateMenuDialog* d = open();
     d->destinationField()->setText("  E:\\Out  ");
-    d->resolutionList()->setCurrentIndex(2);
-    d->copyObjectsBox()->setChecked(false);
-    d->coOperateBox()->setChecked(true);
+    test::namedChild<QComboBox>(*d, "ComboScrResDataFiles")->setCurrentIndex(2);
+    test::namedChild<QCheckBox>(*d, "cCopyObjects")->setChecked(false);
+    test::namedChild<QCheckBox>(*d, "cCoOperateWithPortavoLink")->setChecked(true);
     d->storeState();
     EXPECT_EQ(state.tDestinationDir, "E:\\Out");
     EXPECT_EQ(state.ComboScrResDataFiles, 2);
@@ -126,7 +126,7 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_EQ(home.ui().messages()[0].title, "Error");
     EXPECT_EQ(home.ui().messages()[0].style, 16);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(d->createButton()->isEnabled());
+    EXPECT_TRUE(test::namedChild<QPushButton>(*d, "CmdCreate")->isEnabled());
 }
 
 TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
@@ -150,7 +150,7 @@ TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackIntoTheProject)
     observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->setText("E:\\NewMenu");
-        d->labelField()->setText("Label");
+        test::namedChild<QLineEdit>(*d, "tLabel")->setText("Label");
         d->reject();
     });
     EXPECT_FALSE(CreateAction(project, observer));
@@ -169,7 +169,7 @@ TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
     observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->clear();
-        d->labelField()->setText("New label");
+        test::namedChild<QLineEdit>(*d, "tLabel")->setText("New label");
         d->reject();
     });
     CreateAction(project, observer);
@@ -217,26 +217,26 @@ TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOptionAndResetRestores
 {
     project.StickGuard_CopySetupFileToSubFolder = false;
     PortavoLinkSettingsDialog d(project);
-    EXPECT_TRUE(d.rootFolderOption()->isChecked());
-    EXPECT_FALSE(d.folderNameField()->isEnabled());
-    d.subFolderOption()->setChecked(true);
-    EXPECT_TRUE(d.folderNameField()->isEnabled());
+    EXPECT_TRUE(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")->isChecked());
+    EXPECT_FALSE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
+    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
+    EXPECT_TRUE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
 
-    d.fileNameField()->setText("x.exe");
-    d.folderNameField()->setText("Other");
+    test::namedChild<QLineEdit>(d, "tStickGuardFilename")->setText("x.exe");
+    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("Other");
     d.reset();
-    EXPECT_EQ(d.fileNameField()->text(), "SETUP-StickGuard.exe");
-    EXPECT_EQ(d.folderNameField()->text(), "SETUP-StickGuard");
-    EXPECT_TRUE(d.rootFolderOption()->isChecked());
-    EXPECT_FALSE(d.folderNameField()->isEnabled());
+    EXPECT_EQ(test::namedChild<QLineEdit>(d, "tStickGuardFilename")->text(), "SETUP-StickGuard.exe");
+    EXPECT_EQ(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->text(), "SETUP-StickGuard");
+    EXPECT_TRUE(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")->isChecked());
+    EXPECT_FALSE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
 }
 
 TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
 {
     PortavoLinkSettingsDialog d(project);
     d.show();
-    d.subFolderOption()->setChecked(true);
-    d.folderNameField()->setText("startApp");
+    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
+    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("startApp");
     d.accept();
     EXPECT_TRUE(d.isVisible());
     ASSERT_EQ(home.ui().messages().size(), 1u);
@@ -249,9 +249,9 @@ TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
 {
     PortavoLinkSettingsDialog d(project);
     d.show();
-    d.fileNameField()->setText("Setup.exe");
-    d.subFolderOption()->setChecked(true);
-    d.folderNameField()->setText("\\Install/");
+    test::namedChild<QLineEdit>(d, "tStickGuardFilename")->setText("Setup.exe");
+    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
+    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("\\Install/");
     d.accept();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");

@@ -58,7 +58,7 @@ TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
                 reportLines << report->copiedFiles()->item(i)->text();
             report->accept();
         });
-        d->createButton()->click();
+        test::namedChild<QPushButton>(*d, "CmdCreate")->click();
         dialogOpenAfterCreation = d->isVisible();
         filesShown = observer.progress() ? observer.progress()->filesSoFar() : 0;
         d->reject();
@@ -102,7 +102,7 @@ TEST_F(CreationRunTest, VanishedSourceFolderShowsTheDetailedErrorAndNoReport)
             reportShown = true;
             report->accept();
         });
-        d->createButton()->click();
+        test::namedChild<QPushButton>(*d, "CmdCreate")->click();
         d->reject();
     });
     EXPECT_FALSE(CreateAction(project, observer));
