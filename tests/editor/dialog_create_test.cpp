@@ -291,9 +291,10 @@ TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
     report.destination = "E:\\Menu";
     report.lines = {"Following files have been copied to 'E:\\Menu':", "  ORVNMENU.EXE  -  (program file)"};
     MenuCreatedDialog d(report, project);
-    ASSERT_EQ(d.copiedFiles()->count(), 2);
-    EXPECT_EQ(d.copiedFiles()->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
-    d.exploreButton()->click();
+    auto* files = test::namedChild<QListWidget>(d, "ListCopiedFiles");
+    ASSERT_EQ(files->count(), 2);
+    EXPECT_EQ(files->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
+    test::namedChild<QPushButton>(d, "CmdExploreCreatFolder")->click();
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Explore);
     EXPECT_EQ(shell->calls()[0].target, "E:\\Menu");
@@ -310,9 +311,9 @@ TEST_F(CreationWindowsTest, ReportStartsOnlyTheEnabledTimers)
     report.enableStickGuardInfoTimer = true;
     MenuCreatedDialog d(report, project);
     d.show();
-    EXPECT_TRUE(d.stickGuardInfoTimer()->isActive());
-    EXPECT_FALSE(d.productPageInfoTimer()->isActive());
-    d.stickGuardInfoTimer()->stop();
+    EXPECT_TRUE(test::namedChild<QTimer>(d, "TimerShowInfoBox")->isActive());
+    EXPECT_FALSE(test::namedChild<QTimer>(d, "TimerShowPTVProductPageInfo")->isActive());
+    test::namedChild<QTimer>(d, "TimerShowInfoBox")->stop();
 }
 
 TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
@@ -323,7 +324,7 @@ TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
     CreationReport report;
     report.enableStickGuardInfoTimer = true;
     MenuCreatedDialog d(report, project);
-    d.stickGuardInfoTimer()->setInterval(0);
+    test::namedChild<QTimer>(d, "TimerShowInfoBox")->setInterval(0);
     QString shown;
     test::whenModalOpens<StickGuardInformationDialog>([&](StickGuardInformationDialog* box) {
         shown = box->objectName();

@@ -54,8 +54,8 @@ TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
     test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
         d->destinationField()->setText(destination);
         test::whenModalOpens<MenuCreatedDialog>([&](MenuCreatedDialog* report) {
-            for (int i = 0; i < report->copiedFiles()->count(); ++i)
-                reportLines << report->copiedFiles()->item(i)->text();
+            for (int i = 0; i < test::namedChild<QListWidget>(*report, "ListCopiedFiles")->count(); ++i)
+                reportLines << test::namedChild<QListWidget>(*report, "ListCopiedFiles")->item(i)->text();
             report->accept();
         });
         test::namedChild<QPushButton>(*d, "CmdCreate")->click();

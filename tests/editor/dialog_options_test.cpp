@@ -169,15 +169,15 @@ TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
 TEST_F(OptionsDialogTest, ButtonTextsGoToTheProjectOnOk)
 {
     OptionsButtonTextsDialog texts("OK", "Close");
-    texts.okField()->setText("  ");
-    texts.closeField()->setText("Stäng");
+    test::namedChild<QLineEdit>(texts, "tMenuShellDlgText_OKButton")->setText("  ");
+    test::namedChild<QLineEdit>(texts, "tMenuShellDlgText_CloseButton")->setText("Stäng");
     EXPECT_EQ(texts.okText(), "OK");  // an empty caption keeps the menu's own word
     EXPECT_EQ(texts.closeText(), "Stäng");
 
     test::whenModalOpens<OptionsDialog>([](OptionsDialog* d) {
         test::whenModalOpens<OptionsButtonTextsDialog>([](OptionsButtonTextsDialog* t) {
-            t->okField()->setText("Ja");
-            t->closeField()->setText("Stäng");
+            test::namedChild<QLineEdit>(*t, "tMenuShellDlgText_OKButton")->setText("Ja");
+            test::namedChild<QLineEdit>(*t, "tMenuShellDlgText_CloseButton")->setText("Stäng");
             t->accept();
         });
         d->findChild<QPushButton*>("CmdButtonTexts")->click();

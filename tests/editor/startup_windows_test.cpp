@@ -27,6 +27,10 @@ class StartupWindowsTest : public test::HomeTest {
 protected:
     void SetUp() override { test::ensureApplication(); }
 
+    static QListWidget* recentProjects(const StartWindow& window)
+    {
+        return test::namedChild<QListWidget>(window, "recentProjects");
+    }
     static QStringList lines(const QListWidget* list)
     {
         QStringList out;
@@ -43,7 +47,7 @@ TEST_F(StartupWindowsTest, StartWindowListsUpToFourRecentProjectsByFileName)
               "C:\\Menus\\delta.mnp", "C:\\Menus\\epsilon.mnp"};
     StartWindow window;
     // Entry 2 is too short to be a project; entries 5 and 6 are beyond the list's four.
-    EXPECT_EQ(lines(window.recentList()), (QStringList{"alpha.mnp", "beta.mnp", "gamma.mnp"}));
+    EXPECT_EQ(lines(recentProjects(window)), (QStringList{"alpha.mnp", "beta.mnp", "gamma.mnp"}));
 }
 
 TEST_F(StartupWindowsTest, ClickingARecentProjectChoosesItsEntry)
@@ -51,7 +55,7 @@ TEST_F(StartupWindowsTest, ClickingARecentProjectChoosesItsEntry)
     Options().RecentFiles = {"C:\\a.mnp", "C:\\b.mnp", "C:\\c.mnp", "", "", ""};
     StartWindow window;
     window.show();
-    QListWidget* list = window.recentList();
+    QListWidget* list = recentProjects(window);
     QRect line = list->visualItemRect(list->item(1));
     test::leftClick(list->viewport(), line.center());
     EXPECT_EQ(window.choice().code, StartOpenRecentProject);
@@ -66,19 +70,19 @@ TEST_F(StartupWindowsTest, ContextMenuOpensOrRemovesARecentProject)
     int changes = 0;
     QObject::connect(&window, &StartWindow::recentFilesChanged, [&] { ++changes; });
 
-    QMenu* menu = window.contextMenuFor(window.recentList()->item(0));
+    QMenu* menu = window.contextMenuFor(recentProjects(window)->item(0));
     ASSERT_EQ(menu->actions().size(), 2);
     EXPECT_EQ(menu->actions()[0]->text(), "open");
     EXPECT_EQ(menu->actions()[1]->text(), "remove");
 
     menu->actions()[1]->trigger();  // remove "a.mnp"
-    EXPECT_EQ(lines(window.recentList()), (QStringList{"b.mnp", "c.mnp"}));
+    EXPECT_EQ(lines(recentProjects(window)), (QStringList{"b.mnp", "c.mnp"}));
     EXPECT_EQ(Options().RecentFiles[0], "C:\\b.mnp");
     EXPECT_EQ(Options().RecentFiles[2], "");
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(window.choice().code, StartClosed);
 
-    window.contextMenuFor(window.recentList()->item(1))->actions()[0]->trigger();  // open "c.mnp"
+    window.contextMenuFor(recentProjects(window)->item(1))->actions()[0]->trigger();  // open "c.mnp"
     EXPECT_EQ(window.choice().code, StartOpenRecentProject);
     EXPECT_EQ(window.choice().entry, 2);
 }
