@@ -4,8 +4,8 @@
 // stack is away from its clean state, or after the creation changed it on its own.
 //
 //     document.edit(tr("Caption"), [&](MenuProject& p) { p.CaptionText = text; });
-//     document.edit(tr("Fit to Background Picture"),
-//                   [&](MenuProject& p) { SetProjectWindowSize(p, size); }, ChangeScope::Fields);
+//     document.edit(tr("Add Button"), [&](MenuProject& p) { p.Buttons.push_back(row); },
+//                   ChangeScope::Buttons);
 #pragma once
 
 #include <functional>
@@ -37,7 +37,7 @@ public:
     // The field being typed into was committed: its next change is a step of its own.
     void finishTyping() { typingKey_ = nullptr; }
 
-    // New, Open, a template: load fills a fresh copy of the project; when it returns true
+    // New, Open, a template: load fills a copy of the project; when it returns true
     // the copy becomes the project, the history is cleared, the project is unmodified and
     // every view reloads. False changes nothing.
     bool replace(const std::function<bool(MenuProject&)>& load);
