@@ -51,6 +51,13 @@ protected:
         return dialog.get();
     }
 
+    // A control of the dialog open(), found by its name.
+    template <typename T>
+    T* control(const char* name)
+    {
+        return test::namedChild<T>(*dialog, name);
+    }
+
     MenuProject project;
     CreateDialogState state;
     std::unique_ptr<CreateMenuDialog> dialog;
@@ -60,20 +67,20 @@ TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
 {
     project.UseAutorun = 0;
     CreateMenuDialog* d = open();
-    EXPECT_TRUE(test::namedChild<QGroupBox>(*d, "frPortavoLink")->isHidden());
-    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tIconSource")->isEnabled());
-    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tLabel")->isEnabled());
-    EXPECT_FALSE(test::namedChild<QLineEdit>(*d, "tActionText")->isEnabled());
+    EXPECT_TRUE(control<QGroupBox>("frPortavoLink")->isHidden());
+    EXPECT_FALSE(control<QLineEdit>("tIconSource")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("tLabel")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("tActionText")->isEnabled());
     EXPECT_TRUE(d->destinationField()->isEnabled());
-    EXPECT_EQ(test::namedChild<QLabel>(*d, "labInfo")->text().toStdString(), CreateInfoTextWithoutAutorun);
+    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithoutAutorun);
 
     project.UseAutorun = 1;
     d = open();
-    EXPECT_FALSE(test::namedChild<QGroupBox>(*d, "frPortavoLink")->isHidden());
-    EXPECT_TRUE(test::namedChild<QLineEdit>(*d, "tIconSource")->isEnabled());
-    EXPECT_TRUE(test::namedChild<QLineEdit>(*d, "tLabel")->isEnabled());
-    EXPECT_TRUE(test::namedChild<QPushButton>(*d, "CmdUSBsettings")->isEnabled());
-    EXPECT_EQ(test::namedChild<QLabel>(*d, "labInfo")->text().toStdString(), CreateInfoTextWithAutorun);
+    EXPECT_FALSE(control<QGroupBox>("frPortavoLink")->isHidden());
+    EXPECT_TRUE(control<QLineEdit>("tIconSource")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("tLabel")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("CmdUSBsettings")->isEnabled());
+    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithAutorun);
 }
 
 TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
@@ -83,20 +90,20 @@ TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
     project.CoOperateWithPortavoLink = true;
     CreateMenuDialog* d = open();
     EXPECT_EQ(d->destinationField()->text(), "E:\\Menu");
-    EXPECT_EQ(test::namedChild<QLineEdit>(*d, "tActionText")->text(), "Start the menu");
-    EXPECT_TRUE(test::namedChild<QCheckBox>(*d, "cCoOperateWithPortavoLink")->isChecked());
-    EXPECT_TRUE(test::namedChild<QCheckBox>(*d, "cCopyObjects")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("tActionText")->text(), "Start the menu");
+    EXPECT_TRUE(control<QCheckBox>("cCoOperateWithPortavoLink")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("cCopyObjects")->isChecked());
 
-    EXPECT_EQ(test::namedChild<QComboBox>(*d, "ComboScrResDataFiles")->currentIndex(), 0);
+    EXPECT_EQ(control<QComboBox>("ComboScrResDataFiles")->currentIndex(), 0);
 }
 
 TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
 {
     CreateMenuDialog* d = open();
     d->destinationField()->setText("  E:\\Out  ");
-    test::namedChild<QComboBox>(*d, "ComboScrResDataFiles")->setCurrentIndex(2);
-    test::namedChild<QCheckBox>(*d, "cCopyObjects")->setChecked(false);
-    test::namedChild<QCheckBox>(*d, "cCoOperateWithPortavoLink")->setChecked(true);
+    control<QComboBox>("ComboScrResDataFiles")->setCurrentIndex(2);
+    control<QCheckBox>("cCopyObjects")->setChecked(false);
+    control<QCheckBox>("cCoOperateWithPortavoLink")->setChecked(true);
     d->storeState();
     EXPECT_EQ(state.tDestinationDir, "E:\\Out");
     EXPECT_EQ(state.ComboScrResDataFiles, 2);
@@ -126,7 +133,7 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_EQ(home.ui().messages()[0].title, "Error");
     EXPECT_EQ(home.ui().messages()[0].style, 16);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(test::namedChild<QPushButton>(*d, "CmdCreate")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("CmdCreate")->isEnabled());
 }
 
 TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
@@ -211,32 +218,50 @@ TEST_F(SelectDirTest, ChosenFolderOrNothingWhenCancelled)
     EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), std::nullopt);
 }
 
-class PortavoSettingsTest : public CreateDialogTest {};
+class PortavoSettingsTest : public CreateDialogTest {
+protected:
+    // The settings dialog's controls, found by their names.
+    struct Controls {
+        explicit Controls(const QWidget& d)
+            : file(test::namedChild<QLineEdit>(d, "tStickGuardFilename")),
+              folder(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")),
+              root(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")),
+              sub(test::namedChild<QRadioButton>(d, "oCopyToSubFolder"))
+        {
+        }
+        QLineEdit* file;
+        QLineEdit* folder;
+        QRadioButton* root;
+        QRadioButton* sub;
+    };
+};
 
 TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOptionAndResetRestoresTheDefaults)
 {
     project.StickGuard_CopySetupFileToSubFolder = false;
     PortavoLinkSettingsDialog d(project);
-    EXPECT_TRUE(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")->isChecked());
-    EXPECT_FALSE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
-    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
-    EXPECT_TRUE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
+    const Controls c(d);
+    EXPECT_TRUE(c.root->isChecked());
+    EXPECT_FALSE(c.folder->isEnabled());
+    c.sub->setChecked(true);
+    EXPECT_TRUE(c.folder->isEnabled());
 
-    test::namedChild<QLineEdit>(d, "tStickGuardFilename")->setText("x.exe");
-    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("Other");
+    c.file->setText("x.exe");
+    c.folder->setText("Other");
     d.reset();
-    EXPECT_EQ(test::namedChild<QLineEdit>(d, "tStickGuardFilename")->text(), "SETUP-StickGuard.exe");
-    EXPECT_EQ(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->text(), "SETUP-StickGuard");
-    EXPECT_TRUE(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")->isChecked());
-    EXPECT_FALSE(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->isEnabled());
+    EXPECT_EQ(c.file->text(), "SETUP-StickGuard.exe");
+    EXPECT_EQ(c.folder->text(), "SETUP-StickGuard");
+    EXPECT_TRUE(c.root->isChecked());
+    EXPECT_FALSE(c.folder->isEnabled());
 }
 
 TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
 {
     PortavoLinkSettingsDialog d(project);
+    const Controls c(d);
     d.show();
-    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
-    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("startApp");
+    c.sub->setChecked(true);
+    c.folder->setText("startApp");
     d.accept();
     EXPECT_TRUE(d.isVisible());
     ASSERT_EQ(home.ui().messages().size(), 1u);
@@ -248,10 +273,11 @@ TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
 TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
 {
     PortavoLinkSettingsDialog d(project);
+    const Controls c(d);
     d.show();
-    test::namedChild<QLineEdit>(d, "tStickGuardFilename")->setText("Setup.exe");
-    test::namedChild<QRadioButton>(d, "oCopyToSubFolder")->setChecked(true);
-    test::namedChild<QLineEdit>(d, "tStickGuardFoldername")->setText("\\Install/");
+    c.file->setText("Setup.exe");
+    c.sub->setChecked(true);
+    c.folder->setText("\\Install/");
     d.accept();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
