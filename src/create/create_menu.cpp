@@ -270,7 +270,7 @@ bool reportCreation(CreationRun& run)
         PrepareAfterCreationTimers(run, report);
         run.observer.menuIsCreated(report);
         project.LastCreationDate = TodayText();
-        project.Modified = true;
+        run.observer.projectChanged();
     }
     return true;
 }
@@ -330,12 +330,12 @@ bool SoundWithoutCdFolder(const MenuProject& p)
 bool CreateActionPreChecks(const MenuProject& p, CreationObserver& observer)
 {
     if (PictureWithoutCdFolder(p)) {
-        observer.showMainTab(PicturesTab);
+        observer.showMainTab(MainTab::Pictures);
         ShowOrLogMessage(PicturesWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }
     if (SoundWithoutCdFolder(p)) {
-        observer.showMainTab(SoundTab);
+        observer.showMainTab(MainTab::Sound);
         ShowOrLogMessage(SoundsWithoutFolderMessage, platform::MsgWarning, "Error");
         return false;
     }

@@ -53,9 +53,6 @@ inline constexpr const char* PicturesWithoutFolderMessage =
 inline constexpr const char* SoundsWithoutFolderMessage =
     "One or more CD Folders for your sound files are empty. If you use a sound file you must always specify a CD "
     "folder to.";
-inline constexpr int PicturesTab = 4;
-inline constexpr int SoundTab = 5;
-inline constexpr int ButtonsTextTab = 3;
 
 // The messages of the driver's own refusals.
 std::string InvalidProgramNameMessage(const std::string& programName);

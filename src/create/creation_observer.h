@@ -9,16 +9,18 @@
 #include <vector>
 
 #include "create/detailed_copy_error.h"
+#include "create/main_tab.h"
+#include "platform/user_interface.h"
 
 namespace orv {
 
 struct MenuProject;
 struct CreateDialogState;
 
-// The answer of the offer DlgSGDSetupButInformation: 6 "Yes, Add Button", 7 "No, Do Not
-// Add Button", 2 Cancel; and its check box "Do not show this dialog box in the future".
+// The answer of the offer DlgSGDSetupButInformation: Yes "Add Button", No "Do Not Add
+// Button", or Cancel; and its check box "Do not show this dialog box in the future".
 struct StickGuardOfferAnswer {
-    int answer = 7;
+    platform::MessageAnswer answer = platform::AnswerNo;
     bool dontShowAgain = false;
 };
 
@@ -43,19 +45,26 @@ public:
     // the creation writes itself.
     virtual void copying(const std::string& fileName, const std::string& source, const std::string& target) {}
 
-    // Brings a tab of the main window to the front (3 "Buttons (text)", 4 "Pictures",
-    // 5 "Sound").
-    virtual void showMainTab(int index) {}
+    // Brings a tab of the main window to the front.
+    virtual void showMainTab(MainTab tab) {}
 
     // Hides the create dialog (the author chose to edit the StickGuard button).
     virtual void hideCreateDialog() {}
 
     // DlgSGDSetupButInformation, its check box preset to dontShowChecked.
-    virtual StickGuardOfferAnswer offerStickGuardButton(bool dontShowChecked) { return {7, dontShowChecked}; }
+    virtual StickGuardOfferAnswer offerStickGuardButton(bool dontShowChecked)
+    {
+        return {platform::AnswerNo, dontShowChecked};
+    }
 
-    // DlgSGDSetupButInformation2: 6 "Yes, I Want to Edit the Button", 7 "No, I Want Continue
+    // DlgSGDSetupButInformation2: Yes "I Want to Edit the Button", No "I Want Continue
     // Creation".
-    virtual int askEditStickGuardButton() { return 7; }
+    virtual platform::MessageAnswer askEditStickGuardButton() { return platform::AnswerNo; }
+
+    // The creation changed the project on its own: the date of the creation, a StickGuard
+    // button it added, the create dialog's values and the StickGuard settings. The editor
+    // marks the project modified and shows the change; it is no step of the undo history.
+    virtual void projectChanged() {}
 
     // ShowDetailedCopyError: sounds the error beep and shows DlgDetailedErrorDlgBox. The
     // default shows the message and the facts in a plain message box.

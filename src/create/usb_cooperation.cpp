@@ -113,7 +113,6 @@ bool AddStickGuardButton(MenuProject& project)
     if (!project.Buttons.empty() && project.Buttons.back().Cmd == "Exit")
         position = project.Buttons.end() - 1;
     project.Buttons.insert(position, MakeStickGuardButton());
-    project.Modified = true;
     return true;
 }
 
@@ -153,8 +152,9 @@ bool OfferStickGuardButton(CreationRun& run)
     // A full list adds nothing; there is then no button to edit and the creation goes on.
     if (!AddStickGuardButton(run.project))
         return true;
+    run.observer.projectChanged();
     if (run.observer.askEditStickGuardButton() == platform::AnswerYes) {
-        run.observer.showMainTab(3);
+        run.observer.showMainTab(MainTab::ButtonsText);
         run.observer.hideCreateDialog();
         return false;
     }
@@ -288,7 +288,6 @@ bool ConfirmPortavoLinkSettings(PortavoLinkSettingsForm& form, MenuProject& proj
     project.StickGuardSetupFilename = form.fileName;
     project.StickGuardSetupFoldername = form.folderName;
     project.StickGuard_CopySetupFileToSubFolder = form.copyToSubFolder;
-    project.Modified = true;
     return true;
 }
 

@@ -107,7 +107,7 @@ PortavoLinkSettingsForm LoadPortavoLinkSettings(const MenuProject& project);
 // Reset: the default names and the root-folder option.
 void ResetPortavoLinkSettings(PortavoLinkSettingsForm& form);
 // OK: false (after "Invalid folder name!") when the folder name is "STARTAPP"; else the
-// names without "\" and "/" go into the project, which is marked modified.
+// names without "\" and "/" go into the project.
 bool ConfirmPortavoLinkSettings(PortavoLinkSettingsForm& form, MenuProject& project);
 
 }  // namespace orv

@@ -61,7 +61,7 @@ QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle
     return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
 }
 
-// The tab pictures of the editor's Res folder ("tab1.bmp", "tab2.gif", ...).
+// The tab pictures of the editor's Res folder ("tab1.bmp", "tab2.gif", ...), by tab.
 QIcon tabIcon(int index)
 {
     static const char* names[] = {"tab1.bmp", "tab2.gif", "tab3.bmp", "tab4.bmp",
@@ -77,12 +77,15 @@ QIcon tabIcon(int index)
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       document_(std::make_unique<ProjectDocument>()),
-      commands_(document_->project()),
+      commands_(*document_),
       dialogs_(new DialogLauncher(this)),
-      media_(new MediaPlayback(this))
+      media_(new MediaPlayback(this)),
+      creation_(std::make_unique<EditorCreationObserver>(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setCreationObserver(nullptr);
+    creation_->onShowMainTab = [this](MainTab which) { showTab(which); };
+    creation_->onStopMediaPlayback = [this] { stopPlayback(); };
+    creation_->onProjectChanged = [this] { document_->changedByCreation(); };
     dialogs_->setPictureViewer(
         [](const std::string& file, QWidget* parent) { PictureViewer::showPicture(file, parent); });
     NewProjectHooks hooks;
@@ -106,9 +109,9 @@ MainWindow::MainWindow(QWidget* parent)
         QMessageBox::warning(this, tr("Play"), reason);
     });
     connect(document_.get(), &ProjectDocument::captionsChanged, this, &MainWindow::updateTitle);
-    connect(dialogs_, &DialogLauncher::projectEdited, this, &MainWindow::projectChangedElsewhere);
 
     applyOptions();
+    document_->reloadViews();
     afterProjectReplaced();
     refreshRecentMenus();
     setAcceptDrops(true);
@@ -233,25 +236,19 @@ void MainWindow::buildTabs()
     soundTab_ = new SoundTab(context);
     tabPages_ = {windowTab_,         new TitleTab(context), buttonsTab_,            buttonListTab_,
                  new PicturesTab(context), soundTab_,        new MoviesTab(context), new VersionTab(context)};
-    const QString titles[TabCount] = {tr("Window"), tr("Title"),  tr("Buttons"), tr("Buttons (text)"),
-                                      tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
-    for (int i = 0; i < TabCount; ++i) {
+    const QString titles[MainTabCount] = {tr("Window"),   tr("Title"), tr("Buttons"), tr("Buttons (text)"),
+                                          tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
+    for (int i = 0; i < MainTabCount; ++i) {
         tabs_->addTab(tabPages_[i], tabIcon(i), titles[i]);
-        connect(tabPages_[i], &ProjectTab::showMe, this, [this, i] { showTab(i); });
+        connect(tabPages_[i], &ProjectTab::showMe, this, [this, i] { showTab(static_cast<MainTab>(i)); });
     }
     connect(windowTab_, &WindowTab::resizeInMenuProgramRequested, this, &MainWindow::resizeInMenuProgram);
     setCentralWidget(tabs_);
 }
 
-ProjectTab* MainWindow::tab(int index) const
+void MainWindow::showTab(MainTab which)
 {
-    return index >= 0 && index < TabCount ? tabPages_[index] : nullptr;
-}
-
-void MainWindow::showTab(int index)
-{
-    if (index >= 0 && index < TabCount)
-        tabs_->setCurrentIndex(index);
+    tabs_->setCurrentIndex(static_cast<int>(which));
 }
 
 // --- State shown -----------------------------------------------------------------------------
@@ -264,17 +261,9 @@ void MainWindow::updateTitle()
 
 void MainWindow::afterProjectReplaced()
 {
-    document_->notifyReplaced();
     updateTitle();
     refreshRecentMenus();
     applyEditorFont(Options().SelectedFont, document_->project().UseUnicode);
-}
-
-void MainWindow::projectChangedElsewhere()
-{
-    document_->notifyChanged();
-    document_->notifyButtonsChanged();
-    updateTitle();
 }
 
 void MainWindow::applyOptions()
@@ -301,17 +290,12 @@ void MainWindow::refreshRecentMenus()
 
 void MainWindow::commitEdits()
 {
-    if (ProjectTab* page = tab(tabs_->currentIndex()))
-        page->commitFocusedField();
+    if (tabs_->currentIndex() >= 0)
+        tabPages_[tabs_->currentIndex()]->commitFocusedField();
     buttonsTab_->assureItsAStyle();
 }
 
 // --- Project commands ------------------------------------------------------------------------
-
-void MainWindow::setNewProjectHooks(NewProjectHooks hooks)
-{
-    commands_.setNewProjectHooks(std::move(hooks));
-}
 
 bool MainWindow::newProject(bool withStyleChooser)
 {
@@ -320,7 +304,7 @@ bool MainWindow::newProject(bool withStyleChooser)
     if (!commands_.newProject(withStyleChooser))
         return false;
     afterProjectReplaced();
-    showTab(WindowTabIndex);
+    showTab(MainTab::Window);
     return true;
 }
 
@@ -375,7 +359,6 @@ bool MainWindow::saveProject()
 {
     commitEdits();
     const bool saved = commands_.save();
-    document_->notifyCaptionsChanged();
     updateTitle();
     refreshRecentMenus();
     if (saved)
@@ -387,7 +370,6 @@ bool MainWindow::saveProjectAs()
 {
     commitEdits();
     const bool saved = commands_.saveAs();
-    document_->notifyCaptionsChanged();
     updateTitle();
     refreshRecentMenus();
     return saved;
@@ -442,27 +424,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 // --- Create, Test, Run -----------------------------------------------------------------------
 
-void MainWindow::setCreationObserver(std::unique_ptr<CreationObserver> observer)
-{
-    if (observer) {
-        creation_ = std::move(observer);
-        return;
-    }
-    auto windows = std::make_unique<EditorCreationObserver>(this);
-    windows->onShowMainTab = [this](int index) { showTab(index); };
-    windows->onStopMediaPlayback = [this] { stopPlayback(); };
-    windows->onProjectModified = [this] {
-        document_->setModified(true);
-        updateTitle();
-    };
-    creation_ = std::move(windows);
-}
-
-CreationObserver& MainWindow::creationObserver()
-{
-    return *creation_;
-}
-
 void MainWindow::stopPlayback()
 {
     if (media_->isPlaying())
@@ -474,13 +435,9 @@ void MainWindow::createMenu()
 {
     commitEdits();
     stopPlayback();
-    if (auto* windows = dynamic_cast<EditorCreationObserver*>(creation_.get()))
-        runCreateAction(document_->project(), *windows);
-    else
-        CreateAction(document_->project(), *creation_);
-    // The creation writes back the destination, the date of the creation and perhaps a
-    // StickGuard button.
-    projectChangedElsewhere();
+    // The creation reports its own changes of the project (the destination, the date of the
+    // creation, perhaps a StickGuard button) through its observer.
+    CreateAction(document_->projectForCreation(), *creation_);
     tabs_->setFocus();
 }
 
@@ -524,7 +481,7 @@ void MainWindow::pollResizeMode()
     }
     resizeTimer_->stop();
     windowTab_->takeWindowSize(size->width, size->height);
-    showTab(WindowTabIndex);
+    showTab(MainTab::Window);
 }
 
 // --- Options and help ------------------------------------------------------------------------
@@ -532,12 +489,10 @@ void MainWindow::pollResizeMode()
 void MainWindow::showOptions()
 {
     commitEdits();
-    if (!OptionsDialog::edit(Options(), document_->project(), this))
+    if (!OptionsDialog::edit(Options(), *document_, this))
         return;
-    document_->setModified(true);
     applyEditorFont(Options().SelectedFont, document_->project().UseUnicode);
     applyOptions();
-    projectChangedElsewhere();
 }
 
 void MainWindow::showContextHelp()

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "create/main_tab.h"
 #include "editor/rules/project_commands.h"
 #include "editor/rules/window_size.h"
 
@@ -18,15 +19,12 @@ class QMenu;
 class QTabWidget;
 class QTimer;
 
-namespace orv {
-class CreationObserver;
-}
-
 namespace orv::editor {
 
 class ButtonsTab;
 class ButtonsTextTab;
 class DialogLauncher;
+class EditorCreationObserver;
 class MediaPlayback;
 class ProjectDocument;
 class ProjectTab;
@@ -36,35 +34,19 @@ class WindowTab;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // The tabs of MainTab, by index.
-    enum TabIndex {
-        WindowTabIndex,
-        TitleTabIndex,
-        ButtonsTabIndex,
-        ButtonsTextTabIndex,
-        PicturesTabIndex,
-        SoundTabIndex,
-        MoviesTabIndex,
-        VersionTabIndex,
-        TabCount
-    };
-
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     ProjectDocument& document() { return *document_; }
-    ProjectCommands& commands() { return commands_; }
-    DialogLauncher& dialogs() { return *dialogs_; }
     MediaPlayback& media() { return *media_; }
     QTabWidget* tabs() const { return tabs_; }
-    ProjectTab* tab(int index) const;
-    ButtonsTab* buttonsTab() const { return buttonsTab_; }
+    ProjectTab* tab(MainTab which) const { return tabPages_[static_cast<int>(which)]; }
     // The tab that holds the button list.
     ButtonsTextTab* buttonListTab() const { return buttonListTab_; }
     QAction* action(const char* name) const;
 
     // Brings a tab to the front.
-    void showTab(int index);
+    void showTab(MainTab which);
 
     // The project commands of the File menu and the start window; each refreshes the tabs,
     // the title and the recent lists.
@@ -76,14 +58,6 @@ public:
     bool saveProject();
     bool saveProjectAs();
     void refreshRecentMenus();
-
-    // The hooks of a new project: the type question and the building of the project.
-    void setNewProjectHooks(NewProjectHooks hooks);
-
-    // The creation's windows (create dialog, progress, report); nullptr puts the editor's
-    // own back.
-    void setCreationObserver(std::unique_ptr<CreationObserver> observer);
-    CreationObserver& creationObserver();
 
     // Create, Test (F5), Run, and the resize-mode test run of the "Window" tab.
     void createMenu();
@@ -105,9 +79,6 @@ public:
     // switched off.
     void setCommandLineProject(const std::string& path) { commandLineProject_ = path; }
     void setInteractiveStartup(bool on) { interactiveStartup_ = on; }
-
-    // Every view shows the project again (after a dialog changed it behind their back).
-    void projectChangedElsewhere();
 
 signals:
     // The window was shown for the first time and the command-line project is open.
@@ -136,10 +107,10 @@ private:
     ProjectCommands commands_;
     DialogLauncher* dialogs_;
     MediaPlayback* media_;
-    std::unique_ptr<CreationObserver> creation_;
+    std::unique_ptr<EditorCreationObserver> creation_;
 
     QTabWidget* tabs_ = nullptr;
-    std::array<ProjectTab*, TabCount> tabPages_{};
+    std::array<ProjectTab*, MainTabCount> tabPages_{};
     WindowTab* windowTab_ = nullptr;
     ButtonsTab* buttonsTab_ = nullptr;
     ButtonsTextTab* buttonListTab_ = nullptr;

@@ -100,8 +100,11 @@ int runEditor(int argc, char** argv)
         });
     }
     // For screenshots and demonstrations: the tab shown first.
-    if (const char* tab = std::getenv("ORVANTO_SHOW_TAB"))
-        window.showTab(std::atoi(tab));
+    if (const char* tab = std::getenv("ORVANTO_SHOW_TAB")) {
+        const int index = std::atoi(tab);
+        if (index >= 0 && index < MainTabCount)
+            window.showTab(static_cast<MainTab>(index));
+    }
     window.show();
     return app.exec();
 }

@@ -46,7 +46,6 @@ extern const std::array<const char*, 8> ToneDirectionNames;
 struct MenuProject {
     // Project-level state
     std::string ProjectFilePath = NoProjectFile;
-    bool Modified = false;
     std::int16_t ProjectType = ProjectTypeCD;
     bool UseUnicode = false;
     bool CoOperateWithPortavoLink = false;

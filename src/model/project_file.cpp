@@ -79,7 +79,6 @@ bool SaveProjectFile(MenuProject& project)
         return false;
     if (!WriteProfileFile(path, StoreOptionsToText(project)))
         return false;
-    project.Modified = false;
     HandleRecentFilesMenu(path);
     HandleRecentFoldersMenu(path);
     return true;
@@ -112,7 +111,6 @@ ProjectFileVersion OpenProjectFile(MenuProject& project, const std::string& path
     ProjectFileVersion version = LoadOptionsFromFile(project);
     HandleRecentFilesMenu(path);
     HandleRecentFoldersMenu(path);
-    project.Modified = false;
     RefreshProjectCaptions(project);
     return version;
 }

@@ -14,8 +14,8 @@ inline constexpr const char* MniFileFilter = "MNI Files (*.mni)|*.mni";
 inline constexpr const char* ProjectFileExtension = ".mnp";
 
 // Writes the project to its ProjectFilePath (all writer switches off), atomically: the old
-// file stays intact when writing fails. On success clears Modified and puts the file on top
-// of the recent lists. An empty path or "noname" writes nothing. False when nothing was written.
+// file stays intact when writing fails. On success puts the file on top of the recent
+// lists. An empty path or "noname" writes nothing. False when nothing was written.
 bool SaveProjectFile(MenuProject& project);
 
 // "Save Project As" once a name is chosen: the name becomes the project file path, the
@@ -51,7 +51,7 @@ bool IsSameFile(const std::string& a, const std::string& b);
 std::string NotAProjectFileText(const std::string& file);
 
 // Opening a project: with a non-empty path, makes it the project file path, empties the
-// button list, reads the file, puts it on top of the recent lists, clears Modified and refreshes the
+// button list, reads the file, puts it on top of the recent lists and refreshes the
 // window title and column heading. The version read is returned (empty for an empty path).
 ProjectFileVersion OpenProjectFile(MenuProject& project, const std::string& path);
 

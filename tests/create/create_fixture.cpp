@@ -31,12 +31,12 @@ StickGuardOfferAnswer RecordingObserver::offerStickGuardButton(bool dontShowChec
     return answer;
 }
 
-int RecordingObserver::askEditStickGuardButton()
+platform::MessageAnswer RecordingObserver::askEditStickGuardButton()
 {
     ++editQuestions;
     if (editAnswers.empty())
         return platform::AnswerNo;
-    int answer = editAnswers.front();
+    platform::MessageAnswer answer = editAnswers.front();
     editAnswers.pop_front();
     return answer;
 }

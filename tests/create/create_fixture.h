@@ -21,7 +21,7 @@ namespace orv::test {
 
 class RecordingObserver : public CreationObserver {
 public:
-    std::vector<int> tabs;
+    std::vector<MainTab> tabs;
     int createDialogHidden = 0;
     int mediaStops = 0;
     bool busyNow = false;
@@ -29,20 +29,22 @@ public:
     std::vector<DetailedCopyError> detailedErrors;
     std::vector<CreationReport> reports;
     std::deque<StickGuardOfferAnswer> offerAnswers;
-    std::deque<int> editAnswers;
+    std::deque<platform::MessageAnswer> editAnswers;
     int offersShown = 0;
     int editQuestions = 0;
+    int projectChanges = 0;
     std::function<void(const std::string& target)> onCopying;
 
     void busy(bool on) override { busyNow = on; }
     void copying(const std::string& name, const std::string&, const std::string& target) override;
-    void showMainTab(int index) override { tabs.push_back(index); }
+    void showMainTab(MainTab tab) override { tabs.push_back(tab); }
     void hideCreateDialog() override { ++createDialogHidden; }
     StickGuardOfferAnswer offerStickGuardButton(bool dontShowChecked) override;
-    int askEditStickGuardButton() override;
+    platform::MessageAnswer askEditStickGuardButton() override;
     void showDetailedCopyError(const DetailedCopyError& error) override { detailedErrors.push_back(error); }
     void menuIsCreated(const CreationReport& report) override { reports.push_back(report); }
     void stopMediaPlayback() override { ++mediaStops; }
+    void projectChanged() override { ++projectChanges; }
 };
 
 class CreateTest : public ::testing::Test {

@@ -40,7 +40,7 @@ TEST_F(CreateMenuTest, PlainMenuHasDataFileProgramAndManifestAndFourReportLines)
     EXPECT_EQ(*data.find("ExeFilename", "ExeFilename"), "ORVNMENU.EXE");
     EXPECT_EQ(*data.find("Buttons", "ButtonStyle"), "25");
     EXPECT_FALSE(project.LastCreationDate.empty());
-    EXPECT_TRUE(project.Modified);
+    EXPECT_EQ(observer.projectChanges, 1);
 
     // A second run overwrites the first.
     home.writeFile("menu/ORVNMENU.EXE", "old");
@@ -97,13 +97,13 @@ TEST_F(CreateMenuTest, PictureFoldersAreCheckedBeforeSoundsAndStopTheCreateActio
     EXPECT_EQ(onlyMessage(), PicturesWithoutFolderMessage);
     EXPECT_EQ(messages()[0].style, 48);
     EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_THAT(observer.tabs, ElementsAre(4));
+    EXPECT_THAT(observer.tabs, ElementsAre(MainTab::Pictures));
 
     home.ui().clear();
     project.LogotypePicture_CDFolder = "pics";
     EXPECT_FALSE(CreateAction(project, observer));
     EXPECT_EQ(onlyMessage(), SoundsWithoutFolderMessage);
-    EXPECT_THAT(observer.tabs, ElementsAre(4, 5));
+    EXPECT_THAT(observer.tabs, ElementsAre(MainTab::Pictures, MainTab::Sound));
     EXPECT_TRUE(tree().empty());
 }
 

@@ -109,7 +109,8 @@ TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
     EXPECT_EQ(project.Buttons[1].Cmd, "Install StickGuard");
     EXPECT_EQ(project.Buttons[1].Text, "Activate AutoRun");
     EXPECT_EQ(project.Buttons[1].PswIsWrongText, "The password you entered is not correct. Try again.");
-    EXPECT_THAT(observer.tabs, ::testing::ElementsAre(3));
+    EXPECT_THAT(observer.tabs, ::testing::ElementsAre(MainTab::ButtonsText));
+    EXPECT_EQ(observer.projectChanges, 1) << "the added button is the creation's change";
     EXPECT_EQ(observer.createDialogHidden, 1);
     EXPECT_TRUE(tree().empty());
 }

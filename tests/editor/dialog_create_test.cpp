@@ -20,8 +20,6 @@
 #include "create/usb_cooperation.h"
 #include "dialog_test_support.h"
 #include "editor/dialogs/create_menu_dialog.h"
-#include "editor/dialogs/creation_progress_dialog.h"
-#include "editor/dialogs/detailed_error_dialog.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/menu_created_dialog.h"
 #include "editor/dialogs/portavo_info_dialogs.h"
@@ -53,36 +51,36 @@ protected:
         return dialog.get();
     }
 
+    // A control of the dialog open(), found by its name.
+    template <typename T>
+    T* control(const char* name)
+    {
+        return test::namedChild<T>(*dialog, name);
+    }
+
     MenuProject project;
     CreateDialogState state;
     std::unique_ptr<CreateMenuDialog> dialog;
 };
 
-TEST_F(CreateDialogTest, CaptionFollowsTheProjectType)
-{
-    EXPECT_EQ(open()->windowTitle(), "Create (menu for CD/DVD)");
-    project.ProjectType = 2;
-    EXPECT_EQ(open()->windowTitle(), "Create (menu for USB flash drive)");
-}
-
 TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
 {
     project.UseAutorun = 0;
     CreateMenuDialog* d = open();
-    EXPECT_TRUE(d->siblingProductFrame()->isHidden());
-    EXPECT_FALSE(d->iconField()->isEnabled());
-    EXPECT_FALSE(d->labelField()->isEnabled());
-    EXPECT_FALSE(d->actionTextField()->isEnabled());
+    EXPECT_TRUE(control<QGroupBox>("frPortavoLink")->isHidden());
+    EXPECT_FALSE(control<QLineEdit>("tIconSource")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("tLabel")->isEnabled());
+    EXPECT_FALSE(control<QLineEdit>("tActionText")->isEnabled());
     EXPECT_TRUE(d->destinationField()->isEnabled());
-    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithoutAutorun);
+    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithoutAutorun);
 
     project.UseAutorun = 1;
     d = open();
-    EXPECT_FALSE(d->siblingProductFrame()->isHidden());
-    EXPECT_TRUE(d->iconField()->isEnabled());
-    EXPECT_TRUE(d->labelField()->isEnabled());
-    EXPECT_TRUE(d->usbSettingsButton()->isEnabled());
-    EXPECT_EQ(d->infoLabel()->text().toStdString(), CreateInfoTextWithAutorun);
+    EXPECT_FALSE(control<QGroupBox>("frPortavoLink")->isHidden());
+    EXPECT_TRUE(control<QLineEdit>("tIconSource")->isEnabled());
+    EXPECT_TRUE(control<QLineEdit>("tLabel")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("CmdUSBsettings")->isEnabled());
+    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithAutorun);
 }
 
 TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
@@ -92,44 +90,25 @@ TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
     project.CoOperateWithPortavoLink = true;
     CreateMenuDialog* d = open();
     EXPECT_EQ(d->destinationField()->text(), "E:\\Menu");
-    EXPECT_EQ(d->actionTextField()->text(), "Start the menu");
-    EXPECT_TRUE(d->coOperateBox()->isChecked());
-    EXPECT_TRUE(d->copyObjectsBox()->isChecked());
+    EXPECT_EQ(control<QLineEdit>("tActionText")->text(), "Start the menu");
+    EXPECT_TRUE(control<QCheckBox>("cCoOperateWithPortavoLink")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("cCopyObjects")->isChecked());
 
-    QComboBox* list = d->resolutionList();
-    ASSERT_EQ(list->count(), 5);
-    EXPECT_EQ(list->currentIndex(), 0);
-    EXPECT_EQ(list->itemText(0), "ORVNMENU.MNI   <All resolutions>");
-    EXPECT_EQ(list->itemText(2), "ORVNMENU_800x600.MNI   <800x600 pixels>");
-    EXPECT_EQ(list->itemText(4), "ORVNMENU_1152x864.MNI   <1152x864 pixels>");
+    EXPECT_EQ(control<QComboBox>("ComboScrResDataFiles")->currentIndex(), 0);
 }
 
 TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
 {
     CreateMenuDialog* d = open();
     d->destinationField()->setText("  E:\\Out  ");
-    d->resolutionList()->setCurrentIndex(2);
-    d->copyObjectsBox()->setChecked(false);
-    d->coOperateBox()->setChecked(true);
+    control<QComboBox>("ComboScrResDataFiles")->setCurrentIndex(2);
+    control<QCheckBox>("cCopyObjects")->setChecked(false);
+    control<QCheckBox>("cCoOperateWithPortavoLink")->setChecked(true);
     d->storeState();
     EXPECT_EQ(state.destination, "E:\\Out");
     EXPECT_EQ(state.descriptionFileIndex, 2);
     EXPECT_FALSE(state.copyObjects);
     EXPECT_TRUE(state.coOperateWithPortavoLink);
-}
-
-TEST_F(CreateDialogTest, LabelTurnsDarkRedPastThirtyTwoCharacters)
-{
-    CreateMenuDialog* d = open();
-    const QColor normal = d->labelField()->palette().color(QPalette::Text);
-    d->labelField()->setText(QString(32, 'L'));
-    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), normal);
-    d->labelField()->setText(QString(33, 'L'));
-    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), QColor(150, 0, 0));
-    d->labelField()->setText(QString(10000, 'L'));
-    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), QColor(150, 0, 0));
-    d->labelField()->setText("Short");
-    EXPECT_EQ(d->labelField()->palette().color(QPalette::Text), normal);
 }
 
 TEST_F(CreateDialogTest, TypingADestinationMarksTheProjectModified)
@@ -138,10 +117,9 @@ TEST_F(CreateDialogTest, TypingADestinationMarksTheProjectModified)
     int signals_ = 0;
     QObject::connect(d, &CreateMenuDialog::projectModified, [&] { ++signals_; });
     d->destinationField()->setText("E:\\Set");  // filled by the program: not an edit
-    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(signals_, 0);
     test::typeText(d->destinationField(), "x");
-    EXPECT_TRUE(project.Modified);
-    EXPECT_GE(signals_, 1);
+    EXPECT_EQ(signals_, 1);
 }
 
 TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
@@ -155,17 +133,7 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_EQ(home.ui().messages()[0].title, "Error");
     EXPECT_EQ(home.ui().messages()[0].style, 16);
     EXPECT_TRUE(d->isVisible());
-    EXPECT_TRUE(d->createButton()->isEnabled());
-}
-
-TEST_F(CreateDialogTest, IconChooserUsesItsTitleFilterAndStart)
-{
-    home.ui().pickNextFile(std::string("C:\\icons\\menu.ico"));
-    CreateMenuDialog* d = open();
-    d->selectIcon();
-    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
-    d->selectIcon();  // cancelled: nothing changes
-    EXPECT_EQ(d->iconField()->text(), "C:\\icons\\menu.ico");
+    EXPECT_TRUE(control<QPushButton>("CmdCreate")->isEnabled());
 }
 
 TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
@@ -173,10 +141,10 @@ TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFr
     project.BackgroundPictureSrc = "C:\\pics\\back.jpg";
     project.BackgroundSoundSrc = "C:\\sounds\\a.wav";
     EditorCreationObserver observer(nullptr);
-    std::vector<int> tabs;
-    observer.onShowMainTab = [&](int index) { tabs.push_back(index); };
-    EXPECT_FALSE(runCreateAction(project, observer));
-    EXPECT_EQ(tabs, std::vector<int>{4});
+    std::vector<MainTab> tabs;
+    observer.onShowMainTab = [&](MainTab tab) { tabs.push_back(tab); };
+    EXPECT_FALSE(CreateAction(project, observer));
+    EXPECT_EQ(tabs, std::vector<MainTab>{MainTab::Pictures});
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].text, PicturesWithoutFolderMessage);
     EXPECT_EQ(home.ui().messages()[0].style, 48);
@@ -185,14 +153,17 @@ TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFr
 TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackIntoTheProject)
 {
     EditorCreationObserver observer(nullptr);
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->setText("E:\\NewMenu");
-        d->labelField()->setText("Label");
+        test::namedChild<QLineEdit>(*d, "tLabel")->setText("Label");
         d->reject();
     });
-    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_FALSE(CreateAction(project, observer));
     EXPECT_EQ(project.CreateDestDir, "E:\\NewMenu");
     EXPECT_EQ(project.DiscLabel, "Label");
+    EXPECT_EQ(changes, 1) << "the values the dialog gives back are the creation's change";
     EXPECT_FALSE(observer.isBusy());
 }
 
@@ -201,32 +172,28 @@ TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
     project.CreateDestDir = "E:\\Old";
     project.DiscLabel = "Old label";
     EditorCreationObserver observer(nullptr);
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
     test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
         d->destinationField()->clear();
-        d->labelField()->setText("New label");
+        test::namedChild<QLineEdit>(*d, "tLabel")->setText("New label");
         d->reject();
     });
-    runCreateAction(project, observer);
+    CreateAction(project, observer);
     EXPECT_EQ(project.CreateDestDir, "E:\\Old");
     EXPECT_EQ(project.DiscLabel, "Old label");
+    EXPECT_EQ(changes, 0);
 }
 
 class SelectDirTest : public CreateDialogTest {};
 
-TEST_F(SelectDirTest, StartsInTheGivenFolderOrTheDocumentsFolder)
+TEST_F(SelectDirTest, StartsInTheGivenFolderAndButtonsMoveToTheirFolders)
 {
     std::filesystem::create_directories(home.path("Menus/First"));
-    SelectDirDialog chooser(home.win("Menus/First"));
-    EXPECT_EQ(chooser.folder(), home.win("Menus/First"));
-
     SelectDirDialog missing(home.win("no/such/folder"));
     EXPECT_EQ(missing.folder(), home.win("Documents"));
-}
-
-TEST_F(SelectDirTest, ButtonsMoveToTheirFolders)
-{
-    std::filesystem::create_directories(home.path("Menus/First"));
     SelectDirDialog chooser(home.win("Menus/First"));
+    EXPECT_EQ(chooser.folder(), home.win("Menus/First"));
 
     chooser.press(SelectDirButton::MyDocuments);
     EXPECT_EQ(chooser.folder(), home.win("Documents"));
@@ -251,89 +218,96 @@ TEST_F(SelectDirTest, ChosenFolderOrNothingWhenCancelled)
     EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), std::nullopt);
 }
 
-class PortavoSettingsTest : public CreateDialogTest {};
+class PortavoSettingsTest : public CreateDialogTest {
+protected:
+    // The settings dialog's controls, found by their names.
+    struct Controls {
+        explicit Controls(const QWidget& d)
+            : file(test::namedChild<QLineEdit>(d, "tStickGuardFilename")),
+              folder(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")),
+              root(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")),
+              sub(test::namedChild<QRadioButton>(d, "oCopyToSubFolder"))
+        {
+        }
+        QLineEdit* file;
+        QLineEdit* folder;
+        QRadioButton* root;
+        QRadioButton* sub;
+    };
+};
 
-TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOption)
+TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOptionAndResetRestoresTheDefaults)
 {
     project.StickGuard_CopySetupFileToSubFolder = false;
     PortavoLinkSettingsDialog d(project);
-    EXPECT_TRUE(d.rootFolderOption()->isChecked());
-    EXPECT_FALSE(d.folderNameField()->isEnabled());
-    d.subFolderOption()->setChecked(true);
-    EXPECT_TRUE(d.folderNameField()->isEnabled());
-    d.rootFolderOption()->setChecked(true);
-    EXPECT_FALSE(d.folderNameField()->isEnabled());
-}
+    const Controls c(d);
+    EXPECT_TRUE(c.root->isChecked());
+    EXPECT_FALSE(c.folder->isEnabled());
+    c.sub->setChecked(true);
+    EXPECT_TRUE(c.folder->isEnabled());
 
-TEST_F(PortavoSettingsTest, ResetRestoresTheDefaultsAndTheRootOption)
-{
-    PortavoLinkSettingsDialog d(project);
-    d.fileNameField()->setText("x.exe");
-    d.folderNameField()->setText("Other");
-    d.subFolderOption()->setChecked(true);
+    c.file->setText("x.exe");
+    c.folder->setText("Other");
     d.reset();
-    EXPECT_EQ(d.fileNameField()->text(), "SETUP-StickGuard.exe");
-    EXPECT_EQ(d.folderNameField()->text(), "SETUP-StickGuard");
-    EXPECT_TRUE(d.rootFolderOption()->isChecked());
+    EXPECT_EQ(c.file->text(), "SETUP-StickGuard.exe");
+    EXPECT_EQ(c.folder->text(), "SETUP-StickGuard");
+    EXPECT_TRUE(c.root->isChecked());
+    EXPECT_FALSE(c.folder->isEnabled());
 }
 
 TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
 {
     PortavoLinkSettingsDialog d(project);
+    const Controls c(d);
     d.show();
-    d.subFolderOption()->setChecked(true);
-    d.folderNameField()->setText("startApp");
+    c.sub->setChecked(true);
+    c.folder->setText("startApp");
     d.accept();
     EXPECT_TRUE(d.isVisible());
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].text, "Invalid folder name!");
     EXPECT_EQ(home.ui().messages()[0].title, "Veltrona Orvanto");
     EXPECT_EQ(home.ui().messages()[0].style, 64);
-    EXPECT_FALSE(project.Modified);
 }
 
 TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
 {
     PortavoLinkSettingsDialog d(project);
+    const Controls c(d);
     d.show();
-    d.fileNameField()->setText("Setup.exe");
-    d.subFolderOption()->setChecked(true);
-    d.folderNameField()->setText("\\Install/");
+    c.file->setText("Setup.exe");
+    c.sub->setChecked(true);
+    c.folder->setText("\\Install/");
     d.accept();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
     EXPECT_EQ(project.StickGuardSetupFoldername, "Install");
     EXPECT_TRUE(project.StickGuard_CopySetupFileToSubFolder);
-    EXPECT_TRUE(project.Modified);
 }
 
 class CreationWindowsTest : public CreateDialogTest {};
 
-TEST_F(CreationWindowsTest, StickGuardOfferAnswersWithItsNumbers)
+TEST_F(CreationWindowsTest, StickGuardQuestionsAnswerWithTheirButtons)
 {
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) {
         d->dontShowBox()->setChecked(true);
         d->yesButton()->click();
     });
     StickGuardOfferAnswer yes = StickGuardOfferDialog::ask(false);
-    EXPECT_EQ(yes.answer, 6);
+    EXPECT_EQ(yes.answer, platform::AnswerYes);
     EXPECT_TRUE(yes.dontShowAgain);
 
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->noButton()->click(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 7);
-    test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->cancelButton()->click(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerNo);
     // Closing the window is Cancel: the creation stops rather than going on unasked.
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->reject(); });
-    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, 2);
-}
+    EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerCancel);
 
-TEST_F(CreationWindowsTest, ButtonAddedQuestionEditsOrGoesOn)
-{
+    // Once the button is added: edit it, or (also when closed) go on with the creation.
     test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->editButton()->click(); });
-    EXPECT_EQ(StickGuardAddedDialog::ask(), 6);
+    EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerYes);
     test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->reject(); });
-    EXPECT_EQ(StickGuardAddedDialog::ask(), 7);
+    EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerNo);
 }
 
 TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
@@ -343,9 +317,10 @@ TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
     report.destination = "E:\\Menu";
     report.lines = {"Following files have been copied to 'E:\\Menu':", "  ORVNMENU.EXE  -  (program file)"};
     MenuCreatedDialog d(report, project);
-    ASSERT_EQ(d.copiedFiles()->count(), 2);
-    EXPECT_EQ(d.copiedFiles()->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
-    d.exploreButton()->click();
+    auto* files = test::namedChild<QListWidget>(d, "ListCopiedFiles");
+    ASSERT_EQ(files->count(), 2);
+    EXPECT_EQ(files->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
+    test::namedChild<QPushButton>(d, "CmdExploreCreatFolder")->click();
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Explore);
     EXPECT_EQ(shell->calls()[0].target, "E:\\Menu");
@@ -362,9 +337,9 @@ TEST_F(CreationWindowsTest, ReportStartsOnlyTheEnabledTimers)
     report.enableStickGuardInfoTimer = true;
     MenuCreatedDialog d(report, project);
     d.show();
-    EXPECT_TRUE(d.stickGuardInfoTimer()->isActive());
-    EXPECT_FALSE(d.productPageInfoTimer()->isActive());
-    d.stickGuardInfoTimer()->stop();
+    EXPECT_TRUE(test::namedChild<QTimer>(d, "TimerShowInfoBox")->isActive());
+    EXPECT_FALSE(test::namedChild<QTimer>(d, "TimerShowPTVProductPageInfo")->isActive());
+    test::namedChild<QTimer>(d, "TimerShowInfoBox")->stop();
 }
 
 TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
@@ -375,7 +350,7 @@ TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
     CreationReport report;
     report.enableStickGuardInfoTimer = true;
     MenuCreatedDialog d(report, project);
-    d.stickGuardInfoTimer()->setInterval(0);
+    test::namedChild<QTimer>(d, "TimerShowInfoBox")->setInterval(0);
     QString shown;
     test::whenModalOpens<StickGuardInformationDialog>([&](StickGuardInformationDialog* box) {
         shown = box->objectName();
@@ -417,39 +392,6 @@ TEST_F(CreationWindowsTest, ProductBoxOpensThePortavoPageAndKeepsItsSwitch)
     box.dontShowBox()->setChecked(true);
     box.reject();
     EXPECT_TRUE(PortavoSwitchIsOn(DontShowProductInfo));
-}
-
-TEST_F(CreationWindowsTest, DetailedErrorShowsTheFactsInTheirColours)
-{
-    DetailedCopyError error;
-    error.title = "Error";
-    error.message = "Can't copy 'a.jpg'!";
-    error.fileName = "a.jpg";
-    error.sourceFolderExists = {FactYes, false};
-    error.sourceFileExists = {FactFileMissing, true};
-    error.targetFolderExists = {FactNo, true};
-    error.targetFileExists = {FactNotApplicable, false};
-    DetailedErrorDialog d(error);
-    EXPECT_EQ(d.windowTitle(), "Error");
-    EXPECT_EQ(d.factLabel(0)->text(), "Yes");
-    EXPECT_EQ(d.factLabel(1)->text(), "No - File is missing");
-    EXPECT_EQ(d.factLabel(1)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
-    EXPECT_EQ(d.factLabel(2)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
-    EXPECT_NE(d.factLabel(0)->palette().color(QPalette::WindowText), QColor(132, 0, 0));
-    EXPECT_EQ(d.factLabel(3)->text(), "-");
-    EXPECT_EQ(d.factLabel(4), nullptr);
-}
-
-TEST_F(CreationWindowsTest, ProgressNamesTheFileBeingCopied)
-{
-    CreationProgressDialog progress;
-    progress.begin();
-    progress.copying("BACK.JPG", "E:\\Menu\\orvndata\\BACK.JPG");
-    progress.copying("ORVNMENU.EXE", "E:\\Menu\\ORVNMENU.EXE");
-    EXPECT_EQ(progress.currentText(), "Copying ORVNMENU.EXE");
-    EXPECT_EQ(progress.filesSoFar(), 2);
-    progress.end();
-    EXPECT_FALSE(progress.isVisible());
 }
 
 TEST_F(CreationWindowsTest, ObserverKeepsThePointerBalanced)

@@ -44,8 +44,8 @@ protected:
 TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
 {
     EditorCreationObserver observer(nullptr);
-    int modifiedCalls = 0;
-    observer.onProjectModified = [&] { ++modifiedCalls; };
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
     QStringList reportLines;
     bool dialogOpenAfterCreation = false;
     int filesShown = 0;
@@ -54,16 +54,16 @@ TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
     test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
         d->destinationField()->setText(destination);
         test::whenModalOpens<MenuCreatedDialog>([&](MenuCreatedDialog* report) {
-            for (int i = 0; i < report->copiedFiles()->count(); ++i)
-                reportLines << report->copiedFiles()->item(i)->text();
+            for (int i = 0; i < test::namedChild<QListWidget>(*report, "ListCopiedFiles")->count(); ++i)
+                reportLines << test::namedChild<QListWidget>(*report, "ListCopiedFiles")->item(i)->text();
             report->accept();
         });
-        d->createButton()->click();
+        test::namedChild<QPushButton>(*d, "CmdCreate")->click();
         dialogOpenAfterCreation = d->isVisible();
         filesShown = observer.progress() ? observer.progress()->filesSoFar() : 0;
         d->reject();
     });
-    EXPECT_TRUE(runCreateAction(project, observer));
+    EXPECT_TRUE(CreateAction(project, observer));
 
     ASSERT_FALSE(reportLines.isEmpty());
     EXPECT_EQ(reportLines[0], "Following files have been copied to '" + destination + "':");
@@ -74,7 +74,7 @@ TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
     EXPECT_TRUE(std::filesystem::exists(home.path("menu/orvnmenu.mni")));
     EXPECT_EQ(project.CreateDestDir, destination.toStdString());
     EXPECT_FALSE(project.LastCreationDate.empty());
-    EXPECT_GE(modifiedCalls, 1);
+    EXPECT_GE(changes, 1) << "the creation reports its own changes of the project";
     EXPECT_FALSE(observer.isBusy());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -102,10 +102,10 @@ TEST_F(CreationRunTest, VanishedSourceFolderShowsTheDetailedErrorAndNoReport)
             reportShown = true;
             report->accept();
         });
-        d->createButton()->click();
+        test::namedChild<QPushButton>(*d, "CmdCreate")->click();
         d->reject();
     });
-    EXPECT_FALSE(runCreateAction(project, observer));
+    EXPECT_FALSE(CreateAction(project, observer));
     EXPECT_EQ(sourceFolderFact, "No");
     EXPECT_FALSE(reportShown);
     EXPECT_FALSE(observer.isBusy());

@@ -16,32 +16,31 @@
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
 #include "main_window_test_support.h"
+#include "editor/project_document.h"
 #include "model/menu_project.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
 namespace {
 
-TEST(MenuProgramNameCorrection, KeepsAValidNameAndRemovesBlanks)
-{
-    EXPECT_EQ(CorrectMenuProgramName("START.EXE", "MENU.EXE"), "START.EXE");
-    EXPECT_EQ(CorrectMenuProgramName("MY MENU.EXE", "MENU.EXE"), "MYMENU.EXE");
-    EXPECT_EQ(CorrectMenuProgramName(" a b.exe ", "MENU.EXE"), "ab.exe");
-}
-
-TEST(MenuProgramNameCorrection, InvalidNamesBecomeTheDefault)
+TEST(MenuProgramNameCorrection, BlanksGoAndInvalidNamesBecomeTheDefault)
 {
     const std::string def = "ORVNMENU.EXE";
-    EXPECT_EQ(CorrectMenuProgramName("MENUEXE", def), def);                 // no dot
-    EXPECT_EQ(CorrectMenuProgramName("", def), def);                        // empty
-    EXPECT_EQ(CorrectMenuProgramName("C:MENU.EXE", def), def);              // drive letter and colon
-    EXPECT_EQ(CorrectMenuProgramName("bin\\MENU.EXE", def), def);           // folder
-    EXPECT_EQ(CorrectMenuProgramName("bin/MENU.EXE", def), def);            // folder
-    EXPECT_EQ(CorrectMenuProgramName("A.EX", def), def);                    // four characters
-    EXPECT_EQ(CorrectMenuProgramName("A . E", def), def);                   // four once blanks are gone
-    EXPECT_EQ(CorrectMenuProgramName(std::string(37, 'M') + ".EXE", def), def);  // 41 characters
-    EXPECT_EQ(CorrectMenuProgramName(std::string(36, 'M') + ".EXE", def), std::string(36, 'M') + ".EXE");
-    EXPECT_EQ(CorrectMenuProgramName(std::string(10000, 'x') + ".exe", def), def);  // pasted text
+    const std::pair<std::string, std::string> cases[] = {
+        {"START.EXE", "START.EXE"},
+        {" a b.exe ", "ab.exe"},
+        {"MENUEXE", def},                                // no dot
+        {"", def},
+        {"C:MENU.EXE", def},                             // drive
+        {"bin\\MENU.EXE", def},                          // folder
+        {"bin/MENU.EXE", def},
+        {"A . E", def},                                  // four characters once blanks are gone
+        {std::string(36, 'M') + ".EXE", std::string(36, 'M') + ".EXE"},
+        {std::string(37, 'M') + ".EXE", def},            // 41 characters
+        {std::string(10000, 'x') + ".exe", def},         // pasted text
+    };
+    for (const auto& [typed, kept] : cases)
+        EXPECT_EQ(CorrectMenuProgramName(typed, def), kept) << typed.substr(0, 40);
 }
 
 class OptionsValuesTest : public test::HomeTest {
@@ -50,7 +49,7 @@ protected:
     MenuProject project;
 };
 
-TEST_F(OptionsValuesTest, ValuesComeBackUnchangedApartFromTheModifiedFlag)
+TEST_F(OptionsValuesTest, ValuesComeBackUnchanged)
 {
     options.SelectedFont = 2;
     options.DocErr_FileExt[0] = "pdf";
@@ -62,24 +61,7 @@ TEST_F(OptionsValuesTest, ValuesComeBackUnchangedApartFromTheModifiedFlag)
 
     ApplyOptionsDialogValues(ReadOptionsDialogValues(options, project), options, project);
     EXPECT_EQ(options, optionsBefore);
-    EXPECT_TRUE(project.Modified);
-    project.Modified = false;
     EXPECT_EQ(project, projectBefore);
-}
-
-TEST_F(OptionsValuesTest, SwitchingToUsbChangesTheColumnHeadingAndTitleAtOnce)
-{
-    OptionsDialogValues v = ReadOptionsDialogValues(options, project);
-    v.ProjectTypeIndex = 1;
-    ApplyOptionsDialogValues(v, options, project);
-    EXPECT_EQ(project.ProjectType, 2);
-    EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
-
-    v.ProjectTypeIndex = 0;
-    ApplyOptionsDialogValues(v, options, project);
-    EXPECT_EQ(project.ProjectType, 1);
-    EXPECT_EQ(project.FileNameColumnHeading, "Filename (CD/DVD)");
 }
 
 TEST_F(OptionsValuesTest, IconAndCharacterSetGoToTheProject)
@@ -102,7 +84,8 @@ protected:
     void SetUp() override { test::ensureApplication(); }
 
     EditorOptions options;
-    MenuProject project;
+    ProjectDocument document;
+    const MenuProject& project = document.project();
 };
 
 TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
@@ -110,9 +93,10 @@ TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
     options.SelectedFont = 3;
     options.DontAskProjectType = true;
     options.CDExeFileName = "START.EXE";
-    project.ProjectType = 2;
-    project.AppIconIndex = 4;
-    OptionsDialog dialog(options, project);
+    MenuProject shown;
+    shown.ProjectType = 2;
+    shown.AppIconIndex = 4;
+    OptionsDialog dialog(options, shown);
 
     EXPECT_TRUE(test::namedChild<QRadioButton>(dialog, "oFont_3")->isChecked());
     EXPECT_TRUE(test::namedChild<QCheckBox>(dialog, "cDontAskProjectType")->isChecked());
@@ -133,12 +117,13 @@ TEST_F(OptionsDialogTest, TypedNamesAreCorrectedWhenTheDialogIsConfirmed)
         d->findChild<QComboBox*>("ComboProjectType")->setCurrentIndex(1);
         d->accept();
     });
-    EXPECT_TRUE(OptionsDialog::edit(options, project));
+    EXPECT_TRUE(OptionsDialog::edit(options, document));
     EXPECT_EQ(options.CDExeFileName, "MYMENU.EXE");
     EXPECT_EQ(options.USBStickExeFileName, "MENU.EXE");
     EXPECT_EQ(options.SelectedFont, 2);
     EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_TRUE(project.Modified);
+    EXPECT_EQ(document.undoStack().count(), 1) << "the dialog's OK is one step";
+    EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(home.ui().messages().empty());
 }
 
@@ -150,9 +135,9 @@ TEST_F(OptionsDialogTest, CancelChangesNothing)
         d->findChild<QCheckBox*>("cShowCDFolders")->setChecked(true);
         d->reject();
     });
-    EXPECT_FALSE(OptionsDialog::edit(options, project));
+    EXPECT_FALSE(OptionsDialog::edit(options, document));
     EXPECT_EQ(options, before);
-    EXPECT_FALSE(project.Modified);
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
@@ -181,51 +166,24 @@ TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
     EXPECT_EQ(options.SocialMedia[3].ShowLogo, 0);  // nothing written before OK
 }
 
-TEST_F(OptionsDialogTest, MoreSocialMediaCancelKeepsTheEarlierValues)
-{
-    MoreSocialMediaDialog::Values values = DefaultSocialMedia();
-    values[5] = {1, "https://pinterest.example", "Pins"};
-    MoreSocialMediaDialog dialog(values);
-    dialog.row(5)->showLogoBox()->setChecked(false);
-    EXPECT_FALSE(dialog.row(5)->urlField()->isEnabled());
-    EXPECT_EQ(dialog.values()[5].ShowLogo, 0);
-    EXPECT_EQ(dialog.values()[5].TipText, "Pins");
-    EXPECT_EQ(dialog.row(0), nullptr);  // the first three live on the options dialog
-}
-
-TEST_F(OptionsDialogTest, TipTextDialogRestoresTheNetworksDefault)
-{
-    SocialMediaTipDialog dialog(1, "Follow us");
-    EXPECT_EQ(dialog.windowTitle(), "Tip Text For Clickable Logotype (Twitter)");
-    EXPECT_EQ(dialog.tipText(), "Follow us");
-    dialog.restoreDefaultText();
-    EXPECT_EQ(dialog.tipText(), "Opens our Twitter page on the web");
-
-    test::whenModalOpens<SocialMediaTipDialog>([](SocialMediaTipDialog* d) {
-        d->tipTextField()->setText("Changed");
-        d->reject();
-    });
-    EXPECT_EQ(SocialMediaTipDialog::editTipText(1, "Follow us"), std::nullopt);
-}
-
 TEST_F(OptionsDialogTest, ButtonTextsGoToTheProjectOnOk)
 {
     OptionsButtonTextsDialog texts("OK", "Close");
-    texts.okField()->setText("  ");
-    texts.closeField()->setText("Stäng");
+    test::namedChild<QLineEdit>(texts, "tMenuShellDlgText_OKButton")->setText("  ");
+    test::namedChild<QLineEdit>(texts, "tMenuShellDlgText_CloseButton")->setText("Stäng");
     EXPECT_EQ(texts.okText(), "OK");  // an empty caption keeps the menu's own word
     EXPECT_EQ(texts.closeText(), "Stäng");
 
     test::whenModalOpens<OptionsDialog>([](OptionsDialog* d) {
         test::whenModalOpens<OptionsButtonTextsDialog>([](OptionsButtonTextsDialog* t) {
-            t->okField()->setText("Ja");
-            t->closeField()->setText("Stäng");
+            test::namedChild<QLineEdit>(*t, "tMenuShellDlgText_OKButton")->setText("Ja");
+            test::namedChild<QLineEdit>(*t, "tMenuShellDlgText_CloseButton")->setText("Stäng");
             t->accept();
         });
         d->findChild<QPushButton*>("CmdButtonTexts")->click();
         d->accept();
     });
-    ASSERT_TRUE(OptionsDialog::edit(options, project));
+    ASSERT_TRUE(OptionsDialog::edit(options, document));
     EXPECT_EQ(project.ButtonOK_Text, "Ja");
     EXPECT_EQ(project.ButtonClose_Text, "Stäng");
 }

@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -58,6 +60,15 @@ inline void typeText(QWidget* widget, const QString& text)
 
 // Waits (in the event loop of the modal dialog about to open) for a modal dialog of type T
 // and hands it to act, which must close it (accept, reject or a button click).
+// The named child of a widget, reported when missing.
+template <typename T>
+T* namedChild(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
 template <typename T>
 void whenModalOpens(std::function<void(T*)> act)
 {

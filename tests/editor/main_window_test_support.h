@@ -27,15 +27,6 @@ struct ApplicationReady {
     ApplicationReady() { ensureApplication(); }
 };
 
-// The named child of a widget, reported when missing.
-template <typename T>
-T* namedChild(const QObject& parent, const char* name)
-{
-    T* found = parent.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
-
 // The test home's scripted interface, plus scripted colour and font answers; the file
 // dialogs shown are recorded with their title, filter and start folder.
 class ChooserScript : public platform::UserInterface {

@@ -61,16 +61,6 @@ TEST_F(MessageBoxTest, YesNoCancelQuestion)
     EXPECT_EQ(answer, platform::AnswerNo);
 }
 
-TEST_F(MessageBoxTest, ErrorWithOk)
-{
-    const int answer = show(16, [](QMessageBox* box) {
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(answer, platform::AnswerOk);
-}
-
 TEST_F(MessageBoxTest, SecondButtonAsDefaultAndEscape)
 {
     const int answer = show(4 + 48 + 256, [](QMessageBox* box) {
@@ -79,16 +69,6 @@ TEST_F(MessageBoxTest, SecondButtonAsDefaultAndEscape)
         box->reject();  // Escape
     });
     EXPECT_EQ(answer, platform::AnswerNo) << "Escape gives the last button of a Yes/No question";
-}
-
-TEST_F(MessageBoxTest, EmptyTitleShowsTheProductName)
-{
-    test::whenModalOpens<QMessageBox>([](QMessageBox* box) {
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Veltrona Orvanto"));
-        EXPECT_EQ(box->icon(), QMessageBox::Information);
-        box->accept();
-    });
-    ui.Message("Text", 64, "");
 }
 
 }  // namespace

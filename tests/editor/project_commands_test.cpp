@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/project_document.h"
 #include "editor/rules/project_commands.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
@@ -23,8 +24,6 @@ namespace {
 
 class ProjectCommandsTest : public test::HomeTest {
 protected:
-    ProjectCommandsTest() { ResetParameters(project); }
-
     // A saved project file with the given title text.
     std::string savedProject(const std::string& name, const std::string& title)
     {
@@ -38,84 +37,76 @@ protected:
     }
 
     const std::vector<test::RecordedMessage>& messages() { return home.ui().messages(); }
+    const MenuProject& project() const { return document.project(); }
+    // The user edits the title: the project is modified.
+    void edit(const std::string& title = "Edited")
+    {
+        document.edit(QStringLiteral("Title"), [&](MenuProject& p) { p.TitleText = title; });
+    }
 
     test::ChooserScript log{home.ui()};
-    MenuProject project;
-    ProjectCommands commands{project};
+    ProjectDocument document;
+    ProjectCommands commands{document};
 };
 
-TEST_F(ProjectCommandsTest, UnmodifiedProjectIsNotAsked)
+TEST_F(ProjectCommandsTest, SaveQuestionAndItsAnswers)
 {
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::NotAsked);
-    EXPECT_TRUE(messages().empty());
-}
+    EXPECT_TRUE(messages().empty()) << "an unmodified project is not asked about";
 
-TEST_F(ProjectCommandsTest, SaveQuestionYesSavesTheProject)
-{
-    project.ProjectFilePath = savedProject("a.mnp", "Old");
-    project.TitleText = "New title";
-    project.Modified = true;
-    home.ui().answerNext(platform::AnswerYes);
-    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Saved);
+    ASSERT_TRUE(commands.openProjectPath(savedProject("a.mnp", "Old")));
+    edit("New title");
+    home.ui().answerNext(platform::AnswerNo);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Discarded);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].text, "Some options have been changed. Do you want to save them on disk?");
     EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
     EXPECT_EQ(messages()[0].style, 3 + 32);
-    EXPECT_FALSE(project.Modified);
-    EXPECT_NE(home.readFile("a.mnp").find("TitleText = New title"), std::string::npos);
-}
-
-TEST_F(ProjectCommandsTest, SaveQuestionNoAndCancel)
-{
-    project.ProjectFilePath = savedProject("a.mnp", "Old");
-    project.Modified = true;
-    home.ui().answerNext(platform::AnswerNo);
-    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Discarded);
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(document.isModified());
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Cancelled);
     EXPECT_NE(home.readFile("a.mnp").find("TitleText = Old"), std::string::npos) << "nothing was saved";
+
+    home.ui().answerNext(platform::AnswerYes);
+    EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Saved);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_NE(home.readFile("a.mnp").find("TitleText = New title"), std::string::npos);
 }
 
 TEST_F(ProjectCommandsTest, YesOnAnUnsavedProjectWhoseSaveAsIsCancelledCancels)
 {
-    project.Modified = true;
+    edit();
     home.ui().answerNext(platform::AnswerYes);
     home.ui().pickNextFile(std::nullopt);
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Cancelled);
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(document.isModified());
 }
 
 TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
 {
     const std::string file = savedProject("projects/menu.mnp", "Opened");
-    project.Modified = true;
-    home.ui().answerNext(platform::AnswerNo);
-    home.ui().pickNextFile(file);
-    EXPECT_TRUE(commands.openProject());
-    EXPECT_EQ(project.TitleText, "Opened");
-    EXPECT_EQ(project.ProjectFilePath, file);
-    EXPECT_FALSE(project.Modified);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
-    ASSERT_EQ(log.picks.size(), 1u);
-    EXPECT_EQ(log.picks[0].title, "Open Project");
-    EXPECT_EQ(log.picks[0].filter, "Project Files (*.mnp)|*.mnp");
-    EXPECT_EQ(RecentFilesList().target(1), file);
-    EXPECT_EQ(RecentFoldersList().target(1), PathDirectoryPart(file));
-}
-
-TEST_F(ProjectCommandsTest, CancelledQuestionOrDialogChangesNothing)
-{
-    project.TitleText = "Mine";
-    project.Modified = true;
+    edit("Mine");
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_FALSE(commands.openProject());
     EXPECT_TRUE(log.picks.empty()) << "the dialog is not shown after Cancel";
 
-    project.Modified = false;
+    home.ui().answerNext(platform::AnswerNo);
     home.ui().pickNextFile(std::nullopt);
     EXPECT_FALSE(commands.openProject());
-    EXPECT_EQ(project.TitleText, "Mine");
+    EXPECT_EQ(project().TitleText, "Mine") << "a cancelled dialog changes nothing";
+
+    home.ui().answerNext(platform::AnswerNo);
+    home.ui().pickNextFile(file);
+    EXPECT_TRUE(commands.openProject());
+    EXPECT_EQ(project().TitleText, "Opened");
+    EXPECT_EQ(project().ProjectFilePath, file);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(document.undoStack().count(), 0) << "the old project's steps are gone";
+    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
+    EXPECT_EQ(log.picks.back().title, "Open Project");
+    EXPECT_EQ(log.picks.back().filter, "Project Files (*.mnp)|*.mnp");
+    EXPECT_EQ(RecentFilesList().target(1), file);
+    EXPECT_EQ(RecentFoldersList().target(1), PathDirectoryPart(file));
 }
 
 TEST_F(ProjectCommandsTest, OpenDialogStartsInTheProjectFolder)
@@ -125,58 +116,46 @@ TEST_F(ProjectCommandsTest, OpenDialogStartsInTheProjectFolder)
     commands.openProject();
     EXPECT_EQ(log.picks.back().folder, home.win("projects")) << "an unsaved project starts in the projects folder";
 
-    project.ProjectFilePath = savedProject("elsewhere/x.mnp", "X");
+    ASSERT_TRUE(commands.openProjectPath(savedProject("elsewhere/x.mnp", "X")));
     home.ui().pickNextFile(std::nullopt);
     commands.openProject();
-    EXPECT_EQ(log.picks.back().folder, PathDirectoryPart(project.ProjectFilePath));
+    EXPECT_EQ(log.picks.back().folder, home.win("elsewhere"));
 }
 
-TEST_F(ProjectCommandsTest, MissingOrUnreadableFileIsReported)
+TEST_F(ProjectCommandsTest, MissingUnreadableOrDamagedFiles)
 {
-    project.TitleText = "Kept";
+    edit("Kept");
     const std::string missing = home.win("gone.mnp");
-    EXPECT_FALSE(commands.openProjectPath(missing));
-    ASSERT_EQ(messages().size(), 1u);
+    std::filesystem::create_directories(home.path("folder.mnp"));
+    const std::string text = home.writeFile("readme.mnp", "Not a menu.\r\n");
+    for (const std::string& path : {missing, home.win("folder.mnp"), text})
+        EXPECT_FALSE(commands.openProjectPath(path)) << path;
+    ASSERT_EQ(messages().size(), 3u);
     EXPECT_EQ(messages()[0].text, "Can't open '" + missing + "'!");
     EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[0].style, 16);
-    EXPECT_EQ(project.TitleText, "Kept");
-
-    std::filesystem::create_directories(home.path("folder.mnp"));
-    EXPECT_FALSE(commands.openProjectPath(home.win("folder.mnp")));
-    EXPECT_EQ(project.TitleText, "Kept");
-
-    const std::string text = home.writeFile("readme.mnp", "Not a menu.\r\n");
-    EXPECT_FALSE(commands.openProjectPath(text));
-    ASSERT_EQ(messages().size(), 3u);
     EXPECT_EQ(messages()[2].text, text + " is not a project file");
     EXPECT_EQ(messages()[2].style, 16);
-    EXPECT_EQ(project.TitleText, "Kept");
-    EXPECT_EQ(project.ProjectFilePath, NoProjectFile) << project.ProjectFilePath;
-}
+    EXPECT_EQ(project().TitleText, "Kept");
+    EXPECT_EQ(project().ProjectFilePath, NoProjectFile);
 
-TEST_F(ProjectCommandsTest, DamagedProjectOpensWithoutCrashing)
-{
     std::string garbage(5000, '\0');
     for (size_t i = 0; i < garbage.size(); ++i)
         garbage[i] = static_cast<char>((i * 37) % 256);
-    const std::string file = home.writeFile("damaged.mnp", "[Buttons]\r\nNrButtons = 9999\r\n" + garbage);
-    EXPECT_TRUE(commands.openProjectPath(file));
-    EXPECT_LE(project.Buttons.size(), static_cast<size_t>(ButtonListLimit));
-    EXPECT_FALSE(project.Modified);
+    EXPECT_TRUE(commands.openProjectPath(home.writeFile("damaged.mnp", "[Buttons]\r\nNrButtons = 9999\r\n" + garbage)));
+    EXPECT_LE(project().Buttons.size(), static_cast<size_t>(ButtonListLimit));
 }
 
 TEST_F(ProjectCommandsTest, SaveOfAnUnsavedProjectGoesThroughSaveAs)
 {
     std::filesystem::create_directories(home.path("out"));
     home.ui().pickNextFile(home.win("out/newmenu"));
-    project.Modified = true;
+    edit();
     EXPECT_TRUE(commands.save());
     EXPECT_EQ(log.picks.at(0).title, "Save Project As");
-    EXPECT_EQ(project.ProjectFilePath, home.win("out/newmenu.mnp")) << "the extension is added";
-    EXPECT_TRUE(FileExists(project.ProjectFilePath));
-    EXPECT_FALSE(project.Modified);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
+    EXPECT_EQ(project().ProjectFilePath, home.win("out/newmenu.mnp")) << "the extension is added";
+    EXPECT_TRUE(FileExists(project().ProjectFilePath));
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
 }
 
 TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModified)
@@ -186,56 +165,48 @@ TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModifi
     std::filesystem::permissions(home.path("locked.mnp"), std::filesystem::perms::owner_read |
                                                               std::filesystem::perms::group_read |
                                                               std::filesystem::perms::others_read);
-    project.TitleText = "Edited";
-    project.Modified = true;
+    edit();
     EXPECT_FALSE(commands.save());
-    EXPECT_TRUE(project.Modified);
-    EXPECT_EQ(project.ProjectFilePath, file);
+    EXPECT_TRUE(document.isModified());
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_EQ(messages()[0].style, 16);
     EXPECT_NE(messages()[0].text.find("write-protected"), std::string::npos);
     EXPECT_NE(home.readFile("locked.mnp").find("TitleText = On disk"), std::string::npos);
 
-    // Save As under another name rescues the work.
-    home.ui().pickNextFile(home.win("rescued.mnp"));
-    EXPECT_TRUE(commands.saveAs());
-    EXPECT_NE(home.readFile("rescued.mnp").find("TitleText = Edited"), std::string::npos);
-}
-
-TEST_F(ProjectCommandsTest, FailedSaveAsKeepsTheOldName)
-{
-    const std::string file = savedProject("good.mnp", "Good");
-    ASSERT_TRUE(commands.openProjectPath(file));
-    project.Modified = true;
+    // Save As under another name fails into a missing folder and keeps the old name; a
+    // good name rescues the work.
     const std::string impossible = home.win("no/such/folder/p.mnp");
     home.ui().pickNextFile(impossible);
     EXPECT_FALSE(commands.saveAs());
-    EXPECT_EQ(project.ProjectFilePath, file);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [good.mnp]");
-    EXPECT_TRUE(project.Modified);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_NE(messages()[0].text.find(impossible), std::string::npos);
+    EXPECT_EQ(project().ProjectFilePath, file);
+    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [locked.mnp]");
+    EXPECT_NE(messages().back().text.find(impossible), std::string::npos);
+    EXPECT_TRUE(document.isModified());
+    home.ui().pickNextFile(home.win("rescued.mnp"));
+    EXPECT_TRUE(commands.saveAs());
+    EXPECT_NE(home.readFile("rescued.mnp").find("TitleText = Edited"), std::string::npos);
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
 {
-    project.TitleText = "Old work";
+    edit("Old work");
     NewProjectHooks hooks;
     hooks.askProjectType = [](bool) -> std::optional<std::int16_t> { return std::nullopt; };
     commands.setNewProjectHooks(hooks);
+    home.ui().answerNext(platform::AnswerNo);
     EXPECT_FALSE(commands.newProject());
-    EXPECT_EQ(project.TitleText, "Old work") << "Cancel keeps the open project";
+    EXPECT_EQ(project().TitleText, "Old work") << "Cancel keeps the open project";
 
     hooks.askProjectType = [&](bool) -> std::optional<std::int16_t> { return ProjectTypeUSB; };
     commands.setNewProjectHooks(hooks);
-    project.Modified = true;
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_TRUE(commands.newProject());
-    EXPECT_EQ(project.TitleText, "Title");
-    EXPECT_EQ(project.ProjectType, ProjectTypeUSB);
-    EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
-    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(project().TitleText, "Title");
+    EXPECT_EQ(project().ProjectType, ProjectTypeUSB);
+    EXPECT_EQ(project().FileNameColumnHeading, "Filename (USB flash drive)");
+    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
+    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(ProjectCommandsTest, NewProjectWithoutAskingIsACdProject)
@@ -255,12 +226,11 @@ TEST_F(ProjectCommandsTest, NewProjectWithoutAskingIsACdProject)
         return true;
     };
     commands.setNewProjectHooks(hooks);
-    project.ProjectType = ProjectTypeUSB;
     EXPECT_TRUE(commands.newProject());
     EXPECT_FALSE(asked);
     EXPECT_TRUE(built);
-    EXPECT_EQ(project.TitleText, "From a style");
-    EXPECT_EQ(project.ProjectType, ProjectTypeCD);
+    EXPECT_EQ(project().TitleText, "From a style");
+    EXPECT_EQ(project().ProjectType, ProjectTypeCD);
 }
 
 TEST_F(ProjectCommandsTest, RecentFilesAndFolders)
@@ -269,7 +239,7 @@ TEST_F(ProjectCommandsTest, RecentFilesAndFolders)
     const std::string second = savedProject("two/second.mnp", "Second");
     EXPECT_EQ(RecentFilesList().target(1), second);
     EXPECT_TRUE(commands.openRecentFile(2));
-    EXPECT_EQ(project.TitleText, "First");
+    EXPECT_EQ(project().TitleText, "First");
     EXPECT_EQ(RecentFilesList().target(1), first) << "the opened project moves to the top";
     EXPECT_EQ(RecentFilesList().target(2), second);
     EXPECT_TRUE(RecentFilesList().target(3).empty()) << "no duplicate";
@@ -282,7 +252,7 @@ TEST_F(ProjectCommandsTest, RecentFilesAndFolders)
     std::filesystem::remove(home.path("two/second.mnp"));
     EXPECT_FALSE(commands.openRecentFile(2));
     EXPECT_EQ(messages().back().text, "Can't open '" + second + "'!");
-    EXPECT_EQ(project.TitleText, "First");
+    EXPECT_EQ(project().TitleText, "First");
     EXPECT_FALSE(commands.openRecentFile(6)) << "an empty entry does nothing";
 }
 
@@ -293,7 +263,7 @@ TEST_F(ProjectCommandsTest, ExitWritesOptionsAndAsksForAModifiedProject)
     EXPECT_TRUE(FileExists(optionsFile));
     EXPECT_TRUE(messages().empty());
 
-    project.Modified = true;
+    edit();
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_FALSE(commands.exitEditor()) << "Cancel keeps the editor open";
     EXPECT_EQ(messages().back().title, "Veltrona Orvanto");
@@ -305,7 +275,7 @@ TEST_F(ProjectCommandsTest, ExitWritesOptionsAndAsksForAModifiedProject)
 TEST_F(ProjectCommandsTest, ExitYesSavesAndRemembersTheProject)
 {
     std::filesystem::create_directories(home.path("p"));
-    project.Modified = true;
+    edit();
     home.ui().answerNext(platform::AnswerYes);
     home.ui().pickNextFile(home.win("p/last.mnp"));
     EXPECT_TRUE(commands.exitEditor());
@@ -313,15 +283,13 @@ TEST_F(ProjectCommandsTest, ExitYesSavesAndRemembersTheProject)
     EditorOptions written;
     ReadEditorOptionsFrom(OptionsFilePath(), written);
     EXPECT_EQ(ExpandMyDocumentsPath(written.RecentFiles[0]), home.win("p/last.mnp"));
-}
 
-TEST_F(ProjectCommandsTest, ExitWithAFailedSaveStaysOpen)
-{
-    project.ProjectFilePath = home.win("missing-folder/p.mnp");
-    project.Modified = true;
+    // A save that fails keeps the editor open.
+    std::filesystem::remove_all(home.path("p"));
+    edit("Again");
     home.ui().answerNext(platform::AnswerYes);
     EXPECT_FALSE(commands.exitEditor());
-    EXPECT_TRUE(project.Modified);
+    EXPECT_TRUE(document.isModified());
 }
 
 TEST_F(ProjectCommandsTest, OptionsFileThatCannotBeWrittenIsReported)

@@ -52,16 +52,38 @@ protected:
 
 using Steps = std::vector<StartupStep>;
 
-TEST_F(StartupSequenceTest, FirstStartShowsTourFolderQuestionAndStartWindowInOrder)
+TEST_F(StartupSequenceTest, WindowsShownFollowTheOptionsAndTheCommandLine)
 {
-    InteractiveStartup startup(host);
-    Steps steps = startup.run({});
-
-    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion,
-                            StartupStep::CreatedMenusFolder, StartupStep::StartWindow}));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"tour", "folder question", "start window"}));
+    struct Case {
+        const char* what;
+        bool tour, folderAnswered, dontShowStartWindow;
+        StartupContext context;
+        Steps steps;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {"first start", true, false, false, {},
+         {StartupStep::AppTour, StartupStep::ProjectFolderQuestion, StartupStep::StartWindow},
+         {"tour", "folder question", "start window", "open"}},
+        {"answered question", true, true, false, {}, {StartupStep::AppTour, StartupStep::StartWindow},
+         {"tour", "start window", "open"}},
+        {"all switched off", false, true, true, {}, {}, {}},
+        // A project opened from the command line skips the start window even when it is wanted.
+        {"command line", false, true, false, {false, true}, {}, {}},
+        {"batch build", true, false, false, {true, false}, {}, {}},
+    };
+    host.answerCreateFolder = false;
+    host.startChoice = {StartOpenProject, 0};
+    for (const Case& c : cases) {
+        Options().ShowAppTour = c.tour;
+        Options().MyProjectsFolderAutoCreateDone = c.folderAnswered;
+        Options().DontShowStartWindow = c.dontShowStartWindow;
+        host.calls.clear();
+        EXPECT_EQ(InteractiveStartup(host).run(c.context), c.steps) << c.what;
+        EXPECT_EQ(host.calls, c.calls) << c.what;
+    }
     EXPECT_EQ(host.askedFolder, home.win("Documents/Orvanto"));
-    EXPECT_TRUE(startup.hasRun());
+    EXPECT_FALSE(Options().MyProjectsFolderAutoCreateDone) << "a batch build answers nothing";
 }
 
 TEST_F(StartupSequenceTest, RunsOnlyOncePerEditorRun)
@@ -73,36 +95,12 @@ TEST_F(StartupSequenceTest, RunsOnlyOncePerEditorRun)
     EXPECT_TRUE(host.calls.empty());
 }
 
-TEST_F(StartupSequenceTest, BatchBuildRunsNothing)
-{
-    InteractiveStartup startup(host);
-    EXPECT_TRUE(startup.run({true, false}).empty());
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_FALSE(Options().MyProjectsFolderAutoCreateDone);
-}
-
-TEST_F(StartupSequenceTest, OptionsAndCommandLineSkipTheirWindows)
-{
-    Options().ShowAppTour = false;
-    Options().MyProjectsFolderAutoCreateDone = true;
-    Options().DontShowStartWindow = true;
-    InteractiveStartup quiet(host);
-    EXPECT_TRUE(quiet.run({}).empty());
-    EXPECT_TRUE(host.calls.empty());
-
-    // A project opened from the command line skips the start window even when it is wanted.
-    Options().DontShowStartWindow = false;
-    InteractiveStartup fromCommandLine(host);
-    EXPECT_TRUE(fromCommandLine.run({false, true}).empty());
-    EXPECT_TRUE(host.calls.empty());
-}
-
 TEST_F(StartupSequenceTest, YesCreatesTheProjectFoldersAndPutsThemInForce)
 {
     host.answerCreateFolder = true;
     Options().DontShowStartWindow = true;
-    InteractiveStartup(host).run({});
-
+    EXPECT_EQ(InteractiveStartup(host).run({}),
+              (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion, StartupStep::CreatedMenusFolder}));
     EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
     EXPECT_TRUE(exists("Documents/Orvanto/My Projects"));
     EXPECT_TRUE(exists("Documents/Orvanto/My Created Menus"));
@@ -114,9 +112,7 @@ TEST_F(StartupSequenceTest, NoMarksTheQuestionAnsweredAndCreatesNothing)
 {
     host.answerCreateFolder = false;
     Options().DontShowStartWindow = true;
-    Steps steps = InteractiveStartup(host).run({});
-
-    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion}));
+    InteractiveStartup(host).run({});
     EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
     EXPECT_FALSE(exists("Documents/Orvanto"));
     EXPECT_TRUE(Folders().CreatedMenusFolder.empty());
@@ -132,17 +128,7 @@ TEST_F(StartupSequenceTest, ExistingProjectsFolderCountsAsAnsweredAndGetsItsMenu
     EXPECT_EQ(steps, (Steps{StartupStep::CreatedMenusFolder}));
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
-    EXPECT_TRUE(exists("Documents/Orvanto/My Created Menus"));
     EXPECT_EQ(Folders().CreatedMenusFolder, home.win("Documents/Orvanto/My Created Menus"));
-}
-
-TEST_F(StartupSequenceTest, AnsweredQuestionIsNotAskedAgain)
-{
-    Options().MyProjectsFolderAutoCreateDone = true;
-    host.startChoice = {StartOpenProject, 0};
-    Steps steps = InteractiveStartup(host).run({});
-    EXPECT_EQ(steps, (Steps{StartupStep::AppTour, StartupStep::StartWindow}));
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"tour", "start window", "open"}));
 }
 
 TEST_F(StartupSequenceTest, StartCodesLeadToTheirCommands)

@@ -34,7 +34,6 @@ TEST_F(FileSelectionTest, RgbPictureIsTakenWithItsFolder)
     EXPECT_EQ(project.BackgroundPictureSrc, file);
     EXPECT_EQ(project.BackgroundPicture_CDFolder, "orvndata");
     EXPECT_EQ(options.LastPictureDir, PathDirectoryPart(file));
-    EXPECT_TRUE(project.Modified);
     EXPECT_TRUE(home.ui().messages().empty());
 }
 
@@ -93,12 +92,12 @@ TEST_F(FileSelectionTest, SoundOfFortyMillionBytesIsRefused)
 TEST_F(FileSelectionTest, MovieAndCancelledDialog)
 {
     home.ui().pickNextFile(std::nullopt);
-    EXPECT_EQ(SelectMediaFile(project, options, MediaObject::MenuMovie), SelectionOutcome::Cancelled);
-    EXPECT_FALSE(project.Modified);
+    EXPECT_EQ(ChooseMediaFile(options, MediaObject::MenuMovie), std::nullopt);
 
     const std::string movie = home.writeFile("films/intro.mp4", "movie");
     home.ui().pickNextFile(movie);
-    EXPECT_EQ(SelectMediaFile(project, options, MediaObject::MenuMovie), SelectionOutcome::Accepted);
+    EXPECT_EQ(ChooseMediaFile(options, MediaObject::MenuMovie), movie);
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::MenuMovie, movie), SelectionOutcome::Accepted);
     EXPECT_EQ(project.MenuMovieFilename, movie);
     EXPECT_EQ(project.MenuMovie_CDFolder, "orvndata");
     EXPECT_EQ(options.LastMovieDir, PathDirectoryPart(movie));

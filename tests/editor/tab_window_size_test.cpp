@@ -35,7 +35,6 @@ TEST(WindowSizeTest, ProjectSizeIsReadClampedAndWrittenAsText)
     SetProjectWindowSize(project, {640, 480});
     EXPECT_EQ(project.Width, "640");
     EXPECT_EQ(project.Height, "480");
-    EXPECT_TRUE(project.Modified);
 }
 
 class FitToBackgroundTest : public test::HomeTest {};

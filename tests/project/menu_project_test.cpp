@@ -12,7 +12,6 @@ TEST(MenuProjectTest, ResetParametersGivesANonameCdProjectAndKeepsUseUnicode)
 {
     MenuProject p = filledProject(5);
     p.UseUnicode = true;
-    p.Modified = true;
     p.SubMenuMode = true;
     p.Wizard.add(MakeTitleRow("x"));
     ResetParameters(p);

@@ -100,26 +100,22 @@ TEST_F(ProjectFileTest, FileIsInTheAnsiCodePage)
     EXPECT_NE(home.readFile("ansi.mnp").find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
 }
 
-TEST_F(ProjectFileTest, SaveClearsModifiedAndPutsTheFileOnTopOfTheRecentLists)
+TEST_F(ProjectFileTest, SavePutsTheFileOnTopOfTheRecentLists)
 {
     MenuProject p = newProject();
-    p.Modified = true;
     p.ProjectFilePath = home.win("projects/recent.mnp");
     std::filesystem::create_directories(home.path("projects"));
     ASSERT_TRUE(SaveProjectFile(p));
-    EXPECT_FALSE(p.Modified);
     EXPECT_EQ(Options().RecentFiles[0], p.ProjectFilePath);
     EXPECT_EQ(Options().RecentFolders[0], home.win("projects"));
 }
 
-TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFailsAndKeepsModified)
+TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFails)
 {
     MenuProject p = newProject();
-    p.Modified = true;
     for (const std::string& path : {std::string("noname"), std::string(), home.win("no/such/folder/a.mnp")}) {
         p.ProjectFilePath = path;
         EXPECT_FALSE(SaveProjectFile(p)) << path;
-        EXPECT_TRUE(p.Modified) << path;
     }
     EXPECT_TRUE(Options().RecentFiles[0].empty());
 }
@@ -134,16 +130,14 @@ TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
     EXPECT_TRUE(std::filesystem::exists(home.path("MyMenu.mnp")));
 }
 
-TEST_F(ProjectFileTest, OpeningSetsPathCaptionsAndClearsModified)
+TEST_F(ProjectFileTest, OpeningSetsPathAndCaptions)
 {
     const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n");
     MenuProject p = newProject();
     p.Buttons.push_back(MakeTitleRow("left over"));
-    p.Modified = true;
     OpenProjectFile(p, path);
     EXPECT_EQ(p.ProjectFilePath, path);
     EXPECT_TRUE(p.Buttons.empty());
-    EXPECT_FALSE(p.Modified);
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
     EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [usb.mnp]");
     EXPECT_EQ(Options().RecentFiles[0], path);

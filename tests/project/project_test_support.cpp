@@ -165,7 +165,6 @@ MenuProject filledProject(int buttons, bool withTitleRow)
 void alignFileState(MenuProject& project, const MenuProject& like)
 {
     project.ProjectFilePath = like.ProjectFilePath;
-    project.Modified = like.Modified;
     project.FileNameColumnHeading = like.FileNameColumnHeading;
     project.EditorWindowTitle = like.EditorWindowTitle;
 }

@@ -61,10 +61,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName("CmdSelectDirectory");
     connect(browse, &QPushButton::clicked, this, &CreateMenuDialog::selectDirectory);
-    connect(destination_, &QLineEdit::textEdited, this, [this] {
-        project_.Modified = true;
-        emit projectModified();
-    });
+    connect(destination_, &QLineEdit::textEdited, this, &CreateMenuDialog::projectModified);
     auto* destinationRow = new QHBoxLayout;
     destinationRow->addWidget(destination_, 1);
     destinationRow->addWidget(browse);
@@ -193,7 +190,6 @@ void CreateMenuDialog::selectDirectory()
     if (auto folder = SelectDirDialog::chooseFolder(ss(destination_->text().trimmed()), this);
         folder && !folder->empty()) {
         destination_->setText(qs(*folder));
-        project_.Modified = true;
         emit projectModified();
     }
 }

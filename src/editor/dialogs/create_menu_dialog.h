@@ -37,19 +37,9 @@ public:
     void usbSettings();
 
     QLineEdit* destinationField() const { return destination_; }
-    QLineEdit* iconField() const { return icon_; }
-    QLineEdit* labelField() const { return label_; }
-    QLineEdit* actionTextField() const { return actionText_; }
-    QCheckBox* copyObjectsBox() const { return copyObjects_; }
-    QCheckBox* coOperateBox() const { return coOperate_; }
-    QComboBox* resolutionList() const { return resolution_; }
-    QGroupBox* siblingProductFrame() const { return portavo_; }
-    QPushButton* usbSettingsButton() const { return usbSettings_; }
-    QPushButton* createButton() const { return create_; }
-    QLabel* infoLabel() const { return info_; }
 
 signals:
-    // The destination was edited: the project is modified.
+    // The destination or the StickGuard settings were edited: the project is modified.
     void projectModified();
 
 protected:

@@ -1,8 +1,10 @@
 #include "editor/dialogs/editor_creation_observer.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 
+#include "create/create_dialog.h"
 #include "create/create_menu.h"
 #include "editor/dialogs/create_menu_dialog.h"
 #include "editor/dialogs/creation_progress_dialog.h"
@@ -61,10 +63,10 @@ void EditorCreationObserver::copying(const std::string& fileName, const std::str
     progressWindow().copying(fileName, target);
 }
 
-void EditorCreationObserver::showMainTab(int index)
+void EditorCreationObserver::showMainTab(MainTab tab)
 {
     if (onShowMainTab)
-        onShowMainTab(index);
+        onShowMainTab(tab);
 }
 
 void EditorCreationObserver::hideCreateDialog()
@@ -78,7 +80,10 @@ StickGuardOfferAnswer EditorCreationObserver::offerStickGuardButton(bool dontSho
     return StickGuardOfferDialog::ask(dontShowChecked, parentForDialogs());
 }
 
-int EditorCreationObserver::askEditStickGuardButton() { return StickGuardAddedDialog::ask(parentForDialogs()); }
+platform::MessageAnswer EditorCreationObserver::askEditStickGuardButton()
+{
+    return StickGuardAddedDialog::ask(parentForDialogs());
+}
 
 void EditorCreationObserver::showDetailedCopyError(const DetailedCopyError& error)
 {
@@ -94,8 +99,6 @@ void EditorCreationObserver::menuIsCreated(const CreationReport& report)
         progress_->end();
     static const MenuProject noProject;
     MenuCreatedDialog::showReport(report, project_ ? *project_ : noProject, parentForDialogs());
-    if (onProjectModified)
-        onProjectModified();
 }
 
 void EditorCreationObserver::runCreateDialog(MenuProject& project, CreateDialogState& state)
@@ -103,10 +106,16 @@ void EditorCreationObserver::runCreateDialog(MenuProject& project, CreateDialogS
     project_ = &project;
     CreateMenuDialog dialog(project, state, *this, window_);
     dialog_ = &dialog;
-    if (onProjectModified)
-        QObject::connect(&dialog, &CreateMenuDialog::projectModified, &dialog, [this] { onProjectModified(); });
+    QObject::connect(&dialog, &CreateMenuDialog::projectModified, &dialog, [this] { projectChanged(); });
     dialog.exec();
     dialog.storeState();
+    // With a destination, the dialog's values go back into the project after it closed: the
+    // creation's change when they differ.
+    MenuProject stored = project;
+    if (!dialog.destinationField()->text().trimmed().isEmpty())
+        StoreCreateDialog(state, stored);
+    if (!(stored == project))
+        projectChanged();
     dialog_ = nullptr;
     busy(false);
     if (progress_)
@@ -119,12 +128,10 @@ void EditorCreationObserver::stopMediaPlayback()
         onStopMediaPlayback();
 }
 
-bool runCreateAction(MenuProject& project, EditorCreationObserver& observer)
+void EditorCreationObserver::projectChanged()
 {
-    const bool created = CreateAction(project, observer);
-    if (observer.onProjectModified)
-        observer.onProjectModified();
-    return created;
+    if (onProjectChanged)
+        onProjectChanged();
 }
 
 }  // namespace orv::editor

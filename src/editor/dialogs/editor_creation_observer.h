@@ -1,13 +1,14 @@
 // The creation's windows in the editor: the create dialog, the progress window, the
 // StickGuard offer, the detailed copy error, the creation report with Portavo's information
 // boxes, the busy pointer. The main window owns one and tells it how to bring a tab to the
-// front and stop its media playback; Create, Test and Run all go through it.
+// front, stop its media playback and take the creation's own changes of the project;
+// Create, Test and Run all go through it.
 //
 //     orv::editor::EditorCreationObserver creation(this);
-//     creation.onShowMainTab = [this](int index) { tabs->setCurrentIndex(index); };
+//     creation.onShowMainTab = [this](MainTab tab) { showTab(tab); };
 //     creation.onStopMediaPlayback = [this] { media->stopAndClose(); };
-//     creation.onProjectModified = [this] { refreshTitle(); };
-//     orv::editor::runCreateAction(project, creation);   // the Create command
+//     creation.onProjectChanged = [this] { document->changedByCreation(); };
+//     orv::CreateAction(project, creation);               // the Create command
 //     orv::TestTheMenu(project, creation);                // F5
 #pragma once
 
@@ -29,20 +30,21 @@ public:
     explicit EditorCreationObserver(QWidget* window);
     ~EditorCreationObserver() override;
 
-    std::function<void(int index)> onShowMainTab;
+    std::function<void(MainTab tab)> onShowMainTab;
     std::function<void()> onStopMediaPlayback;
-    std::function<void()> onProjectModified;
+    std::function<void()> onProjectChanged;
 
     void busy(bool on) override;
     void copying(const std::string& fileName, const std::string& source, const std::string& target) override;
-    void showMainTab(int index) override;
+    void showMainTab(MainTab tab) override;
     void hideCreateDialog() override;
     StickGuardOfferAnswer offerStickGuardButton(bool dontShowChecked) override;
-    int askEditStickGuardButton() override;
+    platform::MessageAnswer askEditStickGuardButton() override;
     void showDetailedCopyError(const DetailedCopyError& error) override;
     void menuIsCreated(const CreationReport& report) override;
     void runCreateDialog(MenuProject& project, CreateDialogState& dialog) override;
     void stopMediaPlayback() override;
+    void projectChanged() override;
 
     CreationProgressDialog* progress() const;
     bool isBusy() const { return busy_; }
@@ -58,10 +60,5 @@ private:
     MenuProject* project_ = nullptr;
     bool busy_ = false;
 };
-
-// The main window's Create action with the editor's windows: the pre-checks, the create
-// dialog and, after it closes, its values back into the project. True when a creation ran
-// to its end.
-bool runCreateAction(MenuProject& project, EditorCreationObserver& observer);
 
 }  // namespace orv::editor

@@ -20,11 +20,6 @@ class MenuCreatedDialog : public QDialog {
 public:
     MenuCreatedDialog(const CreationReport& report, const MenuProject& project, QWidget* parent = nullptr);
 
-    QListWidget* copiedFiles() const { return list_; }
-    QPushButton* exploreButton() const { return explore_; }
-    QTimer* productPageInfoTimer() const { return productTimer_; }
-    QTimer* stickGuardInfoTimer() const { return infoTimer_; }
-
     // CmdExploreCreatFolder: opens the destination in the file manager.
     void exploreCreatedFolder();
     // The StickGuard information box (DlgPTVInformation or DlgPTVInformation2).

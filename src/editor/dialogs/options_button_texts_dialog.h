@@ -15,8 +15,6 @@ public:
 
     QString okText() const;
     QString closeText() const;
-    QLineEdit* okField() const { return ok_; }
-    QLineEdit* closeField() const { return close_; }
 
 private:
     QLineEdit* ok_ = nullptr;

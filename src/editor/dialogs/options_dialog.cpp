@@ -19,6 +19,7 @@
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/options_button_texts_dialog.h"
 #include "editor/dialogs/social_media_dialogs.h"
+#include "editor/project_document.h"
 #include "model/menu_project.h"
 #include "model/project_folders.h"
 #include "platform/services.h"
@@ -341,12 +342,14 @@ OptionsDialogValues OptionsDialog::values() const
     return v;
 }
 
-bool OptionsDialog::edit(EditorOptions& options, MenuProject& project, QWidget* parent)
+bool OptionsDialog::edit(EditorOptions& options, ProjectDocument& document, QWidget* parent)
 {
-    OptionsDialog dialog(options, project, parent);
+    OptionsDialog dialog(options, document.project(), parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    ApplyOptionsDialogValues(dialog.values(), options, project);
+    const OptionsDialogValues values = dialog.values();
+    document.edit(tr("Options"), [&](MenuProject& project) { ApplyOptionsDialogValues(values, options, project); },
+                  ChangeScope::Everything);
     Folders().ProjectFolder = ProjectFolderRule();
     return true;
 }

@@ -2,8 +2,8 @@
 // dialog, with the small dialogs for the button texts and the social-media logos. OK writes
 // everything back (options_rules.h) and corrects the menu program names silently.
 //
-//     if (orv::editor::OptionsDialog::edit(orv::Options(), project, this))
-//         ... apply the editor font, refresh the column heading and the window title
+//     if (orv::editor::OptionsDialog::edit(orv::Options(), document, this))
+//         ... apply the editor font
 #pragma once
 
 #include <array>
@@ -21,6 +21,7 @@ class QTabWidget;
 
 namespace orv::editor {
 
+class ProjectDocument;
 class SocialMediaRow;
 
 class OptionsDialog : public QDialog {
@@ -32,9 +33,9 @@ public:
     OptionsDialogValues values() const;
     QTabWidget* tabs() const { return tabs_; }
 
-    // Shows the dialog; on OK writes the values into options and project, puts the project
-    // folder rule in force again and returns true.
-    static bool edit(EditorOptions& options, MenuProject& project, QWidget* parent = nullptr);
+    // Shows the dialog; on OK writes the values into options and, as one step, into the
+    // project, puts the project folder rule in force again and returns true.
+    static bool edit(EditorOptions& options, ProjectDocument& document, QWidget* parent = nullptr);
 
 private:
     QWidget* makeEditorTab(const OptionsDialogValues& v);

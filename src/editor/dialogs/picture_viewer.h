@@ -19,7 +19,6 @@ public:
     explicit PictureViewer(const std::string& file, QWidget* parent = nullptr);
 
     bool hasPicture() const { return !picture_.isNull(); }
-    QSize pictureSize() const { return picture_.size(); }
 
     // Opens the viewer for the file; a file that is missing or not a picture is reported
     // with a message instead. Returns false then.

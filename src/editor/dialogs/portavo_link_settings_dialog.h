@@ -17,11 +17,6 @@ class PortavoLinkSettingsDialog : public QDialog {
 public:
     PortavoLinkSettingsDialog(MenuProject& project, QWidget* parent = nullptr);
 
-    QLineEdit* fileNameField() const { return fileName_; }
-    QLineEdit* folderNameField() const { return folderName_; }
-    QRadioButton* rootFolderOption() const { return rootFolder_; }
-    QRadioButton* subFolderOption() const { return subFolder_; }
-
     // Reset: the default names and the root-folder option.
     void reset();
 

@@ -48,7 +48,6 @@ public:
     SocialMediaOption value() const;
     QCheckBox* showLogoBox() const { return showLogo_; }
     QLineEdit* urlField() const { return url_; }
-    QPushButton* tipButton() const { return tip_; }
 
 private:
     void updateEnabling();

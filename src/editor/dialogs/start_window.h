@@ -21,7 +21,6 @@ public:
     explicit StartWindow(QWidget* parent = nullptr);
 
     StartChoice choice() const { return choice_; }
-    QListWidget* recentList() const { return recent_; }
     // The clickable label of a code (101, 102, 103, 401, 402); nullptr for others.
     ClickableLabel* actionLabel(int code) const;
 

@@ -70,7 +70,11 @@ StickGuardOfferDialog::StickGuardOfferDialog(bool dontShowChecked, QWidget* pare
 StickGuardOfferAnswer StickGuardOfferDialog::answer() const
 {
     StickGuardOfferAnswer a;
-    a.answer = result() == platform::AnswerYes || result() == platform::AnswerNo ? result() : platform::AnswerCancel;
+    switch (result()) {
+    case platform::AnswerYes: a.answer = platform::AnswerYes; break;
+    case platform::AnswerNo: a.answer = platform::AnswerNo; break;
+    default: a.answer = platform::AnswerCancel; break;
+    }
     a.dontShowAgain = dontShow_->isChecked();
     return a;
 }
@@ -108,12 +112,12 @@ StickGuardAddedDialog::StickGuardAddedDialog(QWidget* parent) : QDialog(parent)
     fitToText(this, 480);
 }
 
-int StickGuardAddedDialog::answer() const
+platform::MessageAnswer StickGuardAddedDialog::answer() const
 {
     return result() == platform::AnswerYes ? platform::AnswerYes : platform::AnswerNo;
 }
 
-int StickGuardAddedDialog::ask(QWidget* parent)
+platform::MessageAnswer StickGuardAddedDialog::ask(QWidget* parent)
 {
     StickGuardAddedDialog dialog(parent);
     dialog.exec();

@@ -1,6 +1,6 @@
 // DlgSGDSetupButInformation: offered while a USB menu is created with Portavo's full
-// version: add a menu button that installs StickGuard? Answers 6 (Yes, Add Button),
-// 7 (No, Do Not Add Button) and 2 (Cancel), with "Do not show this dialog box in the future".
+// version: add a menu button that installs StickGuard? Answers Yes (Add Button), No (Do Not
+// Add Button) and Cancel, with "Do not show this dialog box in the future".
 #pragma once
 
 #include <QDialog>
@@ -21,7 +21,6 @@ public:
     StickGuardOfferAnswer answer() const;
     QPushButton* yesButton() const { return yes_; }
     QPushButton* noButton() const { return no_; }
-    QPushButton* cancelButton() const { return cancel_; }
     QCheckBox* dontShowBox() const { return dontShow_; }
 
     static StickGuardOfferAnswer ask(bool dontShowChecked, QWidget* parent = nullptr);
@@ -33,19 +32,18 @@ private:
     QCheckBox* dontShow_ = nullptr;
 };
 
-// DlgSGDSetupButInformation2: the button has been added; edit it now (6) or go on with the
-// creation (7)?
+// DlgSGDSetupButInformation2: the button has been added; edit it now (Yes) or go on with the
+// creation (No)?
 class StickGuardAddedDialog : public QDialog {
     Q_OBJECT
 public:
     explicit StickGuardAddedDialog(QWidget* parent = nullptr);
 
     QPushButton* editButton() const { return edit_; }
-    QPushButton* continueButton() const { return continue_; }
-    // 6 or 7 (closing the window goes on with the creation).
-    int answer() const;
+    // Yes or No (closing the window goes on with the creation).
+    platform::MessageAnswer answer() const;
 
-    static int ask(QWidget* parent = nullptr);
+    static platform::MessageAnswer ask(QWidget* parent = nullptr);
 
 private:
     QPushButton* edit_ = nullptr;

@@ -37,7 +37,6 @@ void ApplyCaptionClick(MenuProject& project, bool caption, bool minimize)
     project.ShowCaption = o.caption ? 1 : 0;
     project.ShowMinimizeButton = o.minimize ? 1 : 0;
     project.ShowBorder = o.border ? 1 : 0;
-    project.Modified = true;
 }
 
 bool MenuPictureSizeEnabled(const MenuProject& project)
@@ -83,7 +82,6 @@ void ChooseButtonTextColour(MenuProject& project, Colour colour)
         project.SeparateFrameAndCharColor = true;
     if (!project.SeparateFrameAndCharColor)
         project.ButtonFrameColor = colour;
-    project.Modified = true;
 }
 
 bool ButtonStyleUsesPictures(int buttonStyle)

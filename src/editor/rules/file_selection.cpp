@@ -28,22 +28,19 @@ constexpr const char* MovieFilter = "All Files (*.*)|*.*";
 
 const std::array<MediaObjectInfo, MediaObjectCount> Infos = {{
     {MediaKind::Picture, "Select Picture", BackgroundFilter, &EditorOptions::LastPictureDir,
-     &MenuProject::BackgroundPictureSrc, &MenuProject::BackgroundPicture_CDFolder, FolderKind::Background,
-     PicturesTabIndex, PictureTip},
+     &MenuProject::BackgroundPictureSrc, &MenuProject::BackgroundPicture_CDFolder, FolderKind::Background, PictureTip},
     {MediaKind::Picture, "Select Picture", DrawingFilter, &EditorOptions::LastLogotypeDir,
-     &MenuProject::LogotypePictureSrc, &MenuProject::LogotypePicture_CDFolder, FolderKind::Logotype,
-     PicturesTabIndex, PictureTip},
+     &MenuProject::LogotypePictureSrc, &MenuProject::LogotypePicture_CDFolder, FolderKind::Logotype, PictureTip},
     {MediaKind::Picture, "Select Picture", DrawingFilter, &EditorOptions::LastPictureDir,
-     &MenuProject::MenuPictureSrc, &MenuProject::MenuPicture_CDFolder, FolderKind::MenuPicture,
-     PicturesTabIndex, PictureTip},
+     &MenuProject::MenuPictureSrc, &MenuProject::MenuPicture_CDFolder, FolderKind::MenuPicture, PictureTip},
     {MediaKind::Sound, "Select Sound", SoundFilter, &EditorOptions::LastSoundDir, &MenuProject::BackgroundSoundSrc,
-     &MenuProject::BackgroundSound_CDFolder, FolderKind::BackgroundSound, SoundTabIndex, SoundTip},
+     &MenuProject::BackgroundSound_CDFolder, FolderKind::BackgroundSound, SoundTip},
     {MediaKind::Sound, "Select Sound", SoundFilter, &EditorOptions::LastSoundDir, &MenuProject::ButtonSoundSrc,
-     &MenuProject::ButtonSound_CDFolder, FolderKind::ButtonSound, SoundTabIndex, SoundTip},
+     &MenuProject::ButtonSound_CDFolder, FolderKind::ButtonSound, SoundTip},
     {MediaKind::Sound, "Select Sound", SoundFilter, &EditorOptions::LastSoundDir, &MenuProject::ButtonHoverSoundSrc,
-     &MenuProject::ButtonHoverSound_CDFolder, FolderKind::Other, SoundTabIndex, SoundTip},
+     &MenuProject::ButtonHoverSound_CDFolder, FolderKind::Other, SoundTip},
     {MediaKind::Movie, "Select Movie", MovieFilter, &EditorOptions::LastMovieDir, &MenuProject::MenuMovieFilename,
-     &MenuProject::MenuMovie_CDFolder, FolderKind::Other, MoviesTabIndex, MovieTip},
+     &MenuProject::MenuMovie_CDFolder, FolderKind::Other, MovieTip},
 }};
 
 std::string lowerAscii(std::string text)
@@ -115,21 +112,17 @@ SelectionOutcome ApplyChosenFile(MenuProject& project, EditorOptions& options, M
 
     if ((project.*info.folder).empty())
         project.*info.folder = DefaultObjectFolder;
-    project.Modified = true;
     return outcome;
 }
 
-SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object,
-                                 const std::function<void()>& chosen)
+std::optional<std::string> ChooseMediaFile(const EditorOptions& options, MediaObject object)
 {
     const MediaObjectInfo& info = InfoOf(object);
-    const std::optional<std::string> file =
+    std::optional<std::string> file =
         platform::services().ui->PickOpenFile(info.dialogTitle, {info.filter}, options.*info.lastFolder);
     if (!file || file->empty())
-        return SelectionOutcome::Cancelled;
-    if (chosen)
-        chosen();
-    return ApplyChosenFile(project, options, object, *file);
+        return std::nullopt;
+    return file;
 }
 
 void DeleteMediaObject(MenuProject& project, MediaObject object)
@@ -141,7 +134,6 @@ void DeleteMediaObject(MenuProject& project, MediaObject object)
         project.MenuMovieWidth = "150";
         project.MenuMovieHeight = "150";
     }
-    project.Modified = true;
 }
 
 }  // namespace orv::editor

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 
 #include "editor/rules/field_rules.h"
@@ -25,11 +25,6 @@ inline constexpr int MediaObjectCount = 7;
 
 enum class MediaKind { Picture, Sound, Movie };
 
-// Tab indexes of the main window.
-inline constexpr int PicturesTabIndex = 4;
-inline constexpr int SoundTabIndex = 5;
-inline constexpr int MoviesTabIndex = 6;
-
 struct MediaObjectInfo {
     MediaKind kind;
     const char* dialogTitle;
@@ -38,7 +33,6 @@ struct MediaObjectInfo {
     std::string MenuProject::*source;            // full path of the chosen file
     std::string MenuProject::*folder;            // its destination sub-folder
     FolderKind folderKind;
-    int tabIndex;                                // tab brought to the front after a choice
     const char* tip;                             // the label's tip while it holds a file
 };
 
@@ -69,19 +63,17 @@ enum class SelectionOutcome {
 // Takes a file chosen in the open-file dialog for the object (an empty path changes
 // nothing: Cancelled). Pictures are refused when they are CMYK
 // JPEGs, sounds from 40 000 000 bytes on; the refusal message goes through the user
-// interface. The start folder of the next dialog, the default destination folder "orvndata"
-// and the modified flag follow the rules of each kind.
+// interface. The start folder of the next dialog and the default destination folder
+// "orvndata" follow the rules of each kind.
 SelectionOutcome ApplyChosenFile(MenuProject& project, EditorOptions& options, MediaObject object,
                                  const std::string& path);
 
-// Runs the whole selection: the open-file dialog (title, filter and start folder of the
-// object), then ApplyChosenFile. Nothing happens when the dialog is cancelled. chosen, when
-// given, runs between the two (the window shows "Loading picture data..." there).
-SelectionOutcome SelectMediaFile(MenuProject& project, EditorOptions& options, MediaObject object,
-                                 const std::function<void()>& chosen = {});
+// The open-file dialog with the object's title, filter and start folder; nothing when it
+// was cancelled. The chosen file then goes to ApplyChosenFile.
+std::optional<std::string> ChooseMediaFile(const EditorOptions& options, MediaObject object);
 
 // The delete button: the object's file and destination folder are emptied; the menu movie's
-// size returns to 150 x 150. Marks the project modified.
+// size returns to 150 x 150.
 void DeleteMediaObject(MenuProject& project, MediaObject object);
 
 }  // namespace orv::editor

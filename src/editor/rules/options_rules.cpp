@@ -97,8 +97,6 @@ void ApplyOptionsDialogValues(const OptionsDialogValues& v, EditorOptions& o, Me
 
     o.CDExeFileName = CorrectMenuProgramName(v.CDExeFileName, DefaultCDExeFileName);
     o.USBStickExeFileName = CorrectMenuProgramName(v.USBStickExeFileName, DefaultUSBStickExeFileName);
-
-    p.Modified = true;
 }
 
 }  // namespace orv::editor

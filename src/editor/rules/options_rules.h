@@ -69,7 +69,7 @@ OptionsDialogValues ReadOptionsDialogValues(const EditorOptions& options, const 
 // OK: writes every value back, in order: project type (with the file-name column heading and
 // window title), menu window icon, the information texts, the character set and print
 // options, the social-media values, the editor options and font, and the two menu program
-// names after correction. Marks the project modified.
+// names after correction.
 void ApplyOptionsDialogValues(const OptionsDialogValues& values, EditorOptions& options, MenuProject& project);
 
 }  // namespace orv::editor

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/project_document.h"
 #include "model/editor_options.h"
 #include "model/file_io.h"
 #include "model/path_helpers.h"
@@ -61,9 +62,10 @@ std::string OptionsSaveFailedText(const std::string& path)
 
 SaveQuestionAnswer ProjectCommands::askToSaveModified()
 {
-    if (!project_.Modified)
+    if (!document_.isModified())
         return SaveQuestionAnswer::NotAsked;
-    const int answer = ui().Message(SaveQuestionText, platform::MsgYesNoCancel + platform::MsgQuestion, ProductName);
+    const auto answer = static_cast<platform::MessageAnswer>(
+        ui().Message(SaveQuestionText, platform::MsgYesNoCancel + platform::MsgQuestion, ProductName));
     if (answer == platform::AnswerYes)
         return save() ? SaveQuestionAnswer::Saved : SaveQuestionAnswer::Cancelled;
     if (answer == platform::AnswerNo)
@@ -83,16 +85,16 @@ bool ProjectCommands::newProject(bool withStyleChooser)
             return false;
         type = *chosen == ProjectTypeUSB ? ProjectTypeUSB : ProjectTypeCD;
     }
-    if (hooks_.createProject) {
-        if (!hooks_.createProject(project_, type, withStyleChooser))
-            return false;
-    } else {
-        ResetParameters(project_);
-    }
-    project_.ProjectType = type;
-    RefreshProjectCaptions(project_);
-    project_.Modified = false;
-    return true;
+    return document_.replace([&](MenuProject& project) {
+        if (hooks_.createProject) {
+            if (!hooks_.createProject(project, type, withStyleChooser))
+                return false;
+        } else {
+            ResetParameters(project);
+        }
+        project.ProjectType = type;
+        return true;
+    });
 }
 
 bool ProjectCommands::openProject(const std::string& startFolder)
@@ -120,18 +122,19 @@ bool ProjectCommands::openProjectPath(const std::string& path)
     case ProjectFileKind::Project:
         break;
     }
-    OpenProjectFile(project_, path);
-    return true;
+    return document_.replace([&](MenuProject& project) {
+        OpenProjectFile(project, path);
+        return true;
+    });
 }
 
 bool ProjectCommands::save()
 {
-    if (!hasFile(project_))
+    if (!hasFile(project()))
         return saveAs();
-    const std::string path = project_.ProjectFilePath;
+    const std::string path = project().ProjectFilePath;
     const bool writeProtected = IsWriteProtected(path);
-    if (writeProtected || !SaveProjectFile(project_)) {
-        project_.Modified = true;
+    if (writeProtected || !document_.save([](MenuProject& project) { return SaveProjectFile(project); })) {
         ui().Message(ProjectSaveFailedText(path, writeProtected), platform::MsgError, ProjectSaveFailedTitle);
         return false;
     }
@@ -146,12 +149,15 @@ bool ProjectCommands::saveAs()
         return false;
     const std::string path = withProjectExtension(*chosen);
     const bool writeProtected = IsWriteProtected(path);
-    const std::string previousPath = project_.ProjectFilePath;
-    if (writeProtected || !SaveProjectFileAs(project_, path)) {
+    const bool saved = !writeProtected && document_.save([&](MenuProject& project) {
+        const std::string previousPath = project.ProjectFilePath;
+        if (SaveProjectFileAs(project, path))
+            return true;
         // The project keeps its old name, so the next Save does not aim at the failed file.
-        project_.ProjectFilePath = previousPath;
-        RefreshProjectCaptions(project_);
-        project_.Modified = true;
+        project.ProjectFilePath = previousPath;
+        return false;
+    });
+    if (!saved) {
         ui().Message(ProjectSaveFailedText(path, writeProtected), platform::MsgError, ProjectSaveFailedTitle);
         return false;
     }
@@ -195,9 +201,14 @@ bool ProjectCommands::exitEditor()
 
 std::string ProjectCommands::projectDialogStartFolder() const
 {
-    if (!hasFile(project_))
+    if (!hasFile(project()))
         return Folders().ProjectFolder;
-    return PathDirectoryPart(project_.ProjectFilePath);
+    return PathDirectoryPart(project().ProjectFilePath);
+}
+
+const MenuProject& ProjectCommands::project() const
+{
+    return document_.project();
 }
 
 bool ProjectCommands::saveOptions()

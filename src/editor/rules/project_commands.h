@@ -2,7 +2,7 @@
 // the recent files and folders, and Exit. Plain logic over the open project: it talks to the
 // user only through the platform's user interface, so tests drive it with a scripted one.
 // Nothing here ever drops a modified project without asking, and a failed save leaves the
-// project open, modified and under its old name.
+// project open, as modified as it was and under its old name.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +13,8 @@
 #include "model/menu_project.h"
 
 namespace orv::editor {
+
+class ProjectDocument;
 
 inline constexpr const char* SaveQuestionText =
     "Some options have been changed. Do you want to save them on disk?";
@@ -46,7 +48,7 @@ enum class SaveQuestionAnswer {
 
 class ProjectCommands {
 public:
-    explicit ProjectCommands(MenuProject& project) : project_(project) {}
+    explicit ProjectCommands(ProjectDocument& document) : document_(document) {}
 
     void setNewProjectHooks(NewProjectHooks hooks) { hooks_ = std::move(hooks); }
 
@@ -87,8 +89,9 @@ public:
 
 private:
     bool saveOptions();
+    const MenuProject& project() const;
 
-    MenuProject& project_;
+    ProjectDocument& document_;
     NewProjectHooks hooks_;
 };
 

@@ -65,7 +65,6 @@ public:
     // Runs the interactive start once per editor run; later calls do nothing. Returns the
     // steps that ran, in order.
     std::vector<StartupStep> run(const StartupContext& context);
-    bool hasRun() const { return ran_; }
 
     // Acts on the start window's choice.
     void actOn(const StartChoice& choice);

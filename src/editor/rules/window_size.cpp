@@ -77,7 +77,6 @@ void SetProjectWindowSize(MenuProject& project, WindowSize size)
 {
     project.Width = std::to_string(size.width);
     project.Height = std::to_string(size.height);
-    project.Modified = true;
 }
 
 WindowSize ProjectWindowSize(const MenuProject& project)

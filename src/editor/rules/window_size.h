@@ -30,7 +30,7 @@ WindowFrame FrameOf(const MenuProject& project);
 // for any other picture.
 std::optional<WindowSize> FitToBackground(const std::string& picture, WindowFrame frame);
 
-// Writes a size into the project's Width and Height and marks the project modified.
+// Writes a size into the project's Width and Height.
 void SetProjectWindowSize(MenuProject& project, WindowSize size);
 // The project's window size, each side clamped to its range.
 WindowSize ProjectWindowSize(const MenuProject& project);

@@ -104,10 +104,7 @@ QWidget* ButtonsTab::makeTextGroup()
                           tr("&Font..."), this);
     font_->button()->setObjectName(QStringLiteral("CmdButtonFont"));
     text->addRow(tr("Font:"), font_);
-    connect(font_, &FontField::clicked, this, [this] {
-        if (font_->choose(project()))
-            markModified();
-    });
+    connect(font_, &FontField::clicked, this, [this] { chooseFont(font_, tr("Button Font")); });
     text->addRow(tr("Alignment:"), choiceRow(&MenuProject::ButtonTextAlignment,
                                              {{1, tr("Le&ft")}, {2, tr("Ce&nter")}, {3, tr("Ri&ght")}},
                                              "ButtonTextAlignment"));
@@ -137,9 +134,9 @@ QWidget* ButtonsTab::makeColourGroup()
     colours->addRow(separateFrame_);
     connect(textColour_, &QPushButton::clicked, this, &ButtonsTab::chooseTextColour);
     connect(frameColour_, &QPushButton::clicked, this,
-            [this] { pickColour(frameColour_, &MenuProject::ButtonFrameColor); });
+            [this] { pickColour(frameColour_, &MenuProject::ButtonFrameColor, tr("Button Frame Color")); });
     connect(backColour_, &QPushButton::clicked, this,
-            [this] { pickColour(backColour_, &MenuProject::ButtonBackColor); });
+            [this] { pickColour(backColour_, &MenuProject::ButtonBackColor, tr("Button Background Color")); });
     return group;
 }
 
@@ -152,10 +149,7 @@ QWidget* ButtonsTab::makeTitleRowGroup()
                                tr("F&ont..."), this);
     titleFont_->button()->setObjectName(QStringLiteral("CmdButtonTitleFont"));
     titles->addRow(tr("Font:"), titleFont_);
-    connect(titleFont_, &FontField::clicked, this, [this] {
-        if (titleFont_->choose(project()))
-            markModified();
-    });
+    connect(titleFont_, &FontField::clicked, this, [this] { chooseFont(titleFont_, tr("Title Row Font")); });
     titleColour_ = new ColourButton(tr("Te&xt Color..."), this);
     titleColour_->setObjectName(QStringLiteral("CmdButtonTitleColor"));
     auto* row = new QHBoxLayout;
@@ -163,7 +157,7 @@ QWidget* ButtonsTab::makeTitleRowGroup()
     row->addStretch();
     titles->addRow(tr("Color:"), row);
     connect(titleColour_, &QPushButton::clicked, this,
-            [this] { pickColour(titleColour_, &MenuProject::ButtonTitle_TextColor); });
+            [this] { pickColour(titleColour_, &MenuProject::ButtonTitle_TextColor, tr("Title Row Color")); });
     return group;
 }
 
@@ -180,9 +174,7 @@ void ButtonsTab::chooseTextColour()
     const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().ButtonForeColor);
     if (!chosen)
         return;
-    ChooseButtonTextColour(project(), *chosen);
-    markModified();
-    refresh();
+    edit(tr("Button Text Color"), [&](MenuProject& p) { ChooseButtonTextColour(p, *chosen); });
 }
 
 bool ButtonsTab::eventFilter(QObject* watched, QEvent* event)
@@ -198,8 +190,8 @@ void ButtonsTab::assureItsAStyle()
     if (index == style_->currentIndex() && ButtonStyleOfIndex(index) == project().ButtonStyle)
         return;
     style_->setCurrentIndex(index);
-    project().ButtonStyle = static_cast<std::int16_t>(ButtonStyleOfIndex(index));
-    markModified();
+    const auto style = static_cast<std::int16_t>(ButtonStyleOfIndex(index));
+    edit(tr("Button Style"), [&](MenuProject& p) { p.ButtonStyle = style; }, ChangeScope::Shown);
 }
 
 }  // namespace orv::editor

@@ -18,8 +18,6 @@ class ButtonsTab : public ProjectTab {
 public:
     ButtonsTab(const TabContext& context, QWidget* parent = nullptr);
 
-    QComboBox* styleList() const { return style_; }
-
     // ComboButStyle_AssureItsAStyle: a selected group heading gives way to the style after it.
     void assureItsAStyle();
 

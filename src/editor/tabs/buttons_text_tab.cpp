@@ -40,6 +40,7 @@ ButtonsTextTab::ButtonsTextTab(const TabContext& context, QWidget* parent) : Pro
     header->resizeSection(ButtonListModel::BitmapColumn, em * 10);
     header->resizeSection(ButtonListModel::TipColumn, em * 13);
     connect(&context.document, &ProjectDocument::buttonsChanged, this, &ButtonsTextTab::updateColumns);
+    connect(&context.document, &ProjectDocument::projectReplaced, this, &ButtonsTextTab::updateColumns);
 
     listCommands_ = new QVBoxLayout;
     listCommands_->addStretch();

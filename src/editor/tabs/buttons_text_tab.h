@@ -18,8 +18,6 @@ public:
 
     QTableView* list() const { return list_; }
     ButtonListModel* model() const { return model_; }
-    // Room beside the list for the list's commands (add, edit, delete, move, copy).
-    QVBoxLayout* listCommands() const { return listCommands_; }
 
 protected:
     void refresh() override;

@@ -38,10 +38,7 @@ bool DialogLauncher::open(ProjectDialog dialog, QWidget* parent)
         return false;
     // A copy: the opener may replace itself while it runs.
     const Opener opener = it->second;
-    if (!opener(parent))
-        return false;
-    emit projectEdited(dialog);
-    return true;
+    return opener(parent);
 }
 
 void DialogLauncher::showPicture(const std::string& file, QWidget* parent)

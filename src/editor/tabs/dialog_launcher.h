@@ -31,7 +31,8 @@ enum class ProjectDialog {
 class DialogLauncher : public QObject {
     Q_OBJECT
 public:
-    // Opens the dialog over parent; true when the user confirmed (the project changed).
+    // Opens the dialog over parent; true when the user confirmed. The dialog changes the
+    // project through ProjectDocument::edit, which tells the views.
     using Opener = std::function<bool(QWidget* parent)>;
 
     explicit DialogLauncher(QObject* parent = nullptr) : QObject(parent) {}
@@ -53,8 +54,6 @@ public:
 
 signals:
     void openersChanged();
-    // A dialog was confirmed: the project's values changed behind the tabs.
-    void projectEdited(ProjectDialog dialog);
 
 private:
     std::map<ProjectDialog, Opener> openers_;

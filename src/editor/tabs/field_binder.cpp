@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -21,18 +22,44 @@ QString qs(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// A caption as a step name: without its mnemonic, colon or dots ("&Width:" is "Width").
+QString plainCaption(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// The name of a step that changes the widget's field: its own caption, or the caption of
+// the label that names it.
+QString stepName(QObject* widget)
+{
+    if (auto* group = qobject_cast<QButtonGroup*>(widget); group && group->checkedButton())
+        return plainCaption(group->checkedButton()->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        return plainCaption(button->text());
+    if (auto* field = qobject_cast<QWidget*>(widget); field && field->parentWidget()) {
+        for (const QLabel* label : field->parentWidget()->findChildren<QLabel*>())
+            if (label->buddy() == field)
+                return plainCaption(label->text());
+    }
+    return FieldBinder::tr("Change of a Field");
+}
+
 }  // namespace
 
 FieldBinder::FieldBinder(ProjectDocument& document, QObject* parent) : QObject(parent), document_(document) {}
 
-MenuProject& FieldBinder::project()
+const MenuProject& FieldBinder::project() const
 {
     return document_.project();
 }
 
-void FieldBinder::changed()
+void FieldBinder::write(QObject* widget, const std::function<void(MenuProject&)>& change, bool typing)
 {
-    document_.setModified(true);
+    // The widget shows the value already; other views learn of it through the document.
+    document_.edit(stepName(widget), change, ChangeScope::Shown, typing ? widget : nullptr);
     emit edited();
 }
 
@@ -50,8 +77,10 @@ bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             auto it = focusChecks_.find(watched);
-            if (it != focusChecks_.end())
+            if (it != focusChecks_.end()) {
                 it->second();
+                document_.finishTyping();
+            }
         }
     }
     return QObject::eventFilter(watched, event);
@@ -65,6 +94,7 @@ void FieldBinder::commitFocusedField()
         auto* widget = qobject_cast<QWidget*>(object);
         if (widget && widget->window()->focusWidget() == widget) {
             check();
+            document_.finishTyping();
             return;
         }
     }
@@ -73,11 +103,12 @@ void FieldBinder::commitFocusedField()
 void FieldBinder::bindText(QLineEdit* edit, std::string MenuProject::*field, int maxLength)
 {
     edit->setMaxLength(maxLength);
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        project().*field = text.toStdString();
-        changed();
+    connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
+        write(edit, [&](MenuProject& p) { p.*field = text.toStdString(); }, true);
     });
     addLoader([this, edit, field] { edit->setText(qs(project().*field)); });
+    // Leaving the field ends its step (numeric and folder fields check it first).
+    onFocusLost(edit, [] {});
 }
 
 void FieldBinder::bindNumber(QLineEdit* edit, std::string MenuProject::*field, NumericField range)
@@ -104,7 +135,10 @@ void FieldBinder::bindFolder(QLineEdit* edit, std::string MenuProject::*field, F
 
 void FieldBinder::checkOnLeave(QLineEdit* edit, std::function<void()> check)
 {
-    connect(edit, &QLineEdit::returnPressed, this, check);
+    connect(edit, &QLineEdit::returnPressed, this, [this, check] {
+        check();
+        document_.finishTyping();
+    });
     onFocusLost(edit, std::move(check));
 }
 
@@ -112,35 +146,31 @@ void FieldBinder::applyCorrection(QLineEdit* edit, std::string MenuProject::*fie
 {
     if (edit->text().toStdString() != corrected)
         edit->setText(qs(corrected));
-    if (project().*field != corrected) {
-        project().*field = corrected;
-        changed();
-    }
+    // The correction belongs to the step of the typing it corrects.
+    if (project().*field != corrected)
+        write(edit, [&](MenuProject& p) { p.*field = corrected; }, true);
 }
 
 void FieldBinder::bindCheck(QCheckBox* box, std::int16_t MenuProject::*field)
 {
-    connect(box, &QCheckBox::clicked, this, [this, field](bool checked) {
-        project().*field = checked ? 1 : 0;
-        changed();
+    connect(box, &QCheckBox::clicked, this, [this, box, field](bool checked) {
+        write(box, [&](MenuProject& p) { p.*field = checked ? 1 : 0; });
     });
     addLoader([this, box, field] { box->setChecked(project().*field != 0); });
 }
 
 void FieldBinder::bindFlag(QCheckBox* box, bool MenuProject::*field)
 {
-    connect(box, &QCheckBox::clicked, this, [this, field](bool checked) {
-        project().*field = checked;
-        changed();
+    connect(box, &QCheckBox::clicked, this, [this, box, field](bool checked) {
+        write(box, [&](MenuProject& p) { p.*field = checked; });
     });
     addLoader([this, box, field] { box->setChecked(project().*field); });
 }
 
 void FieldBinder::bindChoice(QButtonGroup* group, std::int16_t MenuProject::*field)
 {
-    connect(group, &QButtonGroup::idClicked, this, [this, field](int id) {
-        project().*field = static_cast<std::int16_t>(id);
-        changed();
+    connect(group, &QButtonGroup::idClicked, this, [this, group, field](int id) {
+        write(group, [&](MenuProject& p) { p.*field = static_cast<std::int16_t>(id); });
     });
     addLoader([this, group, field] {
         QAbstractButton* button = group->button(project().*field);
@@ -153,9 +183,8 @@ void FieldBinder::bindChoice(QButtonGroup* group, std::int16_t MenuProject::*fie
 
 void FieldBinder::bindIndex(QComboBox* combo, std::int16_t MenuProject::*field, int offset)
 {
-    connect(combo, &QComboBox::activated, this, [this, field, offset](int index) {
-        project().*field = static_cast<std::int16_t>(index + offset);
-        changed();
+    connect(combo, &QComboBox::activated, this, [this, combo, field, offset](int index) {
+        write(combo, [&](MenuProject& p) { p.*field = static_cast<std::int16_t>(index + offset); });
     });
     addLoader([this, combo, field, offset] {
         const int index = project().*field - offset;

@@ -1,6 +1,7 @@
 // Ties the tabs' input widgets to the fields of the open project: a widget shows its field
-// when the project is loaded, and every edit by the user writes the field back and marks the
-// project modified. Numeric and folder fields are checked when they lose the focus.
+// when the project is loaded, and every edit by the user writes the field back as a step of
+// the document (named after the field's label). Typing into a field is one step until the
+// field is left; numeric and folder fields are checked then.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include <QObject>
+#include <QWidget>
 
 #include "editor/rules/field_rules.h"
 #include "model/menu_project.h"
@@ -46,6 +48,10 @@ public:
     // A list whose index plus offset is the field's value.
     void bindIndex(QComboBox* combo, std::int16_t MenuProject::*field, int offset);
 
+    // A widget the tab writes itself (with its own address as the typing key): leaving it
+    // ends its step.
+    void endTypingOnLeave(QWidget* widget) { onFocusLost(widget, [] {}); }
+
     // A further step of load() for widgets the binder does not know.
     void addLoader(std::function<void()> loader) { loaders_.push_back(std::move(loader)); }
 
@@ -56,17 +62,18 @@ public:
     // from the keyboard (Save, Test) sees the corrected value.
     void commitFocusedField();
 
-    MenuProject& project();
+    const MenuProject& project() const;
 
 signals:
-    // The user changed a field (the project is already updated and marked modified).
+    // The user changed a field (the project is already updated).
     void edited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void changed();
+    // Writes the user's change of widget's field; typing merges with the widget's last step.
+    void write(QObject* widget, const std::function<void(MenuProject&)>& change, bool typing = false);
     void onFocusLost(QObject* widget, std::function<void()> check);
     // Runs check when the focus leaves the field or Return is pressed in it.
     void checkOnLeave(QLineEdit* edit, std::function<void()> check);

@@ -31,22 +31,26 @@ void FontField::show(const MenuProject& project)
         project.*fields_.name, project.*fields_.size, project.*fields_.bold, project.*fields_.italic)));
 }
 
-bool FontField::choose(MenuProject& project)
+std::optional<platform::FontChoice> FontField::choose(const MenuProject& project) const
 {
     platform::FontChoice current;
     current.name = project.*fields_.name;
     current.size = project.*fields_.size;
     current.bold = project.*fields_.bold;
     current.italic = project.*fields_.italic;
-    const std::optional<platform::FontChoice> chosen = platform::services().ui->PickFont(current);
+    std::optional<platform::FontChoice> chosen = platform::services().ui->PickFont(current);
     if (!chosen || chosen->name.empty())
-        return false;
-    project.*fields_.name = chosen->name;
-    project.*fields_.size = static_cast<std::int16_t>(chosen->size > 0 ? chosen->size : current.size);
-    project.*fields_.bold = chosen->bold;
-    project.*fields_.italic = chosen->italic;
-    show(project);
-    return true;
+        return std::nullopt;
+    return chosen;
+}
+
+void FontField::store(const platform::FontChoice& font, MenuProject& project) const
+{
+    project.*fields_.name = font.name;
+    if (font.size > 0)
+        project.*fields_.size = static_cast<std::int16_t>(font.size);
+    project.*fields_.bold = font.bold;
+    project.*fields_.italic = font.italic;
 }
 
 }  // namespace orv::editor

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QWidget>
 
 #include "model/menu_project.h"
+#include "platform/user_interface.h"
 
 class QLabel;
 class QPushButton;
@@ -29,11 +31,12 @@ public:
 
     // Shows the project's font.
     void show(const MenuProject& project);
-    // Opens the chooser; true when a font was chosen (the project is updated).
-    bool choose(MenuProject& project);
+    // Opens the chooser preset to the project's font; the font chosen, or nothing.
+    std::optional<platform::FontChoice> choose(const MenuProject& project) const;
+    // Writes a chosen font into the project (a size of 0 keeps the size).
+    void store(const platform::FontChoice& font, MenuProject& project) const;
 
     QPushButton* button() const { return button_; }
-    QLabel* description() const { return description_; }
 
 signals:
     void clicked();

@@ -56,18 +56,18 @@ void MediaTab::selectFile(MediaObject object)
     MediaFileRow* r = row(object);
     const MediaObjectInfo& info = InfoOf(object);
     binder_.commitFocusedField();
-    auto loading = [r, &info] {
-        // Reading a picture's header can take a moment on slow media: say so at once.
-        if (info.kind == MediaKind::Picture && r) {
-            r->label()->setPath(tr("Loading picture data..."));
-            r->label()->repaint();
-        }
-    };
-    const SelectionOutcome outcome = SelectMediaFile(project(), Options(), object, loading);
-    if (outcome == SelectionOutcome::Cancelled)
+    const std::optional<std::string> file = ChooseMediaFile(Options(), object);
+    if (!file)
         return;
-    context_.document.setModified(true);
-    load();  // the folder field may have received its default
+    // Reading a picture's header can take a moment on slow media: say so at once.
+    if (info.kind == MediaKind::Picture && r) {
+        r->label()->setPath(tr("Loading picture data..."));
+        r->label()->repaint();
+    }
+    const bool changed = context_.document.edit(
+        tr(info.dialogTitle), [&](MenuProject& p) { ApplyChosenFile(p, Options(), object, *file); });
+    if (!changed)
+        load();  // the label shows the file again instead of the loading note
     emit showMe();
     if (Options().ShowCDFolders && r)
         r->folderEdit()->setFocus();
@@ -75,9 +75,10 @@ void MediaTab::selectFile(MediaObject object)
 
 void MediaTab::deleteFile(MediaObject object)
 {
-    DeleteMediaObject(project(), object);
-    context_.document.setModified(true);
-    load();
+    static const char* const names[] = {QT_TR_NOOP("Delete Picture"), QT_TR_NOOP("Delete Sound"),
+                                        QT_TR_NOOP("Delete Movie")};
+    context_.document.edit(tr(names[static_cast<int>(InfoOf(object).kind)]),
+                           [&](MenuProject& p) { DeleteMediaObject(p, object); });
 }
 
 void MediaTab::open(MediaObject object)

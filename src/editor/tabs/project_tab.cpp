@@ -9,6 +9,7 @@
 
 #include "editor/project_document.h"
 #include "editor/tabs/colour_button.h"
+#include "editor/tabs/font_field.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
 
@@ -18,7 +19,7 @@ ProjectTab::ProjectTab(const TabContext& context, QWidget* parent)
     : QWidget(parent), context_(context), binder_(context.document, this)
 {
     connect(&context_.document, &ProjectDocument::projectReplaced, this, &ProjectTab::load);
-    connect(&context_.document, &ProjectDocument::projectChanged, this, &ProjectTab::load);
+    connect(&context_.document, &ProjectDocument::fieldsChanged, this, &ProjectTab::load);
     connect(&binder_, &FieldBinder::edited, this, &ProjectTab::refresh);
 }
 
@@ -28,14 +29,14 @@ void ProjectTab::load()
     refresh();
 }
 
-MenuProject& ProjectTab::project()
+const MenuProject& ProjectTab::project() const
 {
     return context_.document.project();
 }
 
-void ProjectTab::markModified()
+bool ProjectTab::edit(const QString& name, const std::function<void(MenuProject&)>& change, ChangeScope scope)
 {
-    context_.document.setModified(true);
+    return context_.document.edit(name, change, scope);
 }
 
 QLineEdit* ProjectTab::lineEdit(const char* name)
@@ -72,15 +73,20 @@ QWidget* ProjectTab::choiceRow(std::int16_t MenuProject::*field, const std::vect
     return row;
 }
 
-bool ProjectTab::pickColour(ColourButton* button, Colour MenuProject::*field)
+bool ProjectTab::pickColour(ColourButton* button, Colour MenuProject::*field, const QString& name)
 {
     const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(project().*field);
     if (!chosen)
         return false;
-    project().*field = *chosen;
     button->setColour(*chosen);
-    markModified();
+    edit(name, [&](MenuProject& p) { p.*field = *chosen; }, ChangeScope::Shown);
     return true;
+}
+
+void ProjectTab::chooseFont(FontField* font, const QString& name)
+{
+    if (const std::optional<platform::FontChoice> chosen = font->choose(project()))
+        edit(name, [&](MenuProject& p) { font->store(*chosen, p); });
 }
 
 QLineEdit* ProjectTab::numberEdit(const char* name, std::string MenuProject::*field, NumericField range)

@@ -2,11 +2,13 @@
 // and writes its values, the launcher of the settings dialogs and the media player.
 #pragma once
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include <QWidget>
 
+#include "editor/project_change.h"
 #include "editor/tabs/field_binder.h"
 
 class QGroupBox;
@@ -17,6 +19,7 @@ class QPushButton;
 namespace orv::editor {
 
 class ColourButton;
+class FontField;
 class DialogLauncher;
 class MediaPlayback;
 class ProjectDocument;
@@ -47,8 +50,10 @@ protected:
     // The tab's own refresh after the bound widgets were loaded (labels, enabling).
     virtual void refresh() {}
 
-    MenuProject& project();
-    void markModified();
+    const MenuProject& project() const;
+    // Applies a named change of the project as one step (ProjectDocument::edit).
+    bool edit(const QString& name, const std::function<void(MenuProject&)>& change,
+              ChangeScope scope = ChangeScope::Fields);
     // A line edit with the field's name for accessibility and tests.
     QLineEdit* lineEdit(const char* name);
     // A group box with a form layout inside.
@@ -57,8 +62,11 @@ protected:
     QWidget* choiceRow(std::int16_t MenuProject::*field, const std::vector<std::pair<int, QString>>& options,
                        const char* name);
     // Opens the colour chooser preset to the field's colour; a chosen colour goes into the
-    // field and onto the swatch, and the project is marked modified.
-    bool pickColour(ColourButton* button, Colour MenuProject::*field);
+    // field (as a step named name) and onto the swatch.
+    bool pickColour(ColourButton* button, Colour MenuProject::*field, const QString& name);
+    // Opens the font chooser of a font field; a chosen font goes into the project as a step
+    // named name.
+    void chooseFont(FontField* font, const QString& name);
     // A numeric field sized for a few digits.
     QLineEdit* numberEdit(const char* name, std::string MenuProject::*field, NumericField range);
 

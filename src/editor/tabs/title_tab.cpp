@@ -33,10 +33,7 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
                           tr("&Font..."), this);
     font_->button()->setObjectName(QStringLiteral("CmdTitleFont"));
     form->addRow(tr("Font:"), font_);
-    connect(font_, &FontField::clicked, this, [this] {
-        if (font_->choose(project()))
-            markModified();
-    });
+    connect(font_, &FontField::clicked, this, [this] { chooseFont(font_, tr("Title Font")); });
 
     colour_ = new ColourButton(tr("&Color..."), this);
     colour_->setObjectName(QStringLiteral("CmdTitleColor"));
@@ -49,7 +46,8 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
     colourRow->addWidget(shadow);
     colourRow->addStretch();
     form->addRow(tr("Color:"), colourRow);
-    connect(colour_, &QPushButton::clicked, this, [this] { pickColour(colour_, &MenuProject::TitleForeColor); });
+    connect(colour_, &QPushButton::clicked, this,
+            [this] { pickColour(colour_, &MenuProject::TitleForeColor, tr("Title Color")); });
 
     spacing_ = numberEdit("tTitleCharInterSpace", &MenuProject::TitleCharInterSpace, NumericField::TitleCharInterSpace);
     auto* less = new QToolButton(this);
@@ -99,8 +97,7 @@ void TitleTab::stepSpacing(int step)
 {
     const std::string next = StepCharInterSpace(spacing_->text().toStdString(), step);
     spacing_->setText(QString::fromStdString(next));
-    project().TitleCharInterSpace = next;
-    markModified();
+    edit(tr("Character Spacing"), [&](MenuProject& p) { p.TitleCharInterSpace = next; }, ChangeScope::Shown);
 }
 
 }  // namespace orv::editor

@@ -78,11 +78,10 @@ VersionTab::VersionTab(const TabContext& context, QWidget* parent) : ProjectTab(
             comments_->setPlainText(kept);
             comments_->moveCursor(QTextCursor::End);
         }
-        if (project().Comments == kept.toStdString())
-            return;
-        project().Comments = kept.toStdString();
-        markModified();
+        context_.document.edit(
+            tr("Comments"), [&](MenuProject& p) { p.Comments = kept.toStdString(); }, ChangeScope::Shown, comments_);
     });
+    binder_.endTypingOnLeave(comments_);
     binder_.addLoader([this] {
         const QSignalBlocker block(comments_);
         comments_->setPlainText(QString::fromStdString(project().Comments));

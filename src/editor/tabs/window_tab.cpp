@@ -97,8 +97,10 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     colours->addWidget(backColor2_);
     colours->addStretch();
     colourForm->addRow(tr("Colors:"), colours);
-    connect(backColor_, &QPushButton::clicked, this, [this] { pickColour(backColor_, &MenuProject::BackColor); });
-    connect(backColor2_, &QPushButton::clicked, this, [this] { pickColour(backColor2_, &MenuProject::BackColor2); });
+    connect(backColor_, &QPushButton::clicked, this,
+            [this] { pickColour(backColor_, &MenuProject::BackColor, tr("Background Color 1")); });
+    connect(backColor2_, &QPushButton::clicked, this,
+            [this] { pickColour(backColor2_, &MenuProject::BackColor2, tr("Background Color 2")); });
     binder_.addLoader([this] {
         backColor_->setColour(project().BackColor);
         backColor2_->setColour(project().BackColor2);
@@ -168,15 +170,15 @@ void WindowTab::refresh()
 
 void WindowTab::captionOptionClicked()
 {
-    ApplyCaptionClick(project(), showCaption_->isChecked(), showMinimize_->isChecked());
-    const CaptionOptions o =
-        ClickCaptionOption(showCaption_->isChecked(), showMinimize_->isChecked(), showBorder_->isChecked());
+    const bool caption = showCaption_->isChecked();
+    const bool minimize = showMinimize_->isChecked();
+    const CaptionOptions o = ClickCaptionOption(caption, minimize, showBorder_->isChecked());
     showCaption_->setChecked(o.caption);
     showMinimize_->setChecked(o.minimize);
     showMinimize_->setEnabled(o.minimizeEnabled);
     showBorder_->setChecked(o.border);
     showBorder_->setEnabled(o.borderEnabled);
-    markModified();
+    edit(tr("Caption Options"), [&](MenuProject& p) { ApplyCaptionClick(p, caption, minimize); }, ChangeScope::Shown);
 }
 
 void WindowTab::increase()
@@ -201,10 +203,7 @@ void WindowTab::fitToBackground()
 
 void WindowTab::takeWindowSize(int width, int height)
 {
-    SetProjectWindowSize(project(), {width, height});
-    width_->setText(QString::fromStdString(project().Width));
-    height_->setText(QString::fromStdString(project().Height));
-    markModified();
+    edit(tr("Menu Window Size"), [&](MenuProject& p) { SetProjectWindowSize(p, {width, height}); });
 }
 
 }  // namespace orv::editor
