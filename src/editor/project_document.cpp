@@ -1,11 +1,13 @@
 #include "editor/project_document.h"
 
+#include "editor/rules/window_title.h"
+
 namespace orv::editor {
 
 ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent)
 {
     ResetParameters(project_);
-    announcedTitle_ = project_.EditorWindowTitle;
+    announcedTitle_ = EditorWindowTitle(project_);
     announcedHeading_ = project_.FileNameColumnHeading;
 }
 
@@ -41,9 +43,9 @@ void ProjectDocument::notifyChanged()
 void ProjectDocument::notifyCaptionsChanged()
 {
     RefreshProjectCaptions(project_);
-    const bool changed =
-        project_.EditorWindowTitle != announcedTitle_ || project_.FileNameColumnHeading != announcedHeading_;
-    announcedTitle_ = project_.EditorWindowTitle;
+    const std::string title = EditorWindowTitle(project_);
+    const bool changed = title != announcedTitle_ || project_.FileNameColumnHeading != announcedHeading_;
+    announcedTitle_ = title;
     announcedHeading_ = project_.FileNameColumnHeading;
     if (changed)
         emit captionsChanged();

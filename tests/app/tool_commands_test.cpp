@@ -6,7 +6,6 @@
 
 #include "app/tool/project_info.h"
 #include "app/tool/tool_commands.h"
-#include "app/tool/tool_paths.h"
 #include "create/create_menu.h"
 #include "model/messages.h"
 #include "model/editor_options.h"
@@ -366,28 +365,6 @@ TEST_F(ToolTest, CheckOfAMissingProjectFails)
     EXPECT_EQ(run({"check", host("none.mnp")}), tool::ExitFailure);
     EXPECT_EQ(errorLines(), 1);
     EXPECT_EQ(run({"check"}), tool::ExitUsage);
-}
-
-// --- Paths ---
-
-TEST(ToolPathTest, RecognisesWindowsFormPaths)
-{
-    for (const char* path : {"Z:\\home\\a.mnp", "e:/menu/a.mnp", "C:", "\\\\server\\share\\a.mnp"})
-        EXPECT_TRUE(tool::IsWindowsFormPath(path)) << path;
-    for (const char* path : {"/home/a.mnp", "a.mnp", "ab:c", ""})
-        EXPECT_FALSE(tool::IsWindowsFormPath(path)) << path;
-}
-
-TEST_F(ToolTest, HostPathsGoThroughTheDriveMap)
-{
-    EXPECT_EQ(tool::CommandLinePathToWindows("E:/menu/a.mnp"), "E:\\menu\\a.mnp");
-    EXPECT_EQ(tool::CommandLinePathToWindows(host("sub/../p.mnp")), home.win("p.mnp"));
-
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(home.root());
-    const std::string relative = tool::CommandLinePathToWindows("rel.mnp");
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(relative, home.win("rel.mnp"));
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
+#include "editor/rules/window_title.h"
 #include "main_window_test_support.h"
 #include "model/menu_project.h"
 #include "support/test_home.h"
@@ -74,7 +75,7 @@ TEST_F(OptionsValuesTest, SwitchingToUsbChangesTheColumnHeadingAndTitleAtOnce)
     ApplyOptionsDialogValues(v, options, project);
     EXPECT_EQ(project.ProjectType, 2);
     EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
+    EXPECT_EQ(EditorWindowTitle(project), "Veltrona Orvanto - [USB flash drive] - [noname]");
 
     v.ProjectTypeIndex = 0;
     ApplyOptionsDialogValues(v, options, project);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/rules/project_commands.h"
+#include "editor/rules/window_title.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
 #include "model/file_io.h"
@@ -96,7 +97,7 @@ TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
     EXPECT_EQ(project.TitleText, "Opened");
     EXPECT_EQ(project.ProjectFilePath, file);
     EXPECT_FALSE(project.Modified);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project), "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
     ASSERT_EQ(log.picks.size(), 1u);
     EXPECT_EQ(log.picks[0].title, "Open Project");
     EXPECT_EQ(log.picks[0].filter, "Project Files (*.mnp)|*.mnp");
@@ -176,7 +177,7 @@ TEST_F(ProjectCommandsTest, SaveOfAnUnsavedProjectGoesThroughSaveAs)
     EXPECT_EQ(project.ProjectFilePath, home.win("out/newmenu.mnp")) << "the extension is added";
     EXPECT_TRUE(FileExists(project.ProjectFilePath));
     EXPECT_FALSE(project.Modified);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project), "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
 }
 
 TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModified)
@@ -211,7 +212,7 @@ TEST_F(ProjectCommandsTest, FailedSaveAsKeepsTheOldName)
     home.ui().pickNextFile(impossible);
     EXPECT_FALSE(commands.saveAs());
     EXPECT_EQ(project.ProjectFilePath, file);
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [good.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project), "Veltrona Orvanto - [CD/DVD] - [good.mnp]");
     EXPECT_TRUE(project.Modified);
     ASSERT_EQ(messages().size(), 1u);
     EXPECT_NE(messages()[0].text.find(impossible), std::string::npos);
@@ -234,7 +235,7 @@ TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
     EXPECT_EQ(project.TitleText, "Title");
     EXPECT_EQ(project.ProjectType, ProjectTypeUSB);
     EXPECT_EQ(project.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
+    EXPECT_EQ(EditorWindowTitle(project), "Veltrona Orvanto - [USB flash drive] - [noname]");
     EXPECT_FALSE(project.Modified);
 }
 

@@ -280,7 +280,6 @@ void alignFileState(MenuProject& project, const MenuProject& like)
     project.ProjectFilePath = like.ProjectFilePath;
     project.Modified = like.Modified;
     project.FileNameColumnHeading = like.FileNameColumnHeading;
-    project.EditorWindowTitle = like.EditorWindowTitle;
 }
 
 std::string describeDifference(const MenuProject& a, const MenuProject& b)

@@ -1,0 +1,132 @@
+// The batch build through its public function: exit codes, the log, the build folder, and
+// paths given in host form or relative to the editor's folder.
+#include <fstream>
+
+#include <gmock/gmock.h>
+
+#include "create/create_menu.h"
+#include "model/messages.h"
+#include "model/profile.h"
+#include "model/project_file.h"
+#include "support/stand_in_program_folder.h"
+#include "support/test_home.h"
+#include "batch/batch_build.h"
+
+namespace orv::test {
+namespace {
+
+using ::testing::HasSubstr;
+
+class BatchBuildTest : public ::testing::Test {
+protected:
+    // Saves a small project (destination "own menu") and returns its Windows-form path.
+    std::string saveProject(const std::string& relative)
+    {
+        MenuProject project;
+        project.CreateDestDir = home.win("own menu");
+        project.UseAutorun = 0;
+        project.TitleFontName = "Arial";
+        std::filesystem::create_directories(home.path(relative).parent_path());
+        EXPECT_TRUE(SaveProjectFileAs(project, home.win(relative)));
+        return home.win(relative);
+    }
+
+    int build(const std::string& commandLine)
+    {
+        MenuProject project;
+        return RunBatchBuild(ParseCommandLine(commandLine), project);
+    }
+
+    bool exists(const std::string& relative) const { return std::filesystem::exists(home.path(relative)); }
+
+    TestHome home;
+    StandInProgramFolder program{home};
+};
+
+TEST_F(BatchBuildTest, MissingProjectIsLoggedWithExitCode1)
+{
+    const std::string log = home.win("logs/build.log");
+    std::filesystem::create_directories(home.path("logs"));
+    EXPECT_EQ(build(home.win("none.mnp") + " /BUILD /LOG:" + log), 1);
+    EXPECT_EQ(home.readFile("logs/build.log"), "The project file does not exist!\r\n");
+    EXPECT_TRUE(home.ui().messages().empty());
+
+    // Without a log the exit code still says it, and no file is written.
+    std::filesystem::remove_all(home.path("logs"));
+    EXPECT_EQ(build(home.win("none.mnp") + " /BUILD"), 1);
+    EXPECT_FALSE(exists("logs"));
+}
+
+TEST_F(BatchBuildTest, AFileThatIsNotAProjectIsLoggedWithExitCode1)
+{
+    std::ofstream(home.path("notes.mnp")) << "just some notes\n";
+    EXPECT_EQ(build(home.win("notes.mnp") + " /BUILD /LOG:" + home.win("build.log")), 1);
+    EXPECT_THAT(home.readFile("build.log"), HasSubstr(home.win("notes.mnp") + " is not a project file"));
+    EXPECT_FALSE(exists("own menu"));
+}
+
+TEST_F(BatchBuildTest, ALogNamingTheProjectItselfIsRefusedAndTheProjectKept)
+{
+    const std::string project = saveProject("p.mnp");
+    const std::string before = home.readFile("p.mnp");
+    EXPECT_EQ(build(project + " /BUILD /LOG:" + home.path("P.MNP").string()), 1);
+    EXPECT_EQ(home.readFile("p.mnp"), before);
+    EXPECT_THAT(Batch().LastMessage, HasSubstr("is the project file itself"));
+    EXPECT_FALSE(exists("own menu"));
+}
+
+TEST_F(BatchBuildTest, BuildFolderReplacesTheDestinationAndASuccessLeavesNoLog)
+{
+    const std::string projectFile = saveProject("projects/demo.mnp");
+    home.writeFile("build.log", "old failure");
+    EXPECT_EQ(build(projectFile + " /BUILD /BUILDFOLDER:" + home.win("out") + " /LOG:" + home.win("build.log")), 0);
+    EXPECT_TRUE(exists("out/ORVNMENU.EXE"));
+    EXPECT_TRUE(exists("out/orvnmenu.mni"));
+    EXPECT_FALSE(exists("own menu"));
+    EXPECT_FALSE(exists("build.log"));
+    EXPECT_EQ(*CachedProfile(home.win("out/orvnmenu.mni")).find("Create", "CreateDestDir"), home.win("out"));
+    EXPECT_EQ(LastCreationReport().size(), 4u);
+    EXPECT_TRUE(home.ui().messages().empty());
+}
+
+TEST_F(BatchBuildTest, QuotedPathsWithBlanksBuildIntoTheProjectsOwnFolder)
+{
+    const std::string projectFile = saveProject("my projects/demo menu.mnp");
+    EXPECT_EQ(build("\"" + projectFile + "\" /BUILD /LOG:\"" + home.win("my log.txt") + "\""), 0);
+    EXPECT_TRUE(exists("own menu/ORVNMENU.EXE"));
+    EXPECT_FALSE(exists("my log.txt"));
+}
+
+TEST_F(BatchBuildTest, HostPathsAreAcceptedForProjectFolderAndLog)
+{
+    saveProject("p/demo.mnp");
+    std::filesystem::remove(home.path("program/Release/ORVNMENU.EXE"));
+    const std::string line = home.path("p/demo.mnp").string() + " /BUILD /BUILDFOLDER:" + home.path("host out").string() +
+                             " /LOG:" + home.path("host.log").string();
+    EXPECT_EQ(build(line), 1);
+    EXPECT_EQ(home.readFile("host.log"), "Can't find 'ORVNMENU.EXE'! Can't copy!\r\n");
+    // The data file was written before the stop, with the folder in Windows form.
+    EXPECT_EQ(*CachedProfile(home.win("host out/orvnmenu.mni")).find("Create", "CreateDestDir"), home.win("host out"));
+}
+
+TEST_F(BatchBuildTest, RelativeProjectIsFoundBelowTheEditorsFolder)
+{
+    saveProject("program/Examples/Demo.mnp");
+    EXPECT_EQ(ResolveCommandLineProject("Examples/Demo.mnp"), home.win("program") + "\\Examples\\Demo.mnp");
+    EXPECT_EQ(build("Examples/Demo.mnp /BUILD /BUILDFOLDER:" + home.win("rel")), 0);
+    EXPECT_TRUE(exists("rel/ORVNMENU.EXE"));
+}
+
+TEST_F(BatchBuildTest, RefusalOfTheCreateActionEndsWithExitCode1)
+{
+    const std::string projectFile = saveProject("p/demo.mnp");
+    MenuProject project;
+    OpenProjectFile(project, projectFile);
+    project.BackgroundPictureSrc = home.writeFile("p/back.png", "png");
+    ASSERT_TRUE(SaveProjectFile(project));
+    EXPECT_EQ(build(projectFile + " /BUILD /LOG:" + home.win("log.txt")), 1);
+    EXPECT_THAT(home.readFile("log.txt"), HasSubstr("One or more CD Folders for your pictures are empty."));
+}
+
+}  // namespace
+}  // namespace orv::test
