@@ -1,8 +1,11 @@
 // File encryption: round trips of every size class, the stored layout, and refusal of wrong
 // passwords, tampering, reordering and truncation without leaving a file behind.
 #include <array>
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 
 #include <openssl/evp.h>
 
@@ -14,6 +17,27 @@
 #include "support/test_home.h"
 
 namespace fs = std::filesystem;
+
+// While watched, an allocation of 256 MiB or more fails and is noted: a test sees whether a
+// buffer of a size that a file declares was asked for at all.
+namespace {
+std::atomic<bool> watchingAllocations{false};
+std::atomic<bool> hugeAllocationAsked{false};
+constexpr std::size_t HugeAllocation = std::size_t{256} << 20;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (watchingAllocations && size >= HugeAllocation) {
+        hugeAllocationAsked = true;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace orv::platform {
 namespace {
@@ -181,6 +205,20 @@ TEST_F(CryptoTest, ReorderedTruncatedAndExtendedFilesAreRefused)
     // An exact multiple of the chunk size must not pass as its own prefix.
     std::string whole = encrypt(pattern(2 * Chunk));
     EXPECT_EQ(decrypt(whole.substr(0, Header + sealed), out), CryDamaged);
+}
+
+TEST_F(CryptoTest, AnAbsurdChunkSizeIsRefusedBeforeAnyBufferIsMade)
+{
+    std::string encrypted = encrypt("small");
+    for (std::size_t i = 16; i < 20; ++i)
+        encrypted[i] = '\xFF';  // 4 GiB chunks; the password check still fits
+    std::string out;
+    watchingAllocations = true;
+    struct StopWatching {
+        ~StopWatching() { watchingAllocations = false; }
+    } stop;
+    EXPECT_EQ(decrypt(encrypted, out), CryDamaged);
+    EXPECT_FALSE(hugeAllocationAsked);
 }
 
 TEST_F(CryptoTest, FailedCallsLeaveAnExistingTargetAsItWas)
