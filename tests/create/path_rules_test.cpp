@@ -1,4 +1,4 @@
-// The path rules, the dialog's rules, the detailed copy-error facts and the error mapping.
+// The path rules, the dialog's rules, the detailed copy-error facts and the copy's error numbers.
 #include <gmock/gmock.h>
 
 #include "create/copy_file.h"
@@ -117,20 +117,6 @@ TEST(DetailedCopyError, FactsFollowWhatExists)
     EXPECT_EQ(e.sourceFileExists.answer, "Note! Filename is too short!");
     EXPECT_EQ(e.targetFolderExists.answer, "-");
     EXPECT_EQ(e.targetFileExists.answer, "-");
-}
-
-TEST(ErrorMapping, HostErrorsBecomeRunTimeErrorNumbers)
-{
-    const std::pair<std::errc, int> cases[] = {
-        {std::errc::no_such_file_or_directory, 53}, {std::errc::not_a_directory, 76},
-        {std::errc::permission_denied, 70},         {std::errc::read_only_file_system, 70},
-        {std::errc::no_space_on_device, 61},        {std::errc::file_too_large, 61},
-        {std::errc::io_error, 57},                  {std::errc::filename_too_long, 75},
-        {std::errc::device_or_resource_busy, 75},
-    };
-    EXPECT_EQ(MapHostError({}), 0);
-    for (const auto& [error, number] : cases)
-        EXPECT_EQ(MapHostError(std::make_error_code(error)), number) << static_cast<int>(error);
 }
 
 class CopyFileTest : public ::testing::Test {
