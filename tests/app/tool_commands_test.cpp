@@ -153,6 +153,20 @@ TEST_F(ToolTest, UpgradeToANewFileLeavesTheOldOne)
     EXPECT_EQ(undated(home.readFile("new.mnp")), undated(once));
 }
 
+TEST_F(ToolTest, UpgradeRefusesAWriteProtectedTargetButUpgradesIntoAnotherFile)
+{
+    home.writeFile("old.mnp", oldProject);
+    std::filesystem::permissions(home.path("old.mnp"), std::filesystem::perms(0444));
+    EXPECT_EQ(run({"upgrade", host("old.mnp")}), tool::ExitFailure);
+    EXPECT_EQ(err.str(), "orvntool: '" + host("old.mnp") +
+                             "' is write-protected; name another file to write the upgraded project to\n");
+    EXPECT_EQ(home.readFile("old.mnp"), oldProject);
+    EXPECT_EQ(std::filesystem::status(home.path("old.mnp")).permissions(), std::filesystem::perms(0444));
+
+    EXPECT_EQ(run({"upgrade", host("old.mnp"), host("new.mnp")}), tool::ExitOk) << err.str();
+    EXPECT_NE(home.readFile("new.mnp").find("TitleText = Old menu"), std::string::npos);
+}
+
 // --- mni ---
 
 TEST_F(ToolTest, MniWritesTheMenuDescriptionFile)
