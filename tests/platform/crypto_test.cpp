@@ -238,33 +238,32 @@ TEST_F(CryptoTest, FailedCallsLeaveAnExistingTargetAsItWas)
     EXPECT_EQ(home.readFile("target"), pattern(Chunk + 10)) << "success replaces it";
 }
 
-TEST_F(CryptoTest, MissingSourceIsErrorTwoAndWritesNothing)
+TEST_F(CryptoTest, FileErrorsAreNumberedAndWriteNothing)
 {
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("nothing-here.pdf"), home.win("out.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    EXPECT_EQ(crypto().CryGetLastError(), 2);
-    EXPECT_FALSE(fs::exists(home.path("out.cry")));
-    EXPECT_EQ(crypto().CryDecryptFile(home.win("nothing-here.cry"), home.win("out"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    EXPECT_EQ(crypto().CrySimpleEncryptFile("Q:\\unmapped.pdf", home.win("out.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-}
-
-TEST_F(CryptoTest, UnwritableTargetFailsCleanly)
-{
-    std::string source = home.writeFile("a.txt", "abc");
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(source, home.win("no-such-folder") + "\\a.cry", "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CryWriteFailed);
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("Documents"), home.win("d.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CryReadFailed) << "a folder is no file";
-}
-
-TEST_F(CryptoTest, ASuccessfulEncryptionResetsTheLastError)
-{
-    crypto().CrySimpleEncryptFile(home.win("missing"), home.win("x"), "pw");
-    ASSERT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    encrypt("data");
-    EXPECT_EQ(crypto().CryGetLastError(), CryOk);
+    const std::string source = home.writeFile("a.txt", "abc");
+    struct Case {
+        const char* what;
+        bool encrypting;
+        std::string from, to;
+        int error;
+    };
+    const Case cases[] = {
+        {"missing source", true, home.win("nothing-here.pdf"), home.win("out.cry"), CrySourceNotFound},
+        {"missing encrypted file", false, home.win("nothing-here.cry"), home.win("out"), CrySourceNotFound},
+        {"unmapped drive", true, "Q:\\unmapped.pdf", home.win("out.cry"), CrySourceNotFound},
+        {"no target folder", true, source, home.win("no-such-folder") + "\\a.cry", CryWriteFailed},
+        {"a folder is no file", true, home.win("Documents"), home.win("d.cry"), CryReadFailed},
+    };
+    for (const Case& c : cases) {
+        encrypt("data");  // a success resets the last error
+        ASSERT_EQ(crypto().CryGetLastError(), CryOk);
+        const int ok = c.encrypting ? crypto().CrySimpleEncryptFile(c.from, c.to, "pw")
+                                    : crypto().CryDecryptFile(c.from, c.to, "pw");
+        EXPECT_EQ(ok, 0) << c.what;
+        EXPECT_EQ(crypto().CryGetLastError(), c.error) << c.what;
+        EXPECT_FALSE(fs::exists(home.path("out.cry")) || fs::exists(home.path("out"))) << c.what;
+    }
+    EXPECT_EQ(CrySourceNotFound, 2) << "the number the decryption program reports";
 }
 
 }  // namespace
