@@ -115,12 +115,12 @@ fs::path absoluteHostPath(std::string_view typed, const fs::path& workingFolder)
     return host;
 }
 
-}  // namespace
-
-bool isWindowsFormPath(std::string_view typed)
+bool isWindowsFormPath(std::string_view text)
 {
-    return hasDriveLetter(typed) || isNetworkPath(typed);
+    return hasDriveLetter(text) || isNetworkPath(text);
 }
+
+}  // namespace
 
 bool isRelativePath(std::string_view typed)
 {

@@ -10,12 +10,9 @@ namespace orv::platform {
 
 class FileSystem;
 
-// True for a path in Windows form: a drive letter with a colon ("E:\x", "E:/x", "E:",
-// "E:x") or a network path ("\\server\share").
-bool isWindowsFormPath(std::string_view typed);
-
-// True for a path that names no root: neither a Windows-form path nor one that starts with
-// a slash or a backslash ("menu.mnp", "sub/menu.mnp").
+// True for a path that names no root: it has no drive letter ("E:\x", "E:x"), is no
+// network path ("\\server\share") and starts with no slash or backslash ("menu.mnp",
+// "sub/menu.mnp").
 bool isRelativePath(std::string_view typed);
 
 // The Windows form of a typed path, in single backslashes, with "." and ".." resolved by
