@@ -165,46 +165,41 @@ TEST_F(CryptoTest, WrongPasswordRestoresNothing)
     EXPECT_EQ(decrypt(encrypted, out, "Right"), CryBadPassword);
 }
 
-TEST_F(CryptoTest, TamperedFilesAreRefused)
+TEST_F(CryptoTest, TamperedReorderedTruncatedAndExtendedFilesAreRefused)
 {
-    std::string encrypted = encrypt(pattern(2 * Chunk + 10));
-    std::string out;
+    const std::string encrypted = encrypt(pattern(3 * Chunk + 77));
+    const std::string whole = encrypt(pattern(2 * Chunk));
+    const std::size_t sealed = Chunk + Tag;
     auto flipped = [&](std::size_t at) {
         std::string copy = encrypted;
         copy[at] = static_cast<char>(copy[at] ^ 0x01);
         return copy;
     };
-    EXPECT_EQ(decrypt(flipped(Header + 5), out), CryDamaged) << "first chunk's text";
-    EXPECT_EQ(decrypt(flipped(Header + Chunk + Tag + 100), out), CryDamaged) << "second chunk's text";
-    EXPECT_EQ(decrypt(flipped(encrypted.size() - 1), out), CryDamaged) << "last tag";
-    EXPECT_EQ(decrypt(flipped(0), out), CryDamaged) << "magic";
-    EXPECT_EQ(decrypt(flipped(16), out), CryDamaged) << "chunk size";
-    EXPECT_EQ(decrypt(flipped(40), out), CryDamaged) << "base nonce";
-    EXPECT_NE(decrypt(flipped(25), out), CryOk) << "salt";
-}
-
-TEST_F(CryptoTest, ReorderedTruncatedAndExtendedFilesAreRefused)
-{
-    std::string encrypted = encrypt(pattern(3 * Chunk + 77));
-    const std::size_t sealed = Chunk + Tag;
+    const std::pair<std::string, const char*> cases[] = {
+        {flipped(Header + 5), "first chunk's text"},
+        {flipped(Header + sealed + 100), "second chunk's text"},
+        {flipped(encrypted.size() - 1), "last tag"},
+        {flipped(0), "magic"},
+        {flipped(16), "chunk size"},
+        {flipped(40), "base nonce"},
+        {encrypted.substr(0, Header) + encrypted.substr(Header + sealed, sealed) + encrypted.substr(Header, sealed) +
+             encrypted.substr(Header + 2 * sealed),
+         "chunks swapped"},
+        {encrypted.substr(0, Header + 3 * sealed), "last chunk dropped"},
+        {encrypted.substr(0, Header + sealed), "cut at a chunk boundary"},
+        {encrypted.substr(0, encrypted.size() - 5), "cut inside the last tag"},
+        {encrypted.substr(0, Header + 10), "cut inside the first chunk"},
+        {encrypted.substr(0, Header), "header only"},
+        {encrypted.substr(0, 30), "cut header"},
+        {"", "empty file"},
+        {encrypted + "x", "data appended"},
+        {pattern(5000), "not an encrypted file"},
+        {whole.substr(0, Header + sealed), "an exact multiple of the chunk size cut to its own prefix"},
+    };
     std::string out;
-
-    std::string swapped = encrypted.substr(0, Header) + encrypted.substr(Header + sealed, sealed) +
-                          encrypted.substr(Header, sealed) + encrypted.substr(Header + 2 * sealed);
-    EXPECT_EQ(decrypt(swapped, out), CryDamaged) << "chunks swapped";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 3 * sealed), out), CryDamaged) << "last chunk dropped";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + sealed), out), CryDamaged) << "cut at a chunk boundary";
-    EXPECT_EQ(decrypt(encrypted.substr(0, encrypted.size() - 5), out), CryDamaged) << "cut inside the last tag";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 10), out), CryDamaged) << "cut inside the first chunk";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header), out), CryDamaged) << "header only";
-    EXPECT_EQ(decrypt(encrypted.substr(0, 30), out), CryDamaged) << "cut header";
-    EXPECT_EQ(decrypt("", out), CryDamaged) << "empty file";
-    EXPECT_EQ(decrypt(encrypted + "x", out), CryDamaged) << "data appended";
-    EXPECT_EQ(decrypt(pattern(5000), out), CryDamaged) << "not an encrypted file";
-
-    // An exact multiple of the chunk size must not pass as its own prefix.
-    std::string whole = encrypt(pattern(2 * Chunk));
-    EXPECT_EQ(decrypt(whole.substr(0, Header + sealed), out), CryDamaged);
+    for (const auto& [bytes, what] : cases)
+        EXPECT_EQ(decrypt(bytes, out), CryDamaged) << what;
+    EXPECT_NE(decrypt(flipped(25), out), CryOk) << "salt";
 }
 
 TEST_F(CryptoTest, AnAbsurdChunkSizeIsRefusedBeforeAnyBufferIsMade)

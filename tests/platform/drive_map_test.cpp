@@ -109,25 +109,21 @@ TEST(ResolveCaseInsensitive, MatchesEachMissingComponentWithoutCase)
     TempFolder dir;
     touch(dir.root / "Menu" / "Pictures" / "Logo.png");
     touch(dir.root / "Menu" / "docs" / "Guide.PDF");
-
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"MENU", "pictures", "LOGO.PNG"}),
-              dir.root / "Menu" / "Pictures" / "Logo.png");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"menu", "Docs", "guide.pdf"}), dir.root / "Menu" / "docs" / "Guide.PDF");
-    // A file to be created keeps its own name but lands in the folder that exists.
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"MENU", "PICTURES", "New.png"}),
-              dir.root / "Menu" / "Pictures" / "New.png");
-    // Below a component that matches nothing, the rest is kept as given.
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"Missing", "MENU"}), dir.root / "Missing" / "MENU");
-}
-
-TEST(ResolveCaseInsensitive, ExactNamesWinAndTiesAreBrokenInByteOrder)
-{
-    TempFolder dir;
-    touch(dir.root / "readme.TXT");
-    touch(dir.root / "README.txt");
-    touch(dir.root / "ReadMe.txt");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"ReadMe.txt"}), dir.root / "ReadMe.txt");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"readme.txt"}), dir.root / "README.txt");
+    for (const char* name : {"readme.TXT", "README.txt", "ReadMe.txt"})
+        touch(dir.root / name);
+    const std::pair<std::vector<std::string>, fs::path> cases[] = {
+        {{"MENU", "pictures", "LOGO.PNG"}, "Menu/Pictures/Logo.png"},
+        {{"menu", "Docs", "guide.pdf"}, "Menu/docs/Guide.PDF"},
+        // A file to be created keeps its own name but lands in the folder that exists.
+        {{"MENU", "PICTURES", "New.png"}, "Menu/Pictures/New.png"},
+        // Below a component that matches nothing, the rest is kept as given.
+        {{"Missing", "MENU"}, "Missing/MENU"},
+        // An exact name wins; among the others the smallest in byte order.
+        {{"ReadMe.txt"}, "ReadMe.txt"},
+        {{"readme.txt"}, "README.txt"},
+    };
+    for (const auto& [components, expected] : cases)
+        EXPECT_EQ(resolveCaseInsensitive(dir.root, components), dir.root / expected) << expected;
 }
 
 class HostDriveMapTest : public test::HomeTest {};
