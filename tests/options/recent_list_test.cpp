@@ -57,43 +57,38 @@ TEST(RecentListRules, AddingAndRemoving)
     }
 }
 
-TEST(RecentListRules, NoFileMarkersCountOnlyInTheFirstEntry)
+// Entry 1 is always shown, enabled only with a file; the others are shown with a value. "(tom)"
+// and "(empty)" mean no file in the first entry only.
+TEST(RecentListRules, WhichEntriesAreShownAndEnabled)
 {
-    for (const char* marker : {"(tom)", "(empty)"}) {
-        Entries e = entriesOf({marker});
-        RecentList list(e);
-        EXPECT_TRUE(list.isEmpty(1) && !list.isEnabled(1) && list.isVisible(1)) << marker;
-        EXPECT_EQ(list.target(1), "") << marker;
+    struct Case {
+        Entries entries;
+        const char* shown;  // entries 1 to 6
+        const char* enabled;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {entriesOf({}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"(tom)"}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"(empty)"}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"y", "x"}), "110000", "110000", "y"},
+        {entriesOf({"a", "(tom)"}), "110000", "110000", "a"},
+    };
+    for (Case c : cases) {
+        RecentList list(c.entries);
+        std::string shown, enabled;
+        for (int n = 1; n <= RecentListSize; ++n) {
+            shown += list.isVisible(n) ? '1' : '0';
+            enabled += list.isEnabled(n) ? '1' : '0';
+        }
+        EXPECT_EQ(shown, c.shown) << c.entries[0];
+        EXPECT_EQ(enabled, c.enabled) << c.entries[0];
+        EXPECT_EQ(list.caption(1), c.caption);
+        EXPECT_EQ(list.isEmpty(1), c.enabled[0] == '0') << c.entries[0];
+        EXPECT_FALSE(list.isVisible(0) || list.isVisible(7));
     }
-    Entries e = entriesOf({"a", "(tom)"});
-    EXPECT_FALSE(RecentList(e).isEmpty(2));
-}
-
-TEST(RecentListRules, FirstEntryIsAlwaysShownTheOthersOnlyWithAValue)
-{
-    Entries e;
-    RecentList list(e);
-    EXPECT_TRUE(list.isVisible(1));
-    EXPECT_FALSE(list.isEnabled(1));
-    EXPECT_EQ(list.caption(1), RecentPlaceholderText);
-    for (int n = 2; n <= RecentListSize; ++n)
-        EXPECT_FALSE(list.isVisible(n)) << n;
-
-    list.add("x");
-    list.add("y");
-    EXPECT_TRUE(list.isEnabled(1));
-    EXPECT_EQ(list.caption(1), "y");
-    EXPECT_TRUE(list.isVisible(2));
-    EXPECT_TRUE(list.isEnabled(2));
-    EXPECT_FALSE(list.isVisible(3));
-
-    list.remove(1);
-    list.remove(1);
-    EXPECT_TRUE(list.isVisible(1));
-    EXPECT_FALSE(list.isEnabled(1));
-    EXPECT_FALSE(list.isVisible(2));
-    EXPECT_FALSE(list.isVisible(0));
-    EXPECT_FALSE(list.isVisible(7));
+    Entries marker = entriesOf({"(tom)"});
+    EXPECT_EQ(RecentList(marker).target(1), "");
 }
 
 class RecentOptionsTest : public test::HomeTest {
