@@ -8,6 +8,8 @@
 
 #include <QCoreApplication>
 
+#include "batch/batch_build.h"
+#include "batch/command_line.h"
 #include "create/create_menu.h"
 #include "editor/run_editor.h"
 #include "model/editor_options.h"
@@ -15,8 +17,7 @@
 #include "model/project_writer.h"
 #include "platform/host/console_user_interface.h"
 #include "platform/host/host_services.h"
-#include "templates/batch_build.h"
-#include "templates/command_line.h"
+#include "product/product.h"
 
 namespace {
 

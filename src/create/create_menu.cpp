@@ -20,6 +20,7 @@
 #include "model/messages.h"
 #include "model/path_helpers.h"
 #include "model/project_file.h"
+#include "model/session_state.h"
 #include "model/sibling_products.h"
 #include "model/text_helpers.h"
 #include "platform/file_system.h"
@@ -30,18 +31,10 @@ namespace orv {
 
 namespace {
 
-std::vector<std::string>& lastReport()
-{
-    static std::vector<std::string> lines;
-    return lines;
-}
+std::vector<std::string>& lastReport() { return Session().lastReport; }
 
 // Creations that ran to their end in this run of the program.
-unsigned& completedRuns()
-{
-    static unsigned count = 0;
-    return count;
-}
+unsigned& completedRuns() { return Session().completedRuns; }
 
 bool cooperating(const MenuProject& project, const CreateDialogState& dialog)
 {

@@ -8,6 +8,7 @@
 #include "model/file_io.h"
 #include "model/path_helpers.h"
 #include "model/project_file.h"
+#include "model/session_state.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -52,11 +53,7 @@ bool startCreatedMenu(platform::Shell& shell, const std::string& program, const 
 
 }  // namespace
 
-bool& ResizeMode()
-{
-    static bool on = false;
-    return on;
-}
+bool& ResizeMode() { return Session().resizeMode; }
 
 std::string TestFolder()
 {

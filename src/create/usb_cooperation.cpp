@@ -11,6 +11,7 @@
 #include "model/file_io.h"
 #include "model/messages.h"
 #include "model/path_helpers.h"
+#include "model/session_state.h"
 #include "model/sibling_products.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -224,11 +225,7 @@ void PrepareAfterCreationTimers(const CreationRun& run, CreationReport& report)
         report.enableStickGuardInfoTimer = !PortavoSwitchIsOn(DontShowStickGuardInfo);
 }
 
-std::string& StickGuardSetupCopiedPath()
-{
-    static std::string path;
-    return path;
-}
+std::string& StickGuardSetupCopiedPath() { return Session().stickGuardSetupCopiedPath; }
 
 StickGuardInformation StickGuardInformationFor(const MenuProject& project)
 {

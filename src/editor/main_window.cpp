@@ -34,6 +34,7 @@
 #include "editor/media/media_playback.h"
 #include "editor/project_document.h"
 #include "editor/rules/startup_rules.h"
+#include "editor/rules/window_title.h"
 #include "editor/startup/interactive_startup.h"
 #include "editor/tabs/buttons_tab.h"
 #include "editor/tabs/buttons_text_tab.h"
@@ -255,7 +256,7 @@ void MainWindow::showTab(MainTab which)
 
 void MainWindow::updateTitle()
 {
-    setWindowTitle(QString::fromStdString(document_->project().EditorWindowTitle) + QStringLiteral("[*]"));
+    setWindowTitle(QString::fromStdString(EditorWindowTitle(document_->project())) + QStringLiteral("[*]"));
     setWindowModified(document_->isModified());
 }
 

@@ -1,6 +1,7 @@
 #include "editor/project_document.h"
 
 #include <climits>
+#include "editor/rules/window_title.h"
 
 namespace orv::editor {
 
@@ -8,7 +9,7 @@ ProjectDocument::ProjectDocument(QObject* parent) : QObject(parent)
 {
     ResetParameters(project_);
     RefreshProjectCaptions(project_);
-    announcedTitle_ = project_.EditorWindowTitle;
+    announcedTitle_ = EditorWindowTitle(project_);
     announcedHeading_ = project_.FileNameColumnHeading;
     connect(&undoStack_, &QUndoStack::cleanChanged, this, &ProjectDocument::announceCaptionsAndModified);
 }
@@ -85,8 +86,9 @@ void ProjectDocument::changed(ChangeScope scope)
 void ProjectDocument::announceCaptionsAndModified()
 {
     RefreshProjectCaptions(project_);
-    if (project_.EditorWindowTitle != announcedTitle_ || project_.FileNameColumnHeading != announcedHeading_) {
-        announcedTitle_ = project_.EditorWindowTitle;
+    const std::string title = EditorWindowTitle(project_);
+    if (title != announcedTitle_ || project_.FileNameColumnHeading != announcedHeading_) {
+        announcedTitle_ = title;
         announcedHeading_ = project_.FileNameColumnHeading;
         emit captionsChanged();
     }

@@ -19,31 +19,19 @@
 #include "model/editor_options.h"
 #include "model/project_folders.h"
 #include "model/sibling_products.h"
+#include "platform/command_line_path.h"
 #include "platform/file_system.h"
 #include "platform/host/host_services.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
 #include "platform/widgets/qt_user_interface.h"
-#include "templates/command_line.h"
+#include "batch/command_line.h"
 
 namespace orv::editor {
 
 namespace {
 
 constexpr const char* StartupTimeFlag = "--startup-time";
-
-// A project named on the command line in host form ("/home/ann/menu.mnp", or relative to
-// the working folder) becomes a Windows-form path; a Windows-form path stays as it is.
-std::string projectPathFromCommandLine(const std::string& text)
-{
-    if (text.empty())
-        return text;
-    const bool windowsForm = text.size() >= 2 && text[1] == ':';
-    if (windowsForm)
-        return text;
-    const QString absolute = QFileInfo(QString::fromStdString(text)).absoluteFilePath();
-    return platform::services().files->windowsPath(std::filesystem::path(absolute.toStdString()));
-}
 
 long long millisecondsSinceEpoch()
 {
@@ -89,7 +77,7 @@ int runEditor(int argc, char** argv)
     DetermineEditorFolders();
 
     MainWindow window;
-    window.setCommandLineProject(projectPathFromCommandLine(ParseArguments(count, args.data()).projectFile));
+    window.setCommandLineProject(platform::commandLinePathToWindows(ParseArguments(count, args.data()).projectFile));
     if (reportStartup) {
         window.setInteractiveStartup(false);
         QObject::connect(&window, &MainWindow::firstShown, &window, [&] {

@@ -29,12 +29,6 @@ std::array<SocialMediaOption, SocialNetworks> DefaultSocialMedia()
     return media;
 }
 
-EditorOptions& Options()
-{
-    static EditorOptions options;
-    return options;
-}
-
 std::string OptionsFilePath()
 {
     const auto& services = platform::services();

@@ -63,15 +63,9 @@ std::string FileNameColumnHeadingFor(std::int16_t projectType)
     return projectType == ProjectTypeUSB ? "Filename (USB flash drive)" : "Filename (CD/DVD)";
 }
 
-std::string EditorWindowTitleFor(std::int16_t projectType, const std::string& fileTitle)
-{
-    return std::string(ProductName) + ProjectTypeMarker(projectType) + " - [" + fileTitle + "]";
-}
-
 void RefreshProjectCaptions(MenuProject& project)
 {
     project.FileNameColumnHeading = FileNameColumnHeadingFor(project.ProjectType);
-    project.EditorWindowTitle = EditorWindowTitleFor(project.ProjectType, project.fileTitle());
 }
 
 void ResetParameters(MenuProject& project)

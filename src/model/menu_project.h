@@ -23,7 +23,6 @@ constexpr Colour RgbColour(int red, int green, int blue)
     return static_cast<Colour>(red | (green << 8) | (blue << 16));
 }
 
-inline constexpr const char* ProductName = "Veltrona Orvanto";
 inline constexpr const char* NoProjectFile = "noname";
 
 // The button list holds at most this many rows, buttons and title rows together.
@@ -55,10 +54,8 @@ struct MenuProject {
     bool SubMenuMode = false;
     WizardButtonTable Wizard;
 
-    // Values the editor shows and the model keeps current: the heading of the button
-    // list's file-name column and the editor's window title.
+    // The heading of the button list's file-name column, which the model keeps current.
     std::string FileNameColumnHeading = "Filename (CD/DVD)";
-    std::string EditorWindowTitle = "Veltrona Orvanto - [CD/DVD] - [noname]";
 
     // [Create], [CDIcon], [AppIcon], [ExtraProperties]
     std::string CreateDestDir;
@@ -261,15 +258,12 @@ struct MenuProject {
 std::string ProjectTypeMarker(std::int16_t projectType);
 // "Filename (CD/DVD)" or, for type 2, "Filename (USB flash drive)".
 std::string FileNameColumnHeadingFor(std::int16_t projectType);
-// Product name + type marker + " - [" + file title + "]".
-std::string EditorWindowTitleFor(std::int16_t projectType, const std::string& fileTitle);
 
 // Gives every field its new-project value, empties the button list, makes the project
-// "noname" of type 1 and refreshes the column heading and the window title. UseUnicode keeps
-// its value.
+// "noname" of type 1 and refreshes the column heading. UseUnicode keeps its value.
 void ResetParameters(MenuProject& project);
 
-// Recomputes FileNameColumnHeading and EditorWindowTitle from the type and the file path.
+// Recomputes FileNameColumnHeading from the type.
 void RefreshProjectCaptions(MenuProject& project);
 
 }  // namespace orv

@@ -9,12 +9,6 @@
 
 namespace orv {
 
-BatchState& Batch()
-{
-    static BatchState state;
-    return state;
-}
-
 void ShowOrLogMessage(const std::string& text, int style, const std::string& title)
 {
     BatchState& batch = Batch();

@@ -95,6 +95,9 @@ const ProfileDocument& CachedProfile(const std::string& file);
 // the disk, so a reader that runs many of them checks once, here, at its start.
 void RefreshProfileCache(const std::string& file);
 
+// Drops every cached file (a new session starts with an empty cache).
+void ForgetProfileCache();
+
 // Writes a whole profile text (UTF-8, e.g. from ProfileWriter::finish) to a file in the
 // ANSI code page, atomically. False on any error (the old file is kept).
 bool WriteProfileFile(const std::string& file, std::string_view utf8Text);

@@ -121,6 +121,8 @@ void RefreshProfileCache(const std::string& file)
         (void)CachedProfile(file);
 }
 
+void ForgetProfileCache() { cache() = ProfileCache{}; }
+
 void FlushProfileCache(const std::string& file)
 {
     ProfileCache& c = cache();

@@ -37,12 +37,6 @@ std::string programProjectsFolder() { return below(platform::services().folders-
 
 }  // namespace
 
-EditorFolders& Folders()
-{
-    static EditorFolders folders;
-    return folders;
-}
-
 std::string OrvantoDocumentsFolder() { return below(documentsFolder(), "Orvanto"); }
 std::string MyProjectsFolder() { return below(OrvantoDocumentsFolder(), "My Projects"); }
 std::string MyCreatedMenusFolder() { return below(OrvantoDocumentsFolder(), "My Created Menus"); }

@@ -5,12 +5,6 @@
 
 namespace orv {
 
-SiblingProducts& Siblings()
-{
-    static SiblingProducts state;
-    return state;
-}
-
 bool IsCompactOfficeRelease(const std::string& release)
 {
     // The edition identifiers Portavo's installers write for the Compact Office edition.

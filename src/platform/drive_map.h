@@ -28,7 +28,6 @@ public:
 
     // The folder of a letter (either case); empty when the letter is not mapped.
     std::filesystem::path folderOf(char letter) const;
-    const std::map<char, std::filesystem::path>& drives() const { return drives_; }
 
     // The letters given to removable folders by build, in the order of the folders.
     const std::vector<char>& removableLetters() const { return removable_; }

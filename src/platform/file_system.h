@@ -27,10 +27,6 @@ public:
     // Non-zero when the folder was made (parents are made too).
     virtual int DirCreate(const std::string& folder) = 0;
 
-    // Copies every file matched by pattern ("C:\src\*.*") into targetFolder.
-    // Zero for failure.
-    virtual std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) = 0;
-
     // Reads the drive map again (mounted drives and the drive map file), e.g. after a USB
     // stick was plugged in or the drive map file was edited.
     virtual void reloadDriveMap() {}
@@ -48,12 +44,6 @@ std::string RemoveDupBackslashes(const std::string& path);
 // an argument is empty.
 bool CreateAbsolutePathFromRelativePath(const std::string& baseFolder, const std::string& relativePath,
                                         std::string& absolutePath);
-
-// The extension of a file name without its dot ("pdf" of "a.b.pdf"); empty when none.
-std::string ExtractFilenameExt(const std::string& fileName);
-
-// Upper-cases the text in place (ASCII and Latin-1 letters) and returns it.
-std::string& StrUprF(std::string& text);
 
 // Non-zero when the text is an ordinary web address: "http://", "https://" or "ftp://"
 // followed by a host name, IPv4 address or localhost, or without a scheme a dotted host

@@ -240,11 +240,6 @@ std::error_code replaceFile(const fs::path& requested, const Fill& fill, mode_t 
 
 }  // namespace
 
-bool isTemporaryNameOf(const std::string& name, const std::string& targetName)
-{
-    return ownerOfTemporary(name, targetName) >= 0;
-}
-
 #ifndef _WIN32
 
 std::error_code replaceFileWithBytes(const fs::path& target, std::string_view bytes, ReplaceMode mode)

@@ -31,8 +31,4 @@ std::error_code replaceFileWithBytes(const std::filesystem::path& target, std::s
 std::error_code replaceFileWithCopy(const std::filesystem::path& source, const std::filesystem::path& target,
                                     ReplaceMode mode = ReplaceMode::KeepFile);
 
-// True when name is the name of a temporary file that replacing a file named targetName
-// creates beside it.
-bool isTemporaryNameOf(const std::string& name, const std::string& targetName);
-
 }  // namespace orv::platform

@@ -9,8 +9,6 @@ class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
     virtual int IsWindowsVista() const = 0;
-    virtual int IsWindows7() const = 0;
-    virtual int IsWindows8() const = 0;
     // Root of the first mounted removable drive ("E:\"), or empty.
     virtual std::string GetFirstUsbFlashDrive() const = 0;
     // True where Windows programs (the medium's) run as they are.

@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "platform/text_case.h"
 
 namespace orv::platform {
 
@@ -188,22 +187,6 @@ bool CreateAbsolutePathFromRelativePath(const std::string& baseFolder, const std
         absolutePath += names[i];
     }
     return true;
-}
-
-std::string ExtractFilenameExt(const std::string& fileName)
-{
-    std::size_t nameStart = fileName.find_last_of("\\/:");
-    nameStart = nameStart == std::string::npos ? 0 : nameStart + 1;
-    std::size_t dot = fileName.rfind('.');
-    if (dot == std::string::npos || dot < nameStart)
-        return {};
-    return fileName.substr(dot + 1);
-}
-
-std::string& StrUprF(std::string& text)
-{
-    text = upperLatin1(text);
-    return text;
 }
 
 int URLAddressValid(const std::string& address)

@@ -59,15 +59,6 @@ TEST_F(DecryptionTest, RightPasswordRestoresIntoAPrivateFolderOfItsOwn)
 #endif
 }
 
-TEST_F(DecryptionTest, WrongPasswordLeavesNoRestoreFolder)
-{
-    const std::string encrypted = encrypt("plan.pdf", "secret plans", "s3cret");
-    std::string target;
-    EXPECT_EQ(decryptIntoOwnFolder(encrypted, "S3CRET", home.win("Temp"), target), DecryptStatus::WrongPassword);
-    EXPECT_TRUE(target.empty());
-    EXPECT_TRUE(restoreFoldersIn(home.path("Temp")).empty());
-}
-
 TEST_F(DecryptionTest, OnlyOldRestoreFoldersAreRemoved)
 {
     const std::string encrypted = encrypt("plan.pdf", "secret plans", "s3cret");
@@ -95,6 +86,10 @@ TEST_F(DecryptionTest, WrongPasswordWritesNothing)
     EXPECT_EQ(decryptFile(encrypted, "", target), DecryptStatus::WrongPassword);
     EXPECT_FALSE(std::filesystem::exists(home.path("out/restored/plan.pdf")));
     EXPECT_FALSE(std::filesystem::exists(home.path("out/restored")));  // the folder made for it is gone too
+    std::string restored;
+    EXPECT_EQ(decryptIntoOwnFolder(encrypted, "S3CRET", home.win("Temp"), restored), DecryptStatus::WrongPassword);
+    EXPECT_TRUE(restored.empty());
+    EXPECT_TRUE(restoreFoldersIn(home.path("Temp")).empty());
 
     // The right password afterwards still works.
     EXPECT_EQ(decryptFile(encrypted, "s3cret", target), DecryptStatus::Ok);
@@ -113,11 +108,9 @@ TEST_F(DecryptionTest, MissingDamagedAndUnencryptedFiles)
 
 TEST(DecryptedFileName, DropsTheCryExtension)
 {
-    EXPECT_EQ(decryptedFileName("E:\\Menu\\docs\\plan.pdf.cry"), "plan.pdf");
-    EXPECT_EQ(decryptedFileName("PLAN.PDF.CRY"), "PLAN.PDF");
-    EXPECT_EQ(decryptedFileName("E:\\docs\\.cry"), "");
-    EXPECT_EQ(decryptedFileName("E:\\docs\\plan.pdf"), "");
-    EXPECT_EQ(decryptedFileName("/tmp/a.b.Cry"), "a.b");
+    for (const auto& [file, name] : {std::pair{"E:\\Menu\\docs\\plan.pdf.cry", "plan.pdf"}, {"PLAN.PDF.CRY", "PLAN.PDF"},
+                                     {"E:\\docs\\.cry", ""}, {"E:\\docs\\plan.pdf", ""}, {"/tmp/a.b.Cry", "a.b"}})
+        EXPECT_EQ(decryptedFileName(file), name) << file;
 }
 
 TEST(DecryptionArguments, FileOptionsAndUnknowns)
@@ -142,11 +135,9 @@ TEST(DecryptionArguments, FileOptionsAndUnknowns)
 
 TEST(DecryptionArguments, PasswordIsTheFirstInputLineWithoutItsEnd)
 {
-    EXPECT_EQ(passwordLine("p\xC3\xA4ss w\xC3\xB6rd\r\nsecond line\n"), "p\xC3\xA4ss w\xC3\xB6rd");
-    EXPECT_EQ(passwordLine("s3cret\n"), "s3cret");
-    EXPECT_EQ(passwordLine("no line end"), "no line end");
-    EXPECT_EQ(passwordLine("\n"), "");
-    EXPECT_EQ(passwordLine(""), "");
+    for (const auto& [input, password] : {std::pair{"p\xC3\xA4ss w\xC3\xB6rd\r\nsecond line\n", "p\xC3\xA4ss w\xC3\xB6rd"},
+                                          {"s3cret\n", "s3cret"}, {"no line end", "no line end"}, {"\n", ""}, {"", ""}})
+        EXPECT_EQ(passwordLine(input), password) << input;
 }
 
 TEST_F(DecryptionTest, EncryptedFilesOfAFolder)

@@ -15,6 +15,7 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
+#include "editor/rules/window_title.h"
 #include "main_window_test_support.h"
 #include "editor/project_document.h"
 #include "model/menu_project.h"

@@ -7,6 +7,7 @@
 
 #include "editor/project_document.h"
 #include "editor/rules/project_commands.h"
+#include "editor/rules/window_title.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
 #include "model/file_io.h"
@@ -102,7 +103,7 @@ TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
     EXPECT_EQ(project().ProjectFilePath, file);
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(document.undoStack().count(), 0) << "the old project's steps are gone";
-    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project()), "Veltrona Orvanto - [CD/DVD] - [menu.mnp]");
     EXPECT_EQ(log.picks.back().title, "Open Project");
     EXPECT_EQ(log.picks.back().filter, "Project Files (*.mnp)|*.mnp");
     EXPECT_EQ(RecentFilesList().target(1), file);
@@ -155,7 +156,7 @@ TEST_F(ProjectCommandsTest, SaveOfAnUnsavedProjectGoesThroughSaveAs)
     EXPECT_EQ(project().ProjectFilePath, home.win("out/newmenu.mnp")) << "the extension is added";
     EXPECT_TRUE(FileExists(project().ProjectFilePath));
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project()), "Veltrona Orvanto - [CD/DVD] - [newmenu.mnp]");
 }
 
 TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModified)
@@ -179,7 +180,7 @@ TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModifi
     home.ui().pickNextFile(impossible);
     EXPECT_FALSE(commands.saveAs());
     EXPECT_EQ(project().ProjectFilePath, file);
-    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [locked.mnp]");
+    EXPECT_EQ(EditorWindowTitle(project()), "Veltrona Orvanto - [CD/DVD] - [locked.mnp]");
     EXPECT_NE(messages().back().text.find(impossible), std::string::npos);
     EXPECT_TRUE(document.isModified());
     home.ui().pickNextFile(home.win("rescued.mnp"));
@@ -205,7 +206,7 @@ TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
     EXPECT_EQ(project().TitleText, "Title");
     EXPECT_EQ(project().ProjectType, ProjectTypeUSB);
     EXPECT_EQ(project().FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(project().EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [noname]");
+    EXPECT_EQ(EditorWindowTitle(project()), "Veltrona Orvanto - [USB flash drive] - [noname]");
     EXPECT_FALSE(document.isModified());
 }
 

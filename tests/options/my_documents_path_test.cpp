@@ -23,23 +23,39 @@ protected:
     }
 };
 
-TEST_F(MyDocumentsPathTest, PathsBelowTheDocumentsFolderGetTheDisplayForm)
+// "<docs>" stands for the documents folder, "<DOCS>" for it in capitals.
+TEST_F(MyDocumentsPathTest, DisplayFormBelowTheDocumentsFolderAndBack)
 {
     ASSERT_EQ(documents()[1], ':');
-    EXPECT_EQ(ShortenMyDocumentsPath(documents() + "\\Menus\\a.mnp"), "...\\My Documents\\Menus\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath("  " + documents() + "\\a.mnp  "), "...\\My Documents\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath(upper(documents()) + "\\A.MNP"), "...\\My Documents\\A.MNP");
-    EXPECT_EQ(ShortenMyDocumentsPath(documents() + "\\\\twice\\\\a.mnp"), "...\\My Documents\\twice\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath(documents()), "...\\My Documents\\");
-}
-
-TEST_F(MyDocumentsPathTest, OtherPathsOnlyLoseTheirOuterBlanks)
-{
-    EXPECT_EQ(ShortenMyDocumentsPath(" E:\\Menus\\a.mnp "), "E:\\Menus\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath(documents() + "2\\a.mnp"), documents() + "2\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath("\\\\server\\share\\a.mnp"), "\\\\server\\share\\a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath("a.mnp"), "a.mnp");
-    EXPECT_EQ(ShortenMyDocumentsPath(""), "");
+    auto spelled = [&](std::string text) {
+        for (const auto& [marker, folder] : {std::pair{"<docs>", documents()}, {"<DOCS>", upper(documents())}})
+            if (const auto at = text.find(marker); at != std::string::npos)
+                text.replace(at, 6, folder);
+        return text;
+    };
+    const std::pair<const char*, const char*> shortened[] = {
+        {"<docs>\\Menus\\a.mnp", "...\\My Documents\\Menus\\a.mnp"},
+        {"  <docs>\\a.mnp  ", "...\\My Documents\\a.mnp"},
+        {"<DOCS>\\A.MNP", "...\\My Documents\\A.MNP"},
+        {"<docs>\\\\twice\\\\a.mnp", "...\\My Documents\\twice\\a.mnp"},
+        {"<docs>", "...\\My Documents\\"},
+        {" E:\\Menus\\a.mnp ", "E:\\Menus\\a.mnp"},  // elsewhere: only the outer blanks go
+        {"<docs>2\\a.mnp", "<docs>2\\a.mnp"},
+        {"\\\\server\\share\\a.mnp", "\\\\server\\share\\a.mnp"},
+        {"a.mnp", "a.mnp"},
+        {"", ""},
+    };
+    for (const auto& [path, display] : shortened)
+        EXPECT_EQ(ShortenMyDocumentsPath(spelled(path)), spelled(display)) << path;
+    const std::pair<const char*, const char*> expanded[] = {
+        {"...\\My Documents\\Menus\\a.mnp", "<docs>\\Menus\\a.mnp"},
+        {" ...\\My Documents\\a.mnp ", "<docs>\\a.mnp"},
+        {"...\\Mina dokument\\Menyer\\a.mnp", "<docs>\\Menyer\\a.mnp"},  // any language's name
+        {"...\\My Documents\\", "<docs>\\"},
+        {"  E:\\a.mnp", "E:\\a.mnp"},
+    };
+    for (const auto& [display, path] : expanded)
+        EXPECT_EQ(ExpandMyDocumentsPath(display), spelled(path)) << display;
 }
 
 TEST_F(MyDocumentsPathTest, NothingIsShortenedWhileTheDocumentsFolderIsMissing)
@@ -47,16 +63,6 @@ TEST_F(MyDocumentsPathTest, NothingIsShortenedWhileTheDocumentsFolderIsMissing)
     std::string path = documents() + "\\a.mnp";
     std::filesystem::remove_all(home.path("Documents"));
     EXPECT_EQ(ShortenMyDocumentsPath(path), path);
-}
-
-TEST_F(MyDocumentsPathTest, DisplayFormIsExpandedToTheCurrentDocumentsFolder)
-{
-    EXPECT_EQ(ExpandMyDocumentsPath("...\\My Documents\\Menus\\a.mnp"), documents() + "\\Menus\\a.mnp");
-    EXPECT_EQ(ExpandMyDocumentsPath(" ...\\My Documents\\a.mnp "), documents() + "\\a.mnp");
-    EXPECT_EQ(ExpandMyDocumentsPath("...\\Mina dokument\\Menyer\\a.mnp"), documents() + "\\Menyer\\a.mnp");
-    EXPECT_EQ(ExpandMyDocumentsPath("...\\My Documents\\"), documents() + "\\");
-    EXPECT_EQ(ExpandMyDocumentsPath("E:\\a.mnp"), "E:\\a.mnp");
-    EXPECT_EQ(ExpandMyDocumentsPath("  E:\\a.mnp"), "E:\\a.mnp");
 }
 
 TEST_F(MyDocumentsPathTest, ShortenedPathsExpandToThemselves)

@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <sys/resource.h>
@@ -39,26 +42,6 @@ protected:
     {
         EXPECT_TRUE(SaveEditorOptions());
         return home.readFile(OptionsRelative);
-    }
-
-    static std::vector<std::string> sectionNames(const std::string& text)
-    {
-        std::vector<std::string> names;
-        ProfileDocument doc = ProfileDocument::parse(text);
-        for (const auto& s : doc.sections())
-            names.push_back(s.name);
-        return names;
-    }
-
-    static std::vector<std::string> keysOf(const std::string& text, const std::string& section)
-    {
-        std::vector<std::string> keys;
-        ProfileDocument doc = ProfileDocument::parse(text);
-        for (const auto& s : doc.sections())
-            if (s.name == section)
-                for (const auto& e : s.entries)
-                    keys.push_back(e.key);
-        return keys;
     }
 
     // Every stored field set away from its default, with texts the plain form cannot carry.
@@ -126,174 +109,76 @@ TEST_F(OptionsFileTest, LivesInTheApplicationDataFolderWhoseFoldersAreMadeWhenMi
     EXPECT_TRUE(fs::is_directory(home.path("AppData/Veltrona/Orvanto")));
 }
 
-TEST_F(OptionsFileTest, MissingFileGivesEveryDefault)
+// Without a file every option has its default, and saving writes every key in its fixed
+// order: tests/data/options/new_options.ini spells the file ("<Documents>" for the folder).
+TEST_F(OptionsFileTest, MissingFileGivesEveryDefaultAndSavingWritesEveryKeyInOrder)
 {
     ReadEditorOptions();
-    const EditorOptions& o = Options();
-
-    for (bool on : {o.ShowAppTour, o.UseButtonNrAsDefault, o.CopyLinkedButtonFiles, o.AddArrowToButton,
-                    o.UnderlineMenuTitle, o.Add3Buttons_WhenNewProject, o.AddSampleMenuPicture_WhenNewProject})
-        EXPECT_TRUE(on);
-    for (bool off : {o.MyProjectsFolderAutoCreateDone, o.DontShowStartWindow, o.DontAskProjectType,
-                     o.ShowCDFolders, o.UseUnicodeEncoding, o.RunMenusUnderWine})
-        EXPECT_FALSE(off);
-    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
-    EXPECT_EQ(o.USBStickExeFileName, "MENU.EXE");
-
-    EXPECT_EQ(o.LastProgramDir, "C:\\");
-    for (const std::string* dir : {&o.LastPictureDir, &o.LastLogotypeDir, &o.LastSoundDir, &o.LastMovieDir,
-                                   &o.LastDocumentDir, &o.LastExcelDir, &o.LastFlashDir})
-        EXPECT_EQ(*dir, documents());
-
-    EXPECT_EQ(o.PDF_InfoBoxTitle, "Adobe Reader is not installed");
-    EXPECT_EQ(o.PDF_InfoBoxText,
-              "Adobe Reader is not installed. If you want to read PDF documents you must first install Adobe "
-              "Reader. You can do it by pressing the left button below and follow the instructions at the page "
-              "that is opened.");
-    EXPECT_EQ(o.PDF_InfoBoxURLButText, "&Download Adobe Reader");
-    EXPECT_FALSE(o.PDF_InfoBoxURL.empty());
-    EXPECT_EQ(o.SocialMedia[0].TipText, "Opens our Facebook page on the web");
-    EXPECT_EQ(o.SocialMedia[2].TipText, "Opens our Google+ page on the web");
-    EXPECT_EQ(o.SocialMedia[3].TipText, "Opens our YouTube channel on the web");
-    EXPECT_EQ(o.SocialMedia[6].TipText, "Opens our Instagram page on the web");
-    for (const auto& media : o.SocialMedia) {
-        EXPECT_EQ(media.ShowLogo, 0);
-        EXPECT_EQ(media.URL, "");
-    }
-    EXPECT_EQ(o.AddPrintSupportForRTFDocuments, 0);
+    std::ifstream in(std::string(ORVANTO_TEST_DATA_DIR) + "/options/new_options.ini", std::ios::binary);
+    std::string expected((std::istreambuf_iterator<char>(in)), {});
+    ASSERT_FALSE(expected.empty());
+    for (std::size_t at; (at = expected.find("<Documents>")) != std::string::npos;)
+        expected.replace(at, 11, documents());
+    EXPECT_EQ(savedText(), expected);
     EXPECT_EQ(AnsiCodePage(), 1252);
 }
 
-TEST_F(OptionsFileTest, BoolKeysAreOnExactlyWhenTheyHoldOne)
+// Each value as the file holds it, and the line the options are saved with after reading it.
+TEST_F(OptionsFileTest, ValuesReadAreCheckedAndDefaultedAsTheySaveAgain)
 {
-    const EditorOptions& o = readFile(
-        "[Options]\r\n"
-        "ShowAppTour = 2\r\n"           // default on
-        "ShowCDFolders = 2\r\n"         // default off
-        "DontShowStartWindow = 1\r\n"
-        "UseButtonNrAsDefault = 0\r\n"
-        "AddArrowToButton = yes\r\n"
-        "UnderlineMenuTitle = 1\r\n"
-        "AddSampleMenuPicture_WhenNewProject = \r\n");
-    EXPECT_FALSE(o.ShowAppTour);
-    EXPECT_FALSE(o.ShowCDFolders);
-    EXPECT_TRUE(o.DontShowStartWindow);
-    EXPECT_FALSE(o.UseButtonNrAsDefault);
-    EXPECT_FALSE(o.AddArrowToButton);
-    EXPECT_TRUE(o.UnderlineMenuTitle);
-    EXPECT_TRUE(o.CopyLinkedButtonFiles);                // missing: its default
-    EXPECT_TRUE(o.AddSampleMenuPicture_WhenNewProject);  // empty: its default
-}
-
-TEST_F(OptionsFileTest, EmptyValuesAreReplacedByTheirDefaults)
-{
-    const EditorOptions& o = readFile(
-        "[Directories]\r\nLastPictureDir = \r\nLastProgramDir = \r\nLastSoundDir = Z:\\snd\r\n\r\n"
-        "[Options]\r\nCDExeFileName = \r\n\r\n"
-        "[PDF-Eng]\r\nPDF_InfoBoxTitle = \r\nPDF_InfoBoxURLButText = UNICODE:\r\n\r\n"
-        "[SocialMedia-Eng]\r\nTwitter_TipText = \r\nTwitter_URL = \r\n");
-    EXPECT_EQ(o.LastPictureDir, documents());
-    EXPECT_EQ(o.LastProgramDir, "C:\\");
-    EXPECT_EQ(o.LastSoundDir, "Z:\\snd");
-    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
-    EXPECT_EQ(o.PDF_InfoBoxTitle, "Adobe Reader is not installed");
-    EXPECT_EQ(o.PDF_InfoBoxURLButText, "&Download Adobe Reader");
-    EXPECT_EQ(o.SocialMedia[1].TipText, "Opens our Twitter page on the web");
-    EXPECT_EQ(o.SocialMedia[1].URL, "");
-}
-
-TEST_F(OptionsFileTest, ShortMenuProgramNamesAreReplacedWhenReadAndWhenWritten)
-{
-    const EditorOptions& o = readFile(
-        "[Options]\r\nCDExeFileName = A.EX\r\nUSBStickExeFileName = M.EX\r\n");
-    EXPECT_EQ(o.CDExeFileName, "ORVNMENU.EXE");
-    EXPECT_EQ(o.USBStickExeFileName, "MENU.EXE");
-
-    readFile("[Options]\r\nCDExeFileName = A.EXE\r\nUSBStickExeFileName = \xC4.EX\r\n");
-    EXPECT_EQ(Options().CDExeFileName, "A.EXE");  // five characters are enough
-    EXPECT_EQ(Options().USBStickExeFileName, "MENU.EXE");  // "Ä.EX": four characters, five bytes
-
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        // Bools are on exactly when they hold 1; missing or empty ones keep their default.
+        {"Options", "ShowAppTour = 2", "ShowAppTour = 0"},
+        {"Options", "ShowCDFolders = 2", "ShowCDFolders = 0"},
+        {"Options", "DontShowStartWindow = 1", "DontShowStartWindow = 1"},
+        {"Options", "AddArrowToButton = yes", "AddArrowToButton = 0"},
+        {"Options", "AddSampleMenuPicture_WhenNewProject = ", "AddSampleMenuPicture_WhenNewProject = 1"},
+        // Empty texts get their defaults.
+        {"Directories", "LastPictureDir = ", "LastPictureDir = " + documents()},
+        {"Directories", "LastProgramDir = ", "LastProgramDir = C:\\"},
+        {"Directories", "LastSoundDir = Z:\\snd", "LastSoundDir = Z:\\snd"},
+        {"PDF-Eng", "PDF_InfoBoxTitle = ", "PDF_InfoBoxTitle = Adobe Reader is not installed"},
+        {"PDF-Eng", "PDF_InfoBoxURLButText = UNICODE:", "PDF_InfoBoxURLButText = &Download Adobe Reader"},
+        {"SocialMedia-Eng", "Twitter_TipText = ", "Twitter_TipText = Opens our Twitter page on the web"},
+        // Menu program names shorter than five characters are replaced ("\xC4.EX" is four).
+        {"Options", "CDExeFileName = ", "CDExeFileName = ORVNMENU.EXE"},
+        {"Options", "CDExeFileName = A.EX", "CDExeFileName = ORVNMENU.EXE"},
+        {"Options", "CDExeFileName = A.EXE", "CDExeFileName = A.EXE"},
+        {"Options", "USBStickExeFileName = \xC4.EX", "USBStickExeFileName = MENU.EXE"},
+    };
+    for (const auto& [section, line, saved] : cases) {
+        readFile("[" + std::string(section) + "]\r\n" + line + "\r\n");
+        EXPECT_NE(savedText().find("\r\n" + saved + "\r\n"), std::string::npos) << line;
+    }
+    // Short names set in the editor are replaced when written too.
     Options().CDExeFileName = "B.EX";
     Options().USBStickExeFileName = "U.EX";
-    auto doc = ProfileDocument::parse(AnsiToUtf8(savedText()));
-    ASSERT_NE(doc.find("Options", "CDExeFileName"), nullptr);
-    EXPECT_EQ(*doc.find("Options", "CDExeFileName"), "ORVNMENU.EXE");
-    EXPECT_EQ(*doc.find("Options", "USBStickExeFileName"), "MENU.EXE");
+    const std::string text = savedText();
+    EXPECT_NE(text.find("\r\nCDExeFileName = ORVNMENU.EXE\r\nUSBStickExeFileName = MENU.EXE\r\n"), std::string::npos);
 }
 
+// Texts the code page cannot hold, or that would not read back as they are, are written in
+// the "UNICODE:" form, the others plain in Windows-1252; every key reads back as written.
 TEST_F(OptionsFileTest, EveryKeySurvivesWritingAndReadingBack)
 {
     EditorOptions expected = unusualOptions();
     Options() = expected;
-    ASSERT_TRUE(SaveEditorOptions());
+    const std::string bytes = savedText();
+    auto doc = ProfileDocument::parse(AnsiToUtf8(bytes));
+    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxTitle"), EncodeUnicodeText("Читалка PDF отсутствует"));
+    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxText"), "Installez le lecteur — merci €");
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text1"), EncodeUnicodeText("Line one\r\nline two 0"));
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text6"), EncodeUnicodeText("UNICODE:not encoded"));
+    EXPECT_EQ(*doc.find("DocOptions", "DocErr_FileExt1"), "ex0");
+    // On disk in Windows-1252: "Å" is one byte, the euro sign 0x80.
+    EXPECT_NE(bytes.find("LastPictureDir = Z:\\Bilder\\\xC5sa\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("merci \x80"), std::string::npos);
 
     Options() = EditorOptions{};
     ReadEditorOptions();
     EXPECT_TRUE(Options() == expected) << "expected:\n"
                                        << EditorOptionsText(expected) << "read:\n"
                                        << EditorOptionsText(Options());
-}
-
-TEST_F(OptionsFileTest, TextsOutsideThePlainFormAreWrittenEncodedAndOthersPlainInTheCodePage)
-{
-    Options() = unusualOptions();
-    std::string bytes = savedText();
-    auto doc = ProfileDocument::parse(AnsiToUtf8(bytes));
-
-    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxTitle"), EncodeUnicodeText("Читалка PDF отсутствует"));
-    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxText"), "Installez le lecteur — merci €");
-    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text1"), EncodeUnicodeText("Line one\r\nline two 0"));
-    EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text6"), EncodeUnicodeText("UNICODE:not encoded"));
-    EXPECT_EQ(*doc.find("DocOptions", "DocErr_FileExt1"), "ex0");
-    EXPECT_EQ(*doc.find("Directories", "LastPictureDir"), "Z:\\Bilder\\Åsa");
-    // On disk in Windows-1252: "Å" is one byte, the euro sign 0x80.
-    EXPECT_NE(bytes.find("Bilder\\\xC5sa"), std::string::npos);
-    EXPECT_NE(bytes.find("merci \x80"), std::string::npos);
-}
-
-TEST_F(OptionsFileTest, EncodedTextsAreDecodedWhenRead)
-{
-    const EditorOptions& o = readFile(
-        "[DocOptions]\r\nDocErr_Title1 = " + EncodeUnicodeText("Ω title") + "\r\n\r\n"
-        "[PDF-Eng]\r\nPDF_InfoBoxText = " + EncodeUnicodeText("€ text") + "\r\n\r\n"
-        "[SocialMedia-Eng]\r\nInstagram_TipText = " + EncodeUnicodeText("Инстаграм") + "\r\n");
-    EXPECT_EQ(o.DocErr_Title[0], "Ω title");
-    EXPECT_EQ(o.PDF_InfoBoxText, "€ text");
-    EXPECT_EQ(o.SocialMedia[6].TipText, "Инстаграм");
-}
-
-TEST_F(OptionsFileTest, SectionsAndKeysAreWrittenInTheirFixedOrder)
-{
-    std::string text = AnsiToUtf8(savedText());
-    EXPECT_EQ(sectionNames(text), (std::vector<std::string>{"Directories", "RecentFiles", "RecentFolders", "Options",
-                                                            "EditorFont", "DocOptions", "PDF-Eng", "SocialMedia-Eng"}));
-
-    EXPECT_EQ(keysOf(text, "Directories"),
-              (std::vector<std::string>{"LastPictureDir", "LastLogotypeDir", "LastSoundDir", "LastMovieDir",
-                                        "LastProgramDir", "LastDocumentDir", "LastExcelDir", "LastFlashDir"}));
-    EXPECT_EQ(keysOf(text, "RecentFiles"), (std::vector<std::string>{"F1", "F2", "F3", "F4", "F5", "F6"}));
-
-    auto options = keysOf(text, "Options");
-    ASSERT_GE(options.size(), 3u);
-    EXPECT_EQ(options.front(), "ShowAppTour");
-    EXPECT_NE(std::find(options.begin(), options.end(), "MyDocFolderAutoCreateDone"), options.end());
-    EXPECT_NE(text.find("\r\nMyDocFolderAutoCreateDone = \r\n"), std::string::npos);
-
-    auto social = keysOf(text, "SocialMedia-Eng");
-    ASSERT_EQ(social.size(), 21u);
-    for (auto [at, key] : {std::pair{0, "Facebook_ShowLogo"}, {6, "Instagram_ShowLogo"}, {7, "Facebook_URL"},
-                           {14, "Facebook_TipText"}, {20, "Instagram_TipText"}})
-        EXPECT_EQ(social[at], key);
-    auto doc = keysOf(text, "DocOptions");
-    ASSERT_EQ(doc.size(), 19u);
-    for (auto [at, key] : {std::pair{0, "DocErr_FileExt1"}, {6, "DocErr_Title1"}, {12, "DocErr_Text1"},
-                           {18, "AddPrintSupportForRTFDocuments"}})
-        EXPECT_EQ(doc[at], key);
-
-    // Every line ends in CR LF, every section with an empty line.
-    EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);
-    EXPECT_NE(text.find("\r\n\r\n[RecentFiles]\r\n"), std::string::npos);
-    EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
 }
 
 TEST_F(OptionsFileTest, CodePageNamedInTheFileIsPutInForceBeforeTheTextsAreRead)

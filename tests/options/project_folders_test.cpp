@@ -16,9 +16,6 @@ namespace fs = std::filesystem;
 
 class ProjectFoldersTest : public test::HomeTest {
 protected:
-    void SetUp() override { Folders() = EditorFolders{}; }
-    void TearDown() override { Folders() = EditorFolders{}; }
-
     std::string documents() const { return platform::services().folders->GetMyDocumentsDir(); }
     std::string programProjects() const { return platform::services().folders->ProgramFolder() + "\\Projects"; }
 
@@ -66,22 +63,17 @@ TEST_F(ProjectFoldersTest, QuestionIsAskedOnceAndNotWhenTheFolderExists)
     EXPECT_FALSE(ProjectFolderQuestionNeeded());  // answered before
 }
 
-TEST_F(ProjectFoldersTest, AnsweringYesCreatesTheFoldersAndPutsThemInForce)
-{
-    AnswerProjectFolderQuestion(true);
-    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
-    EXPECT_TRUE(isDir("Documents/Orvanto/My Projects"));
-    EXPECT_TRUE(isDir("Documents/Orvanto/My Created Menus"));
-    EXPECT_EQ(Folders().ProjectFolder, documents() + "\\Orvanto\\My Projects");
-    EXPECT_EQ(Folders().CreatedMenusFolder, documents() + "\\Orvanto\\My Created Menus");
-}
-
-TEST_F(ProjectFoldersTest, AnsweringNoOnlyMarksTheQuestionAnswered)
+TEST_F(ProjectFoldersTest, AnsweringMarksTheQuestionAndYesCreatesTheFolders)
 {
     AnswerProjectFolderQuestion(false);
     EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
     EXPECT_FALSE(isDir("Documents/Orvanto"));
     EXPECT_EQ(Folders().ProjectFolder, "");
+
+    AnswerProjectFolderQuestion(true);
+    EXPECT_TRUE(isDir("Documents/Orvanto/My Projects"));
+    EXPECT_EQ(Folders().ProjectFolder, documents() + "\\Orvanto\\My Projects");
+    EXPECT_EQ(Folders().CreatedMenusFolder, documents() + "\\Orvanto\\My Created Menus");
 }
 
 TEST_F(ProjectFoldersTest, CreationStopsAtTheFirstFolderThatCannotBeMade)

@@ -22,105 +22,73 @@ Entries entriesOf(std::vector<std::string> values)
     return e;
 }
 
-TEST(RecentListRules, AddingPutsTheValueOnTopAndMovesAKnownOneWithoutDuplicating)
+TEST(RecentListRules, AddingAndRemoving)
 {
-    Entries e;
-    RecentList list(e);
-    list.add("C:\\a.mnp");
-    list.add("C:\\b.mnp");
-    list.add("C:\\c.mnp");
-    EXPECT_EQ(e, entriesOf({"C:\\c.mnp", "C:\\b.mnp", "C:\\a.mnp"}));
-
-    list.add("C:\\a.mnp");
-    EXPECT_EQ(e, entriesOf({"C:\\a.mnp", "C:\\c.mnp", "C:\\b.mnp"}));
-
-    list.add("C:\\a.mnp");
-    EXPECT_EQ(e, entriesOf({"C:\\a.mnp", "C:\\c.mnp", "C:\\b.mnp"}));
-
-    list.add("");
-    EXPECT_EQ(e, entriesOf({"C:\\a.mnp", "C:\\c.mnp", "C:\\b.mnp"}));
-}
-
-TEST(RecentListRules, ASeventhValuePushesTheOldestOut)
-{
-    Entries e;
-    RecentList list(e);
-    for (int i = 1; i <= 7; ++i)
-        list.add("p" + std::to_string(i));
-    EXPECT_EQ(e, entriesOf({"p7", "p6", "p5", "p4", "p3", "p2"}));
-
-    // The oldest, in the sixth place, comes back on top and is not kept twice.
-    list.add("p2");
-    EXPECT_EQ(e, entriesOf({"p2", "p7", "p6", "p5", "p4", "p3"}));
-}
-
-TEST(RecentListRules, ComparisonIsExact)
-{
-    Entries e = entriesOf({"C:\\Menu\\A.mnp"});
-    RecentList(e).add("c:\\menu\\a.mnp");
-    EXPECT_EQ(e, entriesOf({"c:\\menu\\a.mnp", "C:\\Menu\\A.mnp"}));
-}
-
-TEST(RecentListRules, NoFileMarkersInTheFirstEntryMeanAnEmptyList)
-{
-    for (const char* marker : {"(tom)", "(empty)"}) {
-        Entries e = entriesOf({marker});
-        RecentList list(e);
-        EXPECT_TRUE(list.isEmpty(1)) << marker;
-        EXPECT_FALSE(list.isEnabled(1)) << marker;
-        EXPECT_TRUE(list.isVisible(1)) << marker;
-        EXPECT_EQ(list.target(1), "") << marker;
-
-        list.add("C:\\new.mnp");
-        EXPECT_EQ(e[0], "C:\\new.mnp");
-        for (int n = 2; n <= RecentListSize; ++n)
-            EXPECT_TRUE(list.isEmpty(n)) << marker << " entry " << n;
+    const Entries full = entriesOf({"p6", "p5", "p4", "p3", "p2", "p1"});
+    struct Case {
+        const char* what;
+        Entries before;
+        const char* added;  // nullptr: entry `removed` is removed instead
+        int removed;
+        Entries after;
+    };
+    const Case cases[] = {
+        {"on top", entriesOf({"b", "a"}), "c", 0, entriesOf({"c", "b", "a"})},
+        {"a known value moves up", entriesOf({"c", "b", "a"}), "a", 0, entriesOf({"a", "c", "b"})},
+        {"the top one stays", entriesOf({"a", "c"}), "a", 0, entriesOf({"a", "c"})},
+        {"an empty value adds nothing", entriesOf({"a"}), "", 0, entriesOf({"a"})},
+        {"a seventh pushes the oldest out", full, "p7", 0, entriesOf({"p7", "p6", "p5", "p4", "p3", "p2"})},
+        {"the oldest comes back on top", full, "p1", 0, entriesOf({"p1", "p6", "p5", "p4", "p3", "p2"})},
+        {"compared exactly", entriesOf({"C:\\A.mnp"}), "c:\\a.mnp", 0, entriesOf({"c:\\a.mnp", "C:\\A.mnp"})},
+        {"(tom) means no file", entriesOf({"(tom)"}), "x", 0, entriesOf({"x"})},
+        {"(empty) means no file", entriesOf({"(empty)"}), "x", 0, entriesOf({"x"})},
+        {"removing moves the rest up", full, nullptr, 2, entriesOf({"p6", "p4", "p3", "p2", "p1"})},
+        {"removing the last", full, nullptr, 6, entriesOf({"p6", "p5", "p4", "p3", "p2"})},
+        {"entry 0 is none", full, nullptr, 0, full},
+        {"entry 7 is none", full, nullptr, 7, full},
+    };
+    for (Case c : cases) {
+        RecentList list(c.before);
+        if (c.added)
+            list.add(c.added);
+        else
+            list.remove(c.removed);
+        EXPECT_EQ(c.before, c.after) << c.what;
     }
-    // Further down the list the markers are ordinary values.
-    Entries e = entriesOf({"a", "(tom)"});
-    EXPECT_FALSE(RecentList(e).isEmpty(2));
 }
 
-TEST(RecentListRules, RemovingMovesTheRestUpAndEmptiesTheLast)
+// Entry 1 is always shown, enabled only with a file; the others are shown with a value. "(tom)"
+// and "(empty)" mean no file in the first entry only.
+TEST(RecentListRules, WhichEntriesAreShownAndEnabled)
 {
-    Entries e = entriesOf({"a", "b", "c", "d", "e", "f"});
-    RecentList list(e);
-    list.remove(2);
-    EXPECT_EQ(e, entriesOf({"a", "c", "d", "e", "f", ""}));
-    list.remove(6);
-    EXPECT_EQ(e, entriesOf({"a", "c", "d", "e", "f", ""}));
-    list.remove(1);
-    EXPECT_EQ(e, entriesOf({"c", "d", "e", "f"}));
-    list.remove(0);
-    list.remove(7);
-    EXPECT_EQ(e, entriesOf({"c", "d", "e", "f"}));
-}
-
-TEST(RecentListRules, FirstEntryIsAlwaysShownTheOthersOnlyWithAValue)
-{
-    Entries e;
-    RecentList list(e);
-    EXPECT_TRUE(list.isVisible(1));
-    EXPECT_FALSE(list.isEnabled(1));
-    EXPECT_EQ(list.caption(1), RecentPlaceholderText);
-    for (int n = 2; n <= RecentListSize; ++n)
-        EXPECT_FALSE(list.isVisible(n)) << n;
-
-    list.add("x");
-    list.add("y");
-    EXPECT_TRUE(list.isEnabled(1));
-    EXPECT_EQ(list.caption(1), "y");
-    EXPECT_TRUE(list.isVisible(2));
-    EXPECT_TRUE(list.isEnabled(2));
-    EXPECT_FALSE(list.isVisible(3));
-
-    list.remove(1);
-    list.remove(1);
-    EXPECT_TRUE(list.isVisible(1));
-    EXPECT_FALSE(list.isEnabled(1));
-    EXPECT_FALSE(list.isVisible(2));
-    EXPECT_FALSE(list.isVisible(0));
-    EXPECT_FALSE(list.isVisible(7));
+    struct Case {
+        Entries entries;
+        const char* shown;  // entries 1 to 6
+        const char* enabled;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {entriesOf({}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"(tom)"}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"(empty)"}), "100000", "000000", RecentPlaceholderText},
+        {entriesOf({"y", "x"}), "110000", "110000", "y"},
+        {entriesOf({"a", "(tom)"}), "110000", "110000", "a"},
+    };
+    for (Case c : cases) {
+        RecentList list(c.entries);
+        std::string shown, enabled;
+        for (int n = 1; n <= RecentListSize; ++n) {
+            shown += list.isVisible(n) ? '1' : '0';
+            enabled += list.isEnabled(n) ? '1' : '0';
+        }
+        EXPECT_EQ(shown, c.shown) << c.entries[0];
+        EXPECT_EQ(enabled, c.enabled) << c.entries[0];
+        EXPECT_EQ(list.caption(1), c.caption);
+        EXPECT_EQ(list.isEmpty(1), c.enabled[0] == '0') << c.entries[0];
+        EXPECT_FALSE(list.isVisible(0) || list.isVisible(7));
+    }
+    Entries marker = entriesOf({"(tom)"});
+    EXPECT_EQ(RecentList(marker).target(1), "");
 }
 
 class RecentOptionsTest : public test::HomeTest {

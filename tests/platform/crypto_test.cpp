@@ -1,8 +1,11 @@
 // File encryption: round trips of every size class, the stored layout, and refusal of wrong
 // passwords, tampering, reordering and truncation without leaving a file behind.
 #include <array>
+#include <atomic>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <new>
 
 #include <openssl/evp.h>
 
@@ -14,6 +17,27 @@
 #include "support/test_home.h"
 
 namespace fs = std::filesystem;
+
+// While watched, an allocation of 256 MiB or more fails and is noted: a test sees whether a
+// buffer of a size that a file declares was asked for at all.
+namespace {
+std::atomic<bool> watchingAllocations{false};
+std::atomic<bool> hugeAllocationAsked{false};
+constexpr std::size_t HugeAllocation = std::size_t{256} << 20;
+}  // namespace
+
+void* operator new(std::size_t size)
+{
+    if (watchingAllocations && size >= HugeAllocation) {
+        hugeAllocationAsked = true;
+        throw std::bad_alloc();
+    }
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace orv::platform {
 namespace {
@@ -141,46 +165,55 @@ TEST_F(CryptoTest, WrongPasswordRestoresNothing)
     EXPECT_EQ(decrypt(encrypted, out, "Right"), CryBadPassword);
 }
 
-TEST_F(CryptoTest, TamperedFilesAreRefused)
+TEST_F(CryptoTest, TamperedReorderedTruncatedAndExtendedFilesAreRefused)
 {
-    std::string encrypted = encrypt(pattern(2 * Chunk + 10));
-    std::string out;
+    const std::string encrypted = encrypt(pattern(3 * Chunk + 77));
+    const std::string whole = encrypt(pattern(2 * Chunk));
+    const std::size_t sealed = Chunk + Tag;
     auto flipped = [&](std::size_t at) {
         std::string copy = encrypted;
         copy[at] = static_cast<char>(copy[at] ^ 0x01);
         return copy;
     };
-    EXPECT_EQ(decrypt(flipped(Header + 5), out), CryDamaged) << "first chunk's text";
-    EXPECT_EQ(decrypt(flipped(Header + Chunk + Tag + 100), out), CryDamaged) << "second chunk's text";
-    EXPECT_EQ(decrypt(flipped(encrypted.size() - 1), out), CryDamaged) << "last tag";
-    EXPECT_EQ(decrypt(flipped(0), out), CryDamaged) << "magic";
-    EXPECT_EQ(decrypt(flipped(16), out), CryDamaged) << "chunk size";
-    EXPECT_EQ(decrypt(flipped(40), out), CryDamaged) << "base nonce";
+    const std::pair<std::string, const char*> cases[] = {
+        {flipped(Header + 5), "first chunk's text"},
+        {flipped(Header + sealed + 100), "second chunk's text"},
+        {flipped(encrypted.size() - 1), "last tag"},
+        {flipped(0), "magic"},
+        {flipped(16), "chunk size"},
+        {flipped(40), "base nonce"},
+        {encrypted.substr(0, Header) + encrypted.substr(Header + sealed, sealed) + encrypted.substr(Header, sealed) +
+             encrypted.substr(Header + 2 * sealed),
+         "chunks swapped"},
+        {encrypted.substr(0, Header + 3 * sealed), "last chunk dropped"},
+        {encrypted.substr(0, Header + sealed), "cut at a chunk boundary"},
+        {encrypted.substr(0, encrypted.size() - 5), "cut inside the last tag"},
+        {encrypted.substr(0, Header + 10), "cut inside the first chunk"},
+        {encrypted.substr(0, Header), "header only"},
+        {encrypted.substr(0, 30), "cut header"},
+        {"", "empty file"},
+        {encrypted + "x", "data appended"},
+        {pattern(5000), "not an encrypted file"},
+        {whole.substr(0, Header + sealed), "an exact multiple of the chunk size cut to its own prefix"},
+    };
+    std::string out;
+    for (const auto& [bytes, what] : cases)
+        EXPECT_EQ(decrypt(bytes, out), CryDamaged) << what;
     EXPECT_NE(decrypt(flipped(25), out), CryOk) << "salt";
 }
 
-TEST_F(CryptoTest, ReorderedTruncatedAndExtendedFilesAreRefused)
+TEST_F(CryptoTest, AnAbsurdChunkSizeIsRefusedBeforeAnyBufferIsMade)
 {
-    std::string encrypted = encrypt(pattern(3 * Chunk + 77));
-    const std::size_t sealed = Chunk + Tag;
+    std::string encrypted = encrypt("small");
+    for (std::size_t i = 16; i < 20; ++i)
+        encrypted[i] = '\xFF';  // 4 GiB chunks; the password check still fits
     std::string out;
-
-    std::string swapped = encrypted.substr(0, Header) + encrypted.substr(Header + sealed, sealed) +
-                          encrypted.substr(Header, sealed) + encrypted.substr(Header + 2 * sealed);
-    EXPECT_EQ(decrypt(swapped, out), CryDamaged) << "chunks swapped";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 3 * sealed), out), CryDamaged) << "last chunk dropped";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + sealed), out), CryDamaged) << "cut at a chunk boundary";
-    EXPECT_EQ(decrypt(encrypted.substr(0, encrypted.size() - 5), out), CryDamaged) << "cut inside the last tag";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header + 10), out), CryDamaged) << "cut inside the first chunk";
-    EXPECT_EQ(decrypt(encrypted.substr(0, Header), out), CryDamaged) << "header only";
-    EXPECT_EQ(decrypt(encrypted.substr(0, 30), out), CryDamaged) << "cut header";
-    EXPECT_EQ(decrypt("", out), CryDamaged) << "empty file";
-    EXPECT_EQ(decrypt(encrypted + "x", out), CryDamaged) << "data appended";
-    EXPECT_EQ(decrypt(pattern(5000), out), CryDamaged) << "not an encrypted file";
-
-    // An exact multiple of the chunk size must not pass as its own prefix.
-    std::string whole = encrypt(pattern(2 * Chunk));
-    EXPECT_EQ(decrypt(whole.substr(0, Header + sealed), out), CryDamaged);
+    watchingAllocations = true;
+    struct StopWatching {
+        ~StopWatching() { watchingAllocations = false; }
+    } stop;
+    EXPECT_EQ(decrypt(encrypted, out), CryDamaged);
+    EXPECT_FALSE(hugeAllocationAsked);
 }
 
 TEST_F(CryptoTest, FailedCallsLeaveAnExistingTargetAsItWas)
@@ -200,33 +233,32 @@ TEST_F(CryptoTest, FailedCallsLeaveAnExistingTargetAsItWas)
     EXPECT_EQ(home.readFile("target"), pattern(Chunk + 10)) << "success replaces it";
 }
 
-TEST_F(CryptoTest, MissingSourceIsErrorTwoAndWritesNothing)
+TEST_F(CryptoTest, FileErrorsAreNumberedAndWriteNothing)
 {
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("nothing-here.pdf"), home.win("out.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    EXPECT_EQ(crypto().CryGetLastError(), 2);
-    EXPECT_FALSE(fs::exists(home.path("out.cry")));
-    EXPECT_EQ(crypto().CryDecryptFile(home.win("nothing-here.cry"), home.win("out"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    EXPECT_EQ(crypto().CrySimpleEncryptFile("Q:\\unmapped.pdf", home.win("out.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-}
-
-TEST_F(CryptoTest, UnwritableTargetFailsCleanly)
-{
-    std::string source = home.writeFile("a.txt", "abc");
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(source, home.win("no-such-folder") + "\\a.cry", "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CryWriteFailed);
-    EXPECT_EQ(crypto().CrySimpleEncryptFile(home.win("Documents"), home.win("d.cry"), "pw"), 0);
-    EXPECT_EQ(crypto().CryGetLastError(), CryReadFailed) << "a folder is no file";
-}
-
-TEST_F(CryptoTest, ASuccessfulEncryptionResetsTheLastError)
-{
-    crypto().CrySimpleEncryptFile(home.win("missing"), home.win("x"), "pw");
-    ASSERT_EQ(crypto().CryGetLastError(), CrySourceNotFound);
-    encrypt("data");
-    EXPECT_EQ(crypto().CryGetLastError(), CryOk);
+    const std::string source = home.writeFile("a.txt", "abc");
+    struct Case {
+        const char* what;
+        bool encrypting;
+        std::string from, to;
+        int error;
+    };
+    const Case cases[] = {
+        {"missing source", true, home.win("nothing-here.pdf"), home.win("out.cry"), CrySourceNotFound},
+        {"missing encrypted file", false, home.win("nothing-here.cry"), home.win("out"), CrySourceNotFound},
+        {"unmapped drive", true, "Q:\\unmapped.pdf", home.win("out.cry"), CrySourceNotFound},
+        {"no target folder", true, source, home.win("no-such-folder") + "\\a.cry", CryWriteFailed},
+        {"a folder is no file", true, home.win("Documents"), home.win("d.cry"), CryReadFailed},
+    };
+    for (const Case& c : cases) {
+        encrypt("data");  // a success resets the last error
+        ASSERT_EQ(crypto().CryGetLastError(), CryOk);
+        const int ok = c.encrypting ? crypto().CrySimpleEncryptFile(c.from, c.to, "pw")
+                                    : crypto().CryDecryptFile(c.from, c.to, "pw");
+        EXPECT_EQ(ok, 0) << c.what;
+        EXPECT_EQ(crypto().CryGetLastError(), c.error) << c.what;
+        EXPECT_FALSE(fs::exists(home.path("out.cry")) || fs::exists(home.path("out"))) << c.what;
+    }
+    EXPECT_EQ(CrySourceNotFound, 2) << "the number the decryption program reports";
 }
 
 }  // namespace

@@ -23,48 +23,32 @@ void touch(const fs::path& file)
     std::ofstream(file) << "x";
 }
 
-TEST(DriveMap, DefaultMapsZToTheRoot)
+TEST(DriveMap, BothDirectionsOfTheTranslation)
 {
-    DriveMap map;
-    EXPECT_EQ(map.toHost("Z:\\usr\\share"), fs::path("/usr/share"));
-    EXPECT_EQ(map.toHost("z:/usr/share/"), fs::path("/usr/share"));
-    EXPECT_EQ(map.toHost("Z:\\"), fs::path("/"));
-    EXPECT_EQ(map.toHost("Z:"), fs::path("/"));
-    EXPECT_EQ(map.toWindows("/usr/share"), "Z:\\usr\\share");
-    EXPECT_EQ(map.toWindows("/"), "Z:\\");
-    EXPECT_EQ(map.toWindows("/usr/./lib/../share/"), "Z:\\usr\\share");
-}
-
-TEST(DriveMap, PathsThatHaveNoHostForm)
-{
-    DriveMap map;
-    EXPECT_TRUE(map.toHost("").empty());
-    EXPECT_TRUE(map.toHost("Q:\\x").empty()) << "unmapped letter";
-    EXPECT_TRUE(map.toHost("\\\\server\\share\\x").empty()) << "network path";
-    EXPECT_EQ(map.toHost("/already/host"), fs::path("/already/host"));
-    EXPECT_EQ(map.toHost("\\usr\\share"), fs::path("/usr/share")) << "root of the current drive";
-}
-
-TEST(DriveMap, DotsAreResolvedByNameAndNeverClimbAboveTheDrive)
-{
-    DriveMap map;
-    ASSERT_TRUE(map.assign('e', "/media/stick"));
-    EXPECT_EQ(map.toHost("E:\\a\\.\\b\\..\\c"), fs::path("/media/stick/a/c"));
-    EXPECT_EQ(map.toHost("E:\\..\\..\\c"), fs::path("/media/stick/c"));
-}
-
-TEST(DriveMap, LongestMatchingFolderWinsOnTheWayBack)
-{
-    DriveMap map;
+    DriveMap map;  // Z: is "/"
     map.assign('D', "/media/ann/STICK");
     map.assign('E', "/media/ann/STICK/inner/");
     map.assign('F', "/media/ann/STICKY");
-    EXPECT_EQ(map.toWindows("/media/ann/STICK/inner/a.txt"), "E:\\a.txt");
-    EXPECT_EQ(map.toWindows("/media/ann/STICK/other.txt"), "D:\\other.txt");
-    EXPECT_EQ(map.toWindows("/media/ann/STICK"), "D:\\");
-    EXPECT_EQ(map.toWindows("/media/ann/STICKY/b"), "F:\\b") << "a name prefix is not a folder prefix";
-    EXPECT_EQ(map.toWindows("/media/ann/STICKX"), "Z:\\media\\ann\\STICKX");
-    EXPECT_EQ(map.toHost("E:\\"), fs::path("/media/ann/STICK/inner"));
+    const std::pair<const char*, const char*> toHost[] = {
+        {"Z:\\usr\\share", "/usr/share"}, {"z:/usr/share/", "/usr/share"}, {"Z:\\", "/"}, {"Z:", "/"},
+        {"\\usr\\share", "/usr/share"},  // the root of the current drive
+        {"/already/host", "/already/host"},
+        {"D:\\a\\.\\b\\..\\c", "/media/ann/STICK/a/c"},
+        {"D:\\..\\..\\c", "/media/ann/STICK/c"},  // never above the drive's folder
+        {"E:\\", "/media/ann/STICK/inner"},
+        {"", ""}, {"Q:\\x", ""}, {"\\\\server\\share\\x", ""},  // no host path
+    };
+    for (const auto& [windows, host] : toHost)
+        EXPECT_EQ(map.toHost(windows), fs::path(host)) << windows;
+    const std::pair<const char*, const char*> toWindows[] = {
+        {"/usr/share", "Z:\\usr\\share"}, {"/", "Z:\\"}, {"/usr/./lib/../share/", "Z:\\usr\\share"},
+        {"/media/ann/STICK/inner/a.txt", "E:\\a.txt"},  // the longest matching folder wins
+        {"/media/ann/STICK/other.txt", "D:\\other.txt"}, {"/media/ann/STICK", "D:\\"},
+        {"/media/ann/STICKY/b", "F:\\b"},  // a name prefix is not a folder prefix
+        {"/media/ann/STICKX", "Z:\\media\\ann\\STICKX"},
+    };
+    for (const auto& [host, windows] : toWindows)
+        EXPECT_EQ(map.toWindows(host), windows) << host;
 }
 
 TEST(DriveMap, WithoutADriveForTheFolderTheHostPathStays)
@@ -125,25 +109,21 @@ TEST(ResolveCaseInsensitive, MatchesEachMissingComponentWithoutCase)
     TempFolder dir;
     touch(dir.root / "Menu" / "Pictures" / "Logo.png");
     touch(dir.root / "Menu" / "docs" / "Guide.PDF");
-
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"MENU", "pictures", "LOGO.PNG"}),
-              dir.root / "Menu" / "Pictures" / "Logo.png");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"menu", "Docs", "guide.pdf"}), dir.root / "Menu" / "docs" / "Guide.PDF");
-    // A file to be created keeps its own name but lands in the folder that exists.
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"MENU", "PICTURES", "New.png"}),
-              dir.root / "Menu" / "Pictures" / "New.png");
-    // Below a component that matches nothing, the rest is kept as given.
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"Missing", "MENU"}), dir.root / "Missing" / "MENU");
-}
-
-TEST(ResolveCaseInsensitive, ExactNamesWinAndTiesAreBrokenInByteOrder)
-{
-    TempFolder dir;
-    touch(dir.root / "readme.TXT");
-    touch(dir.root / "README.txt");
-    touch(dir.root / "ReadMe.txt");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"ReadMe.txt"}), dir.root / "ReadMe.txt");
-    EXPECT_EQ(resolveCaseInsensitive(dir.root, {"readme.txt"}), dir.root / "README.txt");
+    for (const char* name : {"readme.TXT", "README.txt", "ReadMe.txt"})
+        touch(dir.root / name);
+    const std::pair<std::vector<std::string>, fs::path> cases[] = {
+        {{"MENU", "pictures", "LOGO.PNG"}, "Menu/Pictures/Logo.png"},
+        {{"menu", "Docs", "guide.pdf"}, "Menu/docs/Guide.PDF"},
+        // A file to be created keeps its own name but lands in the folder that exists.
+        {{"MENU", "PICTURES", "New.png"}, "Menu/Pictures/New.png"},
+        // Below a component that matches nothing, the rest is kept as given.
+        {{"Missing", "MENU"}, "Missing/MENU"},
+        // An exact name wins; among the others the smallest in byte order.
+        {{"ReadMe.txt"}, "ReadMe.txt"},
+        {{"readme.txt"}, "README.txt"},
+    };
+    for (const auto& [components, expected] : cases)
+        EXPECT_EQ(resolveCaseInsensitive(dir.root, components), dir.root / expected) << expected;
 }
 
 class HostDriveMapTest : public test::HomeTest {};

@@ -83,43 +83,5 @@ TEST_F(FileOperationsTest, DirExistsAndDirCreateWithParents)
     EXPECT_EQ(files.DirCreate("Q:\\unmapped"), 0);
 }
 
-TEST_F(FileOperationsTest, MultiFileCopyCopiesEveryMatchingFile)
-{
-    home.writeFile("src/a.txt", "A");
-    home.writeFile("src/B.PDF", "B");
-    home.writeFile("src/noext", "N");
-    home.writeFile("src/sub/inner.txt", "I");
-    home.writeFile("dst/a.txt", "old");
-    FileSystem& files = *services().files;
-
-    EXPECT_NE(files.MultiFileCopy(home.win("src") + "\\*.*", home.win("dst")), 0);
-    EXPECT_EQ(home.readFile("dst/a.txt"), "A") << "existing files are replaced";
-    EXPECT_EQ(home.readFile("dst/B.PDF"), "B");
-    EXPECT_EQ(home.readFile("dst/noext"), "N") << "*.* matches names without a dot too";
-    EXPECT_FALSE(fs::exists(home.path("dst/sub"))) << "folders are not copied";
-}
-
-TEST_F(FileOperationsTest, MultiFileCopyFailures)
-{
-    FileSystem& files = *services().files;
-    EXPECT_EQ(files.MultiFileCopy(home.win("") + "\\missing\\*.*", home.win("dst")), 0);
-    EXPECT_EQ(files.MultiFileCopy("Q:\\x\\*.*", home.win("dst")), 0);
-    home.writeFile("src/a.txt", "A");
-    home.writeFile("blocker", "file in the way");
-    EXPECT_EQ(files.MultiFileCopy(home.win("src") + "\\*.*", home.win("blocker")), 0);
-}
-
-TEST(Wildcards, WindowsMatchingRules)
-{
-    EXPECT_TRUE(matchesWildcard("Readme", "*.*"));
-    EXPECT_TRUE(matchesWildcard("a.b.c", "*.c"));
-    EXPECT_TRUE(matchesWildcard("LOGO.png", "logo.*"));
-    EXPECT_TRUE(matchesWildcard("logo", "logo.*"));
-    EXPECT_TRUE(matchesWildcard("abc", "a?c"));
-    EXPECT_FALSE(matchesWildcard("ac", "a?c"));
-    EXPECT_FALSE(matchesWildcard("a.txt.bak", "*.txt"));
-    EXPECT_TRUE(matchesWildcard("x", "**"));
-}
-
 }  // namespace
 }  // namespace orv::platform

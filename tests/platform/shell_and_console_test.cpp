@@ -1,9 +1,9 @@
-// The desktop shell's program, help and parameter rules, swapping in a recording shell, and
-// the console user interface.
+// The desktop shell's program, help and parameter rules, and the console user interface.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <thread>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/user_interface.h"
-#include "support/recording_shell.h"
 #include "support/test_home.h"
 #include "temp_folder.h"
 
@@ -79,11 +78,10 @@ TEST(DesktopShellRules, QuotedArgumentsSplitBackUnchanged)
 
 TEST(DesktopShellRules, WebAddressesGoToTheBrowser)
 {
-    EXPECT_TRUE(isWebAddress("https://example.com"));
-    EXPECT_TRUE(isWebAddress("WWW.example.com"));
-    EXPECT_TRUE(isWebAddress("mailto:ann@example.com"));
-    EXPECT_FALSE(isWebAddress("Z:\\home\\ann\\index.html"));
-    EXPECT_FALSE(isWebAddress("wwwroot\\a.html"));
+    for (const char* address : {"https://example.com", "WWW.example.com", "mailto:ann@example.com"})
+        EXPECT_TRUE(isWebAddress(address)) << address;
+    for (const char* path : {"Z:\\home\\ann\\index.html", "wwwroot\\a.html"})
+        EXPECT_FALSE(isWebAddress(path)) << path;
 }
 
 class DesktopShellTest : public test::HomeTest {};
@@ -135,32 +133,18 @@ TEST_F(DesktopShellTest, RunProgramSplitsTheTextAndFeedsTheInput)
     EXPECT_FALSE(shell.RunProgram(home.win("bin/missing.exe"), "", {}, WindowState::Normal, "input"));
 }
 
-TEST_F(DesktopShellTest, ARecordingShellStandsInAndLeavesAgain)
-{
-    Shell* real = services().shell;
-    {
-        test::ScopedRecordingShell recording;
-        EXPECT_NE(services().shell, real);
-        services().shell->ShowHelp(42);
-        ASSERT_EQ(recording->calls().size(), 1u);
-        EXPECT_EQ(recording->calls()[0].contextNumber, 42);
-    }
-    EXPECT_EQ(services().shell, real);
-}
-
 TEST(ConsoleUserInterface, WritesTitleAndTextAndAnswersWithTheFirstButton)
 {
     std::FILE* out = std::tmpfile();
     ASSERT_NE(out, nullptr);
     ConsoleUserInterface console(out);
-    EXPECT_EQ(console.Message("Saved.", MsgInformation, "Orvanto"), AnswerOk);
-    EXPECT_EQ(console.Message("Create it?", MsgYesNo + MsgQuestion, "Folder"), AnswerYes);
-    EXPECT_EQ(console.Message("Save?", MsgYesNoCancel + MsgWarning, "Project"), AnswerYes);
-    EXPECT_EQ(console.Message("Go on?", MsgOkCancel, "Step"), AnswerOk);
-    EXPECT_FALSE(console.PickOpenFile("Open", {}, "C:\\").has_value());
-    EXPECT_FALSE(console.PickFolder("Folder", "C:\\").has_value());
-    EXPECT_FALSE(console.PickColour(255).has_value());
-    EXPECT_FALSE(console.PickFont({}).has_value());
+    const std::tuple<const char*, int, const char*, int> messages[] = {
+        {"Saved.", MsgInformation, "Orvanto", AnswerOk}, {"Create it?", MsgYesNo + MsgQuestion, "Folder", AnswerYes},
+        {"Save?", MsgYesNoCancel + MsgWarning, "Project", AnswerYes}, {"Go on?", MsgOkCancel, "Step", AnswerOk}};
+    for (const auto& [text, style, title, answer] : messages)
+        EXPECT_EQ(console.Message(text, style, title), answer) << text;
+    EXPECT_FALSE(console.PickOpenFile("Open", {}, "C:\\") || console.PickFolder("Folder", "C:\\") ||
+                 console.PickColour(255) || console.PickFont({}));
 
     std::rewind(out);
     char buffer[256] = {};

@@ -21,7 +21,6 @@ TEST(MenuProjectTest, ResetParametersGivesANonameCdProjectAndKeepsUseUnicode)
     EXPECT_EQ(p, fresh);
     EXPECT_EQ(p.ProjectFilePath, "noname");
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (CD/DVD)");
-    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [CD/DVD] - [noname]");
 
     p.UseUnicode = false;
     ResetParameters(p);

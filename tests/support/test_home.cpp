@@ -5,12 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "model/ansi_codec.h"
-#include "model/editor_options.h"
-#include "model/messages.h"
-#include "model/project_folders.h"
-#include "model/project_writer.h"
-#include "model/sibling_products.h"
+#include "model/session_state.h"
 #include "platform/file_system.h"
 
 namespace orv::test {
@@ -59,19 +54,13 @@ TestHome::TestHome() : root_(makeTempRoot())
         setVariable("ORVANTO_PROGRAM_DIR", ORVANTO_PROGRAM_DIR_FOR_TESTS);
 #endif
     services_ = std::make_unique<NativeServices>(&ui_);
-    Options() = EditorOptions{};
-    Batch() = BatchState{};
-    Folders() = EditorFolders{};
-    Siblings() = SiblingProducts{};
-    FontFilesListed() = false;
-    SetAnsiCodePage(1252);
+    ResetSession();
 }
 
 TestHome::~TestHome()
 {
     services_.reset();
-    Options() = EditorOptions{};
-    Batch() = BatchState{};
+    ResetSession();
     if (hadHome_)
         setVariable("ORVANTO_HOME", previousHome_);
     else

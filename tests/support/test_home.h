@@ -1,5 +1,5 @@
 // Test isolation: a fresh ORVANTO_HOME for each test, the native services installed with a
-// scripted user interface, and the editor-wide state (options, batch state) reset.
+// scripted user interface, and the session state reset.
 #pragma once
 
 #include <filesystem>

@@ -4,13 +4,13 @@
 #include <utility>
 
 #include "app/tool/project_info.h"
-#include "app/tool/tool_paths.h"
 #include "create/create_menu.h"
 #include "create/preflight.h"
 #include "model/file_io.h"
 #include "model/menu_project.h"
 #include "model/project_file.h"
 #include "model/project_writer.h"
+#include "platform/command_line_path.h"
 
 namespace orv::tool {
 
@@ -116,7 +116,7 @@ int ToolCommands::newProject(const std::vector<std::string>& args)
     ResetParameters(project);
     if (hasOption(s, "--usb"))
         project.ProjectType = ProjectTypeUSB;
-    const std::string path = CommandLinePathToWindows(s.paths[0]);
+    const std::string path = platform::commandLinePathToWindows(s.paths[0]);
     std::error_code ec;
     if (!hasOption(s, "--force") && std::filesystem::exists(std::filesystem::symlink_status(HostPath(path), ec)))
         return failure("'" + s.paths[0] + "' already exists (--force replaces it)");
@@ -137,10 +137,10 @@ int ToolCommands::upgrade(const std::vector<std::string>& args)
         return ExitFailure;
     const std::string& targetArg = s.paths.size() == 2 ? s.paths[1] : s.paths[0];
     // A write-protected project stays as it is, as in the editor.
-    if (IsWriteProtected(CommandLinePathToWindows(targetArg)))
+    if (IsWriteProtected(platform::commandLinePathToWindows(targetArg)))
         return failure("'" + targetArg +
                        "' is write-protected; name another file to write the upgraded project to");
-    if (!SaveProjectFileAs(project, CommandLinePathToWindows(targetArg)))
+    if (!SaveProjectFileAs(project, platform::commandLinePathToWindows(targetArg)))
         return failure("cannot write '" + targetArg + "'");
     return ExitOk;
 }
@@ -152,14 +152,14 @@ int ToolCommands::mni(const std::vector<std::string>& args)
         return usageError("mni: unknown option '" + bad + "'");
     if (s.paths.size() != 2)
         return usageError("mni: expected PROJECT.mnp and OUT.mni");
-    if (IsSameFile(CommandLinePathToWindows(s.paths[0]), CommandLinePathToWindows(s.paths[1])))
+    if (IsSameFile(platform::commandLinePathToWindows(s.paths[0]), platform::commandLinePathToWindows(s.paths[1])))
         return failure("'" + s.paths[1] + "' is the project file itself; name another output file");
     MenuProject project;
     if (!openProject(s.paths[0], project))
         return ExitFailure;
     // Prepared and written as menu creation does it, with the list of font files too.
     PrepareMenuDescription(project, project.CreateDestDir);
-    if (!CreateCDDataFile(project, CommandLinePathToWindows(s.paths[1]), true))
+    if (!CreateCDDataFile(project, platform::commandLinePathToWindows(s.paths[1]), true))
         return failure("cannot write '" + s.paths[1] + "'");
     return ExitOk;
 }
@@ -198,7 +198,7 @@ int ToolCommands::check(const std::vector<std::string>& args)
 bool ToolCommands::openProject(const std::string& arg, MenuProject& project, ProjectFileVersion* version)
 {
     prepare();
-    const std::string source = CommandLinePathToWindows(arg);
+    const std::string source = platform::commandLinePathToWindows(arg);
     switch (ProjectFileKindOf(source)) {
     case ProjectFileKind::Missing:
         failure("project file '" + arg + "' does not exist");

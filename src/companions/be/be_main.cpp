@@ -18,9 +18,9 @@
 #include "companions/decryption_run.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "shell/support/encryption_services.h"
-#include "shell/support/problem_report.h"
-#include "shell/support/program_environment.h"
+#include "program_support/encryption_services.h"
+#include "program_support/problem_report.h"
+#include "program_support/program_environment.h"
 
 using namespace orv;
 using namespace orv::companions;

@@ -10,8 +10,8 @@
 #include "model/path_helpers.h"
 #include "platform/services.h"
 #include "platform/shell.h"
-#include "shell/support/problem_report.h"
-#include "shell/support/program_environment.h"
+#include "program_support/problem_report.h"
+#include "program_support/program_environment.h"
 
 using namespace orv;
 using namespace orv::companions;

@@ -11,7 +11,7 @@
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 using namespace orv;
 using namespace orv::companions;

@@ -17,7 +17,7 @@
 #include "model/path_helpers.h"
 #include "platform/services.h"
 #include "platform/shell.h"
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 namespace orv::companions {
 

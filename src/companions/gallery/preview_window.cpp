@@ -12,7 +12,7 @@
 
 #include "companions/gallery/gallery_images.h"
 #include "model/path_helpers.h"
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 namespace orv::companions {
 

@@ -10,6 +10,7 @@
 #include "model/project_writer.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
+#include "product/product.h"
 
 namespace orv::editor {
 

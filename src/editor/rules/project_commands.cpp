@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
+#include "product/product.h"
 
 namespace orv::editor {
 

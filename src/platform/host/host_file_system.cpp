@@ -6,7 +6,6 @@
 
 #include <sys/stat.h>
 
-#include "platform/text_case.h"
 
 namespace fs = std::filesystem;
 
@@ -22,41 +21,7 @@ std::string readWholeFile(const fs::path& file)
     return text.str();
 }
 
-bool matchFrom(const std::string& name, std::size_t n, const std::string& pattern, std::size_t p)
-{
-    while (p < pattern.size()) {
-        if (pattern[p] == '*') {
-            while (p < pattern.size() && pattern[p] == '*')
-                ++p;
-            if (p == pattern.size())
-                return true;
-            for (std::size_t k = n; k <= name.size(); ++k)
-                if (matchFrom(name, k, pattern, p))
-                    return true;
-            return false;
-        }
-        if (n >= name.size())
-            return false;
-        if (pattern[p] != '?' && pattern[p] != name[n])
-            return false;
-        ++p;
-        ++n;
-    }
-    return n == name.size();
-}
-
 }  // namespace
-
-bool matchesWildcard(const std::string& name, const std::string& pattern)
-{
-    std::string n = foldCase(name);
-    std::string p = foldCase(pattern);
-    if (matchFrom(n, 0, p, 0))
-        return true;
-    if (p.size() >= 2 && p.compare(p.size() - 2, 2, ".*") == 0 && n.find('.') == std::string::npos)
-        return matchFrom(n, 0, p.substr(0, p.size() - 2), 0);
-    return false;
-}
 
 HostFileSystem::HostFileSystem(fs::path driveFile, fs::path mountsFile, fs::path sysClassBlock)
     : driveFile_(std::move(driveFile)), mountsFile_(std::move(mountsFile)), sysClassBlock_(std::move(sysClassBlock))
@@ -119,38 +84,6 @@ int HostFileSystem::DirCreate(const std::string& folder)
     std::error_code ec;
     fs::create_directories(p, ec);
     return fs::is_directory(p, ec) ? 1 : 0;
-}
-
-std::int16_t HostFileSystem::MultiFileCopy(const std::string& pattern, const std::string& targetFolder)
-{
-    std::size_t cut = pattern.find_last_of("\\/");
-    std::string folder = cut == std::string::npos ? std::string(".") : pattern.substr(0, cut + 1);
-    std::string namePattern = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
-    fs::path source = hostPath(folder);
-    fs::path target = hostPath(targetFolder);
-    std::error_code ec;
-    if (source.empty() || target.empty() || namePattern.empty() || !fs::is_directory(source, ec))
-        return 0;
-
-    std::vector<fs::path> files;
-    for (fs::directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_regular_file(typeError) && matchesWildcard(it->path().filename().string(), namePattern))
-            files.push_back(it->path());
-    }
-    if (ec)
-        return 0;
-    std::sort(files.begin(), files.end());
-
-    fs::create_directories(target, ec);
-    if (!fs::is_directory(target, ec))
-        return 0;
-    for (const auto& file : files) {
-        fs::copy_file(file, target / file.filename(), fs::copy_options::overwrite_existing, ec);
-        if (ec)
-            return 0;
-    }
-    return 1;
 }
 
 }  // namespace orv::platform

@@ -22,7 +22,6 @@ public:
     std::string windowsPath(const std::filesystem::path& hostPath) const override;
     int DirExists(const std::string& folder) const override;
     int DirCreate(const std::string& folder) override;
-    std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) override;
     void reloadDriveMap() override;
 
     // The map in force (the drive map file is checked for changes first).
@@ -46,10 +45,5 @@ private:
     mutable DriveMap map_;
     mutable FileStamp driveFileStamp_;
 };
-
-// True when name matches a Windows wildcard pattern ('*' any run, '?' one character),
-// without regard to case; a pattern ending in ".*" also matches names without a dot part,
-// so "*.*" matches every name.
-bool matchesWildcard(const std::string& name, const std::string& pattern);
 
 }  // namespace orv::platform

@@ -11,10 +11,8 @@ class HostSystemInfo final : public SystemInfo {
 public:
     explicit HostSystemInfo(HostFileSystem& files) : files_(files) {}
 
-    // The editor only asks whether it runs on at least these versions; a current desktop does.
+    // The editor only asks whether it runs on at least Vista; a current desktop does.
     int IsWindowsVista() const override { return 1; }
-    int IsWindows7() const override { return 1; }
-    int IsWindows8() const override { return 1; }
     // Mounted drives are read afresh, so a stick plugged in since the start is found.
     std::string GetFirstUsbFlashDrive() const override;
     // "wine" when it is on the PATH.

@@ -13,6 +13,7 @@
 #include "model/menu_project.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
+#include "product/product.h"
 
 namespace orv::platform {
 

@@ -36,27 +36,4 @@ int Win32FileSystem::DirCreate(const std::string& folder)
     return DirExists(folder);
 }
 
-std::int16_t Win32FileSystem::MultiFileCopy(const std::string& pattern, const std::string& targetFolder)
-{
-    const fs::path source = hostPath(pattern);
-    if (DirExists(windowsPath(source.parent_path())) == 0 || DirCreate(targetFolder) == 0)
-        return 0;
-    const fs::path target = hostPath(targetFolder);
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(source.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? 1 : 0;  // nothing to copy
-    bool ok = true;
-    do {
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        const fs::path from = source.parent_path() / found.cFileName;
-        const fs::path to = target / found.cFileName;
-        if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
-            ok = false;
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return ok ? 1 : 0;
-}
-
 }  // namespace orv::platform

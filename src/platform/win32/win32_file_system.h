@@ -15,10 +15,6 @@ public:
     int DirExists(const std::string& folder) const override;
     // Makes the parents too; an existing folder counts as made.
     int DirCreate(const std::string& folder) override;
-    // The regular files that the pattern matches (Windows' own wildcard rules) are copied
-    // into targetFolder, which is made when missing; files there are replaced. 1 on
-    // success, 0 when the source folder is missing or a copy fails.
-    std::int16_t MultiFileCopy(const std::string& pattern, const std::string& targetFolder) override;
 };
 
 }  // namespace orv::platform

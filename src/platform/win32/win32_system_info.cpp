@@ -8,10 +8,6 @@ namespace orv::platform {
 
 int Win32SystemInfo::IsWindowsVista() const { return IsWindowsVistaOrGreater() ? 1 : 0; }
 
-int Win32SystemInfo::IsWindows7() const { return IsWindows7OrGreater() ? 1 : 0; }
-
-int Win32SystemInfo::IsWindows8() const { return IsWindows8OrGreater() ? 1 : 0; }
-
 std::string Win32SystemInfo::GetFirstUsbFlashDrive() const
 {
     const DWORD drives = GetLogicalDrives();

@@ -9,8 +9,6 @@ class Win32SystemInfo final : public SystemInfo {
 public:
     // "At least this version", asked through VerifyVersionInfoW.
     int IsWindowsVista() const override;
-    int IsWindows7() const override;
-    int IsWindows8() const override;
     // The first drive from C: on that Windows calls removable ("E:\"), or empty.
     std::string GetFirstUsbFlashDrive() const override;
 };

@@ -13,8 +13,8 @@
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
 #include "shell/shell_arguments.h"
-#include "shell/support/encryption_services.h"
-#include "shell/support/program_environment.h"
+#include "program_support/encryption_services.h"
+#include "program_support/program_environment.h"
 #include "shell/window/menu_window.h"
 
 using namespace orv::shell;

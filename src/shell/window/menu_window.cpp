@@ -15,7 +15,7 @@
 #include <QToolTip>
 
 #include "shell/resize_mode.h"
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 #include "shell/window/qpainter_canvas.h"
 
 namespace orv::shell {

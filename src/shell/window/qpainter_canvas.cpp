@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "shell/layout/menu_layout.h"
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 namespace orv::shell {
 

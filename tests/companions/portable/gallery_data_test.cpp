@@ -1,5 +1,8 @@
 #include "companions/gallery_data.h"
 
+#include <sstream>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "support/test_home.h"
@@ -36,63 +39,43 @@ std::string galleryData(const GalleryValues& v)
            "\r\nNextPicture_Text = " + v.next + "\r\n\r\n";
 }
 
+// Every value read, one "key=value" per field, so that an expectation spells them all.
+std::string describe(const PictureGalleryData& d)
+{
+    std::ostringstream s;
+    s << "title=" << d.title << " preview=" << d.previewTitle << " ext=" << d.extension << " size=" << d.width << "x"
+      << d.height << " colours=" << d.backColour << "/" << d.textColour << " previewColours=" << d.previewUsesColours
+      << " closeButton=" << d.showCloseButton << " close=" << d.closeText << " labels=" << d.showTextLabels
+      << " click=" << static_cast<int>(d.clickAction) << " open=" << d.openExtension << " manual=" << d.manualSize
+      << " height=" << d.pictureHeight << " browse=" << d.allowBrowse << " prev=" << d.previousText
+      << " next=" << d.nextText;
+    return s.str();
+}
+
 class GalleryDataTest : public test::HomeTest {
 protected:
-    std::optional<PictureGalleryData> read(const GalleryValues& v)
+    std::string read(const GalleryValues& v)
     {
-        return readPictureGalleryData(home.writeFile("medium/VTPictureGallery/VTPictureGallery.dat", galleryData(v)));
+        const auto d = readPictureGalleryData(home.writeFile("medium/VTPictureGallery/VTPictureGallery.dat", galleryData(v)));
+        return d ? describe(*d) : "(none)";
     }
 };
 
-TEST_F(GalleryDataTest, ReadsEveryValue)
+TEST_F(GalleryDataTest, ReadsEveryValueAndTheDefaultsOfEmptyOnes)
 {
-    const auto d = read(GalleryValues{});
-    ASSERT_TRUE(d.has_value());
-    EXPECT_EQ(d->title, "Summer");
-    EXPECT_EQ(d->previewTitle, "Summer");
-    EXPECT_EQ(d->extension, "jpg");
-    EXPECT_EQ(d->width, 700);
-    EXPECT_EQ(d->height, 500);
-    EXPECT_EQ(d->backColour, 255u);
-    EXPECT_EQ(d->textColour, 16777215u);
-    EXPECT_TRUE(d->previewUsesColours);
-    EXPECT_TRUE(d->showCloseButton);
-    EXPECT_EQ(d->closeText, "Done");
-    EXPECT_TRUE(d->showTextLabels);
-    EXPECT_EQ(d->clickAction, GalleryClickAction::OpenCompanion);
-    EXPECT_EQ(d->openExtension, "pdf");
-    EXPECT_TRUE(d->manualSize);
-    EXPECT_EQ(d->pictureHeight, 90);
-    EXPECT_TRUE(d->allowBrowse);
-    EXPECT_EQ(d->previousText, "Back");
-    EXPECT_EQ(d->nextText, "On");
-}
-
-TEST_F(GalleryDataTest, EmptyValuesAndTheOtherChoices)
-{
+    EXPECT_EQ(read(GalleryValues{}), "title=Summer preview=Summer ext=jpg size=700x500 colours=255/16777215 "
+                                     "previewColours=1 closeButton=1 close=Done labels=1 click=3 open=pdf manual=1 "
+                                     "height=90 browse=1 prev=Back next=On");
     GalleryValues v;
     v.title = v.extension = v.width = v.height = v.closeText = v.openExtension = v.sizeHeight = "";
-    v.colourType = "2";
-    v.closeStyle = "2";
+    v.colourType = v.closeStyle = v.action = "2";
     v.labels = v.manual = v.browse = "0";
-    v.action = "2";
-    const auto d = read(v);
-    ASSERT_TRUE(d.has_value());
-    EXPECT_EQ(d->title, "Picture Gallery");
-    EXPECT_EQ(d->previewTitle, "Picture Gallery");
-    EXPECT_EQ(d->extension, "");  // "." alone: every common picture type
-    EXPECT_EQ(d->width, 0);
-    EXPECT_EQ(d->height, 0);
-    EXPECT_FALSE(d->previewUsesColours);
-    EXPECT_FALSE(d->showCloseButton);
-    EXPECT_EQ(d->closeText, "Close");
-    EXPECT_FALSE(d->showTextLabels);
-    EXPECT_EQ(d->clickAction, GalleryClickAction::OpenExternal);
-    EXPECT_FALSE(d->manualSize);
-    EXPECT_FALSE(d->allowBrowse);
-
+    // An empty extension ("." alone) means every common picture type.
+    EXPECT_EQ(read(v), "title=Picture Gallery preview=Picture Gallery ext= size=0x0 colours=255/16777215 "
+                       "previewColours=0 closeButton=0 close=Close labels=0 click=2 open= manual=0 height=0 browse=0 "
+                       "prev=Back next=On");
     v.action = "7";  // unknown: the built-in preview
-    EXPECT_EQ(read(v)->clickAction, GalleryClickAction::Preview);
+    EXPECT_NE(read(v).find(" click=1 "), std::string::npos);
     EXPECT_FALSE(readPictureGalleryData(home.win("medium/none.dat")).has_value());
 }
 
@@ -117,39 +100,31 @@ TEST_F(GalleryDataTest, PicturesOfAFolder)
     EXPECT_TRUE(listGalleryPictures(home.win("nowhere"), "").empty());
 }
 
-TEST(GalleryRules, ThumbnailHeight)
+TEST(GalleryRules, ThumbnailHeightAndClick)
 {
     PictureGalleryData d;
-    EXPECT_EQ(galleryThumbnailHeight(d, 120), 120);
+    EXPECT_EQ(galleryThumbnailHeight(d, 120), 120) << "automatic";
     d.manualSize = true;
-    d.pictureHeight = 0;  // not a number in the file
-    EXPECT_EQ(galleryThumbnailHeight(d, 120), 120);
-    d.pictureHeight = 7;
-    EXPECT_EQ(galleryThumbnailHeight(d, 120), 15);
-    d.pictureHeight = 301;
-    EXPECT_EQ(galleryThumbnailHeight(d, 120), 300);
-    d.pictureHeight = 150;
-    EXPECT_EQ(galleryThumbnailHeight(d, 120), 150);
-}
+    // 0 is what the file's text gives when it is not a number; the rest is kept within 15 to 300.
+    for (const auto& [height, shown] : {std::pair{0, 120}, {7, 15}, {150, 150}, {301, 300}}) {
+        d.pictureHeight = height;
+        EXPECT_EQ(galleryThumbnailHeight(d, 120), shown) << height;
+    }
 
-TEST(GalleryRules, ClickOnAPicture)
-{
-    PictureGalleryData d;
     const std::string picture = "E:\\Menu\\pics\\beach.photo.jpg";
-    auto c = galleryClick(d, picture);
-    EXPECT_TRUE(c.preview);
-    EXPECT_TRUE(c.openTarget.empty());
-
-    d.clickAction = GalleryClickAction::OpenExternal;
-    c = galleryClick(d, picture);
-    EXPECT_FALSE(c.preview);
-    EXPECT_EQ(c.openTarget, picture);
-
-    d.clickAction = GalleryClickAction::OpenCompanion;
-    d.openExtension = "pdf";
-    EXPECT_EQ(galleryClick(d, picture).openTarget, "E:\\Menu\\pics\\beach.photo.pdf");
-    d.openExtension = "";
-    EXPECT_EQ(galleryClick(d, picture).openTarget, "E:\\Menu\\pics\\beach.photo");
+    const std::tuple<GalleryClickAction, const char*, bool, std::string> clicks[] = {
+        {GalleryClickAction::Preview, "pdf", true, ""},
+        {GalleryClickAction::OpenExternal, "pdf", false, picture},
+        {GalleryClickAction::OpenCompanion, "pdf", false, "E:\\Menu\\pics\\beach.photo.pdf"},
+        {GalleryClickAction::OpenCompanion, "", false, "E:\\Menu\\pics\\beach.photo"},
+    };
+    for (const auto& [action, extension, preview, target] : clicks) {
+        d.clickAction = action;
+        d.openExtension = extension;
+        const GalleryClick click = galleryClick(d, picture);
+        EXPECT_EQ(click.preview, preview) << static_cast<int>(action);
+        EXPECT_EQ(click.openTarget, target) << static_cast<int>(action) << extension;
+    }
 }
 
 }  // namespace

@@ -40,25 +40,6 @@ TEST_F(Win32Files, PathsKeepNonAsciiNamesBothWays)
     EXPECT_EQ(files.DirExists(folder + "\\Notiz \xC3\xBC.txt"), 0) << "a file is no folder";
 }
 
-TEST_F(Win32Files, MultiFileCopyTakesTheMatchingFilesOnly)
-{
-    const std::string source = root + "src \xC3\xA4", target = root + "out\\new";
-    files.DirCreate(source + "\\folder.txt");
-    for (const char* name : {"\\a.txt", "\\B.TXT", "\\noext", "\\c.pdf", "\\\xC3\xBC.txt"})
-        write(source + name);
-
-    EXPECT_EQ(files.MultiFileCopy(source + "\\*.txt", target), 1);
-    EXPECT_TRUE(FileExists(target + "\\a.txt"));
-    EXPECT_TRUE(FileExists(target + "\\B.TXT"));
-    EXPECT_TRUE(FileExists(target + "\\\xC3\xBC.txt"));
-    EXPECT_FALSE(FileExists(target + "\\c.pdf"));
-    EXPECT_EQ(files.DirExists(target + "\\folder.txt"), 0) << "folders are not copied";
-    EXPECT_EQ(files.MultiFileCopy(source + "\\*.*", target), 1);
-    EXPECT_TRUE(FileExists(target + "\\noext"));
-    EXPECT_EQ(files.MultiFileCopy(source + "\\*.none", target), 1) << "nothing to copy is no failure";
-    EXPECT_EQ(files.MultiFileCopy(root + "missing\\*.*", target), 0);
-}
-
 TEST_F(Win32Files, PerUserFoldersLieUnderTheTestHome)
 {
     const SystemFolders& folders = *services().folders;

@@ -1,4 +1,4 @@
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 #include <QCoreApplication>
 #include <QDir>

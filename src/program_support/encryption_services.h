@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "shell/support/program_environment.h"
+#include "program_support/program_environment.h"
 
 namespace orv::platform {
 class HostCrypto;

@@ -7,7 +7,7 @@
 
 #include "create/creation_observer.h"
 #include "model/menu_project.h"
-#include "templates/command_line.h"
+#include "batch/command_line.h"
 
 namespace orv {
 
@@ -18,11 +18,6 @@ inline std::string LogIsProjectMessage(const std::string& logFile)
 {
     return "The log file " + logFile + " is the project file itself; name another log file.";
 }
-
-// A path given on the command line in the form the project uses: a Windows-form path
-// ("E:\Menu", "Z:/tmp/x") stays as it is; a host path, absolute or relative to the current
-// folder, is turned into its Windows form through the drive map. Empty stays empty.
-std::string CommandLinePathToWindows(const std::string& path);
 
 // The project file of the command line: the path as given when that file exists; else, for
 // a relative path, the same path below the editor's folder (so "Examples\Demo.mnp" finds the

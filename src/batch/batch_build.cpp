@@ -1,4 +1,4 @@
-#include "templates/batch_build.h"
+#include "batch/batch_build.h"
 
 #include <filesystem>
 
@@ -8,6 +8,7 @@
 #include "model/messages.h"
 #include "model/project_file.h"
 #include "model/sibling_products.h"
+#include "platform/command_line_path.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -17,41 +18,13 @@ namespace fs = std::filesystem;
 
 namespace orv {
 
-namespace {
-
-bool isWindowsForm(const std::string& path)
-{
-    const bool drive = path.size() >= 2 && path[1] == ':' &&
-                       ((path[0] >= 'A' && path[0] <= 'Z') || (path[0] >= 'a' && path[0] <= 'z'));
-    return drive || path.rfind("\\\\", 0) == 0;
-}
-
-bool isRelative(const std::string& path)
-{
-    return !path.empty() && !isWindowsForm(path) && path.front() != '/' && path.front() != '\\';
-}
-
-}  // namespace
-
-std::string CommandLinePathToWindows(const std::string& path)
-{
-    if (path.empty() || isWindowsForm(path))
-        return path;
-    const auto* files = platform::services().files;
-    if (!files)
-        return path;
-    std::error_code ec;
-    fs::path host = fs::absolute(fs::path(path), ec);
-    if (ec)
-        host = fs::path(path);
-    return files->windowsPath(host.lexically_normal());
-}
+using platform::commandLinePathToWindows;
 
 std::string ResolveCommandLineProject(const std::string& path)
 {
-    const std::string windows = CommandLinePathToWindows(path);
+    const std::string windows = commandLinePathToWindows(path);
     // Whatever stands at the path is taken (a named pipe is not opened here).
-    if (ProjectFileKindOf(windows) != ProjectFileKind::Missing || !isRelative(path))
+    if (ProjectFileKindOf(windows) != ProjectFileKind::Missing || !platform::isRelativePath(path))
         return windows;
     const auto* folders = platform::services().folders;
     if (!folders)
@@ -77,7 +50,7 @@ int RunBatchBuild(const CommandLine& commandLine, MenuProject& project, Creation
 {
     BatchState& batch = Batch();
     batch.BatchBuildMode = commandLine.batchBuild;
-    batch.BatchLogFile = CommandLinePathToWindows(commandLine.logFile);
+    batch.BatchLogFile = commandLinePathToWindows(commandLine.logFile);
     batch.BatchErrorLogged = false;
 
     const std::string projectFile = ResolveCommandLineProject(commandLine.projectFile);
@@ -100,7 +73,7 @@ int RunBatchBuild(const CommandLine& commandLine, MenuProject& project, Creation
     OpenProjectFile(project, projectFile);
     DeleteOldLog(batch.BatchLogFile);
 
-    const bool created = CreateAction(project, observer, CommandLinePathToWindows(commandLine.buildFolder));
+    const bool created = CreateAction(project, observer, commandLinePathToWindows(commandLine.buildFolder));
     // Every stop of a batch creation is logged; should one ever stop silently, the build
     // must still not count as a success.
     if (!created && !batch.BatchErrorLogged)

@@ -1,4 +1,4 @@
-#include "templates/command_line.h"
+#include "batch/command_line.h"
 
 #include <algorithm>
 #include <vector>

@@ -10,7 +10,7 @@
 #include "model/project_file.h"
 #include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
-#include "templates/batch_build.h"
+#include "batch/batch_build.h"
 
 namespace orv::test {
 namespace {
@@ -43,36 +43,38 @@ protected:
     StandInProgramFolder program{home};
 };
 
-TEST_F(BatchBuildTest, MissingProjectIsLoggedWithExitCode1)
-{
-    const std::string log = home.win("logs/build.log");
-    std::filesystem::create_directories(home.path("logs"));
-    EXPECT_EQ(build(home.win("none.mnp") + " /BUILD /LOG:" + log), 1);
-    EXPECT_EQ(home.readFile("logs/build.log"), "The project file does not exist!\r\n");
-    EXPECT_TRUE(home.ui().messages().empty());
-
-    // Without a log the exit code still says it, and no file is written.
-    std::filesystem::remove_all(home.path("logs"));
-    EXPECT_EQ(build(home.win("none.mnp") + " /BUILD"), 1);
-    EXPECT_FALSE(exists("logs"));
-}
-
-TEST_F(BatchBuildTest, AFileThatIsNotAProjectIsLoggedWithExitCode1)
+TEST_F(BatchBuildTest, FailuresEndWithExitCode1AndTheirMessageInTheLog)
 {
     std::ofstream(home.path("notes.mnp")) << "just some notes\n";
-    EXPECT_EQ(build(home.win("notes.mnp") + " /BUILD /LOG:" + home.win("build.log")), 1);
-    EXPECT_THAT(home.readFile("build.log"), HasSubstr(home.win("notes.mnp") + " is not a project file"));
-    EXPECT_FALSE(exists("own menu"));
-}
-
-TEST_F(BatchBuildTest, ALogNamingTheProjectItselfIsRefusedAndTheProjectKept)
-{
     const std::string project = saveProject("p.mnp");
     const std::string before = home.readFile("p.mnp");
-    EXPECT_EQ(build(project + " /BUILD /LOG:" + home.path("P.MNP").string()), 1);
-    EXPECT_EQ(home.readFile("p.mnp"), before);
+    const std::string refused = saveProject("r/demo.mnp");
+    MenuProject withPicture;
+    OpenProjectFile(withPicture, refused);
+    withPicture.BackgroundPictureSrc = home.writeFile("r/back.png", "png");  // and no CD folder for it
+    ASSERT_TRUE(SaveProjectFile(withPicture));
+
+    const std::string log = " /LOG:" + home.win("logs/build.log");
+    const std::pair<std::string, std::string> cases[] = {
+        {home.win("none.mnp") + " /BUILD" + log, "The project file does not exist!\r\n"},
+        {home.win("notes.mnp") + " /BUILD" + log, home.win("notes.mnp") + " is not a project file"},
+        {refused + " /BUILD" + log, "One or more CD Folders for your pictures are empty."},
+        {home.win("none.mnp") + " /BUILD", ""},  // without a log only the exit code tells
+        {project + " /BUILD /LOG:" + home.path("P.MNP").string(), ""},  // the log would be the project
+    };
+    for (const auto& [line, logged] : cases) {
+        std::filesystem::remove_all(home.path("logs"));
+        std::filesystem::create_directories(home.path("logs"));
+        EXPECT_EQ(build(line), 1) << line;
+        if (!logged.empty())
+            EXPECT_THAT(home.readFile("logs/build.log"), HasSubstr(logged));
+        else
+            EXPECT_FALSE(exists("logs/build.log")) << line;
+    }
     EXPECT_THAT(Batch().LastMessage, HasSubstr("is the project file itself"));
+    EXPECT_EQ(home.readFile("p.mnp"), before);
     EXPECT_FALSE(exists("own menu"));
+    EXPECT_TRUE(home.ui().messages().empty());
 }
 
 TEST_F(BatchBuildTest, BuildFolderReplacesTheDestinationAndASuccessLeavesNoLog)
@@ -115,26 +117,6 @@ TEST_F(BatchBuildTest, RelativeProjectIsFoundBelowTheEditorsFolder)
     EXPECT_EQ(ResolveCommandLineProject("Examples/Demo.mnp"), home.win("program") + "\\Examples\\Demo.mnp");
     EXPECT_EQ(build("Examples/Demo.mnp /BUILD /BUILDFOLDER:" + home.win("rel")), 0);
     EXPECT_TRUE(exists("rel/ORVNMENU.EXE"));
-}
-
-TEST_F(BatchBuildTest, RefusalOfTheCreateActionEndsWithExitCode1)
-{
-    const std::string projectFile = saveProject("p/demo.mnp");
-    MenuProject project;
-    OpenProjectFile(project, projectFile);
-    project.BackgroundPictureSrc = home.writeFile("p/back.png", "png");
-    ASSERT_TRUE(SaveProjectFile(project));
-    EXPECT_EQ(build(projectFile + " /BUILD /LOG:" + home.win("log.txt")), 1);
-    EXPECT_THAT(home.readFile("log.txt"), HasSubstr("One or more CD Folders for your pictures are empty."));
-}
-
-TEST(CommandLinePaths, WindowsFormStaysHostFormIsConverted)
-{
-    TestHome home;
-    EXPECT_EQ(CommandLinePathToWindows("E:\\Menu"), "E:\\Menu");
-    EXPECT_EQ(CommandLinePathToWindows("e:/menu"), "e:/menu");
-    EXPECT_EQ(CommandLinePathToWindows(""), "");
-    EXPECT_EQ(CommandLinePathToWindows("/tmp/x y"), "Z:\\tmp\\x y");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/support/encryption_services.h"
+#include "program_support/encryption_services.h"
 
 #include "platform/host/host_crypto.h"
 

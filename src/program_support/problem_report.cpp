@@ -1,4 +1,4 @@
-#include "shell/support/problem_report.h"
+#include "program_support/problem_report.h"
 
 #include <cstdio>
 

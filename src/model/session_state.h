@@ -1,0 +1,41 @@
+// What one run of a program keeps between calls, in one place: the editor's options, the
+// batch state, the editor's folders, the sibling products found at start, and what the
+// creation remembers from one run to the next. Options(), Batch(), Folders(), Siblings(),
+// ResizeMode() and StickGuardSetupCopiedPath() are shorthands for members of Session().
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/editor_options.h"
+#include "model/messages.h"
+#include "model/project_folders.h"
+#include "model/sibling_products.h"
+
+namespace orv {
+
+struct SessionState {
+    EditorOptions options;
+    BatchState batch;
+    EditorFolders folders;
+    SiblingProducts siblings;
+
+    // The creation's memory: whether the menu program was asked to let the user size its
+    // window, the copied StickGuard setup program, the report of the last creation and how
+    // many creations ran to their end.
+    bool resizeMode = false;
+    std::string stickGuardSetupCopiedPath;
+    std::vector<std::string> lastReport;
+    unsigned completedRuns = 0;
+};
+
+// The state of this run of the program.
+SessionState& Session();
+
+// Back to the state of a program that has just started: every member of Session() at its
+// initial value, the profile cache and the options reader's context emptied, the font
+// file list to be read again and the ANSI code page Windows-1252. Tests call it between
+// cases.
+void ResetSession();
+
+}  // namespace orv
