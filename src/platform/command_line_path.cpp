@@ -87,7 +87,7 @@ WindowsPath splitWindowsPath(std::string_view text)
     WindowsPath path;
     if (isNetworkPath(text)) {
         std::vector<std::string> parts = splitComponents(text);
-        path.root = "\\";
+        path.root.assign(1, '\\');
         for (std::size_t i = 0; i < std::min<std::size_t>(2, parts.size()); ++i)
             path.root += "\\" + parts[i];
         const std::size_t consumed = std::min<std::size_t>(2, parts.size());
