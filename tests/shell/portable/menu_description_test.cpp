@@ -130,97 +130,63 @@ TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
     EXPECT_EQ(r.menu.entries[0].waitInfoText, "wait \xE2\x80\xA6");
 }
 
-TEST_F(MenuDescriptionTest, EntriesTitleRowsAndHiddenButtons)
+TEST_F(MenuDescriptionTest, EntriesTitleRowsHiddenButtonsAndPasswords)
 {
     auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "5");
+    b.set("Buttons", "NrButtons", "9");  // one more than the file holds
     b.set("ButtonData", "Button1Text", "Games").set("ButtonData", "Button1Cmd", "(Title)");
     b.set("ButtonData", "Button2Text", "Play").set("ButtonData", "Button2Cmd", "Run Program & Close");
     b.set("ButtonData", "Button2Link", "games\\play.exe").set("ButtonData", "Button2AppParam", "/fast");
     b.set("ButtonData", "Button2RunProgramMaximized", "1").set("ButtonData", "Button2BCUse", "1");
-    b.set("ButtonData", "Button2BC1", "11").set("ButtonData", "Button2BC3", "33").set("ButtonData", "Button2BC4", "44");
+    b.set("ButtonData", "Button2BC1", "11").set("ButtonData", "Button2BC2", "22");
+    b.set("ButtonData", "Button2BC3", "33").set("ButtonData", "Button2BC4", "44");
     b.set("ButtonData", "Button3Text", "Secret").set("ButtonData", "Button3Cmd", "Show Document");
     b.set("ButtonData", "Button3Hide", "1");
     // A project file's title row: empty command, text with its dashes.
     b.set("ButtonData", "Button4Text", "- Music -").set("ButtonData", "Button4Cmd", "");
     b.set("ButtonData", "Button5Text", "Exit").set("ButtonData", "Button5Cmd", "Exit");
+    b.set("ButtonData", "Button6Text", "Locked").set("ButtonData", "Button6Cmd", "Show Document");
+    b.set("ButtonData", "Button6PA", ScrambleText("1")).set("ButtonData", "Button6PB", ScrambleText("s3cr\xC3\xA9t"));
+    b.set("ButtonData", "Button6PC", "1").set("ButtonData", "Button6PD", "1");
+    b.set("ButtonData", "Button6PswDlgTitle", "Key please").set("ButtonData", "Button6PswDlgText", "Type the key:");
+    b.set("ButtonData", "Button6PswIsWrongTitle", "Nope").set("ButtonData", "Button6PswIsWrongText", "Wrong key.");
+    // Protection switched off (PA holds a scrambled "0"), and PA written plainly, which is no
+    // valid scrambled value.
+    b.set("ButtonData", "Button7Text", "Open").set("ButtonData", "Button7Cmd", "Show Document");
+    b.set("ButtonData", "Button7PA", ScrambleText("0")).set("ButtonData", "Button7PB", ScrambleText("x"));
+    b.set("ButtonData", "Button8Text", "Plain").set("ButtonData", "Button8Cmd", "Show Document");
+    b.set("ButtonData", "Button8PA", "1");
 
-    const MenuReadResult r = read(b);
+    MenuReadResult r = read(b);
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    const auto& e = r.menu.entries;
-    ASSERT_EQ(e.size(), 5u);
-    EXPECT_TRUE(e[0].titleRow);
-    EXPECT_EQ(e[0].text, "Games");
-    EXPECT_TRUE(e[0].command.empty());
-    EXPECT_FALSE(e[1].titleRow);
-    EXPECT_EQ(e[1].number, 2);
-    EXPECT_EQ(e[1].command, "Run Program & Close");
-    EXPECT_EQ(e[1].link, "games\\play.exe");
-    EXPECT_EQ(e[1].parameters, "/fast");
-    EXPECT_TRUE(e[1].runMaximized);
-    EXPECT_TRUE(e[1].ownColours);
-    EXPECT_EQ(e[1].textColour, 11u);
-    EXPECT_EQ(e[1].frameColour, 33u);
-    EXPECT_EQ(e[1].backColour, 44u);
-    EXPECT_TRUE(e[2].hidden);
-    EXPECT_TRUE(e[3].titleRow);
-    EXPECT_EQ(e[3].text, "Music");
-
-    std::vector<std::string> shown;
+    std::vector<std::string> entries;
+    for (const MenuEntry& e : r.menu.entries)
+        entries.push_back(describe(e));
+    const std::string plain = " | tip  | param  | wait  | title 0 hidden 0 max 0 own 0 0/0/0 | password 0  mask 0 "
+                              "encrypted 0 |  |  |  | ";
+    EXPECT_EQ(entries, (std::vector<std::string>{
+                           "1 Games |  |  | tip  | param  | wait  | title 1 hidden 0 max 0 own 0 0/0/0 | password 0  "
+                           "mask 0 encrypted 0 |  |  |  | ",
+                           "2 Play | Run Program & Close | games\\play.exe | tip  | param /fast | wait  | title 0 "
+                           "hidden 0 max 1 own 1 11/33/44 | password 0  mask 0 encrypted 0 |  |  |  | ",
+                           "3 Secret | Show Document |  | tip  | param  | wait  | title 0 hidden 1 max 0 own 0 0/0/0 | "
+                           "password 0  mask 0 encrypted 0 |  |  |  | ",
+                           "4 Music |  |  | tip  | param  | wait  | title 1 hidden 0 max 0 own 0 0/0/0 | password 0  "
+                           "mask 0 encrypted 0 |  |  |  | ",
+                           "5 Exit | Exit | " + plain,
+                           "6 Locked | Show Document |  | tip  | param  | wait  | title 0 hidden 0 max 0 own 0 0/0/0 | "
+                           "password 1 s3cr\xC3\xA9t mask 1 encrypted 1 | Key please | Type the key: | Nope | Wrong key.",
+                           "7 Open | Show Document | " + plain,
+                           "8 Plain | Show Document | " + plain,
+                       }));
+    std::string shown;
     for (const MenuEntry& entry : r.menu.visibleEntries())
-        shown.push_back(entry.text);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Games", "Play", "Music", "Exit"}));
-}
-
-TEST_F(MenuDescriptionTest, CountBeyondTheEntriesAndNegativeCount)
-{
-    auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "3");
-    b.set("ButtonData", "Button1Text", "One").set("ButtonData", "Button1Cmd", "Exit");
-    auto r = read(b);
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    ASSERT_EQ(r.menu.entries.size(), 1u);
+        shown += entry.text + ",";
+    EXPECT_EQ(shown, "Games,Play,Music,Exit,Locked,Open,Plain,");
 
     r = read(b.set("Buttons", "NrButtons", "-4"));
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
     EXPECT_TRUE(r.menu.entries.empty());
-}
-
-TEST_F(MenuDescriptionTest, ScrambledPasswordsAreRestored)
-{
-    auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "3");
-    b.set("ButtonData", "Button1Text", "Locked").set("ButtonData", "Button1Cmd", "Show Document");
-    b.set("ButtonData", "Button1PA", ScrambleText("1"))
-        .set("ButtonData", "Button1PB", ScrambleText("s3cr\xC3\xA9t"))
-        .set("ButtonData", "Button1PC", "1")
-        .set("ButtonData", "Button1PD", "1")
-        .set("ButtonData", "Button1PswDlgTitle", "Key please")
-        .set("ButtonData", "Button1PswDlgText", "Type the key:")
-        .set("ButtonData", "Button1PswIsWrongTitle", "Nope")
-        .set("ButtonData", "Button1PswIsWrongText", "Wrong key.");
-    // Protection switched off: PA holds a scrambled "0".
-    b.set("ButtonData", "Button2Text", "Open").set("ButtonData", "Button2Cmd", "Show Document");
-    b.set("ButtonData", "Button2PA", ScrambleText("0")).set("ButtonData", "Button2PB", ScrambleText("x"));
-    // PA written plainly is no valid scrambled value.
-    b.set("ButtonData", "Button3Text", "Plain").set("ButtonData", "Button3Cmd", "Show Document");
-    b.set("ButtonData", "Button3PA", "1");
-
-    const MenuReadResult r = read(b);
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    ASSERT_EQ(r.menu.entries.size(), 3u);
-    const MenuEntry& locked = r.menu.entries[0];
-    EXPECT_TRUE(locked.passwordProtected);
-    EXPECT_EQ(locked.password, "s3cr\xC3\xA9t");
-    EXPECT_TRUE(locked.maskPassword);
-    EXPECT_TRUE(locked.encrypted);
-    EXPECT_EQ(locked.passwordTitle, "Key please");
-    EXPECT_EQ(locked.passwordText, "Type the key:");
-    EXPECT_EQ(locked.wrongPasswordTitle, "Nope");
-    EXPECT_EQ(locked.wrongPasswordText, "Wrong key.");
-    EXPECT_FALSE(r.menu.entries[1].passwordProtected);
-    EXPECT_TRUE(r.menu.entries[1].password.empty());
-    EXPECT_FALSE(r.menu.entries[2].passwordProtected);
 }
 
 TEST_F(MenuDescriptionTest, MissingAndDamagedFiles)
