@@ -38,17 +38,17 @@ std::vector<std::string> restoreFoldersIn(const std::filesystem::path& folder)
     return names;
 }
 
-TEST_F(DecryptionTest, RightPasswordRestoresIntoAPrivateFolderOfItsOwn)
+TEST_F(DecryptionTest, RightPasswordRestoresIntoAPrivateFolderOfItsOwnAndOnlyOldOnesAreRemoved)
 {
     const std::string content = std::string("%PDF-1.4\r\n\0binary\xff", 19);
     const std::string encrypted = encrypt("plan.pdf", content, "s3cret");
     const std::string base = home.win("Temp");
 
-    std::string first, second;
-    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, first), DecryptStatus::Ok);
-    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, second), DecryptStatus::Ok);
-    EXPECT_NE(first, second);  // a new folder for each run
-    const auto file = platform::services().files->hostPath(first);
+    std::string old, recent;
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, old), DecryptStatus::Ok);
+    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", base, recent), DecryptStatus::Ok);
+    EXPECT_NE(old, recent);  // a new folder for each run
+    const auto file = platform::services().files->hostPath(recent);
     EXPECT_EQ(file.filename(), "plan.pdf");
     EXPECT_EQ(file.parent_path().parent_path(), home.path("Temp"));
     EXPECT_EQ(home.readFile("Temp/" + file.parent_path().filename().string() + "/plan.pdf"), content);
@@ -57,23 +57,15 @@ TEST_F(DecryptionTest, RightPasswordRestoresIntoAPrivateFolderOfItsOwn)
     EXPECT_EQ(std::filesystem::status(file.parent_path()).permissions(), perms::owner_all);
     EXPECT_EQ(std::filesystem::status(file).permissions(), perms::owner_read | perms::owner_write);
 #endif
-}
 
-TEST_F(DecryptionTest, OnlyOldRestoreFoldersAreRemoved)
-{
-    const std::string encrypted = encrypt("plan.pdf", "secret plans", "s3cret");
-    std::string old, recent;
-    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", home.win("Temp"), old), DecryptStatus::Ok);
-    ASSERT_EQ(decryptIntoOwnFolder(encrypted, "s3cret", home.win("Temp"), recent), DecryptStatus::Ok);
     const auto oldFolder = platform::services().files->hostPath(old).parent_path();
     const auto longAgo = std::filesystem::file_time_type::clock::now() - RestoreFolderLifetime - std::chrono::hours(1);
     std::filesystem::last_write_time(oldFolder, longAgo);
     home.writeFile("Temp/other/keep.txt", "not ours");
     std::filesystem::last_write_time(home.path("Temp/other"), longAgo);
-
-    removeOldRestoreFolders(home.win("Temp"));
+    removeOldRestoreFolders(base);
     EXPECT_FALSE(std::filesystem::exists(oldFolder));
-    EXPECT_TRUE(std::filesystem::exists(platform::services().files->hostPath(recent)));
+    EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_TRUE(std::filesystem::exists(home.path("Temp/other/keep.txt")));
 }
 

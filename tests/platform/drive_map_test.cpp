@@ -1,21 +1,21 @@
 // The drive map: Windows form to host and back, case-insensitive lookups, removable drives
-// and the drive map file.
+// (found through mounts and block devices described by files the test writes) and the drive
+// map file.
 #include <fstream>
 
 #include <gtest/gtest.h>
 
 #include "platform/drive_map.h"
 #include "platform/file_system.h"
+#include "platform/host/host_file_system.h"
+#include "platform/host/host_system_info.h"
 #include "platform/services.h"
 #include "support/test_home.h"
-#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace orv::platform {
 namespace {
-
-using test::TempFolder;
 
 void touch(const fs::path& file)
 {
@@ -82,16 +82,21 @@ TEST(DriveMapBuild, RemovableDrivesTakeFreeLettersAndTheFileAddsOrOverrides)
     EXPECT_EQ(map.removableLetters(), (std::vector<char>{'D', 'F'}));
 }
 
+// Block devices as /sys/class/block shows them: sdb is removable, its partition sdb1 lives
+// inside its entry; sda is a fixed disk.
+void writeBlockDevices(const fs::path& sys)
+{
+    fs::create_directories(sys / "sdb" / "sdb1");
+    std::ofstream(sys / "sdb" / "removable") << "1\n";
+    fs::create_directory_symlink(sys / "sdb" / "sdb1", sys / "sdb1");
+    fs::create_directories(sys / "sda");
+    std::ofstream(sys / "sda" / "removable") << "0\n";
+}
+
 TEST(RemovableMountPoints, FindsStickByDeviceFlagOrMediaFolder)
 {
-    TempFolder sys;
-    // sdb is removable: its partition sdb1 lives inside its entry, as in /sys/class/block.
-    fs::create_directories(sys.root / "sdb" / "sdb1");
-    std::ofstream(sys.root / "sdb" / "removable") << "1\n";
-    fs::create_directory_symlink(sys.root / "sdb" / "sdb1", sys.root / "sdb1");
-    fs::create_directories(sys.root / "sda");
-    std::ofstream(sys.root / "sda" / "removable") << "0\n";
-
+    test::TestHome home;
+    writeBlockDevices(home.path("sys"));
     const char* mounts = "/dev/sda2 / ext4 rw 0 0\n"
                          "/dev/sda3 /home ext4 rw 0 0\n"
                          "/dev/sdb1 /mnt/My\\040Stick vfat rw 0 0\n"
@@ -100,17 +105,37 @@ TEST(RemovableMountPoints, FindsStickByDeviceFlagOrMediaFolder)
                          "/dev/sdb1 /mnt/My\\040Stick vfat rw 0 0\n"
                          "proc /proc proc rw 0 0\n"
                          "short-line\n";
-    auto points = removableMountPoints(mounts, sys.root);
+    auto points = removableMountPoints(mounts, home.path("sys"));
     EXPECT_EQ(points, (std::vector<fs::path>{"/mnt/My Stick", "/media/ann/CAMERA", "/run/media/ann/RAM"}));
+}
+
+TEST(RemovableMountPoints, AStickPluggedInLaterIsFoundAndMappedUnlessItsFolderIsGone)
+{
+    test::TestHome home;
+    const fs::path root = home.root();
+    writeBlockDevices(root / "sys");
+    fs::create_directories(root / "stick");
+    const auto mount = [&](const std::string& lines) { std::ofstream(root / "mounts") << lines; };
+    mount("/dev/sda1 / ext4 rw 0 0\n/dev/sda2 " + home.path("Documents").string() + " ext4 rw 0 0\n");
+    HostFileSystem files(root / "drives.ini", root / "mounts", root / "sys");
+    HostSystemInfo info(files);
+    ASSERT_EQ(info.GetFirstUsbFlashDrive(), "");
+
+    mount("/dev/sdb1 " + (root / "gone").string() + " vfat rw 0 0\n/dev/sdb1 " + (root / "stick").string() +
+          " vfat rw 0 0\n");
+    EXPECT_EQ(info.GetFirstUsbFlashDrive(), "E:\\") << "D: went to the folder that is gone";
+    EXPECT_EQ(files.hostPath("E:\\autorun.inf"), root / "stick" / "autorun.inf");
+    EXPECT_EQ(files.windowsPath(root / "stick" / "menu"), "E:\\menu");
 }
 
 TEST(ResolveCaseInsensitive, MatchesEachMissingComponentWithoutCase)
 {
-    TempFolder dir;
-    touch(dir.root / "Menu" / "Pictures" / "Logo.png");
-    touch(dir.root / "Menu" / "docs" / "Guide.PDF");
+    test::TestHome home;
+    const fs::path& root = home.root();
+    touch(root / "Menu" / "Pictures" / "Logo.png");
+    touch(root / "Menu" / "docs" / "Guide.PDF");
     for (const char* name : {"readme.TXT", "README.txt", "ReadMe.txt"})
-        touch(dir.root / name);
+        touch(root / name);
     const std::pair<std::vector<std::string>, fs::path> cases[] = {
         {{"MENU", "pictures", "LOGO.PNG"}, "Menu/Pictures/Logo.png"},
         {{"menu", "Docs", "guide.pdf"}, "Menu/docs/Guide.PDF"},
@@ -123,20 +148,10 @@ TEST(ResolveCaseInsensitive, MatchesEachMissingComponentWithoutCase)
         {{"readme.txt"}, "README.txt"},
     };
     for (const auto& [components, expected] : cases)
-        EXPECT_EQ(resolveCaseInsensitive(dir.root, components), dir.root / expected) << expected;
+        EXPECT_EQ(resolveCaseInsensitive(root, components), root / expected) << expected;
 }
 
 class HostDriveMapTest : public test::HomeTest {};
-
-TEST_F(HostDriveMapTest, WindowsFormOfTheHomeRoundTrips)
-{
-    home.writeFile("Docs/Report.TXT", "r");
-    std::string win = home.win("Docs/Report.TXT");
-    EXPECT_EQ(win.substr(0, 3), "Z:\\");
-    EXPECT_EQ(services().files->hostPath(win), home.path("Docs/Report.TXT"));
-    std::string upper = home.win("") + "\\DOCS\\report.txt";
-    EXPECT_EQ(services().files->hostPath(upper), home.path("Docs/Report.TXT"));
-}
 
 TEST_F(HostDriveMapTest, TheDriveMapFileIsReadWhenItChanges)
 {

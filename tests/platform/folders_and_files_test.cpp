@@ -30,36 +30,26 @@ TEST_F(FoldersTest, PerUserFoldersLiveUnderTheHomeAndExist)
         EXPECT_EQ(folder.substr(1, 2), ":\\") << folder;
         EXPECT_NE(folder.back(), '\\') << folder;
     }
+    const std::string fonts = folders.GetFontDir();
+    EXPECT_EQ(fonts.substr(0, 3), "Z:\\");
+    EXPECT_TRUE(fs::is_directory(services().files->hostPath(fonts))) << fonts;
 }
 
-TEST_F(FoldersTest, ProgramFolderFollowsTheEnvironment)
+// Services installed inside others follow ORVANTO_PROGRAM_DIR and put the previous ones back.
+TEST_F(FoldersTest, InnerServicesFollowTheProgramFolderAndPutThePreviousOnesBack)
 {
     const char* old = std::getenv("ORVANTO_PROGRAM_DIR");
-    std::string previous = old ? old : "";
+    const std::string previous = old ? old : "";
     fs::create_directories(home.path("prog"));
     ::setenv("ORVANTO_PROGRAM_DIR", (home.path("prog").string() + "/").c_str(), 1);
-    {
-        HostServices inner(&home.ui());
-        EXPECT_EQ(services().folders->ProgramFolder(), home.win("prog"));
-    }
-    ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1);
-}
-
-TEST_F(FoldersTest, FontFolderIsAnExistingHostFolderInWindowsForm)
-{
-    std::string fonts = services().folders->GetFontDir();
-    EXPECT_EQ(fonts.substr(0, 3), "Z:\\");
-    EXPECT_TRUE(fs::is_directory(services().files->hostPath(fonts)));
-}
-
-TEST_F(FoldersTest, HostServicesPutThePreviousServicesBack)
-{
     const Services before = services();
     {
         HostServices inner(nullptr);
+        EXPECT_EQ(services().folders->ProgramFolder(), home.win("prog"));
         EXPECT_NE(services().files, before.files);
         EXPECT_NE(services().ui, nullptr) << "a console stands in for a missing user interface";
     }
+    ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1);
     EXPECT_EQ(services().files, before.files);
     EXPECT_EQ(services().ui, before.ui);
 }

@@ -1,4 +1,5 @@
 // Installed fonts through fontconfig and the Windows basic font list.
+#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -18,34 +19,25 @@ protected:
     const Fonts& fonts() { return *services().fonts; }
 };
 
-TEST_F(FontsTest, InstalledFontsAreListedTheWindowsWay)
+// This machine's fonts through fontconfig; the naming rules themselves are driven below with
+// a catalogue of made-up faces.
+TEST_F(FontsTest, InstalledFontsAndFacesOfAFamily)
 {
     std::string display, file;
-    ASSERT_TRUE(fonts().GetFontInformation(0, display, file)) << "this machine has fonts";
-    bool dejaVu = false;
     int index = 0;
-    for (; fonts().GetFontInformation(index, display, file); ++index) {
-        EXPECT_TRUE(display.ends_with(" (TrueType)") || display.ends_with(" (OpenType)")) << display;
-        EXPECT_EQ(file.find('/'), std::string::npos) << "a bare file name: " << file;
-        if (display == "DejaVu Sans (TrueType)") {
-            dejaVu = true;
-            EXPECT_EQ(file, "DejaVuSans.ttf");
-        }
-    }
-    EXPECT_TRUE(dejaVu);
-    EXPECT_FALSE(fonts().GetFontInformation(index, display, file)) << "past the end";
+    bool dejaVu = false;
+    for (; fonts().GetFontInformation(index, display, file); ++index)
+        dejaVu = dejaVu || (display == "DejaVu Sans (TrueType)" && file == "DejaVuSans.ttf");
+    EXPECT_TRUE(dejaVu) << index << " fonts listed";
     EXPECT_FALSE(fonts().GetFontInformation(-1, display, file));
-}
 
-TEST_F(FontsTest, FacesOfAFamily)
-{
     std::vector<std::string> faces;
-    std::string face;
-    for (int i = 0; fonts().GetFontFamilyInformation("dejavu sans", i, face); ++i)
+    for (std::string face; fonts().GetFontFamilyInformation(" dejavu sans ", static_cast<int>(faces.size()), face);)
         faces.push_back(face);
     ASSERT_FALSE(faces.empty());
     EXPECT_EQ(faces.front(), "DejaVu Sans") << "the regular face comes first";
     EXPECT_NE(std::find(faces.begin(), faces.end(), "DejaVu Sans Bold"), faces.end());
+    std::string face;
     EXPECT_FALSE(fonts().GetFontFamilyInformation("No Such Family 123", 0, face));
     EXPECT_FALSE(fonts().GetFontFamilyInformation("DejaVu Sans", -1, face));
 }

@@ -2,6 +2,7 @@
 // damaged and cut-off files.
 #include <cstdint>
 #include <string>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -135,43 +136,35 @@ TEST_F(PicturesTest, TypeAndSizeComeFromTheHeader)
 
 TEST_F(PicturesTest, JpegColourSystemThroughLibjpeg)
 {
-    const Pictures& pictures = *services().pictures;
-    std::string rgb = home.writeFile("rgb.jpg", jpeg(JCS_RGB, 3, JCS_YCbCr));
-    std::string cmyk = home.writeFile("cmyk.jpg", jpeg(JCS_CMYK, 4, JCS_CMYK));
-    std::string ycck = home.writeFile("ycck.jpg", jpeg(JCS_CMYK, 4, JCS_YCCK));
-    std::string gray = home.writeFile("gray.jpg", jpeg(JCS_GRAYSCALE, 1, JCS_GRAYSCALE));
-    std::string storedRgb = home.writeFile("stored-rgb.jpg", jpeg(JCS_RGB, 3, JCS_RGB));
-
-    EXPECT_EQ(pictures.GetJPEGColorSystem(rgb), JpegYCbCr);
-    EXPECT_EQ(pictures.GetJPEGColorSystem(cmyk), JpegCmyk);
-    EXPECT_EQ(pictures.GetJPEGColorSystem(ycck), JpegCmyk) << "YCCK is a CMYK picture";
-    EXPECT_EQ(pictures.GetJPEGColorSystem(gray), JpegGrayscale);
-    EXPECT_EQ(pictures.GetJPEGColorSystem(storedRgb), JpegRgb);
-    EXPECT_EQ(pictures.GetJPEGColorSystem(home.writeFile("p.png", png(1, 1))), JpegUnknown);
+    const std::tuple<J_COLOR_SPACE, int, J_COLOR_SPACE, int> cases[] = {
+        {JCS_RGB, 3, JCS_YCbCr, JpegYCbCr}, {JCS_CMYK, 4, JCS_CMYK, JpegCmyk},
+        {JCS_CMYK, 4, JCS_YCCK, JpegCmyk},  // YCCK is a CMYK picture
+        {JCS_GRAYSCALE, 1, JCS_GRAYSCALE, JpegGrayscale}, {JCS_RGB, 3, JCS_RGB, JpegRgb}};
+    for (const auto& [input, components, stored, system] : cases)
+        EXPECT_EQ(services().pictures->GetJPEGColorSystem(home.writeFile("p.jpg", jpeg(input, components, stored))), system)
+            << stored;
+    EXPECT_EQ(services().pictures->GetJPEGColorSystem(home.writeFile("p.png", png(1, 1))), JpegUnknown);
 }
 
 TEST_F(PicturesTest, DamagedAndCutOffPicturesGiveNoSize)
 {
-    std::string full = jpeg(JCS_RGB, 3, JCS_YCbCr);
-    for (std::size_t cut : {3u, 20u, 100u, 150u})
-        EXPECT_EQ(size(full.substr(0, cut)), std::make_pair(-1, -1)) << "JPEG cut at " << cut;
-    EXPECT_EQ(size(std::string("\xFF\xD8\xFF", 3) + std::string(200, 'x')), std::make_pair(-1, -1));
+    const std::string full = jpeg(JCS_RGB, 3, JCS_YCbCr);
     EXPECT_EQ(services().pictures->GetJPEGColorSystem(home.writeFile("cut.jpg", full.substr(0, 40))), JpegUnknown);
-
-    EXPECT_EQ(size(png(5, 5).substr(0, 20)), std::make_pair(-1, -1));
-    EXPECT_EQ(size(png(0, 5)), std::make_pair(-1, -1));
-    EXPECT_EQ(size(png(0x80000000u, 5)), std::make_pair(-1, -1));
-    EXPECT_EQ(size(gif(0, 0)), std::make_pair(-1, -1));
-    EXPECT_EQ(size(bmp(64, 64).substr(0, 20)), std::make_pair(-1, -1));
-    EXPECT_EQ(size(placeableWmf(0, 0, 100, 100, 0)), std::make_pair(-1, -1)) << "zero units per inch";
-    EXPECT_EQ(size(plainWmf(800, 600).substr(0, 30)), std::make_pair(-1, -1));
     std::string looping = plainWmf(1, 1);
     looping.replace(18, 4, le32(0));  // a record of size 0 would never advance
-    EXPECT_EQ(size(looping), std::make_pair(-1, -1));
-    EXPECT_EQ(size(tiff(3, 5).substr(0, 14)), std::make_pair(-1, -1));
-    std::string farIfd = "II*" + std::string(1, '\0') + le32(0x7FFFFFF0);
-    EXPECT_EQ(size(farIfd), std::make_pair(-1, -1));
-    EXPECT_EQ(size("not a picture at all"), std::make_pair(-1, -1));
+    const std::pair<std::string, const char*> cases[] = {
+        {full.substr(0, 3), "JPEG cut at 3"}, {full.substr(0, 20), "JPEG cut at 20"},
+        {full.substr(0, 100), "JPEG cut at 100"}, {full.substr(0, 150), "JPEG cut at 150"},
+        {std::string("\xFF\xD8\xFF", 3) + std::string(200, 'x'), "JPEG without segments"},
+        {png(5, 5).substr(0, 20), "cut png"}, {png(0, 5), "png of width 0"}, {png(0x80000000u, 5), "png too wide"},
+        {gif(0, 0), "gif of 0 by 0"}, {bmp(64, 64).substr(0, 20), "cut bmp"},
+        {placeableWmf(0, 0, 100, 100, 0), "zero units per inch"}, {plainWmf(800, 600).substr(0, 30), "cut wmf"},
+        {looping, "wmf record of size 0"}, {tiff(3, 5).substr(0, 14), "cut tiff"},
+        {"II*" + std::string(1, '\0') + le32(0x7FFFFFF0), "tiff directory far away"},
+        {"not a picture at all", "text"},
+    };
+    for (const auto& [bytes, what] : cases)
+        EXPECT_EQ(size(bytes), std::make_pair(-1, -1)) << what;
 }
 
 }  // namespace

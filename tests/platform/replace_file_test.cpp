@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/replace_file.h"
-#include "temp_folder.h"
+#include "support/test_home.h"
 
 namespace fs = std::filesystem;
 
@@ -31,9 +31,9 @@ bool holdsTemporaryFile(const fs::path& folder)
 
 TEST(ReplaceFile, AFailedRenameRemovesTheTemporaryFile)
 {
-    test::TempFolder temp;
-    const fs::path pipe = temp.root / "source.pipe";
-    const fs::path out = temp.root / "out";
+    test::TestHome home;
+    const fs::path pipe = home.path("source.pipe");
+    const fs::path out = home.path("out");
     fs::create_directory(out);
     const fs::path target = out / "copy.bin";
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);

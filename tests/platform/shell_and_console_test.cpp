@@ -14,7 +14,6 @@
 #include "platform/shell.h"
 #include "platform/user_interface.h"
 #include "support/test_home.h"
-#include "temp_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -28,36 +27,32 @@ void writeExecutable(const fs::path& file, bool executable = true)
     fs::permissions(file, executable ? fs::perms::owner_all : fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST(DesktopShellRules, ExeNamesMapToTheHostExecutableBesideThem)
+TEST(DesktopShellRules, ExeNamesMapToTheHostExecutableAndHelpPagesFallBackToTheContents)
 {
-    test::TempFolder dir;
-    writeExecutable(dir.root / "orvnedit");
-    writeExecutable(dir.root / "Test" / "ORVNMENU.EXE");
-    writeExecutable(dir.root / "Tool");
-    writeExecutable(dir.root / "readme.txt", false);
-
-    EXPECT_EQ(executableFor(dir.root / "ORVNEDIT.exe"), dir.root / "orvnedit");
-    EXPECT_EQ(executableFor(dir.root / "Test" / "ORVNMENU.EXE"), dir.root / "Test" / "ORVNMENU.EXE");
-    EXPECT_EQ(executableFor(dir.root / "Tool.EXE"), dir.root / "Tool");
-    EXPECT_TRUE(executableFor(dir.root / "readme.txt").empty()) << "not executable";
-    EXPECT_TRUE(executableFor(dir.root / "missing.exe").empty());
-    EXPECT_TRUE(executableFor(dir.root).empty()) << "a folder is no program";
+    test::TestHome home;
+    const fs::path dir = home.path("prog");
+    writeExecutable(dir / "orvnedit");
+    writeExecutable(dir / "Test" / "ORVNMENU.EXE");
+    writeExecutable(dir / "Tool");
+    writeExecutable(dir / "readme.txt", false);
+    EXPECT_EQ(executableFor(dir / "ORVNEDIT.exe"), dir / "orvnedit");
+    EXPECT_EQ(executableFor(dir / "Test" / "ORVNMENU.EXE"), dir / "Test" / "ORVNMENU.EXE");
+    EXPECT_EQ(executableFor(dir / "Tool.EXE"), dir / "Tool");
+    EXPECT_TRUE(executableFor(dir / "readme.txt").empty()) << "not executable";
+    EXPECT_TRUE(executableFor(dir / "missing.exe").empty());
+    EXPECT_TRUE(executableFor(dir).empty()) << "a folder is no program";
     EXPECT_TRUE(executableFor({}).empty());
+
+    std::ofstream(dir / "index.html") << "contents";
+    std::ofstream(dir / "120.html") << "page";
+    EXPECT_EQ(helpPageFor(dir, 120), dir / "120.html");
+    EXPECT_EQ(helpPageFor(dir, 7), dir / "index.html");
+    EXPECT_EQ(helpPageFor(dir, 0), dir / "index.html");
+    fs::remove(dir / "index.html");
+    EXPECT_TRUE(helpPageFor(dir, 7).empty());
 }
 
-TEST(DesktopShellRules, HelpPageOfAContextFallsBackToTheContents)
-{
-    test::TempFolder dir;
-    std::ofstream(dir.root / "index.html") << "contents";
-    std::ofstream(dir.root / "120.html") << "page";
-    EXPECT_EQ(helpPageFor(dir.root, 120), dir.root / "120.html");
-    EXPECT_EQ(helpPageFor(dir.root, 7), dir.root / "index.html");
-    EXPECT_EQ(helpPageFor(dir.root, 0), dir.root / "index.html");
-    fs::remove(dir.root / "index.html");
-    EXPECT_TRUE(helpPageFor(dir.root, 7).empty());
-}
-
-TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
+TEST(DesktopShellRules, ParametersSplitAndQuoteLikeAWindowsCommandLine)
 {
     EXPECT_EQ(splitParameters("/TEST  \"C:\\My Menu\\x.mni\" last"),
               (std::vector<std::string>{"/TEST", "C:\\My Menu\\x.mni", "last"}));
@@ -66,10 +61,7 @@ TEST(DesktopShellRules, ParametersSplitLikeAWindowsCommandLine)
     // Backslashes count only before a quote: 2n give n, 2n+1 give n and a literal quote.
     EXPECT_EQ(splitParameters(R"(TARGETDIR="C:\a b" "C:\dir\\" a\\\"b C:\x\\y)"),
               (std::vector<std::string>{R"(TARGETDIR=C:\a b)", R"(C:\dir\)", R"(a\"b)", R"(C:\x\\y)"}));
-}
-
-TEST(DesktopShellRules, QuotedArgumentsSplitBackUnchanged)
-{
+    // Quoting for a command line: only where needed, and split back unchanged.
     EXPECT_EQ(quoteParameter("E:\\Menu\\a.swf"), "E:\\Menu\\a.swf");
     EXPECT_EQ(quoteParameter("E:\\My Menu\\"), "\"E:\\My Menu\\\\\"");
     for (const std::string arg : {"", "a b", "E:\\My Menu\\", "say \"hi\"", "x\\\"y", "tab\there", "\\\\srv\\s"})
@@ -86,19 +78,6 @@ TEST(DesktopShellRules, WebAddressesGoToTheBrowser)
 
 class DesktopShellTest : public test::HomeTest {};
 
-TEST_F(DesktopShellTest, StartsProgramsAndRefusesWhatIsNotThere)
-{
-    writeExecutable(home.path("bin/tool"));
-    Shell& shell = *services().shell;
-    EXPECT_TRUE(shell.StartProcess(home.win("bin") + "\\TOOL.EXE", {home.win("Documents")}, home.win("Temp"),
-                                   WindowState::Hidden));
-    EXPECT_FALSE(shell.StartProcess(home.win("bin") + "\\missing.exe", {}, {}, WindowState::Normal));
-    EXPECT_FALSE(shell.StartProcess("Q:\\nothing.exe", {}, {}, WindowState::Normal));
-    EXPECT_FALSE(shell.ShellOpen(home.win("no-such-document.pdf")));
-    EXPECT_FALSE(shell.ShellOpen(""));
-    EXPECT_FALSE(shell.ExploreFolder(home.win("no-such-folder")));
-}
-
 // The text of a file once the program that writes it has renamed it into place.
 std::string waitForFile(const fs::path& file)
 {
@@ -108,7 +87,7 @@ std::string waitForFile(const fs::path& file)
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST_F(DesktopShellTest, RunProgramSplitsTheTextAndFeedsTheInput)
+TEST_F(DesktopShellTest, RunProgramSplitsTheTextAndFeedsTheInputAndMissingProgramsAreRefused)
 {
     // The program writes its arguments, and with --read-input its standard input, into
     // its working folder.
@@ -131,6 +110,16 @@ TEST_F(DesktopShellTest, RunProgramSplitsTheTextAndFeedsTheInput)
     EXPECT_EQ(waitForFile(home.path("out2/args.txt")), "<><x y>");
 
     EXPECT_FALSE(shell.RunProgram(home.win("bin/missing.exe"), "", {}, WindowState::Normal, "input"));
+    fs::create_directories(home.path("out3"));
+    // Arguments that are Windows paths reach the host program as host paths.
+    EXPECT_TRUE(shell.StartProcess(home.win("bin") + "\\ECHO-ARGS.EXE", {"a b", "", home.win("Documents")},
+                                   home.win("out3"), WindowState::Hidden));
+    EXPECT_EQ(waitForFile(home.path("out3/args.txt")), "<a b><><" + home.path("Documents").string() + ">");
+    EXPECT_FALSE(shell.StartProcess(home.win("bin") + "\\missing.exe", {}, {}, WindowState::Normal));
+    EXPECT_FALSE(shell.StartProcess("Q:\\nothing.exe", {}, {}, WindowState::Normal));
+    EXPECT_FALSE(shell.ShellOpen(home.win("no-such-document.pdf")));
+    EXPECT_FALSE(shell.ShellOpen(""));
+    EXPECT_FALSE(shell.ExploreFolder(home.win("no-such-folder")));
 }
 
 TEST(ConsoleUserInterface, WritesTitleAndTextAndAnswersWithTheFirstButton)

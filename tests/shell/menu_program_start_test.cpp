@@ -2,6 +2,7 @@
 // means.
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -18,36 +19,26 @@ void touch(const std::filesystem::path& p)
     std::ofstream(p) << "x";
 }
 
-TEST(MenuFileLocator, FindsTheFileWithoutRegardToCase)
-{
-    test::TestHome home;
-    touch(home.path("menu/orvnmenu.mni"));
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 1024, 768), home.path("menu/orvnmenu.mni"));
-}
-
-TEST(MenuFileLocator, PrefersTheVariantForTheScreen)
+TEST(MenuFileLocator, PrefersTheVariantForTheScreenAndIgnoresCase)
 {
     test::TestHome home;
     touch(home.path("menu/ORVNMENU.MNI"));
     touch(home.path("menu/Orvnmenu_1024X768.mni"));
     touch(home.path("menu/ORVNMENU_800x600.MNI"));
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 1024, 768), home.path("menu/Orvnmenu_1024X768.mni"));
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 800, 600), home.path("menu/ORVNMENU_800x600.MNI"));
-    // No variant for this screen, or no screen known: the plain file.
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 1920, 1080), home.path("menu/ORVNMENU.MNI"));
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 0, 0), home.path("menu/ORVNMENU.MNI"));
-}
-
-TEST(MenuFileLocator, OnlyAVariantOrNothing)
-{
-    test::TestHome home;
-    touch(home.path("menu/ORVNMENU_640x480.MNI"));
-    EXPECT_EQ(findMenuDescriptionFile(home.path("menu"), 640, 480), home.path("menu/ORVNMENU_640x480.MNI"));
-    EXPECT_TRUE(findMenuDescriptionFile(home.path("menu"), 800, 600).empty());
-    // A folder of that name is not a file.
-    std::filesystem::create_directories(home.path("other/ORVNMENU.MNI"));
-    EXPECT_TRUE(findMenuDescriptionFile(home.path("other"), 800, 600).empty());
-    EXPECT_TRUE(findMenuDescriptionFile(home.path("no such folder"), 800, 600).empty());
+    touch(home.path("lower/orvnmenu.mni"));
+    touch(home.path("variant/ORVNMENU_640x480.MNI"));
+    std::filesystem::create_directories(home.path("other/ORVNMENU.MNI"));  // a folder is no file
+    const std::tuple<const char*, int, int, const char*> cases[] = {
+        {"menu", 1024, 768, "menu/Orvnmenu_1024X768.mni"}, {"menu", 800, 600, "menu/ORVNMENU_800x600.MNI"},
+        // No variant for this screen, or no screen known: the plain file.
+        {"menu", 1920, 1080, "menu/ORVNMENU.MNI"}, {"menu", 0, 0, "menu/ORVNMENU.MNI"},
+        {"lower", 1024, 768, "lower/orvnmenu.mni"}, {"variant", 640, 480, "variant/ORVNMENU_640x480.MNI"},
+        {"variant", 800, 600, nullptr}, {"other", 800, 600, nullptr}, {"no such folder", 800, 600, nullptr},
+    };
+    for (const auto& [folder, width, height, found] : cases)
+        EXPECT_EQ(findMenuDescriptionFile(home.path(folder), width, height),
+                  found ? home.path(found) : std::filesystem::path())
+            << folder << " " << width << "x" << height;
 }
 
 TEST(ShellArguments, SwitchesAndMenuFile)

@@ -35,13 +35,19 @@ TEST_F(FlashPlayerDataTest, ReadsEveryValueOfItsOwnFilesOnly)
     EXPECT_FALSE(readFlashPlayerData("").has_value());
 }
 
-TEST_F(FlashPlayerDataTest, TheAnimationFolderComesFirst)
+TEST_F(FlashPlayerDataTest, TheAnimationFolderComesFirstThenThePlayers)
 {
+    const std::string player = home.win("medium/VTFlashPlayer");
+    auto r = resolveFlashPlayerRequest("", player);
+    EXPECT_EQ(r.animation + "|" + r.dataFile + "|" + r.data.windowTitle, "||") << "nothing to play";
+    home.writeFile("medium/VTFlashPlayer/VTFlashPlayer.dat", flashData("", "Empty", "1", "1", "1"));
+    r = resolveFlashPlayerRequest("", player);
+    EXPECT_TRUE(r.animation.empty());
+    EXPECT_EQ(r.dataFile, player + "\\VTFlashPlayer.dat");
+
     home.writeFile("medium/anim/VTFlashPlayer.dat", flashData("intro.swf", "Beside the animation", "1", "1", "1"));
     home.writeFile("medium/VTFlashPlayer/VTFlashPlayer.dat", flashData("other.swf", "Beside the player", "1", "1", "1"));
-    const std::string player = home.win("medium/VTFlashPlayer");
-
-    auto r = resolveFlashPlayerRequest(home.win("medium/anim/intro.swf"), player);
+    r = resolveFlashPlayerRequest(home.win("medium/anim/intro.swf"), player);
     EXPECT_EQ(r.animation, home.win("medium/anim/intro.swf"));
     EXPECT_EQ(r.data.windowTitle, "Beside the animation");
     EXPECT_EQ(r.dataFile, home.win("medium/anim/VTFlashPlayer.dat"));
@@ -54,19 +60,6 @@ TEST_F(FlashPlayerDataTest, TheAnimationFolderComesFirst)
     // No argument: the data file beside the player names the animation, in its folder.
     r = resolveFlashPlayerRequest("", player);
     EXPECT_EQ(r.animation, player + "\\other.swf");
-}
-
-TEST_F(FlashPlayerDataTest, NothingToPlay)
-{
-    auto r = resolveFlashPlayerRequest("", home.win("medium/VTFlashPlayer"));
-    EXPECT_TRUE(r.animation.empty());
-    EXPECT_TRUE(r.dataFile.empty());
-    EXPECT_EQ(r.data.windowTitle, "");
-
-    home.writeFile("medium/VTFlashPlayer/VTFlashPlayer.dat", flashData("", "Empty", "1", "1", "1"));
-    r = resolveFlashPlayerRequest("", home.win("medium/VTFlashPlayer"));
-    EXPECT_TRUE(r.animation.empty());
-    EXPECT_FALSE(r.dataFile.empty());
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "shell/button_action.h"
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "support/recording_shell.h"
@@ -19,110 +21,83 @@ MenuEntry button(const std::string& command, const std::string& link, const std:
     return e;
 }
 
-TEST(ResolveMenuLink, RelativeRootedAbsoluteAndTyped)
+// An action in one line: kind, target, parameters, input, working folder and the switches.
+std::string describe(const ButtonAction& a)
 {
-    EXPECT_EQ(resolveMenuLink("docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
-    EXPECT_EQ(resolveMenuLink("\xC2\xA4\\docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
-    EXPECT_EQ(resolveMenuLink("*docs\\a.pdf", Menu), "E:\\Menu\\docs\\a.pdf");
-    // A leading backslash is the medium's root: the main menu's folder, where creation copied the file.
-    EXPECT_EQ(resolveMenuLink("\\setup\\x.exe", Menu), "E:\\Menu\\setup\\x.exe");
-    EXPECT_EQ(resolveMenuLink("/setup/x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\setup/x.exe");
-    EXPECT_EQ(resolveMenuLink("\\setup\\x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\setup\\x.exe");
-    EXPECT_EQ(resolveMenuLink("*\\x.exe", "E:\\Menu\\sub", Menu), "E:\\Menu\\sub\\x.exe");
-    EXPECT_EQ(resolveMenuLink("C:\\Windows\\notepad.exe", Menu), "C:\\Windows\\notepad.exe");
-    EXPECT_EQ(resolveMenuLink("@D:\\data", Menu), "D:\\data");
-    EXPECT_EQ(resolveMenuLink("@docs", Menu), "E:\\Menu\\docs");
-    EXPECT_EQ(resolveMenuLink("", Menu), "E:\\Menu");
-    EXPECT_EQ(resolveMenuLink("a.txt", "E:\\"), "E:\\a.txt");
+    static const char* const kinds[] = {"none",    "program",  "document", "folder", "address",
+                                        "close",   "menu",     "previous", "main",   "unsupported"};
+    std::string s = std::string(kinds[static_cast<int>(a.kind)]) + " " + a.target;
+    for (const std::string& part : {a.parameters, a.standardInput, a.workingFolder})
+        if (!part.empty())
+            s += " | " + part;
+    return s + (a.maximized ? " max" : "") + (a.closeMenuAfter ? " close" : "") + (a.targetOnMedium ? " medium" : "");
 }
 
-TEST(AddressesAndParameters, AsTheDesktopExpectsThem)
+TEST(ResolveMenuLink, RelativeRootedAbsoluteAndTyped)
 {
-    EXPECT_EQ(webAddress("www.example.com"), "http://www.example.com");
-    EXPECT_EQ(webAddress("@https://example.com/a?b=c"), "https://example.com/a?b=c");
-    EXPECT_EQ(mailAddress("ann@example.com", ""), "mailto:ann@example.com");
-    EXPECT_EQ(mailAddress("MAILTO:ann@example.com", "Hi & bye"), "mailto:ann@example.com?subject=Hi%20%26%20bye");
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"docs\\a.pdf", "E:\\Menu", "E:\\Menu\\docs\\a.pdf"},
+        {"\xC2\xA4\\docs\\a.pdf", "E:\\Menu", "E:\\Menu\\docs\\a.pdf"},
+        {"*docs\\a.pdf", "E:\\Menu", "E:\\Menu\\docs\\a.pdf"},
+        // A leading backslash is the medium's root: the main menu's folder, where creation copied the file.
+        {"\\setup\\x.exe", "E:\\Menu", "E:\\Menu\\setup\\x.exe"},
+        {"/setup/x.exe", "E:\\Menu\\sub", "E:\\Menu\\setup/x.exe"},
+        {"\\setup\\x.exe", "E:\\Menu\\sub", "E:\\Menu\\setup\\x.exe"},
+        {"*\\x.exe", "E:\\Menu\\sub", "E:\\Menu\\sub\\x.exe"},
+        {"C:\\Windows\\notepad.exe", "E:\\Menu", "C:\\Windows\\notepad.exe"},
+        {"\\\\server\\share\\x.exe", "E:\\Menu", "\\\\server\\share\\x.exe"},
+        {"@D:\\data", "E:\\Menu", "D:\\data"},
+        {"@docs", "E:\\Menu", "E:\\Menu\\docs"},
+        {"", "E:\\Menu", "E:\\Menu"},
+        {"a.txt", "E:\\", "E:\\a.txt"},
+    };
+    for (const auto& [link, folder, resolved] : cases)
+        EXPECT_EQ(resolveMenuLink(link, folder, Menu), resolved) << link << " in " << folder;
 }
 
 TEST(PlanButtonAction, EachCommandGetsItsAction)
 {
-    auto a = planButtonAction(button("Run Program & Close", "bin\\app.exe", "/x %SRCDRV\\data"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::StartProgram);
-    EXPECT_EQ(a.target, "E:\\Menu\\bin\\app.exe");
-    EXPECT_EQ(a.parameters, "/x E:\\data");
-    EXPECT_EQ(a.workingFolder, "E:\\Menu\\bin");
-    EXPECT_TRUE(a.closeMenuAfter);
-    EXPECT_FALSE(a.maximized);
-
+    EXPECT_EQ(webAddress("@https://example.com/a?b=c"), "https://example.com/a?b=c");
+    EXPECT_EQ(mailAddress("MAILTO:ann@example.com", "Hi & bye"), "mailto:ann@example.com?subject=Hi%20%26%20bye");
     MenuEntry maximized = button("Run Program", "app.exe");
     maximized.runMaximized = true;
-    a = planButtonAction(maximized, Menu);
-    EXPECT_TRUE(a.maximized);
-    EXPECT_FALSE(a.closeMenuAfter);
-
-    for (const char* cmd : {"Show Document", "Play Music", "Play Movie", "Show RTF Document", "Open Excel File"}) {
-        a = planButtonAction(button(cmd, "media\\f.dat"), Menu);
-        EXPECT_EQ(a.kind, ActionKind::OpenDocument) << cmd;
-        EXPECT_EQ(a.target, "E:\\Menu\\media\\f.dat") << cmd;
-        EXPECT_TRUE(a.targetOnMedium) << cmd;
-    }
-
-    a = planButtonAction(button("Open Folder", "pics"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::OpenFolder);
-    EXPECT_EQ(a.target, "E:\\Menu\\pics");
-    EXPECT_EQ(planButtonAction(button("Run Explorer", "pics"), Menu).kind, ActionKind::OpenFolder);
-
-    a = planButtonAction(button("Show Internet Page", "www.example.com"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::OpenAddress);
-    EXPECT_EQ(a.target, "http://www.example.com");
-    EXPECT_FALSE(a.targetOnMedium);
-    a = planButtonAction(button("Send E-mail", "ann@example.com", "Order"), Menu);
-    EXPECT_EQ(a.target, "mailto:ann@example.com?subject=Order");
-
-    a = planButtonAction(button("Play Flash Animation", "anim\\intro.swf"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::StartProgram);
-    EXPECT_EQ(a.target, "E:\\Menu\\VTFlashPlayer\\VTFlashPlayer.exe");
-    EXPECT_EQ(a.parameters, "E:\\Menu\\anim\\intro.swf");
-    a = planButtonAction(button("Open Picture Gallery", "pics"), Menu);
-    EXPECT_EQ(a.target, "E:\\Menu\\VTPictureGallery\\VTPictureGallery.exe");
-    EXPECT_EQ(a.parameters, "E:\\Menu\\pics");
-
-    a = planButtonAction(button("Open New Menu", "sub\\ORVNMENU.MNI"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::OpenMenu);
-    EXPECT_EQ(a.target, "E:\\Menu\\sub\\ORVNMENU.MNI");
-    EXPECT_EQ(planButtonAction(button("Return To Previous Menu", ""), Menu).kind, ActionKind::ReturnToPreviousMenu);
-    EXPECT_EQ(planButtonAction(button("Return To Main Menu", ""), Menu).kind, ActionKind::ReturnToMainMenu);
-    EXPECT_EQ(planButtonAction(button("Exit", ""), Menu).kind, ActionKind::CloseMenu);
-}
-
-TEST(PlanButtonAction, NothingToDoOrNotSupported)
-{
     MenuEntry title = button("", "");
     title.titleRow = true;
-    EXPECT_EQ(planButtonAction(title, Menu).kind, ActionKind::None);
-    EXPECT_EQ(planButtonAction(button("Show Document", ""), Menu).kind, ActionKind::None);
-    EXPECT_EQ(planButtonAction(button("Show Internet Page", ""), Menu).kind, ActionKind::None);
-
-    auto a = planButtonAction(button("Install StickGuard", "setup.exe"), Menu);
-    EXPECT_EQ(a.kind, ActionKind::Unsupported);
-    EXPECT_EQ(a.target, "Install StickGuard");
-    EXPECT_EQ(planButtonAction(button("Dance", "x"), Menu).kind, ActionKind::Unsupported);
-}
-
-TEST(PlanButtonAction, ParameterTextStaysAsTyped)
-{
-    // Quotes, blanks and backslashes reach the program untouched; it splits them itself.
-    auto a = planButtonAction(button("Run Program", "setup.exe", "TARGETDIR=\"C:\\a b\" /q  %SRCDRV\\x"), Menu);
-    EXPECT_EQ(a.parameters, "TARGETDIR=\"C:\\a b\" /q  E:\\x");
-    EXPECT_TRUE(a.standardInput.empty());
-
-    // A companion's file is quoted when it holds a blank (a trailing backslash doubled, so
-    // that it does not escape the closing quote).
-    a = planButtonAction(button("Play Flash Animation", "anim\\my intro.swf"), "E:\\My Menu");
-    EXPECT_EQ(a.target, "E:\\My Menu\\VTFlashPlayer\\VTFlashPlayer.exe");
-    EXPECT_EQ(a.parameters, "\"E:\\My Menu\\anim\\my intro.swf\"");
-    EXPECT_EQ(planButtonAction(button("Open Picture Gallery", "@E:\\My Pics\\"), Menu).parameters,
-              "\"E:\\My Pics\\\\\"");
+    const std::pair<MenuEntry, const char*> cases[] = {
+        {button("Run Program & Close", "bin\\app.exe", "/x %SRCDRV\\data"),
+         "program E:\\Menu\\bin\\app.exe | /x E:\\data | E:\\Menu\\bin close medium"},
+        {maximized, "program E:\\Menu\\app.exe | E:\\Menu max medium"},
+        // Quotes, blanks and backslashes reach the program untouched; it splits them itself.
+        {button("Run Program", "setup.exe", "TARGETDIR=\"C:\\a b\" /q  %SRCDRV\\x"),
+         "program E:\\Menu\\setup.exe | TARGETDIR=\"C:\\a b\" /q  E:\\x | E:\\Menu medium"},
+        {button("Show Document", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Play Music", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Play Movie", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Show RTF Document", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Open Excel File", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Open Folder", "pics"), "folder E:\\Menu\\pics medium"},
+        {button("Run Explorer", "pics"), "folder E:\\Menu\\pics medium"},
+        {button("Show Internet Page", "www.example.com"), "address http://www.example.com"},
+        {button("Send E-mail", "ann@example.com", "Order"), "address mailto:ann@example.com?subject=Order"},
+        {button("Send E-mail", "ann@example.com"), "address mailto:ann@example.com"},
+        {button("Play Flash Animation", "anim\\intro.swf"),
+         "program E:\\Menu\\VTFlashPlayer\\VTFlashPlayer.exe | E:\\Menu\\anim\\intro.swf | E:\\Menu\\VTFlashPlayer medium"},
+        // A companion's file is quoted when it holds a blank (a trailing backslash doubled, so
+        // that it does not escape the closing quote).
+        {button("Play Flash Animation", "anim\\my intro.swf"), "program E:\\Menu\\VTFlashPlayer\\VTFlashPlayer.exe | \"E:\\Menu\\anim\\my intro.swf\" | E:\\Menu\\VTFlashPlayer medium"},
+        {button("Open Picture Gallery", "@E:\\My Pics\\"), "program E:\\Menu\\VTPictureGallery\\VTPictureGallery.exe | \"E:\\My Pics\\\\\" | E:\\Menu\\VTPictureGallery medium"},
+        {button("Open New Menu", "sub\\ORVNMENU.MNI"), "menu E:\\Menu\\sub\\ORVNMENU.MNI medium"},
+        {button("Return To Previous Menu", ""), "previous "},
+        {button("Return To Main Menu", ""), "main "},
+        {button("Exit", ""), "close "},
+        {title, "none "},
+        {button("Show Document", ""), "none "},
+        {button("Show Internet Page", ""), "none "},
+        {button("Install StickGuard", "setup.exe"), "unsupported Install StickGuard"},
+        {button("Dance", "x"), "unsupported Dance"},
+    };
+    for (const auto& [entry, action] : cases)
+        EXPECT_EQ(describe(planButtonAction(entry, Menu)), action) << entry.command << " " << entry.link;
 }
 
 TEST(PlanButtonAction, GivenCompanionsReplaceTheMediumsOwn)

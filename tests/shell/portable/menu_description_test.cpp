@@ -1,5 +1,7 @@
 #include "shell/menu_description.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "model/scramble.h"
@@ -12,12 +14,46 @@ namespace {
 
 using test::MenuFileBuilder;
 
-void expectFont(const FontSpec& font, const std::string& name, int size, bool bold, bool italic)
+std::string describe(const FontSpec& f)
 {
-    EXPECT_EQ(font.name, name);
-    EXPECT_EQ(font.size, size);
-    EXPECT_EQ(font.bold, bold) << name;
-    EXPECT_EQ(font.italic, italic) << name;
+    return f.name + " " + std::to_string(f.size) + (f.bold ? " bold" : "") + (f.italic ? " italic" : "");
+}
+std::string describe(const TextLine& t)
+{
+    std::ostringstream s;
+    s << t.text << " | " << describe(t.font) << " | colour " << t.colour << " align " << t.alignment << " shadow "
+      << t.shadow << " spacing " << t.charSpacing;
+    return s.str();
+}
+
+// Every value of the menu but its entries, one line per part, so that an expectation spells
+// each one.
+std::string describe(const MenuDescription& m)
+{
+    const ButtonLook& b = m.buttons;
+    std::ostringstream s;
+    s << "window " << m.caption << " | " << m.width << "x" << m.height << " back " << m.backColour << "/"
+      << m.backColour2 << " tone " << m.toneDirection << " blend " << m.blendDepth << " caption " << m.showCaption
+      << " minimize " << m.showMinimizeButton << " border " << m.showBorder << " topmost " << m.alwaysOnTop
+      << "\ntitle " << describe(m.title) << "\nsubtitle " << describe(m.subtitle) << "\nbuttons " << b.width << "x"
+      << b.height << " style " << b.style << " align " << b.alignment << "/" << b.textAlignment << " | "
+      << describe(b.font) << " | colours " << b.foreColour << "/" << b.frameColour << "/" << b.backColour
+      << " separate " << b.separateFrameColour << " active " << b.activeFrame << "/" << b.activeFrameColour
+      << "\ntitle rows " << describe(m.titleRowFont) << " | colour " << m.titleRowColour << "\nicon " << m.appIcon
+      << " ok " << m.okText << " close " << m.closeText << "\n";
+    return s.str();
+}
+
+std::string describe(const MenuEntry& e)
+{
+    std::ostringstream s;
+    s << e.number << " " << e.text << " | " << e.command << " | " << e.link << " | tip " << e.tip << " | param "
+      << e.parameters << " | wait " << e.waitInfoText << " | title " << e.titleRow << " hidden " << e.hidden
+      << " max " << e.runMaximized << " own " << e.ownColours << " " << e.textColour << "/" << e.frameColour << "/"
+      << e.backColour << " | password " << e.passwordProtected << " " << e.password << " mask " << e.maskPassword
+      << " encrypted " << e.encrypted << " | " << e.passwordTitle << " | " << e.passwordText << " | "
+      << e.wrongPasswordTitle << " | " << e.wrongPasswordText;
+    return s.str();
 }
 
 class MenuDescriptionTest : public test::HomeTest {
@@ -28,143 +64,47 @@ protected:
     }
 };
 
-TEST_F(MenuDescriptionTest, ReadsWindowTitleLinesAndButtonLook)
+// The file the editor writes for a project with every field filled (its scrambled passwords
+// blanked), and a file that holds only a window section: every value spelled out.
+TEST_F(MenuDescriptionTest, TheEditorsFullMenuFileAndTheDefaultsOfMissingKeys)
 {
-    auto b = MenuFileBuilder::minimal();
-    b.set("MainWindow", "CaptionText", "Holiday & Fun")
-        .set("MainWindow", "Width", "640")
-        .set("MainWindow", "Height", "480")
-        .set("MainWindow", "BackColor", "255")
-        .set("MainWindow", "BackColor2", "65280")
-        .set("MainWindow", "ToneDirection", "3")
-        .set("MainWindow", "BlendDepth", "40")
-        .set("MainWindow", "ShowCaption", "0")
-        .set("MainWindow", "ShowMinimizeButton", "1")
-        .set("MainWindow", "ShowBorder", "0")
-        .set("MainWindow", "WindowAlwaysTopmost", "1");
-    b.set("Title", "TitleText", "Rock && Roll")
-        .set("Title", "TitleAlignment", "2")
-        .set("Title", "TitleFontName", "Georgia")
-        .set("Title", "TitleFontSize", "30")
-        .set("Title", "TitleFontBold", "0")
-        .set("Title", "TitleFontItalic", "1")
-        .set("Title", "TitleForeColor", "16711680")
-        .set("Title", "TitleShadow", "0")
-        .set("Title", "TitleCharInterSpace", "3");
-    b.set("SubTitle", "SubTitleText", "Second line")
-        .set("SubTitle", "SubTitleFontName", "Verdana")
-        .set("SubTitle", "SubTitleFontSize", "9")
-        .set("SubTitle", "SubTitleFontBold", "1")
-        .set("SubTitle", "SubTitleFontItalic", "0")
-        .set("SubTitle", "SubTitleColor", "128");
-    b.set("Buttons", "ButtonWidth", "180")
-        .set("Buttons", "ButtonHeight", "24")
-        .set("Buttons", "ButtonStyle", "26")
-        .set("Buttons", "ButtonAlignment", "4")
-        .set("Buttons", "ButtonTextAlignment", "1")
-        .set("Buttons", "ButtonFontName", "Tahoma")
-        .set("Buttons", "ButtonFontSize", "8")
-        .set("Buttons", "ButtonFontBold", "0")
-        .set("Buttons", "ButtonFontItalic", "1")
-        .set("Buttons", "ButtonForeColor", "1")
-        .set("Buttons", "ButtonFrameColor", "2")
-        .set("Buttons", "ButtonBackColor", "3")
-        .set("Buttons", "SeparateFrameAndCharColor", "1")
-        .set("Buttons", "UseActiveButtonFrame", "0")
-        .set("Buttons", "ActiveButtonFrameColor", "4");
-    b.set("ButtonTitles", "ButtonTitle_FontName", "Courier New")
-        .set("ButtonTitles", "ButtonTitle_FontSize", "11")
-        .set("ButtonTitles", "ButtonTitle_FontBold", "1")
-        .set("ButtonTitles", "ButtonTitle_FontItalic", "1")
-        .set("ButtonTitles", "ButtonTitle_TextColor", "5");
-    b.set("Text", "ButtonOK_Text", "Okay").set("Text", "ButtonClose_Text", "");
+    const MenuReadResult full = readMenuDescription(std::string(ORVANTO_TEST_DATA_DIR) + "/golden/full_project.mni");
+    ASSERT_EQ(full.status, MenuReadStatus::Ok);
+    // A check state is on only at 1: the file's other numbers leave it off.
+    EXPECT_EQ(describe(full.menu),
+              "window CaptionText value | 111x112 back 924714/990765 tone 115 blend 17 caption 0 minimize 0 border 0 topmost 0\n"
+              "title TitleText value | TitleFontName value 135 | colour 2575989 align 3 shadow 0 spacing 41\n"
+              "subtitle SubTitleText value | SubTitleFontName value 143 bold italic | colour 3104397 align 3 shadow 0 spacing 48\n"
+              "buttons 157x158 style 26 align 3/3 | ButtonFontName value 163 italic | colours 4425417/4491468/4557519 "
+              "separate 1 active 1/5482233\n"
+              "title rows ButtonTitle_FontName value 184 bold italic | colour 5812488\n"
+              "icon 6 ok ButtonOK_Text value close ButtonClose_Text value\n");
+    ASSERT_EQ(full.menu.entries.size(), 44u);
+    EXPECT_EQ(describe(full.menu.entries[0]), "1 Button 1 && more | Run Program | Link 1 | tip Tip 1 | param AppParam 1 | "
+                                              "wait WaitInfoText 1 | title 0 hidden 0 max 0 own 0 0/0/0 | "
+                                              "password 0  mask 0 encrypted 0 |  |  |  | ");
+    EXPECT_EQ(describe(full.menu.entries[43]), "44 Games |  | Link 44 | tip Tip 44 | param AppParam 44 | "
+                                               "wait WaitInfoText 44 | title 1 hidden 0 max 0 own 0 0/0/0 | "
+                                               "password 0  mask 0 encrypted 0 |  |  |  | ");
 
-    const MenuReadResult r = read(b);
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    const MenuDescription& m = r.menu;
-    EXPECT_EQ(m.caption, "Holiday & Fun");
-    EXPECT_EQ(m.width, 640);
-    EXPECT_EQ(m.height, 480);
-    EXPECT_EQ(m.backColour, 255u);
-    EXPECT_EQ(m.backColour2, 65280u);
-    EXPECT_EQ(m.toneDirection, 3);
-    EXPECT_EQ(m.blendDepth, 40);
-    EXPECT_FALSE(m.showCaption);
-    EXPECT_TRUE(m.showMinimizeButton);
-    EXPECT_FALSE(m.showBorder);
-    EXPECT_TRUE(m.alwaysOnTop);
+    // "abc" reads as 0 and is raised to the smallest window; an empty button text falls back.
+    const MenuReadResult empty =
+        read(MenuFileBuilder().set("MainWindow", "Width", "abc").set("Text", "ButtonClose_Text", ""));
+    ASSERT_EQ(empty.status, MenuReadStatus::Ok);
+    EXPECT_EQ(describe(empty.menu),
+              "window Window Title | 50x400 back 16711680/0 tone 0 blend 100 caption 1 minimize 0 border 1 topmost 0\n"
+              "title Title | Times New Roman 26 bold italic | colour 65535 align 1 shadow 1 spacing 0\n"
+              "subtitle  | Arial 14 | colour 8421631 align 1 shadow 0 spacing 0\n"
+              "buttons 220x30 style 3 align 3/2 | Arial 12 bold | colours 65535/65535/8323072 separate 0 active 1/16777215\n"
+              "title rows Arial 10 | colour 65535\n"
+              "icon 1 ok OK close Close\n");
 
-    EXPECT_EQ(m.title.text, "Rock && Roll");  // the window undoes the doubling where it draws
-    EXPECT_EQ(m.title.alignment, 2);
-    expectFont(m.title.font, "Georgia", 30, false, true);
-    EXPECT_EQ(m.title.colour, 16711680u);
-    EXPECT_FALSE(m.title.shadow);
-    EXPECT_EQ(m.title.charSpacing, 3);
-
-    EXPECT_EQ(m.subtitle.text, "Second line");
-    expectFont(m.subtitle.font, "Verdana", 9, true, false);
-    EXPECT_EQ(m.subtitle.colour, 128u);
-    EXPECT_EQ(m.subtitle.alignment, 2);  // follows the title
-
-    EXPECT_EQ(m.buttons.width, 180);
-    EXPECT_EQ(m.buttons.height, 24);
-    EXPECT_EQ(m.buttons.style, 26);
-    EXPECT_EQ(m.buttons.alignment, 4);
-    EXPECT_EQ(m.buttons.textAlignment, 1);
-    expectFont(m.buttons.font, "Tahoma", 8, false, true);
-    EXPECT_EQ(m.buttons.foreColour, 1u);
-    EXPECT_EQ(m.buttons.frameColour, 2u);
-    EXPECT_EQ(m.buttons.backColour, 3u);
-    EXPECT_TRUE(m.buttons.separateFrameColour);
-    EXPECT_FALSE(m.buttons.activeFrame);
-    EXPECT_EQ(m.buttons.activeFrameColour, 4u);
-
-    expectFont(m.titleRowFont, "Courier New", 11, true, true);
-    EXPECT_EQ(m.titleRowColour, 5u);
-    EXPECT_EQ(m.okText, "Okay");
-    EXPECT_EQ(m.closeText, "Close");  // an empty value falls back
-}
-
-TEST_F(MenuDescriptionTest, MissingKeysGiveTheNewProjectLook)
-{
-    const MenuReadResult r = read(MenuFileBuilder().set("MainWindow", "Width", "abc"));
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    EXPECT_EQ(r.menu.caption, "Window Title");
-    EXPECT_EQ(r.menu.width, 50);  // "abc" reads as 0 and is raised to the smallest window
-    EXPECT_EQ(r.menu.height, 400);
-    EXPECT_EQ(r.menu.title.text, "Title");
-    EXPECT_EQ(r.menu.buttons.width, 220);
-    EXPECT_TRUE(r.menu.entries.empty());
-}
-
-TEST_F(MenuDescriptionTest, ReadsTheKeysOfTheEditorsFullMenuFile)
-{
-    // The menu description file the editor writes for a project with every field filled
-    // (its scrambled passwords blanked).
-    const MenuReadResult r = readMenuDescription(std::string(ORVANTO_TEST_DATA_DIR) + "/golden/full_project.mni");
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    const MenuDescription& m = r.menu;
-    EXPECT_EQ(m.caption, "CaptionText value");
-    EXPECT_EQ(m.width, 111);
-    EXPECT_EQ(m.backColour2, 990765u);
-    EXPECT_EQ(m.blendDepth, 17);
-    EXPECT_EQ(m.title.text, "TitleText value");
-    expectFont(m.title.font, "TitleFontName value", 135, false, false);
-    EXPECT_EQ(m.title.charSpacing, 41);
-    expectFont(m.subtitle.font, "SubTitleFontName value", 143, true, true);
-    EXPECT_EQ(m.buttons.height, 158);
-    EXPECT_EQ(m.buttons.style, 26);
-    expectFont(m.buttons.font, "ButtonFontName value", 163, false, true);
-    EXPECT_EQ(m.buttons.frameColour, 4491468u);
-    expectFont(m.titleRowFont, "ButtonTitle_FontName value", 184, true, true);
-    EXPECT_EQ(m.appIcon, 6);
-    EXPECT_EQ(m.closeText, "ButtonClose_Text value");
-    ASSERT_EQ(m.entries.size(), 44u);
-    EXPECT_EQ(m.entries[0].text, "Button 1 && more");
-    EXPECT_EQ(m.entries[0].parameters, "AppParam 1");
-    EXPECT_EQ(m.entries[1].waitInfoText, "WaitInfoText 2");
-    EXPECT_TRUE(m.entries[43].titleRow);
-    EXPECT_EQ(m.entries[43].text, "Games");
+    // Each window switch from its own key.
+    const MenuReadResult flags = read(MenuFileBuilder::minimal()
+                                          .set("MainWindow", "ShowCaption", "0")
+                                          .set("MainWindow", "ShowMinimizeButton", "1"));
+    EXPECT_NE(describe(flags.menu).find("caption 0 minimize 1 border 1 topmost 0\n"), std::string::npos);
+    EXPECT_TRUE(empty.menu.entries.empty());
 }
 
 TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
@@ -190,97 +130,63 @@ TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
     EXPECT_EQ(r.menu.entries[0].waitInfoText, "wait \xE2\x80\xA6");
 }
 
-TEST_F(MenuDescriptionTest, EntriesTitleRowsAndHiddenButtons)
+TEST_F(MenuDescriptionTest, EntriesTitleRowsHiddenButtonsAndPasswords)
 {
     auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "5");
+    b.set("Buttons", "NrButtons", "9");  // one more than the file holds
     b.set("ButtonData", "Button1Text", "Games").set("ButtonData", "Button1Cmd", "(Title)");
     b.set("ButtonData", "Button2Text", "Play").set("ButtonData", "Button2Cmd", "Run Program & Close");
     b.set("ButtonData", "Button2Link", "games\\play.exe").set("ButtonData", "Button2AppParam", "/fast");
     b.set("ButtonData", "Button2RunProgramMaximized", "1").set("ButtonData", "Button2BCUse", "1");
-    b.set("ButtonData", "Button2BC1", "11").set("ButtonData", "Button2BC3", "33").set("ButtonData", "Button2BC4", "44");
+    b.set("ButtonData", "Button2BC1", "11").set("ButtonData", "Button2BC2", "22");
+    b.set("ButtonData", "Button2BC3", "33").set("ButtonData", "Button2BC4", "44");
     b.set("ButtonData", "Button3Text", "Secret").set("ButtonData", "Button3Cmd", "Show Document");
     b.set("ButtonData", "Button3Hide", "1");
     // A project file's title row: empty command, text with its dashes.
     b.set("ButtonData", "Button4Text", "- Music -").set("ButtonData", "Button4Cmd", "");
     b.set("ButtonData", "Button5Text", "Exit").set("ButtonData", "Button5Cmd", "Exit");
+    b.set("ButtonData", "Button6Text", "Locked").set("ButtonData", "Button6Cmd", "Show Document");
+    b.set("ButtonData", "Button6PA", ScrambleText("1")).set("ButtonData", "Button6PB", ScrambleText("s3cr\xC3\xA9t"));
+    b.set("ButtonData", "Button6PC", "1").set("ButtonData", "Button6PD", "1");
+    b.set("ButtonData", "Button6PswDlgTitle", "Key please").set("ButtonData", "Button6PswDlgText", "Type the key:");
+    b.set("ButtonData", "Button6PswIsWrongTitle", "Nope").set("ButtonData", "Button6PswIsWrongText", "Wrong key.");
+    // Protection switched off (PA holds a scrambled "0"), and PA written plainly, which is no
+    // valid scrambled value.
+    b.set("ButtonData", "Button7Text", "Open").set("ButtonData", "Button7Cmd", "Show Document");
+    b.set("ButtonData", "Button7PA", ScrambleText("0")).set("ButtonData", "Button7PB", ScrambleText("x"));
+    b.set("ButtonData", "Button8Text", "Plain").set("ButtonData", "Button8Cmd", "Show Document");
+    b.set("ButtonData", "Button8PA", "1");
 
-    const MenuReadResult r = read(b);
+    MenuReadResult r = read(b);
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    const auto& e = r.menu.entries;
-    ASSERT_EQ(e.size(), 5u);
-    EXPECT_TRUE(e[0].titleRow);
-    EXPECT_EQ(e[0].text, "Games");
-    EXPECT_TRUE(e[0].command.empty());
-    EXPECT_FALSE(e[1].titleRow);
-    EXPECT_EQ(e[1].number, 2);
-    EXPECT_EQ(e[1].command, "Run Program & Close");
-    EXPECT_EQ(e[1].link, "games\\play.exe");
-    EXPECT_EQ(e[1].parameters, "/fast");
-    EXPECT_TRUE(e[1].runMaximized);
-    EXPECT_TRUE(e[1].ownColours);
-    EXPECT_EQ(e[1].textColour, 11u);
-    EXPECT_EQ(e[1].frameColour, 33u);
-    EXPECT_EQ(e[1].backColour, 44u);
-    EXPECT_TRUE(e[2].hidden);
-    EXPECT_TRUE(e[3].titleRow);
-    EXPECT_EQ(e[3].text, "Music");
-
-    std::vector<std::string> shown;
+    std::vector<std::string> entries;
+    for (const MenuEntry& e : r.menu.entries)
+        entries.push_back(describe(e));
+    const std::string plain = " | tip  | param  | wait  | title 0 hidden 0 max 0 own 0 0/0/0 | password 0  mask 0 "
+                              "encrypted 0 |  |  |  | ";
+    EXPECT_EQ(entries, (std::vector<std::string>{
+                           "1 Games |  |  | tip  | param  | wait  | title 1 hidden 0 max 0 own 0 0/0/0 | password 0  "
+                           "mask 0 encrypted 0 |  |  |  | ",
+                           "2 Play | Run Program & Close | games\\play.exe | tip  | param /fast | wait  | title 0 "
+                           "hidden 0 max 1 own 1 11/33/44 | password 0  mask 0 encrypted 0 |  |  |  | ",
+                           "3 Secret | Show Document |  | tip  | param  | wait  | title 0 hidden 1 max 0 own 0 0/0/0 | "
+                           "password 0  mask 0 encrypted 0 |  |  |  | ",
+                           "4 Music |  |  | tip  | param  | wait  | title 1 hidden 0 max 0 own 0 0/0/0 | password 0  "
+                           "mask 0 encrypted 0 |  |  |  | ",
+                           "5 Exit | Exit | " + plain,
+                           "6 Locked | Show Document |  | tip  | param  | wait  | title 0 hidden 0 max 0 own 0 0/0/0 | "
+                           "password 1 s3cr\xC3\xA9t mask 1 encrypted 1 | Key please | Type the key: | Nope | Wrong key.",
+                           "7 Open | Show Document | " + plain,
+                           "8 Plain | Show Document | " + plain,
+                       }));
+    std::string shown;
     for (const MenuEntry& entry : r.menu.visibleEntries())
-        shown.push_back(entry.text);
-    EXPECT_EQ(shown, (std::vector<std::string>{"Games", "Play", "Music", "Exit"}));
-}
-
-TEST_F(MenuDescriptionTest, CountBeyondTheEntriesAndNegativeCount)
-{
-    auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "3");
-    b.set("ButtonData", "Button1Text", "One").set("ButtonData", "Button1Cmd", "Exit");
-    auto r = read(b);
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    ASSERT_EQ(r.menu.entries.size(), 1u);
+        shown += entry.text + ",";
+    EXPECT_EQ(shown, "Games,Play,Music,Exit,Locked,Open,Plain,");
 
     r = read(b.set("Buttons", "NrButtons", "-4"));
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
     EXPECT_TRUE(r.menu.entries.empty());
-}
-
-TEST_F(MenuDescriptionTest, ScrambledPasswordsAreRestored)
-{
-    auto b = MenuFileBuilder::minimal();
-    b.set("Buttons", "NrButtons", "3");
-    b.set("ButtonData", "Button1Text", "Locked").set("ButtonData", "Button1Cmd", "Show Document");
-    b.set("ButtonData", "Button1PA", ScrambleText("1"))
-        .set("ButtonData", "Button1PB", ScrambleText("s3cr\xC3\xA9t"))
-        .set("ButtonData", "Button1PC", "1")
-        .set("ButtonData", "Button1PD", "1")
-        .set("ButtonData", "Button1PswDlgTitle", "Key please")
-        .set("ButtonData", "Button1PswDlgText", "Type the key:")
-        .set("ButtonData", "Button1PswIsWrongTitle", "Nope")
-        .set("ButtonData", "Button1PswIsWrongText", "Wrong key.");
-    // Protection switched off: PA holds a scrambled "0".
-    b.set("ButtonData", "Button2Text", "Open").set("ButtonData", "Button2Cmd", "Show Document");
-    b.set("ButtonData", "Button2PA", ScrambleText("0")).set("ButtonData", "Button2PB", ScrambleText("x"));
-    // PA written plainly is no valid scrambled value.
-    b.set("ButtonData", "Button3Text", "Plain").set("ButtonData", "Button3Cmd", "Show Document");
-    b.set("ButtonData", "Button3PA", "1");
-
-    const MenuReadResult r = read(b);
-    ASSERT_EQ(r.status, MenuReadStatus::Ok);
-    ASSERT_EQ(r.menu.entries.size(), 3u);
-    const MenuEntry& locked = r.menu.entries[0];
-    EXPECT_TRUE(locked.passwordProtected);
-    EXPECT_EQ(locked.password, "s3cr\xC3\xA9t");
-    EXPECT_TRUE(locked.maskPassword);
-    EXPECT_TRUE(locked.encrypted);
-    EXPECT_EQ(locked.passwordTitle, "Key please");
-    EXPECT_EQ(locked.passwordText, "Type the key:");
-    EXPECT_EQ(locked.wrongPasswordTitle, "Nope");
-    EXPECT_EQ(locked.wrongPasswordText, "Wrong key.");
-    EXPECT_FALSE(r.menu.entries[1].passwordProtected);
-    EXPECT_TRUE(r.menu.entries[1].password.empty());
-    EXPECT_FALSE(r.menu.entries[2].passwordProtected);
 }
 
 TEST_F(MenuDescriptionTest, MissingAndDamagedFiles)
