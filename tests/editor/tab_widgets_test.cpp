@@ -40,7 +40,7 @@ protected:
     MainWindow window;
 };
 
-TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
+TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeftAndSpacingButtonsStep)
 {
     QLineEdit* width = child<QLineEdit>("tMainWidth");
     test::typeInto(width, QStringLiteral("5000"));
@@ -51,19 +51,12 @@ TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
     test::typeInto(height, QStringLiteral("4x5y0"));
     EXPECT_EQ(height->text(), QStringLiteral("450")) << "letters never reach a number field";
     EXPECT_EQ(steps(), 2);
-}
 
-TEST_F(TabWidgetsTest, CharacterSpacingButtons)
-{
-    auto* more = child<QToolButton>("IncCharInterSpace");
-    auto* less = child<QToolButton>("DecCharInterSpace");
-    auto* spacing = child<QLineEdit>("tTitleCharInterSpace");
-    more->click();
-    less->click();
-    less->click();
-    EXPECT_EQ(spacing->text(), QStringLiteral("-1"));
+    for (const char* button : {"IncCharInterSpace", "DecCharInterSpace", "DecCharInterSpace"})
+        child<QToolButton>(button)->click();
+    EXPECT_EQ(child<QLineEdit>("tTitleCharInterSpace")->text(), QStringLiteral("-1"));
     EXPECT_EQ(project().TitleCharInterSpace, "-1");
-    EXPECT_EQ(steps(), 3) << "each click is a step";
+    EXPECT_EQ(steps(), 5) << "each click is a step";
 }
 
 TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
@@ -102,24 +95,20 @@ TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
     EXPECT_FALSE(border->isEnabled());
 }
 
-TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)
+TEST_F(TabWidgetsTest, StyleHeadingGivesWayAndTheBitmapColumnFollowsTheStyle)
 {
     auto* styles = child<QComboBox>("ComboButStyle");
     EXPECT_EQ(styles->currentIndex(), 2) << "Framed Text";
     styles->setCurrentIndex(9);
     test::leaveField(styles);
-    EXPECT_EQ(styles->currentIndex(), 10);
+    EXPECT_EQ(styles->currentIndex(), 10) << "a heading gives way when the list is left";
     EXPECT_EQ(project().ButtonStyle, 11);
-}
 
-TEST_F(TabWidgetsTest, BitmapColumnFollowsTheStyle)
-{
     QTableView* list = window.buttonListTab()->list();
     window.show();
     window.showTab(MainTab::ButtonsText);
     EXPECT_TRUE(list->isColumnHidden(4));
     window.showTab(MainTab::Buttons);
-    auto* styles = child<QComboBox>("ComboButStyle");
     styles->setCurrentIndex(5);
     emit styles->activated(5);  // "Bitmap Button", as chosen by the user
     EXPECT_EQ(project().ButtonStyle, 6);
