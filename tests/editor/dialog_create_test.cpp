@@ -3,13 +3,13 @@
 // StickGuard offer, the report with its timers and explore button, the detailed copy
 // error and the progress window.
 #include <filesystem>
+#include <tuple>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -63,27 +63,22 @@ protected:
     std::unique_ptr<CreateMenuDialog> dialog;
 };
 
-TEST_F(CreateDialogTest, WithoutAutorunTheAutorunControlsAreOffAndTheInfoSaysSo)
+TEST_F(CreateDialogTest, AutorunControlsAndInfoFollowTheProject)
 {
-    project.UseAutorun = 0;
-    CreateMenuDialog* d = open();
-    EXPECT_TRUE(control<QGroupBox>("frPortavoLink")->isHidden());
-    EXPECT_FALSE(control<QLineEdit>("tIconSource")->isEnabled());
-    EXPECT_FALSE(control<QLineEdit>("tLabel")->isEnabled());
-    EXPECT_FALSE(control<QLineEdit>("tActionText")->isEnabled());
-    EXPECT_TRUE(d->destinationField()->isEnabled());
-    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithoutAutorun);
-
-    project.UseAutorun = 1;
-    d = open();
-    EXPECT_FALSE(control<QGroupBox>("frPortavoLink")->isHidden());
-    EXPECT_TRUE(control<QLineEdit>("tIconSource")->isEnabled());
-    EXPECT_TRUE(control<QLineEdit>("tLabel")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>("CmdUSBsettings")->isEnabled());
-    EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(), CreateInfoTextWithAutorun);
+    for (const bool autorun : {false, true}) {
+        project.UseAutorun = autorun ? 1 : 0;
+        CreateMenuDialog* d = open();
+        EXPECT_EQ(control<QGroupBox>("frPortavoLink")->isHidden(), !autorun);
+        for (const char* name : {"tIconSource", "tLabel", "tActionText"})
+            EXPECT_EQ(control<QLineEdit>(name)->isEnabled(), autorun) << name;
+        EXPECT_TRUE(control<QPushButton>("CmdUSBsettings")->isEnabled());  // in the hidden frame without autorun
+        EXPECT_TRUE(d->destinationField()->isEnabled());
+        EXPECT_EQ(control<QLabel>("labInfo")->text().toStdString(),
+                  autorun ? CreateInfoTextWithAutorun : CreateInfoTextWithoutAutorun);
+    }
 }
 
-TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
+TEST_F(CreateDialogTest, ValuesComeFromTheProjectAndGoBackIntoTheState)
 {
     project.CreateDestDir = "E:\\Menu";
     project.DiscActionText = "Start the menu";
@@ -93,22 +88,17 @@ TEST_F(CreateDialogTest, LoadsTheProjectsValuesWithCopyOnAndTheFirstResolution)
     EXPECT_EQ(control<QLineEdit>("tActionText")->text(), "Start the menu");
     EXPECT_TRUE(control<QCheckBox>("cCoOperateWithPortavoLink")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("cCopyObjects")->isChecked());
-
     EXPECT_EQ(control<QComboBox>("ComboScrResDataFiles")->currentIndex(), 0);
-}
 
-TEST_F(CreateDialogTest, ControlsGoBackIntoTheState)
-{
-    CreateMenuDialog* d = open();
     d->destinationField()->setText("  E:\\Out  ");
     control<QComboBox>("ComboScrResDataFiles")->setCurrentIndex(2);
     control<QCheckBox>("cCopyObjects")->setChecked(false);
-    control<QCheckBox>("cCoOperateWithPortavoLink")->setChecked(true);
+    control<QCheckBox>("cCoOperateWithPortavoLink")->setChecked(false);
     d->storeState();
     EXPECT_EQ(state.destination, "E:\\Out");
     EXPECT_EQ(state.descriptionFileIndex, 2);
     EXPECT_FALSE(state.copyObjects);
-    EXPECT_TRUE(state.coOperateWithPortavoLink);
+    EXPECT_FALSE(state.coOperateWithPortavoLink);
 }
 
 TEST_F(CreateDialogTest, TypingADestinationMarksTheProjectModified)
@@ -128,10 +118,7 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     d->show();
     d->destinationField()->clear();
     EXPECT_FALSE(d->createMenu());
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text, "No destination folder is specified!");
-    EXPECT_EQ(home.ui().messages()[0].title, "Error");
-    EXPECT_EQ(home.ui().messages()[0].style, 16);
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"Error|16|No destination folder is specified!"});
     EXPECT_TRUE(d->isVisible());
     EXPECT_TRUE(control<QPushButton>("CmdCreate")->isEnabled());
 }
@@ -150,44 +137,33 @@ TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFr
     EXPECT_EQ(home.ui().messages()[0].style, 48);
 }
 
-TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackIntoTheProject)
+TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestinationIsEmpty)
 {
-    EditorCreationObserver observer(nullptr);
-    int changes = 0;
-    observer.onProjectChanged = [&] { ++changes; };
-    test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
-        d->destinationField()->setText("E:\\NewMenu");
-        test::namedChild<QLineEdit>(*d, "tLabel")->setText("Label");
-        d->reject();
-    });
-    EXPECT_FALSE(CreateAction(project, observer));
-    EXPECT_EQ(project.CreateDestDir, "E:\\NewMenu");
-    EXPECT_EQ(project.DiscLabel, "Label");
-    EXPECT_EQ(changes, 1) << "the values the dialog gives back are the creation's change";
-    EXPECT_FALSE(observer.isBusy());
+    // Typed destination and label; what the project holds after the dialog closes; changes.
+    const std::tuple<QString, std::string, std::string, int> cases[] = {
+        {"E:\\NewMenu", "E:\\NewMenu", "New label", 1},
+        {"", "E:\\Old", "Old label", 0},
+    };
+    for (const auto& [typed, destination, label, changesSeen] : cases) {
+        project.CreateDestDir = "E:\\Old";
+        project.DiscLabel = "Old label";
+        EditorCreationObserver observer(nullptr);
+        int changes = 0;
+        observer.onProjectChanged = [&] { ++changes; };
+        test::whenModalOpens<CreateMenuDialog>([typed = typed](CreateMenuDialog* d) {
+            d->destinationField()->setText(typed);
+            test::namedChild<QLineEdit>(*d, "tLabel")->setText("New label");
+            d->reject();
+        });
+        EXPECT_FALSE(CreateAction(project, observer));
+        EXPECT_EQ(project.CreateDestDir, destination);
+        EXPECT_EQ(project.DiscLabel, label);
+        EXPECT_EQ(changes, changesSeen) << "the values the dialog gives back are the creation's change";
+        EXPECT_FALSE(observer.isBusy());
+    }
 }
 
-TEST_F(CreateDialogTest, EmptyDestinationLeavesTheProjectsValuesAlone)
-{
-    project.CreateDestDir = "E:\\Old";
-    project.DiscLabel = "Old label";
-    EditorCreationObserver observer(nullptr);
-    int changes = 0;
-    observer.onProjectChanged = [&] { ++changes; };
-    test::whenModalOpens<CreateMenuDialog>([](CreateMenuDialog* d) {
-        d->destinationField()->clear();
-        test::namedChild<QLineEdit>(*d, "tLabel")->setText("New label");
-        d->reject();
-    });
-    CreateAction(project, observer);
-    EXPECT_EQ(project.CreateDestDir, "E:\\Old");
-    EXPECT_EQ(project.DiscLabel, "Old label");
-    EXPECT_EQ(changes, 0);
-}
-
-class SelectDirTest : public CreateDialogTest {};
-
-TEST_F(SelectDirTest, StartsInTheGivenFolderAndButtonsMoveToTheirFolders)
+TEST_F(CreateDialogTest, FolderChooserStartsInTheGivenFolderAndButtonsMoveToTheirFolders)
 {
     std::filesystem::create_directories(home.path("Menus/First"));
     SelectDirDialog missing(home.win("no/such/folder"));
@@ -207,77 +183,44 @@ TEST_F(SelectDirTest, StartsInTheGivenFolderAndButtonsMoveToTheirFolders)
     chooser.press(SelectDirButton::RootFolder);
     EXPECT_EQ(chooser.folder(), drive);
     EXPECT_EQ(chooser.driveList()->currentData().toString(), QString(drive[0]));
-}
 
-TEST_F(SelectDirTest, ChosenFolderOrNothingWhenCancelled)
-{
-    std::filesystem::create_directories(home.path("Menus/First"));
+    // The chosen folder, or nothing when cancelled.
     test::whenModalOpens<SelectDirDialog>([](SelectDirDialog* d) { d->accept(); });
     EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), home.win("Menus/First"));
     test::whenModalOpens<SelectDirDialog>([](SelectDirDialog* d) { d->reject(); });
     EXPECT_EQ(SelectDirDialog::chooseFolder(home.win("Menus/First")), std::nullopt);
 }
 
-class PortavoSettingsTest : public CreateDialogTest {
-protected:
-    // The settings dialog's controls, found by their names.
-    struct Controls {
-        explicit Controls(const QWidget& d)
-            : file(test::namedChild<QLineEdit>(d, "tStickGuardFilename")),
-              folder(test::namedChild<QLineEdit>(d, "tStickGuardFoldername")),
-              root(test::namedChild<QRadioButton>(d, "oCopyToRootFolder")),
-              sub(test::namedChild<QRadioButton>(d, "oCopyToSubFolder"))
-        {
-        }
-        QLineEdit* file;
-        QLineEdit* folder;
-        QRadioButton* root;
-        QRadioButton* sub;
-    };
-};
-
-TEST_F(PortavoSettingsTest, FolderFieldFollowsTheSubFolderOptionAndResetRestoresTheDefaults)
+TEST_F(CreateDialogTest, PortavoSettingsFolderFieldResetAndOk)
 {
     project.StickGuard_CopySetupFileToSubFolder = false;
     PortavoLinkSettingsDialog d(project);
-    const Controls c(d);
-    EXPECT_TRUE(c.root->isChecked());
-    EXPECT_FALSE(c.folder->isEnabled());
-    c.sub->setChecked(true);
-    EXPECT_TRUE(c.folder->isEnabled());
+    auto* file = test::namedChild<QLineEdit>(d, "tStickGuardFilename");
+    auto* folder = test::namedChild<QLineEdit>(d, "tStickGuardFoldername");
+    auto* root = test::namedChild<QRadioButton>(d, "oCopyToRootFolder");
+    auto* sub = test::namedChild<QRadioButton>(d, "oCopyToSubFolder");
+    EXPECT_TRUE(root->isChecked());
+    EXPECT_FALSE(folder->isEnabled());
+    sub->setChecked(true);
+    EXPECT_TRUE(folder->isEnabled());
 
-    c.file->setText("x.exe");
-    c.folder->setText("Other");
+    file->setText("x.exe");
+    folder->setText("Other");
     d.reset();
-    EXPECT_EQ(c.file->text(), "SETUP-StickGuard.exe");
-    EXPECT_EQ(c.folder->text(), "SETUP-StickGuard");
-    EXPECT_TRUE(c.root->isChecked());
-    EXPECT_FALSE(c.folder->isEnabled());
-}
+    EXPECT_EQ(file->text(), "SETUP-StickGuard.exe");
+    EXPECT_EQ(folder->text(), "SETUP-StickGuard");
+    EXPECT_TRUE(root->isChecked());
+    EXPECT_FALSE(folder->isEnabled());
 
-TEST_F(PortavoSettingsTest, StartappIsRefusedAndTheDialogStaysOpen)
-{
-    PortavoLinkSettingsDialog d(project);
-    const Controls c(d);
+    // "startApp" is refused and the dialog stays open; OK stores the names without slashes.
     d.show();
-    c.sub->setChecked(true);
-    c.folder->setText("startApp");
+    sub->setChecked(true);
+    folder->setText("startApp");
     d.accept();
     EXPECT_TRUE(d.isVisible());
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text, "Invalid folder name!");
-    EXPECT_EQ(home.ui().messages()[0].title, "Veltrona Orvanto");
-    EXPECT_EQ(home.ui().messages()[0].style, 64);
-}
-
-TEST_F(PortavoSettingsTest, OkStoresTheNamesWithoutSlashes)
-{
-    PortavoLinkSettingsDialog d(project);
-    const Controls c(d);
-    d.show();
-    c.file->setText("Setup.exe");
-    c.sub->setChecked(true);
-    c.folder->setText("\\Install/");
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"Veltrona Orvanto|64|Invalid folder name!"});
+    file->setText("Setup.exe");
+    folder->setText("\\Install/");
     d.accept();
     EXPECT_FALSE(d.isVisible());
     EXPECT_EQ(project.StickGuardSetupFilename, "Setup.exe");
@@ -310,16 +253,12 @@ TEST_F(CreationWindowsTest, StickGuardQuestionsAnswerWithTheirButtons)
     EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerNo);
 }
 
-TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
+TEST_F(CreationWindowsTest, ReportExploresTheDestination)
 {
     test::ScopedRecordingShell shell;
     CreationReport report;
     report.destination = "E:\\Menu";
-    report.lines = {"Following files have been copied to 'E:\\Menu':", "  ORVNMENU.EXE  -  (program file)"};
     MenuCreatedDialog d(report, project);
-    auto* files = test::namedChild<QListWidget>(d, "ListCopiedFiles");
-    ASSERT_EQ(files->count(), 2);
-    EXPECT_EQ(files->item(1)->text(), "  ORVNMENU.EXE  -  (program file)");
     test::namedChild<QPushButton>(d, "CmdExploreCreatFolder")->click();
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Explore);
@@ -331,18 +270,7 @@ TEST_F(CreationWindowsTest, ReportListsTheLinesAndExploresTheDestination)
     EXPECT_EQ(shell->calls().size(), 1u);
 }
 
-TEST_F(CreationWindowsTest, ReportStartsOnlyTheEnabledTimers)
-{
-    CreationReport report;
-    report.enableStickGuardInfoTimer = true;
-    MenuCreatedDialog d(report, project);
-    d.show();
-    EXPECT_TRUE(test::namedChild<QTimer>(d, "TimerShowInfoBox")->isActive());
-    EXPECT_FALSE(test::namedChild<QTimer>(d, "TimerShowPTVProductPageInfo")->isActive());
-    test::namedChild<QTimer>(d, "TimerShowInfoBox")->stop();
-}
-
-TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
+TEST_F(CreationWindowsTest, OnlyTheEnabledTimerRunsAndShowsTheBoxForTheMenusButton)
 {
     Siblings().PortavoInstalled = true;
     project.StickGuardSetupFilename = "SETUP-StickGuard.exe";
@@ -358,6 +286,7 @@ TEST_F(CreationWindowsTest, StickGuardTimerShowsTheBoxForTheMenusButton)
         box->accept();
     });
     test::whenModalOpens<MenuCreatedDialog>([](MenuCreatedDialog* report) {
+        EXPECT_FALSE(test::namedChild<QTimer>(*report, "TimerShowPTVProductPageInfo")->isActive());
         QTimer::singleShot(300, report, &QDialog::accept);
     });
     d.exec();
@@ -397,14 +326,11 @@ TEST_F(CreationWindowsTest, ProductBoxOpensThePortavoPageAndKeepsItsSwitch)
 TEST_F(CreationWindowsTest, ObserverKeepsThePointerBalanced)
 {
     EditorCreationObserver observer(nullptr);
-    observer.busy(true);
-    observer.busy(true);
-    EXPECT_TRUE(observer.isBusy());
-    EXPECT_NE(QApplication::overrideCursor(), nullptr);
-    observer.busy(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-    observer.busy(false);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    for (const bool busy : {true, true, false, false}) {
+        observer.busy(busy);
+        EXPECT_EQ(observer.isBusy(), busy);
+        EXPECT_EQ(QApplication::overrideCursor() != nullptr, busy);
+    }
 }
 
 }  // namespace

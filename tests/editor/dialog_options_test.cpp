@@ -15,10 +15,8 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/rules/editor_font_rules.h"
 #include "editor/rules/options_rules.h"
-#include "editor/rules/window_title.h"
 #include "main_window_test_support.h"
 #include "editor/project_document.h"
-#include "model/menu_project.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
@@ -50,7 +48,7 @@ protected:
     MenuProject project;
 };
 
-TEST_F(OptionsValuesTest, ValuesComeBackUnchanged)
+TEST_F(OptionsValuesTest, ValuesComeBackUnchangedAndIconAndCharacterSetGoToTheProject)
 {
     options.SelectedFont = 2;
     options.DocErr_FileExt[0] = "pdf";
@@ -63,10 +61,7 @@ TEST_F(OptionsValuesTest, ValuesComeBackUnchanged)
     ApplyOptionsDialogValues(ReadOptionsDialogValues(options, project), options, project);
     EXPECT_EQ(options, optionsBefore);
     EXPECT_EQ(project, projectBefore);
-}
 
-TEST_F(OptionsValuesTest, IconAndCharacterSetGoToTheProject)
-{
     project.AppIconIndex = 0;  // an old file's 0 shows as the first icon
     OptionsDialogValues v = ReadOptionsDialogValues(options, project);
     EXPECT_EQ(v.AppIconListIndex, 0);
@@ -109,8 +104,18 @@ TEST_F(OptionsDialogTest, ControlsShowTheOptionsAndTheProject)
     EXPECT_EQ(icon->currentText(), "4 - CD/DVD + menu");
 }
 
-TEST_F(OptionsDialogTest, TypedNamesAreCorrectedWhenTheDialogIsConfirmed)
+TEST_F(OptionsDialogTest, CancelChangesNothingAndOkCorrectsTheTypedNames)
 {
+    const EditorOptions before = options;
+    test::whenModalOpens<OptionsDialog>([](OptionsDialog* d) {
+        d->findChild<QLineEdit*>("tFilenameMenuShellApp")->setText("OTHER.EXE");
+        d->findChild<QCheckBox*>("cShowCDFolders")->setChecked(true);
+        d->reject();
+    });
+    EXPECT_FALSE(OptionsDialog::edit(options, document));
+    EXPECT_EQ(options, before);
+    EXPECT_FALSE(document.isModified());
+
     test::whenModalOpens<OptionsDialog>([](OptionsDialog* d) {
         d->findChild<QLineEdit*>("tFilenameMenuShellApp")->setText("MY MENU.EXE");
         d->findChild<QLineEdit*>("tFilenameMenuShellApp_USBsticks")->setText(QString(10000, 'x'));
@@ -126,19 +131,6 @@ TEST_F(OptionsDialogTest, TypedNamesAreCorrectedWhenTheDialogIsConfirmed)
     EXPECT_EQ(document.undoStack().count(), 1) << "the dialog's OK is one step";
     EXPECT_TRUE(document.isModified());
     EXPECT_TRUE(home.ui().messages().empty());
-}
-
-TEST_F(OptionsDialogTest, CancelChangesNothing)
-{
-    EditorOptions before = options;
-    test::whenModalOpens<OptionsDialog>([](OptionsDialog* d) {
-        d->findChild<QLineEdit*>("tFilenameMenuShellApp")->setText("OTHER.EXE");
-        d->findChild<QCheckBox*>("cShowCDFolders")->setChecked(true);
-        d->reject();
-    });
-    EXPECT_FALSE(OptionsDialog::edit(options, document));
-    EXPECT_EQ(options, before);
-    EXPECT_FALSE(document.isModified());
 }
 
 TEST_F(OptionsDialogTest, SocialMediaRowsAndTheMoreDialogKeepTheirValues)
@@ -189,7 +181,7 @@ TEST_F(OptionsDialogTest, ButtonTextsGoToTheProjectOnOk)
     EXPECT_EQ(project.ButtonClose_Text, "Stäng");
 }
 
-TEST(EditorFontChoice, PicksTheFirstInstalledCandidate)
+TEST(EditorFontChoice, FirstInstalledCandidateAndAWideFamilyForUnicodeTexts)
 {
     const std::vector<std::string> installed = {"DejaVu Sans", "Noto Sans", "liberation sans"};
     EXPECT_EQ(ChooseEditorFontFamily(1, false, installed), "liberation sans");
@@ -198,14 +190,9 @@ TEST(EditorFontChoice, PicksTheFirstInstalledCandidate)
     // The default font keeps the desktop's own font when "MS Sans Serif" is not installed.
     EXPECT_EQ(ChooseEditorFontFamily(0, false, installed), "");
     EXPECT_EQ(ChooseEditorFontFamily(0, false, {"MS Sans Serif"}), "MS Sans Serif");
-}
-
-TEST(EditorFontChoice, UnicodeTextsSwitchToAWideCoverageFamily)
-{
-    EXPECT_EQ(ChooseEditorFontFamily(0, true, {"DejaVu Sans", "Noto Sans"}), "Noto Sans");
+    EXPECT_EQ(ChooseEditorFontFamily(0, true, installed), "Noto Sans");
     EXPECT_EQ(ChooseEditorFontFamily(2, true, {"Arial Unicode MS", "Tahoma"}), "Arial Unicode MS");
-    // Without any wide family the chosen font stays.
-    EXPECT_EQ(ChooseEditorFontFamily(2, true, {"Tahoma"}), "Tahoma");
+    EXPECT_EQ(ChooseEditorFontFamily(2, true, {"Tahoma"}), "Tahoma") << "without a wide family the font stays";
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include <QApplication>
 #include <QDialog>
@@ -12,6 +14,8 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "support/scripted_user_interface.h"
 
 // Readable QString values in test failures.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -58,8 +62,15 @@ inline void typeText(QWidget* widget, const QString& text)
     }
 }
 
-// Waits (in the event loop of the modal dialog about to open) for a modal dialog of type T
-// and hands it to act, which must close it (accept, reject or a button click).
+// The messages shown so far as "title|style|text", so that one comparison checks all three.
+inline std::vector<std::string> shown(const ScriptedUserInterface& ui)
+{
+    std::vector<std::string> out;
+    for (const RecordedMessage& m : ui.messages())
+        out.push_back(m.title + "|" + std::to_string(m.style) + "|" + m.text);
+    return out;
+}
+
 // The named child of a widget, reported when missing.
 template <typename T>
 T* namedChild(const QObject& parent, const char* name)
@@ -69,6 +80,8 @@ T* namedChild(const QObject& parent, const char* name)
     return found;
 }
 
+// Waits (in the event loop of the modal dialog about to open) for a modal dialog of type T
+// and hands it to act, which must close it (accept, reject or a button click).
 template <typename T>
 void whenModalOpens(std::function<void(T*)> act)
 {

@@ -2,9 +2,8 @@
 // the modified mark, the project commands as the user reaches them, closing the window,
 // and opening a full 44-button project.
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,7 +18,6 @@
 #include "editor/main_window.h"
 #include "editor/project_document.h"
 #include "editor/tabs/button_list_model.h"
-#include "editor/tabs/buttons_tab.h"
 #include "editor/tabs/buttons_text_tab.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
@@ -28,8 +26,8 @@
 #include "model/recent_list.h"
 #include "create/test_run.h"
 #include "platform/registry.h"
-#include "platform/temp_folder.h"
 #include "support/recording_shell.h"
+#include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
@@ -43,6 +41,7 @@ protected:
     {
         MenuProject p;
         ResetParameters(p);
+        p.TitleText = "Opened";
         for (int i = 1; i <= count; ++i) {
             MenuButton b = ButtonWithMissingValues();
             b.Text = i == count ? "Exit" : "Button " + std::to_string(i);
@@ -84,34 +83,30 @@ TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
     EXPECT_FALSE(window.isWindowModified());
 }
 
-TEST_F(MainWindowTest, OpeningAProjectFillsTheTabsAndTheRecentMenu)
+TEST_F(MainWindowTest, OpeningFortyFourButtonsFillsTheTabsAndTheRecentMenuQuickly)
 {
-    const std::string file = projectWithButtons("menus/six.mnp", 6);
-    ASSERT_TRUE(window.openProjectPath(file));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [six.mnp][*]"));
-    EXPECT_FALSE(window.isWindowModified());
-    EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("500"));
-    auto* model = window.buttonListTab()->model();
-    ASSERT_EQ(model->rowCount(), 6);
-    EXPECT_EQ(model->data(model->index(0, ButtonListModel::TextColumn)).toString(), QStringLiteral("Button 1"));
-    EXPECT_EQ(model->data(model->index(1, ButtonListModel::TextColumn)).toString(), QStringLiteral("Section"));
-    EXPECT_EQ(model->data(model->index(1, ButtonListModel::CommandColumn)).toString(), QStringLiteral("(Title)"));
-    EXPECT_EQ(window.action("mRecentFile1")->text(), QStringLiteral("&1  ") + QString::fromStdString(file));
-    EXPECT_TRUE(window.action("mRecentFile1")->isEnabled());
-    EXPECT_FALSE(window.action("mRecentFile2")->isVisible());
-}
-
-TEST_F(MainWindowTest, FortyFourButtonsOpenQuickly)
-{
-    const std::string file = projectWithButtons("big.mnp", ButtonListLimit);
+    const std::string file = projectWithButtons("menus/big.mnp", ButtonListLimit);
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(window.openProjectPath(file));
     window.showTab(MainTab::ButtonsText);
     window.buttonListTab()->list()->resize(800, 600);
     QApplication::processEvents();
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 44);
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [big.mnp][*]"));
+    EXPECT_FALSE(window.isWindowModified());
+    EXPECT_EQ(child<QLineEdit>("tTitleText")->text(), QStringLiteral("Opened"));
+    auto* model = window.buttonListTab()->model();
+    ASSERT_EQ(model->rowCount(), 44);
+    auto cell = [&](int row, int column) { return model->data(model->index(row, column)).toString(); };
+    EXPECT_EQ(cell(0, ButtonListModel::TextColumn), QStringLiteral("Button 1"));
+    EXPECT_EQ(cell(1, ButtonListModel::TextColumn), QStringLiteral("Section"));
+    EXPECT_EQ(cell(1, ButtonListModel::CommandColumn), QStringLiteral("(Title)"));
+    EXPECT_EQ(cell(43, ButtonListModel::TextColumn), QStringLiteral("Exit"));
+    EXPECT_EQ(window.action("mRecentFile1")->text(), QStringLiteral("&1  ") + QString::fromStdString(file));
+    EXPECT_TRUE(window.action("mRecentFile1")->isEnabled());
+    EXPECT_FALSE(window.action("mRecentFile2")->isVisible());
 }
 
 TEST_F(MainWindowTest, ProjectTypeChangesTheColumnHeading)
@@ -123,23 +118,7 @@ TEST_F(MainWindowTest, ProjectTypeChangesTheColumnHeading)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [USB flash drive] - [noname][*]"));
 }
 
-TEST_F(MainWindowTest, SaveAndSaveAsUpdateTheTitle)
-{
-    std::filesystem::create_directories(home.path("out"));
-    test::typeInto(child<QLineEdit>("tTitleText"), QStringLiteral("Saved title"));
-    home.ui().pickNextFile(home.win("out/first.mnp"));
-    EXPECT_TRUE(window.saveProject());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [first.mnp][*]"));
-    EXPECT_FALSE(window.isWindowModified());
-    EXPECT_NE(home.readFile("out/first.mnp").find("TitleText = Saved title"), std::string::npos);
-
-    home.ui().pickNextFile(home.win("out/second.mnp"));
-    EXPECT_TRUE(window.saveProjectAs());
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [second.mnp][*]"));
-    EXPECT_TRUE(window.action("mRecentFile2")->isVisible());
-}
-
-TEST_F(MainWindowTest, SaveCommitsTheFieldBeingEdited)
+TEST_F(MainWindowTest, SaveCommitsTheFieldBeingEditedAndSaveAsUpdatesTheTitle)
 {
     std::filesystem::create_directories(home.path("out"));
     QLineEdit* width = child<QLineEdit>("tMainWidth");
@@ -148,11 +127,18 @@ TEST_F(MainWindowTest, SaveCommitsTheFieldBeingEdited)
     width->selectAll();
     width->del();
     test::typeText(width, QStringLiteral("9999"));
-    home.ui().pickNextFile(home.win("out/w.mnp"));
+    home.ui().pickNextFile(home.win("out/first.mnp"));
     ASSERT_TRUE(window.saveProject());
-    EXPECT_NE(home.readFile("out/w.mnp").find("Width = 1280"), std::string::npos)
+    EXPECT_NE(home.readFile("out/first.mnp").find("Width = 1280"), std::string::npos)
         << "the value is clamped before it is written";
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [first.mnp][*]"));
+    EXPECT_FALSE(window.isWindowModified());
     window.hide();
+
+    home.ui().pickNextFile(home.win("out/second.mnp"));
+    EXPECT_TRUE(window.saveProjectAs());
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [second.mnp][*]"));
+    EXPECT_TRUE(window.action("mRecentFile2")->isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingAskesForAModifiedProject)
@@ -171,66 +157,37 @@ TEST_F(MainWindowTest, ClosingAskesForAModifiedProject)
     EXPECT_TRUE(FileExists(OptionsFilePath())) << "closing writes the options file";
 }
 
-TEST_F(MainWindowTest, NewProjectAfterTheSaveQuestion)
-{
-    Options().DontAskProjectType = true;
-    test::typeInto(child<QLineEdit>("tTitleText"), QStringLiteral("Unsaved"));
-    home.ui().answerNext(platform::AnswerNo);
-    EXPECT_TRUE(window.newProject());
-    EXPECT_EQ(window.document().project().TitleText, "Title");
-    EXPECT_EQ(child<QLineEdit>("tTitleText")->text(), QStringLiteral("Title"));
-    EXPECT_FALSE(window.isWindowModified());
-}
-
 TEST_F(MainWindowTest, DroppedProjectFileIsOpenedAfterTheQuestion)
 {
     const std::string file = projectWithButtons("dropped/menu.mnp", 3);
-    QMimeData data;
+    QMimeData data, text;
     data.setUrls({QUrl::fromLocalFile(QString::fromStdString(home.path("dropped/menu.mnp").string()))});
+    text.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});
+    // Drags the data over the window and, when it is taken and an answer is given, drops it.
+    auto drag = [&](QMimeData& what, std::optional<int> answer) {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &what, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window, &enter);
+        if (enter.isAccepted() && answer) {
+            home.ui().answerNext(*answer);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &what, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&window, &drop);
+        }
+        return enter.isAccepted();
+    };
     modify();
-    QDragEnterEvent enterProject(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enterProject);
-    EXPECT_TRUE(enterProject.isAccepted());
-    home.ui().answerNext(platform::AnswerCancel);
-    QDropEvent cancelled(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &cancelled);
+    EXPECT_FALSE(drag(text, std::nullopt)) << "only project files are taken";
+    EXPECT_TRUE(drag(data, platform::AnswerCancel));
     EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 0) << "Cancel keeps the open project";
-
-    QApplication::sendEvent(&window, &enterProject);
-    home.ui().answerNext(platform::AnswerNo);
-    QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &dropped);
+    EXPECT_TRUE(drag(data, platform::AnswerNo));
     EXPECT_EQ(window.document().project().ProjectFilePath, file);
     EXPECT_EQ(window.buttonListTab()->model()->rowCount(), 3);
-
-    QMimeData text;
-    text.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    EXPECT_FALSE(enter.isAccepted()) << "only project files are taken";
 }
 
 // The resize command runs the menu program of a program folder of the test's own, whose
 // answer arrives in the registry.
-class ResizeModeWindowTest : public ::testing::Test {
+class ResizeModeWindowTest : public test::HomeTest {
 protected:
-    struct ProgramFolder {
-        test::TempFolder dir;
-        std::string previous;
-        ProgramFolder()
-        {
-            if (const char* old = std::getenv("ORVANTO_PROGRAM_DIR"))
-                previous = old;
-            std::filesystem::create_directories(dir.root / "Test");
-            for (const char* name : {"ORVNMENU.EXE", "ORVNMENU.EXE.manifest"})
-                std::ofstream(dir.root / "Test" / name) << "program";
-            ::setenv("ORVANTO_PROGRAM_DIR", dir.root.c_str(), 1);
-        }
-        ~ProgramFolder() { ::setenv("ORVANTO_PROGRAM_DIR", previous.c_str(), 1); }
-    };
-
-    ProgramFolder program;
-    test::TestHome home;
+    test::StandInProgramFolder program{home, {"Test/ORVNMENU.EXE", "Test/ORVNMENU.EXE.manifest"}};
     test::ScopedRecordingShell shell;
     test::ApplicationReady app;
     MainWindow window;

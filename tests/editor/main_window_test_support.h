@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
-#include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QApplication>
@@ -39,8 +39,9 @@ public:
     }
     ~ChooserScript() override { platform::installServices(previous_); }
 
-    void chooseNextColour(std::optional<std::int32_t> colour) { colours_.push_back(colour); }
-    void chooseNextFont(std::optional<platform::FontChoice> font) { fonts_.push_back(font); }
+    // The next colour and font chosen; each is taken once, then the chooser is cancelled.
+    std::optional<std::int32_t> nextColour;
+    std::optional<platform::FontChoice> nextFont;
     std::int32_t lastColourOffered = -1;
 
     struct Pick {
@@ -71,26 +72,16 @@ public:
     std::optional<std::int32_t> PickColour(std::int32_t current) override
     {
         lastColourOffered = current;
-        if (colours_.empty())
-            return std::nullopt;
-        auto c = colours_.front();
-        colours_.pop_front();
-        return c;
+        return std::exchange(nextColour, std::nullopt);
     }
     std::optional<platform::FontChoice> PickFont(const platform::FontChoice&) override
     {
-        if (fonts_.empty())
-            return std::nullopt;
-        auto f = fonts_.front();
-        fonts_.pop_front();
-        return f;
+        return std::exchange(nextFont, std::nullopt);
     }
 
 private:
     ScriptedUserInterface& script_;
     platform::Services previous_;
-    std::deque<std::optional<std::int32_t>> colours_;
-    std::deque<std::optional<platform::FontChoice>> fonts_;
 };
 
 // The user leaves a field with the Tab key.

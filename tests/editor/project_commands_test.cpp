@@ -59,10 +59,8 @@ TEST_F(ProjectCommandsTest, SaveQuestionAndItsAnswers)
     edit("New title");
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Discarded);
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].text, "Some options have been changed. Do you want to save them on disk?");
-    EXPECT_EQ(messages()[0].title, "Veltrona Orvanto");
-    EXPECT_EQ(messages()[0].style, 3 + 32);
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{
+        "Veltrona Orvanto|35|Some options have been changed. Do you want to save them on disk?"});
     EXPECT_TRUE(document.isModified());
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Cancelled);
@@ -72,10 +70,9 @@ TEST_F(ProjectCommandsTest, SaveQuestionAndItsAnswers)
     EXPECT_EQ(commands.askToSaveModified(), SaveQuestionAnswer::Saved);
     EXPECT_FALSE(document.isModified());
     EXPECT_NE(home.readFile("a.mnp").find("TitleText = New title"), std::string::npos);
-}
 
-TEST_F(ProjectCommandsTest, YesOnAnUnsavedProjectWhoseSaveAsIsCancelledCancels)
-{
+    // Yes on an unsaved project whose Save As is cancelled cancels.
+    ASSERT_TRUE(commands.newProject());
     edit();
     home.ui().answerNext(platform::AnswerYes);
     home.ui().pickNextFile(std::nullopt);
@@ -86,6 +83,7 @@ TEST_F(ProjectCommandsTest, YesOnAnUnsavedProjectWhoseSaveAsIsCancelledCancels)
 TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
 {
     const std::string file = savedProject("projects/menu.mnp", "Opened");
+    Folders().ProjectFolder = home.win("start");
     edit("Mine");
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_FALSE(commands.openProject());
@@ -95,6 +93,7 @@ TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
     home.ui().pickNextFile(std::nullopt);
     EXPECT_FALSE(commands.openProject());
     EXPECT_EQ(project().TitleText, "Mine") << "a cancelled dialog changes nothing";
+    EXPECT_EQ(log.picks.back().folder, home.win("start")) << "an unsaved project starts in the projects folder";
 
     home.ui().answerNext(platform::AnswerNo);
     home.ui().pickNextFile(file);
@@ -108,22 +107,12 @@ TEST_F(ProjectCommandsTest, OpenAsksFirstThenOpensTheChosenFile)
     EXPECT_EQ(log.picks.back().filter, "Project Files (*.mnp)|*.mnp");
     EXPECT_EQ(RecentFilesList().target(1), file);
     EXPECT_EQ(RecentFoldersList().target(1), PathDirectoryPart(file));
-}
-
-TEST_F(ProjectCommandsTest, OpenDialogStartsInTheProjectFolder)
-{
-    Folders().ProjectFolder = home.win("projects");
     home.ui().pickNextFile(std::nullopt);
     commands.openProject();
-    EXPECT_EQ(log.picks.back().folder, home.win("projects")) << "an unsaved project starts in the projects folder";
-
-    ASSERT_TRUE(commands.openProjectPath(savedProject("elsewhere/x.mnp", "X")));
-    home.ui().pickNextFile(std::nullopt);
-    commands.openProject();
-    EXPECT_EQ(log.picks.back().folder, home.win("elsewhere"));
+    EXPECT_EQ(log.picks.back().folder, home.win("projects")) << "a saved project starts in its own folder";
 }
 
-TEST_F(ProjectCommandsTest, MissingUnreadableOrDamagedFiles)
+TEST_F(ProjectCommandsTest, MissingOrUnreadableFilesAreReportedAndTheProjectKept)
 {
     edit("Kept");
     const std::string missing = home.win("gone.mnp");
@@ -132,18 +121,10 @@ TEST_F(ProjectCommandsTest, MissingUnreadableOrDamagedFiles)
     for (const std::string& path : {missing, home.win("folder.mnp"), text})
         EXPECT_FALSE(commands.openProjectPath(path)) << path;
     ASSERT_EQ(messages().size(), 3u);
-    EXPECT_EQ(messages()[0].text, "Can't open '" + missing + "'!");
-    EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[2].text, text + " is not a project file");
-    EXPECT_EQ(messages()[2].style, 16);
+    EXPECT_EQ(test::shown(home.ui())[0], "Error|16|Can't open '" + missing + "'!");
+    EXPECT_EQ(test::shown(home.ui())[2], "Error|16|" + text + " is not a project file");
     EXPECT_EQ(project().TitleText, "Kept");
     EXPECT_EQ(project().ProjectFilePath, NoProjectFile);
-
-    std::string garbage(5000, '\0');
-    for (size_t i = 0; i < garbage.size(); ++i)
-        garbage[i] = static_cast<char>((i * 37) % 256);
-    EXPECT_TRUE(commands.openProjectPath(home.writeFile("damaged.mnp", "[Buttons]\r\nNrButtons = 9999\r\n" + garbage)));
-    EXPECT_LE(project().Buttons.size(), static_cast<size_t>(ButtonListLimit));
 }
 
 TEST_F(ProjectCommandsTest, SaveOfAnUnsavedProjectGoesThroughSaveAs)
@@ -169,9 +150,9 @@ TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModifi
     edit();
     EXPECT_FALSE(commands.save());
     EXPECT_TRUE(document.isModified());
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].style, 16);
-    EXPECT_NE(messages()[0].text.find("write-protected"), std::string::npos);
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"Error|16|Can't save the project! The file '" + file +
+                                                               "' is write-protected. Use Save As to save the "
+                                                               "project under another name."});
     EXPECT_NE(home.readFile("locked.mnp").find("TitleText = On disk"), std::string::npos);
 
     // Save As under another name fails into a missing folder and keeps the old name; a
@@ -189,47 +170,38 @@ TEST_F(ProjectCommandsTest, WriteProtectedFileIsReportedAndTheProjectStaysModifi
     EXPECT_FALSE(document.isModified());
 }
 
-TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResetting)
+TEST_F(ProjectCommandsTest, NewProjectAsksTheTypeBeforeResettingUnlessTheOptionSaysCd)
 {
     edit("Old work");
+    std::optional<std::int16_t> answer;
+    int asked = 0;
     NewProjectHooks hooks;
-    hooks.askProjectType = [](bool) -> std::optional<std::int16_t> { return std::nullopt; };
+    hooks.askProjectType = [&](bool) { return ++asked, answer; };
     commands.setNewProjectHooks(hooks);
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_FALSE(commands.newProject());
     EXPECT_EQ(project().TitleText, "Old work") << "Cancel keeps the open project";
 
-    hooks.askProjectType = [&](bool) -> std::optional<std::int16_t> { return ProjectTypeUSB; };
-    commands.setNewProjectHooks(hooks);
+    answer = ProjectTypeUSB;
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_TRUE(commands.newProject());
     EXPECT_EQ(project().TitleText, "Title");
-    EXPECT_EQ(project().ProjectType, ProjectTypeUSB);
     EXPECT_EQ(project().FileNameColumnHeading, "Filename (USB flash drive)");
     EXPECT_EQ(EditorWindowTitle(project()), "Veltrona Orvanto - [USB flash drive] - [noname]");
     EXPECT_FALSE(document.isModified());
-}
 
-TEST_F(ProjectCommandsTest, NewProjectWithoutAskingIsACdProject)
-{
     Options().DontAskProjectType = true;
-    bool asked = false;
-    bool built = false;
-    NewProjectHooks hooks;
-    hooks.askProjectType = [&](bool) -> std::optional<std::int16_t> {
-        asked = true;
-        return ProjectTypeUSB;
-    };
+    std::int16_t built = 0;
     hooks.createProject = [&](MenuProject& p, std::int16_t type, bool) {
         ResetParameters(p);
         p.TitleText = "From a style";
-        built = type == ProjectTypeCD;
+        built = type;
         return true;
     };
     commands.setNewProjectHooks(hooks);
     EXPECT_TRUE(commands.newProject());
-    EXPECT_FALSE(asked);
-    EXPECT_TRUE(built);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(built, ProjectTypeCD);
     EXPECT_EQ(project().TitleText, "From a style");
     EXPECT_EQ(project().ProjectType, ProjectTypeCD);
 }
@@ -259,24 +231,18 @@ TEST_F(ProjectCommandsTest, RecentFilesAndFolders)
 
 TEST_F(ProjectCommandsTest, ExitWritesOptionsAndAsksForAModifiedProject)
 {
-    const std::string optionsFile = OptionsFilePath();
     EXPECT_TRUE(commands.exitEditor());
-    EXPECT_TRUE(FileExists(optionsFile));
+    EXPECT_TRUE(FileExists(OptionsFilePath()));
     EXPECT_TRUE(messages().empty());
 
     edit();
     home.ui().answerNext(platform::AnswerCancel);
     EXPECT_FALSE(commands.exitEditor()) << "Cancel keeps the editor open";
-    EXPECT_EQ(messages().back().title, "Veltrona Orvanto");
-
     home.ui().answerNext(platform::AnswerNo);
     EXPECT_TRUE(commands.exitEditor());
-}
 
-TEST_F(ProjectCommandsTest, ExitYesSavesAndRemembersTheProject)
-{
+    // Yes saves, and the options written after it remember the project.
     std::filesystem::create_directories(home.path("p"));
-    edit();
     home.ui().answerNext(platform::AnswerYes);
     home.ui().pickNextFile(home.win("p/last.mnp"));
     EXPECT_TRUE(commands.exitEditor());
@@ -298,9 +264,9 @@ TEST_F(ProjectCommandsTest, OptionsFileThatCannotBeWrittenIsReported)
     const std::string optionsFile = OptionsFilePath();
     std::filesystem::create_directories(platform::services().files->hostPath(optionsFile));
     EXPECT_TRUE(commands.exitEditor()) << "the editor still closes";
-    ASSERT_EQ(messages().size(), 1u);
-    EXPECT_EQ(messages()[0].style, 48);
-    EXPECT_NE(messages()[0].text.find("ORVNMENU.INI"), std::string::npos);
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"Warning|48|Can't save the editor's options to '" +
+                                                               optionsFile + "'! Your settings and recent projects "
+                                                               "of this session will not be remembered."});
 }
 
 }  // namespace

@@ -86,49 +86,40 @@ TEST_F(StartupSequenceTest, WindowsShownFollowTheOptionsAndTheCommandLine)
     EXPECT_FALSE(Options().MyProjectsFolderAutoCreateDone) << "a batch build answers nothing";
 }
 
-TEST_F(StartupSequenceTest, RunsOnlyOncePerEditorRun)
+TEST_F(StartupSequenceTest, ProjectFolderAnswersAndAnExistingFolderOnlyOncePerRun)
 {
-    InteractiveStartup startup(host);
-    startup.run({});
-    host.calls.clear();
-    EXPECT_TRUE(startup.run({}).empty());
-    EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(StartupSequenceTest, YesCreatesTheProjectFoldersAndPutsThemInForce)
-{
-    host.answerCreateFolder = true;
-    Options().DontShowStartWindow = true;
-    EXPECT_EQ(InteractiveStartup(host).run({}),
-              (Steps{StartupStep::AppTour, StartupStep::ProjectFolderQuestion, StartupStep::CreatedMenusFolder}));
-    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
-    EXPECT_TRUE(exists("Documents/Orvanto/My Projects"));
-    EXPECT_TRUE(exists("Documents/Orvanto/My Created Menus"));
-    EXPECT_EQ(Folders().ProjectFolder, home.win("Documents/Orvanto/My Projects"));
-    EXPECT_EQ(Folders().CreatedMenusFolder, home.win("Documents/Orvanto/My Created Menus"));
-}
-
-TEST_F(StartupSequenceTest, NoMarksTheQuestionAnsweredAndCreatesNothing)
-{
-    host.answerCreateFolder = false;
-    Options().DontShowStartWindow = true;
-    InteractiveStartup(host).run({});
-    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
-    EXPECT_FALSE(exists("Documents/Orvanto"));
-    EXPECT_TRUE(Folders().CreatedMenusFolder.empty());
-}
-
-TEST_F(StartupSequenceTest, ExistingProjectsFolderCountsAsAnsweredAndGetsItsMenusFolder)
-{
-    std::filesystem::create_directories(home.path("Documents/Orvanto/My Projects"));
-    Options().ShowAppTour = false;
-    Options().DontShowStartWindow = true;
-    Steps steps = InteractiveStartup(host).run({});
-
-    EXPECT_EQ(steps, (Steps{StartupStep::CreatedMenusFolder}));
-    EXPECT_TRUE(host.calls.empty());
-    EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone);
-    EXPECT_EQ(Folders().CreatedMenusFolder, home.win("Documents/Orvanto/My Created Menus"));
+    struct Case {
+        const char* what;
+        bool existing, answer;
+        Steps steps;
+        bool created;
+    };
+    const Case cases[] = {
+        {"yes", false, true,
+         {StartupStep::AppTour, StartupStep::ProjectFolderQuestion, StartupStep::CreatedMenusFolder}, true},
+        {"no", false, false, {StartupStep::AppTour, StartupStep::ProjectFolderQuestion}, false},
+        // An existing projects folder counts as answered and gets its menus folder.
+        {"existing", true, false, {StartupStep::AppTour, StartupStep::CreatedMenusFolder}, true},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(home.path("Documents/Orvanto"));
+        if (c.existing)
+            std::filesystem::create_directories(home.path("Documents/Orvanto/My Projects"));
+        Options().MyProjectsFolderAutoCreateDone = false;
+        Options().DontShowStartWindow = true;
+        Folders() = EditorFolders{};
+        host.answerCreateFolder = c.answer;
+        InteractiveStartup startup(host);
+        EXPECT_EQ(startup.run({}), c.steps) << c.what;
+        EXPECT_TRUE(startup.run({}).empty()) << "only once per editor run";
+        EXPECT_TRUE(Options().MyProjectsFolderAutoCreateDone) << c.what;
+        EXPECT_EQ(exists("Documents/Orvanto/My Projects"), c.created || c.existing) << c.what;
+        EXPECT_EQ(exists("Documents/Orvanto/My Created Menus"), c.created) << c.what;
+        EXPECT_EQ(Folders().CreatedMenusFolder, c.created ? home.win("Documents/Orvanto/My Created Menus") : "");
+        if (c.answer) {
+            EXPECT_EQ(Folders().ProjectFolder, home.win("Documents/Orvanto/My Projects"));
+        }
+    }
 }
 
 TEST_F(StartupSequenceTest, StartCodesLeadToTheirCommands)
@@ -143,13 +134,10 @@ TEST_F(StartupSequenceTest, StartCodesLeadToTheirCommands)
     startup.actOn({StartOpenRecentProject, 0});
     startup.actOn({StartOpenRecentProject, 7});
     EXPECT_EQ(host.calls, (std::vector<std::string>{"new", "new from template", "open", "recent 3"}));
-}
 
-TEST_F(StartupSequenceTest, GuideAndHelpCodesGoThroughTheShell)
-{
+    // The guide and help go through the shell.
     test::ScopedRecordingShell shell;
-    InteractiveStartup startup(host);
-
+    host.calls.clear();
     startup.actOn({StartHelpContents, 0});
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Help);
@@ -160,13 +148,9 @@ TEST_F(StartupSequenceTest, GuideAndHelpCodesGoThroughTheShell)
     EXPECT_EQ(shell->calls()[1].kind, test::ShellCall::Open);
     EXPECT_EQ(shell->calls()[1].target, UserGuidePath());
     EXPECT_TRUE(host.calls.empty());
-}
-
-TEST_F(StartupSequenceTest, UserGuideIsThePdfWhenItWasProducedElseTheHtmlGuide)
-{
-    std::string guide = UserGuidePath();
-    const bool pdf = guide.size() > 4 && guide.substr(guide.size() - 4) == ".pdf";
-    EXPECT_TRUE(pdf ? guide.ends_with("\\ORVNEDIT.pdf") : guide.ends_with("\\help\\guide.html")) << guide;
+    // The PDF when it was produced, else the HTML guide.
+    const std::string guide = UserGuidePath();
+    EXPECT_TRUE(guide.ends_with("\\ORVNEDIT.pdf") || guide.ends_with("\\help\\guide.html")) << guide;
 }
 
 }  // namespace

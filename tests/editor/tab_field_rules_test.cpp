@@ -3,45 +3,44 @@
 
 #include "editor/rules/enabling_rules.h"
 #include "editor/rules/field_rules.h"
-#include "support/test_home.h"
 
 namespace orv::editor {
 namespace {
 
-std::string clamp(const std::string& text, NumericField field, const MenuProject& project = MenuProject{})
+TEST(NumericFieldTest, BadInputIsCorrectedSilentlyAndBoundsFollowTheMenuWindow)
 {
-    return ClampNumericText(text, RangeOf(field, project));
-}
-
-TEST(NumericFieldTest, WindowSizeAndBadInputAreCorrectedSilently)
-{
-    EXPECT_EQ(clamp("5000", NumericField::MainWidth), "1280");
-    EXPECT_EQ(clamp("", NumericField::MainWidth), "200") << "empty becomes the lower bound";
-    EXPECT_EQ(clamp("99", NumericField::MainHeight), "100");
-    EXPECT_EQ(clamp("1025", NumericField::MainHeight), "1024");
-    EXPECT_EQ(clamp("abc", NumericField::MainWidth), "200") << "letters count as 0";
-    EXPECT_EQ(clamp("  700px", NumericField::MainWidth), "700") << "the leading number counts";
-    EXPECT_EQ(clamp(std::string(10000, '9'), NumericField::MainWidth), "1280") << "a pasted run of digits";
-    EXPECT_EQ(clamp("-" + std::string(40, '9'), NumericField::MovieXOffset), "-1000");
-    EXPECT_EQ(clamp("+12", NumericField::ButtonHeight), "12");
-    EXPECT_EQ(clamp("", NumericField::TitleCharInterSpace), "0") << "empty is 0 where 0 is in the range";
-}
-
-TEST(NumericFieldTest, BoundsThatFollowTheMenuWindow)
-{
-    MenuProject project;
-    project.Width = "640";
-    project.Height = "480";
-    EXPECT_EQ(clamp("900", NumericField::ButtonWidth, project), "640");
-    EXPECT_EQ(clamp("5", NumericField::ButtonWidth, project), "20");
-    EXPECT_EQ(clamp("700", NumericField::MenuPictureWidth, project), "640");
-    EXPECT_EQ(clamp("500", NumericField::MenuPictureHeight, project), "480");
-
-    // A damaged window size still gives a usable range: it is read clamped.
-    project.Width = "";
-    EXPECT_EQ(clamp("900", NumericField::ButtonWidth, project), "200");
-    project.Width = "99999";
-    EXPECT_EQ(clamp("1500", NumericField::ButtonWidth, project), "1280");
+    const std::string digits(10000, '9');
+    const struct {
+        const char* text;
+        NumericField field;
+        const char* width;  // of the menu window
+        const char* height;
+        std::string kept;
+    } cases[] = {
+        {"5000", NumericField::MainWidth, "500", "400", "1280"},
+        {"", NumericField::MainWidth, "500", "400", "200"},  // empty becomes the lower bound
+        {"99", NumericField::MainHeight, "500", "400", "100"},
+        {"1025", NumericField::MainHeight, "500", "400", "1024"},
+        {"abc", NumericField::MainWidth, "500", "400", "200"},  // letters count as 0
+        {"  700px", NumericField::MainWidth, "500", "400", "700"},  // the leading number counts
+        {digits.c_str(), NumericField::MainWidth, "500", "400", "1280"},  // a pasted run of digits
+        {"-9999999999999", NumericField::MovieXOffset, "500", "400", "-1000"},
+        {"+12", NumericField::ButtonHeight, "500", "400", "12"},
+        {"", NumericField::TitleCharInterSpace, "500", "400", "0"},  // 0 where 0 is in the range
+        {"900", NumericField::ButtonWidth, "640", "480", "640"},
+        {"5", NumericField::ButtonWidth, "640", "480", "20"},
+        {"700", NumericField::MenuPictureWidth, "640", "480", "640"},
+        {"500", NumericField::MenuPictureHeight, "640", "480", "480"},
+        // A damaged window size still gives a usable range: it is read clamped.
+        {"900", NumericField::ButtonWidth, "", "480", "200"},
+        {"1500", NumericField::ButtonWidth, "99999", "480", "1280"},
+    };
+    for (const auto& c : cases) {
+        MenuProject project;
+        project.Width = c.width;
+        project.Height = c.height;
+        EXPECT_EQ(ClampNumericText(c.text, RangeOf(c.field, project)), c.kept) << std::string(c.text).substr(0, 20);
+    }
 }
 
 TEST(NumericFieldTest, CharacterSpacingStepsStayInRange)
@@ -71,26 +70,10 @@ TEST(FolderFieldTest, DrivePrefixGoesAndFileNamesDependOnTheKind)
                           Case{"click.wav", FolderKind::ButtonSound, "click.wav", true},
                           Case{"click.mp3", FolderKind::ButtonSound, "click.mp3", false},
                           Case{"movie.jpg", FolderKind::Other, "movie.jpg", false}}) {
-        const FolderCheck check = CheckFolderField(c.typed, c.kind);
+            const FolderCheck check = CheckFolderField(c.typed, c.kind);
         EXPECT_EQ(check.text, c.kept) << c.typed;
         EXPECT_EQ(check.looksLikeFile, c.looksLikeFile) << c.typed;
     }
-}
-
-class FolderWarningTest : public test::HomeTest {};
-
-TEST_F(FolderWarningTest, TheWarningIsShownAndTheTextKeptAsTyped)
-{
-    EXPECT_EQ(CheckFolderFieldAndWarn("D:\\Menu\\Back.JPG", FolderKind::Background), "\\Menu\\Back.JPG");
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text,
-              "The contents in 'Folder' seems to be a filename! You must specify a valid folder in the "
-              "'Folder' field.");
-    EXPECT_EQ(home.ui().messages()[0].title, "Wrong Contents");
-    EXPECT_EQ(home.ui().messages()[0].style, 48);
-
-    EXPECT_EQ(CheckFolderFieldAndWarn("orvndata", FolderKind::Background), "orvndata");
-    EXPECT_EQ(home.ui().messages().size(), 1u) << "a plain folder gives no message";
 }
 
 TEST(CaptionOptionsTest, NoCaptionClearsAndDisablesMinimize)

@@ -7,6 +7,7 @@
 #include "editor/rules/file_selection.h"
 #include "model/editor_options.h"
 #include "model/path_helpers.h"
+#include "dialog_test_support.h"
 #include "support/test_home.h"
 #include "tab_test_files.h"
 
@@ -45,29 +46,22 @@ TEST_F(FileSelectionTest, CmykJpegIsRefusedAndRemoved)
     EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Background, file), SelectionOutcome::Refused);
     EXPECT_EQ(project.BackgroundPictureSrc, "");
     EXPECT_EQ(project.BackgroundPicture_CDFolder, "");
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text,
-              "Orvanto can not show CMYK JPEG pictures. Only RGB JPEG pictures can be shown.");
-    EXPECT_EQ(home.ui().messages()[0].title, "CMYK Not Supported");
-    EXPECT_EQ(home.ui().messages()[0].style, 16);
-}
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"CMYK Not Supported|16|Orvanto can not show CMYK "
+                                                               "JPEG pictures. Only RGB JPEG pictures can be shown."});
 
-TEST_F(FileSelectionTest, CmykPictureWithoutJpegNameIsAccepted)
-{
-    const std::string file = home.writeFile("logo.pic", test::jpegFile(true));
-    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Logotype, file), SelectionOutcome::Accepted);
-    EXPECT_EQ(project.LogotypePictureSrc, file);
-    EXPECT_EQ(options.LastLogotypeDir, PathDirectoryPart(file)) << "the logotype keeps a start folder of its own";
+    // Without a JPEG name the picture is taken; the logotype keeps a start folder of its own.
+    const std::string logo = home.writeFile("logos/logo.pic", test::jpegFile(true));
+    EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::Logotype, logo), SelectionOutcome::Accepted);
+    EXPECT_EQ(project.LogotypePictureSrc, logo);
+    EXPECT_EQ(options.LastLogotypeDir, PathDirectoryPart(logo));
     EXPECT_EQ(options.LastPictureDir, "");
 }
 
 TEST_F(FileSelectionTest, ExistingFolderIsKept)
 {
     project.MenuPicture_CDFolder = "art";
-    const std::string file = home.writeFile("menu.bmp", test::bmpFile(4, 4));
-    ApplyChosenFile(project, options, MediaObject::MenuPicture, file);
+    ApplyChosenFile(project, options, MediaObject::MenuPicture, home.writeFile("menu.bmp", test::bmpFile(4, 4)));
     EXPECT_EQ(project.MenuPicture_CDFolder, "art");
-    EXPECT_EQ(options.LastPictureDir, PathDirectoryPart(file));
 }
 
 TEST_F(FileSelectionTest, SoundOfFortyMillionBytesIsRefused)
@@ -77,10 +71,8 @@ TEST_F(FileSelectionTest, SoundOfFortyMillionBytesIsRefused)
     EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::BackgroundSound, limit), SelectionOutcome::Refused);
     EXPECT_EQ(project.BackgroundSoundSrc, "");
     EXPECT_EQ(options.LastSoundDir, "") << "the start folder follows the emptied label";
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text, "The sound file is to large! The maximum file size is 40 MB!");
-    EXPECT_EQ(home.ui().messages()[0].title, "Info");
-    EXPECT_EQ(home.ui().messages()[0].style, 64);
+    EXPECT_EQ(test::shown(home.ui()),
+              std::vector<std::string>{"Info|64|The sound file is to large! The maximum file size is 40 MB!"});
 
     const std::string below = sizedFile("music/fits.wav", 39999999);
     EXPECT_EQ(ApplyChosenFile(project, options, MediaObject::ButtonSound, below), SelectionOutcome::Accepted);

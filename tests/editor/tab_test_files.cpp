@@ -35,11 +35,4 @@ std::string jpegFile(bool cmyk, int width, int height)
     return cmyk ? jpegBytes(JCS_CMYK, 4, JCS_CMYK, width, height) : jpegBytes(JCS_RGB, 3, JCS_YCbCr, width, height);
 }
 
-std::string soundFile(std::size_t size)
-{
-    std::string bytes = "RIFF";
-    bytes.resize(size, '\0');
-    return bytes;
-}
-
 }  // namespace orv::test

@@ -1,7 +1,6 @@
 // The tabs' rules as the user meets them in the widgets: numbers corrected when a field is
 // left, folder fields checked, the caption and movie options, the style list's headings,
 // colour buttons, the window size buttons and the linked files' select and delete buttons.
-#include <filesystem>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,15 +15,12 @@
 #include "editor/main_window.h"
 #include "editor/media/media_playback.h"
 #include "editor/project_document.h"
-#include "editor/tabs/buttons_tab.h"
 #include "editor/tabs/buttons_text_tab.h"
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/media_file_row.h"
 #include "editor/tabs/media_tab.h"
-#include "editor/tabs/window_tab.h"
 #include "main_window_test_support.h"
 #include "model/editor_options.h"
-#include "platform/registry.h"
 #include "support/test_home.h"
 #include "tab_test_files.h"
 
@@ -44,35 +40,23 @@ protected:
     MainWindow window;
 };
 
-TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeft)
+TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeftAndSpacingButtonsStep)
 {
     QLineEdit* width = child<QLineEdit>("tMainWidth");
     test::typeInto(width, QStringLiteral("5000"));
     EXPECT_EQ(width->text(), QStringLiteral("1280"));
     EXPECT_EQ(project().Width, "1280");
     EXPECT_EQ(steps(), 1) << "the typing and its correction are one step";
-
-    QLineEdit* buttonWidth = child<QLineEdit>("tButtonWidth");
-    test::typeInto(buttonWidth, QStringLiteral("1300"));
-    EXPECT_EQ(buttonWidth->text(), QStringLiteral("1280")) << "no wider than the window";
-
     QLineEdit* height = child<QLineEdit>("tMainHeight");
     test::typeInto(height, QStringLiteral("4x5y0"));
     EXPECT_EQ(height->text(), QStringLiteral("450")) << "letters never reach a number field";
-    EXPECT_EQ(steps(), 3);
-}
+    EXPECT_EQ(steps(), 2);
 
-TEST_F(TabWidgetsTest, CharacterSpacingButtons)
-{
-    auto* more = child<QToolButton>("IncCharInterSpace");
-    auto* less = child<QToolButton>("DecCharInterSpace");
-    auto* spacing = child<QLineEdit>("tTitleCharInterSpace");
-    more->click();
-    less->click();
-    less->click();
-    EXPECT_EQ(spacing->text(), QStringLiteral("-1"));
+    for (const char* button : {"IncCharInterSpace", "DecCharInterSpace", "DecCharInterSpace"})
+        child<QToolButton>(button)->click();
+    EXPECT_EQ(child<QLineEdit>("tTitleCharInterSpace")->text(), QStringLiteral("-1"));
     EXPECT_EQ(project().TitleCharInterSpace, "-1");
-    EXPECT_EQ(steps(), 3) << "each click is a step";
+    EXPECT_EQ(steps(), 5) << "each click is a step";
 }
 
 TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
@@ -84,11 +68,12 @@ TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
     test::typeInto(folder, QStringLiteral("E:\\menu\\back.jpg"));
     EXPECT_EQ(folder->text(), QStringLiteral("\\menu\\back.jpg"));
     EXPECT_EQ(project().BackgroundPicture_CDFolder, "\\menu\\back.jpg");
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].title, "Wrong Contents");
-
+    EXPECT_EQ(test::shown(home.ui()), std::vector<std::string>{"Wrong Contents|48|The contents in 'Folder' seems to "
+                                                               "be a filename! You must specify a valid folder in "
+                                                               "the 'Folder' field."});
     test::leaveField(folder);
-    EXPECT_EQ(home.ui().messages().size(), 1u) << "leaving an unchanged field does not warn again";
+    test::typeInto(child<QLineEdit>("tLogotypeFolder"), QStringLiteral("orvndata"));
+    EXPECT_EQ(home.ui().messages().size(), 1u) << "an unchanged field or a plain folder does not warn";
 }
 
 TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
@@ -110,24 +95,20 @@ TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
     EXPECT_FALSE(border->isEnabled());
 }
 
-TEST_F(TabWidgetsTest, StyleHeadingGivesWayWhenTheListIsLeft)
+TEST_F(TabWidgetsTest, StyleHeadingGivesWayAndTheBitmapColumnFollowsTheStyle)
 {
     auto* styles = child<QComboBox>("ComboButStyle");
     EXPECT_EQ(styles->currentIndex(), 2) << "Framed Text";
     styles->setCurrentIndex(9);
     test::leaveField(styles);
-    EXPECT_EQ(styles->currentIndex(), 10);
+    EXPECT_EQ(styles->currentIndex(), 10) << "a heading gives way when the list is left";
     EXPECT_EQ(project().ButtonStyle, 11);
-}
 
-TEST_F(TabWidgetsTest, BitmapColumnFollowsTheStyle)
-{
     QTableView* list = window.buttonListTab()->list();
     window.show();
     window.showTab(MainTab::ButtonsText);
     EXPECT_TRUE(list->isColumnHidden(4));
     window.showTab(MainTab::Buttons);
-    auto* styles = child<QComboBox>("ComboButStyle");
     styles->setCurrentIndex(5);
     emit styles->activated(5);  // "Bitmap Button", as chosen by the user
     EXPECT_EQ(project().ButtonStyle, 6);
@@ -139,30 +120,26 @@ TEST_F(TabWidgetsTest, BitmapColumnFollowsTheStyle)
 TEST_F(TabWidgetsTest, ColourButtonsPresetAndTakeTheChoice)
 {
     auto* back = child<ColourButton>("CmdBackColor");
-    choosers.chooseNextColour(RgbColour(10, 20, 30));
+    choosers.nextColour = RgbColour(10, 20, 30);
     back->click();
     EXPECT_EQ(choosers.lastColourOffered, RgbColour(0, 0, 255));
     EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30));
     EXPECT_EQ(back->colour(), RgbColour(10, 20, 30));
     EXPECT_TRUE(window.isWindowModified());
 
-    choosers.chooseNextColour(std::nullopt);
     back->click();
     EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30)) << "cancel changes nothing";
     EXPECT_EQ(steps(), 1);
 }
 
-TEST_F(TabWidgetsTest, WindowSizeButtons)
+TEST_F(TabWidgetsTest, WindowSizeButtonsAndFitToTheBackgroundPicture)
 {
     child<QPushButton>("CmdIncreaseWinSize")->click();
     EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("505"));
     EXPECT_EQ(child<QLineEdit>("tMainHeight")->text(), QStringLiteral("404"));
     child<QPushButton>("CmdDecreaseWinSize")->click();
     EXPECT_EQ(project().Width, "500");
-}
 
-TEST_F(TabWidgetsTest, FitToTheBackgroundPicture)
-{
     auto* fit = child<QPushButton>("CmdAdjustMenuSize");
     EXPECT_FALSE(fit->isEnabled()) << "nothing to fit without a background";
     home.ui().pickNextFile(home.writeFile("back.bmp", test::bmpFile(320, 200)));
@@ -197,9 +174,9 @@ TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
     EXPECT_EQ(project().LogotypePicture_CDFolder, "");
 }
 
-TEST_F(TabWidgetsTest, SoundsAndTheDeleteButtons)
+TEST_F(TabWidgetsTest, SoundsTheDeleteButtonsAndPlaying)
 {
-    const std::string sound = home.writeFile("music/intro.wav", test::soundFile(1000));
+    const std::string sound = home.writeFile("music/intro.wav", "RIFF");
     home.ui().pickNextFile(sound);
     child<QPushButton>("CmdSelectBackSound")->click();
     MediaFileRow* row = mediaTab(MainTab::Sound)->row(MediaObject::BackgroundSound);
@@ -212,18 +189,14 @@ TEST_F(TabWidgetsTest, SoundsAndTheDeleteButtons)
     EXPECT_FALSE(row->label()->isHighlighted()) << "the label returns to its normal colour";
     EXPECT_EQ(project().BackgroundSoundSrc, "");
     EXPECT_FALSE(window.media().isPlaying());
-}
 
-TEST_F(TabWidgetsTest, DoubleClickPlaysASoundUntilATestRunStopsIt)
-{
-    const std::string sound = home.writeFile("music/click.wav", test::soundFile(100));
-    home.ui().pickNextFile(sound);
+    // A double click plays a sound until a test run stops it.
+    home.ui().pickNextFile(home.writeFile("music/click.wav", "RIFF"));
     child<QPushButton>("CmdSelectButSound")->click();
-    MediaFileRow* row = mediaTab(MainTab::Sound)->row(MediaObject::ButtonSound);
+    row = mediaTab(MainTab::Sound)->row(MediaObject::ButtonSound);
     emit row->label()->doubleClicked();
     EXPECT_TRUE(row->label()->isHighlighted());
     EXPECT_EQ(window.media().currentFile().toStdString(), home.path("music/click.wav").string());
-
     window.stopPlayback();  // what Test and Run do first
     EXPECT_FALSE(row->label()->isHighlighted());
     EXPECT_FALSE(window.media().isPlaying());
@@ -242,12 +215,7 @@ TEST_F(TabWidgetsTest, MenuMovieDeleteResetsItsSize)
 
 TEST_F(TabWidgetsTest, FontChoiceIsShownAndStored)
 {
-    platform::FontChoice font;
-    font.name = "DejaVu Serif";
-    font.size = 30;
-    font.bold = false;
-    font.italic = true;
-    choosers.chooseNextFont(font);
+    choosers.nextFont = platform::FontChoice{"DejaVu Serif", 30, false, true};
     child<QPushButton>("CmdTitleFont")->click();
     EXPECT_EQ(project().TitleFontName, "DejaVu Serif");
     EXPECT_EQ(project().TitleFontSize, 30);

@@ -11,16 +11,12 @@
 namespace orv::editor {
 namespace {
 
-TEST(WindowSizeTest, IncreaseStaysWithinTheLargestWindow)
+TEST(WindowSizeTest, OnePerCentUpOrDownStaysWithinTheWindowLimits)
 {
     EXPECT_EQ(IncreasedWindowSize({500, 400}), (WindowSize{505, 404}));
     EXPECT_EQ(IncreasedWindowSize({1275, 1000}), std::nullopt) << "1288 exceeds 1280";
     EXPECT_EQ(IncreasedWindowSize({1000, 1015}), std::nullopt) << "1025 exceeds 1024";
     EXPECT_EQ(IncreasedWindowSize({1267, 1013}), (WindowSize{1280, 1023}));
-}
-
-TEST(WindowSizeTest, DecreaseStaysAboveTheSmallestWindow)
-{
     EXPECT_EQ(DecreasedWindowSize({500, 400}), (WindowSize{495, 396}));
     EXPECT_EQ(DecreasedWindowSize({202, 101}), (WindowSize{200, 100}));
     EXPECT_EQ(DecreasedWindowSize({201, 300}), std::nullopt) << "199 is below 200";
@@ -39,8 +35,15 @@ TEST(WindowSizeTest, ProjectSizeIsReadClampedAndWrittenAsText)
 
 class FitToBackgroundTest : public test::HomeTest {};
 
-TEST_F(FitToBackgroundTest, FrameDecidesTheExtraSize)
+TEST_F(FitToBackgroundTest, TheProjectsFrameDecidesTheExtraSize)
 {
+    MenuProject project;
+    EXPECT_EQ(FrameOf(project), WindowFrame::Caption);
+    project.ShowCaption = 0;
+    EXPECT_EQ(FrameOf(project), WindowFrame::BorderOnly);
+    project.ShowBorder = 0;
+    EXPECT_EQ(FrameOf(project), WindowFrame::None);
+
     const std::string bmp = home.writeFile("back.bmp", test::bmpFile(300, 200));
     EXPECT_EQ(FitToBackground(bmp, WindowFrame::Caption), (WindowSize{310, 229}));
     EXPECT_EQ(FitToBackground(bmp, WindowFrame::BorderOnly), (WindowSize{306, 206}));
@@ -52,20 +55,12 @@ TEST_F(FitToBackgroundTest, FrameDecidesTheExtraSize)
 
 TEST_F(FitToBackgroundTest, OnlyBitmapsAndJpegsOfSensibleSize)
 {
-    EXPECT_EQ(FitToBackground(home.writeFile("wide.bmp", test::bmpFile(2000, 2)), WindowFrame::None), std::nullopt);
-    EXPECT_EQ(FitToBackground(home.writeFile("text.bmp", "not a picture"), WindowFrame::None), std::nullopt);
-    EXPECT_EQ(FitToBackground(home.win("missing.bmp"), WindowFrame::None), std::nullopt);
-    EXPECT_EQ(FitToBackground("", WindowFrame::None), std::nullopt);
-}
-
-TEST_F(FitToBackgroundTest, FrameOfTheProject)
-{
-    MenuProject project;
-    EXPECT_EQ(FrameOf(project), WindowFrame::Caption);
-    project.ShowCaption = 0;
-    EXPECT_EQ(FrameOf(project), WindowFrame::BorderOnly);
-    project.ShowBorder = 0;
-    EXPECT_EQ(FrameOf(project), WindowFrame::None);
+    const WindowFrame none = WindowFrame::None;
+    EXPECT_EQ(FitToBackground(home.writeFile("w.bmp", test::bmpFile(1999, 1)), none), (WindowSize{2003, 5}));
+    EXPECT_EQ(FitToBackground(home.writeFile("wide.bmp", test::bmpFile(2000, 2)), none), std::nullopt);
+    EXPECT_EQ(FitToBackground(home.writeFile("text.bmp", "not a picture"), none), std::nullopt);
+    EXPECT_EQ(FitToBackground(home.win("missing.bmp"), none), std::nullopt);
+    EXPECT_EQ(FitToBackground("", none), std::nullopt);
 }
 
 class ResizeModeTest : public test::HomeTest {
