@@ -46,7 +46,7 @@ TEST_F(MessageTest, InBatchModeTheLogHoldsTheLastMessageOnly)
 
 TEST(ScrambleTest, RoundTripsAnyTextAndDiffersEachTime)
 {
-    for (const std::string& text : std::vector<std::string>{"a", "pass word \"quoted\"", "P\xC3\xA4ssw\xC3\xB6rd \xE2\x82\xAC",
+    for (const std::string& text : std::vector<std::string>{"a", "pass word \"quoted\"", "Pässwörd €",
                                    "\xE5\xAF\x86\xE7\xA0\x81\xF0\x9F\x94\x91", std::string(300, 'x')}) {
         const std::string scrambled = ScrambleText(text);
         EXPECT_EQ(UnscrambleText(scrambled), text);

@@ -44,6 +44,9 @@ TEST_F(PutProfileTextTest, WritesIntoTheFilesOwnStyle)
         // A NUL ends only the value it is in.
         {"[S]\r\nA = x\0y\r\nB = 2\r\n[T]\r\nC = 3\r\n"s, "S", "A", "1", "[S]\r\nA = 1\r\nB = 2\r\n[T]\r\nC = 3\r\n"},
         {"[S]\r\nA = x\0y\r\n[T]\r\nC = 3\r\n"s, "T", "D", "4", "[S]\r\nA = x\0y\r\n[T]\r\nC = 3\r\nD = 4\r\n"s},
+        // A UTF-8 byte order mark is skipped when reading and kept; the rest stays ANSI.
+        {"\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\n", "Options", "Size", "3",
+         "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\nSize = 3\r\n"},
     };
     int n = 0;
     for (const auto& c : cases) {

@@ -50,7 +50,7 @@ protected:
         int n = 0;
         for (std::string O::*dir : {&O::LastPictureDir, &O::LastLogotypeDir, &O::LastSoundDir, &O::LastMovieDir,
                                     &O::LastProgramDir, &O::LastDocumentDir, &O::LastExcelDir, &O::LastFlashDir})
-            o.*dir = "Z:\\Bilder\\\xC3\x85sa " + std::to_string(++n);
+            o.*dir = "Z:\\Bilder\\Åsa " + std::to_string(++n);
         for (bool O::*flag : {&O::ShowAppTour, &O::MyProjectsFolderAutoCreateDone, &O::DontShowStartWindow,
                               &O::DontAskProjectType, &O::ShowCDFolders, &O::UseButtonNrAsDefault, &O::CopyLinkedButtonFiles,
                               &O::AddArrowToButton, &O::UseUnicodeEncoding, &O::UnderlineMenuTitle,
@@ -66,22 +66,22 @@ protected:
         o.UserProjectDir = "Z:\\Meine Projekte";
         for (int i = 0; i < DocErrorGroups; ++i) {
             o.DocErr_FileExt[i] = "ex" + std::to_string(i);
-            o.DocErr_Title[i] = "T\xC3\xADtel " + std::to_string(i);
+            o.DocErr_Title[i] = "Títel " + std::to_string(i);
             o.DocErr_Text[i] = "Line one\r\nline two " + std::to_string(i);
         }
-        o.DocErr_Title[2] = "\xD0\x9E\xD1\x88\xD0\xB8\xD0\xB1\xD0\xBA\xD0\xB0";  // outside the code page
+        o.DocErr_Title[2] = "Ошибка";  // outside the code page
         o.DocErr_Text[3] = "  padded  ";    // outer blanks
         o.DocErr_Text[4] = "\"quoted\"";    // outer quotes
         o.DocErr_Text[5] = "UNICODE:not encoded";
         o.AddPrintSupportForRTFDocuments = 1;
-        o.PDF_InfoBoxTitle = "\xD0\xA7\xD0\xB8\xD1\x82\xD0\xB0\xD0\xBB\xD0\xBA\xD0\xB0 PDF";
-        o.PDF_InfoBoxText = "Installez le lecteur \xE2\x80\x94 merci \xE2\x82\xAC";
+        o.PDF_InfoBoxTitle = "Читалка PDF";
+        o.PDF_InfoBoxText = "Installez le lecteur — merci €";
         o.PDF_InfoBoxURL = "https://example.com/reader";
-        o.PDF_InfoBoxURLButText = "&H\xC3\xA4mta";
+        o.PDF_InfoBoxURLButText = "&Hämta";
         for (int i = 0; i < SocialNetworks; ++i) {
             o.SocialMedia[i].ShowLogo = static_cast<std::int16_t>(i % 2);
             o.SocialMedia[i].URL = "https://example.com/" + std::string(SocialNetworkNames[i]);
-            o.SocialMedia[i].TipText = "\xE6\x97\xA5\xE6\x9C\xAC tip " + std::to_string(i);
+            o.SocialMedia[i].TipText = "日本 tip " + std::to_string(i);
         }
         return o;
     }
@@ -152,7 +152,7 @@ TEST_F(OptionsFileTest, EveryKeySurvivesWritingAndReadingBack)
     const std::string bytes = savedText();
     auto doc = ProfileDocument::parse(AnsiToUtf8(bytes));
     EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxTitle"), EncodeUnicodeText("Читалка PDF"));
-    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxText"), "Installez le lecteur \xE2\x80\x94 merci \xE2\x82\xAC");
+    EXPECT_EQ(*doc.find("PDF-Eng", "PDF_InfoBoxText"), "Installez le lecteur — merci €");
     EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text1"), EncodeUnicodeText("Line one\r\nline two 0"));
     EXPECT_EQ(*doc.find("DocOptions", "DocErr_Text6"), EncodeUnicodeText("UNICODE:not encoded"));
     EXPECT_EQ(*doc.find("DocOptions", "DocErr_FileExt1"), "ex0");
