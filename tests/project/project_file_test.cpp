@@ -68,23 +68,15 @@ TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpenUpTo199Characters)
     EXPECT_EQ(open(saved.ProjectFilePath).Buttons[0].Tip, "x" + cjk.substr(0, 198 * 3));
 }
 
-TEST_F(ProjectFileTest, FileIsInTheAnsiCodePage)
+TEST_F(ProjectFileTest, SaveAsTakesTheNameWritesTheAnsiCodePageAndPutsTheFileOnTopOfTheRecentLists)
 {
     MenuProject p = newProject();
     p.TitleText = "Café € Ω";
-    p.ProjectFilePath = home.win("ansi.mnp");
-    ASSERT_TRUE(SaveProjectFile(p));
-    EXPECT_NE(home.readFile("ansi.mnp").find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
-}
-
-TEST_F(ProjectFileTest, SaveAsTakesTheNameAndPutsTheFileOnTopOfTheRecentLists)
-{
-    MenuProject p = newProject();
     std::filesystem::create_directories(home.path("projects"));
     ASSERT_TRUE(SaveProjectFileAs(p, home.win("projects/MyMenu.mnp")));
     EXPECT_EQ(p.ProjectFilePath, home.win("projects/MyMenu.mnp"));
     EXPECT_EQ(p.fileTitle(), "MyMenu.mnp");
-    EXPECT_TRUE(std::filesystem::exists(home.path("projects/MyMenu.mnp")));
+    EXPECT_NE(home.readFile("projects/MyMenu.mnp").find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
     EXPECT_EQ(Options().RecentFiles[0], p.ProjectFilePath);
     EXPECT_EQ(Options().RecentFolders[0], home.win("projects"));
 }
@@ -99,33 +91,23 @@ TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFails)
     EXPECT_TRUE(Options().RecentFiles[0].empty());
 }
 
-TEST_F(ProjectFileTest, OpeningSetsPathAndCaptions)
+TEST_F(ProjectFileTest, OpeningSetsPathAndCaptionsAndReadsTheFileAfresh)
 {
-    const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n");
+    const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n[Title]\r\nTitleText = First\r\n");
     MenuProject p = newProject();
     p.Buttons.push_back(MakeTitleRow("left over"));
+    OpenProjectFile(p, "");  // an empty path changes nothing
+    EXPECT_EQ(p.ProjectFilePath, "noname");
+    EXPECT_EQ(p.Buttons.size(), 1u);
+
     OpenProjectFile(p, path);
     EXPECT_EQ(p.ProjectFilePath, path);
     EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_EQ(p.TitleText, "First");
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
     EXPECT_EQ(p.fileTitle(), "usb.mnp");
     EXPECT_EQ(Options().RecentFiles[0], path);
-}
-
-TEST_F(ProjectFileTest, OpeningAnEmptyPathChangesNothing)
-{
-    MenuProject p = newProject();
-    p.TitleText = "kept";
-    OpenProjectFile(p, "");
-    EXPECT_EQ(p.TitleText, "kept");
-    EXPECT_EQ(p.ProjectFilePath, "noname");
-}
-
-TEST_F(ProjectFileTest, FileChangedOnDiskIsReadAfresh)
-{
-    const std::string path = home.writeFile("changing.mnp", "[Title]\r\nTitleText = First\r\n");
-    EXPECT_EQ(open(path).TitleText, "First");
-    home.writeFile("changing.mnp", "[Title]\r\nTitleText = Second\r\n");
+    home.writeFile("usb.mnp", "[Title]\r\nTitleText = Second\r\n");
     EXPECT_EQ(open(path).TitleText, "Second");
 }
 
