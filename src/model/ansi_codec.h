@@ -17,7 +17,4 @@ std::string Utf8ToAnsi(std::string_view utf8);
 // True when every character of the UTF-8 text has a place in the current code page.
 bool FitsAnsiCodePage(std::string_view utf8);
 
-// CR LF line ends for a text with LF or CR LF ends.
-std::string ToCrLf(std::string_view text);
-
 }  // namespace orv

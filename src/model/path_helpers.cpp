@@ -43,8 +43,6 @@ std::string StripDriveLetter(std::string_view path)
     return std::string(path);
 }
 
-bool IsValidAddress(const std::string& text) { return platform::URLAddressValid(text) != 0; }
-
 std::string ExpandProgramRelativePath(std::string_view path)
 {
     constexpr std::string_view currencySign = "\xC2\xA4";

@@ -19,9 +19,6 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // The part after the first ":"; a result of a single backslash becomes empty.
 std::string StripDriveLetter(std::string_view path);
 
-// The helper library's address check; true for a valid web address.
-bool IsValidAddress(const std::string& text);
-
 // A path that starts with the marker "¤" or "*" lies below the editor's own folder: the
 // marker is replaced by that folder in lower case (with one backslash between). Other
 // paths, and the empty path, are returned unchanged.

@@ -41,7 +41,6 @@ enum class ProjectFileKind {
 // devices are no project files; a pipe or device is never opened.
 bool IsProjectText(std::string_view bytes);
 ProjectFileKind ProjectFileKindOf(const std::string& file);
-inline bool IsProjectFile(const std::string& file) { return ProjectFileKindOf(file) == ProjectFileKind::Project; }
 
 // True when both paths name one existing file (also through links or other spellings), so a
 // command that writes the one never destroys the other.

@@ -22,14 +22,6 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
 
 }  // namespace
 
-std::string CutAtNul(std::string_view text)
-{
-    const std::size_t nul = text.find('\0');
-    if (nul == std::string_view::npos)
-        return {};
-    return std::string(text.substr(0, nul));
-}
-
 std::string EscapeAmpersands(std::string_view text, bool on)
 {
     if (!on || text.find(" & ") == std::string_view::npos)
@@ -81,8 +73,6 @@ std::string FontDescription(std::string_view name, int size, bool bold, bool ita
     out += italic ? "italic" : "not italic";
     return out;
 }
-
-bool SameText(std::string_view a, std::string_view b) { return !a.empty() && !b.empty() && a == b; }
 
 CalendarDate Today()
 {

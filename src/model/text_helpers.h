@@ -6,10 +6,6 @@
 
 namespace orv {
 
-// The part before the first NUL of a buffer the platform filled; empty when the NUL is
-// the first character or when there is none (such buffers always end in a NUL).
-std::string CutAtNul(std::string_view text);
-
 // When on: every ampersand with a blank on both sides is doubled (" & " becomes " && "),
 // however many there are; an ampersand without a blank on one side stays single.
 std::string EscapeAmpersands(std::string_view text, bool on);
@@ -25,9 +21,6 @@ std::string StripLegacyFolderPrefix(std::string_view value);
 
 // "Arial, 12 pt, bold, not italic".
 std::string FontDescription(std::string_view name, int size, bool bold, bool italic);
-
-// True when both texts are non-empty and equal (case counts).
-bool SameText(std::string_view a, std::string_view b);
 
 struct CalendarDate {
     int year = 0;

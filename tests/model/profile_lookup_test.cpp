@@ -1,7 +1,9 @@
 // Reading profile files: the lookup rules, damaged input, buffer cuts and numbers.
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,71 +14,45 @@
 namespace orv {
 namespace {
 
+using namespace std::string_literals;
 using test::HomeTest;
 
-TEST(ProfileDocumentTest, NamesMatchWithoutCaseAndBlanks)
-{
-    const auto doc = ProfileDocument::parse("  [ Main Window ]  \r\n  Width  =  500  \r\nÄpfel=1\r\n");
-    ASSERT_NE(doc.find("main window", "WIDTH"), nullptr);
-    EXPECT_EQ(*doc.find("MAIN WINDOW", " width "), "500");
-    EXPECT_EQ(*doc.find("  Main Window", "width  "), "500");
-    ASSERT_NE(doc.find("main window", "äPFEL"), nullptr);  // Latin-1 letters fold too
-    EXPECT_EQ(doc.find("MainWindow", "Width"), nullptr);
-    EXPECT_EQ(doc.find("Main Window", "Height"), nullptr);
-}
-
-TEST(ProfileDocumentTest, ValueIsTextAfterFirstEqualsTrimmedAndUnquoted)
-{
-    const auto doc = ProfileDocument::parse(
-        "[S]\nA = x = y \nB = \"  quoted  \"\nC = \"half\nD=\nE = \"\"\nF = a\"b\"\n");
-    EXPECT_EQ(*doc.find("S", "A"), "x = y");
-    EXPECT_EQ(*doc.find("S", "B"), "  quoted  ");
-    EXPECT_EQ(*doc.find("S", "C"), "\"half");
-    EXPECT_EQ(*doc.find("S", "D"), "");
-    EXPECT_EQ(*doc.find("S", "E"), "");
-    EXPECT_EQ(*doc.find("S", "F"), "a\"b\"");
-}
-
-TEST(ProfileDocumentTest, FirstSectionAndFirstKeyWin)
-{
-    const auto doc = ProfileDocument::parse("[S]\nK=1\nk=2\n[T]\nK=3\n[s]\nK=4\nL=5\n");
-    EXPECT_EQ(*doc.find("S", "K"), "1");
-    EXPECT_EQ(*doc.find("T", "K"), "3");
-    // A key only in the second [S] is not seen: the first section of a name counts.
-    EXPECT_EQ(doc.find("S", "L"), nullptr);
-}
-
-TEST(ProfileDocumentTest, EveryLineEndWorksAndNulEndsOnlyItsValue)
-{
-    const auto doc = ProfileDocument::parse(std::string("[A]\rX=1\r[B]\r\nY=2\n[C]\nZ=3\0junk\n\0[E]\n[D]\nW=4\n", 43));
-    EXPECT_EQ(*doc.find("A", "X"), "1");
-    EXPECT_EQ(*doc.find("B", "Y"), "2");
-    EXPECT_EQ(*doc.find("C", "Z"), "3");
-    EXPECT_EQ(*doc.find("D", "W"), "4");
-    EXPECT_FALSE(doc.hasSection("E"));  // a line that starts with NUL says nothing
-}
-
-TEST(ProfileDocumentTest, LinesOfOtherShapesAreSkipped)
-{
-    const auto doc = ProfileDocument::parse("K=before any section\n[S\nno equals sign\n=no key\n[S]\n= value\n"
-                                            "  = 5\n[S2 without close\nK=1\n[]\nE=2\n");
-    EXPECT_FALSE(doc.hasSection("S2 without close"));
-    EXPECT_EQ(*doc.find("S", "K"), "1");
-    EXPECT_EQ(doc.find("S", ""), nullptr);  // a value without a key after a header
-    EXPECT_EQ(doc.sections()[0].entries.size(), 1u);
-    EXPECT_EQ(*doc.find("", "E"), "2");
-    EXPECT_EQ(doc.sections().size(), 2u);
-}
-
-TEST(ProfileDocumentTest, BinaryAndTruncatedInputGivesNoValues)
+// Each file text with what lookups in it find ("-" when nothing).
+TEST(ProfileDocumentTest, LookupRules)
 {
     std::string noise;
     for (int i = 0; i < 4096; ++i)
         noise += static_cast<char>((i * 7919 + 13) % 255 + 1);
-    const auto doc = ProfileDocument::parse(noise);
-    EXPECT_EQ(doc.find("Origin", "Ver"), nullptr);
-    const auto cut = ProfileDocument::parse("[Origin]\nVer = 8.6");
-    EXPECT_EQ(*cut.find("Origin", "Ver"), "8.6");
+    const struct {
+        std::string text;
+        std::vector<std::array<const char*, 3>> lookups;  // section, key, value
+    } cases[] = {
+        // Names match without case and outer blanks; Latin-1 letters fold too.
+        {"  [ Main Window ]  \r\n  Width  =  500  \r\nÄpfel=1\r\n",
+         {{"MAIN WINDOW", " width ", "500"}, {"main window", "äPFEL", "1"}, {"MainWindow", "Width", "-"},
+          {"Main Window", "Height", "-"}}},
+        // The value is the text after the first equals sign, trimmed, without one pair of quotes.
+        {"[S]\nA = x = y \nB = \"  quoted  \"\nC = \"half\nD=\nE = \"\"\nF = a\"b\"\n",
+         {{"S", "A", "x = y"}, {"S", "B", "  quoted  "}, {"S", "C", "\"half"}, {"S", "D", ""}, {"S", "E", ""},
+          {"S", "F", "a\"b\""}}},
+        // The first section and the first key of a name win.
+        {"[S]\nK=1\nk=2\n[T]\nK=3\n[s]\nK=4\nL=5\n", {{"S", "K", "1"}, {"T", "K", "3"}, {"S", "L", "-"}}},
+        // Every line end works; a NUL ends only its value, and a line starting with one says nothing.
+        {"[A]\rX=1\r[B]\r\nY=2\n[C]\nZ=3\0junk\n\0[E]\nW=0\n[D]\nW=4\n"s,
+         {{"A", "X", "1"}, {"B", "Y", "2"}, {"C", "Z", "3"}, {"C", "W", "0"}, {"D", "W", "4"}, {"E", "W", "-"}}},
+        // Lines of other shapes are skipped: keys before any section, unclosed headers, no key.
+        {"K=before any section\n[S\nno equals sign\n=no key\n[S]\n= value\n  = 5\n[S2 without close\nK=1\n[]\nE=2\n",
+         {{"S", "K", "1"}, {"S", "", "-"}, {"", "E", "2"}, {"", "K", "-"}, {"S2 without close", "K", "-"}}},
+        {"[Origin]\nVer = 8.6", {{"Origin", "Ver", "8.6"}}},
+        {noise, {{"Origin", "Ver", "-"}}},
+    };
+    for (const auto& c : cases) {
+        const auto doc = ProfileDocument::parse(c.text);
+        for (const auto& [section, key, value] : c.lookups) {
+            const std::string* found = doc.find(section, key);
+            EXPECT_EQ(found ? *found : "-", value) << c.text.substr(0, 20) << " [" << section << "] " << key;
+        }
+    }
     EXPECT_TRUE(ProfileDocument::parse("").sections().empty());
 }
 
@@ -103,24 +79,15 @@ TEST(ProfileDocumentTest, WrittenTextReadsBackTheSameValues)
 
 TEST(ProfileNumberTest, LeadingDecimalDigitsWithSign)
 {
-    EXPECT_EQ(ProfileNumberOf("12px"), 12);
-    EXPECT_EQ(ProfileNumberOf("-3"), -3);
-    EXPECT_EQ(ProfileNumberOf("+7"), 7);
-    EXPECT_EQ(ProfileNumberOf("x12"), 0);
-    EXPECT_EQ(ProfileNumberOf("0x1F"), 0);
-    EXPECT_EQ(ProfileNumberOf("16711680"), 16711680);
-    EXPECT_EQ(ProfileNumberOf("4294967295"), -1);  // 32-bit arithmetic, as Windows reads it
+    const std::pair<const char*, long> cases[] = {
+        {"12px", 12}, {"-3", -3}, {"+7", 7}, {"x12", 0}, {"0x1F", 0}, {"16711680", 16711680},
+        {"4294967295", -1},  // 32-bit arithmetic, as Windows reads it
+    };
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(ProfileNumberOf(text), number) << text;
 }
 
 class ProfileFileTest : public HomeTest {};
-
-TEST_F(ProfileFileTest, AUtf8ByteOrderMarkIsSkippedAndKeptOnRewrite)
-{
-    const std::string file = home.writeFile("bom.ini", "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\n");
-    EXPECT_EQ(GetProfileText(file, "Options", "Name", "", 200), "caf\xC3\xA9");  // the rest stays ANSI
-    ASSERT_TRUE(PutProfileText(file, "Options", "Size", "3"));
-    EXPECT_EQ(home.readFile("bom.ini"), "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\nSize = 3\r\n");
-}
 
 TEST_F(ProfileFileTest, MissingFileSectionOrKeyGivesTheDefault)
 {
@@ -151,13 +118,8 @@ TEST_F(ProfileFileTest, TextIsCutToBufferSizeInCharacters)
     EXPECT_EQ(GetProfileText(file, "S", "Missing", "abcdef", 4), "abc");
 }
 
-TEST_F(ProfileFileTest, FileIsReadInTheAnsiCodePage)
-{
-    const std::string file = home.writeFile("p.ini", "[S]\r\nK = \x80 caf\xE9\r\n");
-    EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "\xE2\x82\xAC caf\xC3\xA9");
-}
-
-TEST_F(ProfileFileTest, CacheKeepsTheFileUntilFlushed)
+// A lookup by name keeps the file until it is flushed; a reader start looks at the disk again.
+TEST_F(ProfileFileTest, CachedFilesAndChangesOnDisk)
 {
     const std::string file = home.writeFile("p.ini", "[S]\r\nK = old\r\n");
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "old");
@@ -165,12 +127,6 @@ TEST_F(ProfileFileTest, CacheKeepsTheFileUntilFlushed)
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "old");
     FlushProfileCache(file);
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "new");
-}
-
-TEST_F(ProfileFileTest, ReaderStartsSeeAChangedFile)
-{
-    const std::string file = home.writeFile("p.ini", "[S]\r\nK = first\r\n");
-    EXPECT_EQ(*CachedProfile(file).find("S", "K"), "first");
     home.writeFile("p.ini", "[S]\r\nK = second value\r\n");
     EXPECT_EQ(*CachedProfile(file).find("S", "K"), "second value");
     home.writeFile("p.ini", "[S]\r\nK = third\r\n");
@@ -188,15 +144,20 @@ TEST_F(ProfileFileTest, ChangingTheCodePageDecodesCachedFilesAgain)
     SetAnsiCodePage(1252);
 }
 
-// Time of the fastest of three runs of 1760 lookups of existing keys.
-std::chrono::nanoseconds lookupTime(const std::string& file, int buttons, int fields)
+// The fastest of three runs of 1760 lookups of existing keys in a [ButtonData] of buttons x fields keys.
+std::chrono::nanoseconds lookupTime(test::TestHome& home, const std::string& name, int buttons, int fields)
 {
+    ProfileWriter writer;
+    writer.section("ButtonData");
+    for (int n = 1; n <= buttons; ++n)
+        for (int f = 0; f < fields; ++f)
+            writer.value("Button" + std::to_string(n) + "Field" + std::to_string(f), "value");
+    const std::string file = home.writeFile(name, writer.finish());
     std::chrono::nanoseconds best = std::chrono::hours(1);
     for (int run = 0; run < 3; ++run) {
         const auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < 1760; ++i) {
-            const int n = i % buttons + 1, f = i / buttons % fields;
-            const std::string key = "button" + std::to_string(n) + "field" + std::to_string(f);
+            const std::string key = "button" + std::to_string(i % buttons + 1) + "field" + std::to_string(i / buttons % fields);
             EXPECT_FALSE(GetProfileText(file, "ButtonData", key, "", 200).empty());
         }
         best = std::min(best, std::chrono::steady_clock::now() - start);
@@ -204,25 +165,12 @@ std::chrono::nanoseconds lookupTime(const std::string& file, int buttons, int fi
     return best;
 }
 
-std::string buttonData(int buttons, int fields)
-{
-    ProfileWriter writer;
-    writer.section("ButtonData");
-    for (int n = 1; n <= buttons; ++n)
-        for (int f = 0; f < fields; ++f)
-            writer.value("Button" + std::to_string(n) + "Field" + std::to_string(f), "value " + std::to_string(f));
-    return writer.finish();
-}
-
 TEST_F(ProfileFileTest, LookupTimeDoesNotGrowWithTheFile)
 {
     // A project with 44 buttons has about 2000 lines and is read with as many lookups; a
     // scan per key would make each lookup there some 400 times slower than in a tiny file.
-    const std::string big = home.writeFile("big.mnp", buttonData(44, 40));
-    const std::string small = home.writeFile("small.mnp", buttonData(2, 2));
-    EXPECT_EQ(CachedProfile(big).sections()[0].entries.size(), 1760u);
-    const auto inBig = lookupTime(big, 44, 40);
-    const auto inSmall = lookupTime(small, 2, 2);
+    const auto inBig = lookupTime(home, "big.mnp", 44, 40);
+    const auto inSmall = lookupTime(home, "small.mnp", 2, 2);
     EXPECT_LT(inBig.count(), 8 * inSmall.count() + 2'000'000) << inBig.count() << " ns vs " << inSmall.count();
 }
 

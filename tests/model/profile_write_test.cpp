@@ -1,6 +1,7 @@
 // Writing profile files: PutProfileText, ProfileWriter and the atomic file write.
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include <sys/resource.h>
@@ -17,62 +18,49 @@
 namespace orv {
 namespace {
 
+using namespace std::string_literals;
 using test::HomeTest;
 
 class PutProfileTextTest : public HomeTest {};
 
-TEST_F(PutProfileTextTest, CreatesFileAndSection)
+// Each write into a file (none when there is no text before) and the bytes it leaves.
+TEST_F(PutProfileTextTest, WritesIntoTheFilesOwnStyle)
 {
-    const std::string file = home.win("new.ini");
-    ASSERT_TRUE(PutProfileText(file, "Options", "Mode", "1"));
-    EXPECT_EQ(home.readFile("new.ini"), "[Options]\r\nMode = 1\r\n\r\n");
-    ASSERT_TRUE(PutProfileText(file, "Other", "Name", "x"));
-    EXPECT_EQ(home.readFile("new.ini"), "[Options]\r\nMode = 1\r\n\r\n[Other]\r\nName = x\r\n\r\n");
-    EXPECT_EQ(GetProfileText(file, "Other", "Name", "", 200), "x");
-}
-
-TEST_F(PutProfileTextTest, ReplacesInPlaceAndKeepsEveryOtherLine)
-{
-    const std::string file = home.writeFile(
-        "AUTORUN.INF", "[AutoRun]\r\nOPEN=MENU.EXE\r\nlabel=Old label\r\nACTION=Start\r\n; note\r\n-(EOF)-\r\n");
-    EXPECT_EQ(GetProfileText(file, "AutoRun", "LABEL", "", 200), "Old label");
-    ASSERT_TRUE(PutProfileText(file, "autorun", "LABEL", "- USB Flash Drive 261204 -"));
-    EXPECT_EQ(home.readFile("AUTORUN.INF"),
-              "[AutoRun]\r\nOPEN=MENU.EXE\r\nlabel=- USB Flash Drive 261204 -\r\nACTION=Start\r\n; note\r\n-(EOF)-\r\n");
-    // The cache sees the write at once.
-    EXPECT_EQ(GetProfileText(file, "AutoRun", "Label", "", 200), "- USB Flash Drive 261204 -");
-}
-
-TEST_F(PutProfileTextTest, AddsKeyAfterTheSectionsLastKeyInTheFilesStyle)
-{
-    const std::string file = home.writeFile("a.ini", "[A]\nX=1\n\n[B]\nY=2\n");
-    ASSERT_TRUE(PutProfileText(file, "A", "Z", "3"));
-    EXPECT_EQ(home.readFile("a.ini"), "[A]\nX=1\nZ=3\n\n[B]\nY=2\n");
-
-    const std::string spaced = home.writeFile("b.ini", "[A]\r\nX = 1\r\n\r\n[A]\r\nW = 0\r\n");
-    ASSERT_TRUE(PutProfileText(spaced, "A", "Z", "  blanks kept  "));
-    EXPECT_EQ(home.readFile("b.ini"), "[A]\r\nX = 1\r\nZ = \"  blanks kept  \"\r\n\r\n[A]\r\nW = 0\r\n");
-    EXPECT_EQ(GetProfileText(spaced, "A", "Z", "", 200), "  blanks kept  ");
-}
-
-TEST_F(PutProfileTextTest, ANulEndsOnlyTheValueItIsIn)
-{
-    const std::string file = home.writeFile("nul.ini", std::string("[S]\r\nA = x\0y\r\nB = 2\r\n[T]\r\nC = 3\r\n", 33));
-    ASSERT_TRUE(PutProfileText(file, "S", "A", "1"));
-    EXPECT_EQ(home.readFile("nul.ini"), "[S]\r\nA = 1\r\nB = 2\r\n[T]\r\nC = 3\r\n");
-    ASSERT_TRUE(PutProfileText(file, "T", "D", "4"));
-    EXPECT_EQ(GetProfileText(file, "T", "D", "", 200), "4");
-}
-
-TEST_F(PutProfileTextTest, WritesTheAnsiCodePage)
-{
-    const std::string file = home.win("c.ini");
-    ASSERT_TRUE(PutProfileText(file, "S", "K", "caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"));
+    const struct {
+        std::optional<std::string> before;
+        const char *section, *key, *value;
+        std::string after;
+    } cases[] = {
+        {std::nullopt, "Options", "Mode", "1", "[Options]\r\nMode = 1\r\n\r\n"},
+        {"[Options]\r\nMode = 1\r\n\r\n", "Other", "Name", "x", "[Options]\r\nMode = 1\r\n\r\n[Other]\r\nName = x\r\n\r\n"},
+        // Replaced in place, found without case, every other line kept.
+        {"[AutoRun]\r\nOPEN=MENU.EXE\r\nlabel=Old label\r\nACTION=Start\r\n; note\r\n-(EOF)-\r\n", "autorun", "LABEL",
+         "- USB Flash Drive 261204 -",
+         "[AutoRun]\r\nOPEN=MENU.EXE\r\nlabel=- USB Flash Drive 261204 -\r\nACTION=Start\r\n; note\r\n-(EOF)-\r\n"},
+        // A new key goes after the section's last key, spaced as the file is, quoted when blanks would go.
+        {"[A]\nX=1\n\n[B]\nY=2\n", "A", "Z", "3", "[A]\nX=1\nZ=3\n\n[B]\nY=2\n"},
+        {"[A]\r\nX = 1\r\n\r\n[A]\r\nW = 0\r\n", "A", "Z", "  blanks kept  ",
+         "[A]\r\nX = 1\r\nZ = \"  blanks kept  \"\r\n\r\n[A]\r\nW = 0\r\n"},
+        // A NUL ends only the value it is in.
+        {"[S]\r\nA = x\0y\r\nB = 2\r\n[T]\r\nC = 3\r\n"s, "S", "A", "1", "[S]\r\nA = 1\r\nB = 2\r\n[T]\r\nC = 3\r\n"},
+        {"[S]\r\nA = x\0y\r\n[T]\r\nC = 3\r\n"s, "T", "D", "4", "[S]\r\nA = x\0y\r\n[T]\r\nC = 3\r\nD = 4\r\n"s},
+        // A UTF-8 byte order mark is skipped when reading and kept; the rest stays ANSI.
+        {"\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\n", "Options", "Size", "3",
+         "\xEF\xBB\xBF[Options]\r\nName = caf\xE9\r\nSize = 3\r\n"},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        const std::string name = "p" + std::to_string(++n) + ".ini";
+        if (c.before)
+            home.writeFile(name, *c.before);
+        GetProfileText(home.win(name), c.section, c.key, "", 200);  // the file in the cache
+        ASSERT_TRUE(PutProfileText(home.win(name), c.section, c.key, c.value)) << c.after;
+        EXPECT_EQ(home.readFile(name), c.after);
+        EXPECT_EQ(GetProfileText(home.win(name), c.section, c.key, "", 200), c.value);  // the cache sees the write
+    }
+    // Written in the ANSI code page; no folder, no file.
+    ASSERT_TRUE(PutProfileText(home.win("c.ini"), "S", "K", "caf\xC3\xA9 \xE2\x82\xAC \xE4\xB8\xAD"));
     EXPECT_EQ(home.readFile("c.ini"), "[S]\r\nK = caf\xE9 \x80 ?\r\n\r\n");
-}
-
-TEST_F(PutProfileTextTest, FailsWithoutFolder)
-{
     EXPECT_FALSE(PutProfileText(home.win("no/such/folder/x.ini"), "S", "K", "v"));
     EXPECT_FALSE(std::filesystem::exists(home.path("no")));
 }
@@ -101,28 +89,20 @@ TEST_F(AtomicWriteTest, ReplacesTheFileAndLeavesNoTemporaryFile)
 {
     const std::string file = home.writeFile("dir/f.txt", "old");
     ASSERT_TRUE(WriteFileAtomic(file, "new content"));
-    EXPECT_EQ(home.readFile("dir/f.txt"), "new content");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path("dir")), {}), 1);
     std::string bytes;
     ASSERT_TRUE(ReadFileBytes(file, bytes));
     EXPECT_EQ(bytes, "new content");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path("dir")), {}), 1);
     EXPECT_TRUE(FileExists(file));
     EXPECT_FALSE(FileExists(home.win("dir/none.txt")));
     EXPECT_FALSE(FileExists(home.win("dir")));
     EXPECT_FALSE(FileExists(""));
-}
 
-TEST_F(AtomicWriteTest, ReadOnlyFolderKeepsTheOldFile)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "the super-user may write into read-only folders";
-    const std::string file = home.writeFile("ro/f.txt", "old");
-    std::filesystem::permissions(home.path("ro"), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    EXPECT_FALSE(WriteFileAtomic(file, "new"));
-    std::filesystem::permissions(home.path("ro"), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::add);
-    EXPECT_EQ(home.readFile("ro/f.txt"), "old");
+    // A folder in the way stays.
+    std::filesystem::create_directories(home.path("target.ini"));
+    EXPECT_FALSE(WriteFileAtomic(home.win("target.ini"), "x"));
+    EXPECT_FALSE(PutProfileText(home.win("target.ini"), "S", "K", "v"));
+    EXPECT_TRUE(std::filesystem::is_directory(home.path("target.ini")));
 }
 
 TEST_F(AtomicWriteTest, FailureHalfWayKeepsTheOldFileAndRemovesTheTemporary)
@@ -144,25 +124,21 @@ TEST_F(AtomicWriteTest, FailureHalfWayKeepsTheOldFileAndRemovesTheTemporary)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(home.path("lim")), {}), 1);
 }
 
-TEST_F(AtomicWriteTest, FolderInTheWayFails)
-{
-    std::filesystem::create_directories(home.path("target.ini"));
-    EXPECT_FALSE(WriteFileAtomic(home.win("target.ini"), "x"));
-    EXPECT_FALSE(PutProfileText(home.win("target.ini"), "S", "K", "v"));
-    EXPECT_TRUE(std::filesystem::is_directory(home.path("target.ini")));
-}
-
 namespace fs = std::filesystem;
 
 fs::perms modeOf(const fs::path& file) { return fs::status(file).permissions(); }
 
-TEST_F(AtomicWriteTest, KeepsThePermissionsOfTheFileAndGivesNewFilesTheUsualOnes)
+TEST_F(AtomicWriteTest, KeepsThePermissionsAndOwnerOfTheFileAndGivesNewFilesTheUsualOnes)
 {
     // A project holds passwords in plain text: a private one stays private.
     const std::string secret = home.writeFile("p/secret.mnp", "old");
     fs::permissions(home.path("p/secret.mnp"), fs::perms::owner_read | fs::perms::owner_write);
     const std::string shared = home.writeFile("p/shared.ini", "old");
     fs::permissions(home.path("p/shared.ini"), fs::perms(0664));
+    const bool root = ::geteuid() == 0;  // only the super-user can give a file to another user
+    if (root) {
+        ASSERT_EQ(::chown(home.path("p/shared.ini").c_str(), 65534, 65534), 0);
+    }
 
     const mode_t previous = ::umask(022);
     EXPECT_TRUE(WriteFileAtomic(secret, "new"));
@@ -174,6 +150,10 @@ TEST_F(AtomicWriteTest, KeepsThePermissionsOfTheFileAndGivesNewFilesTheUsualOnes
     EXPECT_EQ(modeOf(home.path("p/shared.ini")), fs::perms(0664));
     EXPECT_EQ(modeOf(home.path("p/fresh.ini")), fs::perms(0644));
     EXPECT_EQ(home.readFile("p/secret.mnp"), "new");
+    struct stat info {};
+    ASSERT_EQ(::stat(home.path("p/shared.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, root ? 65534u : ::geteuid());
+    EXPECT_EQ(info.st_gid, root ? 65534u : ::getegid());
 }
 
 TEST_F(AtomicWriteTest, WritesThroughSymlinksToTheirTarget)
@@ -211,19 +191,6 @@ TEST_F(AtomicWriteTest, RefusesAWriteProtectedFile)
     EXPECT_FALSE(IsWriteProtected(file));
     EXPECT_FALSE(IsWriteProtected(home.win("ro/missing.mnp")));
     EXPECT_FALSE(IsWriteProtected(home.win("ro")));
-}
-
-TEST_F(AtomicWriteTest, KeepsTheOwnerOfTheFile)
-{
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only the super-user can give a file to another user";
-    const std::string file = home.writeFile("own/f.mnp", "old");
-    ASSERT_EQ(::chown(home.path("own/f.mnp").c_str(), 65534, 65534), 0);
-    ASSERT_TRUE(WriteFileAtomic(file, "new"));
-    struct stat info {};
-    ASSERT_EQ(::stat(home.path("own/f.mnp").c_str(), &info), 0);
-    EXPECT_EQ(info.st_uid, 65534u);
-    EXPECT_EQ(info.st_gid, 65534u);
 }
 
 TEST_F(AtomicWriteTest, RemovesOnlyItsOwnStaleTemporaryFiles)

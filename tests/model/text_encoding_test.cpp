@@ -56,52 +56,43 @@ TEST_F(AnsiCodecTest, CharactersOutsideThePageAndInvalidUtf8BecomeQuestionMarks)
     EXPECT_FALSE(FitsAnsiCodePage("\xC3"));
 }
 
-TEST(LineEndTest, ToCrLf)
+TEST(UnicodeTextTest, EncodesUtf16LeBytesAndRoundTripsAnyText)
 {
-    EXPECT_EQ(ToCrLf("a\nb\r\nc\rd"), "a\r\nb\r\nc\r\nd");
-    EXPECT_EQ(ToCrLf("\n\n"), "\r\n\r\n");
-}
-
-TEST(UnicodeTextTest, EncodesUtf16LeBytes)
-{
-    EXPECT_EQ(EncodeUnicodeText("A"), "UNICODE:65;0;");
-    EXPECT_EQ(EncodeUnicodeText("\xE2\x82\xAC"), "UNICODE:172;32;");
-    EXPECT_EQ(EncodeUnicodeText(""), "UNICODE:");
-    // An emoji outside the basic plane is a surrogate pair: D83D DE00.
-    EXPECT_EQ(EncodeUnicodeText("\xF0\x9F\x98\x80"), "UNICODE:61;216;0;222;");
-}
-
-TEST(UnicodeTextTest, RoundTripsAnyText)
-{
-    for (const std::string text : {"A", "Menü – Übersicht", "Привет мир", "日本語のメニュー", "Play \xF0\x9F\x8E\xB5 now"}) {
-        const std::string encoded = EncodeUnicodeText(text);
-        EXPECT_TRUE(IsUnicodeEncoded(encoded));
-        EXPECT_EQ(DecodeUnicodeText(encoded), text);
+    const std::pair<const char*, const char*> encoded[] = {
+        {"A", "UNICODE:65;0;"},
+        {"\xE2\x82\xAC", "UNICODE:172;32;"},
+        {"", "UNICODE:"},
+        {"\xF0\x9F\x98\x80", "UNICODE:61;216;0;222;"},  // outside the basic plane: a surrogate pair
+    };
+    for (const auto& [text, form] : encoded)
+        EXPECT_EQ(EncodeUnicodeText(text), form) << text;
+    for (const std::string text : {"Menü – Übersicht", "Привет мир", "日本語のメニュー", "Play \xF0\x9F\x8E\xB5 now"}) {
+        bool useUnicode = false;
+        EXPECT_EQ(DecodeUnicodeText(EncodeUnicodeText(text), useUnicode), text);
+        EXPECT_TRUE(useUnicode);
     }
 }
 
 TEST(UnicodeTextTest, DecodingEdgeCases)
 {
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:65;"), "");          // a single byte value
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:65;0"), "");         // the last piece is ignored
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:"), "");
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:65;0;66"), "A");
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:x;65;66;0;"), std::string("\xE4\x84\x80" "B"));  // x counts as 0
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:;0;66;0;"), std::string("\0B", 2));
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:999;0;65;0;"), std::string("\0A", 2));
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:0;216;65;0;"), "\xEF\xBF\xBD" "A");  // lone surrogate
-    EXPECT_EQ(DecodeUnicodeText("Plain text"), "Plain text");
-    EXPECT_EQ(DecodeUnicodeText("unicode:65;0;"), "unicode:65;0;");  // case counts
-    EXPECT_FALSE(IsUnicodeEncoded("unicode:65;0;"));
-}
-
-TEST(UnicodeTextTest, DecodeAndFlag)
-{
-    bool useUnicode = false;
-    EXPECT_EQ(DecodeUnicodeText("Plain", useUnicode), "Plain");
-    EXPECT_FALSE(useUnicode);
-    EXPECT_EQ(DecodeUnicodeText("UNICODE:65;0;", useUnicode), "A");
-    EXPECT_TRUE(useUnicode);
+    const std::pair<const char*, std::string> cases[] = {
+        {"UNICODE:65;", ""},      // a single byte value
+        {"UNICODE:65;0", ""},     // the last piece is ignored
+        {"UNICODE:", ""},
+        {"UNICODE:65;0;66", "A"},
+        {"UNICODE:x;65;66;0;", "\xE4\x84\x80" "B"},  // x counts as 0
+        {"UNICODE:;0;66;0;", std::string("\0B", 2)},
+        {"UNICODE:999;0;65;0;", std::string("\0A", 2)},
+        {"UNICODE:0;216;65;0;", "\xEF\xBF\xBD" "A"},  // lone surrogate
+        {"Plain text", "Plain text"},
+        {"unicode:65;0;", "unicode:65;0;"},  // case counts
+    };
+    for (const auto& [form, text] : cases) {
+        bool useUnicode = false;
+        EXPECT_EQ(DecodeUnicodeText(form, useUnicode), text) << form;
+        EXPECT_EQ(useUnicode, std::string_view(form).starts_with("UNICODE:")) << form;
+        EXPECT_EQ(IsUnicodeEncoded(form), useUnicode) << form;
+    }
 }
 
 TEST(Utf8Test, LengthAndPrefixCountCharacters)

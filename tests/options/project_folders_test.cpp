@@ -23,30 +23,22 @@ protected:
     bool isDir(const std::string& relative) const { return fs::is_directory(home.path(relative)); }
 };
 
-TEST_F(ProjectFoldersTest, ProjectFolderFollowsTheFirstRuleThatHolds)
+TEST_F(ProjectFoldersTest, FoldersFollowTheFirstRuleThatHolds)
 {
     EXPECT_EQ(ProjectFolderRule(), programProjects());
+    EXPECT_EQ(CreatedMenusFolderRule(), "");
 
     makeDir("Documents/Orvanto/My Projects");
     EXPECT_EQ(ProjectFolderRule(), documents() + "\\Orvanto\\My Projects");
-
     Options().UserProjectDir = home.win("Elsewhere");  // set, but missing
     EXPECT_EQ(ProjectFolderRule(), documents() + "\\Orvanto\\My Projects");
+    DetermineEditorFolders();
+    EXPECT_EQ(Folders().CreatedMenusFolder, "");
 
     makeDir("Elsewhere");
-    EXPECT_EQ(ProjectFolderRule(), home.win("Elsewhere"));
-
+    makeDir("Documents/Orvanto/My Created Menus");
     DetermineEditorFolders();
     EXPECT_EQ(Folders().ProjectFolder, home.win("Elsewhere"));
-    EXPECT_EQ(Folders().CreatedMenusFolder, "");
-}
-
-TEST_F(ProjectFoldersTest, CreatedMenusFolderIsUsedOnlyWhenItExists)
-{
-    EXPECT_EQ(CreatedMenusFolderRule(), "");
-    makeDir("Documents/Orvanto/My Created Menus");
-    EXPECT_EQ(CreatedMenusFolderRule(), documents() + "\\Orvanto\\My Created Menus");
-    DetermineEditorFolders();
     EXPECT_EQ(Folders().CreatedMenusFolder, documents() + "\\Orvanto\\My Created Menus");
 }
 

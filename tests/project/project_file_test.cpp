@@ -23,13 +23,6 @@ namespace {
 
 using ProjectFileTest = ProjectTest;
 
-MenuProject newProject()
-{
-    MenuProject p;
-    ResetParameters(p);
-    return p;
-}
-
 // Opens a file into a project that starts as a new one.
 MenuProject open(const std::string& path)
 {
@@ -49,63 +42,41 @@ TEST_F(ProjectFileTest, FullProjectSurvivesSaveAndOpen)
     EXPECT_EQ(opened, saved);
 }
 
-TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpen)
+TEST_F(ProjectFileTest, UnicodeProjectSurvivesSaveAndOpenUpTo199Characters)
 {
     Siblings().PortavoInstalled = true;
-    MenuProject saved = filledProject(3);
-    saved.UseUnicode = true;
-    saved.TitleText = "Ελληνικά & 日本語";
-    saved.SubTitleText = "Ünïcödé";
-    saved.LogotypeTipText = "€ tip";
-    saved.Buttons[0].Text = "Кнопка";
-    saved.Buttons[1].Tip = "提示";
-    saved.Buttons[2].WaitInfoText = "Wait…";
-    saved.ProjectFilePath = home.win("unicode.mnp");
-    ASSERT_TRUE(SaveProjectFile(saved));
-    const std::string bytes = home.readFile("unicode.mnp");
-    EXPECT_EQ(writtenValue(bytes, "Title", "TitleText").rfind("UNICODE:", 0), 0u);
-
-    MenuProject opened = open(saved.ProjectFilePath);
-    alignFileState(opened, saved);
-    EXPECT_EQ(StoreOptionsToText(opened), StoreOptionsToText(saved));
-    EXPECT_EQ(opened, saved);
-}
-
-TEST_F(ProjectFileTest, LongUnicodeTextsSurviveSaveAndOpenUpTo199Characters)
-{
     std::string cjk, latin(198, 'a');
     for (int i = 0; i < 199; ++i)
         cjk += "\xE6\x97\xA5";  // U+65E5
     latin += "\xC3\xA9";          // the 199th character needs two bytes
-    MenuProject saved = filledProject(1);
+    MenuProject saved = filledProject(3);
     saved.UseUnicode = true;
     saved.TitleText = latin;
+    saved.SubTitleText = "Ελληνικά & 日本語";
+    saved.LogotypeTipText = "€ tip";
     saved.Buttons[0].Text = cjk;
-    saved.Buttons[0].Tip = "x" + cjk;  // one character too many: the last one is cut
-    ASSERT_TRUE(SaveProjectFileAs(saved, home.win("long.mnp")));
+    saved.Buttons[1].Tip = "提示";
+    saved.Buttons[2].WaitInfoText = "Wait…";
+    ASSERT_TRUE(SaveProjectFileAs(saved, home.win("unicode.mnp")));
+    EXPECT_EQ(writtenValue(home.readFile("unicode.mnp"), "Title", "TitleText").rfind("UNICODE:", 0), 0u);
+    MenuProject opened = open(saved.ProjectFilePath);
+    alignFileState(opened, saved);
+    EXPECT_EQ(opened, saved);
 
-    const MenuProject opened = open(home.win("long.mnp"));
-    EXPECT_EQ(opened.TitleText, latin);
-    ASSERT_EQ(opened.Buttons.size(), 1u);
-    EXPECT_EQ(opened.Buttons[0].Text, cjk);
-    EXPECT_EQ(opened.Buttons[0].Tip, "x" + cjk.substr(0, 198 * 3));
+    saved.Buttons[0].Tip = "x" + cjk;  // one character too many: the last one is cut
+    ASSERT_TRUE(SaveProjectFile(saved));
+    EXPECT_EQ(open(saved.ProjectFilePath).Buttons[0].Tip, "x" + cjk.substr(0, 198 * 3));
 }
 
-TEST_F(ProjectFileTest, FileIsInTheAnsiCodePage)
+TEST_F(ProjectFileTest, SaveAsTakesTheNameWritesTheAnsiCodePageAndPutsTheFileOnTopOfTheRecentLists)
 {
     MenuProject p = newProject();
     p.TitleText = "Café € Ω";
-    p.ProjectFilePath = home.win("ansi.mnp");
-    ASSERT_TRUE(SaveProjectFile(p));
-    EXPECT_NE(home.readFile("ansi.mnp").find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
-}
-
-TEST_F(ProjectFileTest, SavePutsTheFileOnTopOfTheRecentLists)
-{
-    MenuProject p = newProject();
-    p.ProjectFilePath = home.win("projects/recent.mnp");
     std::filesystem::create_directories(home.path("projects"));
-    ASSERT_TRUE(SaveProjectFile(p));
+    ASSERT_TRUE(SaveProjectFileAs(p, home.win("projects/MyMenu.mnp")));
+    EXPECT_EQ(p.ProjectFilePath, home.win("projects/MyMenu.mnp"));
+    EXPECT_EQ(p.fileTitle(), "MyMenu.mnp");
+    EXPECT_NE(home.readFile("projects/MyMenu.mnp").find("TitleText = Caf\xE9 \x80 ?\r\n"), std::string::npos);
     EXPECT_EQ(Options().RecentFiles[0], p.ProjectFilePath);
     EXPECT_EQ(Options().RecentFolders[0], home.win("projects"));
 }
@@ -120,53 +91,24 @@ TEST_F(ProjectFileTest, SaveWithoutAPathOrIntoAMissingFolderFails)
     EXPECT_TRUE(Options().RecentFiles[0].empty());
 }
 
-TEST_F(ProjectFileTest, SaveAsTakesTheNameAndTheWindowTitleFollows)
+TEST_F(ProjectFileTest, OpeningSetsPathAndCaptionsAndReadsTheFileAfresh)
 {
-    MenuProject p = newProject();
-    p.ProjectType = ProjectTypeUSB;
-    ASSERT_TRUE(SaveProjectFileAs(p, home.win("MyMenu.mnp")));
-    EXPECT_EQ(p.ProjectFilePath, home.win("MyMenu.mnp"));
-    EXPECT_EQ(p.fileTitle(), "MyMenu.mnp");
-    EXPECT_TRUE(std::filesystem::exists(home.path("MyMenu.mnp")));
-}
-
-TEST_F(ProjectFileTest, OpeningSetsPathAndCaptions)
-{
-    const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n");
+    const std::string path = home.writeFile("usb.mnp", "[ProjectType]\r\nProjectType = 2\r\n[Title]\r\nTitleText = First\r\n");
     MenuProject p = newProject();
     p.Buttons.push_back(MakeTitleRow("left over"));
+    OpenProjectFile(p, "");  // an empty path changes nothing
+    EXPECT_EQ(p.ProjectFilePath, "noname");
+    EXPECT_EQ(p.Buttons.size(), 1u);
+
     OpenProjectFile(p, path);
     EXPECT_EQ(p.ProjectFilePath, path);
     EXPECT_TRUE(p.Buttons.empty());
+    EXPECT_EQ(p.TitleText, "First");
     EXPECT_EQ(p.FileNameColumnHeading, "Filename (USB flash drive)");
     EXPECT_EQ(p.fileTitle(), "usb.mnp");
     EXPECT_EQ(Options().RecentFiles[0], path);
-}
-
-TEST_F(ProjectFileTest, OpeningAnEmptyPathChangesNothing)
-{
-    MenuProject p = newProject();
-    p.TitleText = "kept";
-    OpenProjectFile(p, "");
-    EXPECT_EQ(p.TitleText, "kept");
-    EXPECT_EQ(p.ProjectFilePath, "noname");
-}
-
-TEST_F(ProjectFileTest, FileChangedOnDiskIsReadAfresh)
-{
-    const std::string path = home.writeFile("changing.mnp", "[Title]\r\nTitleText = First\r\n");
-    EXPECT_EQ(open(path).TitleText, "First");
-    home.writeFile("changing.mnp", "[Title]\r\nTitleText = Second\r\n");
+    home.writeFile("usb.mnp", "[Title]\r\nTitleText = Second\r\n");
     EXPECT_EQ(open(path).TitleText, "Second");
-}
-
-TEST_F(ProjectFileTest, ExampleProjectWithMarkedPathsIsSavedWithAbsolutePaths)
-{
-    const std::string path = home.writeFile("example.mnp", "[Pictures]\r\nBackgroundPictureSrc = *\\Examples\\back.jpg\r\n");
-    MenuProject p = open(path);
-    ASSERT_NE(p.BackgroundPictureSrc.front(), '*');
-    ASSERT_TRUE(SaveProjectFile(p));
-    EXPECT_EQ(writtenValue(home.readFile("example.mnp"), "Pictures", "BackgroundPictureSrc"), p.BackgroundPictureSrc);
 }
 
 // --- The menu description file ---
@@ -236,11 +178,11 @@ TEST_F(ProjectFileTest, ProjectsOfEveryKindAreRecognisedAndOtherThingsAreNot)
         EXPECT_EQ(ProjectFileKindOf(shipped), ProjectFileKind::Project) << shipped;
     MenuProject written = filledProject(3);
     ASSERT_TRUE(SaveProjectFileAs(written, home.win("written.mnp")));
-    EXPECT_TRUE(IsProjectFile(home.win("written.mnp")));
+    EXPECT_EQ(ProjectFileKindOf(home.win("written.mnp")), ProjectFileKind::Project);
     MenuProject wizard = newProject();
     wizard.Wizard.Count = 1;
     ASSERT_TRUE(WriteProfileFile(home.win("sub.mnp"), StoreOptionsToText(wizard, WriteOptions::SubMenu)));
-    EXPECT_TRUE(IsProjectFile(home.win("sub.mnp")));
+    EXPECT_EQ(ProjectFileKindOf(home.win("sub.mnp")), ProjectFileKind::Project);
 
     EXPECT_EQ(ProjectFileKindOf(home.win("missing.mnp")), ProjectFileKind::Missing);
     EXPECT_EQ(ProjectFileKindOf(""), ProjectFileKind::Missing);

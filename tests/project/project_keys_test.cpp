@@ -15,20 +15,6 @@ namespace {
 
 using KeysTest = ProjectTest;
 
-MenuProject newProject()
-{
-    MenuProject p;
-    ResetParameters(p);
-    return p;
-}
-
-MenuProject read(const std::string& text)
-{
-    MenuProject p = newProject();
-    LoadOptionsFromDocument(p, ProfileDocument::parse(text));
-    return p;
-}
-
 TEST_F(KeysTest, WrittenFilesAreTheGoldenFiles)
 {
     const struct {
@@ -51,15 +37,15 @@ TEST_F(KeysTest, WrittenFilesAreTheGoldenFiles)
 TEST_F(KeysTest, ReadGoldenFilesWriteBackUnchanged)
 {
     Siblings().PortavoInstalled = true;
-    EXPECT_EQ(comparable(StoreOptionsToText(read(golden("full_project.mnp")))), golden("full_project.mnp"));
+    EXPECT_EQ(comparable(StoreOptionsToText(readProject(golden("full_project.mnp")))), golden("full_project.mnp"));
     Siblings().PortavoInstalled = false;  // as the new project's file was written
-    EXPECT_EQ(comparable(StoreOptionsToText(read(golden("new_project.mnp")))), golden("new_project.mnp"));
+    EXPECT_EQ(comparable(StoreOptionsToText(readProject(golden("new_project.mnp")))), golden("new_project.mnp"));
 }
 
 TEST_F(KeysTest, EveryMissingKeyTakesTheReadersDefault)
 {
     Siblings().PortavoInstalled = true;
-    EXPECT_EQ(comparable(StoreOptionsToText(read(""))), golden("read_from_empty.mnp"));
+    EXPECT_EQ(comparable(StoreOptionsToText(readProject(""))), golden("read_from_empty.mnp"));
 }
 
 TEST_F(KeysTest, OlderFilesAreConvertedAsTheyAreRead)

@@ -14,15 +14,6 @@ namespace {
 
 using ReaderTest = ProjectTest;
 
-// Reads a file text (UTF-8, LF line ends) into a project that starts from new-project values.
-MenuProject read(const std::string& text)
-{
-    MenuProject p;
-    ResetParameters(p);
-    LoadOptionsFromDocument(p, ProfileDocument::parse(text));
-    return p;
-}
-
 std::string withVersion(const std::string& ver, const std::string& rest)
 {
     return "[Origin]\nVer = " + ver + "\n\n" + rest;
@@ -65,7 +56,7 @@ TEST_F(ReaderTest, ButtonStylesOfOlderVersionsAreConverted)
         {"8.6.9", "13", 13}, {"8.6.9", "-3", 1}, {"6.0", "14", 14},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(read(withVersion(c.ver, std::string("[Buttons]\nButtonStyle = ") + c.style + "\n")).ButtonStyle,
+        EXPECT_EQ(readProject(withVersion(c.ver, std::string("[Buttons]\nButtonStyle = ") + c.style + "\n")).ButtonStyle,
                   c.expected)
             << c.ver << " " << c.style;
 }
@@ -75,18 +66,18 @@ TEST_F(ReaderTest, NewerButtonFieldsAreReadFromTheVersionsThatStoreThem)
     // Versions 2 to 5: the golden files' case.
     const std::string data = "[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Cmd = Exit\nButton1UseMediaPlayer = 1\n"
                              "Button1RunAsAdministrator = 1\nButton1RunProgramMaximized = 1\n";
-    const MenuProject v65 = read(withVersion("6.5", data));
+    const MenuProject v65 = readProject(withVersion("6.5", data));
     EXPECT_EQ(v65.Buttons[0].UseMediaPlayer, "1");
     EXPECT_EQ(v65.Buttons[0].RunAsAdministrator, "1");
     EXPECT_EQ(v65.Buttons[0].RunProgramMaximized, "");  // not stored before 6.7
-    EXPECT_EQ(read(withVersion("8.6.9", data)).Buttons[0].RunProgramMaximized, "1");
+    EXPECT_EQ(readProject(withVersion("8.6.9", data)).Buttons[0].RunProgramMaximized, "1");
 }
 
 // --- Buttons ---
 
 TEST_F(ReaderTest, ButtonKeysFollowTheLookupRules)
 {
-    const MenuProject p = read("[Buttons]\nNrButtons = 3\n[ButtonData]\nBUTTON1TEXT = upper\nButton1Text = second\n"
+    const MenuProject p = readProject("[Buttons]\nNrButtons = 3\n[ButtonData]\nBUTTON1TEXT = upper\nButton1Text = second\n"
                                "Button02Text = zero\nButton2 Text = blank\nButton3Textx = junk\n Button3Cmd = Exit \n"
                                "Button4Text = beyond\nButton10Text = ten\n[ButtonData]\nButton2Text = later\n");
     ASSERT_EQ(p.Buttons.size(), 3u);
@@ -100,7 +91,7 @@ TEST_F(ReaderTest, NeverMoreThan44Buttons)
 {
     for (const auto& [count, rows] : {std::pair{"100000", 44u}, {"45", 44u}, {"44", 44u}, {"-5", 0u},
                                       {"many", 0u}, {"99999999999999999999", 44u}})
-        EXPECT_EQ(read(std::string("[Buttons]\nNrButtons = ") + count + "\n").Buttons.size(), rows) << count;
+        EXPECT_EQ(readProject(std::string("[Buttons]\nNrButtons = ") + count + "\n").Buttons.size(), rows) << count;
 }
 
 // --- Conversions ---
@@ -108,10 +99,10 @@ TEST_F(ReaderTest, NeverMoreThan44Buttons)
 TEST_F(ReaderTest, EncodedTextsTurnTheFlagOn)
 {
     // Decoding itself is the round trips' test.
-    EXPECT_TRUE(read("[CharacterEncoding]\nUseUnicode = 0\n[Title]\nTitleText = UNICODE:65;0;\n").UseUnicode);
-    EXPECT_TRUE(read("[SubTitle]\nSubTitleText = UNICODE:65;0;\n").UseUnicode);
-    EXPECT_FALSE(read("[CharacterEncoding]\nUseUnicode = 2\n").UseUnicode);
-    const MenuProject b = read("[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Tip = UNICODE:66;0;\n"
+    EXPECT_TRUE(readProject("[CharacterEncoding]\nUseUnicode = 0\n[Title]\nTitleText = UNICODE:65;0;\n").UseUnicode);
+    EXPECT_TRUE(readProject("[SubTitle]\nSubTitleText = UNICODE:65;0;\n").UseUnicode);
+    EXPECT_FALSE(readProject("[CharacterEncoding]\nUseUnicode = 2\n").UseUnicode);
+    const MenuProject b = readProject("[Buttons]\nNrButtons = 1\n[ButtonData]\nButton1Tip = UNICODE:66;0;\n"
                                "Button1Link = UNICODE:68;0;\n");
     EXPECT_TRUE(b.UseUnicode);
     EXPECT_EQ(b.Buttons[0].Link, "UNICODE:68;0;");  // links are never encoded
@@ -120,7 +111,7 @@ TEST_F(ReaderTest, EncodedTextsTurnTheFlagOn)
 TEST_F(ReaderTest, TextsAreCutTo199Characters)
 {
     const std::string longText(250, 'x');
-    const MenuProject p = read("[Title]\nTitleText = " + longText + "\n[Buttons]\nNrButtons = 1\n[ButtonData]\n"
+    const MenuProject p = readProject("[Title]\nTitleText = " + longText + "\n[Buttons]\nNrButtons = 1\n[ButtonData]\n"
                                "Button1Link = " + longText + "\n[Version]\nComments = " + std::string(250, 'e') + "\n");
     EXPECT_EQ(p.TitleText, std::string(199, 'x'));
     EXPECT_EQ(p.Buttons[0].Link, std::string(199, 'x'));
@@ -129,13 +120,13 @@ TEST_F(ReaderTest, TextsAreCutTo199Characters)
     std::string umlauts;
     for (int i = 0; i < 210; ++i)
         umlauts += "ä";
-    EXPECT_EQ(read("[Title]\nTitleText = " + umlauts + "\n").TitleText, umlauts.substr(0, 199 * 2));
+    EXPECT_EQ(readProject("[Title]\nTitleText = " + umlauts + "\n").TitleText, umlauts.substr(0, 199 * 2));
 }
 
 TEST_F(ReaderTest, MarkedPathsLieBelowTheEditorsFolder)
 {
     const std::string folder = platform::foldCase(platform::services().folders->ProgramFolder());
-    const MenuProject p = read("[Pictures]\nBackgroundPictureSrc = *\\Examples\\back.jpg\n"
+    const MenuProject p = readProject("[Pictures]\nBackgroundPictureSrc = *\\Examples\\back.jpg\n"
                                "LogotypePictureSrc = ¤Examples\\logo.png\nMenuPictureSrc = Z:\\abs\\menu.png\n"
                                "[Sound]\nButtonSoundSrc = ¤\\snd\\click.wav\n"
                                "[Movie]\nMenuMovieFilename = *\\movie.avi\n"
@@ -154,12 +145,12 @@ TEST_F(ReaderTest, MarkedPathsLieBelowTheEditorsFolder)
 TEST_F(ReaderTest, PortavoLinkIsReadOnlyWhilePortavoIsInstalled)
 {
     const std::string data = "[PortavoLink]\nCoOperateWithPortavoLink = 1\nStickGuardSetupFilename = SG.exe\n";
-    const MenuProject without = read(data);
+    const MenuProject without = readProject(data);
     EXPECT_FALSE(without.CoOperateWithPortavoLink);
     EXPECT_EQ(without.StickGuardSetupFilename, "SETUP-StickGuard.exe");
 
     Siblings().PortavoInstalled = true;
-    const MenuProject with = read(data);
+    const MenuProject with = readProject(data);
     EXPECT_TRUE(with.CoOperateWithPortavoLink);
     EXPECT_EQ(with.StickGuardSetupFilename, "SG.exe");
 }

@@ -1,10 +1,12 @@
 #include "project/project_test_support.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
 #include "model/ansi_codec.h"
 #include "model/project_fields.h"
+#include "model/project_reader.h"
 #include "model/project_writer.h"
 #include "model/scramble.h"
 
@@ -13,39 +15,27 @@ namespace orv::test {
 std::vector<std::string> crlfLines(const std::string& text)
 {
     std::vector<std::string> lines;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find("\r\n", pos);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(pos));
-            break;
-        }
+    for (size_t pos = 0, end; pos < text.size(); pos = end + 2) {
+        end = std::min(text.find("\r\n", pos), text.size());
         lines.push_back(text.substr(pos, end - pos));
-        pos = end + 2;
     }
     return lines;
 }
 
 std::vector<std::string> sectionLines(const std::string& text, const std::string& section)
 {
-    std::vector<std::string> out;
     const auto lines = crlfLines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] != "[" + section + "]")
-            continue;
-        for (size_t j = i + 1; j < lines.size() && !lines[j].empty(); ++j)
-            out.push_back(lines[j]);
-        break;
-    }
+    auto line = std::find(lines.begin(), lines.end(), "[" + section + "]");
+    std::vector<std::string> out;
+    while (line != lines.end() && ++line != lines.end() && !line->empty())
+        out.push_back(*line);
     return out;
 }
 
 bool hasSection(const std::string& text, const std::string& section)
 {
-    for (const auto& line : crlfLines(text))
-        if (line == "[" + section + "]")
-            return true;
-    return false;
+    const auto lines = crlfLines(text);
+    return std::find(lines.begin(), lines.end(), "[" + section + "]") != lines.end();
 }
 
 std::string writtenValue(const std::string& text, const std::string& section, const std::string& key)
@@ -168,16 +158,18 @@ void alignFileState(MenuProject& project, const MenuProject& like)
     project.FileNameColumnHeading = like.FileNameColumnHeading;
 }
 
-ProjectTest::ProjectTest()
+MenuProject newProject()
 {
-    Siblings() = SiblingProducts{};
-    FontFilesListed() = false;
+    MenuProject p;
+    ResetParameters(p);
+    return p;
 }
 
-ProjectTest::~ProjectTest()
+MenuProject readProject(const std::string& text)
 {
-    Siblings() = SiblingProducts{};
-    FontFilesListed() = false;
+    MenuProject p = newProject();
+    LoadOptionsFromDocument(p, ProfileDocument::parse(text));
+    return p;
 }
 
 }  // namespace orv::test

@@ -1,6 +1,5 @@
 // Helpers of the project-file tests: looking at written files line by line, the golden
-// files, a project with every field filled, and a fixture that resets the editor-wide state
-// the writer reads.
+// files, a new project and one with every field filled.
 #pragma once
 
 #include <string>
@@ -41,12 +40,13 @@ MenuProject filledProject(int buttons, bool withTitleRow = false);
 // projects can be compared by their content.
 void alignFileState(MenuProject& project, const MenuProject& like);
 
-// A test home plus the editor-wide values the writer and reader consult, reset around
-// each test.
-class ProjectTest : public HomeTest {
-protected:
-    ProjectTest();
-    ~ProjectTest() override;
-};
+// A project as the editor's New command makes it, and one read from a file text (UTF-8,
+// any line ends) into a new project.
+MenuProject newProject();
+MenuProject readProject(const std::string& text);
+
+// The session state, the writer's and reader's editor-wide values included, is reset
+// around each test by the test home.
+using ProjectTest = HomeTest;
 
 }  // namespace orv::test

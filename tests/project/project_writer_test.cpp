@@ -23,13 +23,6 @@ std::string menuText(const MenuProject& p, WriteOptions more = WriteOptions::Pro
     return StoreOptionsToText(p, WriteOptions::MenuDescription | more);
 }
 
-MenuProject newProject()
-{
-    MenuProject p;
-    ResetParameters(p);
-    return p;
-}
-
 MenuButton plainButton(const std::string& text, const std::string& cmd)
 {
     MenuButton b = ButtonWithMissingValues();

@@ -2,28 +2,28 @@
 
 namespace orv::test {
 
+ShellCall& RecordingShell::record(ShellCall::Kind kind, const std::string& target, const std::string& workingFolder)
+{
+    ShellCall& call = calls_.emplace_back();
+    call.kind = kind;
+    call.target = target;
+    call.workingFolder = workingFolder;
+    return call;
+}
+
 bool RecordingShell::ShellOpen(const std::string& target, const std::string& parameters,
                                const std::string& workingFolder)
 {
-    ShellCall call;
-    call.kind = ShellCall::Open;
-    call.target = target;
-    call.parameters = parameters;
-    call.workingFolder = workingFolder;
-    calls_.push_back(call);
+    record(ShellCall::Open, target, workingFolder).parameters = parameters;
     return result_;
 }
 
 bool RecordingShell::StartProcess(const std::string& program, const std::vector<std::string>& arguments,
                                   const std::string& workingFolder, platform::WindowState state)
 {
-    ShellCall call;
-    call.kind = ShellCall::Start;
-    call.target = program;
+    ShellCall& call = record(ShellCall::Start, program, workingFolder);
     call.arguments = arguments;
-    call.workingFolder = workingFolder;
     call.state = state;
-    calls_.push_back(call);
     return result_;
 }
 
@@ -31,32 +31,22 @@ bool RecordingShell::RunProgram(const std::string& program, const std::string& p
                                 const std::string& workingFolder, platform::WindowState state,
                                 const std::string& standardInput)
 {
-    ShellCall call;
-    call.kind = ShellCall::Run;
-    call.target = program;
+    ShellCall& call = record(ShellCall::Run, program, workingFolder);
     call.parameters = parameters;
     call.standardInput = standardInput;
-    call.workingFolder = workingFolder;
     call.state = state;
-    calls_.push_back(call);
     return result_;
 }
 
 bool RecordingShell::ShowHelp(int contextNumber)
 {
-    ShellCall call;
-    call.kind = ShellCall::Help;
-    call.contextNumber = contextNumber;
-    calls_.push_back(call);
+    record(ShellCall::Help, {}, {}).contextNumber = contextNumber;
     return result_;
 }
 
 bool RecordingShell::ExploreFolder(const std::string& folder)
 {
-    ShellCall call;
-    call.kind = ShellCall::Explore;
-    call.target = folder;
-    calls_.push_back(call);
+    record(ShellCall::Explore, folder, {});
     return result_;
 }
 

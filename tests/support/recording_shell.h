@@ -30,7 +30,6 @@ struct ShellCall {
 class RecordingShell : public platform::Shell {
 public:
     const std::vector<ShellCall>& calls() const { return calls_; }
-    void clear() { calls_.clear(); }
     // What every call reports back (true: started).
     void setResult(bool started) { result_ = started; }
 
@@ -44,6 +43,9 @@ public:
     bool ExploreFolder(const std::string& folder) override;
 
 private:
+    // A new call of the kind, with its target and working folder.
+    ShellCall& record(ShellCall::Kind kind, const std::string& target, const std::string& workingFolder);
+
     std::vector<ShellCall> calls_;
     bool result_ = true;
 };
@@ -56,7 +58,6 @@ public:
     ScopedRecordingShell& operator=(const ScopedRecordingShell&) = delete;
 
     RecordingShell* operator->() { return &shell_; }
-    RecordingShell& shell() { return shell_; }
 
 private:
     RecordingShell shell_;

@@ -41,7 +41,7 @@ std::optional<std::string> ScriptedUserInterface::PickSaveFile(const std::string
 
 std::optional<std::string> ScriptedUserInterface::PickFolder(const std::string&, const std::string&)
 {
-    return takeNext(folders_);
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> ScriptedUserInterface::PickColour(std::int32_t) { return std::nullopt; }

@@ -21,8 +21,8 @@ public:
     // Answers given to the next messages, in order. Unscripted messages get the first
     // button's answer (OK, or Yes for questions).
     void answerNext(int answer) { answers_.push_back(answer); }
+    // Files picked by the next open or save dialogs, in order; then none.
     void pickNextFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
-    void pickNextFolder(std::optional<std::string> path) { folders_.push_back(std::move(path)); }
 
     const std::vector<RecordedMessage>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
@@ -41,7 +41,6 @@ private:
     std::vector<RecordedMessage> messages_;
     std::deque<int> answers_;
     std::deque<std::optional<std::string>> files_;
-    std::deque<std::optional<std::string>> folders_;
 };
 
 }  // namespace orv::test
