@@ -1,7 +1,6 @@
 // Reading profile files: the lookup rules, damaged input, buffer cuts and numbers.
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -142,36 +141,6 @@ TEST_F(ProfileFileTest, ChangingTheCodePageDecodesCachedFilesAgain)
     ASSERT_TRUE(SetAnsiCodePage(1251));
     EXPECT_EQ(GetProfileText(file, "S", "K", "", 200), "\xD0\x90");  // А
     SetAnsiCodePage(1252);
-}
-
-// The fastest of three runs of 1760 lookups of existing keys in a [ButtonData] of buttons x fields keys.
-std::chrono::nanoseconds lookupTime(test::TestHome& home, const std::string& name, int buttons, int fields)
-{
-    ProfileWriter writer;
-    writer.section("ButtonData");
-    for (int n = 1; n <= buttons; ++n)
-        for (int f = 0; f < fields; ++f)
-            writer.value("Button" + std::to_string(n) + "Field" + std::to_string(f), "value");
-    const std::string file = home.writeFile(name, writer.finish());
-    std::chrono::nanoseconds best = std::chrono::hours(1);
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        for (int i = 0; i < 1760; ++i) {
-            const std::string key = "button" + std::to_string(i % buttons + 1) + "field" + std::to_string(i / buttons % fields);
-            EXPECT_FALSE(GetProfileText(file, "ButtonData", key, "", 200).empty());
-        }
-        best = std::min(best, std::chrono::steady_clock::now() - start);
-    }
-    return best;
-}
-
-TEST_F(ProfileFileTest, LookupTimeDoesNotGrowWithTheFile)
-{
-    // A project with 44 buttons has about 2000 lines and is read with as many lookups; a
-    // scan per key would make each lookup there some 400 times slower than in a tiny file.
-    const auto inBig = lookupTime(home, "big.mnp", 44, 40);
-    const auto inSmall = lookupTime(home, "small.mnp", 2, 2);
-    EXPECT_LT(inBig.count(), 8 * inSmall.count() + 2'000'000) << inBig.count() << " ns vs " << inSmall.count();
 }
 
 TEST_F(ProfileFileTest, ContextReaders)
