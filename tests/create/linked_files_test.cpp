@@ -1,5 +1,6 @@
-// Files that buttons open: where they land, encryption, whole folders, flash data files,
-// and each failure with its message.
+// Files that buttons open: where they land, encryption, whole folders, the flash and gallery
+// data files, and the failures found only while copying (the stops the check foresees are
+// tested with the check).
 #include <sys/resource.h>
 #include <unistd.h>
 

@@ -1,7 +1,5 @@
 // The check lists every problem at once and touches nothing; on the buttons it agrees with
-// the creation.
-#include <functional>
-
+// the creation, whose stop at each button is tested here with its message.
 #include <gmock/gmock.h>
 
 #include "create/copy_messages.h"
