@@ -79,8 +79,8 @@ TEST_F(PreflightTest, CheckAndCreationAgreeOnEveryKindOfButton)
         const char* what;
         MenuButton button;
         Outcome outcome;
-        std::string message;  // the creation's only message, and its title
-        std::string title;
+        std::string message = {};  // the creation's only message, and its title
+        std::string title = {};
     };
     const std::vector<Case> cases = {
         {"copy", LinkedButton("B", "Show Document", "docs\\..\\b.pdf", source("b.pdf")), Created},
