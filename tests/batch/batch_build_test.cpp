@@ -57,6 +57,7 @@ TEST_F(BatchBuildTest, FailuresEndWithExitCode1AndTheirMessageInTheLog)
     const std::string log = " /LOG:" + home.win("logs/build.log");
     const std::pair<std::string, std::string> cases[] = {
         {home.win("none.mnp") + " /BUILD" + log, "The project file does not exist!\r\n"},
+        {"\\\\nowhere\\share\\p.mnp /BUILD" + log, "The project file does not exist!\r\n"},
         {home.win("notes.mnp") + " /BUILD" + log, home.win("notes.mnp") + " is not a project file"},
         {refused + " /BUILD" + log, "One or more CD Folders for your pictures are empty."},
         {home.win("none.mnp") + " /BUILD", ""},  // without a log only the exit code tells

@@ -36,6 +36,9 @@ TEST(CommandLine, EachPartIsFoundByTheSwitchOrderRules)
         // Folder and log count only in batch mode.
         {"C:\\p.mnp /LOG:C:\\x.log", {}, "C:\\p.mnp", false, "", ""},
         {nullptr, {"p.mnp", "/LOG:/x.log"}, "p.mnp", false, "", ""},
+        // Network paths keep their leading backslashes.
+        {"\\\\srv\\menus\\p.mnp /BUILD /BUILDFOLDER:\\\\srv\\out /LOG:\\\\srv\\b.log", {}, "\\\\srv\\menus\\p.mnp", true,
+         "\\\\srv\\out", "\\\\srv\\b.log"},
         {"   ", {}, "", false, "", ""},
         {nullptr, {}, "", false, "", ""},
         // Inside an argument a switch's name is part of a path.

@@ -3,10 +3,6 @@
 #include <algorithm>
 
 #include "create/create_menu.h"
-#include "create/test_run.h"
-#include "create/usb_cooperation.h"
-#include "model/project_writer.h"
-#include "model/sibling_products.h"
 #include "platform/host/host_crypto.h"
 #include "platform/services.h"
 
@@ -47,22 +43,10 @@ CreateTest::CreateTest()
     if (auto* crypto = dynamic_cast<platform::HostCrypto*>(platform::services().crypto))
         crypto->useIterationsForTests(1000);
     programDir = home.win("program");
-
-    Siblings() = SiblingProducts{};
-    StickGuardSetupCopiedPath().clear();
-    ResizeMode() = false;
-    FontFilesListed() = false;
-
     std::filesystem::create_directories(home.path("menu"));
     project.CreateDestDir = dest();
     project.UseAutorun = 0;
     project.TitleFontName = "Arial";  // a font every system has: no [Fonts] entries
-}
-
-CreateTest::~CreateTest()
-{
-    Siblings() = SiblingProducts{};
-    StickGuardSetupCopiedPath().clear();
 }
 
 bool CreateTest::create(const std::function<void(CreateDialogState&)>& adjust)
@@ -88,6 +72,16 @@ std::string CreateTest::onlyMessage()
 {
     EXPECT_EQ(messages().size(), 1u);
     return messages().empty() ? std::string() : messages().back().text;
+}
+
+void CreateTest::expectMessage(const std::string& text, const std::string& title, int style)
+{
+    EXPECT_EQ(onlyMessage(), text);
+    if (!messages().empty() && !title.empty())
+        EXPECT_EQ(messages().back().title, title) << text;
+    if (!messages().empty() && style != 0)
+        EXPECT_EQ(messages().back().style, style) << text;
+    home.ui().clear();
 }
 
 std::vector<std::string> CreateTest::tree() const

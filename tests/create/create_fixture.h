@@ -50,7 +50,6 @@ public:
 class CreateTest : public ::testing::Test {
 protected:
     CreateTest();
-    ~CreateTest() override;
 
     // Runs CmdCreateMenu with the dialog loaded from the project (adjust runs first).
     bool create(const std::function<void(CreateDialogState&)>& adjust = {});
@@ -67,6 +66,9 @@ protected:
     const std::vector<RecordedMessage>& messages() { return home.ui().messages(); }
     // The text of the only message shown; fails the test when there is not exactly one.
     std::string onlyMessage();
+    // Expects exactly one message with this text, and this title and style when given; then
+    // forgets the messages shown.
+    void expectMessage(const std::string& text, const std::string& title = {}, int style = 0);
 
     // The files and folders below the destination, relative, sorted ("a", "sub/", "sub/b").
     std::vector<std::string> tree() const;

@@ -1,6 +1,4 @@
 // Pictures, sounds, the movie, button pictures, fonts, the icon and AUTORUN.INF.
-#include <functional>
-
 #include <gmock/gmock.h>
 
 #include "create/autorun.h"
@@ -72,57 +70,50 @@ TEST_F(MenuObjectsTest, ObjectCopyFailuresNameTheFileOrFolder)
     home.writeFile("menu/sounds", "a file where the folder should be");
     project.BackgroundSound_CDFolder = "sounds";
     for (const auto& c : cases) {
-        home.ui().clear();
         project.BackgroundSoundSrc = c.source;
         EXPECT_FALSE(create()) << c.source;
-        EXPECT_EQ(onlyMessage(), c.message);
-        EXPECT_EQ(messages()[0].title, "Error (Picture/Sound)");
+        expectMessage(c.message, "Error (Picture/Sound)");
     }
 }
 
-// The creation stops at a folder value that leads out; the check names it the same way.
+// The creation stops at a folder value that leads out, before anything is copied there; the
+// check names it the same way.
 TEST_F(MenuObjectsTest, FolderValuesLeadingOutOfTheDestinationAreRefused)
 {
     const std::string outside = home.win("elsewhere");
     std::filesystem::create_directories(home.path("elsewhere"));
-    MenuButton button = LinkedButton("B", "Show Document", "", "", "1");
-    button.HoverSound = source("hover.wav");
-    button.Bmp = source("b.png");
+    project.LogotypePictureSrc = source("logo.png");
+    project.LogotypePicture_CDFolder = "pics";
+    project.MenuMovieFilename = source("m.avi");
+    project.MenuMovie_CDFolder = "movie";
+    project.ButtonStyle = 28;  // Image / Hotspot: the button's picture is copied too
+    project.Buttons = {LinkedButton("B", "Show Document", "", "", "1")};
+    project.Buttons[0].HoverSound = source("hover.wav");
+    project.Buttons[0].Bmp = source("b.png");
+    project.Buttons[0].BmpFolder = "buttons";
     const struct {
-        std::function<void(MenuProject&, MenuButton&)> set;
+        std::string* value;
+        std::string set;
         std::string sentence;
         std::string title;
     } cases[] = {
-        {[](MenuProject& p, MenuButton&) { p.LogotypePicture_CDFolder = "pics\\..\\.."; },
-         "The CD folder of the logotype ('pics\\..\\..')", "Error (Picture/Sound)"},
-        {[&](MenuProject& p, MenuButton&) { p.MenuMovie_CDFolder = outside; },
-         "The CD folder of the menu movie ('" + outside + "')", "Error (Picture/Sound)"},
-        {[&](MenuProject&, MenuButton& b) { b.HoverSoundFolder = "\\..\\elsewhere"; },
+        {&project.LogotypePicture_CDFolder, "pics\\..\\..", "The CD folder of the logotype ('pics\\..\\..')",
+         "Error (Picture/Sound)"},
+        {&project.MenuMovie_CDFolder, outside, "The CD folder of the menu movie ('" + outside + "')",
+         "Error (Picture/Sound)"},
+        {&project.Buttons[0].HoverSoundFolder, "\\..\\elsewhere",
          "The hover sound folder of button #1 ('\\..\\elsewhere')", "Error (Picture/Sound)"},
-        {[&](MenuProject& p, MenuButton& b) {
-             p.ButtonStyle = 28;  // Image / Hotspot
-             b.BmpFolder = outside;
-         },
-         "The picture folder of button #1 ('" + outside + "')", "Error"},
+        {&project.Buttons[0].BmpFolder, outside, "The picture folder of button #1 ('" + outside + "')", "Error"},
     };
     for (const auto& c : cases) {
-        home.ui().clear();
-        MenuProject p = project;
-        MenuButton b = button;
-        p.LogotypePictureSrc = source("logo.png");
-        p.LogotypePicture_CDFolder = "pics";
-        p.MenuMovieFilename = source("m.avi");
-        p.MenuMovie_CDFolder = "movie";
-        c.set(p, b);
-        p.Buttons = {b};
-        std::swap(p, project);
+        const std::string saved = *c.value;
+        *c.value = c.set;
         const std::string sentence = c.sentence + " leads out of the destination folder '" + dest() + "'.";
         EXPECT_THAT(PreflightCreateMenu(project), ElementsAre(sentence));
         EXPECT_FALSE(create()) << c.sentence;
-        std::swap(p, project);
-        EXPECT_EQ(onlyMessage(), sentence + " A file that is copied to the menu must stay inside the menu folder. "
-                                            "Change the folder and try again. Can't create the menu!");
-        EXPECT_EQ(messages()[0].title, c.title);
+        *c.value = saved;
+        expectMessage(sentence + " A file that is copied to the menu must stay inside the menu folder. Change the "
+                                 "folder and try again. Can't create the menu!", c.title);
         EXPECT_TRUE(std::filesystem::is_empty(home.path("elsewhere")));
         EXPECT_FALSE(std::filesystem::exists(home.path("logo.png")));
     }
@@ -214,29 +205,24 @@ TEST_F(MenuObjectsTest, AutorunWithIconLabelAndActionAndNoneWhenOff)
 
     project.CDIconSrc = home.win("src/none.ico");
     EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can't copy the icon file! Can't find the icon file at the specified path!");
+    expectMessage("Can't copy the icon file! Can't find the icon file at the specified path!");
     project.CDIconSrc = home.win("nowhere/none.ico");
-    home.ui().clear();
     EXPECT_FALSE(create());
     EXPECT_EQ(onlyMessage(), "Can't copy the icon file! Can't find the icon file at the specified folder!");
 }
 
+// ICON= names the program when there is an action but no icon; the label is trimmed and cut
+// after 32 characters (not bytes); a Portavo stick without a label gets a dated one.
 TEST(AutorunText, LinesAppearOnlyWhenTheirValueIsThere)
 {
     EXPECT_EQ(AutorunInfText("MENU.EXE", "", "", ""), "[AutoRun]\r\nOPEN=MENU.EXE\r\n");
     EXPECT_EQ(AutorunInfText("MENU.EXE", "", "", "Start"), "[AutoRun]\r\nOPEN=MENU.EXE\r\nICON=MENU.EXE\r\nACTION=Start\r\n");
-    const std::string label40 = "0123456789012345678901234567890123456789";
-    EXPECT_EQ(AutorunInfText("M.EXE", "", label40, ""),
+    EXPECT_EQ(AutorunInfText("M.EXE", "", "0123456789012345678901234567890123456789", ""),
               "[AutoRun]\r\nOPEN=M.EXE\r\nLABEL=01234567890123456789012345678901\r\n");
-    // Cut after 32 characters, not bytes.
     std::string umlauts;
     for (int i = 0; i < 40; ++i)
         umlauts += "\xC3\xBC";
-    EXPECT_EQ(FirstCharacters(umlauts, 32).size(), 64u);
-}
-
-TEST(AutorunText, PortavoLabelDefaultsToTheDate)
-{
+    EXPECT_EQ(AutorunInfText("M.EXE", "", umlauts, ""), "[AutoRun]\r\nOPEN=M.EXE\r\nLABEL=" + umlauts.substr(0, 64) + "\r\n");
     EXPECT_EQ(PortavoDriveLabel("", {2026, 12, 4}), "- USB Flash Drive 261204 -");
     EXPECT_EQ(PortavoDriveLabel("   ", {2030, 1, 9}), "- USB Flash Drive 300109 -");
     EXPECT_EQ(PortavoDriveLabel(" Stick ", {2026, 12, 4}), "Stick");

@@ -75,10 +75,7 @@ TEST(DetailedCopyError, FactsFollowWhatExists)
     EXPECT_EQ(e.targetFileExists.answer, "-");
 }
 
-class CopyFileTest : public ::testing::Test {
-protected:
-    TestHome home;
-};
+class CopyFileTest : public HomeTest {};
 
 TEST_F(CopyFileTest, ErrorNumbersForMissingThings)
 {

@@ -44,17 +44,10 @@ TEST_F(TestRunTest, FailuresShowTheirMessages)
 {
     shell->setResult(false);
     EXPECT_FALSE(TestTheMenu(project, observer));
-    EXPECT_EQ(onlyMessage(), "Can't start ORVNMENU.EXE!");
-    EXPECT_EQ(messages()[0].title, "Error");
-    EXPECT_EQ(messages()[0].style, 16);
-
-    home.ui().clear();
+    expectMessage("Can't start ORVNMENU.EXE!", "Error", 16);
     std::filesystem::remove(home.path("program/Test/ORVNMENU.EXE.manifest"));
     EXPECT_FALSE(TestTheMenu(project, observer));
-    EXPECT_EQ(onlyMessage(), "Can't copy files to Windows temporary folder!");
-    EXPECT_EQ(messages()[0].title, "Fel");
-
-    home.ui().clear();
+    expectMessage("Can't copy files to Windows temporary folder!", "Fel");
     std::filesystem::remove_all(home.path("Temp"));
     home.writeFile("Temp", "not a folder");
     EXPECT_FALSE(TestTheMenu(project, observer));
@@ -90,16 +83,17 @@ TEST_F(TestRunTest, RunShowsTheCreatedMenuWithThisSystemsProgramOrUnderWine)
 
     project.CreateDestDir.clear();
     EXPECT_FALSE(CmdRun(project, observer));
-    EXPECT_EQ(onlyMessage(), "You must first create a menu!");
-    EXPECT_EQ(messages()[0].title, "Info");
+    expectMessage("You must first create a menu!", "Info");
 }
 
 // A folder with only a screen-size variant: the run shows that file, and the create dialog
 // asks before it writes only a variant into a folder without ORVNMENU.MNI.
 TEST_F(TestRunTest, AFolderWithOnlyAScreenSizeVariant)
 {
+    const std::string cannotStart = "Can't start the menu program '" + dest() +
+                                    "\\ORVNMENU.EXE'! Check that the menu has been created in this folder and try again.";
     EXPECT_FALSE(CmdRun(project, observer));  // the menu was never created there
-    EXPECT_THAT(onlyMessage(), HasSubstr("Can't start the menu program '" + dest() + "\\ORVNMENU.EXE'"));
+    expectMessage(cannotStart, "Error", 16);
     home.writeFile("menu/ORVNMENU.EXE", "MZ");
     EXPECT_TRUE(ScreenSizeOnlyQuestion(0, dest()).empty());
     EXPECT_THAT(ScreenSizeOnlyQuestion(2, dest()), HasSubstr("only on screens of 800x600 pixels"));
@@ -113,10 +107,9 @@ TEST_F(TestRunTest, AFolderWithOnlyAScreenSizeVariant)
     ASSERT_TRUE(CmdRun(project, observer));
     EXPECT_THAT(shell->calls()[1].arguments, ElementsAre(dest() + "\\orvnmenu.mni"));
 
-    home.ui().clear();
     shell->setResult(false);
     EXPECT_FALSE(CmdRun(project, observer));
-    EXPECT_THAT(onlyMessage(), HasSubstr("Can't start the menu program '" + dest() + "\\ORVNMENU.EXE'"));
+    expectMessage(cannotStart);
 }
 
 }  // namespace

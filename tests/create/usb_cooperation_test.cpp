@@ -80,30 +80,19 @@ TEST_F(UsbCooperationTest, FullVersionRemovesOldFilesCopiesSetupAndWritesTheWhol
                 ::testing::MatchesRegex("- USB Flash Drive [0-9]{6} -"));
 }
 
-TEST_F(UsbCooperationTest, OfferCancelStopsAndNoGoesOn)
+// The offer of a StickGuard button: Cancel stops before anything is written; Yes adds the
+// button before Exit and asks about editing it (Yes stops there, No builds it into the menu);
+// a full list gets none; No goes on, and with "don't show" checked silences the offer.
+TEST_F(UsbCooperationTest, StickGuardButtonOffer)
 {
     installPortavo();
-    observer.offerAnswers.push_back({platform::AnswerCancel, false});
+    project.Buttons = {LinkedButton("Docs", "Show Document", "a.pdf", "", "1"), LinkedButton("Exit", "Exit", "", "", "1")};
+    observer.offerAnswers = {{platform::AnswerCancel, false}, {platform::AnswerYes, false}, {platform::AnswerYes, false},
+                             {platform::AnswerYes, false}, {platform::AnswerNo, true}};
+    observer.editAnswers = {platform::AnswerYes, platform::AnswerNo};
     EXPECT_FALSE(create());
-    EXPECT_TRUE(tree().empty());
-    EXPECT_EQ(userValue(DontShowStickGuardOffer), 0);
+    EXPECT_EQ(project.Buttons.size(), 2u);
 
-    observer.offerAnswers.push_back({platform::AnswerNo, true});
-    EXPECT_TRUE(create());
-    EXPECT_TRUE(project.Buttons.empty());
-    EXPECT_EQ(userValue(DontShowStickGuardOffer), 1);
-    // Silenced: not offered again.
-    EXPECT_TRUE(create());
-    EXPECT_EQ(observer.offersShown, 2);
-}
-
-TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
-{
-    installPortavo();
-    project.Buttons.push_back(LinkedButton("Docs", "Show Document", "a.pdf", "", "1"));
-    project.Buttons.push_back(LinkedButton("Exit", "Exit", "", "", "1"));
-    observer.offerAnswers.push_back({platform::AnswerYes, false});
-    observer.editAnswers.push_back(platform::AnswerYes);
     EXPECT_FALSE(create());
     ASSERT_EQ(project.Buttons.size(), 3u);
     EXPECT_EQ(project.Buttons[1].Cmd, "Install StickGuard");
@@ -113,22 +102,24 @@ TEST_F(UsbCooperationTest, AddedButtonGoesBeforeExitAndEditingStopsTheCreation)
     EXPECT_EQ(observer.projectChanges, 1) << "the added button is the creation's change";
     EXPECT_EQ(observer.createDialogHidden, 1);
     EXPECT_TRUE(tree().empty());
-}
 
-TEST_F(UsbCooperationTest, AddedButtonGoesIntoTheMenuUnlessTheListIsFull)
-{
-    installPortavo();
-    observer.offerAnswers = {{platform::AnswerYes, false}, {platform::AnswerYes, false}};
+    project.Buttons.erase(project.Buttons.begin() + 1);
     EXPECT_TRUE(create());
-    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button1Cmd"), "Install StickGuard");
-    EXPECT_EQ(observer.editQuestions, 1);
+    EXPECT_EQ(*CachedProfile(dest() + "\\orvnmenu.mni").find("ButtonData", "Button2Cmd"), "Install StickGuard");
 
     project.Buttons.assign(ButtonListLimit, LinkedButton("B", "Show Document", "", "", "1"));
     EXPECT_TRUE(create());
     EXPECT_EQ(project.Buttons.size(), static_cast<std::size_t>(ButtonListLimit));
-    EXPECT_EQ(onlyMessage(), "The button list is full! We can't add more buttons to this menu.");
-    EXPECT_EQ(messages()[0].title, "Info");
-    EXPECT_EQ(observer.editQuestions, 1);
+    expectMessage("The button list is full! We can't add more buttons to this menu.", "Info");
+    EXPECT_EQ(observer.editQuestions, 2);
+
+    project.Buttons.clear();
+    EXPECT_EQ(userValue(DontShowStickGuardOffer), 0);
+    EXPECT_TRUE(create());
+    EXPECT_TRUE(project.Buttons.empty());
+    EXPECT_EQ(userValue(DontShowStickGuardOffer), 1);
+    EXPECT_TRUE(create());
+    EXPECT_EQ(observer.offersShown, 5);
 }
 
 TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothingAndTheProgramNameRuleHolds)
@@ -152,11 +143,9 @@ TEST_F(UsbCooperationTest, CompactOfficeWarnsButOffersAndCopiesNothingAndTheProg
     home.ui().clear();
     Options().USBStickExeFileName = "MYMENU.EXE";
     EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be "
-                             "ORVNMENU.EXE, MENU.EXE or START.EXE if the USB flash drive should support AutoRun! "
-                             "Change the filename and try again.");
-    EXPECT_EQ(messages()[0].title, "Invalid Filename");
-    EXPECT_EQ(messages()[0].style, 64);
+    expectMessage("The filename (MYMENU.EXE) of the menu interface program is not valid. It can only be ORVNMENU.EXE, "
+                  "MENU.EXE or START.EXE if the USB flash drive should support AutoRun! Change the filename and try "
+                  "again.", "Invalid Filename", 64);
     project.CoOperateWithPortavoLink = false;
     EXPECT_TRUE(create());
     EXPECT_TRUE(exists("MYMENU.EXE"));
@@ -168,13 +157,9 @@ TEST_F(UsbCooperationTest, MissingSetupProgramStops)
     project.Buttons.push_back(MakeStickGuardButton());
     std::filesystem::remove(home.path("portavo/SETUP-StickGuard.exe"));
     EXPECT_FALSE(create());
-    EXPECT_EQ(onlyMessage(), "Can not create! The 'SETUP-StickGuard.exe' setup package file does not exists at the "
-                             "expected source path (" +
-                                 home.win("portavo") +
-                                 "\\SETUP-StickGuard.exe)! You can try to install Portavo again. Portavo must be "
-                                 "correctly installed before you can use this function.");
-
-    home.ui().clear();
+    expectMessage("Can not create! The 'SETUP-StickGuard.exe' setup package file does not exists at the expected source "
+                  "path (" + home.win("portavo") + "\\SETUP-StickGuard.exe)! You can try to install Portavo again. "
+                  "Portavo must be correctly installed before you can use this function.");
     project.StickGuardSetupFilename.clear();
     EXPECT_FALSE(create());
     EXPECT_EQ(onlyMessage(),
