@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 #include <gtest/gtest.h>
@@ -42,15 +43,7 @@ protected:
     // The text of a project file with the date blanked.
     static std::string undated(const std::string& text)
     {
-        std::string out = text;
-        for (const char* key : {"Y = ", "M = ", "D = "}) {
-            size_t at = out.find(std::string("\r\n") + key);
-            if (at == std::string::npos)
-                continue;
-            at += 2 + std::string(key).size();
-            out.replace(at, out.find("\r\n", at) - at, "#");
-        }
-        return out;
+        return std::regex_replace(text, std::regex("\r\n([YMD]) = [^\r]*"), "\r\n$1 = #");
     }
 
     std::ostringstream out, err;
@@ -176,13 +169,11 @@ TEST_F(ToolTest, MniWritesWhatCreationWrites)
     OpenProjectFile(created, home.win("p.mnp"));
     ASSERT_TRUE(CreateAction(created, DefaultCreationObserver())) << Batch().LastMessage;
 
+    // The creation's own rules (the style after a heading, CSF of a wildcard) are tested with
+    // the creation; here both files must agree, with the destination in Windows form.
     const std::string text = home.readFile("tool.mni");
     EXPECT_EQ(undated(text), undated(home.readFile("menu/orvnmenu.mni")));
-    for (const std::string& part :
-         {std::string("ButtonStyle = 11\r\n"), std::string("Button2CSF = 1\r\n"), "CreateDestDir = " + home.win("menu") + "\r\n",
-          std::string("TitleText = Fish && Chips\r\n"), std::string("Button1Text = Games\r\nButton1Cmd = (Title)\r\n"),
-          std::string("[ExeFilename]\r\nExeFilename = ORVNMENU.EXE\r\n")})
-        EXPECT_NE(text.find(part), std::string::npos) << part;
+    EXPECT_NE(text.find("CreateDestDir = " + home.win("menu") + "\r\n"), std::string::npos);
 }
 
 // --- info ---

@@ -66,7 +66,8 @@ TEST_F(CreateMenuTest, ShortProgramNameIsReplacedAndUsbNameIsUsed)
     EXPECT_EQ(read("AUTORUN.INF"), "[AutoRun]\r\nOPEN=START.EXE\r\n");
 }
 
-TEST_F(CreateMenuTest, DestinationAsHostPathWithBlanksOrWithATrailingBackslash)
+// A trailing backslash is tested with the links made relative.
+TEST_F(CreateMenuTest, DestinationAsHostPathOrWithBlanks)
 {
     const struct {
         std::string typed;
@@ -75,7 +76,6 @@ TEST_F(CreateMenuTest, DestinationAsHostPathWithBlanksOrWithATrailingBackslash)
     } cases[] = {
         {home.path("menu").string(), "menu", dest()},
         {home.win("Mën ü/Ordner mit Blanks"), "Mën ü/Ordner mit Blanks", home.win("Mën ü/Ordner mit Blanks")},
-        {dest() + "\\", "menu", dest() + "\\"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove_all(home.path(c.folder));

