@@ -123,6 +123,17 @@ TEST_F(CreateDialogTest, CreateWithoutDestinationIsRefusedAndTheDialogStaysOpen)
     EXPECT_TRUE(control<QPushButton>("CmdCreate")->isEnabled());
 }
 
+// The order of the checks is tested with the creation; here: the tab is brought to the front.
+TEST_F(CreateDialogTest, CreateActionBringsTheTabOfTheFirstProblemToTheFront)
+{
+    project.BackgroundPictureSrc = "C:\\pics\\back.jpg";
+    EditorCreationObserver observer(nullptr);
+    std::vector<MainTab> tabs;
+    observer.onShowMainTab = [&](MainTab tab) { tabs.push_back(tab); };
+    EXPECT_FALSE(CreateAction(project, observer));
+    EXPECT_EQ(tabs, std::vector<MainTab>{MainTab::Pictures});
+}
+
 TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestinationIsEmpty)
 {
     // Typed destination and label; what the project holds after the dialog closes; changes.

@@ -48,10 +48,12 @@ TEST_F(TabWidgetsTest, NumbersAreClampedWhenTheFieldIsLeftAndSpacingButtonsStep)
     EXPECT_EQ(width->text(), QStringLiteral("1280"));
     EXPECT_EQ(project().Width, "1280");
     EXPECT_EQ(steps(), 1) << "the typing and its correction are one step";
+    test::typeInto(child<QLineEdit>("tMainHeight"), QStringLiteral("4x5y0"));
+    EXPECT_EQ(project().Height, "450") << "letters never reach a number field";
     for (const char* button : {"IncCharInterSpace", "DecCharInterSpace", "DecCharInterSpace"})
         child<QToolButton>(button)->click();
     EXPECT_EQ(child<QLineEdit>("tTitleCharInterSpace")->text(), QStringLiteral("-1"));
-    EXPECT_EQ(steps(), 4) << "each click is a step";
+    EXPECT_EQ(steps(), 5) << "each click is a step";
 }
 
 TEST_F(TabWidgetsTest, FolderFieldWarnsAboutAFileName)
