@@ -1,5 +1,5 @@
-// The project model: new-project values, the captions a UI reads, button fields by position
-// and by key, and the wizard's table.
+// The project model: new-project values, the captions a UI reads and the wizard's table (button
+// fields by position and by key are the golden files' and the reader's tests).
 #include <gtest/gtest.h>
 
 #include "model/menu_project.h"
@@ -32,21 +32,6 @@ TEST(MenuProjectTest, ButtonStyleNamesOutsideTheListAreEmpty)
     EXPECT_EQ(ButtonStyleName(28), "Image / Hotspot");
     EXPECT_EQ(ButtonStyleName(0), "");
     EXPECT_EQ(ButtonStyleName(29), "");
-}
-
-TEST(MenuButtonTest, FieldsByPositionAndByKey)
-{
-    MenuButton b;
-    b.Tip = "tip";
-    b.RunProgramMaximized = "1";
-    EXPECT_EQ(b.field(FieldTip), "tip");
-    EXPECT_EQ(b.field(37), "1");
-    ASSERT_NE(b.field("TIP"), nullptr);
-    EXPECT_EQ(*b.field("tip"), "tip");
-    EXPECT_EQ(b.field("Tooltip"), nullptr);
-    EXPECT_EQ(ButtonFieldIndex("pswisWrongText"), FieldPswIsWrongText);
-    EXPECT_EQ(ButtonFieldIndex(""), -1);
-    EXPECT_EQ(ButtonFieldIndex("Text "), -1);
 }
 
 TEST(WizardButtonTableTest, HoldsAtMostTenRecords)

@@ -38,6 +38,21 @@ TEST_F(KeysTest, ReadGoldenFilesWriteBackUnchanged)
 {
     Siblings().PortavoInstalled = true;
     EXPECT_EQ(comparable(StoreOptionsToText(readProject(golden("full_project.mnp")))), golden("full_project.mnp"));
+    // Each button key lands in the member of its name.
+    const MenuProject full = readProject(golden("full_project.mnp"));
+    const MenuButton& b = full.Buttons[0];
+    std::string named;
+    for (const std::string* value : {&b.Link, &b.Bmp, &b.Tip, &b.BmpFolder, &b.AppParam, &b.HoverSound, &b.HoverSoundFolder,
+                                     &b.SourceFile, &b.DeltaX, &b.DeltaY, &b.DeltaType, &b.UseBmpSize, &b.BmpTransType,
+                                     &b.Hide, &b.CSF, &b.BCUse, &b.BC1, &b.BC2, &b.BC3, &b.BC4, &b.NoHG, &b.UseMediaPlayer,
+                                     &b.WinWidth, &b.WinHeight, &b.ShowDialogBoxes, &b.Psw, &b.PswAsterisk, &b.PswDlgTitle,
+                                     &b.PswDlgText, &b.PswIsWrongTitle, &b.PswIsWrongText, &b.WaitInfoText,
+                                     &b.RunAsAdministrator, &b.RunProgramMaximized})
+        named += value->substr(0, value->size() - 2) + ",";
+    EXPECT_EQ(named, "Link,Bmp,Tip,BmpFolder,AppParam,HoverSound,HoverSoundFolder,SourceFile,DeltaX,DeltaY,DeltaType,"
+                     "UseBmpSize,BmpTransType,Hide,CSF,BCUse,BC1,BC2,BC3,BC4,NoHG,UseMediaPlayer,WinWidth,WinHeight,"
+                     "ShowDialogBoxes,Psw,PswAsterisk,PswDlgTitle,PswDlgText,PswIsWrongTitle,PswIsWrongText,"
+                     "WaitInfoText,RunAsAdministrator,RunProgramMaximized,");
     Siblings().PortavoInstalled = false;  // as the new project's file was written
     EXPECT_EQ(comparable(StoreOptionsToText(readProject(golden("new_project.mnp")))), golden("new_project.mnp"));
 }

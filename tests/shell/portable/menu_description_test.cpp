@@ -114,10 +114,8 @@ TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
     b.set("Title", "TitleText", EncodeUnicodeText("\xE6\x97\xA5\xE6\x9C\xAC \xE2\x82\xAC"));
     b.set("SubTitle", "SubTitleText", EncodeUnicodeText("\xCE\xB1\xCE\xB2"));
     b.set("Buttons", "NrButtons", "1");
-    b.set("ButtonData", "Button1Text", EncodeUnicodeText("\xD0\x9F\xD1\x83\xD1\x81\xD0\xBA"))
-        .set("ButtonData", "Button1Cmd", "Run Program")
-        .set("ButtonData", "Button1Tip", EncodeUnicodeText("tip \xE2\x86\x92"))
-        .set("ButtonData", "Button1WaitInfoText", EncodeUnicodeText("wait \xE2\x80\xA6"));
+    b.button(1, {{"Text", EncodeUnicodeText("\xD0\x9F\xD1\x83\xD1\x81\xD0\xBA")}, {"Cmd", "Run Program"},
+                 {"Tip", EncodeUnicodeText("tip \xE2\x86\x92")}, {"WaitInfoText", EncodeUnicodeText("wait \xE2\x80\xA6")}});
 
     const MenuReadResult r = read(b);
     ASSERT_EQ(r.status, MenuReadStatus::Ok);
@@ -134,28 +132,20 @@ TEST_F(MenuDescriptionTest, EntriesTitleRowsHiddenButtonsAndPasswords)
 {
     auto b = MenuFileBuilder::minimal();
     b.set("Buttons", "NrButtons", "9");  // one more than the file holds
-    b.set("ButtonData", "Button1Text", "Games").set("ButtonData", "Button1Cmd", "(Title)");
-    b.set("ButtonData", "Button2Text", "Play").set("ButtonData", "Button2Cmd", "Run Program & Close");
-    b.set("ButtonData", "Button2Link", "games\\play.exe").set("ButtonData", "Button2AppParam", "/fast");
-    b.set("ButtonData", "Button2RunProgramMaximized", "1").set("ButtonData", "Button2BCUse", "1");
-    b.set("ButtonData", "Button2BC1", "11").set("ButtonData", "Button2BC2", "22");
-    b.set("ButtonData", "Button2BC3", "33").set("ButtonData", "Button2BC4", "44");
-    b.set("ButtonData", "Button3Text", "Secret").set("ButtonData", "Button3Cmd", "Show Document");
-    b.set("ButtonData", "Button3Hide", "1");
+    b.button(1, {{"Text", "Games"}, {"Cmd", "(Title)"}});
+    b.button(2, {{"Text", "Play"}, {"Cmd", "Run Program & Close"}, {"Link", "games\\play.exe"}, {"AppParam", "/fast"},
+                 {"RunProgramMaximized", "1"}, {"BCUse", "1"}, {"BC1", "11"}, {"BC2", "22"}, {"BC3", "33"}, {"BC4", "44"}});
+    b.button(3, {{"Text", "Secret"}, {"Cmd", "Show Document"}, {"Hide", "1"}});
     // A project file's title row: empty command, text with its dashes.
-    b.set("ButtonData", "Button4Text", "- Music -").set("ButtonData", "Button4Cmd", "");
-    b.set("ButtonData", "Button5Text", "Exit").set("ButtonData", "Button5Cmd", "Exit");
-    b.set("ButtonData", "Button6Text", "Locked").set("ButtonData", "Button6Cmd", "Show Document");
-    b.set("ButtonData", "Button6PA", ScrambleText("1")).set("ButtonData", "Button6PB", ScrambleText("s3cr\xC3\xA9t"));
-    b.set("ButtonData", "Button6PC", "1").set("ButtonData", "Button6PD", "1");
-    b.set("ButtonData", "Button6PswDlgTitle", "Key please").set("ButtonData", "Button6PswDlgText", "Type the key:");
-    b.set("ButtonData", "Button6PswIsWrongTitle", "Nope").set("ButtonData", "Button6PswIsWrongText", "Wrong key.");
+    b.button(4, {{"Text", "- Music -"}, {"Cmd", ""}});
+    b.button(5, {{"Text", "Exit"}, {"Cmd", "Exit"}});
+    b.button(6, {{"Text", "Locked"}, {"Cmd", "Show Document"}, {"PA", ScrambleText("1")}, {"PB", ScrambleText("s3cr\xC3\xA9t")},
+                 {"PC", "1"}, {"PD", "1"}, {"PswDlgTitle", "Key please"}, {"PswDlgText", "Type the key:"},
+                 {"PswIsWrongTitle", "Nope"}, {"PswIsWrongText", "Wrong key."}});
     // Protection switched off (PA holds a scrambled "0"), and PA written plainly, which is no
     // valid scrambled value.
-    b.set("ButtonData", "Button7Text", "Open").set("ButtonData", "Button7Cmd", "Show Document");
-    b.set("ButtonData", "Button7PA", ScrambleText("0")).set("ButtonData", "Button7PB", ScrambleText("x"));
-    b.set("ButtonData", "Button8Text", "Plain").set("ButtonData", "Button8Cmd", "Show Document");
-    b.set("ButtonData", "Button8PA", "1");
+    b.button(7, {{"Text", "Open"}, {"Cmd", "Show Document"}, {"PA", ScrambleText("0")}, {"PB", ScrambleText("x")}});
+    b.button(8, {{"Text", "Plain"}, {"Cmd", "Show Document"}, {"PA", "1"}});
 
     MenuReadResult r = read(b);
     ASSERT_EQ(r.status, MenuReadStatus::Ok);

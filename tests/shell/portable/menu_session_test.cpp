@@ -152,10 +152,9 @@ TEST_F(MenuSessionTest, SubMenusOpenReturnAndReturnToTheMain)
     auto sub = test::MenuFileBuilder::minimal();
     sub.set("MainWindow", "CaptionText", "Sub").set("MainWindow", "Width", "300");
     sub.set("Buttons", "NrButtons", "3");
-    sub.set("ButtonData", "Button1Text", "Deeper").set("ButtonData", "Button1Cmd", "Open New Menu");
-    sub.set("ButtonData", "Button1Link", "deeper\\ORVNMENU.MNI");
-    sub.set("ButtonData", "Button2Text", "Back").set("ButtonData", "Button2Cmd", "Return To Previous Menu");
-    sub.set("ButtonData", "Button3Text", "Main").set("ButtonData", "Button3Cmd", "Return To Main Menu");
+    sub.button(1, {{"Text", "Deeper"}, {"Cmd", "Open New Menu"}, {"Link", "deeper\\ORVNMENU.MNI"}});
+    sub.button(2, {{"Text", "Back"}, {"Cmd", "Return To Previous Menu"}});
+    sub.button(3, {{"Text", "Main"}, {"Cmd", "Return To Main Menu"}});
     home.writeFile("menu/sub/ORVNMENU.MNI", sub.bytes());
     sub.set("MainWindow", "CaptionText", "Deeper");
     home.writeFile("menu/sub/deeper/ORVNMENU.MNI", sub.bytes());  // links start from its own folder
