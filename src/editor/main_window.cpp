@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QUndoStack>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -168,6 +169,18 @@ void MainWindow::buildActions()
     make("mUsersGuide", tr("&User's Guide"), QKeySequence(), [this] { showUserGuide(); });
     make("mTour", tr("&Introduction Tour"), QKeySequence(), [this] { AppTourDialog::showTour(this); });
     make("mAbout", tr("&About Orvanto"), QKeySequence(), [this] { showAbout(); })->setMenuRole(QAction::AboutRole);
+
+    // Undo and Redo follow the document's stack: their text names the step, and they are
+    // disabled when there is none.
+    QUndoStack& steps = document_->undoStack();
+    QAction* undo = steps.createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setIcon(themedIcon("edit-undo", QStyle::SP_ArrowBack, s));
+    QAction* redo = steps.createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("mRedo"));
+    redo->setShortcuts(QKeySequence::Redo);
+    redo->setIcon(themedIcon("edit-redo", QStyle::SP_ArrowForward, s));
 }
 
 void MainWindow::buildMenus()
@@ -190,6 +203,10 @@ void MainWindow::buildMenus()
     }
     file->addSeparator();
     file->addAction(action("mExit"));
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(action("mUndo"));
+    edit->addAction(action("mRedo"));
 
     QMenu* menu = menuBar()->addMenu(tr("&Menu"));
     menu->addAction(action("mCreate"));

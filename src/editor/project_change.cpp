@@ -1,6 +1,7 @@
 #include "editor/project_change.h"
 
 #include "editor/project_document.h"
+#include "model/project_fields.h"
 
 namespace orv::editor {
 
@@ -16,11 +17,35 @@ ChangeScope DifferingParts(const MenuProject& a, const MenuProject& b)
     return parts;
 }
 
-void RestoreContent(MenuProject& project, const MenuProject& state)
+namespace {
+
+// b's values in every member the key table names and in the button list, the rest of a.
+MenuProject withTableValuesOf(const MenuProject& a, const MenuProject& b)
 {
-    const std::string file = project.ProjectFilePath;
-    project = state;
-    project.ProjectFilePath = file;
+    MenuProject result = a;
+    for (const ProjectField& f : ProjectFields())
+        CopyFieldValue(f, b, result);
+    result.Buttons = b.Buttons;
+    result.ProjectFilePath = b.ProjectFilePath;
+    return result;
+}
+
+}  // namespace
+
+void RestoreContent(MenuProject& project, const MenuProject& from, const MenuProject& to)
+{
+    MenuProject result = project;
+    for (const ProjectField& f : ProjectFields())
+        if (!SameFieldValue(f, from, to))
+            CopyFieldValue(f, to, result);
+    if (from.Buttons != to.Buttons)
+        result.Buttons = to.Buttons;
+    // Members outside the key table (the sub-menu wizard's values, ...) come back as a whole
+    // when the step changed one of them.
+    if (!(withTableValuesOf(from, to) == to))
+        result = withTableValuesOf(to, result);
+    result.ProjectFilePath = project.ProjectFilePath;
+    project = std::move(result);
 }
 
 ProjectChange::ProjectChange(ProjectDocument& document, const QString& name, MenuProject before, MenuProject after,
@@ -37,15 +62,17 @@ void ProjectChange::redo()
         document_.changed(scope_);
         return;
     }
-    const ChangeScope parts = DifferingParts(document_.project(), after_);
-    RestoreContent(document_.contentForSteps(), after_);
+    document_.finishTyping();
+    const ChangeScope parts = DifferingParts(before_, after_);
+    RestoreContent(document_.contentForSteps(), before_, after_);
     document_.changed(parts);
 }
 
 void ProjectChange::undo()
 {
-    const ChangeScope parts = DifferingParts(document_.project(), before_);
-    RestoreContent(document_.contentForSteps(), before_);
+    document_.finishTyping();
+    const ChangeScope parts = DifferingParts(after_, before_);
+    RestoreContent(document_.contentForSteps(), after_, before_);
     document_.changed(parts);
 }
 

@@ -1,6 +1,6 @@
 // One named change of the open project as a step of the document's undo stack. The step
-// keeps the project's content before and after the change; undo and redo put one of them
-// back (the file the project is stored in stays), and the views reload what differs.
+// keeps the project's content before and after the change; undo and redo put back what
+// differs between them (see RestoreContent), and the views reload it.
 // Consecutive edits of the same field while the user types merge into one step.
 #pragma once
 
@@ -32,10 +32,11 @@ constexpr bool touches(ChangeScope scope, ChangeScope part)
 // The parts in which two states of a project differ.
 ChangeScope DifferingParts(const MenuProject& a, const MenuProject& b);
 
-// Puts a remembered state back into the project. Where the project is stored (its file
-// and the captions that name it) is no content: a step undone after Save As keeps the new
-// file. This is the one place that decides what a step restores.
-void RestoreContent(MenuProject& project, const MenuProject& state);
+// Takes a step back or forward: what differs between the states from and to is set to its
+// value in to; everything else stays as the project holds it now, so what changed outside
+// the steps (the creation's date, a destination) survives an undo. Where the project is
+// stored (its file) is no content: a step undone after Save As keeps the new file.
+void RestoreContent(MenuProject& project, const MenuProject& from, const MenuProject& to);
 
 class ProjectChange : public QUndoCommand {
 public:

@@ -294,6 +294,29 @@ const ProjectField& ProjectFieldOf(std::int16_t MenuProject::*member) { return r
 const ProjectField& ProjectFieldOf(std::int32_t MenuProject::*member) { return rowOf(member, &ProjectField::int32); }
 const ProjectField& ProjectFieldOf(bool MenuProject::*member) { return rowOf(member, &ProjectField::flag); }
 
+bool SameFieldValue(const ProjectField& f, const MenuProject& a, const MenuProject& b)
+{
+    if (f.text)
+        return a.*f.text == b.*f.text;
+    if (f.int16)
+        return a.*f.int16 == b.*f.int16;
+    if (f.int32)
+        return a.*f.int32 == b.*f.int32;
+    return a.*f.flag == b.*f.flag;
+}
+
+void CopyFieldValue(const ProjectField& f, const MenuProject& from, MenuProject& to)
+{
+    if (f.text)
+        to.*f.text = from.*f.text;
+    else if (f.int16)
+        to.*f.int16 = from.*f.int16;
+    else if (f.int32)
+        to.*f.int32 = from.*f.int32;
+    else
+        to.*f.flag = from.*f.flag;
+}
+
 bool IsProjectSectionName(std::string_view name)
 {
     // Compared as the profile parser compares names.

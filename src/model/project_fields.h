@@ -87,6 +87,10 @@ const ProjectField& ProjectFieldOf(std::int16_t MenuProject::*member);
 const ProjectField& ProjectFieldOf(std::int32_t MenuProject::*member);
 const ProjectField& ProjectFieldOf(bool MenuProject::*member);
 
+// Whether two projects hold the same value in a row's member, and copying that value.
+bool SameFieldValue(const ProjectField& field, const MenuProject& a, const MenuProject& b);
+void CopyFieldValue(const ProjectField& field, const MenuProject& from, MenuProject& to);
+
 // The sections that hold no project member.
 inline constexpr const char* OriginSectionName = "Origin";
 inline constexpr const char* IdSectionName = "ID";

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -76,9 +77,20 @@ TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
     EXPECT_TRUE(window.isWindowModified()) << "every edit sets the modified flag";
     EXPECT_EQ(window.document().undoStack().undoText(), QStringLiteral("Caption"));
 
-    window.document().undoStack().undo();
+    // Ctrl+Z in the field is left to the window's Undo, which names the step.
+    QKeyEvent ctrlZ(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+    ctrlZ.ignore();
+    QApplication::sendEvent(caption, &ctrlZ);
+    EXPECT_FALSE(ctrlZ.isAccepted()) << "the field's own undo would leave the project holding the text";
+    QAction* undo = window.findChild<QAction*>(QStringLiteral("mUndo"));
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), QStringLiteral("&Undo Caption"));
+    undo->trigger();
     EXPECT_EQ(caption->text(), QStringLiteral("Window Title")) << "the field shows what undo restored";
     EXPECT_FALSE(window.isWindowModified());
+    EXPECT_FALSE(undo->isEnabled());
+    window.findChild<QAction*>(QStringLiteral("mRedo"))->trigger();
+    EXPECT_EQ(caption->text(), QStringLiteral("My Menu"));
 }
 
 TEST_F(MainWindowTest, OpeningFortyFourButtonsFillsTheTabsAndTheRecentMenu)

@@ -132,6 +132,23 @@ TEST_F(ProjectDocumentTest, TheCreationsOwnChangesMarkModifiedWithoutAStep)
     EXPECT_FALSE(document.isModified());
 }
 
+TEST_F(ProjectDocumentTest, UndoPutsBackOnlyWhatTheStepChanged)
+{
+    setTitle("Mine");
+    document.edit(QStringLiteral("Wizard"), [](MenuProject& p) { p.Wizard.TitleText = "Sub"; });
+    document.projectForCreation().LastCreationDate = "2026-12-06";
+    document.changedByCreation();
+
+    document.undoStack().undo();
+    document.undoStack().undo();
+    EXPECT_EQ(document.project().TitleText, "Title");
+    EXPECT_EQ(document.project().Wizard.TitleText, "") << "members outside the key table are steps too";
+    EXPECT_EQ(document.project().LastCreationDate, "2026-12-06") << "the creation's own change stays";
+    document.undoStack().redo();
+    EXPECT_EQ(document.project().TitleText, "Mine");
+    EXPECT_EQ(document.project().LastCreationDate, "2026-12-06");
+}
+
 TEST_F(ProjectDocumentTest, UndoTellsTheViewsOfWhatItRestores)
 {
     document.edit(QStringLiteral("Add Button"), [](MenuProject& p) { p.Buttons.push_back(MakeTitleRow("Row")); },

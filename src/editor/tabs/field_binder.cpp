@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -72,6 +73,14 @@ void FieldBinder::onFocusLost(QObject* widget, std::function<void()> check)
 
 bool FieldBinder::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // What was typed is a step of the project already: Ctrl+Z and Redo go to the
+        // window's Undo and Redo, which take the typing back first, instead of the field's
+        // own undo, which would leave the project holding what the field no longer shows.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (qobject_cast<QLineEdit*>(watched) && (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)))
+            return true;
+    }
     if (event->type() == QEvent::FocusOut) {
         // Switching to another program or opening a menu is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
