@@ -18,32 +18,17 @@ struct BasicHostServices::Impl {
     HostSystemInfo system{files};
     DesktopShell shell{files, folders};
     ConsoleUserInterface console;
-    Services services;
 };
 
 BasicHostServices::BasicHostServices(UserInterface* ui) : impl_(std::make_unique<Impl>())
 {
-    Services& s = impl_->services;
-    s.files = &impl_->files;
-    s.folders = &impl_->folders;
-    s.registry = &impl_->registry;
-    s.system = &impl_->system;
-    s.shell = &impl_->shell;
     // Without a user interface of its own a program talks through the console.
-    s.ui = ui ? ui : &impl_->console;
-    previous_ = installServices(s);
+    Impl& i = *impl_;
+    installBasic(i.files, i.folders, i.registry, i.system, i.shell, ui ? *ui : i.console);
 }
 
-BasicHostServices::~BasicHostServices() { installServices(previous_); }
-
-const Services& BasicHostServices::services() const { return impl_->services; }
+BasicHostServices::~BasicHostServices() = default;
 
 FileSystem& BasicHostServices::files() const { return impl_->files; }
-
-void BasicHostServices::install(const Services& s)
-{
-    impl_->services = s;
-    installServices(s);
-}
 
 }  // namespace orv::platform

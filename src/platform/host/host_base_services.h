@@ -11,26 +11,18 @@
 
 namespace orv::platform {
 
-class BasicHostServices {
+class BasicHostServices : public InstalledServices {
 public:
     // ui: as for HostServices (nullptr: the console). Installs the basic services with
     // pictures, fonts and crypto left empty; the previous set comes back on destruction.
     explicit BasicHostServices(UserInterface* ui);
     ~BasicHostServices();
-    BasicHostServices(const BasicHostServices&) = delete;
-    BasicHostServices& operator=(const BasicHostServices&) = delete;
 
-    const Services& services() const;
     FileSystem& files() const;
-
-    // Installs a changed set (e.g. with encryption added by the program); the previous set
-    // of the constructor still comes back on destruction.
-    void install(const Services& s);
 
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    Services previous_;
 };
 
 }  // namespace orv::platform

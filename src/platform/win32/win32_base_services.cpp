@@ -16,29 +16,14 @@ struct BasicWin32Services::Impl {
     Win32SystemInfo system;
     Win32Shell shell{folders};
     Win32UserInterface messageBoxes;
-    Services services;
 };
 
 BasicWin32Services::BasicWin32Services(UserInterface* ui) : impl_(std::make_unique<Impl>())
 {
-    Services& s = impl_->services;
-    s.files = &impl_->files;
-    s.folders = &impl_->folders;
-    s.registry = &impl_->registry;
-    s.system = &impl_->system;
-    s.shell = &impl_->shell;
-    s.ui = ui ? ui : &impl_->messageBoxes;
-    previous_ = installServices(s);
+    Impl& i = *impl_;
+    installBasic(i.files, i.folders, i.registry, i.system, i.shell, ui ? *ui : i.messageBoxes);
 }
 
-BasicWin32Services::~BasicWin32Services() { installServices(previous_); }
-
-const Services& BasicWin32Services::services() const { return impl_->services; }
-
-void BasicWin32Services::install(const Services& s)
-{
-    impl_->services = s;
-    installServices(s);
-}
+BasicWin32Services::~BasicWin32Services() = default;
 
 }  // namespace orv::platform

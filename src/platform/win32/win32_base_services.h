@@ -10,26 +10,17 @@
 
 namespace orv::platform {
 
-class BasicWin32Services {
+class BasicWin32Services : public InstalledServices {
 public:
     // ui: the user interface to install (a program's own, or a test's script); the caller
     // keeps it alive. Without one, message boxes. Installs the services with pictures, fonts
     // and crypto left empty; the previous set comes back on destruction.
     explicit BasicWin32Services(UserInterface* ui = nullptr);
     ~BasicWin32Services();
-    BasicWin32Services(const BasicWin32Services&) = delete;
-    BasicWin32Services& operator=(const BasicWin32Services&) = delete;
-
-    const Services& services() const;
-
-    // Installs a set with more services; the constructor's previous set still comes back
-    // on destruction.
-    void install(const Services& s);
 
 private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
-    Services previous_;
 };
 
 }  // namespace orv::platform
