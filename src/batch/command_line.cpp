@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "model/text_helpers.h"
+
 namespace orv {
 
 namespace {
@@ -11,15 +13,7 @@ const char* const kLog = "/LOG:";
 const char* const kBuildFolder = "/BUILDFOLDER:";
 const char* const kBuild = "/BUILD";
 
-std::string trim(const std::string& s)
-{
-    const char* blanks = " \t\r\n";
-    auto first = s.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
-    auto last = s.find_last_not_of(blanks);
-    return s.substr(first, last - first + 1);
-}
+std::string trimLine(const std::string& s) { return TrimmedText(s, " \t\r\n"); }
 
 std::string withoutQuotes(std::string s)
 {
@@ -31,23 +25,23 @@ std::string withoutQuotes(std::string s)
 std::string cutBefore(const std::string& s, const char* marker)
 {
     auto pos = s.find(marker);
-    return pos == std::string::npos ? s : trim(s.substr(0, pos));
+    return pos == std::string::npos ? s : trimLine(s.substr(0, pos));
 }
 
 }  // namespace
 
 std::string GetProjectFileFromCommandLine(const std::string& commandLine)
 {
-    std::string s = trim(commandLine);
+    std::string s = trimLine(commandLine);
     s = cutBefore(s, kLog);
     s = cutBefore(s, kBuildFolder);
     s = cutBefore(s, kBuild);
-    return trim(withoutQuotes(s));
+    return trimLine(withoutQuotes(s));
 }
 
 bool IsBatchBuildCommandLine(const std::string& commandLine)
 {
-    std::string s = trim(commandLine);
+    std::string s = trimLine(commandLine);
     s = cutBefore(s, kLog);
     s = cutBefore(s, kBuildFolder);
     return s.find(kBuild) != std::string::npos;
@@ -57,22 +51,22 @@ std::string GetBuildFolderFromCommandLine(const std::string& commandLine)
 {
     if (!IsBatchBuildCommandLine(commandLine))
         return {};
-    std::string s = cutBefore(trim(commandLine), kLog);
+    std::string s = cutBefore(trimLine(commandLine), kLog);
     auto pos = s.find(kBuildFolder);
     if (pos == std::string::npos)
         return {};
-    return trim(withoutQuotes(trim(s.substr(pos + std::char_traits<char>::length(kBuildFolder)))));
+    return trimLine(withoutQuotes(trimLine(s.substr(pos + std::char_traits<char>::length(kBuildFolder)))));
 }
 
 std::string GetLogFileFromCommandLine(const std::string& commandLine)
 {
     if (!IsBatchBuildCommandLine(commandLine))
         return {};
-    std::string s = trim(commandLine);
+    std::string s = trimLine(commandLine);
     auto pos = s.find(kLog);
     if (pos == std::string::npos)
         return {};
-    return trim(withoutQuotes(trim(s.substr(pos + std::char_traits<char>::length(kLog)))));
+    return trimLine(withoutQuotes(trimLine(s.substr(pos + std::char_traits<char>::length(kLog)))));
 }
 
 CommandLine ParseCommandLine(const std::string& commandLine)
@@ -103,7 +97,7 @@ CommandLine ParseArguments(int argc, const char* const* argv)
         std::string joined;
         for (size_t i = from; i < to; ++i)
             joined += (i == from ? args[i].substr(skip) : ' ' + args[i]);
-        return trim(withoutQuotes(joined));
+        return trimLine(withoutQuotes(joined));
     };
 
     const size_t log = first(isLog, 0, none);

@@ -13,15 +13,9 @@
 
 namespace orv {
 
-std::string TrimBlanks(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
+namespace {
 
+// The first count characters of a UTF-8 text.
 std::string FirstCharacters(const std::string& text, std::size_t count)
 {
     std::size_t chars = 0;
@@ -34,6 +28,8 @@ std::string FirstCharacters(const std::string& text, std::size_t count)
     }
     return text;
 }
+
+}  // namespace
 
 std::string AutorunIconName(const std::string& iconSource, bool useAutorun)
 {
@@ -50,7 +46,7 @@ std::string AutorunInfText(const std::string& programName, const std::string& ic
         text += "ICON=" + iconName + "\r\n";
     else if (!actionText.empty())
         text += "ICON=" + programName + "\r\n";
-    const std::string trimmed = TrimBlanks(label);
+    const std::string trimmed = TrimmedText(label, " ");
     if (!trimmed.empty())
         text += "LABEL=" + FirstCharacters(trimmed, AutorunLabelLength) + "\r\n";
     if (!actionText.empty())
@@ -60,7 +56,7 @@ std::string AutorunInfText(const std::string& programName, const std::string& ic
 
 std::string PortavoDriveLabel(const std::string& label, const CalendarDate& today)
 {
-    std::string trimmed = TrimBlanks(label);
+    std::string trimmed = TrimmedText(label, " ");
     if (!trimmed.empty())
         return trimmed;
     char digits[16];

@@ -35,9 +35,4 @@ bool CopyDriveIcon(CreationRun& run);
 // AUTORUN.INF when autorun is on, and the sibling product's LABEL when cooperating.
 bool WriteAutorunInformation(CreationRun& run);
 
-// Text helper: the text without leading and trailing blanks.
-std::string TrimBlanks(const std::string& text);
-// The first count characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count);
-
 }  // namespace orv

@@ -1,5 +1,7 @@
 #include "model/my_documents_path.h"
 
+#include "model/text_helpers.h"
+
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -8,16 +10,6 @@
 namespace orv {
 
 namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const char* blanks = " \t";
-    auto first = text.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return {};
-    auto last = text.find_last_not_of(blanks);
-    return text.substr(first, last - first + 1);
-}
 
 // Every occurrence of `from`, left to right and not overlapping, replaced by `to`.
 std::string replaceAll(std::string text, const std::string& from, const std::string& to)
@@ -47,7 +39,7 @@ std::string withSingleBackslashes(const std::string& text)
 
 std::string ShortenMyDocumentsPath(const std::string& path)
 {
-    std::string result = trimmed(path);
+    std::string result = TrimmedText(path);
     if (result.size() < 2 || result[1] != ':')
         return result;
     const auto& services = platform::services();
@@ -66,7 +58,7 @@ std::string ShortenMyDocumentsPath(const std::string& path)
 
 std::string ExpandMyDocumentsPath(const std::string& text)
 {
-    std::string result = trimmed(text);
+    std::string result = TrimmedText(text);
     if (result.rfind("...", 0) != 0)
         return result;
     std::string documents = platform::services().folders->GetMyDocumentsDir();

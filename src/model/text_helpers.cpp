@@ -22,6 +22,14 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
 
 }  // namespace
 
+std::string TrimmedText(std::string_view text, std::string_view blanks)
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
 std::string EscapeAmpersands(std::string_view text, bool on)
 {
     if (!on || text.find(" & ") == std::string_view::npos)

@@ -10,6 +10,9 @@ namespace orv {
 // however many there are; an ampersand without a blank on one side stays single.
 std::string EscapeAmpersands(std::string_view text, bool on);
 
+// The text without the given characters at either end ("  a b " becomes "a b").
+std::string TrimmedText(std::string_view text, std::string_view blanks = " \t");
+
 // When on: every "- " and then every " -" is removed (the dashes around a title row's text).
 std::string RemoveDashSpacing(std::string_view text, bool on);
 

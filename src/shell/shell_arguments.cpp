@@ -3,18 +3,13 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/text_helpers.h"
+
 namespace orv::shell {
 
 namespace {
-std::string trimmed(const std::string& s)
-{
-    const auto first = s.find_first_not_of(" \t\"");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t\"");
-    return s.substr(first, last - first + 1);
-}
-
+// An argument without the blanks and quotes around it.
+std::string trimArgument(const std::string& s) { return TrimmedText(s, " \t\""); }
 // An absolute host path ("/tmp/menu/ORVNMENU.MNI"), not a switch: a slash follows the first.
 bool isPath(const std::string& arg)
 {
@@ -32,7 +27,7 @@ ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
 {
     ShellArguments parsed;
     for (const std::string& raw : arguments) {
-        const std::string arg = trimmed(raw);
+        const std::string arg = trimArgument(raw);
         if (arg.empty())
             continue;
         const std::string key = upper(arg);
@@ -41,7 +36,7 @@ ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
         else if (key == "/RESIZE-ENG" || key == "-RESIZE-ENG")
             parsed.resizeMode = true;
         else if (key.rfind("/LAYOUT:", 0) == 0 || key.rfind("-LAYOUT:", 0) == 0)
-            parsed.layoutFile = trimmed(arg.substr(8));
+            parsed.layoutFile = trimArgument(arg.substr(8));
         else if (parsed.menuFile.empty() && (isPath(arg) || (arg[0] != '/' && arg[0] != '-')))
             parsed.menuFile = arg;
     }
