@@ -26,6 +26,7 @@
 #include "create/test_run.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
+#include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
@@ -90,6 +91,11 @@ MainWindow::MainWindow(QWidget* parent)
     creation_->onProjectChanged = [this] { document_->changedByCreation(); };
     dialogs_->setPictureViewer(
         [](const std::string& file, QWidget* parent) { PictureViewer::showPicture(file, parent); });
+    dialogs_->setTestRunner([this](const MenuProject& project) {
+        stopPlayback();
+        TestTheMenu(project, *creation_);
+    });
+    RegisterProjectDialogs(*dialogs_, *document_);
     NewProjectHooks hooks;
     hooks.askProjectType = [this](bool withChooser) -> std::optional<std::int16_t> {
         return ProjectTypeDialog::chooseNewProjectType(withChooser, this);

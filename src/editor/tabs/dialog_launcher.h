@@ -6,10 +6,13 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include <QObject>
 #include <QPushButton>
+
+#include "editor/rules/button_edit_request.h"
 
 class QWidget;
 
@@ -52,12 +55,40 @@ public:
     void setPictureViewer(PictureViewer viewer) { pictureViewer_ = std::move(viewer); }
     void showPicture(const std::string& file, QWidget* parent);
 
+    // The button editor for the button list's Add and Edit; without one they do nothing.
+    using ButtonEditor = std::function<ButtonEditOutcome(const ButtonEditRequest&, QWidget* parent)>;
+    void setButtonEditor(ButtonEditor editor) { buttonEditor_ = std::move(editor); }
+    bool hasButtonEditor() const { return bool(buttonEditor_); }
+    ButtonEditOutcome editButton(const ButtonEditRequest& request, QWidget* parent) const
+    {
+        return buttonEditor_ ? buttonEditor_(request, parent) : ButtonEditOutcome{};
+    }
+
+    // The button options that the button editor's "Options..." opens; empty when cancelled.
+    using ButtonOptionsEditor =
+        std::function<std::optional<ButtonOptionsOutcome>(const ButtonEditRequest&, QWidget* parent)>;
+    void setButtonOptionsEditor(ButtonOptionsEditor editor) { buttonOptions_ = std::move(editor); }
+    const ButtonOptionsEditor& buttonOptionsEditor() const { return buttonOptions_; }
+
+    // Runs the menu test with a project that the dialog made (its Test button); the open
+    // project stays as it is.
+    using TestRunner = std::function<void(const MenuProject& project)>;
+    void setTestRunner(TestRunner runner) { testRunner_ = std::move(runner); }
+    void testRun(const MenuProject& project) const
+    {
+        if (testRunner_)
+            testRunner_(project);
+    }
+
 signals:
     void openersChanged();
 
 private:
     std::map<ProjectDialog, Opener> openers_;
     PictureViewer pictureViewer_;
+    ButtonEditor buttonEditor_;
+    ButtonOptionsEditor buttonOptions_;
+    TestRunner testRunner_;
 };
 
 }  // namespace orv::editor

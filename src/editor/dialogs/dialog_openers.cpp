@@ -1,0 +1,14 @@
+#include "editor/dialogs/dialog_openers.h"
+
+#include "editor/project_document.h"
+#include "editor/tabs/dialog_launcher.h"
+
+namespace orv::editor {
+
+void RegisterProjectDialogs(DialogLauncher& dialogs, ProjectDocument& document)
+{
+    (void)dialogs;
+    (void)document;
+}
+
+}  // namespace orv::editor
