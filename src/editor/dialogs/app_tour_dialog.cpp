@@ -28,8 +28,9 @@ AppTourDialog::AppTourDialog(QWidget* parent) : QDialog(parent)
                "picture, a logotype, background and button sounds, and a menu movie."));
     addPage("tab3.bmp", tr("Add buttons"),
             tr("Each button runs a program, opens a document, a folder or a web page, plays music or a "
-               "movie, shows a picture gallery or opens another menu. The tabs \"Buttons\" and "
-               "\"Buttons (text)\" hold the button style and the list of buttons."));
+               "movie, shows a picture gallery or opens another menu. The tab \"Buttons\" holds their "
+               "style; on \"Buttons (text)\", Add (Insert) opens the button editor, and Edit, Delete, "
+               "Copy and Move work on the selected row. Ctrl+Z undoes every change."));
     addPage("start_new.png", tr("Test and create"),
             tr("Press F5 (Test) at any time to see the menu as it will look. When it is ready, Create "
                "copies the menu into a folder of your choice, with an AUTORUN.INF file so that the disc "
