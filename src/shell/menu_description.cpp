@@ -258,6 +258,18 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     b.separateFrameColour = keys.flag(&P::SeparateFrameAndCharColor);
     b.activeFrame = keys.integer(&P::UseActiveButtonFrame) != 0;
     b.activeFrameColour = keys.colour(&P::ActiveButtonFrameColor);
+    ButtonEffects& fx = b.effects;
+    const auto tenth = [&](std::int32_t MenuProject::*member) { return std::clamp(keys.integer(member), 0, 10); };
+    fx.shadow = keys.integer(&P::ButtonUseShadowEffect) != 0;
+    fx.shadowSize = tenth(&P::ButtonShadowSize);
+    fx.shadowIntensity = tenth(&P::ButtonShadowIntensity);
+    fx.glass = keys.integer(&P::ButtonUseGlasEffect) != 0;
+    fx.glassTransparency = tenth(&P::ButtonGlasTransparency);
+    fx.glassColour = std::clamp(keys.integer(&P::ButtonGlasColorIndex), 1, 5);
+    fx.lines = keys.integer(&P::ButtonUseHorizEffectLines) != 0;
+    fx.linesWidth = std::clamp(keys.integer(&P::ButtonHorizEffectLinesWidth), 1, 2000);
+    fx.light = keys.integer(&P::ButtonUseLightEffect) != 0;
+    fx.roundedSurface = keys.integer(&P::ButtonRoundedSurface) != 0;
 
     m.titleRowFont = readFont(keys, {&P::ButtonTitle_FontName, &P::ButtonTitle_FontSize, &P::ButtonTitle_FontBold,
                                      &P::ButtonTitle_FontItalic});

@@ -31,6 +31,21 @@ struct TextLine {
 };
 
 // The look shared by all buttons.
+// The effects drawn over every button body (the shadow under it).
+struct ButtonEffects {
+    bool shadow = false;
+    int shadowSize = 0;        // pixels, 0..10
+    int shadowIntensity = 5;   // 0..10
+    bool glass = false;
+    int glassTransparency = 5; // 0 (strongest) .. 10 (none)
+    int glassColour = 1;       // 1 white, 2 black, 3 red, 4 green, 5 blue
+    bool lines = false;
+    int linesWidth = 80;       // pixels
+    bool light = false;
+    bool roundedSurface = false;  // the plastic style only
+    auto operator<=>(const ButtonEffects&) const = default;
+};
+
 struct ButtonLook {
     int width = 220;
     int height = 30;
@@ -44,6 +59,7 @@ struct ButtonLook {
     bool separateFrameColour = false;
     bool activeFrame = true;
     WinColour activeFrameColour = 16777215;
+    ButtonEffects effects;
 };
 
 // One entry of [ButtonData]: a button or a title row.

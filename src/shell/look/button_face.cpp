@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
+#include <vector>
 
 #include "shell/look/colour.h"
 #include "shell/look/rounded_box.h"
@@ -45,13 +46,22 @@ WinColour gradient(std::initializer_list<Stop> stops, double t)
     return previous->colour;
 }
 
+// The hover look of a colour: lighter, or darker when it is light already.
+WinColour hoverShift(WinColour c, int percent)
+{
+    const int luminance = (redOf(c) * 299 + greenOf(c) * 587 + blueOf(c) * 114) / 1000;
+    return blendTowards(c, luminance > 200 ? 0 : winRgb(255, 255, 255), percent);
+}
+
 // Where a pixel lies along a length, at its centre: 0 at the start, 1 at the end.
 double along(int i, int n) { return (2.0 * i + 1) / (2.0 * n); }
 
 class BodyPainter {
 public:
     explicit BodyPainter(const ButtonFace& face)
-        : f_(face), light_(lighter(face.back, 170)), dark_(darker(face.back, 140))
+        : f_(face),
+          light_(inRange(face.style, BlendRightStyle, RectangularBlendStyle) ? face.colour1 : lighter(face.back, 170)),
+          dark_(darker(face.back, 140))
     {
     }
 
@@ -81,8 +91,16 @@ public:
                          ty);
         else if (s == PlasticStyle)
             c = gradient({{0, lighter(f_.back, 200)}, {0.49, light_}, {0.5, f_.back}, {1, dark_}}, ty);
+        if (s == PlasticStyle && f_.effects.roundedSurface) {
+            // Both ends of the capsule turn away from the light.
+            const double end = std::min(tx, 1 - tx) * 6;
+            if (end < 1)
+                c = blendTowards(c, 0, static_cast<int>(std::lround(20 * (1 - end))));
+        }
         if (f_.state.pressed)
             c = blendTowards(c, 0, 15);
+        else if (f_.state.hover)
+            c = hoverShift(c, s == MetallicStyle || s == PlasticStyle ? 12 : 15);
         return argbOf(c);
     }
 
@@ -132,6 +150,89 @@ std::uint32_t mixLayers(std::initializer_list<Layer> layers)
     return alpha << 24 | channel(r) << 16 | channel(g) << 8 | channel(b);
 }
 
+// The styles whose body is a filled shape that can cast a shadow.
+bool hasShadow(int style)
+{
+    return !isTransparent(style) && style != ImageHotspotStyle;
+}
+
+// Blurs coverage values (0..FullCoverage) with a box of radius r, across and then down.
+void boxBlur(std::vector<int>& values, int width, int height, int r)
+{
+    std::vector<int> line;
+    const auto pass = [&](int count, int length, auto at) {
+        for (int n = 0; n < count; ++n) {
+            line.assign(static_cast<std::size_t>(length), 0);
+            for (int i = 0; i < length; ++i) {
+                int sum = 0;
+                for (int k = std::max(0, i - r); k <= std::min(length - 1, i + r); ++k)
+                    sum += at(n, k);
+                line[static_cast<std::size_t>(i)] = (sum + r) / (2 * r + 1);
+            }
+            for (int i = 0; i < length; ++i)
+                at(n, i) = line[static_cast<std::size_t>(i)];
+        }
+    };
+    pass(height, width, [&](int y, int x) -> int& { return values[static_cast<std::size_t>(y) * width + x]; });
+    pass(width, height, [&](int x, int y) -> int& { return values[static_cast<std::size_t>(y) * width + x]; });
+}
+
+// Puts colour with alpha (0..255) over a pixel of the body; the body's own alpha stays, so
+// effects never reach outside its shape.
+void tint(std::uint32_t& pixel, WinColour colour, int alpha)
+{
+    if ((pixel >> 24) == 0 || alpha <= 0)
+        return;
+    const auto channel = [&](int shift, int value) {
+        const int below = static_cast<int>(pixel >> shift & 0xFF);
+        return static_cast<std::uint32_t>((below * (255 - alpha) + value * alpha + 127) / 255) << shift;
+    };
+    pixel = (pixel & 0xFF000000u) | channel(16, redOf(colour)) | channel(8, greenOf(colour)) | channel(0, blueOf(colour));
+}
+
+const WinColour GlassColours[] = {winRgb(255, 255, 255), winRgb(0, 0, 0), winRgb(255, 0, 0), winRgb(0, 160, 0),
+                                  winRgb(0, 0, 255)};
+
+void drawEffects(Bitmap& bitmap, const ButtonFace& face)
+{
+    const ButtonEffects& fx = face.effects;
+    const int w = bitmap.width, h = bitmap.height;
+    const auto at = [&](int x, int y) -> std::uint32_t& { return bitmap.pixels[static_cast<std::size_t>(y) * w + x]; };
+    const WinColour white = winRgb(255, 255, 255);
+    if (fx.glass && fx.glassTransparency < 10) {
+        // The upper half under coloured glass, fading out over its last fifth.
+        const WinColour glass = GlassColours[std::clamp(fx.glassColour, 1, 5) - 1];
+        const int strength = (10 - fx.glassTransparency) * 6 * 255 / 100;
+        const int half = h / 2, fade = std::max(1, half / 5);
+        for (int y = 0; y < half; ++y) {
+            const int a = y < half - fade ? strength : strength * (half - y) / (fade + 1);
+            for (int x = 0; x < w; ++x)
+                tint(at(x, y), glass, a);
+        }
+    }
+    if (fx.lines && h >= 8) {
+        // Two light lines near the top and bottom edges, centred, fading out at their ends.
+        const int length = std::min(fx.linesWidth, w - 2);
+        const int start = (w - length) / 2, quarter = std::max(1, length / 4);
+        for (int i = 0; i < length; ++i) {
+            const int fromEnd = std::min(i, length - 1 - i);
+            const int a = 128 * std::min(fromEnd + 1, quarter) / quarter;
+            tint(at(start + i, 3), white, a);
+            tint(at(start + i, h - 4), white, a);
+        }
+    }
+    if (fx.light) {
+        // A soft round highlight in the upper left.
+        const double cx = w / 3.0, cy = h / 4.0, radius = 0.6 * w;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                const double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy) / radius;
+                if (d < 1)
+                    tint(at(x, y), white, static_cast<int>(std::lround(115 * (1 - d) * (1 - d))));
+            }
+    }
+}
+
 void drawFocusFrame(Bitmap& bitmap, int inset, WinColour colour)
 {
     const int left = inset, top = inset, right = bitmap.width - 1 - inset, bottom = bitmap.height - 1 - inset;
@@ -171,20 +272,29 @@ ButtonFace buttonFace(const ButtonLook& look, const MenuEntry& entry, ButtonStat
     face.back = entry.ownColours ? entry.backColour : look.backColour;
     face.frame = buttonFrameColour(look, entry);
     face.text = buttonTextColour(look, entry);
+    // Blends start at the frame colour the author chose, else at a lighter fill.
+    face.colour1 = entry.ownColours || look.separateFrameColour ? face.frame : lighter(face.back, 170);
+    face.effects = look.effects;
     face.activeFrame = look.activeFrame;
     face.activeFrameColour = look.activeFrameColour;
     face.state = state;
     return face;
 }
 
-int buttonCornerRadius(int style)
+int buttonCornerRadius(const ButtonFace& face)
 {
+    const int style = face.style, h = face.height;
+    int radius = 0;
     if (inRange(style, Rounded1Style, Rounded1Style + 2))
-        return 4 * (style - Rounded1Style + 1);
+        radius = 4 * (style - Rounded1Style + 1);
     for (int first : {BlendRightStyle, BlendDownStyle, CylinderStyle})
         if (inRange(style, first + 1, first + 3))
-            return 4 * (style - first);
-    return 0;
+            radius = 4 * (style - first);
+    if (style == MetallicStyle)
+        radius = std::min(h / 4, 6);
+    if (style == PlasticStyle)
+        radius = face.effects.roundedSurface ? h / 2 : h / 4;
+    return std::min(radius, h / 2);
 }
 
 Bitmap renderButtonBody(const ButtonFace& face)
@@ -197,7 +307,7 @@ Bitmap renderButtonBody(const ButtonFace& face)
     bitmap.pixels.assign(static_cast<std::size_t>(face.width) * face.height, 0);
 
     const BodyPainter painter(face);
-    const RoundedBox outer{0, 0, face.width, face.height, buttonCornerRadius(face.style)};
+    const RoundedBox outer{0, 0, face.width, face.height, buttonCornerRadius(face)};
     const bool ring = painter.activeRing();
     const int frameWidth = std::max(painter.frameWidth(), ring ? 1 : 0);
     const RoundedBox insideRing = outer.inset(ring ? 1 : 0);
@@ -215,9 +325,33 @@ Bitmap renderButtonBody(const ButtonFace& face)
                 mixLayers({{active, all - inRing}, {argbOf(painter.frameAt(x, y)), inRing - filled},
                            {painter.fillAt(x, y), filled}});
         }
+    drawEffects(bitmap, face);
     if (face.state.focus)
         drawFocusFrame(bitmap, frameWidth + 2, face.style == WindowsButtonStyle ? 0 : face.text);
     return bitmap;
+}
+
+Bitmap renderButtonShadow(const ButtonFace& face)
+{
+    const int size = face.effects.shadowSize;
+    Bitmap shadow;
+    if (!face.effects.shadow || size <= 0 || face.effects.shadowIntensity <= 0 || !hasShadow(face.style) ||
+        face.width <= 0 || face.height <= 0)
+        return shadow;
+    shadow.width = face.width + 2 * size;
+    shadow.height = face.height + 2 * size;
+    // The body's shape at (size, size), then blurred by size pixels each way.
+    const RoundedBox shape{size, size, size + face.width, size + face.height, buttonCornerRadius(face)};
+    std::vector<int> mask(static_cast<std::size_t>(shadow.width) * shadow.height);
+    for (int y = 0; y < shadow.height; ++y)
+        for (int x = 0; x < shadow.width; ++x)
+            mask[static_cast<std::size_t>(y) * shadow.width + x] = shape.coverage(x, y);
+    boxBlur(mask, shadow.width, shadow.height, size);
+    const int strength = std::min(10, face.effects.shadowIntensity) * 8;  // per cent at full coverage
+    shadow.pixels.resize(mask.size());
+    for (std::size_t i = 0; i < mask.size(); ++i)
+        shadow.pixels[i] = argbOf(0, (mask[i] * strength * 255 + FullCoverage * 50) / (FullCoverage * 100));
+    return shadow;
 }
 
 }  // namespace orv::shell

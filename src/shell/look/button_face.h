@@ -25,6 +25,7 @@ enum ButtonStyle {
     ThreeDStyle = 25,
     MetallicStyle = 26,
     PlasticStyle = 27,
+    ImageHotspotStyle = 28,
 };
 
 struct ButtonState {
@@ -41,8 +42,10 @@ struct ButtonFace {
     WinColour back = 0;
     WinColour frame = 0;
     WinColour text = 0;
+    WinColour colour1 = 0;  // where the blended styles start
     bool activeFrame = false;
     WinColour activeFrameColour = 0;
+    ButtonEffects effects;
     ButtonState state;
     auto operator<=>(const ButtonFace&) const = default;
 };
@@ -56,11 +59,17 @@ WinColour buttonTextColour(const ButtonLook& look, const MenuEntry& entry);
 
 ButtonFace buttonFace(const ButtonLook& look, const MenuEntry& entry, ButtonState state, int width, int height);
 
-// Corner radius of a style in pixels.
-int buttonCornerRadius(int style);
+// Corner radius of the body in pixels.
+int buttonCornerRadius(const ButtonFace& face);
 
 // The body: fill, frame, the active frame under the mouse, the pressed look and a dotted
 // focus frame; transparent outside the rounded corners and where the style shows no fill.
+// The effects (glass, lines, light, rounded surface) are drawn over it.
 Bitmap renderButtonBody(const ButtonFace& face);
+
+// The drop shadow of the body, as large as the body plus the shadow size on every side, to
+// be drawn at the body's top-left corner minus nothing: it lies below and right of the
+// body. Empty when the face has no shadow.
+Bitmap renderButtonShadow(const ButtonFace& face);
 
 }  // namespace orv::shell

@@ -87,18 +87,39 @@ const Bitmap& MenuPainter::body(const ButtonFace& face)
     return bodies_.emplace(face, renderButtonBody(face)).first->second;
 }
 
+const Bitmap& MenuPainter::shadow(const ButtonFace& face)
+{
+    // The shadow depends on the shape only, not on the colours or the state.
+    ButtonFace shape;
+    shape.style = face.style;
+    shape.width = face.width;
+    shape.height = face.height;
+    shape.effects = face.effects;
+    auto found = shadows_.find(shape);
+    if (found != shadows_.end())
+        return found->second;
+    if (shadows_.size() >= MaxCachedBodies)
+        shadows_.clear();
+    return shadows_.emplace(shape, renderButtonShadow(shape)).first->second;
+}
+
 void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas)
 {
     canvas.drawBitmap(0, 0, background(menu, layout.window.width, layout.window.height));
 
-    for (const EntryBox& box : layout.entries) {
-        if (box.titleRow)
-            continue;
-        const MenuEntry& entry = menu.entries[box.entry];
-        const ButtonFace face = buttonFace(menu.buttons, entry, buttonState(states, box.entry), box.rect.width,
-                                           box.rect.height);
-        canvas.drawBitmap(box.rect.x, box.rect.y, body(face));
-    }
+    // The shadows first, so that no shadow falls on a neighbouring button.
+    std::vector<ButtonFace> faces;
+    for (const EntryBox& box : layout.entries)
+        if (!box.titleRow) {
+            faces.push_back(buttonFace(menu.buttons, menu.entries[box.entry], buttonState(states, box.entry),
+                                       box.rect.width, box.rect.height));
+            if (const Bitmap& cast = shadow(faces.back()); cast.width > 0)
+                canvas.drawBitmap(box.rect.x, box.rect.y, cast);
+        }
+    std::size_t next = 0;
+    for (const EntryBox& box : layout.entries)
+        if (!box.titleRow)
+            canvas.drawBitmap(box.rect.x, box.rect.y, body(faces[next++]));
 
     drawTextLine(menu.title, layout.title, canvas);
     drawTextLine(menu.subtitle, layout.subtitle, canvas);

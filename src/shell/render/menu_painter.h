@@ -42,10 +42,12 @@ private:
     };
     const Bitmap& background(const MenuDescription& menu, int width, int height);
     const Bitmap& body(const ButtonFace& face);
+    const Bitmap& shadow(const ButtonFace& face);
 
     std::optional<BackgroundKey> backgroundKey_;
     Bitmap background_;
     std::map<ButtonFace, Bitmap> bodies_;
+    std::map<ButtonFace, Bitmap> shadows_;
 };
 
 }  // namespace orv::shell

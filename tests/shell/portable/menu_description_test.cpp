@@ -39,7 +39,10 @@ std::string describe(const MenuDescription& m)
       << b.height << " style " << b.style << " align " << b.alignment << "/" << b.textAlignment << " | "
       << describe(b.font) << " | colours " << b.foreColour << "/" << b.frameColour << "/" << b.backColour
       << " separate " << b.separateFrameColour << " active " << b.activeFrame << "/" << b.activeFrameColour
-      << "\ntitle rows " << describe(m.titleRowFont) << " | colour " << m.titleRowColour << "\nicon " << m.appIcon
+      << "\neffects shadow " << b.effects.shadow << " " << b.effects.shadowSize << "/" << b.effects.shadowIntensity
+      << " glass " << b.effects.glass << " " << b.effects.glassTransparency << "/" << b.effects.glassColour
+      << " lines " << b.effects.lines << " " << b.effects.linesWidth << " light " << b.effects.light << " rounded "
+      << b.effects.roundedSurface << "\ntitle rows " << describe(m.titleRowFont) << " | colour " << m.titleRowColour << "\nicon " << m.appIcon
       << " ok " << m.okText << " close " << m.closeText << "\n";
     return s.str();
 }
@@ -77,6 +80,7 @@ TEST_F(MenuDescriptionTest, TheEditorsFullMenuFileAndTheDefaultsOfMissingKeys)
               "subtitle SubTitleText value | SubTitleFontName value 143 bold italic | colour 3104397 align 3 shadow 0 spacing 48\n"
               "buttons 157x158 style 26 align 3/3 | ButtonFontName value 163 italic | colours 4425417/4491468/4557519 "
               "separate 1 active 1/5482233\n"
+              "effects shadow 1 10/10 glass 1 10/5 lines 1 177 light 1 rounded 1\n"
               "title rows ButtonTitle_FontName value 184 bold italic | colour 5812488\n"
               "icon 6 ok ButtonOK_Text value close ButtonClose_Text value\n");
     ASSERT_EQ(full.menu.entries.size(), 44u);
@@ -96,6 +100,7 @@ TEST_F(MenuDescriptionTest, TheEditorsFullMenuFileAndTheDefaultsOfMissingKeys)
               "title Title | Times New Roman 26 bold italic | colour 65535 align 1 shadow 1 spacing 0\n"
               "subtitle  | Arial 14 | colour 8421631 align 1 shadow 0 spacing 0\n"
               "buttons 220x30 style 3 align 3/2 | Arial 12 bold | colours 65535/65535/8323072 separate 0 active 1/16777215\n"
+              "effects shadow 0 0/5 glass 0 6/2 lines 0 80 light 0 rounded 0\n"
               "title rows Arial 10 | colour 65535\n"
               "icon 1 ok OK close Close\n");
 

@@ -81,6 +81,56 @@ TEST(ButtonBody, HoverPressedAndTransparentStyles)
     EXPECT_EQ(pixel(renderButtonBody(face(2, ButtonState{true, false, false})), 20, 0), argbOf(White));
 }
 
+// Each effect stays inside the body's shape and changes only its own part of it.
+TEST(ButtonEffects, GlassLinesLightShadowAndRoundedSurface)
+{
+    ButtonFace plain = face(4);
+    const Bitmap base = renderButtonBody(plain);
+
+    ButtonFace glass = plain;
+    glass.effects.glass = true;
+    glass.effects.glassTransparency = 0;  // strongest: 60 % white
+    const Bitmap glassy = renderButtonBody(glass);
+    EXPECT_EQ(pixel(glassy, 20, 5), argbOf(winRgb(153, 153, 204)));
+    EXPECT_EQ(pixel(glassy, 20, 20), pixel(base, 20, 20));  // the lower half stays
+    glass.effects.glassTransparency = 10;
+    EXPECT_EQ(renderButtonBody(glass).pixels, base.pixels);
+
+    ButtonFace lines = plain;
+    lines.effects.lines = true;
+    lines.effects.linesWidth = 500;  // longer than the button: two pixels short of it
+    const Bitmap lined = renderButtonBody(lines);
+    EXPECT_NE(pixel(lined, 20, 3), pixel(base, 20, 3));
+    EXPECT_NE(pixel(lined, 20, 26), pixel(base, 20, 26));
+    EXPECT_EQ(pixel(lined, 20, 10), pixel(base, 20, 10));
+    EXPECT_EQ(pixel(lined, 0, 3), pixel(base, 0, 3));
+
+    ButtonFace light = plain;
+    light.effects.light = true;
+    const Bitmap lit = renderButtonBody(light);
+    EXPECT_GT(pixel(lit, 13, 7) & 0xFF, pixel(base, 13, 7) & 0xFF);
+    EXPECT_EQ(pixel(lit, 39, 29), pixel(base, 39, 29));  // beyond its reach
+
+    ButtonFace shadow = plain;
+    shadow.effects.shadow = true;
+    shadow.effects.shadowSize = 4;
+    shadow.effects.shadowIntensity = 10;
+    const Bitmap cast = renderButtonShadow(shadow);
+    EXPECT_EQ(cast.width, 48);
+    EXPECT_EQ(cast.height, 38);
+    EXPECT_EQ(alpha(pixel(cast, 24, 19)), 204);  // 80 % under the middle of the body
+    EXPECT_EQ(alpha(pixel(cast, 0, 0)), 0);
+    EXPECT_GT(alpha(pixel(cast, 45, 35)), 0);  // below and right of the body
+    shadow.style = TextOnlyStyle;
+    EXPECT_EQ(renderButtonShadow(shadow).width, 0);
+
+    ButtonFace capsule = face(PlasticStyle);
+    capsule.effects.roundedSurface = true;
+    const Bitmap pill = renderButtonBody(capsule);
+    EXPECT_EQ(alpha(pixel(pill, 2, 2)), 0);  // radius 15: a capsule
+    EXPECT_LT(pixel(pill, 1, 15) & 0xFF, pixel(pill, 20, 15) & 0xFF);  // the ends are darker
+}
+
 TEST(ButtonColours, OwnColoursSeparateFrameAndMetallicText)
 {
     ButtonLook look;
