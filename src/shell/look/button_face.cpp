@@ -26,6 +26,7 @@ const WinColour WindowsHoverFrame = winRgb(0x00, 0x78, 0xD7);
 const WinColour WindowsPressedFrame = winRgb(0x00, 0x54, 0x99);
 
 const WinColour MetallicText = winRgb(0x20, 0x20, 0x20);
+const WinColour Silver = winRgb(0xC0, 0xC0, 0xC0);
 
 struct Stop {
     double at;
@@ -53,6 +54,20 @@ WinColour hoverShift(WinColour c, int percent)
     return blendTowards(c, luminance > 200 ? 0 : winRgb(255, 255, 255), percent);
 }
 
+WinColour lighten(WinColour c, int percent) { return blendTowards(c, winRgb(255, 255, 255), percent); }
+WinColour darken(WinColour c, int percent) { return blendTowards(c, 0, percent); }
+
+// Brushed metal in a base colour: light at the top, a darker band just below the middle,
+// lighter again at the bottom, with faint streaks that repeat every 13 rows.
+WinColour brushedMetal(WinColour base, int row, double ty)
+{
+    WinColour c = gradient({{0, lighten(base, 70)}, {0.45, lighten(base, 20)}, {0.55, darken(base, 10)},
+                            {1, lighten(base, 35)}},
+                           ty);
+    const int streak = (row * 7919) % 13 - 6;  // -6 .. 6: half a per cent each
+    return streak >= 0 ? lighten(c, streak / 2) : darken(c, -streak / 2);
+}
+
 // Where a pixel lies along a length, at its centre: 0 at the start, 1 at the end.
 double along(int i, int n) { return (2.0 * i + 1) / (2.0 * n); }
 
@@ -60,8 +75,7 @@ class BodyPainter {
 public:
     explicit BodyPainter(const ButtonFace& face)
         : f_(face),
-          light_(inRange(face.style, BlendRightStyle, RectangularBlendStyle) ? face.colour1 : lighter(face.back, 170)),
-          dark_(darker(face.back, 140))
+          light_(inRange(face.style, BlendRightStyle, RectangularBlendStyle) ? face.colour1 : lighter(face.back, 170))
     {
     }
 
@@ -71,8 +85,11 @@ public:
         const int s = f_.style;
         if (s == WindowsButtonStyle)
             return argbOf(f_.state.pressed ? WindowsPressedFace : f_.state.hover ? WindowsHoverFace : WindowsFace);
-        if (isTransparent(s))
-            return f_.state.pressed ? argbOf(0, 48) : 0;  // a light shade while pressed
+        if (isTransparent(s)) {
+            if (f_.state.pressed)
+                return argbOf(0, 48);  // a light shade while pressed
+            return s == FramedTextStyle && f_.state.hover ? argbOf(f_.frame, 31) : 0;
+        }
         WinColour c = f_.back;
         const double tx = along(x, f_.width), ty = along(y, f_.height);
         if (inRange(s, BlendRightStyle, BlendRightStyle + 3))
@@ -80,17 +97,17 @@ public:
         else if (inRange(s, BlendDownStyle, BlendDownStyle + 3))
             c = gradient({{0, light_}, {1, f_.back}}, ty);
         else if (inRange(s, CylinderStyle, CylinderStyle + 3))
-            c = gradient({{0, dark_}, {0.5, light_}, {1, dark_}}, ty);
+            c = gradient({{0, darken(f_.back, 20)}, {0.4, light_}, {1, darken(f_.back, 20)}}, ty);
         else if (s == RectangularBlendStyle)
             c = gradient({{0, light_}, {1, f_.back}}, std::max(std::abs(2 * tx - 1), std::abs(2 * ty - 1)));
         else if (s == MetallicStyle)
-            c = gradient({{0, winRgb(0xF4, 0xF4, 0xF4)},
-                          {0.45, winRgb(0xC8, 0xC8, 0xC8)},
-                          {0.55, winRgb(0xB0, 0xB0, 0xB0)},
-                          {1, winRgb(0xE0, 0xE0, 0xE0)}},
-                         ty);
-        else if (s == PlasticStyle)
-            c = gradient({{0, lighter(f_.back, 200)}, {0.49, light_}, {0.5, f_.back}, {1, dark_}}, ty);
+            c = brushedMetal(f_.colour1, y, ty);
+        else if (s == PlasticStyle) {
+            c = gradient({{0, lighten(f_.back, 10)}, {1, darken(f_.back, 15)}}, ty);
+            // The gloss over the upper half, fading to nothing at the middle.
+            if (ty < 0.5)
+                c = lighten(c, static_cast<int>(std::lround((f_.state.hover ? 70 : 55) * (1 - 2 * ty))));
+        }
         if (s == PlasticStyle && f_.effects.roundedSurface) {
             // Both ends of the capsule turn away from the light.
             const double end = std::min(tx, 1 - tx) * 6;
@@ -104,7 +121,14 @@ public:
         return argbOf(c);
     }
 
-    int frameWidth() const { return f_.style == TextOnlyStyle ? 0 : f_.style == ThreeDStyle ? 3 : 1; }
+    int frameWidth() const
+    {
+        if (f_.style == TextOnlyStyle)
+            return 0;
+        if (f_.style == ThreeDStyle || (f_.style == FramedTextStyle && f_.state.hover))
+            return f_.style == ThreeDStyle ? 3 : 2;
+        return 1;
+    }
 
     WinColour frameAt(int x, int y) const
     {
@@ -116,6 +140,12 @@ public:
             return topLeft != f_.state.pressed ? blendTowards(f_.back, winRgb(255, 255, 255), 45)
                                                : blendTowards(f_.back, 0, 50);
         }
+        if (inRange(f_.style, BlendRightStyle, RectangularBlendStyle))
+            return darken(f_.back, 30);  // the frame colour is the blend's first colour
+        if (f_.style == MetallicStyle)
+            return darken(f_.colour1, 40);
+        if (f_.style == PlasticStyle)
+            return darken(f_.back, 35);
         return f_.frame;
     }
 
@@ -123,7 +153,7 @@ public:
 
 private:
     const ButtonFace& f_;
-    WinColour light_, dark_;
+    WinColour light_;
 };
 
 // Layers that share a pixel without overlapping, each with its coverage (of 16), mixed by
@@ -272,8 +302,10 @@ ButtonFace buttonFace(const ButtonLook& look, const MenuEntry& entry, ButtonStat
     face.back = entry.ownColours ? entry.backColour : look.backColour;
     face.frame = buttonFrameColour(look, entry);
     face.text = buttonTextColour(look, entry);
-    // Blends start at the frame colour the author chose, else at a lighter fill.
-    face.colour1 = entry.ownColours || look.separateFrameColour ? face.frame : lighter(face.back, 170);
+    // Blends start at the frame colour the author chose, else at a lighter fill; metal is
+    // silver unless the author chose its colour.
+    const bool chosen = entry.ownColours || look.separateFrameColour;
+    face.colour1 = chosen ? face.frame : look.style == MetallicStyle ? Silver : lighter(face.back, 170);
     face.effects = look.effects;
     face.activeFrame = look.activeFrame;
     face.activeFrameColour = look.activeFrameColour;

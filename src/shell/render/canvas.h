@@ -31,6 +31,7 @@ struct TextRun {
     int letterSpacing = 0;       // extra pixels after each character
     bool shrinkToFit = false;    // one line; the font is made smaller (to 6 pt) until it fits
     bool wrap = false;           // break lines at blanks to fit the width
+    bool underline = false;
 };
 class Canvas {
 public:

@@ -140,6 +140,8 @@ void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, c
                            box.rect.width - 2 * CaptionPadding, box.rect.height};
             run.font = menu.buttons.font;
             run.colour = buttonTextColour(menu.buttons, entry);
+            // A text-only button has no body to light up: its text is underlined instead.
+            run.underline = menu.buttons.style == TextOnlyStyle && buttonState(states, box.entry).hover;
         }
         canvas.drawText(run);
     }

@@ -125,16 +125,16 @@ std::wstring DibCanvas::familyOf(const std::string& name)
     return it->second;
 }
 
-HFONT DibCanvas::font(const FontSpec& spec, int points)
+HFONT DibCanvas::font(const FontSpec& spec, int points, bool underline)
 {
     const std::wstring family = familyOf(spec.name);
     const std::wstring key = family + L'|' + std::to_wstring(points) + (spec.bold ? L"b" : L"") +
-                             (spec.italic ? L"i" : L"");
+                             (spec.italic ? L"i" : L"") + (underline ? L"u" : L"");
     auto it = fonts_.find(key);
     if (it != fonts_.end())
         return it->second;
     // A negative height asks for the character height in pixels, as the layout counts it.
-    HFONT handle = CreateFontW(-fontPixels(points), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, FALSE,
+    HFONT handle = CreateFontW(-fontPixels(points), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, spec.italic, underline,
                                FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
                                DEFAULT_PITCH | FF_DONTCARE, family.c_str());
     fonts_.emplace(key, handle);
@@ -148,7 +148,7 @@ void DibCanvas::drawText(const TextRun& run)
     const std::wstring text = platform::widen(run.text);
     const int points = run.font.size > 0 ? run.font.size : 10;
     SetTextCharacterExtra(dc_, run.letterSpacing);
-    HGDIOBJ previous = SelectObject(dc_, font(run.font, points));
+    HGDIOBJ previous = SelectObject(dc_, font(run.font, points, run.underline));
     if (run.shrinkToFit) {
         // Smaller, down to 6 points, until the line fits: a long caption stays whole.
         SIZE size{};
@@ -156,7 +156,7 @@ void DibCanvas::drawText(const TextRun& run)
              smaller >= 6 && GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size) &&
              size.cx > run.box.width;
              --smaller)
-            SelectObject(dc_, font(run.font, smaller));
+            SelectObject(dc_, font(run.font, smaller, run.underline));
     }
     SetTextColor(dc_, colourRef(run.colour));
     SetBkMode(dc_, TRANSPARENT);

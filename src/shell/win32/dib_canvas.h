@@ -32,7 +32,7 @@ public:
     void drawText(const TextRun& run) override;
 
 private:
-    HFONT font(const FontSpec& spec, int points);
+    HFONT font(const FontSpec& spec, int points, bool underline);
     std::wstring familyOf(const std::string& name);
 
     HDC dc_ = nullptr;

@@ -18,6 +18,7 @@ QFont fontOf(const TextRun& run, int points)
     font.setPixelSize(fontPixels(points));
     font.setBold(run.font.bold);
     font.setItalic(run.font.italic);
+    font.setUnderline(run.underline);
     if (run.letterSpacing != 0)
         font.setLetterSpacing(QFont::AbsoluteSpacing, run.letterSpacing);
     return font;
