@@ -275,6 +275,24 @@ void drawFocusFrame(Bitmap& bitmap, int inset, WinColour colour)
                 bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width + x] = dot;
 }
 
+// The effects a style offers the author: the light for the downward and cylindrical blends,
+// 3-D and metal, the light and the rounded surface for plastic, and the shadow, glass and
+// lines for every other style. Values stored for another style are not drawn.
+ButtonEffects effectsOfStyle(int style, const ButtonEffects& stored)
+{
+    ButtonEffects drawn;
+    if (inRange(style, BlendDownStyle, CylinderStyle + 3) || style == ThreeDStyle || style == MetallicStyle) {
+        drawn.light = stored.light;
+    } else if (style == PlasticStyle) {
+        drawn.light = stored.light;
+        drawn.roundedSurface = stored.roundedSurface;
+    } else {
+        drawn = stored;
+        drawn.light = drawn.roundedSurface = false;
+    }
+    return drawn;
+}
+
 }  // namespace
 
 WinColour buttonFrameColour(const ButtonLook& look, const MenuEntry& entry)
@@ -306,7 +324,7 @@ ButtonFace buttonFace(const ButtonLook& look, const MenuEntry& entry, ButtonStat
     // silver unless the author chose its colour.
     const bool chosen = entry.ownColours || look.separateFrameColour;
     face.colour1 = chosen ? face.frame : look.style == MetallicStyle ? Silver : lighter(face.back, 170);
-    face.effects = look.effects;
+    face.effects = effectsOfStyle(look.style, look.effects);
     face.activeFrame = look.activeFrame;
     face.activeFrameColour = look.activeFrameColour;
     face.state = state;

@@ -124,6 +124,14 @@ TEST(ButtonEffects, GlassLinesLightShadowAndRoundedSurface)
     shadow.style = TextOnlyStyle;
     EXPECT_EQ(renderButtonShadow(shadow).width, 0);
 
+    // A style draws only the effects the editor offers for it.
+    ButtonLook metal;
+    metal.style = MetallicStyle;
+    metal.effects.glass = metal.effects.light = true;
+    const ButtonEffects drawn = buttonFace(metal, MenuEntry{}, {}, 40, 30).effects;
+    EXPECT_FALSE(drawn.glass);
+    EXPECT_TRUE(drawn.light);
+
     ButtonFace capsule = face(PlasticStyle);
     capsule.effects.roundedSurface = true;
     const Bitmap pill = renderButtonBody(capsule);
