@@ -85,6 +85,7 @@ ButtonOptionsDialog::ButtonOptionsDialog(const ButtonEditRequest& request, QWidg
 
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("ButtonOptionsTab");
+    tabs_->setUsesScrollButtons(false);  // all ten captions in view
     tabs_->addTab(makeSoundTab(), tr("Sound"));
     tabs_->addTab(makePositionTab(), tr("Position"));
     tabs_->addTab(makeColoursTab(), tr("Colors"));
@@ -111,7 +112,7 @@ ButtonOptionsDialog::ButtonOptionsDialog(const ButtonEditRequest& request, QWidg
     showColourButtons(held_.colourButtons);
     updateDeltaFields();
     updatePasswordFields();
-    resize(560, sizeHint().height());
+    resize(sizeHint());
 }
 
 QWidget* ButtonOptionsDialog::makeSoundTab()
@@ -327,6 +328,7 @@ QWidget* ButtonOptionsDialog::makeGalleryTab()
     auto* general = new QWidget;
     galleryTitle_ = lineEdit(held_.galleryTitle, "tPGTitle", general);
     galleryExtension_ = lineEdit(held_.galleryExtension, "tPGExtension", general, 10);
+    galleryExtension_->setMaximumWidth(galleryExtension_->fontMetrics().horizontalAdvance("M") * 8);
     auto* form = new QFormLayout(general);
     form->setContentsMargins(0, 0, 0, 0);
     form->addRow(tr("Title:"), galleryTitle_);
