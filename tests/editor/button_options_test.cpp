@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -12,10 +13,13 @@
 #include "editor/dialogs/active_frame_dialog.h"
 #include "editor/dialogs/button_options_dialog.h"
 #include "editor/dialogs/dialog_openers.h"
+#include "editor/dialogs/picture_gallery_options_dialog.h"
+#include "editor/dialogs/picture_size_dialog.h"
 #include "editor/project_document.h"
 #include "editor/rules/button_options_rules.h"
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
+#include "model/editor_options.h"
 #include "platform/user_interface.h"
 #include "support/test_home.h"
 
@@ -266,6 +270,11 @@ TEST_F(ButtonOptionsDialogTest, TabsColoursPasswordAndOk)
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].title, "Password too long");
 
+    // A chosen sound is kept in lower case, in the buttons' folder; its folder is remembered.
+    home.ui().pickNextFile("E:\\Sounds\\Click.WAV");
+    test::namedChild<QPushButton>(dialog, "CmdBrowseSound")->click();
+    EXPECT_EQ(Options().LastSoundDir, "E:\\Sounds");
+
     auto* deltaX = test::namedChild<QLineEdit>(dialog, "tDeltaX");
     test::namedChild<QRadioButton>(dialog, "oPosition_5")->click();
     EXPECT_FALSE(deltaX->isEnabled());
@@ -279,7 +288,36 @@ TEST_F(ButtonOptionsDialogTest, TabsColoursPasswordAndOk)
     EXPECT_TRUE(dialog.outcome()->applyPositionTypeToAll);
     EXPECT_EQ(dialog.outcome()->entry.DeltaType, "5");
     EXPECT_EQ(dialog.outcome()->entry.BCUse, "");
+    EXPECT_EQ(dialog.outcome()->entry.HoverSound, "e:\\sounds\\click.wav");
+    EXPECT_EQ(dialog.outcome()->entry.HoverSoundFolder, "orvndata\\buttons");
     EXPECT_EQ(dialog.outcome()->gallery.PGWidth + "|" + dialog.outcome()->gallery.PHeight, "|");
+}
+
+TEST_F(ButtonOptionsDialogTest, GalleryMoreOptionsStartTheSliderAt150AndCheckOnOk)
+{
+    PictureGalleryMoreOptions o;
+    o.onClick = 3;
+    o.onClickExtension = ".jpg";
+    o.pictureSizeManual = true;
+    PictureGalleryOptionsDialog dialog(o);
+    auto* height = test::namedChild<QLineEdit>(dialog, "tPictureHeight");
+    EXPECT_TRUE(height->isEnabled());
+    EXPECT_TRUE(test::namedChild<QLineEdit>(dialog, "tOnClickExtension")->isEnabled());
+
+    int sliderStart = 0;
+    test::whenModalOpens<PictureSizeDialog>([&](PictureSizeDialog* d) {
+        sliderStart = d->slider()->value();
+        d->slider()->setValue(5);
+        d->accept();
+    });
+    test::namedChild<QPushButton>(dialog, "CmdChangeSize")->click();
+    EXPECT_EQ(sliderStart, 150);
+    EXPECT_EQ(height->text(), "15");
+
+    height->setText("301");
+    dialog.accept();
+    EXPECT_EQ(dialog.values().pictureSizeHeight, "300");
+    EXPECT_EQ(dialog.values().onClickExtension, "jpg");
 }
 
 TEST_F(ButtonOptionsDialogTest, LauncherOpensTheOptionsAndTheActiveFrameAsOneStep)
