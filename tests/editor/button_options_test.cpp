@@ -1,6 +1,7 @@
 // The button options: field corrections, the colour buttons per style, the password checks
 // and the position questions of OK, the picture gallery fields, and the dialogs offscreen.
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -262,13 +263,23 @@ TEST_F(ButtonOptionsDialogTest, TabsColoursPasswordAndOk)
     test::namedChild<QCheckBox>(dialog, "cBCUse")->click();
     EXPECT_FALSE(test::namedChild<QPushButton>(dialog, "CmdBC1")->isEnabled());
 
-    // Typing past the longest password is refused with a message; the text stays whole.
+    // An encrypted button's password emptied by typing is refused when the field is left;
+    // typing past the longest password is refused at once, and the text stays whole.
     auto* password = test::namedChild<QLineEdit>(dialog, "tPsw");
+    auto* encrypt = test::namedChild<QCheckBox>(dialog, "cPswEncrypt");
     test::namedChild<QCheckBox>(dialog, "cPswProtect")->setChecked(true);
+    encrypt->setChecked(true);
+    test::typeText(password, "x");
+    test::keyClick(password, Qt::Key_Backspace);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(password, &leave);
+    encrypt->setChecked(false);
     test::typeText(password, QString(200, 'p'));
     EXPECT_EQ(password->text().size(), 199);
-    ASSERT_EQ(home.ui().messages().size(), 1u);
-    EXPECT_EQ(home.ui().messages()[0].title, "Password too long");
+    std::vector<std::string> titles;
+    for (const auto& m : home.ui().messages())
+        titles.push_back(m.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Password is missing", "Password too long"}));
 
     // A chosen sound is kept in lower case, in the buttons' folder; its folder is remembered.
     home.ui().pickNextFile("E:\\Sounds\\Click.WAV");

@@ -393,14 +393,15 @@ void ButtonOptionsDialog::showEvent(QShowEvent* event)
 
 bool ButtonOptionsDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // Leaving the password field (not merely another window coming to the front) checks it.
-    if (watched == password_ && event->type() == QEvent::FocusOut &&
+    // Leaving the password field after typing in it (not merely another window coming to the
+    // front) checks it once; OK refuses it again if it is still wrong.
+    if (watched == password_ && event->type() == QEvent::FocusOut && passwordTyped_ &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && passwordProtect_->isChecked()) {
-        if (auto refusal = TypedPasswordRefusal(ss(password_->text()), passwordEncrypt_->isChecked())) {
-            showMessage(*refusal);
-            password_->setFocus();
-        }
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        passwordTyped_ = false;
+        if (passwordProtect_->isChecked())
+            if (auto refusal = TypedPasswordRefusal(ss(password_->text()), passwordEncrypt_->isChecked()))
+                showMessage(*refusal);
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -480,6 +481,7 @@ void ButtonOptionsDialog::passwordEdited(const QString& text)
         return;
     }
     acceptedPassword_ = text;
+    passwordTyped_ = true;
 }
 
 void ButtonOptionsDialog::editPasswordTexts()

@@ -100,7 +100,8 @@ private:
     QCheckBox* passwordProtect_ = nullptr;
     QWidget* passwordSettings_ = nullptr;
     QLineEdit* password_ = nullptr;
-    QString acceptedPassword_;
+    QString acceptedPassword_;  // the text before the last keystroke, for a refused one
+    bool passwordTyped_ = false;  // typed in since the field was last left
     QCheckBox* passwordAsterisk_ = nullptr;
     QCheckBox* passwordEncrypt_ = nullptr;
     QCheckBox* runAsAdministrator_ = nullptr;
