@@ -26,8 +26,8 @@ std::string upper(std::string s)
 ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
 {
     ShellArguments parsed;
-    for (const std::string& raw : arguments) {
-        const std::string arg = trimArgument(raw);
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string arg = trimArgument(arguments[i]);
         if (arg.empty())
             continue;
         const std::string key = upper(arg);
@@ -37,6 +37,10 @@ ShellArguments parseShellArguments(const std::vector<std::string>& arguments)
             parsed.resizeMode = true;
         else if (key.rfind("/LAYOUT:", 0) == 0 || key.rfind("-LAYOUT:", 0) == 0)
             parsed.layoutFile = trimArgument(arg.substr(8));
+        else if (key.rfind("/SCREENSHOT:", 0) == 0 || key.rfind("-SCREENSHOT:", 0) == 0)
+            parsed.screenshotFile = trimArgument(arg.substr(12));
+        else if (key == "--SCREENSHOT" && i + 1 < arguments.size())
+            parsed.screenshotFile = trimArgument(arguments[++i]);
         else if (parsed.menuFile.empty() && (isPath(arg) || (arg[0] != '/' && arg[0] != '-')))
             parsed.menuFile = arg;
     }

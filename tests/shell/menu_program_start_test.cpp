@@ -59,6 +59,13 @@ TEST(ShellArguments, SwitchesAndMenuFile)
     auto b = parseShellArguments({"/layout:\"/tmp/Out Put.txt\"", "/tmp/menu/ORVNMENU.MNI"});
     EXPECT_EQ(b.layoutFile, "/tmp/Out Put.txt");
     EXPECT_EQ(b.menuFile, "/tmp/menu/ORVNMENU.MNI");
+
+    // The screenshot file follows its switch, or is joined to it; it is never the menu file.
+    auto c = parseShellArguments({"--screenshot", "shot.png", "menu.mni"});
+    EXPECT_EQ(c.screenshotFile, "shot.png");
+    EXPECT_EQ(c.menuFile, "menu.mni");
+    EXPECT_EQ(parseShellArguments({"/SCREENSHOT:Z:\\out.png"}).screenshotFile, "Z:\\out.png");
+    EXPECT_TRUE(parseShellArguments({"--screenshot"}).screenshotFile.empty());
 }
 
 }  // namespace

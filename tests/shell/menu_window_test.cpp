@@ -125,17 +125,25 @@ TEST_F(MenuWindowTest, PaintsTheMenuAndFollowsTheMouse)
     EXPECT_EQ(w.grab().toImage().pixelColor(watch.x + watch.width / 2, watch.y), QColor(255, 255, 255));
 }
 
-TEST_F(MenuWindowTest, WritesItsLayoutWhenAsked)
+TEST_F(MenuWindowTest, WritesItsLayoutAndAScreenshotWhenAsked)
 {
     QTemporaryDir dir;
     ShellArguments args;
     args.layoutFile = dir.filePath(QStringLiteral("layout.txt")).toStdString();
+    const std::string shot = dir.filePath(QStringLiteral("shot.png")).toStdString();
+    ScriptedMenuWindow hidden(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", args);
+    ASSERT_TRUE(hidden.saveScreenshot(shot));
+    EXPECT_FALSE(hidden.isVisible());
+    EXPECT_FALSE(hidden.saveScreenshot(dir.filePath(QStringLiteral("no/such/folder.png")).toStdString()));
+
     ScriptedMenuWindow w(sampleMenu(), "E:\\Menu\\ORVNMENU.MNI", args);
     w.show();
     QApplication::processEvents();
     QFile file(QString::fromStdString(args.layoutFile));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll().toStdString(), layoutText(w.session().layout()));
+    // The picture is what the window shows.
+    EXPECT_EQ(QImage(QString::fromStdString(shot)), w.grab().toImage().convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MenuWindowTest, UnsupportedCommandsSaySoAndThePasswordGuardsExit)

@@ -34,6 +34,10 @@ int fail(const QString& text)
 
 int main(int argc, char** argv)
 {
+    // A screenshot needs no screen.
+    for (int i = 1; i < argc; ++i)
+        if (QByteArray(argv[i]).toUpper().contains("SCREENSHOT") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ORVNMENU"));
     ProgramServices services;
@@ -69,6 +73,8 @@ int main(int argc, char** argv)
     }
 
     MenuWindow window(read.menu, file, arguments);
+    if (!arguments.screenshotFile.empty())
+        return window.saveScreenshot(arguments.screenshotFile) ? 0 : 1;
     window.show();
     return app.exec();
 }

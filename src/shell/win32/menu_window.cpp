@@ -11,6 +11,7 @@
 #include "platform/win32/password_prompt.h"
 #include "platform/win32/wide_text.h"
 #include "shell/layout/menu_layout.h"
+#include "shell/render/png_file.h"
 #include "shell/resize_mode.h"
 
 namespace orv::shell {
@@ -365,6 +366,22 @@ void Win32MenuWindow::updateTip()
     tool.lpszText = tipText_.data();
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_, TTM_ACTIVATE, tipText_.empty() ? FALSE : TRUE, 0);
+}
+
+bool Win32MenuWindow::saveScreenshot(const std::string& file)
+{
+    const MenuDescription& m = session_.menu();
+    canvas_.resize(m.width, m.height);
+    session_.setClientSize(m.width, m.height);
+    session_.paint(canvas_);
+    GdiFlush();
+    Bitmap picture;
+    picture.width = canvas_.width();
+    picture.height = canvas_.height();
+    picture.pixels.assign(canvas_.pixels(), canvas_.pixels() + static_cast<std::size_t>(picture.width) * picture.height);
+    if (!arguments_.layoutFile.empty())
+        writeLayoutFile();
+    return writePngFile(picture, file);
 }
 
 void Win32MenuWindow::writeLayoutFile()

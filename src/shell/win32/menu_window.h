@@ -29,6 +29,9 @@ public:
 
     // Creates and shows the window; false when Windows refused it.
     bool show(int showCommand);
+    // Paints the menu, as it first appears, into a PNG file without a window (and writes
+    // the layout file when one is asked for); false when the file cannot be written.
+    bool saveScreenshot(const std::string& file);
     HWND handle() const { return window_; }
 
 private:

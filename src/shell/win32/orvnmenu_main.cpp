@@ -79,6 +79,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
     }
 
     Win32MenuWindow window(instance, read.menu, file, arguments);
+    if (!arguments.screenshotFile.empty())
+        return window.saveScreenshot(arguments.screenshotFile) ? 0 : 1;
     if (!window.show(showCommand))
         return fail("The menu window could not be opened.");
     MSG message;

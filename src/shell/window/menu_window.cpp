@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "shell/render/png_file.h"
 #include "shell/resize_mode.h"
 #include "program_support/program_environment.h"
 #include "shell/window/qpainter_canvas.h"
@@ -174,6 +175,31 @@ void MenuWindow::showEvent(QShowEvent* event)
         layoutWritten_ = true;
         QTimer::singleShot(0, this, &MenuWindow::writeLayoutFile);
     }
+}
+
+bool MenuWindow::saveScreenshot(const std::string& file)
+{
+    const MenuDescription& m = menu();
+    session_.setClientSize(m.width, m.height);
+    QImage image(m.width, m.height, QImage::Format_ARGB32);
+    image.fill(Qt::black);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        QPainterCanvas canvas(painter);
+        session_.paint(canvas);
+    }
+    Bitmap picture;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        picture.pixels.insert(picture.pixels.end(), row, row + image.width());
+    }
+    if (!arguments_.layoutFile.empty())
+        writeLayoutFile();
+    return writePngFile(picture, file);
 }
 
 void MenuWindow::writeLayoutFile()

@@ -31,6 +31,9 @@ public:
     MenuSession& session() { return session_; }
     // The buttons shown, in order, as indices into menu().entries.
     std::vector<std::size_t> shownButtons() const;
+    // Paints the menu, as it first appears, into a PNG file without showing the window (and
+    // writes the layout file when one is asked for); false when the file cannot be written.
+    bool saveScreenshot(const std::string& file);
 
 protected:
     bool event(QEvent* event) override;
@@ -63,6 +66,7 @@ private:
     void placeOverlays();
     void followMouse(bool repaintNeeded);
     void writeLayoutFile();
+
 
     ShellArguments arguments_;
     MenuSession session_;
