@@ -1,5 +1,7 @@
 #include "editor/dialogs/dialog_openers.h"
 
+#include "editor/dialogs/button_editor_dialog.h"
+
 #include "editor/project_document.h"
 #include "editor/tabs/dialog_launcher.h"
 
@@ -7,8 +9,8 @@ namespace orv::editor {
 
 void RegisterProjectDialogs(DialogLauncher& dialogs, ProjectDocument& document)
 {
-    (void)dialogs;
     (void)document;
+    RegisterButtonEditor(dialogs);
 }
 
 }  // namespace orv::editor
