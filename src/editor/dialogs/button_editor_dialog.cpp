@@ -117,10 +117,10 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
 
     options_ = new QPushButton(tr("&Options..."), this);
     options_->setObjectName("cmdOptions");
-    options_->setVisible(bool(dialogs_.buttonOptionsEditor()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->addButton(options_, QDialogButtonBox::ActionRole);
+    options_->setVisible(bool(dialogs_.buttonOptionsEditor()));  // after addButton, which shows it
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ButtonEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
