@@ -63,6 +63,8 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     target_ = lineEdit("tLink", this);
     targetLabel_ = caption(target_, this);
     browse_ = new QPushButton(tr("..."), this);
+    const int browseWidth = browse_->fontMetrics().horizontalAdvance(browse_->text()) + 24;
+    browse_->setFixedWidth(browseWidth);
     browse_->setObjectName("cmdBrowse");
     browse_->setToolTip(tr("Select File"));
     auto* targetRow = new QHBoxLayout;
@@ -94,6 +96,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     picture_ = lineEdit("tBmp", pictureFrame_);
     auto* browsePicture = new QPushButton(tr("..."), pictureFrame_);
     browsePicture->setObjectName("cmdBrowseBmp");
+    browsePicture->setFixedWidth(browseWidth);
     browsePicture->setToolTip(tr("Select Bitmap"));
     auto* pictureRow = new QHBoxLayout;
     pictureRow->addWidget(picture_, 1);
@@ -102,7 +105,9 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     folderLabel_ = caption(folder_, pictureFrame_);
     folderLabel_->setText(tr("Folde&r (CD):"));
     auto* pictureForm = new QFormLayout(pictureFrame_);
-    pictureForm->addRow(tr("&Bitmap:"), pictureRow);
+    auto* pictureLabel = caption(picture_, pictureFrame_);
+    pictureLabel->setText(tr("&Bitmap:"));
+    pictureForm->addRow(pictureLabel, pictureRow);
     pictureForm->addRow(folderLabel_, folder_);
 
     pictureOptions_ = new QGroupBox(tr("Bitmap Button Options"), this);
@@ -119,8 +124,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     options_->setObjectName("cmdOptions");
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    buttons->addButton(options_, QDialogButtonBox::ActionRole);
-    options_->setVisible(bool(dialogs_.buttonOptionsEditor()));  // after addButton, which shows it
+    options_->setVisible(bool(dialogs_.buttonOptionsEditor()));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &ButtonEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -132,7 +136,11 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     layout->addWidget(pictureFrame_);
     layout->addWidget(pictureOptions_);
     layout->addStretch(1);
-    layout->addWidget(buttons);
+    layout->addSpacing(6);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(options_);
+    bottom->addWidget(buttons, 1);
+    layout->addLayout(bottom);
 
     connect(text_, &QLineEdit::textEdited, this, &ButtonEditorDialog::textEdited);
     connect(command_, &QComboBox::activated, this, &ButtonEditorDialog::commandChosen);
