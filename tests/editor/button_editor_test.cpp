@@ -78,6 +78,28 @@ TEST_F(ButtonEditorTest, LoadingReadsFlagsNumbersAndUnknownCommands)
     EXPECT_EQ(b.BmpTransType, "1");
 }
 
+TEST_F(ButtonEditorTest, LayoutFollowsTheCommandAndTheProjectType)
+{
+    const struct { const char* cmd; std::int16_t type; const char* target; bool browse; const char* params; bool
+        enabled; } cases[] = {
+        {"Run Program", ProjectTypeUSB, "&Filename (USB):", true, "&Parameters:", true},
+        {"Show Internet Page", ProjectTypeCD, "&Web Page (URL):", false, "&Parameters:", false},
+        {"Play Flash Animation", ProjectTypeCD, "&Filename (disc):", true, "&Window Title:", true},
+        {"Open Picture Gallery", ProjectTypeUSB, "&Folder (USB):", false, "&Parameters:", false},
+        {"Send E-mail", ProjectTypeCD, "To:", false, "Subject:", true},
+    };
+    for (const auto& c : cases) {
+        project.ProjectType = c.type;
+        const ButtonEditorLayout l = open(c.cmd).layout();
+        EXPECT_EQ(l.targetCaption, c.target);
+        EXPECT_EQ(l.browseEnabled, c.browse) << c.cmd;
+        EXPECT_EQ(l.parametersCaption, c.params);
+        EXPECT_EQ(l.parametersEnabled, c.enabled) << c.cmd;
+    }
+    EXPECT_EQ(open("Open New Menu").layout().sourceFileCaption, "Menu File (.MNI):");
+    EXPECT_TRUE(open("Play Movie").layout().mediaPlayerVisible);
+}
+
 TEST_F(ButtonEditorTest, WordBoxFollowsTheDocumentAndStoresWord)
 {
     ButtonEditorRules rules = open("Show Document", "\\docs\\Letter.DOC");
@@ -212,6 +234,10 @@ TEST_F(ButtonEditorTest, OkChecksAddressPictureFolderAndSourceDrive)
     EXPECT_TRUE(picture.accept());
     EXPECT_EQ(RememberedPictureFolder(), "orvndata\\buttons");
     EXPECT_EQ(NewButtonEntry(project).BmpFolder, "orvndata\\buttons");
+    picture.state.entry.BmpFolder = "D:@art\\knob.BMP";
+    picture.folderLeft();  // warned about, kept without drive and "@"
+    EXPECT_EQ(picture.state.entry.BmpFolder, "art\\knob.BMP");
+    EXPECT_EQ(home.ui().messages().back().title, "Incorrect Data");
 
     home.ui().clear();
     bool focus = false;
