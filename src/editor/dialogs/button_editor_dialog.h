@@ -46,7 +46,7 @@ private:
     void browsePicture();
     void openOptions();
 
-    const ButtonEditRequest& request_;
+    const ButtonEditRequest request_;  // the project it names outlives the dialog
     const DialogLauncher& dialogs_;
     ButtonEditorRules rules_;
     bool applyPositionTypeToAll_ = false;
