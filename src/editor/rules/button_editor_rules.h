@@ -100,8 +100,8 @@ std::string& RememberedPictureFolder();
 // folder is kept only while the project's style is "Bitmap Button" (otherwise it is emptied).
 MenuButton NewButtonEntry(const MenuProject& project);
 
-// Entries of the list whose position type would be passed on to a new button: true when the
-// list is not empty and every row has DeltaType "5" (respectively "4").
+// Whether a new button takes the position type every row shares: true when the list is not
+// empty and every row has DeltaType "5" (respectively "4"); a title row makes both false.
 bool AllOtherButtonsHave_NoDistanceOption_On(const std::vector<MenuButton>& rows);
 bool AllOtherButtonsHave_NextFreePosOption_On(const std::vector<MenuButton>& rows);
 
@@ -117,7 +117,6 @@ public:
     const ButtonCommandCatalogue& catalogue() const { return catalogue_; }
     ButtonCommand command() const { return catalogue_.row(state.row).command; }
     bool isNew() const { return isNew_; }
-    int helpContext() const { return isNew_ ? 52 : 56; }
     std::string caption() const { return isNew_ ? "Add Button" : "Edit Button"; }
 
     ButtonEditorLayout layout() const;
@@ -130,9 +129,10 @@ public:
     // Leaving the Folder field: a picture file name there is only warned about.
     void folderLeft();
 
-    // The file dialog title, filter and start folder for the target of the current command.
+    // The file dialog's filter for the target of the current command.
     std::string targetFilter() const;
-    // Browses for the target through the user interface; false when cancelled.
+    // Browses for the target through the user interface, starting in the command's last
+    // folder of the editor options; false when cancelled.
     bool browseTarget();
     // Takes a file chosen for the target (the part of browsing after the dialog).
     void takeTargetFile(const std::string& path);
@@ -143,7 +143,8 @@ public:
     void takeOptions(const ButtonOptionsOutcome& outcome);
 
     // OK: runs the checks in order; the first failure shows its message and returns false.
-    // focusTarget is set when the target field should get the focus.
+    // focusTarget is set when the target field should get the focus. A confirmed entry leaves
+    // its picture folder for the next new entry.
     bool accept(bool* focusTarget = nullptr);
     bool confirmed() const { return confirmed_; }
 
