@@ -17,6 +17,7 @@
 #include "create/usb_cooperation.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
+#include "editor/dialogs/button_editor_dialog.h"
 #include "editor/dialogs/create_menu_dialog.h"
 #include "editor/dialogs/creation_progress_dialog.h"
 #include "editor/dialogs/detailed_error_dialog.h"
@@ -32,6 +33,7 @@
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/dialogs/start_window.h"
 #include "editor/dialogs/stickguard_offer_dialog.h"
+#include "editor/tabs/dialog_launcher.h"
 #include "platform/widgets/qt_user_interface.h"
 #include "model/editor_options.h"
 #include "model/menu_project.h"
@@ -63,6 +65,14 @@ std::string programFile(const std::string& relative)
 }
 
 using Show = std::function<std::unique_ptr<QWidget>(MenuProject&)>;
+
+// The button editor for a sample entry; "Options..." shows with a stand-in options editor.
+std::unique_ptr<QWidget> buttonEditor(MenuProject& project, MenuButton entry, bool isNew)
+{
+    static auto* dialogs = new DialogLauncher;
+    dialogs->setButtonOptionsEditor([](const ButtonEditRequest&, QWidget*) { return std::nullopt; });
+    return std::make_unique<ButtonEditorDialog>(ButtonEditRequest{project, std::move(entry), isNew, 2}, *dialogs);
+}
 
 std::map<std::string, Show> previews()
 {
@@ -151,6 +161,36 @@ std::map<std::string, Show> previews()
                                       "See below for details.",
                                       "price list.pdf", "Z:\\srv\\documents\\2026", "E:\\docs");
         return std::make_unique<DetailedErrorDialog>(copyError);
+    };
+    p["button_run"] = [](MenuProject& project) {
+        MenuButton b = NewButtonEntry(project);
+        b.Text = "Install the program";
+        b.Link = "Files\\Button2\\setup.exe";
+        b.AppParam = "/lang=en";
+        b.SourceFile = "z:\\srv\\product\\setup.exe";
+        b.Tip = "Installs the program on your computer";
+        return buttonEditor(project, b, false);
+    };
+    p["button_document"] = [](MenuProject& project) {
+        MenuButton b = NewButtonEntry(project);
+        b.Text = "Read the manual";
+        b.Cmd = "Show Document";
+        b.Link = "Files\\Button2\\manual.doc";
+        b.AppParam = "WORD";
+        b.SourceFile = "z:\\srv\\documents\\manual.doc";
+        b.Tip = "Opens the manual";
+        return buttonEditor(project, b, false);
+    };
+    p["button_bitmap"] = [](MenuProject& project) {
+        project.ButtonStyle = 6;  // Bitmap Button
+        Options().ShowCDFolders = true;
+        MenuButton b = NewButtonEntry(project);
+        b.Text = "Pictures";
+        b.Cmd = "Open Folder";
+        b.Link = "\\pictures";
+        b.Bmp = "z:\\srv\\art\\knob.bmp";
+        b.BmpFolder = "orvndata\\buttons";
+        return buttonEditor(project, b, true);
     };
     p["about"] = [](MenuProject&) { return std::make_unique<AboutDialog>(); };
     p["picture"] = [](MenuProject&) { return std::make_unique<PictureViewer>(programFile("Res\\orvanto.png")); };

@@ -32,6 +32,10 @@ enum Topic : int {
     OptionsButtonTexts = 31,
     OptionsSocialMedia = 32,
 
+    // Buttons
+    AddButton = 52,
+    EditButton = 56,
+
     // Start-up
     StartWindow = 40,
     ProjectType = 41,
