@@ -1,10 +1,13 @@
 // The button list: where rows land, the limit, the questions and their wording, the
 // defaults of new rows, undo of whole-list changes, and the tab's keys and context menu.
+#include <memory>
+
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@
 #include "editor/main_window.h"
 #include "editor/project_document.h"
 #include "editor/rules/button_list_rules.h"
+#include "editor/tabs/button_list_model.h"
 #include "editor/tabs/buttons_text_tab.h"
 #include "main_window_test_support.h"
 #include "model/button_list.h"
@@ -399,7 +403,7 @@ TEST_F(ButtonListTabTest, ContextMenuCaptionsFollowTheRow)
     EXPECT_FALSE(test::namedChild<QPushButton>(*tab(), "cmdEditButton")->isEnabled());
 }
 
-TEST_F(ButtonListTabTest, KeysDeleteAndMoveTheSelectedRow)
+TEST_F(ButtonListTabTest, KeysAndDraggingChangeTheSelectedRow)
 {
     QTableView* list = tab()->list();
     test::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
@@ -416,6 +420,14 @@ TEST_F(ButtonListTabTest, KeysDeleteAndMoveTheSelectedRow)
     EXPECT_EQ(texts(rows()), "- T -,C");
     EXPECT_EQ(tab()->selectedRow(), 1);
     EXPECT_EQ(window.document().undoStack().undoText(), QStringLiteral("Delete Button"));
+
+    // A row dragged below the last row moves last, as "< Insert Last >" would.
+    ButtonListModel* model = tab()->model();
+    std::unique_ptr<QMimeData> dragged(model->mimeData({model->index(0, ButtonListModel::TextColumn)}));
+    model->dropMimeData(dragged.get(), Qt::MoveAction, -1, -1, {});
+    QApplication::processEvents();
+    EXPECT_EQ(texts(rows()), "C,- T -");
+    EXPECT_EQ(tab()->selectedRow(), 1);
 }
 
 }  // namespace
