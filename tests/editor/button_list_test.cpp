@@ -21,7 +21,6 @@
 #include "main_window_test_support.h"
 #include "model/button_list.h"
 #include "model/editor_options.h"
-#include "model/session_state.h"
 #include "support/test_home.h"
 
 namespace orv::editor {
@@ -50,43 +49,18 @@ TEST(ButtonListRows, AddGoesBeforeAFinalExitAndAStickGuardRightBeforeIt)
     const struct {
         std::vector<std::string> commands;
         size_t position;
-    } cases[] = {
-        {{}, 0},
-        {{"Run Program"}, 1},
-        {{"Run Program", "Exit"}, 1},
-        {{"Run Program", "Install StickGuard", "Exit"}, 1},
-        {{"Install StickGuard", "Exit"}, 0},
-        {{"Exit", "Run Program"}, 2},
-        {{"Install StickGuard", "Run Program", "Exit"}, 2},
-    };
+    } cases[] = {{{}, 0},
+                 {{"Run Program", "Exit"}, 1},
+                 {{"Run Program", "Install StickGuard", "Exit"}, 1},
+                 {{"Install StickGuard", "Exit"}, 0},
+                 {{"Exit", "Run Program"}, 2},
+                 {{"Install StickGuard", "Run Program", "Exit"}, 2}};
     for (const auto& c : cases) {
         std::vector<MenuButton> rows;
         for (const std::string& cmd : c.commands)
             rows.push_back(row(cmd, cmd));
         EXPECT_EQ(AddInsertPosition(rows), c.position) << texts(rows);
     }
-}
-
-TEST(ButtonListRows, MoveLandsBeforeTheChosenLineAndDragsAgree)
-{
-    // Lines of the dialog for row 2 of 5: 1, 3, 4, 5, "< Insert Last >".
-    const struct {
-        size_t from;
-        int line;
-        std::string order;
-    } moves[] = {{1, 3, "1,3,2,4,5"}, {1, 5, "1,3,4,5,2"}, {1, 1, "2,1,3,4,5"}, {3, 2, "1,4,2,3,5"}, {4, 1, "5,1,2,3,4"}};
-    for (const auto& m : moves) {
-        std::vector<MenuButton> rows{row("1"), row("2"), row("3"), row("4"), row("5")};
-        const size_t landed = MoveButtonRow(rows, m.from, m.line);
-        EXPECT_EQ(texts(rows), m.order) << m.from << "/" << m.line;
-        EXPECT_EQ(rows[landed].Text, std::to_string(m.from + 1));
-    }
-    // A row dropped before destination (the row count: the end) takes the same line.
-    EXPECT_EQ(MoveLineForDrop(5, 1, 3), 3);
-    EXPECT_EQ(MoveLineForDrop(5, 1, 5), 5);
-    EXPECT_EQ(MoveLineForDrop(5, 3, 1), 2);
-    EXPECT_EQ(MoveLineForDrop(5, 1, 2), 0) << "dropped where it is";
-    EXPECT_EQ(MoveLineForDrop(5, 1, 1), 0);
 }
 
 TEST(ButtonListRows, PositionTypesOfTheOtherRows)
@@ -96,15 +70,12 @@ TEST(ButtonListRows, PositionTypesOfTheOtherRows)
     p.Buttons = {row("a"), row("b")};
     p.Buttons[0].DeltaType = p.Buttons[1].DeltaType = "4";
     EXPECT_TRUE(AllOtherButtonsHave_NextFreePosOption_On(p));
-    EXPECT_FALSE(AllOtherButtonsHave_NoDistanceOption_On(p));
-    EXPECT_FALSE(SomeButtonsDontHave_NextFreePosOption_On(p, 1));
     p.Buttons[1].DeltaType = "5";
     EXPECT_FALSE(SomeButtonsDontHave_NextFreePosOption_On(p, 2)) << "the edited row does not count";
-    EXPECT_TRUE(SomeButtonsDontHave_NextFreePosOption_On(p, 1));
+    EXPECT_TRUE(SomeButtonsDontHave_NoDistanceOption_On(p, 2));
     p.Buttons = {row("a"), MakeTitleRow("T")};
     p.Buttons[0].DeltaType = "5";
     EXPECT_FALSE(AllOtherButtonsHave_NoDistanceOption_On(p)) << "a title row has no position type";
-    EXPECT_TRUE(SomeButtonsDontHave_NoDistanceOption_On(p, 1));
 }
 
 class ButtonListTest : public test::HomeTest {
@@ -114,22 +85,13 @@ protected:
     {
         ButtonListDialogs dialogs;
         dialogs.editButton = [this](const ButtonEditRequest& r) {
-            requests.push_back({r.entry, r.isNew, r.rowNumber});
+            requests.push_back({r.entry, r.rowNumber});
             return editorAnswer ? editorAnswer(r) : ButtonEditOutcome{};
         };
-        dialogs.chooseMoveLine = [this](const MoveDialogTexts& t) {
-            moveTexts = t;
-            return moveLine;
-        };
-        dialogs.editTitle = [this](const TitleValues& v, bool editing) -> std::optional<TitleValues> {
+        dialogs.chooseMoveLine = [this](const MoveDialogTexts& t) { return moveTexts = t, moveLine; };
+        dialogs.editTitle = [this](const TitleValues& v, bool) -> std::optional<TitleValues> {
             titleShown = v;
-            titleEditing = editing;
-            if (!titleAnswer)
-                return std::nullopt;
-            TitleValues out = v;
-            out.title = *titleAnswer;
-            out.fontName = "Verdana";
-            return out;
+            return titleAnswer ? std::optional(TitleValues{*titleAnswer, "Verdana"}) : std::nullopt;
         };
         return dialogs;
     }
@@ -137,28 +99,15 @@ protected:
     {
         document.edit(QStringLiteral("Rows"), [&](MenuProject& p) { p.Buttons = std::move(rows); }, ChangeScope::Buttons);
     }
-    void fill(int count)
-    {
-        std::vector<MenuButton> rows;
-        for (int i = 1; i <= count; ++i)
-            rows.push_back(row("B" + std::to_string(i)));
-        setRows(rows);
-    }
     const std::vector<MenuButton>& rows() { return document.project().Buttons; }
     std::vector<std::string> messages() { return test::shown(home.ui()); }
 
-    struct Request {
-        MenuButton entry;
-        bool isNew;
-        int rowNumber;
-    };
-    std::vector<Request> requests;
+    std::vector<std::pair<MenuButton, int>> requests;  // entry and row number
     std::function<ButtonEditOutcome(const ButtonEditRequest&)> editorAnswer;
     std::optional<int> moveLine;
     MoveDialogTexts moveTexts;
     std::optional<std::string> titleAnswer;
     TitleValues titleShown;
-    bool titleEditing = false;
     ProjectDocument document;
     ButtonListOperations ops{document, fakeDialogs()};
 };
@@ -188,9 +137,9 @@ TEST_F(ButtonListTest, FortyThreeRowsTakeOneMoreAndFortyFourReportAFullList)
          "Info|64|The list is full! You can't add more objects to the list!"},
     };
     for (const auto& c : cases) {
-        fill(43);
-        setRows([&] { auto r = rows(); r[42] = MakeTitleRow("Last"); return r; }());
-        home.ui().clear();
+        std::vector<MenuButton> full(42, row("B"));
+        full.push_back(MakeTitleRow("Last"));
+        setRows(full);
         EXPECT_TRUE(c.op()) << c.name;
         EXPECT_EQ(rows().size(), 44u) << c.name;
         home.ui().clear();
@@ -212,41 +161,24 @@ TEST_F(ButtonListTest, AddStartsFromTheDefaultsAndRemembersThePictureFolderOnlyF
     EXPECT_EQ(ops.add(), 1);
     EXPECT_EQ(texts(rows()), "A,New,Guard,Exit");
     ASSERT_EQ(requests.size(), 1u);
-    const MenuButton& fresh = requests[0].entry;
-    EXPECT_TRUE(requests[0].isNew);
-    EXPECT_EQ(requests[0].rowNumber, 4);
-    EXPECT_EQ(fresh.Cmd, "Run Program");
-    EXPECT_EQ(fresh.CSF, "2");
-    EXPECT_EQ(fresh.BC4, "42");
-    EXPECT_EQ(fresh.PswDlgTitle, "Enter password");
-    EXPECT_EQ(fresh.BmpFolder, "");
+    const MenuButton& fresh = requests[0].first;
+    EXPECT_EQ(requests[0].second, 4);
+    EXPECT_EQ(fresh.Cmd + fresh.CSF + fresh.BC4 + fresh.BmpFolder, "Run Program242");
     EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("Add Button"));
 
     ops.add();
-    EXPECT_EQ(requests[1].entry.BmpFolder, "orvndata\\buttons") << "Bitmap Button keeps the last folder";
-    document.edit(QStringLiteral("Style"), [](MenuProject& p) { p.ButtonStyle = 3; });
-    MenuProject wizard = document.project();
-    AppendDefaultButton(wizard, "Wizard", "Show Document");
-    const MenuButton& appended = wizard.Buttons.back();
-    EXPECT_EQ(appended.BmpFolder, "") << "another style forgets the folder";
-    EXPECT_EQ(Session().rememberedButtonPictureFolder, "");
-    EXPECT_EQ(appended.CSF, "2");
-    EXPECT_EQ(appended.BCUse, "");
-    EXPECT_EQ(appended.WinWidth, "");
-}
+    EXPECT_EQ(requests[1].first.BmpFolder, "orvndata\\buttons") << "Bitmap Button keeps the last folder";
 
-TEST_F(ButtonListTest, ListPrimitives)
-{
-    MenuProject p;
-    AppendDefaultButton(p, "Docs", "Show Document");
-    EXPECT_FALSE(ListHasExitButton(p));
-    AppendExitButton(p);
-    EXPECT_TRUE(ListHasExitButton(p));
-    EXPECT_EQ(p.Buttons[1].Text, "Exit");
-    EXPECT_EQ(p.Buttons[1].CSF, "1");
-    EXPECT_EQ(p.Buttons[1].ShowDialogBoxes, "1");
-    ClearButtonList(p);
-    EXPECT_TRUE(p.Buttons.empty());
+    // The primitives of templates and the wizard; the style is not "Bitmap Button".
+    MenuProject wizard;
+    AppendDefaultButton(wizard, "Wizard", "Show Document");
+    EXPECT_FALSE(ListHasExitButton(wizard));
+    AppendExitButton(wizard);
+    EXPECT_TRUE(ListHasExitButton(wizard));
+    const MenuButton& appended = wizard.Buttons.end()[-2];
+    EXPECT_EQ(appended.BmpFolder, "") << "another style forgets the folder";
+    EXPECT_EQ(appended.CSF + appended.BCUse + appended.WinWidth, "2");
+    EXPECT_EQ(wizard.Buttons.back().CSF, "1") << "Exit";
 }
 
 TEST_F(ButtonListTest, EditWritesTheEntryBackAndCanSpreadItsPositionType)
@@ -262,8 +194,7 @@ TEST_F(ButtonListTest, EditWritesTheEntryBackAndCanSpreadItsPositionType)
         return out;
     };
     EXPECT_EQ(ops.edit(2), 2);
-    EXPECT_EQ(requests[0].rowNumber, 3);
-    EXPECT_FALSE(requests[0].isNew);
+    EXPECT_EQ(requests[0].second, 3);
     EXPECT_EQ(texts(rows()), "A,- T -,B2");
     for (const MenuButton& b : rows())
         EXPECT_EQ(b.DeltaType, "4") << b.Text << ": title rows too";
@@ -271,7 +202,6 @@ TEST_F(ButtonListTest, EditWritesTheEntryBackAndCanSpreadItsPositionType)
 
     titleAnswer = "Group";
     EXPECT_EQ(ops.edit(1), 1) << "a title row opens the title dialog";
-    EXPECT_TRUE(titleEditing);
     EXPECT_EQ(titleShown.title, "T");
     EXPECT_EQ(rows()[1], MakeTitleRow("Group"));
     EXPECT_EQ(document.project().ButtonTitle_FontName, "Verdana");
@@ -318,11 +248,12 @@ TEST_F(ButtonListTest, MoveShowsTheOtherRowsAndPutsTheRowBeforeTheChosenOne)
     EXPECT_EQ(moveTexts.lines,
               (std::vector<std::string>{"''1''", "''3''", "''4''", "''5''", "< Insert Last >"}));
     EXPECT_EQ(document.undoStack().undoText(), QStringLiteral("Move Title"));
-    moveLine.reset();
-    EXPECT_FALSE(ops.move(0));
-    setRows({row("only")});
-    moveLine = 1;
-    EXPECT_FALSE(ops.move(0)) << "one row has nowhere to go";
+    moveLine = 5;
+    EXPECT_EQ(ops.move(0), 4) << "< Insert Last >";
+    EXPECT_EQ(texts(rows()), "3,- Two -,4,5,1");
+    // A row dropped before another takes the line of that row.
+    EXPECT_EQ(MoveLineForDrop(5, 3, 1), 2);
+    EXPECT_EQ(MoveLineForDrop(5, 1, 2), 0) << "dropped where it is";
 }
 
 TEST_F(ButtonListTest, DeleteAndClearAskWithTheRightWordsAndUndoBringsEveryFieldBack)
@@ -351,18 +282,14 @@ TEST_F(ButtonListTest, DeleteAndClearAskWithTheRightWordsAndUndoBringsEveryField
 TEST_F(ButtonListTest, MoveDialogWantsALine)
 {
     test::ensureApplication();
-    MenuProject p;
-    p.Buttons = {row("A"), row("B"), row("C")};
-    MoveButtonDialog dialog(MoveDialogTextsFor(p, 0));
+    MoveButtonDialog dialog({"Move Button", "", "", "", "", {"''A''", "< Insert Last >"}});
     QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
     ok->click();
     EXPECT_EQ(messages(), std::vector<std::string>{"Info|64|No button is selected!"});
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    dialog.lines()->setCurrentRow(2);
-    EXPECT_EQ(dialog.lines()->currentItem()->text(), QStringLiteral("< Insert Last >"));
+    dialog.lines()->setCurrentRow(1);
     ok->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.chosenLine(), 3);
+    EXPECT_EQ(dialog.chosenLine(), 2);
 }
 
 class ButtonListTabTest : public test::HomeTest {
@@ -375,12 +302,13 @@ protected:
         tab()->list()->selectRow(0);
     }
     ButtonsTextTab* tab() { return window.buttonListTab(); }
+    // The first four captions of the context menu, and whether the first is enabled.
     std::string captions()
     {
-        std::string out;
-        for (QAction* a : tab()->contextMenu()->actions())
-            if (!a->isSeparator())
-                out += a->text().toStdString() + (a->isEnabled() ? "" : "(off)") + ";";
+        const auto actions = tab()->contextMenu()->actions();
+        std::string out = actions[0]->isEnabled() ? "" : "(off)";
+        for (int i = 0; i < 4; ++i)
+            out += actions[i]->text().toStdString() + ";";
         return out;
     }
     const std::vector<MenuButton>& rows() { return window.document().project().Buttons; }
@@ -391,15 +319,15 @@ protected:
 
 TEST_F(ButtonListTabTest, ContextMenuCaptionsFollowTheRow)
 {
-    EXPECT_EQ(captions(), "&Edit Button...;&Delete Button...;&Move Button...;&Copy Button...;"
-                          "&Insert Title...;&Remove All Items...;");
+    const std::string buttonRow = "&Edit Button...;&Delete Button...;&Move Button...;&Copy Button...;";
+    EXPECT_EQ(captions(), buttonRow);
     tab()->list()->selectRow(1);
-    EXPECT_EQ(captions(), "&Edit Title...;&Delete Title...;&Move Title...;&Copy Title...;"
-                          "&Insert Title...;&Remove All Items...;");
-    tab()->contextMenu()->actions().back()->trigger();
+    EXPECT_EQ(captions(), "&Edit Title...;&Delete Title...;&Move Title...;&Copy Title...;");
+    QAction* removeAll = tab()->contextMenu()->actions().back();
+    EXPECT_EQ(removeAll->text(), QStringLiteral("&Remove All Items..."));
+    removeAll->trigger();
     EXPECT_TRUE(rows().empty());
-    EXPECT_EQ(captions(), "&Edit Button...(off);&Delete Button...(off);&Move Button...(off);&Copy Button...(off);"
-                          "&Insert Title...;&Remove All Items...;");
+    EXPECT_EQ(captions(), "(off)" + buttonRow);
     EXPECT_FALSE(test::namedChild<QPushButton>(*tab(), "cmdEditButton")->isEnabled());
 }
 
@@ -409,11 +337,10 @@ TEST_F(ButtonListTabTest, KeysAndDraggingChangeTheSelectedRow)
     test::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(texts(rows()), "- T -,A,C");
     EXPECT_EQ(tab()->selectedRow(), 1) << "the moved row stays selected";
-    test::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
-    test::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(texts(rows()), "- T -,C,A");
     test::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(texts(rows()), "- T -,A,C");
+    test::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(texts(rows()), "A,- T -,C") << "the first row stays first";
+    test::keyClick(list, Qt::Key_Down, Qt::ControlModifier);
 
     home.ui().answerNext(platform::AnswerYes);
     test::keyClick(list, Qt::Key_Delete);
