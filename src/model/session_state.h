@@ -27,6 +27,10 @@ struct SessionState {
     std::string stickGuardSetupCopiedPath;
     std::vector<std::string> lastReport;
     unsigned completedRuns = 0;
+
+    // The picture folder of the last confirmed Add or Edit of a button: the next new
+    // button starts with it (see NewButtonEntry).
+    std::string rememberedButtonPictureFolder;
 };
 
 // The state of this run of the program.
