@@ -23,17 +23,15 @@ const std::string& rememberedFolderFor(const MenuProject& project)
     return folder;
 }
 
-bool allRowsHaveDeltaType(const MenuProject& project, const char* type)
+bool allRowsHaveDeltaType(const std::vector<MenuButton>& rows, const char* type)
 {
-    return !project.Buttons.empty() &&
-           std::all_of(project.Buttons.begin(), project.Buttons.end(),
-                       [&](const MenuButton& b) { return b.DeltaType == type; });
+    return !rows.empty() && std::all_of(rows.begin(), rows.end(), [&](const MenuButton& b) { return b.DeltaType == type; });
 }
 
-bool someOtherRowLacksDeltaType(const MenuProject& project, int rowNumber, const char* type)
+bool someOtherRowLacksDeltaType(const std::vector<MenuButton>& rows, int rowNumber, const char* type)
 {
-    for (std::size_t i = 0; i < project.Buttons.size(); ++i)
-        if (static_cast<int>(i) + 1 != rowNumber && project.Buttons[i].DeltaType != type)
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (static_cast<int>(i) + 1 != rowNumber && rows[i].DeltaType != type)
             return true;
     return false;
 }
@@ -132,24 +130,24 @@ std::size_t MoveButtonRow(std::vector<MenuButton>& rows, std::size_t from, int c
 
 std::string TitleOfRow(const MenuButton& row) { return RemoveDashSpacing(row.Text, true); }
 
-bool AllOtherButtonsHave_NoDistanceOption_On(const MenuProject& project)
+bool AllOtherButtonsHave_NoDistanceOption_On(const std::vector<MenuButton>& rows)
 {
-    return allRowsHaveDeltaType(project, "5");
+    return allRowsHaveDeltaType(rows, "5");
 }
 
-bool AllOtherButtonsHave_NextFreePosOption_On(const MenuProject& project)
+bool AllOtherButtonsHave_NextFreePosOption_On(const std::vector<MenuButton>& rows)
 {
-    return allRowsHaveDeltaType(project, "4");
+    return allRowsHaveDeltaType(rows, "4");
 }
 
-bool SomeButtonsDontHave_NoDistanceOption_On(const MenuProject& project, int rowNumber)
+bool SomeButtonsDontHave_NoDistanceOption_On(const std::vector<MenuButton>& rows, int rowNumber)
 {
-    return someOtherRowLacksDeltaType(project, rowNumber, "5");
+    return someOtherRowLacksDeltaType(rows, rowNumber, "5");
 }
 
-bool SomeButtonsDontHave_NextFreePosOption_On(const MenuProject& project, int rowNumber)
+bool SomeButtonsDontHave_NextFreePosOption_On(const std::vector<MenuButton>& rows, int rowNumber)
 {
-    return someOtherRowLacksDeltaType(project, rowNumber, "4");
+    return someOtherRowLacksDeltaType(rows, rowNumber, "4");
 }
 
 }  // namespace orv

@@ -52,12 +52,12 @@ std::string TitleOfRow(const MenuButton& row);
 
 // True when the list is not empty and every row's DeltaType is "5" (no distance from the
 // previous button), respectively "4" (next free position). Title rows make both false.
-bool AllOtherButtonsHave_NoDistanceOption_On(const MenuProject& project);
-bool AllOtherButtonsHave_NextFreePosOption_On(const MenuProject& project);
+bool AllOtherButtonsHave_NoDistanceOption_On(const std::vector<MenuButton>& rows);
+bool AllOtherButtonsHave_NextFreePosOption_On(const std::vector<MenuButton>& rows);
 
 // True when some row other than rowNumber (1-based; title rows count) has a DeltaType other
 // than "5", respectively "4".
-bool SomeButtonsDontHave_NoDistanceOption_On(const MenuProject& project, int rowNumber);
-bool SomeButtonsDontHave_NextFreePosOption_On(const MenuProject& project, int rowNumber);
+bool SomeButtonsDontHave_NoDistanceOption_On(const std::vector<MenuButton>& rows, int rowNumber);
+bool SomeButtonsDontHave_NextFreePosOption_On(const std::vector<MenuButton>& rows, int rowNumber);
 
 }  // namespace orv

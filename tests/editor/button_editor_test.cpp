@@ -12,6 +12,7 @@
 #include "editor/rules/button_editor_rules.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "model/editor_options.h"
+#include "model/button_list.h"
 #include "model/sibling_products.h"
 #include "support/test_home.h"
 
@@ -22,12 +23,10 @@ using C = ButtonCommand;
 
 class ButtonEditorTest : public test::HomeTest {
 protected:
-    void SetUp() override { RememberedPictureFolder().clear(); }
-
     // The rules for an entry of the project; a new entry has the defaults.
     ButtonEditorRules open(const std::string& cmd, const std::string& link = "", bool isNew = false)
     {
-        MenuButton entry = NewButtonEntry(project);
+        MenuButton entry = NewButtonEntry(project, Options().CopyLinkedButtonFiles);
         entry.Cmd = cmd;
         entry.Link = link;
         return ButtonEditorRules({project, entry, isNew, 3});
@@ -232,8 +231,6 @@ TEST_F(ButtonEditorTest, OkChecksAddressPictureFolderAndSourceDrive)
     picture.takePictureFile("C:\\Pics\\Knob.BMP");
     EXPECT_EQ(picture.state.entry.Bmp, "c:\\pics\\knob.bmp");
     EXPECT_TRUE(picture.accept());
-    EXPECT_EQ(RememberedPictureFolder(), "orvndata\\buttons");
-    EXPECT_EQ(NewButtonEntry(project).BmpFolder, "orvndata\\buttons");
     picture.state.entry.BmpFolder = "D:@art\\knob.BMP";
     picture.folderLeft();  // warned about, kept without drive and "@"
     EXPECT_EQ(picture.state.entry.BmpFolder, "art\\knob.BMP");
@@ -260,7 +257,7 @@ TEST_F(ButtonEditorTest, HeadingConfirmsTheCommandBelowIt)
 
 TEST_F(ButtonEditorTest, NewEntryTakesThePositionTypeEveryRowShares)
 {
-    MenuButton four = NewButtonEntry(project), five = four;
+    MenuButton four = NewButtonEntry(project, Options().CopyLinkedButtonFiles), five = four;
     four.DeltaType = "4";
     five.DeltaType = "5";
     const struct { std::vector<MenuButton> rows; bool isNew; const char* type; } cases[] = {
@@ -282,7 +279,7 @@ TEST_F(ButtonEditorTest, DialogEditsTheEntryAndTakesTheOptions)
 {
     test::ensureApplication();
     DialogLauncher dialogs;
-    MenuButton entry = NewButtonEntry(project);
+    MenuButton entry = NewButtonEntry(project, Options().CopyLinkedButtonFiles);
     entry.Text = "Setup";
     entry.Link = "\\setup.exe";
     ButtonEditRequest request{project, entry, false, 1};

@@ -66,16 +66,16 @@ TEST(ButtonListRows, AddGoesBeforeAFinalExitAndAStickGuardRightBeforeIt)
 TEST(ButtonListRows, PositionTypesOfTheOtherRows)
 {
     MenuProject p;
-    EXPECT_FALSE(AllOtherButtonsHave_NextFreePosOption_On(p)) << "an empty list passes nothing on";
+    EXPECT_FALSE(AllOtherButtonsHave_NextFreePosOption_On(p.Buttons)) << "an empty list passes nothing on";
     p.Buttons = {row("a"), row("b")};
     p.Buttons[0].DeltaType = p.Buttons[1].DeltaType = "4";
-    EXPECT_TRUE(AllOtherButtonsHave_NextFreePosOption_On(p));
+    EXPECT_TRUE(AllOtherButtonsHave_NextFreePosOption_On(p.Buttons));
     p.Buttons[1].DeltaType = "5";
-    EXPECT_FALSE(SomeButtonsDontHave_NextFreePosOption_On(p, 2)) << "the edited row does not count";
-    EXPECT_TRUE(SomeButtonsDontHave_NoDistanceOption_On(p, 2));
+    EXPECT_FALSE(SomeButtonsDontHave_NextFreePosOption_On(p.Buttons, 2)) << "the edited row does not count";
+    EXPECT_TRUE(SomeButtonsDontHave_NoDistanceOption_On(p.Buttons, 2));
     p.Buttons = {row("a"), MakeTitleRow("T")};
     p.Buttons[0].DeltaType = "5";
-    EXPECT_FALSE(AllOtherButtonsHave_NoDistanceOption_On(p)) << "a title row has no position type";
+    EXPECT_FALSE(AllOtherButtonsHave_NoDistanceOption_On(p.Buttons)) << "a title row has no position type";
 }
 
 class ButtonListTest : public test::HomeTest {

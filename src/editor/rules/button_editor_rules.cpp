@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "model/button_list.h"
 #include "model/editor_options.h"
 #include "model/path_helpers.h"
 #include "model/sibling_products.h"
@@ -38,12 +39,6 @@ long long leadingNumber(const std::string& text)
 {
     const std::string trimmed = TrimmedText(text);
     return std::strtoll(trimmed.c_str(), nullptr, 10);
-}
-
-bool allRowsHaveDeltaType(const std::vector<MenuButton>& rows, const char* type)
-{
-    return !rows.empty() &&
-           std::all_of(rows.begin(), rows.end(), [&](const MenuButton& b) { return b.DeltaType == type; });
 }
 
 // Where the file dialog of each command starts and where the chosen folder is remembered.
@@ -115,49 +110,6 @@ int ButtonCommandCatalogue::rowOf(ButtonCommand command) const
         if (row(n).command == command)
             return n;
     return 0;
-}
-
-std::string& RememberedPictureFolder()
-{
-    static std::string folder;
-    return folder;
-}
-
-MenuButton NewButtonEntry(const MenuProject& project)
-{
-    if (ButtonStyleName(project.ButtonStyle) != BitmapButtonStyle)
-        RememberedPictureFolder().clear();
-    MenuButton b;
-    b.Cmd = "Run Program";
-    b.BmpFolder = RememberedPictureFolder();
-    b.DeltaX = b.DeltaY = "0";
-    b.DeltaType = "1";
-    b.UseBmpSize = "0";
-    b.BmpTransType = "1";
-    b.Hide = "0";
-    b.CSF = Options().CopyLinkedButtonFiles ? "2" : "1";
-    b.BC1 = b.BC2 = std::to_string(project.ButtonForeColor);
-    b.BC3 = std::to_string(project.ButtonFrameColor);
-    b.BC4 = std::to_string(project.ButtonBackColor);
-    b.UseMediaPlayer = "0";
-    b.ShowDialogBoxes = "1";
-    b.PswProtect = b.PswAsterisk = b.PswEncrypt = "0";
-    b.PswDlgTitle = "Enter password";
-    b.PswDlgText = "Before you can open the file you must enter a password:";
-    b.PswIsWrongTitle = "Invalid password";
-    b.PswIsWrongText = "The password you entered is not correct. Try again.";
-    b.RunAsAdministrator = b.RunProgramMaximized = "0";
-    return b;
-}
-
-bool AllOtherButtonsHave_NoDistanceOption_On(const std::vector<MenuButton>& rows)
-{
-    return allRowsHaveDeltaType(rows, "5");
-}
-
-bool AllOtherButtonsHave_NextFreePosOption_On(const std::vector<MenuButton>& rows)
-{
-    return allRowsHaveDeltaType(rows, "4");
 }
 
 MenuButton NormalizedButtonEntry(MenuButton b)
@@ -478,7 +430,6 @@ bool ButtonEditorRules::accept(bool* focusTarget)
     }
     confirmed_ = true;
     chosenCommand_ = catalogue_.row(state.row).text;
-    RememberedPictureFolder() = b.BmpFolder;
     return true;
 }
 

@@ -93,18 +93,6 @@ struct ButtonEditorState {
 
 inline constexpr const char* WordParameter = "WORD";
 
-// The remembered picture folder of the last confirmed button edit while the editor runs.
-std::string& RememberedPictureFolder();
-
-// A new entry with the defaults of a new button in this project; the remembered picture
-// folder is kept only while the project's style is "Bitmap Button" (otherwise it is emptied).
-MenuButton NewButtonEntry(const MenuProject& project);
-
-// Whether a new button takes the position type every row shares: true when the list is not
-// empty and every row has DeltaType "5" (respectively "4"); a title row makes both false.
-bool AllOtherButtonsHave_NoDistanceOption_On(const std::vector<MenuButton>& rows);
-bool AllOtherButtonsHave_NextFreePosOption_On(const std::vector<MenuButton>& rows);
-
 class ButtonEditorRules {
 public:
     // Loads the entry: flags read as on exactly when "1" (ShowDialogBoxes unless "0"), empty

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "model/button_list.h"
 #include "model/path_helpers.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
@@ -55,14 +56,6 @@ std::string LowerAscii(std::string text)
     return text;
 }
 
-bool SomeOtherRowHasNot(const std::vector<MenuButton>& rows, int editedRow, const char* deltaType)
-{
-    for (size_t n = 0; n < rows.size(); ++n)
-        if (static_cast<int>(n) + 1 != editedRow && rows[n].DeltaType != deltaType)
-            return true;
-    return false;
-}
-
 std::string JoinLines(std::string text)
 {
     // CR LF, a lone CR or a lone LF each become one blank.
@@ -110,16 +103,6 @@ std::string CorrectFlashSize(std::string_view text)
     if (!value)
         return {};
     return std::to_string(std::clamp<long>(*value, 32, 2000));
-}
-
-bool SomeButtonsDontHave_NoDistanceOption_On(const std::vector<MenuButton>& rows, int editedRow)
-{
-    return SomeOtherRowHasNot(rows, editedRow, "5");
-}
-
-bool SomeButtonsDontHave_NextFreePosOption_On(const std::vector<MenuButton>& rows, int editedRow)
-{
-    return SomeOtherRowHasNot(rows, editedRow, "4");
 }
 
 ColourButtonsState HandleColorButtons(ColourButtonsState state, int s)

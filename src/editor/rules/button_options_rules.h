@@ -34,11 +34,6 @@ std::string CorrectDelta(std::string_view text);
 // that is no number (an empty one too) gives an empty text.
 std::string CorrectFlashSize(std::string_view text);
 
-// True when a row other than editedRow (1-based; title rows count) has a DeltaType other
-// than "5" (NoDistance) or "4" (NextFree): only then is it worth asking to update them.
-bool SomeButtonsDontHave_NoDistanceOption_On(const std::vector<MenuButton>& rows, int editedRow);
-bool SomeButtonsDontHave_NextFreePosOption_On(const std::vector<MenuButton>& rows, int editedRow);
-
 // ---- Colours ----------------------------------------------------------------------------
 
 enum ColourButtonIndex : int { TextColourButton, TipColourButton, BorderColourButton, BackColourButton };
