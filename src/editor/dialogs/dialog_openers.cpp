@@ -1,5 +1,6 @@
 #include "editor/dialogs/dialog_openers.h"
 
+#include "editor/dialogs/effects/effect_dialog.h"
 #include "editor/project_document.h"
 #include "editor/tabs/dialog_launcher.h"
 
@@ -7,8 +8,7 @@ namespace orv::editor {
 
 void RegisterProjectDialogs(DialogLauncher& dialogs, ProjectDocument& document)
 {
-    (void)dialogs;
-    (void)document;
+    RegisterEffectDialogs(dialogs, document);
 }
 
 }  // namespace orv::editor
