@@ -42,6 +42,7 @@ void EffectDialog::finish(QLayout* content, bool withTest)
         test_->setAutoDefault(false);
         connect(test_, &QPushButton::clicked, this, &EffectDialog::testRequested);
     }
+    buttons->setMinimumWidth(260);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -57,6 +58,7 @@ ColourButton* EffectDialog::colourButton(const QString& text, const char* object
     auto* button = new ColourButton(text, this);
     button->setObjectName(objectName);
     button->setColour(colour);
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(button, &QPushButton::clicked, this, [button] {
         if (const std::optional<std::int32_t> chosen = platform::services().ui->PickColour(button->colour()))
             button->setColour(*chosen);
