@@ -11,6 +11,9 @@
 
 #include "dialog_test_support.h"
 #include "editor/dialogs/dialog_openers.h"
+#include "editor/dialogs/effects/button_effects_dialogs.h"
+#include "editor/dialogs/effects/movie_options_dialog.h"
+#include "editor/dialogs/effects/picture_option_dialogs.h"
 #include "editor/dialogs/effects/title_effect_dialogs.h"
 #include "editor/dialogs/effects/window_dialogs.h"
 #include "editor/project_document.h"
@@ -134,6 +137,47 @@ protected:
     DialogLauncher launcher;
     std::vector<MenuProject> tested;
 };
+
+// Every dialog shows what the project holds and, confirmed unchanged, writes the same back.
+TEST_F(EffectDialogTest, EveryDialogWritesBackWhatItShowed)
+{
+    MenuProject p;
+    p.ButtonShadowSize = 3, p.ButtonShadowIntensity = 9, p.ButtonUseShadowEffect = 1;
+    p.ButtonGlasTransparency = 2, p.ButtonUseGlasEffect = 1, p.ButtonGlasColorIndex = 5;
+    p.ButtonUseHorizEffectLines = 1, p.ButtonHorizEffectLinesWidth = "100";
+    p.ButtonUseLightEffect = 1, p.ButtonRoundedSurface = 1;
+    p.UnderlineType = UnderlineMisty, p.UnderlineColor1 = 0x123456, p.UnderlineColor2 = 0x654321;
+    p.UnderlineHeight = 12, p.UnderlineTextOnly = 0;
+    p.DrawTitleMetalPlate = 1, p.TitleBkgLinesColor = 0x010203, p.TitleBkgLinesAdjust = -5;
+    p.UseWinEffects = 1, p.WinFadingSpeed = 1, p.WinTransparencyLevel = 70;
+    p.SubTitleText = "Sub", p.SubTitleFontName = "Courier New", p.SubTitleFontSize = 9;
+    p.SubTitleFontItalic = true, p.SubTitleColor = 0x0a0b0c, p.SubTitleCharInterSpace = -3;
+    p.Registry_HKEY = "HKEY_USERS", p.Registry_UseHKCUInVista = false;
+    p.Registry_SubKey = "Software\\Firm", p.Registry_ValueName = "Done", p.Registry_Value = "1";
+    p.PlaceBackPictureBehindTitle = 1, p.BkPic_UseUserCoordinates = 1, p.BkPic_UserPosX = 40, p.BkPic_UserPosY = 7;
+    p.DrawTransparentLogotype = true, p.TransparentColorI = true, p.LogotypeURL = "https://example.com";
+    p.LogotypeTipText = "Tip", p.LogotypeWMFWidth = "120", p.LogotypeWMFHeight = "90";
+    p.MovieWinUseUserBkgColor = 1, p.MovieWinBackColor = 0x111111, p.MovieWinTitle = "Film";
+    p.MovieWinUseCloseButton = 1, p.MovieWinCloseCrossLineColor = 0x222222;
+    p.MovieWinCloseCrossBkgColor = 0x333333, p.MovieWinUseGrayStdButton = 1;
+
+    std::vector<std::unique_ptr<EffectDialog>> dialogs;
+    dialogs.push_back(std::make_unique<DlgButEffects>(p));
+    dialogs.push_back(std::make_unique<DlgButEffects2>(p));
+    dialogs.push_back(std::make_unique<DlgButEffects3>(p));
+    dialogs.push_back(std::make_unique<DlgUnderline>(p));
+    dialogs.push_back(std::make_unique<DlgTitleEffects>(p));
+    dialogs.push_back(std::make_unique<DlgWinEffects>(p));
+    dialogs.push_back(std::make_unique<SubTitle>(p));
+    dialogs.push_back(std::make_unique<DlgTab1Adv>(p));
+    dialogs.push_back(std::make_unique<DlgBackPictureOptions>(p));
+    dialogs.push_back(std::make_unique<DlgLogotypeOptions>(p));
+    dialogs.push_back(std::make_unique<DlgMovieMoreOptions>(p));
+    for (const auto& dialog : dialogs) {
+        EXPECT_EQ(dialog->withValues(p), p) << dialog->objectName().toStdString();
+        EXPECT_NE(dialog->withValues(MenuProject()), MenuProject()) << dialog->objectName().toStdString();
+    }
+}
 
 TEST_F(EffectDialogTest, OkMakesOneStepAndCancelNone)
 {
