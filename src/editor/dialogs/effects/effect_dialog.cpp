@@ -69,9 +69,15 @@ ColourButton* EffectDialog::colourButton(const QString& text, const char* object
 QLineEdit* EffectDialog::correctedEdit(const QString& text, const char* objectName,
                                        std::function<QString(const QString&)> correct)
 {
-    auto* edit = new QLineEdit(text, this);
+    return makeCorrectedEdit(text, objectName, this, std::move(correct));
+}
+
+QLineEdit* makeCorrectedEdit(const QString& text, const char* objectName, QWidget* parent,
+                             std::function<QString(const QString&)> correct)
+{
+    auto* edit = new QLineEdit(text, parent);
     edit->setObjectName(objectName);
-    connect(edit, &QLineEdit::editingFinished, this, [edit, correct] {
+    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, correct] {
         const QString corrected = correct(edit->text());
         if (corrected != edit->text())
             edit->setText(corrected);

@@ -12,7 +12,6 @@
 
 #include "model/menu_project.h"
 
-class QBoxLayout;
 class QLayout;
 class QLineEdit;
 class QPushButton;
@@ -44,13 +43,17 @@ protected:
     void finish(QLayout* content, bool withTest);
     // A colour button showing colour whose click opens the platform's colour chooser.
     ColourButton* colourButton(const QString& text, const char* objectName, Colour colour);
-    // A line edit whose text is corrected by correct when it is left (and on Enter).
+    // makeCorrectedEdit in this dialog.
     QLineEdit* correctedEdit(const QString& text, const char* objectName,
                              std::function<QString(const QString&)> correct);
 
 private:
     QPushButton* test_ = nullptr;
 };
+
+// A line edit whose text is corrected by correct when it is left (and on Enter).
+QLineEdit* makeCorrectedEdit(const QString& text, const char* objectName, QWidget* parent,
+                             std::function<QString(const QString&)> correct);
 
 // Shows the dialog modally. OK applies its values to the open project as one step; Test
 // runs the menu test with a copy. True when the user confirmed.

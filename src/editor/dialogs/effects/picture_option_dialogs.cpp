@@ -31,14 +31,8 @@ QDialogButtonBox* okCancel(QDialog* dialog)
 QLineEdit* numberEdit(const QString& text, const char* name, QWidget* parent,
                       std::function<QString(const QString&)> correct)
 {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setObjectName(name);
+    QLineEdit* edit = makeCorrectedEdit(text, name, parent, std::move(correct));
     edit->setMaximumWidth(60);
-    QObject::connect(edit, &QLineEdit::editingFinished, edit, [edit, correct] {
-        const QString corrected = correct(edit->text());
-        if (corrected != edit->text())
-            edit->setText(corrected);
-    });
     return edit;
 }
 
