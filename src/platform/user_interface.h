@@ -38,6 +38,13 @@ struct FontChoice {
     bool italic = false;
 };
 
+// The font a chooser's answer stands for. A chooser shows a family that is not installed as
+// a stand-in of its own; when the author confirms that stand-in (chooses no other family) the
+// stored name stays, and so do the stored bold and italic while the style is left as the
+// chooser showed it. The size is always taken. shown is what the chooser showed when it
+// opened with stored; chosen what it answered.
+FontChoice ResolveFontChoice(const FontChoice& stored, const FontChoice& shown, const FontChoice& chosen);
+
 class UserInterface {
 public:
     virtual ~UserInterface() = default;

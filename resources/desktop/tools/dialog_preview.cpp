@@ -21,6 +21,11 @@
 #include "editor/dialogs/create_menu_dialog.h"
 #include "editor/dialogs/creation_progress_dialog.h"
 #include "editor/dialogs/detailed_error_dialog.h"
+#include "editor/dialogs/effects/button_effects_dialogs.h"
+#include "editor/dialogs/effects/movie_options_dialog.h"
+#include "editor/dialogs/effects/picture_option_dialogs.h"
+#include "editor/dialogs/effects/title_effect_dialogs.h"
+#include "editor/dialogs/effects/window_dialogs.h"
 #include "editor/dialogs/menu_created_dialog.h"
 #include "editor/dialogs/options_button_texts_dialog.h"
 #include "editor/dialogs/options_dialog.h"
@@ -194,6 +199,59 @@ std::map<std::string, Show> previews()
     };
     p["about"] = [](MenuProject&) { return std::make_unique<AboutDialog>(); };
     p["picture"] = [](MenuProject&) { return std::make_unique<PictureViewer>(programFile("Res\\orvanto.png")); };
+    p["button-effects"] = [](MenuProject& project) {
+        project.ButtonUseGlasEffect = 1;
+        return std::make_unique<DlgButEffects>(project);
+    };
+    p["button-effects-light"] = [](MenuProject& project) { return std::make_unique<DlgButEffects2>(project); };
+    p["button-effects-plastic"] = [](MenuProject& project) { return std::make_unique<DlgButEffects3>(project); };
+    p["underline"] = [](MenuProject& project) {
+        project.UnderlineType = 2;
+        project.UnderlineHeight = 10;
+        project.UnderlineColor1 = RgbColour(255, 255, 0);
+        project.UnderlineColor2 = RgbColour(255, 0, 0);
+        return std::make_unique<DlgUnderline>(project);
+    };
+    p["title-effects"] = [](MenuProject& project) {
+        project.DrawTitleBkgLines = 1;
+        return std::make_unique<DlgTitleEffects>(project);
+    };
+    p["window-effects"] = [](MenuProject& project) {
+        project.UseWinEffects = 1;
+        project.WinTransparencyLevel = 20;
+        return std::make_unique<DlgWinEffects>(project);
+    };
+    p["subtitle"] = [](MenuProject& project) {
+        project.SubTitleText = "Catalogue, price list and videos";
+        project.SubTitleFontName = "Times New Roman";
+        project.SubTitleFontBold = true;
+        return std::make_unique<SubTitle>(project);
+    };
+    p["start-condition"] = [](MenuProject& project) {
+        project.Registry_HKEY = "HKEY_CURRENT_USER";
+        project.Registry_SubKey = "Software\\Example\\Catalogue";
+        project.Registry_ValueName = "Installed";
+        project.Registry_Value = "1";
+        return std::make_unique<DlgTab1Adv>(project);
+    };
+    p["background-options"] = [](MenuProject& project) {
+        project.StretchBackPicture = 1;
+        return std::make_unique<DlgBackPictureOptions>(project);
+    };
+    p["background-position"] = [](MenuProject&) { return std::make_unique<DlgBackPictureAdvancedOptions>(true, 40, 30); };
+    p["logotype-options"] = [](MenuProject& project) {
+        project.LogotypePictureSrc = "Z:\\srv\\logos\\logo.wmf";
+        project.DrawTransparentLogotype = true;
+        project.LogotypeURL = "https://www.example.com";
+        project.LogotypeTipText = "Visit our web site";
+        return std::make_unique<DlgLogotypeOptions>(project);
+    };
+    p["logotype-size"] = [](MenuProject&) { return std::make_unique<WMFLogoSize>("100", "80", 500, 400); };
+    p["movie-options"] = [](MenuProject& project) {
+        project.MovieWinTitle = "Introduction";
+        project.MovieWinUseCloseButton = 1;
+        return std::make_unique<DlgMovieMoreOptions>(project);
+    };
     return p;
 }
 

@@ -2,6 +2,7 @@
 
 #include "editor/dialogs/button_editor_dialog.h"
 #include "editor/dialogs/button_options_dialog.h"
+#include "editor/dialogs/effects/effect_dialog.h"
 #include "editor/project_document.h"
 #include "editor/tabs/dialog_launcher.h"
 
@@ -11,6 +12,7 @@ void RegisterProjectDialogs(DialogLauncher& dialogs, ProjectDocument& document)
 {
     RegisterButtonEditor(dialogs);
     RegisterButtonOptionDialogs(dialogs, document);
+    RegisterEffectDialogs(dialogs, document);
 }
 
 }  // namespace orv::editor

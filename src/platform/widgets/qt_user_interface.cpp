@@ -175,16 +175,21 @@ std::optional<FontChoice> QtUserInterface::PickFont(const FontChoice& current)
     QFont initial(QString::fromStdString(current.name), current.size > 0 ? current.size : 10);
     initial.setBold(current.bold);
     initial.setItalic(current.italic);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, initial, dialogParent());
-    if (!accepted)
+    QFontDialog dialog(initial, dialogParent());
+    const auto choiceOf = [&current](const QFont& font) {
+        FontChoice choice;
+        choice.name = font.family().toStdString();
+        choice.size = font.pointSize() > 0 ? font.pointSize() : current.size;
+        choice.bold = font.bold();
+        choice.italic = font.italic();
+        return choice;
+    };
+    // The dialog shows an uninstalled family as an installed stand-in; what it showed tells
+    // whether the author chose another family or style.
+    const FontChoice shown = choiceOf(dialog.currentFont());
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    FontChoice choice;
-    choice.name = chosen.family().toStdString();
-    choice.size = chosen.pointSize() > 0 ? chosen.pointSize() : current.size;
-    choice.bold = chosen.bold();
-    choice.italic = chosen.italic();
-    return choice;
+    return ResolveFontChoice(current, shown, choiceOf(dialog.selectedFont()));
 }
 
 }  // namespace orv::platform
