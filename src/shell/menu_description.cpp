@@ -275,6 +275,33 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
                                      &P::ButtonTitle_FontItalic});
     m.titleRowColour = keys.colour(&P::ButtonTitle_TextColor);
 
+    const auto pictureFile = [&](std::string MenuProject::*source, std::string MenuProject::*folder) {
+        return PictureFile{keys.text(source), keys.text(folder)};
+    };
+    const auto size = [&](std::string MenuProject::*member) { return std::clamp(keys.integer(member), 1, 4000); };
+    BackgroundPicture& back = m.background;
+    back.file = pictureFile(&P::BackgroundPictureSrc, &P::BackgroundPicture_CDFolder);
+    back.pattern = keys.integer(&P::UseBackgroundPictureAsPattern) != 0;
+    back.stretch = keys.integer(&P::StretchBackPicture) != 0;
+    back.behindTitle = keys.integer(&P::PlaceBackPictureBehindTitle) != 0;
+    back.userPosition = keys.integer(&P::BkPic_UseUserCoordinates) != 0;
+    back.x = std::clamp(keys.integer(&P::BkPic_UserPosX), 0, 2000);
+    back.y = std::clamp(keys.integer(&P::BkPic_UserPosY), 0, 2000);
+    LogotypePicture& logo = m.logotype;
+    logo.file = pictureFile(&P::LogotypePictureSrc, &P::LogotypePicture_CDFolder);
+    logo.metafileWidth = size(&P::LogotypeWMFWidth);
+    logo.metafileHeight = size(&P::LogotypeWMFHeight);
+    logo.transparent = keys.flag(&P::DrawTransparentLogotype);
+    logo.whiteTransparent = keys.flag(&P::TransparentColorI);
+    logo.left = keys.integer(&P::PlaceLogotypeToLeft) != 0;
+    logo.address = keys.text(&P::LogotypeURL);
+    logo.tip = keys.decoded(&P::LogotypeTipText);
+    MenuPicture& picture = m.picture;
+    picture.file = pictureFile(&P::MenuPictureSrc, &P::MenuPicture_CDFolder);
+    picture.width = size(&P::MenuPictureWidth);
+    picture.height = size(&P::MenuPictureHeight);
+    picture.stretch = keys.integer(&P::StretchMenuPicture) != 0;
+
     const ProjectField& icon = ProjectFieldOf(&P::AppIconIndex);
     m.appIcon = keys.integer(&P::AppIconIndex);
     if (m.appIcon < icon.low || m.appIcon > icon.high)

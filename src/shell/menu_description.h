@@ -93,6 +93,39 @@ struct MenuEntry {
     std::string wrongPasswordText;
 };
 
+// A picture file of the menu: where the author's file was (Src) and the folder of the
+// menu that the creation copied it into.
+struct PictureFile {
+    std::string source;  // the author's full path
+    std::string folder;  // relative to the menu's folder
+    bool empty() const { return source.empty(); }
+};
+
+struct BackgroundPicture {
+    PictureFile file;
+    bool pattern = false;      // tiled over the window
+    bool stretch = false;      // scaled to the window
+    bool behindTitle = false;  // only behind the title and subtitle
+    bool userPosition = false;
+    int x = 0, y = 0;
+};
+
+struct LogotypePicture {
+    PictureFile file;
+    int metafileWidth = 100, metafileHeight = 100;  // the size of a WMF logotype
+    bool transparent = false;
+    bool whiteTransparent = false;  // else black is the transparent colour
+    bool left = false;              // at the top left instead of the top right
+    std::string address;            // opened by a click
+    std::string tip;
+};
+
+struct MenuPicture {
+    PictureFile file;
+    int width = 100, height = 100;
+    bool stretch = false;  // else fitted into width x height, keeping its shape
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -118,6 +151,10 @@ struct MenuDescription {
     std::string closeText = "Close";
 
     std::vector<MenuEntry> entries;
+
+    BackgroundPicture background;
+    LogotypePicture logotype;
+    MenuPicture picture;
 
     // The entries the window shows: every title row and every button not hidden.
     std::vector<MenuEntry> visibleEntries() const;

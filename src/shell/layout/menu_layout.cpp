@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "shell/look/picture.h"
+
 namespace orv::shell {
 
 namespace {
@@ -11,6 +13,7 @@ constexpr int LineGap = 6;     // between title and subtitle
 constexpr int TextGap = 12;    // between the texts and the first entry
 constexpr int ButtonGap = 8;   // between rows of entries
 constexpr int ColumnGap = 16;  // between the two columns
+constexpr int PictureGap = 12;  // between a picture and the texts or buttons beside it
 
 std::string rectText(const Rect& r)
 {
@@ -49,11 +52,27 @@ int lineHeight(const FontSpec& font)
     return pixels + pixels / 2;
 }
 
-MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight)
+int titleBandBottom(const MenuLayout& layout)
+{
+    const std::optional<Rect>& last = layout.subtitle ? layout.subtitle : layout.title;
+    return last ? last->bottom() + TextGap / 2 : 0;
+}
+
+MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight, const PictureSizes& pictures)
 {
     MenuLayout layout;
     layout.window = Rect{0, 0, clientWidth, clientHeight};
     const int room = std::max(0, clientWidth - 2 * Margin);
+
+    int textLeft = Margin, textRoom = room;
+    if (pictures.logotypeWidth > 0 && pictures.logotypeHeight > 0) {
+        const int width = pictures.logotypeWidth;
+        layout.logotype = Rect{menu.logotype.left ? Margin : Margin + room - width, Margin, width,
+                               pictures.logotypeHeight};
+        textRoom = std::max(0, room - width - PictureGap);
+        if (menu.logotype.left)
+            textLeft = Margin + width + PictureGap;
+    }
 
     int y = Margin;
     const auto placeText = [&](const TextLine& line, std::optional<Rect>& slot) {
@@ -61,13 +80,15 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
             return;
         if (layout.title)  // the subtitle below a title
             y += LineGap;
-        slot = Rect{Margin, y, room, lineHeight(line.font)};
+        slot = Rect{textLeft, y, textRoom, lineHeight(line.font)};
         y = slot->bottom();
     };
     placeText(menu.title, layout.title);
     placeText(menu.subtitle, layout.subtitle);
     if (layout.title || layout.subtitle)
         y += TextGap;
+    if (layout.logotype)
+        y = std::max(y, layout.logotype->bottom() + TextGap);
 
     const ButtonLook& look = menu.buttons;
     const bool twoColumns = look.alignment == 4;
@@ -79,6 +100,15 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
                      : look.alignment == 3 ? Margin + room - gridWidth
                                            : Margin + (room - gridWidth) / 2;
     const int headingHeight = std::max(buttonHeight * 2 / 3, lineHeight(menu.titleRowFont));
+
+    if (pictures.pictureWidth > 0 && pictures.pictureHeight > 0 && (look.alignment == 1 || look.alignment == 3)) {
+        const MenuPicture& p = menu.picture;
+        const Rect box{look.alignment == 3 ? Margin : Margin + room - p.width, y, p.width, p.height};
+        Rect shown = p.stretch ? box : fitWithin(pictures.pictureWidth, pictures.pictureHeight, box);
+        if (look.alignment == 1)
+            shown.x = box.right() - shown.width;  // against the right margin
+        layout.picture = shown;
+    }
 
     int column = 0;
     for (std::size_t i = 0; i < menu.entries.size(); ++i) {
@@ -111,6 +141,10 @@ std::string layoutText(const MenuLayout& layout)
         text += "title " + rectText(*layout.title) + '\n';
     if (layout.subtitle)
         text += "subtitle " + rectText(*layout.subtitle) + '\n';
+    if (layout.logotype)
+        text += "logotype " + rectText(*layout.logotype) + '\n';
+    if (layout.picture)
+        text += "picture " + rectText(*layout.picture) + '\n';
     for (const EntryBox& box : layout.entries)
         text += (box.titleRow ? "heading " : "entry ") + std::to_string(box.entry + 1) + ' ' + rectText(box.rect) + '\n';
     return text;

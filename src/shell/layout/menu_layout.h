@@ -21,10 +21,18 @@ struct EntryBox {
     bool titleRow = false;
 };
 
+// The sizes of the pictures that were found, in pixels; 0 when there is none.
+struct PictureSizes {
+    int logotypeWidth = 0, logotypeHeight = 0;
+    int pictureWidth = 0, pictureHeight = 0;  // the menu picture as its file has it
+};
+
 struct MenuLayout {
     Rect window;
     std::optional<Rect> title;     // only when there is a title text
     std::optional<Rect> subtitle;  // only when there is a subtitle text
+    std::optional<Rect> logotype;  // in the top corner; the texts keep clear of it
+    std::optional<Rect> picture;   // the menu picture beside the buttons
     std::vector<EntryBox> entries;  // in the order of the file
 
     // The button (not a title row) under a point, if any.
@@ -37,12 +45,20 @@ int fontPixels(int points);
 // The height of one line of text of that font: the pixel size and half of it again.
 int lineHeight(const FontSpec& font);
 
-MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight);
+// The logotype stands in the top right (or left) corner and the title and subtitle beside
+// it; the entries start below both. The menu picture stands beside the buttons, on the
+// side they leave free (none when they are centred or in two columns).
+MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight,
+                      const PictureSizes& pictures = {});
+// The bottom of the band behind the title and subtitle (0 when there is no text).
+int titleBandBottom(const MenuLayout& layout);
 
 // The layout as lines of text, one rectangle a line as "x y width height":
 //   window 0 0 500 400
 //   title 20 20 460 24
 //   subtitle 20 50 460 19
+//   logotype 380 20 100 40
+//   picture 20 140 100 100
 //   entry 3 140 90 220 30      (a button; 3 is its position in the file, from 1)
 //   heading 1 140 60 220 20    (a title row)
 // Both menu programs write it, so their layouts can be compared.

@@ -67,14 +67,30 @@ std::string shownText(const std::string& text)
     return shown;
 }
 
-const Bitmap& MenuPainter::background(const MenuDescription& menu, int width, int height)
+const Bitmap& MenuPainter::background(const MenuDescription& menu, const MenuLayout& layout,
+                                      const MenuPictures& pictures)
 {
-    const BackgroundKey key{width, height, menu.toneDirection, menu.blendDepth, menu.backColour, menu.backColour2};
+    const int width = layout.window.width, height = layout.window.height, band = titleBandBottom(layout);
+    const BackgroundKey key{width,           height,           menu.toneDirection, menu.blendDepth, menu.backColour,
+                            menu.backColour2, pictures.id, band};
     if (backgroundKey_ != key) {
         background_ = renderBackground(menu, width, height);
+        placeBackgroundPicture(background_, pictures.background, menu.background, band);
         backgroundKey_ = key;
     }
     return background_;
+}
+
+const Bitmap& MenuPainter::menuPicture(const MenuPictures& pictures, const Rect& shown)
+{
+    if (shown.width == pictures.picture.width && shown.height == pictures.picture.height)
+        return pictures.picture;
+    const ScaledKey key{pictures.id, shown.width, shown.height};
+    if (scaledKey_ != key) {
+        scaled_ = scaledPicture(pictures.picture, shown.width, shown.height);
+        scaledKey_ = key;
+    }
+    return scaled_;
 }
 
 const Bitmap& MenuPainter::body(const ButtonFace& face)
@@ -103,9 +119,14 @@ const Bitmap& MenuPainter::shadow(const ButtonFace& face)
     return shadows_.emplace(shape, renderButtonShadow(shape)).first->second;
 }
 
-void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas)
+void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas,
+                        const MenuPictures& pictures)
 {
-    canvas.drawBitmap(0, 0, background(menu, layout.window.width, layout.window.height));
+    canvas.drawBitmap(0, 0, background(menu, layout, pictures));
+    if (layout.logotype)
+        canvas.drawBitmap(layout.logotype->x, layout.logotype->y, pictures.logotype);
+    if (layout.picture)
+        canvas.drawBitmap(layout.picture->x, layout.picture->y, menuPicture(pictures, *layout.picture));
 
     // The shadows first, so that no shadow falls on a neighbouring button.
     std::vector<ButtonFace> faces;

@@ -10,6 +10,7 @@
 
 #include "shell/layout/menu_layout.h"
 #include "shell/look/button_face.h"
+#include "shell/look/picture.h"
 #include "shell/menu_description.h"
 #include "shell/render/canvas.h"
 
@@ -32,15 +33,18 @@ std::string shownText(const std::string& text);
 
 class MenuPainter {
 public:
-    void paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas);
+    void paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas,
+               const MenuPictures& pictures = {});
 
 private:
     struct BackgroundKey {
         int width, height, toneDirection, blendDepth;
         WinColour first, second;
+        int pictures, band;  // the picture set's id and the bottom of the title band
         bool operator==(const BackgroundKey&) const = default;
     };
-    const Bitmap& background(const MenuDescription& menu, int width, int height);
+    const Bitmap& background(const MenuDescription& menu, const MenuLayout& layout, const MenuPictures& pictures);
+    const Bitmap& menuPicture(const MenuPictures& pictures, const Rect& shown);
     const Bitmap& body(const ButtonFace& face);
     const Bitmap& shadow(const ButtonFace& face);
 
@@ -48,6 +52,12 @@ private:
     Bitmap background_;
     std::map<ButtonFace, Bitmap> bodies_;
     std::map<ButtonFace, Bitmap> shadows_;
+    struct ScaledKey {
+        int pictures, width, height;
+        bool operator==(const ScaledKey&) const = default;
+    };
+    std::optional<ScaledKey> scaledKey_;
+    Bitmap scaled_;
 };
 
 }  // namespace orv::shell

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/button_action.h"
+#include "shell/render/canvas.h"
 
 namespace orv::shell {
 
@@ -37,6 +38,13 @@ public:
     // The decryption program, flash player and gallery that buttons start: the medium's own
     // unless the front end has its own builds (the host menu program of the test runs).
     virtual CompanionPrograms companionPrograms() const { return {}; }
+    // A picture file (Windows-form path) as pixels; empty when it is missing or cannot be
+    // read. A metafile is drawn at width x height.
+    virtual Bitmap loadPicture(const std::string& windowsPath, int width, int height)
+    {
+        (void)windowsPath, (void)width, (void)height;
+        return {};
+    }
 };
 
 }  // namespace orv::shell

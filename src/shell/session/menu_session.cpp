@@ -1,6 +1,7 @@
 #include "shell/session/menu_session.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/file_io.h"
 #include "model/path_helpers.h"
@@ -12,7 +13,8 @@ namespace orv::shell {
 MenuSession::MenuSession(MenuDescription menu, std::string menuFile, MenuHost& host) : host_(host)
 {
     const std::string folder = PathDirectoryPart(menuFile);
-    menus_.push_back(ShownMenu{std::move(menu), std::move(menuFile), folder});
+    menus_.push_back(ShownMenu{std::move(menu), std::move(menuFile), folder, {}});
+    menus_.back().pictures = loadMenuPictures(menus_.back().menu, folder, host_);
     setClientSize(this->menu().width, this->menu().height);
 }
 
@@ -20,7 +22,7 @@ void MenuSession::setClientSize(int width, int height)
 {
     width_ = width;
     height_ = height;
-    layout_ = layoutMenu(menu(), width, height);
+    layout_ = layoutMenu(menu(), width, height, pictureSizesOf(menus_.back().pictures));
     // A button that is no longer shown can be neither under the mouse nor focused.
     for (auto* state : {&states_.hover, &states_.pressed, &states_.focus})
         if (*state && !layout_.boxOf(**state))
@@ -29,15 +31,18 @@ void MenuSession::setClientSize(int width, int height)
 
 void MenuSession::paint(Canvas& canvas)
 {
-    painter_.paint(menu(), layout_, states_, canvas);
+    painter_.paint(menu(), layout_, states_, canvas, menus_.back().pictures);
 }
 
 bool MenuSession::mouseMove(int x, int y)
 {
+    const bool wasOverLogotype = overLogotype_;
+    overLogotype_ = layout_.logotype && layout_.logotype->contains(x, y);
+    overLogotypeLink_ = overLogotype_ && !menu().logotype.address.empty();
     const EntryBox* box = layout_.buttonAt(x, y);
     const std::optional<std::size_t> hover = box ? std::optional(box->entry) : std::nullopt;
     if (hover == states_.hover)
-        return false;
+        return overLogotype_ != wasOverLogotype;
     states_.hover = hover;
     return true;
 }
@@ -54,12 +59,21 @@ bool MenuSession::mousePress(int x, int y)
 {
     const bool hoverChanged = mouseMove(x, y);
     states_.pressed = states_.hover;
+    pressedOnLogotype_ = overLogotypeLink_;
     return hoverChanged || states_.pressed.has_value();
 }
 
 bool MenuSession::mouseRelease(int x, int y)
 {
     mouseMove(x, y);
+    if (std::exchange(pressedOnLogotype_, false) && overLogotypeLink_) {
+        // The logotype opens its address like a web page button.
+        ButtonAction action;
+        action.kind = ActionKind::OpenAddress;
+        action.target = menu().logotype.address;
+        reportOutcome(host_.runAction(action), action);
+        return false;
+    }
     const std::optional<std::size_t> pressed = states_.pressed;
     if (!pressed)
         return false;
@@ -120,7 +134,9 @@ bool MenuSession::keyPress(MenuKey key)
 
 std::string MenuSession::tip() const
 {
-    return states_.hover ? menu().entries[*states_.hover].tip : std::string();
+    if (states_.hover)
+        return menu().entries[*states_.hover].tip;
+    return overLogotype_ ? menu().logotype.tip : std::string();
 }
 
 bool MenuSession::passwordFits(const MenuEntry& entry, const std::string& answer) const
@@ -232,7 +248,8 @@ void MenuSession::openSubMenu(const std::string& file)
                           true);
         return;
     }
-    menus_.push_back(ShownMenu{read.menu, file, PathDirectoryPart(file)});
+    menus_.push_back(ShownMenu{read.menu, file, PathDirectoryPart(file), {}});
+    menus_.back().pictures = loadMenuPictures(menus_.back().menu, menus_.back().folder, host_);
     menuSwitched();
 }
 

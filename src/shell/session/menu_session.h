@@ -11,6 +11,7 @@
 #include "shell/layout/menu_layout.h"
 #include "shell/menu_description.h"
 #include "shell/render/menu_painter.h"
+#include "shell/session/menu_pictures.h"
 #include "shell/session/menu_host.h"
 
 namespace orv::shell {
@@ -44,7 +45,8 @@ public:
 
     // The tip of the button under the mouse (empty when there is none).
     std::string tip() const;
-    bool overButton() const { return states_.hover.has_value(); }
+    // Over a button, or over a logotype that opens an address.
+    bool overButton() const { return states_.hover.has_value() || overLogotypeLink_; }
 
     // Does what a click on the entry (an index into menu().entries) does.
     void activate(std::size_t entry);
@@ -54,6 +56,7 @@ private:
         MenuDescription menu;
         std::string file;
         std::string folder;
+        MenuPictures pictures;
     };
 
     // The password typed for the entry once it fits (empty for an entry without one);
@@ -72,6 +75,9 @@ private:
     int width_ = 0, height_ = 0;
     MenuLayout layout_;
     EntryStates states_;
+    bool overLogotype_ = false;
+    bool overLogotypeLink_ = false;
+    bool pressedOnLogotype_ = false;
     MenuPainter painter_;
 };
 

@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "model/path_helpers.h"
+#include "platform/win32/gdiplus_session.h"
 #include "platform/win32/password_prompt.h"
 #include "platform/win32/wide_text.h"
 #include "shell/layout/menu_layout.h"
@@ -366,6 +368,40 @@ void Win32MenuWindow::updateTip()
     tool.lpszText = tipText_.data();
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     SendMessageW(tooltip_, TTM_ACTIVATE, tipText_.empty() ? FALSE : TRUE, 0);
+}
+
+Bitmap Win32MenuWindow::loadPicture(const std::string& windowsPath, int width, int height)
+{
+    // GDI+ reads BMP, JPEG, PNG, GIF and the metafiles; it runs for as long as the program.
+    static const win32::GdiplusSession gdiplus;
+    Bitmap picture;
+    if (!gdiplus.started())
+        return picture;
+    std::unique_ptr<Gdiplus::Image> image(Gdiplus::Image::FromFile(widen(windowsPath).c_str()));
+    if (!image || image->GetLastStatus() != Gdiplus::Ok || image->GetWidth() == 0 || image->GetHeight() == 0)
+        return picture;
+    const bool metafile = image->GetType() == Gdiplus::ImageTypeMetafile;
+    picture.width = metafile && width > 0 ? width : static_cast<int>(image->GetWidth());
+    picture.height = metafile && height > 0 ? height : static_cast<int>(image->GetHeight());
+    // Drawn at its own size into plain 32-bit pixels, the layout of Bitmap.
+    Gdiplus::Bitmap pixels(picture.width, picture.height, PixelFormat32bppARGB);
+    {
+        Gdiplus::Graphics g(&pixels);
+        g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
+        if (g.DrawImage(image.get(), 0, 0, picture.width, picture.height) != Gdiplus::Ok)
+            return Bitmap{};
+    }
+    Gdiplus::BitmapData data{};
+    Gdiplus::Rect all(0, 0, picture.width, picture.height);
+    if (pixels.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) != Gdiplus::Ok)
+        return Bitmap{};
+    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
+    for (int y = 0; y < picture.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const char*>(data.Scan0) + y * data.Stride);
+        std::copy(row, row + picture.width, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width);
+    }
+    pixels.UnlockBits(&data);
+    return picture;
 }
 
 bool Win32MenuWindow::saveScreenshot(const std::string& file)

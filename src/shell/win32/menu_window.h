@@ -51,6 +51,7 @@ private:
 
     // MenuHost
     std::optional<std::string> askPassword(const PasswordQuestion& question) override;
+    Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
     void showMessage(const std::string& title, const std::string& text, bool error) override;
     ActionOutcome runAction(const ButtonAction& action) override;
     void closeMenu() override;

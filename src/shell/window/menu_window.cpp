@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "platform/file_system.h"
+#include "platform/services.h"
 #include "shell/render/png_file.h"
 #include "shell/resize_mode.h"
 #include "program_support/program_environment.h"
@@ -175,6 +177,26 @@ void MenuWindow::showEvent(QShowEvent* event)
         layoutWritten_ = true;
         QTimer::singleShot(0, this, &MenuWindow::writeLayoutFile);
     }
+}
+
+Bitmap MenuWindow::loadPicture(const std::string& windowsPath, int width, int height)
+{
+    // Qt reads BMP, JPEG, PNG and GIF; metafiles are Windows' own and stay undrawn here.
+    (void)width, (void)height;
+    const platform::FileSystem* files = platform::services().files;
+    const QString host = QString::fromStdString(files ? files->hostPath(windowsPath).string() : windowsPath);
+    const QImage image = QImage(host).convertToFormat(QImage::Format_ARGB32);
+    Bitmap picture;
+    if (image.isNull())
+        return picture;
+    picture.width = image.width();
+    picture.height = image.height();
+    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+        picture.pixels.insert(picture.pixels.end(), row, row + image.width());
+    }
+    return picture;
 }
 
 bool MenuWindow::saveScreenshot(const std::string& file)

@@ -60,6 +60,7 @@ protected:
     // This system's builds of the decryption program, flash player and gallery lie beside
     // the program; the medium's own are Windows programs.
     CompanionPrograms companionPrograms() const override;
+    Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
 
 private:
     void applyWindowSettings();

@@ -72,6 +72,40 @@ TEST(MenuLayout, AlignmentAndNarrowingOfOneColumn)
     EXPECT_EQ(first(3, 600), (Rect{20, 20, 460, 30}));
 }
 
+// The logotype takes a top corner and the texts keep clear of it; the menu picture stands on
+// the side the buttons leave free, fitted into its box, and only beside one column.
+TEST(MenuLayout, LogotypeAndMenuPicture)
+{
+    MenuDescription m;
+    m.title.text = "Holiday";  // 26 pt: a line of 52
+    m.title.font.size = 26;
+    m.buttons.alignment = 3;
+    m.picture.width = 150;
+    m.picture.height = 150;
+    m.entries = {button("One")};
+    const PictureSizes sizes{160, 80, 300, 150};
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400, sizes)),
+              "window 0 0 500 400\n"
+              "title 20 20 288 52\n"
+              "logotype 320 20 160 80\n"
+              "picture 20 112 150 75\n"
+              "entry 1 260 112 220 30\n");
+
+    m.logotype.left = true;
+    m.buttons.alignment = 1;
+    m.picture.stretch = true;
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400, sizes)),
+              "window 0 0 500 400\n"
+              "title 192 20 288 52\n"
+              "logotype 20 20 160 80\n"
+              "picture 330 112 150 150\n"
+              "entry 1 20 112 220 30\n");
+
+    m.buttons.alignment = 4;
+    EXPECT_EQ(layoutMenu(m, 500, 400, sizes).picture, std::nullopt);
+    EXPECT_EQ(layoutMenu(m, 500, 400).logotype, std::nullopt);  // no file found, no room taken
+}
+
 TEST(MenuLayout, HitTestingFindsButtonsOnly)
 {
     MenuDescription m;

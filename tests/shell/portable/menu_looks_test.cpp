@@ -4,6 +4,7 @@
 #include "shell/look/background.h"
 #include "shell/look/button_face.h"
 #include "shell/look/colour.h"
+#include "shell/look/picture.h"
 
 namespace orv::shell {
 namespace {
@@ -137,6 +138,33 @@ TEST(ButtonEffects, GlassLinesLightShadowAndRoundedSurface)
     const Bitmap pill = renderButtonBody(capsule);
     EXPECT_EQ(alpha(pixel(pill, 2, 2)), 0);  // radius 15: a capsule
     EXPECT_LT(pixel(pill, 1, 15) & 0xFF, pixel(pill, 20, 15) & 0xFF);  // the ends are darker
+}
+
+// A 2 x 1 picture, red then blue, over a black 5 x 3 background.
+TEST(BackgroundPicture, PatternStretchPositionAndTitleBand)
+{
+    Bitmap picture{2, 1, {0xFFFF0000, 0xFF0000FF}};
+    const auto place = [&](BackgroundPicture options, int band = 0) {
+        Bitmap back{5, 3, std::vector<std::uint32_t>(15, 0xFF000000)};
+        placeBackgroundPicture(back, picture, options, band);
+        std::string rows;
+        for (int y = 0; y < 3; ++y, rows += '|')
+            for (int x = 0; x < 5; ++x) {
+                const std::uint32_t p = pixel(back, x, y);
+                rows += p == 0xFFFF0000 ? 'r' : p == 0xFF0000FF ? 'b' : p == 0xFF000000 ? '.' : '~';
+            }
+        return rows;
+    };
+    EXPECT_EQ(place({}), "rb...|.....|.....|");
+    EXPECT_EQ(place({.pattern = true}), "rbrbr|rbrbr|rbrbr|");
+    EXPECT_EQ(place({.userPosition = true, .x = 3, .y = 2}), ".....|.....|...rb|");
+    EXPECT_EQ(place({.behindTitle = true}, 0), ".....|.....|.....|");  // no title, no band
+    picture = Bitmap{2, 2, {0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF}};
+    EXPECT_EQ(place({.stretch = true}), "r~~~b|r~~~b|r~~~b|");  // blended between the two centres
+
+    Bitmap logo{2, 1, {0xFF000000, 0xFF102030}};
+    makeTransparent(logo, winRgb(0, 0, 0));
+    EXPECT_EQ(logo.pixels, (std::vector<std::uint32_t>{0u, 0xFF102030u}));
 }
 
 TEST(ButtonColours, OwnColoursSeparateFrameAndMetallicText)

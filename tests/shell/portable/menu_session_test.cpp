@@ -44,6 +44,18 @@ public:
     void menuChanged() override { ++menuChanges; }
     void repaintMenu() override {}
     void showWaitText(const std::string&) override {}
+    // Every picture file is a 40 x 20 picture whose left half is white.
+    std::vector<std::string> picturesAsked;
+    Bitmap loadPicture(const std::string& file, int, int) override
+    {
+        picturesAsked.push_back(file);
+        if (file.find("missing") != std::string::npos)
+            return {};
+        Bitmap b{40, 20, std::vector<std::uint32_t>(800, 0xFF336699)};
+        for (int y = 0; y < 20; ++y)
+            std::fill_n(b.pixels.begin() + y * 40, 20, 0xFFFFFFFFu);
+        return b;
+    }
 };
 
 class RecordingCanvas : public Canvas {
@@ -178,6 +190,40 @@ TEST_F(MenuSessionTest, SubMenusOpenReturnAndReturnToTheMain)
     EXPECT_EQ(session.depth(), 1u);
     EXPECT_EQ(host.menuChanges, 5);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// The copy in the menu's folder is looked for first, then the author's own file; the
+// logotype loses its transparent colour, shows its tip and opens its address.
+TEST_F(MenuSessionTest, PicturesComeFromTheMenuFolderOrTheAuthorsFilesAndTheLogotypeIsALink)
+{
+    MenuDescription m = sampleMenu();
+    m.logotype.file = {"C:\\Art\\missing-logo.bmp", "orvndata"};
+    m.picture.file = {"C:\\Art\\photo.jpg", "\\pics\\"};
+    MenuSession missing(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    EXPECT_EQ(host.picturesAsked, (std::vector<std::string>{"E:\\Menu\\orvndata\\missing-logo.bmp",
+                                                           "C:\\Art\\missing-logo.bmp", "E:\\Menu\\pics\\photo.jpg"}));
+    EXPECT_EQ(missing.layout().logotype, std::nullopt);
+
+    m.logotype.file = {"C:\\Art\\logo.bmp", "orvndata"};
+    m.logotype.transparent = m.logotype.whiteTransparent = true;
+    m.logotype.tip = "Visit us";
+    m.logotype.address = "https://example.org";
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    ASSERT_TRUE(session.layout().logotype);
+    const Rect logo = *session.layout().logotype;
+    EXPECT_EQ(logo, (Rect{440, 20, 40, 20}));
+    session.mouseMove(logo.x + 30, logo.y + 5);
+    EXPECT_EQ(session.tip(), "Visit us");
+    EXPECT_TRUE(session.overButton());  // the pointer shows a link
+    session.mousePress(logo.x + 30, logo.y + 5);
+    session.mouseRelease(logo.x + 30, logo.y + 5);
+    ASSERT_EQ(host.actions.size(), 1u);
+    EXPECT_EQ(host.actions[0].kind, ActionKind::OpenAddress);
+    EXPECT_EQ(host.actions[0].target, "https://example.org");
+
+    RecordingCanvas canvas;
+    session.paint(canvas);
+    EXPECT_EQ(canvas.calls.at(1), "bitmap 440 20 40");  // the logotype over the background
 }
 
 TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)

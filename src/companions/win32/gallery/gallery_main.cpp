@@ -7,7 +7,7 @@
 #include "companions/gallery_data.h"
 #include "companions/win32/gallery/gallery_window.h"
 #include "companions/win32/support/dpi.h"
-#include "companions/win32/support/gdiplus_session.h"
+#include "platform/win32/gdiplus_session.h"
 #include "companions/win32/support/message_box.h"
 #include "companions/win32/support/problem_report.h"
 #include "companions/win32/support/argument_path.h"

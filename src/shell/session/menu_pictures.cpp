@@ -1,0 +1,76 @@
+#include "shell/session/menu_pictures.h"
+
+#include "model/path_helpers.h"
+#include "shell/look/colour.h"
+#include "shell/session/menu_host.h"
+
+namespace orv::shell {
+
+namespace {
+
+bool isMetafile(const std::string& file)
+{
+    const std::string name = FileNamePart(file);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return false;
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == "wmf" || extension == "emf";
+}
+
+Bitmap load(const PictureFile& file, const std::string& menuFolder, MenuHost& host, int width = 0, int height = 0)
+{
+    if (file.empty())
+        return {};
+    for (const std::string& candidate : pictureCandidates(file, menuFolder)) {
+        Bitmap picture = host.loadPicture(candidate, width, height);
+        if (picture.width > 0 && picture.height > 0)
+            return picture;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> pictureCandidates(const PictureFile& file, const std::string& menuFolder)
+{
+    std::string folder = menuFolder;
+    for (std::string part : {file.folder}) {
+        while (!part.empty() && (part.front() == '\\' || part.front() == '/'))
+            part.erase(part.begin());
+        while (!part.empty() && (part.back() == '\\' || part.back() == '/'))
+            part.pop_back();
+        if (!part.empty())
+            folder += (folder.empty() || folder.back() == '\\' ? "" : "\\") + part;
+    }
+    const std::string onMedium = folder + (folder.empty() || folder.back() == '\\' ? "" : "\\") + FileNamePart(file.source);
+    if (onMedium == file.source)
+        return {onMedium};
+    return {onMedium, file.source};
+}
+
+MenuPictures loadMenuPictures(const MenuDescription& menu, const std::string& menuFolder, MenuHost& host)
+{
+    static int loaded = 0;
+    MenuPictures pictures;
+    pictures.id = ++loaded;
+    pictures.background = load(menu.background.file, menuFolder, host);
+    const LogotypePicture& logo = menu.logotype;
+    pictures.logotype = isMetafile(logo.file.source)
+                            ? load(logo.file, menuFolder, host, logo.metafileWidth, logo.metafileHeight)
+                            : load(logo.file, menuFolder, host);
+    if (logo.transparent)
+        makeTransparent(pictures.logotype, logo.whiteTransparent ? winRgb(255, 255, 255) : winRgb(0, 0, 0));
+    pictures.picture = load(menu.picture.file, menuFolder, host);
+    return pictures;
+}
+
+PictureSizes pictureSizesOf(const MenuPictures& pictures)
+{
+    return PictureSizes{pictures.logotype.width, pictures.logotype.height, pictures.picture.width,
+                        pictures.picture.height};
+}
+
+}  // namespace orv::shell
