@@ -47,6 +47,7 @@
 #include "editor/tabs/title_tab.h"
 #include "editor/tabs/version_tab.h"
 #include "editor/tabs/window_tab.h"
+#include "model/button_list.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
 #include "model/recent_list.h"
@@ -86,7 +87,12 @@ MainWindow::MainWindow(QWidget* parent)
       creation_(std::make_unique<EditorCreationObserver>(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
-    creation_->onShowMainTab = [this](MainTab which) { showTab(which); };
+    creation_->onShowMainTab = [this](MainTab which) {
+        showTab(which);
+        // The creation sends the author here to edit the StickGuard button it added.
+        if (which == MainTab::ButtonsText)
+            buttonListTab_->selectRowWithCommand(StickGuardCommand);
+    };
     creation_->onStopMediaPlayback = [this] { stopPlayback(); };
     creation_->onProjectChanged = [this] { document_->changedByCreation(); };
     dialogs_->setPictureViewer(

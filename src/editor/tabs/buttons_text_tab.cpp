@@ -171,6 +171,16 @@ void ButtonsTextTab::updateCommands()
     }
 }
 
+void ButtonsTextTab::selectRowWithCommand(const std::string& command)
+{
+    const std::vector<MenuButton>& rows = project().Buttons;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].Cmd == command) {
+            select(static_cast<int>(i));
+            return;
+        }
+}
+
 void ButtonsTextTab::select(std::optional<int> row)
 {
     if (!row || *row < 0 || *row >= model_->rowCount())

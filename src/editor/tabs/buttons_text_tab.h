@@ -32,6 +32,9 @@ public:
     QMenu* contextMenu() const { return contextMenu_; }
     // The selected row (0-based), -1 for none.
     int selectedRow() const;
+    // Selects the first row with that command (the StickGuard button that the creation
+    // added, for the author to edit); nothing when there is none.
+    void selectRowWithCommand(const std::string& command);
 
 protected:
     void refresh() override;
