@@ -26,13 +26,6 @@ QLineEdit* lineEdit(const char* name, QWidget* parent)
     return edit;
 }
 
-QCheckBox* checkBox(const QString& text, const char* name, QWidget* parent)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 // A caption whose text follows the command; its mnemonic focuses the field.
 QLabel* caption(QWidget* buddy, QWidget* parent)
 {
@@ -73,8 +66,8 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
 
     parameters_ = lineEdit("tAppParam", this);
     parametersLabel_ = caption(parameters_, this);
-    word_ = checkBox(tr("Open document with Microsoft &Word"), "chkWord", this);
-    mediaPlayer_ = checkBox(tr("Play movie in &Windows Media Player"), "chkUseMediaPlayer", this);
+    word_ = makeCheckBox(tr("Open document with Microsoft &Word"), "chkWord", false, this);
+    mediaPlayer_ = makeCheckBox(tr("Play movie in &Windows Media Player"), "chkUseMediaPlayer", false, this);
 
     source_ = lineEdit("tSourceFile", this);
     source_->setReadOnly(true);
@@ -115,7 +108,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     transparency_ = new QComboBox(pictureOptions_);
     transparency_->setObjectName("cmbTransType");
     transparency_->addItems({tr("No transparency"), tr("Black transparent color"), tr("White transparent color")});
-    useBmpSize_ = checkBox(tr("&Adjust button size after bitmap size"), "chkUseBmpSize", pictureOptions_);
+    useBmpSize_ = makeCheckBox(tr("&Adjust button size after bitmap size"), "chkUseBmpSize", false, pictureOptions_);
     auto* optionsLayout = new QVBoxLayout(pictureOptions_);
     optionsLayout->addWidget(transparency_);
     optionsLayout->addWidget(useBmpSize_);

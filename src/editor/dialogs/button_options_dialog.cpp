@@ -32,14 +32,6 @@ namespace orv::editor {
 
 namespace {
 
-QCheckBox* checkBox(const QString& text, const char* name, bool checked, QWidget* parent)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    return box;
-}
-
 QLineEdit* lineEdit(const std::string& text, const char* name, QWidget* parent, int maxLength = 199)
 {
     auto* edit = new QLineEdit(qs(text), parent);
@@ -177,7 +169,7 @@ QWidget* ButtonOptionsDialog::makePositionTab()
     fineLayout->addWidget(deltaY_);
     fineLayout->addStretch(1);
 
-    hide_ = checkBox(tr("Hide this button"), "cHide", held_.hide, this);
+    hide_ = makeCheckBox(tr("Hide this button"), "cHide", held_.hide, this);
     return page(this,
                 tr("The menu places the buttons one after the other. Here you can move this button from the place "
                    "it would get, or let it follow the previous button."),
@@ -187,7 +179,7 @@ QWidget* ButtonOptionsDialog::makePositionTab()
 QWidget* ButtonOptionsDialog::makeColoursTab()
 {
     auto* frame = new QGroupBox(tr("Colors"));
-    useColours_ = checkBox(tr("Use individual colors for this button"), "cBCUse", held_.colourButtons.useColours, frame);
+    useColours_ = makeCheckBox(tr("Use individual colors for this button"), "cBCUse", held_.colourButtons.useColours, frame);
     connect(useColours_, &QCheckBox::clicked, this, [this](bool on) {
         ColourButtonsState state = held_.colourButtons;
         state.useColours = on;
@@ -213,7 +205,7 @@ QWidget* ButtonOptionsDialog::makeColoursTab()
 QWidget* ButtonOptionsDialog::makeAfterClickTab()
 {
     auto* program = new QGroupBox(tr("When a Program Starts"));
-    noHourGlass_ = checkBox(tr("Don't show an hour glass when the program linked to the button starts"), "cNoHG",
+    noHourGlass_ = makeCheckBox(tr("Don't show an hour glass when the program linked to the button starts"), "cNoHG",
                             held_.noHourGlass, program);
     (new QVBoxLayout(program))->addWidget(noHourGlass_);
 
@@ -263,7 +255,7 @@ QWidget* ButtonOptionsDialog::makeFlashTab()
     sizeLayout->addStretch(1);
 
     auto* options = new QGroupBox(tr("Options"));
-    showDialogBoxes_ = checkBox(tr("Dialog boxes (including error messages) can be shown"), "cShowDialogBoxes",
+    showDialogBoxes_ = makeCheckBox(tr("Dialog boxes (including error messages) can be shown"), "cShowDialogBoxes",
                                 held_.showDialogBoxes, options);
     (new QVBoxLayout(options))->addWidget(showDialogBoxes_);
     return page(this,
@@ -274,7 +266,7 @@ QWidget* ButtonOptionsDialog::makeFlashTab()
 
 QWidget* ButtonOptionsDialog::makePasswordTab()
 {
-    passwordProtect_ = checkBox(tr("Password protect this button"), "cPswProtect", held_.passwordProtect, this);
+    passwordProtect_ = makeCheckBox(tr("Password protect this button"), "cPswProtect", held_.passwordProtect, this);
     connect(passwordProtect_, &QCheckBox::toggled, this, &ButtonOptionsDialog::updatePasswordFields);
 
     auto* settings = new QGroupBox(tr("Settings"));
@@ -283,8 +275,8 @@ QWidget* ButtonOptionsDialog::makePasswordTab()
     acceptedPassword_ = password_->text();
     password_->installEventFilter(this);
     connect(password_, &QLineEdit::textEdited, this, &ButtonOptionsDialog::passwordEdited);
-    passwordAsterisk_ = checkBox(tr("Replace entered text with asterisk"), "cPswAsterisk", held_.passwordAsterisk, settings);
-    passwordEncrypt_ = checkBox(tr("Encrypt the file linked to the button"), "cPswEncrypt", held_.passwordEncrypt, settings);
+    passwordAsterisk_ = makeCheckBox(tr("Replace entered text with asterisk"), "cPswAsterisk", held_.passwordAsterisk, settings);
+    passwordEncrypt_ = makeCheckBox(tr("Encrypt the file linked to the button"), "cPswEncrypt", held_.passwordEncrypt, settings);
     auto* texts = new QPushButton(tr("Dialog Text..."), settings);
     texts->setObjectName("CmdDialogText");
     connect(texts, &QPushButton::clicked, this, &ButtonOptionsDialog::editPasswordTexts);
@@ -304,7 +296,7 @@ QWidget* ButtonOptionsDialog::makePasswordTab()
 
 QWidget* ButtonOptionsDialog::makeAdministratorTab()
 {
-    runAsAdministrator_ = checkBox(tr("Run as administrator"), "cRunAsAdministrator", held_.runAsAdministrator, this);
+    runAsAdministrator_ = makeCheckBox(tr("Run as administrator"), "cRunAsAdministrator", held_.runAsAdministrator, this);
     return page(this,
                 tr("If you want that the program linked to the button will be run with administrator privileges you "
                    "can check the option below. This function is only used with Windows Vista and newer (including "
@@ -315,7 +307,7 @@ QWidget* ButtonOptionsDialog::makeAdministratorTab()
 QWidget* ButtonOptionsDialog::makeSpecialTab()
 {
     runMaximized_ =
-        checkBox(tr("Show program's window maximized at start"), "cRunProgramMaximized", held_.runMaximized, this);
+        makeCheckBox(tr("Show program's window maximized at start"), "cRunProgramMaximized", held_.runMaximized, this);
     return page(this,
                 tr("When Orvanto starts a program linked to a button, or a program associated to a file type, the "
                    "current size and position of the program window will be used. If you want the program to be "
@@ -347,7 +339,7 @@ QWidget* ButtonOptionsDialog::makeGalleryTab()
 
     auto* colours = new QGroupBox(tr("Colors"));
     galleryAlsoForSubWindows_ =
-        checkBox(tr("Also for sub windows"), "cPGAlsoForSubWindows", held_.galleryAlsoForSubWindows, colours);
+        makeCheckBox(tr("Also for sub windows"), "cPGAlsoForSubWindows", held_.galleryAlsoForSubWindows, colours);
     galleryBackColour_ = new ColourButton(tr("Background Color..."), colours);
     galleryBackColour_->setObjectName("CmdPGBackColor");
     galleryBackColour_->setColour(held_.galleryBackColour);
@@ -363,7 +355,7 @@ QWidget* ButtonOptionsDialog::makeGalleryTab()
     coloursLayout->addStretch(1);
 
     galleryShowFileNames_ =
-        checkBox(tr("Show filename below pictures"), "cPGShowTextLabels", held_.galleryShowFileNames, this);
+        makeCheckBox(tr("Show filename below pictures"), "cPGShowTextLabels", held_.galleryShowFileNames, this);
     auto* more = new QPushButton(tr("More Options..."));
     more->setObjectName("CmdPGMoreOptions");
     connect(more, &QPushButton::clicked, this, &ButtonOptionsDialog::editGalleryMoreOptions);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLayout>
 
@@ -85,6 +86,14 @@ void fitToText(QWidget* dialog, int width)
         dialog->resize(width, height);
         dialog->setMinimumSize(width, height);
     }
+}
+
+QCheckBox* makeCheckBox(const QString& text, const char* name, bool checked, QWidget* parent)
+{
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    return box;
 }
 
 }  // namespace orv::editor

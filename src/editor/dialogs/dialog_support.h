@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QString>
 
+class QCheckBox;
 class QLabel;
 class QWidget;
 
@@ -34,6 +35,9 @@ QLabel* makeHeading(const QString& text, QWidget* parent = nullptr);
 QLabel* makeNote(const QString& text, QWidget* parent = nullptr);
 // A label of lesser importance (paths, counts), shown in a softer colour.
 QLabel* makeSecondary(const QString& text, QWidget* parent = nullptr);
+
+// A check box with an object name (for accessibility and tests), checked or not.
+QCheckBox* makeCheckBox(const QString& text, const char* name, bool checked, QWidget* parent);
 
 // Sizes a message-like dialog to its wrapped texts: as wide as width, as high as they need.
 void fitToText(QWidget* dialog, int width);

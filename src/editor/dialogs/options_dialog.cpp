@@ -29,14 +29,6 @@ namespace orv::editor {
 
 namespace {
 
-QCheckBox* checkBox(const QString& text, const char* name, bool checked, QWidget* parent)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    return box;
-}
-
 QLineEdit* lineEdit(const std::string& text, const char* name, QWidget* parent)
 {
     auto* edit = new QLineEdit(qs(text), parent);
@@ -86,20 +78,20 @@ QWidget* OptionsDialog::makeEditorTab(const OptionsDialogValues& v)
         fontLayout->addWidget(fonts_[n]);
     }
 
-    dontShowStartWindow_ = checkBox(tr("Don't show start window when Orvanto starts"), "cDontShowStartWindow",
+    dontShowStartWindow_ = makeCheckBox(tr("Don't show start window when Orvanto starts"), "cDontShowStartWindow",
                                     v.DontShowStartWindow, page);
-    showCDFolders_ = checkBox(tr("Show the \"Folder\" text boxes in the editor (contain folder paths to files on "
+    showCDFolders_ = makeCheckBox(tr("Show the \"Folder\" text boxes in the editor (contain folder paths to files on "
                                  "CDs/DVDs/USB flash drives)"),
                               "cShowCDFolders", v.ShowCDFolders, page);
-    dontAskProjectType_ = checkBox(tr("Don't ask for project type when I choose a new project"),
+    dontAskProjectType_ = makeCheckBox(tr("Don't ask for project type when I choose a new project"),
                                    "cDontAskProjectType", v.DontAskProjectType, page);
-    addArrowToButton_ = checkBox(tr("If the button opens another menu, add a graphical arrow to the button"),
+    addArrowToButton_ = makeCheckBox(tr("If the button opens another menu, add a graphical arrow to the button"),
                                  "cAddArrowToButton", v.AddArrowToButton, page);
-    useButtonNrAsDefault_ = checkBox(tr("The path for a file linked to a button should be based on the button number"),
+    useButtonNrAsDefault_ = makeCheckBox(tr("The path for a file linked to a button should be based on the button number"),
                                      "cUseButtonNrAsDefault", v.UseButtonNrAsDefault, page);
-    copyLinkedButtonFiles_ = checkBox(tr("Copy files linked to buttons when a menu is created (sets default option)"),
+    copyLinkedButtonFiles_ = makeCheckBox(tr("Copy files linked to buttons when a menu is created (sets default option)"),
                                       "cCopyLinkedButtonFiles", v.CopyLinkedButtonFiles, page);
-    runMenusUnderWine_ = checkBox(tr("Run Created Menu starts the menu's Windows program under Wine (when Wine "
+    runMenusUnderWine_ = makeCheckBox(tr("Run Created Menu starts the menu's Windows program under Wine (when Wine "
                                      "is installed)"),
                                   "cRunMenusUnderWine", v.RunMenusUnderWine, page);
     for (QCheckBox* box : {dontShowStartWindow_, showCDFolders_, dontAskProjectType_, addArrowToButton_,
@@ -158,9 +150,9 @@ QWidget* OptionsDialog::makeProjectTab(const OptionsDialogValues& v)
     form->addRow(tr("Project type:"), projectType_);
     form->addRow(tr("Menu window icon:"), appIcon_);
 
-    useUnicode_ = checkBox(tr("Use Unicode encoding for all characters in a menu"), "cUseUnicodeEncoding",
+    useUnicode_ = makeCheckBox(tr("Use Unicode encoding for all characters in a menu"), "cUseUnicodeEncoding",
                            v.UseUnicode, page);
-    addPrintSupport_ = checkBox(tr("Add support for printing of RTF documents"), "cAddPrintSupportForRTFDocuments",
+    addPrintSupport_ = makeCheckBox(tr("Add support for printing of RTF documents"), "cAddPrintSupportForRTFDocuments",
                                 v.AddPrintSupportForRTFDocuments, page);
     auto* buttonTexts = new QPushButton(tr("Button &Texts..."), page);
     buttonTexts->setObjectName("CmdButtonTexts");

@@ -185,18 +185,7 @@ Bitmap MenuWindow::loadPicture(const std::string& windowsPath, int width, int he
     (void)width, (void)height;
     const platform::FileSystem* files = platform::services().files;
     const QString host = QString::fromStdString(files ? files->hostPath(windowsPath).string() : windowsPath);
-    const QImage image = QImage(host).convertToFormat(QImage::Format_ARGB32);
-    Bitmap picture;
-    if (image.isNull())
-        return picture;
-    picture.width = image.width();
-    picture.height = image.height();
-    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        picture.pixels.insert(picture.pixels.end(), row, row + image.width());
-    }
-    return picture;
+    return bitmapOf(QImage(host));
 }
 
 bool MenuWindow::saveScreenshot(const std::string& file)
@@ -211,17 +200,9 @@ bool MenuWindow::saveScreenshot(const std::string& file)
         QPainterCanvas canvas(painter);
         session_.paint(canvas);
     }
-    Bitmap picture;
-    picture.width = image.width();
-    picture.height = image.height();
-    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
-        picture.pixels.insert(picture.pixels.end(), row, row + image.width());
-    }
     if (!arguments_.layoutFile.empty())
         writeLayoutFile();
-    return writePngFile(picture, file);
+    return writePngFile(bitmapOf(image), file);
 }
 
 void MenuWindow::writeLayoutFile()

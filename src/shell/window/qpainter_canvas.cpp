@@ -64,4 +64,20 @@ void QPainterCanvas::drawText(const TextRun& run)
     painter_.restore();
 }
 
+Bitmap bitmapOf(const QImage& image)
+{
+    Bitmap picture;
+    if (image.isNull())
+        return picture;
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    picture.width = argb.width();
+    picture.height = argb.height();
+    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto* row = reinterpret_cast<const std::uint32_t*>(argb.constScanLine(y));
+        picture.pixels.insert(picture.pixels.end(), row, row + argb.width());
+    }
+    return picture;
+}
+
 }  // namespace orv::shell

@@ -4,6 +4,7 @@
 
 #include "shell/render/canvas.h"
 
+class QImage;
 class QPainter;
 
 namespace orv::shell {
@@ -18,5 +19,8 @@ public:
 private:
     QPainter& painter_;
 };
+
+// The pixels of a picture as a Bitmap (empty for a null image).
+Bitmap bitmapOf(const QImage& image);
 
 }  // namespace orv::shell

@@ -155,12 +155,20 @@ TEST(BackgroundPicture, PatternStretchPositionAndTitleBand)
             }
         return rows;
     };
+    // One option at a time, as the editor allows.
+    const auto with = [](bool BackgroundPicture::*option) {
+        BackgroundPicture o;
+        o.*option = true;
+        o.x = 3;
+        o.y = 2;
+        return o;
+    };
     EXPECT_EQ(place({}), "rb...|.....|.....|");
-    EXPECT_EQ(place({.pattern = true}), "rbrbr|rbrbr|rbrbr|");
-    EXPECT_EQ(place({.userPosition = true, .x = 3, .y = 2}), ".....|.....|...rb|");
-    EXPECT_EQ(place({.behindTitle = true}, 0), ".....|.....|.....|");  // no title, no band
+    EXPECT_EQ(place(with(&BackgroundPicture::pattern)), "rbrbr|rbrbr|rbrbr|");
+    EXPECT_EQ(place(with(&BackgroundPicture::userPosition)), ".....|.....|...rb|");
+    EXPECT_EQ(place(with(&BackgroundPicture::behindTitle), 0), ".....|.....|.....|");  // no title, no band
     picture = Bitmap{2, 2, {0xFFFF0000, 0xFF0000FF, 0xFFFF0000, 0xFF0000FF}};
-    EXPECT_EQ(place({.stretch = true}), "r~~~b|r~~~b|r~~~b|");  // blended between the two centres
+    EXPECT_EQ(place(with(&BackgroundPicture::stretch)), "r~~~b|r~~~b|r~~~b|");  // blended between the centres
 
     Bitmap logo{2, 1, {0xFF000000, 0xFF102030}};
     makeTransparent(logo, winRgb(0, 0, 0));

@@ -35,14 +35,6 @@ QSlider* effectSlider(int value, const char* name, QWidget* parent)
     return slider;
 }
 
-QCheckBox* checkBox(const QString& text, const char* name, bool checked, QWidget* parent)
-{
-    auto* box = new QCheckBox(text, parent);
-    box->setObjectName(name);
-    box->setChecked(checked);
-    return box;
-}
-
 // The box picture of a glass colour, or a drawn swatch when the editor's Res folder has none.
 QIcon glassColourIcon(int index)
 {
@@ -65,7 +57,7 @@ DlgButEffects::DlgButEffects(const MenuProject& project, QWidget* parent)
     : EffectDialog("DlgButEffects", tr("Button Effects"), parent), buttonWidth_(ButtonWidthOf(project))
 {
     auto* shadow = new QGroupBox(tr("Shadow"), this);
-    useShadow_ = checkBox(tr("Use &shadow effect"), "cUseShadowEffect", project.ButtonUseShadowEffect != 0, shadow);
+    useShadow_ = makeCheckBox(tr("Use &shadow effect"), "cUseShadowEffect", project.ButtonUseShadowEffect != 0, shadow);
     shadowSize_ = effectSlider(project.ButtonShadowSize, "SliderShadowSize", shadow);
     shadowIntensity_ = effectSlider(project.ButtonShadowIntensity, "SliderShadowIntensity", shadow);
     auto* shadowForm = new QFormLayout(shadow);
@@ -74,7 +66,7 @@ DlgButEffects::DlgButEffects(const MenuProject& project, QWidget* parent)
     shadowForm->addRow(tr("Intensity:"), shadowIntensity_);
 
     auto* glass = new QGroupBox(tr("Glass"), this);
-    useGlass_ = checkBox(tr("Use &glass effect"), "cUseGlasEffect", project.ButtonUseGlasEffect != 0, glass);
+    useGlass_ = makeCheckBox(tr("Use &glass effect"), "cUseGlasEffect", project.ButtonUseGlasEffect != 0, glass);
     glassTransparency_ = effectSlider(project.ButtonGlasTransparency, "SliderGlasTransparency", glass);
     glassColour_ = new QComboBox(glass);
     glassColour_->setObjectName("ComboGlasColorX");
@@ -87,7 +79,7 @@ DlgButEffects::DlgButEffects(const MenuProject& project, QWidget* parent)
     glassForm->addRow(tr("Colour:"), glassColour_);
 
     auto* lines = new QGroupBox(tr("Horizontal lines"), this);
-    useLines_ = checkBox(tr("Use &horizontal effect lines"), "cUseHorizEffectLines",
+    useLines_ = makeCheckBox(tr("Use &horizontal effect lines"), "cUseHorizEffectLines",
                          project.ButtonUseHorizEffectLines != 0, lines);
     const int width = buttonWidth_;
     linesWidth_ = correctedEdit(qs(project.ButtonHorizEffectLinesWidth), "tHorizEffectLinesWidth",
@@ -129,7 +121,7 @@ void DlgButEffects::apply(MenuProject& project) const
 DlgButEffects2::DlgButEffects2(const MenuProject& project, QWidget* parent)
     : EffectDialog("DlgButEffects2", tr("Button Effects"), parent)
 {
-    useLight_ = checkBox(tr("Use &light effect"), "cUseLightEffect", project.ButtonUseLightEffect != 0, this);
+    useLight_ = makeCheckBox(tr("Use &light effect"), "cUseLightEffect", project.ButtonUseLightEffect != 0, this);
     auto* content = new QVBoxLayout;
     content->addWidget(useLight_);
     finish(content, false);
@@ -143,8 +135,8 @@ void DlgButEffects2::apply(MenuProject& project) const
 DlgButEffects3::DlgButEffects3(const MenuProject& project, QWidget* parent)
     : EffectDialog("DlgButEffects3", tr("Button Effects"), parent)
 {
-    useLight_ = checkBox(tr("Use &light effect"), "cUseLightEffect", project.ButtonUseLightEffect != 0, this);
-    rounded_ = checkBox(tr("&Rounded surface"), "cRoundedSurface", project.ButtonRoundedSurface != 0, this);
+    useLight_ = makeCheckBox(tr("Use &light effect"), "cUseLightEffect", project.ButtonUseLightEffect != 0, this);
+    rounded_ = makeCheckBox(tr("&Rounded surface"), "cRoundedSurface", project.ButtonRoundedSurface != 0, this);
     auto* content = new QVBoxLayout;
     content->addWidget(useLight_);
     content->addWidget(rounded_);
