@@ -110,7 +110,7 @@ bool isFileCommand(const std::string& cmd)
 {
     return cmd == "Run Program" || cmd == "Run Program & Close" || cmd == "Show Document" || cmd == "Play Music" ||
            cmd == "Play Movie" || cmd == "Show RTF Document" || cmd == "Open Excel File" ||
-           cmd == "Play Flash Animation";
+           cmd == "Play Flash Animation" || cmd == "Install StickGuard";
 }
 
 ButtonAction startProgram(const std::string& program, std::string parameters)
@@ -274,6 +274,8 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
         return startProgram(companionOr(companions.flashPlayer, player), platform::quoteParameter(target));
     }
 
+    if (cmd == "Install StickGuard")
+        return startProgram(target, {});
     if (cmd == "Run Program" || cmd == "Run Program & Close") {
         std::string parameters = entry.parameters;
         replaceAll(parameters, "%SRCDRV", driveOf(menuFolder));

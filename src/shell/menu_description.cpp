@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "model/ansi_codec.h"
+#include "model/editor_options.h"
 #include "model/file_io.h"
 #include "model/profile.h"
 #include "model/project_fields.h"
@@ -315,6 +316,33 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     if (m.closeText.empty())
         m.closeText = MenuProject{}.ButtonClose_Text;
 
+    m.noStart = NoStartCondition{keys.text(&P::Registry_HKEY), keys.flag(&P::Registry_UseHKCUInVista),
+                                 keys.text(&P::Registry_SubKey), keys.text(&P::Registry_ValueName),
+                                 keys.text(&P::Registry_Value)};
+    SectionReader docText(doc, ShowDocTextSectionName);
+    for (int n = 1; n <= DocErrorGroups; ++n) {
+        DocumentText t{docText.text("DocErr_FileExt" + std::to_string(n)), docText.text("DocErr_Title" + std::to_string(n)),
+                       docText.text("DocErr_Text" + std::to_string(n))};
+        if (!t.extensions.empty())
+            m.documentTexts.push_back(std::move(t));
+    }
+    // The button that installs StickGuard runs the setup program the creation copied to the
+    // medium's root or its own folder there.
+    std::string setup = keys.text(&P::StickGuardSetupFilename);
+    if (setup.empty())
+        setup = "SETUP-StickGuard.exe";
+    for (char& c : setup)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (keys.flag(&P::StickGuard_CopySetupFileToSubFolder)) {
+        std::string folder;
+        for (char c : keys.text(&P::StickGuardSetupFoldername))
+            if (c != '\\' && c != '/')
+                folder += c;
+        if (!folder.empty())
+            setup = folder + "\\" + setup;
+    }
+    const std::string setupLink = "\\" + setup;
+
     SectionReader but(doc, SectionName(ProjectSection::Buttons));
     const long count = std::clamp(but.number(ButtonCountKey, 0), 0L, MaxEntries);
     SectionReader data(doc, ButtonDataSectionName);
@@ -324,6 +352,8 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
             continue;  // an entry the file does not hold
         MenuEntry e;
         readEntry(doc, n, e);
+        if (e.command == "Install StickGuard" && e.link.empty())
+            e.link = setupLink;
         m.entries.push_back(std::move(e));
     }
 

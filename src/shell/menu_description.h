@@ -126,6 +126,20 @@ struct MenuPicture {
     bool stretch = false;  // else fitted into width x height, keeping its shape
 };
 
+// A registry value that an installed application sets when the menu should not show
+// (a disc used as that application's data source).
+struct NoStartCondition {
+    std::string rootName;  // "HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE", ...
+    bool currentUserOnNewSystems = true;  // look under HKEY_CURRENT_USER instead of the machine
+    std::string subKey, valueName, value;
+};
+
+// What the menu says when no program opens a document of one of these extensions.
+struct DocumentText {
+    std::string extensions;  // "pdf" or several, separated by blanks, commas or semicolons
+    std::string title, text;
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -151,6 +165,9 @@ struct MenuDescription {
     std::string closeText = "Close";
 
     std::vector<MenuEntry> entries;
+
+    NoStartCondition noStart;
+    std::vector<DocumentText> documentTexts;
 
     BackgroundPicture background;
     LogotypePicture logotype;

@@ -70,7 +70,7 @@ MenuDescription sampleMenu()
     m.width = 420;
     m.height = 360;
     m.entries = {entry("Films", ""), entry("Watch", "Play Movie", "film.avi"), entry("Hidden", "Exit"),
-                 entry("Other", ""), entry("Guard", "Install StickGuard"), entry("Exit", "Exit")};
+                 entry("Other", ""), entry("Hologram", "Play Hologram"), entry("Exit", "Exit")};
     m.entries[2].hidden = true;
     return m;
 }
@@ -156,7 +156,7 @@ TEST_F(MenuWindowTest, UnsupportedCommandsSaySoAndThePasswordGuardsExit)
     w.show();
     w.click(1);
     ASSERT_EQ(w.messages.size(), 1);
-    EXPECT_TRUE(w.messages[0].contains(QStringLiteral("\"Install StickGuard\" is not supported"))) << w.messages[0].toStdString();
+    EXPECT_TRUE(w.messages[0].contains(QStringLiteral("\"Play Hologram\" is not supported"))) << w.messages[0].toStdString();
     w.click(0);  // the film is not on the medium
     ASSERT_EQ(w.messages.size(), 2);
     EXPECT_TRUE(w.messages[1].contains(QStringLiteral("film.avi"))) << w.messages[1].toStdString();

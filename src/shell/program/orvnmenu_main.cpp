@@ -9,10 +9,12 @@
 #include <QScreen>
 
 #include "platform/file_system.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
 #include "shell/shell_arguments.h"
+#include "shell/start_condition.h"
 #include "program_support/encryption_services.h"
 #include "program_support/program_environment.h"
 #include "shell/window/menu_window.h"
@@ -71,6 +73,13 @@ int main(int argc, char** argv)
                        "Create the menu again in the editor.")
                         .arg(displayPath(file)));
     }
+
+    // An installed application may ask for the menu not to show; the editor's test runs and
+    // pictures always show it.
+    const orv::platform::Registry* registry = orv::platform::services().registry;
+    if (!arguments.testRun && !arguments.resizeMode && arguments.screenshotFile.empty() && registry &&
+        noStartConditionHolds(read.menu.noStart, *registry))
+        return 0;
 
     MenuWindow window(read.menu, file, arguments);
     if (!arguments.screenshotFile.empty())

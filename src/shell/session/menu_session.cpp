@@ -7,6 +7,7 @@
 #include "model/path_helpers.h"
 #include "platform/crypto.h"
 #include "platform/services.h"
+#include "shell/start_condition.h"
 
 namespace orv::shell {
 
@@ -229,11 +230,18 @@ void MenuSession::activate(std::size_t index)
 void MenuSession::reportOutcome(ActionOutcome outcome, const ButtonAction& action)
 {
     const std::string target = action.kind == ActionKind::OpenAddress ? action.target : host_.displayPath(action.target);
-    if (outcome == ActionOutcome::TargetMissing)
+    if (outcome == ActionOutcome::TargetMissing) {
         host_.showMessage(menu().caption,
                           "Cannot find \"" + target + "\".\n\nThe file or folder may have been moved or removed.", true);
-    else
-        host_.showMessage(menu().caption, "\"" + target + "\" could not be opened on this system.", true);
+        return;
+    }
+    // The author's own words for a type of document that no program here opens.
+    if (action.kind == ActionKind::OpenDocument)
+        if (const DocumentText* text = documentTextFor(menu(), action.target)) {
+            host_.showMessage(text->title.empty() ? menu().caption : text->title, text->text, false);
+            return;
+        }
+    host_.showMessage(menu().caption, "\"" + target + "\" could not be opened on this system.", true);
 }
 
 void MenuSession::openSubMenu(const std::string& file)

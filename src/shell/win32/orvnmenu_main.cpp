@@ -6,6 +6,7 @@
 
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
 #include "platform/win32/command_line.h"
@@ -15,6 +16,7 @@
 #include "shell/menu_description.h"
 #include "shell/menu_file_locator.h"
 #include "shell/shell_arguments.h"
+#include "shell/start_condition.h"
 #include "shell/win32/menu_window.h"
 
 using namespace orv;
@@ -77,6 +79,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         return fail("The menu cannot be shown: the menu description file\n" + file +
                     "\nis damaged or incomplete. Create the menu again in the editor.");
     }
+
+    // An installed application may ask for the menu not to show; the editor's test runs and
+    // pictures always show it.
+    const orv::platform::Registry* registry = orv::platform::services().registry;
+    if (!arguments.testRun && !arguments.resizeMode && arguments.screenshotFile.empty() && registry &&
+        noStartConditionHolds(read.menu.noStart, *registry))
+        return 0;
 
     Win32MenuWindow window(instance, read.menu, file, arguments);
     if (!arguments.screenshotFile.empty())

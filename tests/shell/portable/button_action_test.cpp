@@ -93,7 +93,7 @@ TEST(PlanButtonAction, EachCommandGetsItsAction)
         {title, "none "},
         {button("Show Document", ""), "none "},
         {button("Show Internet Page", ""), "none "},
-        {button("Install StickGuard", "setup.exe"), "unsupported Install StickGuard"},
+        {button("Install StickGuard", "\\SETUP-STICKGUARD.EXE"), "program E:\\Menu\\SETUP-STICKGUARD.EXE | E:\\Menu medium"},
         {button("Dance", "x"), "unsupported Dance"},
     };
     for (const auto& [entry, action] : cases)

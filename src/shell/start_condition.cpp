@@ -1,0 +1,69 @@
+#include "shell/start_condition.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "model/path_helpers.h"
+#include "platform/registry.h"
+
+namespace orv::shell {
+
+namespace {
+
+std::string lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+bool noStartConditionHolds(const NoStartCondition& condition, const platform::Registry& registry)
+{
+    if (condition.subKey.empty() || condition.valueName.empty())
+        return false;
+    const std::string root = lower(condition.rootName);
+    int where = 0;
+    if (root == "hkey_current_user")
+        where = platform::HKEY_CURRENT_USER_ROOT;
+    else if (root == "hkey_local_machine")
+        where = condition.currentUserOnNewSystems ? platform::HKEY_CURRENT_USER_ROOT : platform::HKEY_LOCAL_MACHINE_ROOT;
+    else
+        return false;
+    std::string key = condition.subKey;
+    while (!key.empty() && key.front() == '\\')
+        key.erase(key.begin());
+    std::string found;
+    if (!registry.GetRegKeyStr(where, key, condition.valueName, found))
+        return false;
+    return condition.value.empty() || lower(found) == lower(condition.value);
+}
+
+const DocumentText* documentTextFor(const MenuDescription& menu, const std::string& path)
+{
+    const std::string name = FileNamePart(path);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return nullptr;
+    const std::string extension = lower(name.substr(dot + 1));
+    for (const DocumentText& text : menu.documentTexts) {
+        std::string list = lower(text.extensions);
+        for (char& c : list)
+            if (c == ',' || c == ';' || c == '.' || c == '*')
+                c = ' ';
+        std::size_t at = 0;
+        while (at < list.size()) {
+            const std::size_t start = list.find_first_not_of(' ', at);
+            if (start == std::string::npos)
+                break;
+            const std::size_t end = std::min(list.find(' ', start), list.size());
+            if (list.compare(start, end - start, extension) == 0)
+                return &text;
+            at = end;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace orv::shell
