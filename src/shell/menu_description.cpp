@@ -174,6 +174,7 @@ void readEntry(const ProfileDocument& doc, int n, MenuEntry& e)
     e.waitInfoText = s.decoded(key(FieldWaitInfoText));
     e.hidden = s.text(key(FieldHide)) == "1";
     e.runMaximized = s.text(key(FieldRunProgramMaximized)) == "1";
+    e.hoverSound = PictureFile{s.text(key(FieldHoverSound)), s.text(key(FieldHoverSoundFolder))};
 
     e.ownColours = s.text(key(FieldBCUse)) == "1";
     e.textColour = s.colour(key(FieldBC1), 0);
@@ -280,6 +281,12 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
         return PictureFile{keys.text(source), keys.text(folder)};
     };
     const auto size = [&](std::string MenuProject::*member) { return std::clamp(keys.integer(member), 1, 4000); };
+    MenuSounds& sounds = m.sounds;
+    sounds.background = pictureFile(&P::BackgroundSoundSrc, &P::BackgroundSound_CDFolder);
+    sounds.click = pictureFile(&P::ButtonSoundSrc, &P::ButtonSound_CDFolder);
+    sounds.hover = pictureFile(&P::ButtonHoverSoundSrc, &P::ButtonHoverSound_CDFolder);
+    sounds.stopWhenMovie = keys.integer(&P::BackgroundSound_StopWhenPlayMov) != 0;
+    sounds.stopIfNotTopmost = keys.integer(&P::BackgroundSound_StopIfNotTopmost) != 0;
     BackgroundPicture& back = m.background;
     back.file = pictureFile(&P::BackgroundPictureSrc, &P::BackgroundPicture_CDFolder);
     back.pattern = keys.integer(&P::UseBackgroundPictureAsPattern) != 0;

@@ -62,6 +62,14 @@ struct ButtonLook {
     ButtonEffects effects;
 };
 
+// A picture or sound file of the menu: where the author's file was (Src) and the folder of
+// the menu that the creation copied it into.
+struct PictureFile {
+    std::string source;  // the author's full path
+    std::string folder;  // relative to the menu's folder
+    bool empty() const { return source.empty(); }
+};
+
 // One entry of [ButtonData]: a button or a title row.
 struct MenuEntry {
     int number = 0;  // 1-based position in the file
@@ -74,6 +82,7 @@ struct MenuEntry {
     bool titleRow = false;
     bool hidden = false;
     bool runMaximized = false;
+    PictureFile hoverSound;  // its own sound when the mouse moves onto it
 
     bool ownColours = false;  // BCUse
     WinColour textColour = 0;
@@ -93,12 +102,12 @@ struct MenuEntry {
     std::string wrongPasswordText;
 };
 
-// A picture file of the menu: where the author's file was (Src) and the folder of the
-// menu that the creation copied it into.
-struct PictureFile {
-    std::string source;  // the author's full path
-    std::string folder;  // relative to the menu's folder
-    bool empty() const { return source.empty(); }
+struct MenuSounds {
+    PictureFile background;  // played over and over while the menu shows
+    PictureFile click;       // when a button is clicked
+    PictureFile hover;       // when the mouse moves onto a button without a sound of its own
+    bool stopWhenMovie = false;     // the background stops when a button plays a movie
+    bool stopIfNotTopmost = false;  // and pauses while another window is in front
 };
 
 struct BackgroundPicture {
@@ -167,6 +176,7 @@ struct MenuDescription {
     std::vector<MenuEntry> entries;
 
     NoStartCondition noStart;
+    MenuSounds sounds;
     std::vector<DocumentText> documentTexts;
 
     BackgroundPicture background;

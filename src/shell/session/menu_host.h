@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/button_action.h"
 #include "shell/render/canvas.h"
@@ -17,6 +18,8 @@ struct PasswordQuestion {
     std::string cancelText;
     bool masked = false;  // the typed characters are hidden
 };
+
+enum class SoundUse { Background, Click, Hover };
 
 class MenuHost {
 public:
@@ -40,6 +43,10 @@ public:
     virtual CompanionPrograms companionPrograms() const { return {}; }
     // A picture file (Windows-form path) as pixels; empty when it is missing or cannot be
     // read. A metafile is drawn at width x height.
+    // Plays the first of the files that exists (the background over and over), replacing
+    // what that use played before; stopSound ends it.
+    virtual void playSound(SoundUse use, const std::vector<std::string>& files) { (void)use, (void)files; }
+    virtual void stopSound(SoundUse use) { (void)use; }
     virtual Bitmap loadPicture(const std::string& windowsPath, int width, int height)
     {
         (void)windowsPath, (void)width, (void)height;

@@ -35,6 +35,32 @@ void MenuSession::paint(Canvas& canvas)
     painter_.paint(menu(), layout_, states_, canvas, menus_.back().pictures);
 }
 
+void MenuSession::start()
+{
+    started_ = true;
+    play(SoundUse::Background, menu().sounds.background);
+}
+
+void MenuSession::windowActive(bool active)
+{
+    if (!started_ || !menu().sounds.stopIfNotTopmost)
+        return;
+    if (active)
+        play(SoundUse::Background, menu().sounds.background);
+    else
+        host_.stopSound(SoundUse::Background);
+}
+
+void MenuSession::play(SoundUse use, const PictureFile& file)
+{
+    if (file.empty()) {
+        if (use == SoundUse::Background)
+            host_.stopSound(use);
+        return;
+    }
+    host_.playSound(use, pictureCandidates(file, menus_.back().folder));
+}
+
 bool MenuSession::mouseMove(int x, int y)
 {
     const bool wasOverLogotype = overLogotype_;
@@ -45,6 +71,10 @@ bool MenuSession::mouseMove(int x, int y)
     if (hover == states_.hover)
         return overLogotype_ != wasOverLogotype;
     states_.hover = hover;
+    if (hover) {
+        const MenuEntry& entry = menu().entries[*hover];
+        play(SoundUse::Hover, entry.hoverSound.empty() ? menu().sounds.hover : entry.hoverSound);
+    }
     return true;
 }
 
@@ -186,6 +216,7 @@ void MenuSession::activate(std::size_t index)
     MenuEntry entry = menu().entries[index];  // a copy: the action may switch menus
     if (entry.titleRow)
         return;
+    play(SoundUse::Click, menu().sounds.click);
     const std::optional<std::string> password = confirmPassword(entry);
     if (!password)
         return;
@@ -218,6 +249,8 @@ void MenuSession::activate(std::size_t index)
     }
     if (!entry.waitInfoText.empty())
         host_.showWaitText(entry.waitInfoText);
+    if (entry.command == "Play Movie" && menu().sounds.stopWhenMovie)
+        host_.stopSound(SoundUse::Background);
     const ActionOutcome outcome = host_.runAction(action);
     if (outcome != ActionOutcome::Done) {
         reportOutcome(outcome, action);
@@ -272,6 +305,8 @@ void MenuSession::returnToMenu(std::size_t depth)
 void MenuSession::menuSwitched()
 {
     states_ = EntryStates{};
+    if (started_)
+        play(SoundUse::Background, menu().sounds.background);
     setClientSize(menu().width, menu().height);
     host_.menuChanged();
     host_.repaintMenu();

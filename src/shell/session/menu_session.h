@@ -34,6 +34,11 @@ public:
 
     void paint(Canvas& canvas);
 
+    // The window shows the menu now: its background sound starts.
+    void start();
+    // The window came to the front or went behind another one.
+    void windowActive(bool active);
+
     // Mouse and keyboard input; each returns true when the menu must be repainted.
     bool mouseMove(int x, int y);
     bool mouseLeave();
@@ -67,6 +72,8 @@ private:
     void openSubMenu(const std::string& file);
     void returnToMenu(std::size_t depth);
     void menuSwitched();
+    // Plays a sound of the menu shown, from its folder or the author's file.
+    void play(SoundUse use, const PictureFile& file);
     bool moveFocus(int step);
     std::vector<std::size_t> buttonsShown() const;
 
@@ -75,6 +82,7 @@ private:
     int width_ = 0, height_ = 0;
     MenuLayout layout_;
     EntryStates states_;
+    bool started_ = false;
     bool overLogotype_ = false;
     bool overLogotypeLink_ = false;
     bool pressedOnLogotype_ = false;

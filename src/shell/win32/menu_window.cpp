@@ -1,6 +1,7 @@
 #include "shell/win32/menu_window.h"
 
 #include <commctrl.h>
+#include <mmsystem.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -134,6 +135,7 @@ bool Win32MenuWindow::show(int showCommand)
     applyIcon();  // the window was made with the menu's caption, frame and size
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
+    session_.start();
     if (!arguments_.layoutFile.empty())
         PostMessageW(window_, WM_APP, 0, 0);  // after the first paint
     return true;
@@ -258,7 +260,16 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         storeResizeSize();
         DestroyWindow(window_);
         return 0;
+    case WM_ACTIVATE:
+        session_.windowActive(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case MM_MCINOTIFY:
+        // The background music ended: from the start again.
+        if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(L"orvbackground"))
+            mciSendStringW(L"play orvbackground from 0 notify", nullptr, 0, window_);
+        return 0;
     case WM_DESTROY:
+        mciSendStringW(L"close all", nullptr, 0, nullptr);
         window_ = nullptr;
         PostQuitMessage(0);
         return 0;
@@ -402,6 +413,40 @@ Bitmap Win32MenuWindow::loadPicture(const std::string& windowsPath, int width, i
     }
     pixels.UnlockBits(&data);
     return picture;
+}
+
+// The sounds go through MCI, one device for each use, so that a hover sound never cuts the
+// background music short; MCI picks the device by the file's extension (WAV, MID, MP3).
+void Win32MenuWindow::playSound(SoundUse use, const std::vector<std::string>& files)
+{
+    static const wchar_t* const aliases[] = {L"orvbackground", L"orvclick", L"orvhover"};
+    const std::wstring alias = aliases[static_cast<int>(use)];
+    std::wstring found;
+    for (const std::string& file : files) {
+        std::error_code ec;
+        if (std::filesystem::is_regular_file(std::filesystem::path(widen(file)), ec)) {
+            found = widen(file);
+            break;
+        }
+    }
+    const bool background = use == SoundUse::Background;
+    if (background && !found.empty() && found == backgroundSound_)
+        return;  // the next menu has the same music: it plays on
+    mciSendStringW((L"close " + alias).c_str(), nullptr, 0, nullptr);
+    if (background)
+        backgroundSound_ = found;
+    if (found.empty() || mciSendStringW((L"open \"" + found + L"\" alias " + alias).c_str(), nullptr, 0, nullptr) != 0)
+        return;
+    mciSendStringW((L"play " + alias + (background ? L" from 0 notify" : L" from 0")).c_str(), nullptr, 0,
+                   background ? window_ : nullptr);
+}
+
+void Win32MenuWindow::stopSound(SoundUse use)
+{
+    static const wchar_t* const aliases[] = {L"close orvbackground", L"close orvclick", L"close orvhover"};
+    mciSendStringW(aliases[static_cast<int>(use)], nullptr, 0, nullptr);
+    if (use == SoundUse::Background)
+        backgroundSound_.clear();
 }
 
 bool Win32MenuWindow::saveScreenshot(const std::string& file)

@@ -52,6 +52,8 @@ private:
     // MenuHost
     std::optional<std::string> askPassword(const PasswordQuestion& question) override;
     Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
+    void playSound(SoundUse use, const std::vector<std::string>& files) override;
+    void stopSound(SoundUse use) override;
     void showMessage(const std::string& title, const std::string& text, bool error) override;
     ActionOutcome runAction(const ButtonAction& action) override;
     void closeMenu() override;
@@ -73,6 +75,7 @@ private:
     bool trackingMouse_ = false;
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
+    std::wstring backgroundSound_;  // the file the background plays, over and over
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QTimer>
 #include <QToolTip>
 
@@ -20,6 +21,7 @@
 #include "shell/resize_mode.h"
 #include "program_support/program_environment.h"
 #include "shell/window/qpainter_canvas.h"
+#include "shell/window/sound_player.h"
 
 namespace orv::shell {
 
@@ -173,6 +175,8 @@ void MenuWindow::paintEvent(QPaintEvent*)
 void MenuWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    if (!event->spontaneous())
+        session_.start();
     if (!layoutWritten_ && !arguments_.layoutFile.empty()) {
         layoutWritten_ = true;
         QTimer::singleShot(0, this, &MenuWindow::writeLayoutFile);
@@ -186,6 +190,26 @@ Bitmap MenuWindow::loadPicture(const std::string& windowsPath, int width, int he
     const platform::FileSystem* files = platform::services().files;
     const QString host = QString::fromStdString(files ? files->hostPath(windowsPath).string() : windowsPath);
     return bitmapOf(QImage(host));
+}
+
+void MenuWindow::playSound(SoundUse use, const std::vector<std::string>& files)
+{
+    if (!sounds_)
+        sounds_ = new SoundPlayer(this);
+    sounds_->play(use, files);
+}
+
+void MenuWindow::stopSound(SoundUse use)
+{
+    if (sounds_)
+        sounds_->stop(use);
+}
+
+void MenuWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        session_.windowActive(isActiveWindow());
 }
 
 bool MenuWindow::saveScreenshot(const std::string& file)

@@ -19,6 +19,8 @@ class QLabel;
 
 namespace orv::shell {
 
+class SoundPlayer;
+
 class MenuWindow : public QWidget, protected MenuHost {
     Q_OBJECT
 public:
@@ -61,13 +63,15 @@ protected:
     // the program; the medium's own are Windows programs.
     CompanionPrograms companionPrograms() const override;
     Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
+    void playSound(SoundUse use, const std::vector<std::string>& files) override;
+    void stopSound(SoundUse use) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyWindowSettings();
     void placeOverlays();
     void followMouse(bool repaintNeeded);
     void writeLayoutFile();
-
 
     ShellArguments arguments_;
     MenuSession session_;
@@ -76,6 +80,7 @@ private:
     QLabel* waitText_ = nullptr;
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
+    SoundPlayer* sounds_ = nullptr;  // made when the first sound plays
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

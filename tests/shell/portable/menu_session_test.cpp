@@ -44,6 +44,12 @@ public:
     void menuChanged() override { ++menuChanges; }
     void repaintMenu() override {}
     void showWaitText(const std::string&) override {}
+    std::vector<std::string> sounds;  // "use first-file" or "stop use"
+    void playSound(SoundUse use, const std::vector<std::string>& files) override
+    {
+        sounds.push_back(std::to_string(static_cast<int>(use)) + " " + (files.empty() ? "" : files.front()));
+    }
+    void stopSound(SoundUse use) override { sounds.push_back("stop " + std::to_string(static_cast<int>(use))); }
     // Every picture file is a 40 x 20 picture whose left half is white.
     std::vector<std::string> picturesAsked;
     Bitmap loadPicture(const std::string& file, int, int) override
@@ -224,6 +230,33 @@ TEST_F(MenuSessionTest, PicturesComeFromTheMenuFolderOrTheAuthorsFilesAndTheLogo
     RecordingCanvas canvas;
     session.paint(canvas);
     EXPECT_EQ(canvas.calls.at(1), "bitmap 440 20 40");  // the logotype over the background
+}
+
+// Background 0, click 1, hover 2: from the menu's folder first.
+TEST_F(MenuSessionTest, SoundsOfTheMenuAndItsButtons)
+{
+    MenuDescription m = sampleMenu();
+    m.sounds.background = {"C:\\Music\\theme.mp3", "sounds"};
+    m.sounds.click = {"C:\\Music\\click.wav", "sounds"};
+    m.sounds.hover = {"C:\\Music\\hover.wav", ""};
+    m.sounds.stopWhenMovie = m.sounds.stopIfNotTopmost = true;
+    m.entries[2].hoverSound = {"C:\\Music\\bye.wav", "sounds"};
+    m.entries[3].command = "Play Movie";
+    m.entries[3].link = "film.avi";
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    session.windowActive(true);  // nothing plays before the window shows
+    session.start();
+    const auto centre = [&](std::size_t entry) {
+        const Rect r = session.layout().boxOf(entry)->rect;
+        return std::pair{r.x + 5, r.y + 5};
+    };
+    session.mouseMove(centre(1).first, centre(1).second);
+    session.mouseMove(centre(2).first, centre(2).second);
+    session.activate(3);
+    session.windowActive(false);
+    EXPECT_EQ(host.sounds, (std::vector<std::string>{"0 E:\\Menu\\sounds\\theme.mp3", "2 E:\\Menu\\hover.wav",
+                                                    "2 E:\\Menu\\sounds\\bye.wav", "1 E:\\Menu\\sounds\\click.wav",
+                                                    "stop 0", "stop 0"}));
 }
 
 TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
