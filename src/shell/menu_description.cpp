@@ -309,6 +309,12 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     picture.width = size(&P::MenuPictureWidth);
     picture.height = size(&P::MenuPictureHeight);
     picture.stretch = keys.integer(&P::StretchMenuPicture) != 0;
+    MenuMovie& movie = m.movie;
+    movie.file = pictureFile(&P::MenuMovieFilename, &P::MenuMovie_CDFolder);
+    movie.width = std::clamp(keys.integer(&P::MenuMovieWidth), 50, 1000);
+    movie.height = std::clamp(keys.integer(&P::MenuMovieHeight), 50, 600);
+    movie.repeat = keys.integer(&P::RepeatMenuMovie) != 0;
+    movie.showPictureWhenDone = keys.integer(&P::ShowMenuPicWhenReady) != 0;
 
     const ProjectField& icon = ProjectFieldOf(&P::AppIconIndex);
     m.appIcon = keys.integer(&P::AppIconIndex);

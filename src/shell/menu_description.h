@@ -149,6 +149,14 @@ struct DocumentText {
     std::string title, text;
 };
 
+// A movie that plays inside the menu, where the menu picture would stand.
+struct MenuMovie {
+    PictureFile file;
+    int width = 150, height = 150;
+    bool repeat = false;
+    bool showPictureWhenDone = false;  // the menu picture takes its place when it ends
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -182,6 +190,7 @@ struct MenuDescription {
     BackgroundPicture background;
     LogotypePicture logotype;
     MenuPicture picture;
+    MenuMovie movie;
 
     // The entries the window shows: every title row and every button not hidden.
     std::vector<MenuEntry> visibleEntries() const;

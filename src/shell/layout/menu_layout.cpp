@@ -101,7 +101,12 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
                                            : Margin + (room - gridWidth) / 2;
     const int headingHeight = std::max(buttonHeight * 2 / 3, lineHeight(menu.titleRowFont));
 
-    if (pictures.pictureWidth > 0 && pictures.pictureHeight > 0 && (look.alignment == 1 || look.alignment == 3)) {
+    const bool sideFree = look.alignment == 1 || look.alignment == 3;
+    if (sideFree && !menu.movie.file.empty()) {
+        const MenuMovie& mv = menu.movie;
+        layout.movie = Rect{look.alignment == 3 ? Margin : Margin + room - mv.width, y, mv.width, mv.height};
+    }
+    if (pictures.pictureWidth > 0 && pictures.pictureHeight > 0 && sideFree) {
         const MenuPicture& p = menu.picture;
         const Rect box{look.alignment == 3 ? Margin : Margin + room - p.width, y, p.width, p.height};
         Rect shown = p.stretch ? box : fitWithin(pictures.pictureWidth, pictures.pictureHeight, box);
@@ -145,6 +150,8 @@ std::string layoutText(const MenuLayout& layout)
         text += "logotype " + rectText(*layout.logotype) + '\n';
     if (layout.picture)
         text += "picture " + rectText(*layout.picture) + '\n';
+    if (layout.movie)
+        text += "movie " + rectText(*layout.movie) + '\n';
     for (const EntryBox& box : layout.entries)
         text += (box.titleRow ? "heading " : "entry ") + std::to_string(box.entry + 1) + ' ' + rectText(box.rect) + '\n';
     return text;

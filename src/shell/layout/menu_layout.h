@@ -33,6 +33,7 @@ struct MenuLayout {
     std::optional<Rect> subtitle;  // only when there is a subtitle text
     std::optional<Rect> logotype;  // in the top corner; the texts keep clear of it
     std::optional<Rect> picture;   // the menu picture beside the buttons
+    std::optional<Rect> movie;     // the menu movie, in the menu picture's place
     std::vector<EntryBox> entries;  // in the order of the file
 
     // The button (not a title row) under a point, if any.
@@ -47,7 +48,8 @@ int lineHeight(const FontSpec& font);
 
 // The logotype stands in the top right (or left) corner and the title and subtitle beside
 // it; the entries start below both. The menu picture stands beside the buttons, on the
-// side they leave free (none when they are centred or in two columns).
+// side they leave free (none when they are centred or in two columns); a menu movie takes
+// the same place at its own size.
 MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight,
                       const PictureSizes& pictures = {});
 // The bottom of the band behind the title and subtitle (0 when there is no text).
@@ -59,6 +61,7 @@ int titleBandBottom(const MenuLayout& layout);
 //   subtitle 20 50 460 19
 //   logotype 380 20 100 40
 //   picture 20 140 100 100
+//   movie 20 140 150 150
 //   entry 3 140 90 220 30      (a button; 3 is its position in the file, from 1)
 //   heading 1 140 60 220 20    (a title row)
 // Both menu programs write it, so their layouts can be compared.

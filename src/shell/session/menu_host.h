@@ -47,6 +47,14 @@ public:
     // what that use played before; stopSound ends it.
     virtual void playSound(SoundUse use, const std::vector<std::string>& files) { (void)use, (void)files; }
     virtual void stopSound(SoundUse use) { (void)use; }
+    // Plays the first of the movie files that exists inside the window at where (over and
+    // over with repeat); false when none plays. The window tells the session when it ends.
+    virtual bool playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat)
+    {
+        (void)files, (void)where, (void)repeat;
+        return false;
+    }
+    virtual void stopMovie() {}
     virtual Bitmap loadPicture(const std::string& windowsPath, int width, int height)
     {
         (void)windowsPath, (void)width, (void)height;

@@ -32,13 +32,38 @@ void MenuSession::setClientSize(int width, int height)
 
 void MenuSession::paint(Canvas& canvas)
 {
-    painter_.paint(menu(), layout_, states_, canvas, menus_.back().pictures);
+    if (!moviePlaying_) {
+        painter_.paint(menu(), layout_, states_, canvas, menus_.back().pictures);
+        return;
+    }
+    MenuLayout shown = layout_;  // the picture waits for the movie
+    shown.picture.reset();
+    painter_.paint(menu(), shown, states_, canvas, menus_.back().pictures);
 }
 
 void MenuSession::start()
 {
     started_ = true;
     play(SoundUse::Background, menu().sounds.background);
+    startMovie();
+}
+
+void MenuSession::startMovie()
+{
+    moviePlaying_ = layout_.movie &&
+                    host_.playMovie(pictureCandidates(menu().movie.file, menus_.back().folder), *layout_.movie,
+                                    menu().movie.repeat);
+    if (moviePlaying_)
+        host_.repaintMenu();
+}
+
+void MenuSession::movieEnded()
+{
+    if (!moviePlaying_ || !menu().movie.showPictureWhenDone)
+        return;
+    moviePlaying_ = false;
+    host_.stopMovie();
+    host_.repaintMenu();
 }
 
 void MenuSession::windowActive(bool active)
@@ -305,10 +330,15 @@ void MenuSession::returnToMenu(std::size_t depth)
 void MenuSession::menuSwitched()
 {
     states_ = EntryStates{};
+    if (moviePlaying_)
+        host_.stopMovie();
+    moviePlaying_ = false;
     if (started_)
         play(SoundUse::Background, menu().sounds.background);
     setClientSize(menu().width, menu().height);
     host_.menuChanged();
+    if (started_)
+        startMovie();
     host_.repaintMenu();
 }
 

@@ -38,6 +38,8 @@ public:
     void start();
     // The window came to the front or went behind another one.
     void windowActive(bool active);
+    // The menu movie played to its end (it does not end when it repeats).
+    void movieEnded();
 
     // Mouse and keyboard input; each returns true when the menu must be repainted.
     bool mouseMove(int x, int y);
@@ -74,6 +76,7 @@ private:
     void menuSwitched();
     // Plays a sound of the menu shown, from its folder or the author's file.
     void play(SoundUse use, const PictureFile& file);
+    void startMovie();
     bool moveFocus(int step);
     std::vector<std::size_t> buttonsShown() const;
 
@@ -83,6 +86,7 @@ private:
     MenuLayout layout_;
     EntryStates states_;
     bool started_ = false;
+    bool moviePlaying_ = false;  // the menu picture waits while the movie plays
     bool overLogotype_ = false;
     bool overLogotypeLink_ = false;
     bool pressedOnLogotype_ = false;

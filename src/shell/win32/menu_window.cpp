@@ -4,6 +4,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -267,6 +268,8 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // The background music ended: from the start again.
         if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(L"orvbackground"))
             mciSendStringW(L"play orvbackground from 0 notify", nullptr, 0, window_);
+        else if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(L"orvmovie"))
+            session_.movieEnded();
         return 0;
     case WM_DESTROY:
         mciSendStringW(L"close all", nullptr, 0, nullptr);
@@ -447,6 +450,32 @@ void Win32MenuWindow::stopSound(SoundUse use)
     mciSendStringW(aliases[static_cast<int>(use)], nullptr, 0, nullptr);
     if (use == SoundUse::Background)
         backgroundSound_.clear();
+}
+
+// The menu movie plays through MCI in a child window of the menu at its place.
+bool Win32MenuWindow::playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat)
+{
+    stopMovie();
+    for (const std::string& file : files) {
+        std::error_code ec;
+        if (!window_ || !std::filesystem::is_regular_file(std::filesystem::path(widen(file)), ec))
+            continue;
+        const std::wstring parent = std::to_wstring(reinterpret_cast<std::uintptr_t>(window_));
+        if (mciSendStringW((L"open \"" + widen(file) + L"\" alias orvmovie style child parent " + parent).c_str(),
+                           nullptr, 0, nullptr) != 0)
+            return false;
+        mciSendStringW((L"put orvmovie window at " + std::to_wstring(where.x) + L" " + std::to_wstring(where.y) + L" " +
+                        std::to_wstring(where.width) + L" " + std::to_wstring(where.height))
+                           .c_str(),
+                       nullptr, 0, nullptr);
+        return mciSendStringW(repeat ? L"play orvmovie repeat" : L"play orvmovie notify", nullptr, 0, window_) == 0;
+    }
+    return false;
+}
+
+void Win32MenuWindow::stopMovie()
+{
+    mciSendStringW(L"close orvmovie", nullptr, 0, nullptr);
 }
 
 bool Win32MenuWindow::saveScreenshot(const std::string& file)

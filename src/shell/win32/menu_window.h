@@ -54,6 +54,8 @@ private:
     Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
     void playSound(SoundUse use, const std::vector<std::string>& files) override;
     void stopSound(SoundUse use) override;
+    bool playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat) override;
+    void stopMovie() override;
     void showMessage(const std::string& title, const std::string& text, bool error) override;
     ActionOutcome runAction(const ButtonAction& action) override;
     void closeMenu() override;

@@ -2,17 +2,21 @@
 
 #include <algorithm>
 
+#include <QAudioOutput>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHelpEvent>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMediaPlayer>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTimer>
+#include <QUrl>
+#include <QVideoWidget>
 #include <QToolTip>
 
 #include "platform/file_system.h"
@@ -203,6 +207,37 @@ void MenuWindow::stopSound(SoundUse use)
 {
     if (sounds_)
         sounds_->stop(use);
+}
+
+bool MenuWindow::playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat)
+{
+    const std::string found = SoundPlayer::firstExisting(files);
+    if (found.empty())
+        return false;
+    if (!moviePlayer_) {
+        moviePlayer_ = new QMediaPlayer(this);
+        moviePlayer_->setAudioOutput(new QAudioOutput(this));
+        movieView_ = new QVideoWidget(this);
+        moviePlayer_->setVideoOutput(movieView_);
+        connect(moviePlayer_, &QMediaPlayer::mediaStatusChanged, this, [this](QMediaPlayer::MediaStatus status) {
+            if (status == QMediaPlayer::EndOfMedia || status == QMediaPlayer::InvalidMedia)
+                session_.movieEnded();
+        });
+    }
+    movieView_->setGeometry(where.x, where.y, where.width, where.height);
+    movieView_->show();
+    moviePlayer_->setLoops(repeat ? QMediaPlayer::Infinite : 1);
+    moviePlayer_->setSource(QUrl::fromLocalFile(QString::fromStdString(found)));
+    moviePlayer_->play();
+    return true;
+}
+
+void MenuWindow::stopMovie()
+{
+    if (!moviePlayer_)
+        return;
+    moviePlayer_->stop();
+    movieView_->hide();
 }
 
 void MenuWindow::changeEvent(QEvent* event)

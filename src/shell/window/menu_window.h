@@ -16,6 +16,8 @@
 #include "shell/shell_arguments.h"
 
 class QLabel;
+class QMediaPlayer;
+class QVideoWidget;
 
 namespace orv::shell {
 
@@ -65,6 +67,8 @@ protected:
     Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
     void playSound(SoundUse use, const std::vector<std::string>& files) override;
     void stopSound(SoundUse use) override;
+    bool playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat) override;
+    void stopMovie() override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -81,6 +85,8 @@ private:
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
     SoundPlayer* sounds_ = nullptr;  // made when the first sound plays
+    QMediaPlayer* moviePlayer_ = nullptr;  // made when a menu movie first plays
+    QVideoWidget* movieView_ = nullptr;
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

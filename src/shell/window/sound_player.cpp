@@ -15,18 +15,21 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-void SoundPlayer::play(SoundUse use, const std::vector<std::string>& files)
+std::string SoundPlayer::firstExisting(const std::vector<std::string>& files)
 {
     const platform::FileSystem* fs = platform::services().files;
-    std::string found;
     for (const std::string& file : files) {
         const std::filesystem::path host = fs ? fs->hostPath(file) : std::filesystem::path(file);
         std::error_code ec;
-        if (std::filesystem::is_regular_file(host, ec)) {
-            found = host.string();
-            break;
-        }
+        if (std::filesystem::is_regular_file(host, ec))
+            return host.string();
     }
+    return {};
+}
+
+void SoundPlayer::play(SoundUse use, const std::vector<std::string>& files)
+{
+    const std::string found = firstExisting(files);
     Channel& c = channels_[static_cast<std::size_t>(use)];
     if (found.empty()) {
         stop(use);

@@ -27,6 +27,9 @@ public:
     void play(SoundUse use, const std::vector<std::string>& files);
     void stop(SoundUse use);
 
+    // The host path of the first Windows-form path whose file exists; empty when none does.
+    static std::string firstExisting(const std::vector<std::string>& files);
+
 private:
     struct Channel {
         QMediaPlayer* player = nullptr;

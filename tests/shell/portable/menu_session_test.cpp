@@ -2,6 +2,7 @@
 // what it paints.
 #include "shell/session/menu_session.h"
 
+#include <algorithm>
 #include <deque>
 
 #include <gtest/gtest.h>
@@ -50,6 +51,13 @@ public:
         sounds.push_back(std::to_string(static_cast<int>(use)) + " " + (files.empty() ? "" : files.front()));
     }
     void stopSound(SoundUse use) override { sounds.push_back("stop " + std::to_string(static_cast<int>(use))); }
+    std::vector<std::string> movies;
+    bool playMovie(const std::vector<std::string>& files, const Rect& where, bool) override
+    {
+        movies.push_back(files.front() + " at " + std::to_string(where.x) + "," + std::to_string(where.y));
+        return true;
+    }
+    void stopMovie() override { movies.push_back("stop"); }
     // Every picture file is a 40 x 20 picture whose left half is white.
     std::vector<std::string> picturesAsked;
     Bitmap loadPicture(const std::string& file, int, int) override
@@ -257,6 +265,32 @@ TEST_F(MenuSessionTest, SoundsOfTheMenuAndItsButtons)
     EXPECT_EQ(host.sounds, (std::vector<std::string>{"0 E:\\Menu\\sounds\\theme.mp3", "2 E:\\Menu\\hover.wav",
                                                     "2 E:\\Menu\\sounds\\bye.wav", "1 E:\\Menu\\sounds\\click.wav",
                                                     "stop 0", "stop 0"}));
+}
+
+// The movie plays in the menu picture's place, and the picture shows once it has ended.
+TEST_F(MenuSessionTest, MenuMovieBeforeThePicture)
+{
+    MenuDescription m = sampleMenu();
+    m.buttons.alignment = 3;
+    m.picture.file = {"C:\\Art\\photo.jpg", ""};
+    m.movie.file = {"C:\\Art\\intro.avi", "movies"};
+    m.movie.showPictureWhenDone = true;
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    ASSERT_TRUE(session.layout().movie && session.layout().picture);
+    const auto drawsPicture = [&] {
+        RecordingCanvas canvas;
+        session.paint(canvas);
+        const Rect p = *session.layout().picture;
+        return std::count(canvas.calls.begin(), canvas.calls.end(),
+                          "bitmap " + std::to_string(p.x) + ' ' + std::to_string(p.y) + ' ' + std::to_string(p.width)) == 1;
+    };
+    EXPECT_TRUE(drawsPicture());  // before the window shows (and in pictures of the menu)
+    session.start();
+    EXPECT_EQ(host.movies, std::vector<std::string>{"E:\\Menu\\movies\\intro.avi at 20,20"});
+    EXPECT_FALSE(drawsPicture());
+    session.movieEnded();
+    EXPECT_TRUE(drawsPicture());
+    EXPECT_EQ(host.movies.back(), "stop");
 }
 
 TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
