@@ -339,6 +339,9 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
         if (!t.extensions.empty())
             m.documentTexts.push_back(std::move(t));
     }
+    SectionReader pdf(doc, PdfSectionName);
+    m.pdfBox = PdfReaderBox{pdf.text("InfoBoxTitle"), pdf.text("InfoBoxText"), pdf.text("InfoBoxURL"),
+                            pdf.text("InfoBoxURLButText")};
     // The button that installs StickGuard runs the setup program the creation copied to the
     // medium's root or its own folder there.
     std::string setup = keys.text(&P::StickGuardSetupFilename);

@@ -157,6 +157,12 @@ struct MenuMovie {
     bool showPictureWhenDone = false;  // the menu picture takes its place when it ends
 };
 
+// The box shown when no program here opens a PDF document, with a button that opens the
+// address of a reader's download page.
+struct PdfReaderBox {
+    std::string title, text, address, buttonText;
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -186,6 +192,7 @@ struct MenuDescription {
     NoStartCondition noStart;
     MenuSounds sounds;
     std::vector<DocumentText> documentTexts;
+    PdfReaderBox pdfBox;
 
     BackgroundPicture background;
     LogotypePicture logotype;

@@ -28,6 +28,13 @@ public:
     // The typed password, or nothing when the user cancels.
     virtual std::optional<std::string> askPassword(const PasswordQuestion& question) = 0;
     virtual void showMessage(const std::string& title, const std::string& text, bool error) = 0;
+    // A message with a button of its own besides Close; true when that button was chosen.
+    virtual bool offerButton(const std::string& title, const std::string& text, const std::string& buttonText)
+    {
+        showMessage(title, text, false);
+        (void)buttonText;
+        return false;
+    }
     // Carries out a StartProgram, OpenDocument, OpenFolder or OpenAddress action.
     virtual ActionOutcome runAction(const ButtonAction& action) = 0;
     virtual void closeMenu() = 0;

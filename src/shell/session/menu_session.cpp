@@ -11,6 +11,20 @@
 
 namespace orv::shell {
 
+namespace {
+
+bool isPdf(const std::string& path)
+{
+    if (path.size() < 4 || path[path.size() - 4] != '.')
+        return false;
+    std::string extension = path.substr(path.size() - 3);
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == "pdf";
+}
+
+}  // namespace
+
 MenuSession::MenuSession(MenuDescription menu, std::string menuFile, MenuHost& host) : host_(host)
 {
     const std::string folder = PathDirectoryPart(menuFile);
@@ -293,7 +307,20 @@ void MenuSession::reportOutcome(ActionOutcome outcome, const ButtonAction& actio
                           "Cannot find \"" + target + "\".\n\nThe file or folder may have been moved or removed.", true);
         return;
     }
-    // The author's own words for a type of document that no program here opens.
+    // A PDF reader to install, or the author's own words for a type of document that no
+    // program here opens.
+    const PdfReaderBox& pdf = menu().pdfBox;
+    if (action.kind == ActionKind::OpenDocument && isPdf(action.target) && !pdf.text.empty()) {
+        if (host_.offerButton(pdf.title.empty() ? menu().caption : pdf.title, pdf.text,
+                              pdf.buttonText.empty() ? "Download" : pdf.buttonText) &&
+            !pdf.address.empty()) {
+            ButtonAction download;
+            download.kind = ActionKind::OpenAddress;
+            download.target = webAddress(pdf.address);
+            host_.runAction(download);
+        }
+        return;
+    }
     if (action.kind == ActionKind::OpenDocument)
         if (const DocumentText* text = documentTextFor(menu(), action.target)) {
             host_.showMessage(text->title.empty() ? menu().caption : text->title, text->text, false);

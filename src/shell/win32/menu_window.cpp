@@ -534,6 +534,13 @@ void Win32MenuWindow::showMessage(const std::string& title, const std::string& t
                 (error ? MB_ICONERROR : MB_ICONINFORMATION) | MB_OK);
 }
 
+bool Win32MenuWindow::offerButton(const std::string& title, const std::string& text, const std::string& buttonText)
+{
+    // A standard box cannot name its buttons: Yes stands for the offered one.
+    return MessageBoxW(window_, widen(text + "\n\n" + buttonText + "?").c_str(), widen(title).c_str(),
+                       MB_ICONINFORMATION | MB_YESNO) == IDYES;
+}
+
 ActionOutcome Win32MenuWindow::runAction(const ButtonAction& action)
 {
     return runButtonAction(action);

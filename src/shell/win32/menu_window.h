@@ -57,6 +57,7 @@ private:
     bool playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat) override;
     void stopMovie() override;
     void showMessage(const std::string& title, const std::string& text, bool error) override;
+    bool offerButton(const std::string& title, const std::string& text, const std::string& buttonText) override;
     ActionOutcome runAction(const ButtonAction& action) override;
     void closeMenu() override;
     void menuChanged() override;

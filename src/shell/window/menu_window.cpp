@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -362,6 +363,15 @@ void MenuWindow::showMessage(const std::string& title, const std::string& text, 
         QMessageBox::critical(this, toQString(title), toQString(text));
     else
         QMessageBox::information(this, toQString(title), toQString(text));
+}
+
+bool MenuWindow::offerButton(const std::string& title, const std::string& text, const std::string& buttonText)
+{
+    QMessageBox box(QMessageBox::Information, toQString(title), toQString(text), QMessageBox::NoButton, this);
+    QPushButton* offered = box.addButton(toQString(buttonText), QMessageBox::AcceptRole);
+    box.addButton(toQString(menu().closeText), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == offered;
 }
 
 ActionOutcome MenuWindow::runAction(const ButtonAction& action)

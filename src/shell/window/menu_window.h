@@ -55,6 +55,7 @@ protected:
     // MenuHost; the dialogs and messages are virtual so tests can answer and record them.
     std::optional<std::string> askPassword(const PasswordQuestion& question) override;
     void showMessage(const std::string& title, const std::string& text, bool error) override;
+    bool offerButton(const std::string& title, const std::string& text, const std::string& buttonText) override;
     ActionOutcome runAction(const ButtonAction& action) override;
     void closeMenu() override;
     void menuChanged() override;

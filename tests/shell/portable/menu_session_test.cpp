@@ -36,10 +36,17 @@ public:
     {
         messages.push_back(title + ": " + text);
     }
+    bool documentsFail = false;  // no program opens a document
+    bool takeOffer = false;
     ActionOutcome runAction(const ButtonAction& action) override
     {
         actions.push_back(action);
-        return ActionOutcome::Done;
+        return documentsFail && action.kind == ActionKind::OpenDocument ? ActionOutcome::Failed : ActionOutcome::Done;
+    }
+    bool offerButton(const std::string& title, const std::string& text, const std::string& button) override
+    {
+        messages.push_back(title + ": " + text + " [" + button + "]");
+        return takeOffer;
     }
     void closeMenu() override { ++closes; }
     void menuChanged() override { ++menuChanges; }
@@ -291,6 +298,23 @@ TEST_F(MenuSessionTest, MenuMovieBeforeThePicture)
     session.movieEnded();
     EXPECT_TRUE(drawsPicture());
     EXPECT_EQ(host.movies.back(), "stop");
+}
+
+TEST_F(MenuSessionTest, DocumentsNothingOpensGetThePdfBoxOrTheAuthorsText)
+{
+    MenuDescription m = sampleMenu();
+    m.entries[1] = entry("Guide", "Show Document", "guide.PDF");
+    m.entries[3] = entry("Notes", "Show Document", "notes.odt");
+    m.pdfBox = {"No reader", "Install a reader.", "example.org/reader", "Get it"};
+    m.documentTexts = {{"odt", "Writer needed", "Install a word processor."}};
+    host.documentsFail = host.takeOffer = true;
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    session.activate(1);
+    session.activate(3);
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{"No reader: Install a reader. [Get it]", "Writer needed: Install a word processor."}));
+    ASSERT_EQ(host.actions.size(), 3u);
+    EXPECT_EQ(host.actions[1].target, "http://example.org/reader");
 }
 
 TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
