@@ -73,6 +73,7 @@ private:
     bool trackingMouse_ = false;
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
+    DWORD fadeStart_ = 0;  // GetTickCount when the window began to fade in
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "shell/menu_description.h"
@@ -16,6 +17,7 @@
 #include "shell/shell_arguments.h"
 
 class QLabel;
+class QTimer;
 
 namespace orv::shell {
 
@@ -67,7 +69,7 @@ private:
     void placeOverlays();
     void followMouse(bool repaintNeeded);
     void writeLayoutFile();
-
+    void fadeStep();
 
     ShellArguments arguments_;
     MenuSession session_;
@@ -76,6 +78,9 @@ private:
     QLabel* waitText_ = nullptr;
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
+    QTimer* fadeTimer_ = nullptr;  // while the window fades in
+    QElapsedTimer fadeClock_;
+    bool shownOnce_ = false;
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.
