@@ -175,7 +175,8 @@ void MenuPainter::paintSocialLogos(const MenuDescription& menu, const MenuLayout
         letters.colour = 0xFFFFFF;
         letters.align = HAlign::Centre;
         letters.shrinkToFit = true;
-        canvas.drawText(letters);
+        if (!letters.text.empty())
+            canvas.drawText(letters);
     }
 }
 
