@@ -242,6 +242,13 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         followMouse(session_.mouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
         return 0;
+    case WM_SETCURSOR:
+        // A hand over whatever a click opens: buttons and linked logos.
+        if (LOWORD(lParam) == HTCLIENT && session_.overButton()) {
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+            return TRUE;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_MOUSELEAVE:
         trackingMouse_ = false;
         followMouse(session_.mouseLeave());
