@@ -125,22 +125,6 @@ TEST_F(MenuWindowTest, PaintsTheMenuAndFollowsTheMouse)
     EXPECT_EQ(w.grab().toImage().pixelColor(watch.x + watch.width / 2, watch.y), QColor(255, 255, 255));
 }
 
-// 30 % transparent is an alpha of 179; a fading window starts invisible.
-TEST_F(MenuWindowTest, TransparentWindowAndTheStartOfItsFading)
-{
-    MenuDescription m = sampleMenu();
-    m.windowEffects = WindowEffects{true, 5, 30};
-    ScriptedMenuWindow atOnce(m, "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
-    atOnce.show();
-    EXPECT_NEAR(atOnce.windowOpacity(), 179 / 255.0, 0.005);
-
-    m.windowEffects.fadingSpeed = 0;
-    ScriptedMenuWindow fading(m, "E:\\Menu\\ORVNMENU.MNI", ShellArguments{});
-    EXPECT_NEAR(fading.windowOpacity(), 179 / 255.0, 0.005);
-    fading.show();
-    EXPECT_EQ(fading.windowOpacity(), 0.0);
-}
-
 TEST_F(MenuWindowTest, WritesItsLayoutAndAScreenshotWhenAsked)
 {
     QTemporaryDir dir;

@@ -120,23 +120,19 @@ TEST(MenuLayout, UnderlineTitleBandAndSocialLogos)
     m.titleEffects.lines = true;
     m.titleEffects.bandAdjust = -5;
     m.socialLogos.resize(3);
-    m.entries.assign(7, button("B"));
+    m.entries.assign(3, button("B"));
 
-    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400)),
-              "window 0 0 500 400\n"
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 250)),
+              "window 0 0 500 250\n"
               "titleband 0 22 500 47\n"
               "title 20 20 460 52\n"
               "underline 20 67 460 10\n"
               "subtitle 20 83 460 24\n"
               "entry 1 260 119 220 30\n"
-              "entry 2 260 157 220 30\n"
-              "entry 3 260 195 220 30\n"
-              "entry 4 260 233 220 30\n"
-              "entry 5 260 271 220 30\n"
-              "entry 6 260 309 220 30\n"  // 7 would end at 377, below the logos' 356
-              "social 1 404 364 24 24\n"
-              "social 2 434 364 24 24\n"
-              "social 3 464 364 24 24\n");
+              "entry 2 260 157 220 30\n"  // 3 would end at 225, below the logos' 206
+              "social 1 404 214 24 24\n"
+              "social 2 434 214 24 24\n"
+              "social 3 464 214 24 24\n");
 }
 
 TEST(MenuLayout, HitTestingFindsButtonsOnly)
