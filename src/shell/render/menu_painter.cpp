@@ -171,7 +171,7 @@ void MenuPainter::paintSocialLogos(const MenuDescription& menu, const MenuLayout
         TextRun letters;
         letters.box = box;
         letters.text = socialLogoLetters(network);
-        letters.font = FontSpec{"Arial", box.height * 9 / 20, true, false};  // 11 pt in a 24 px disc
+        letters.font = FontSpec{"Arial", box.height * 9 / 20, true, false};  // 10 pt in a 24 px disc
         letters.colour = 0xFFFFFF;
         letters.align = HAlign::Centre;
         letters.shrinkToFit = true;

@@ -188,7 +188,7 @@ void MenuWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     if (!shownOnce_ && fadesIn(menu().windowEffects)) {
-        // The window appears transparent and becomes opaque step by step.
+        // The window appears transparent and reaches its opacity step by step.
         if (!fadeTimer_) {
             fadeTimer_ = new QTimer(this);
             connect(fadeTimer_, &QTimer::timeout, this, &MenuWindow::fadeStep);
