@@ -247,6 +247,36 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     m.subtitle.alignment = m.title.alignment;
     m.subtitle.charSpacing = keys.bounded(&P::SubTitleCharInterSpace);
 
+    TitleEffects& te = m.titleEffects;
+    te.underline = keys.integer(&P::UnderlineType);
+    if (te.underline < 0 || te.underline > 3)
+        te.underline = 0;
+    te.underlineColour1 = keys.colour(&P::UnderlineColor1);
+    te.underlineColour2 = keys.colour(&P::UnderlineColor2);
+    te.underlineHeight = std::clamp(keys.integer(&P::UnderlineHeight), 1, 50);
+    te.underlineTextOnly = keys.integer(&P::UnderlineTextOnly) != 0;
+    te.lines = keys.integer(&P::DrawTitleBkgLines) != 0;
+    te.metalPlate = !te.lines && keys.integer(&P::DrawTitleMetalPlate) != 0;  // the editor sets one of them
+    te.linesColour = keys.colour(&P::TitleBkgLinesColor);
+    te.bandAdjust = std::clamp(keys.integer(&P::TitleBkgLinesAdjust), -20, 30);
+
+    WindowEffects& we = m.windowEffects;
+    we.on = keys.integer(&P::UseWinEffects) != 0;
+    we.fadingSpeed = keys.integer(&P::WinFadingSpeed);
+    if (we.fadingSpeed < 0 || we.fadingSpeed > 5)
+        we.fadingSpeed = MenuProject{}.WinFadingSpeed;
+    we.transparency = std::clamp(keys.integer(&P::WinTransparencyLevel), 0, 90);
+
+    if (keys.integer(&P::IncludeSocialMediaLogos) != 0) {
+        SectionReader social(doc, SocialMediaSectionName);
+        for (int i = 0; i < SocialNetworks; ++i) {
+            const std::string network = SocialNetworkNames[static_cast<std::size_t>(i)];
+            if (social.number(network + "_ShowLogo", 0) != 0)
+                m.socialLogos.push_back(
+                    SocialLogo{i, social.text(network + "_URL"), social.decoded(network + "_TipText")});
+        }
+    }
+
     ButtonLook& b = m.buttons;
     b.width = keys.bounded(&P::ButtonWidth);
     b.height = keys.bounded(&P::ButtonHeight);

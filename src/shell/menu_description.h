@@ -163,6 +163,33 @@ struct PdfReaderBox {
     std::string title, text, address, buttonText;
 };
 
+// The line under the title and the band behind it.
+struct TitleEffects {
+    int underline = 0;  // 0 none, 1 simple, 2 misty, 3 blend
+    WinColour underlineColour1 = 0;
+    WinColour underlineColour2 = 0;
+    int underlineHeight = 3;        // pixels
+    bool underlineTextOnly = true;  // as wide as the title text, else the whole title row
+    bool lines = false;             // thin lines across the band
+    bool metalPlate = false;        // a brushed metal plate as the band
+    WinColour linesColour = 32768;
+    int bandAdjust = 0;             // pixels added to the band's height (-20..30)
+};
+
+// The window fading in and staying partly transparent.
+struct WindowEffects {
+    bool on = false;
+    int fadingSpeed = 4;   // 0 very slow .. 4 fast, 5 shown at once
+    int transparency = 0;  // per cent, 0..90
+};
+
+// A round logo of a social network that opens the author's page there.
+struct SocialLogo {
+    int network = 0;  // index into SocialNetworkNames: Facebook, Twitter, GooglePlus, ...
+    std::string address;
+    std::string tip;
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -178,6 +205,9 @@ struct MenuDescription {
 
     TextLine title;
     TextLine subtitle;
+    TitleEffects titleEffects;
+    WindowEffects windowEffects;
+    std::vector<SocialLogo> socialLogos;  // in the order of the networks; only those shown
     ButtonLook buttons;
     FontSpec titleRowFont;
     WinColour titleRowColour = 65535;

@@ -14,6 +14,8 @@ constexpr int TextGap = 12;    // between the texts and the first entry
 constexpr int ButtonGap = 8;   // between rows of entries
 constexpr int ColumnGap = 16;  // between the two columns
 constexpr int PictureGap = 12;  // between a picture and the texts or buttons beside it
+constexpr int UnderlineGap = 4;  // between the title's letters and the line under them
+constexpr int SocialInset = 12;  // between the row of social-media logos and the window's edges
 
 std::string rectText(const Rect& r)
 {
@@ -55,7 +57,9 @@ int lineHeight(const FontSpec& font)
 int titleBandBottom(const MenuLayout& layout)
 {
     const std::optional<Rect>& last = layout.subtitle ? layout.subtitle : layout.title;
-    return last ? last->bottom() + TextGap / 2 : 0;
+    if (!last)
+        return 0;
+    return std::max(last->bottom(), layout.underline ? layout.underline->bottom() : 0) + TextGap / 2;
 }
 
 MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight, const PictureSizes& pictures)
@@ -84,11 +88,35 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
         y = slot->bottom();
     };
     placeText(menu.title, layout.title);
+    const TitleEffects& effects = menu.titleEffects;
+    if (layout.title && effects.underline >= 1 && effects.underline <= 3) {
+        // The letters fill the middle of the line; the line keeps clear of their bottom.
+        const Rect& t = *layout.title;
+        layout.underline =
+            Rect{t.x, t.y + (t.height + fontPixels(menu.title.font.size)) / 2 + UnderlineGap, t.width,
+                 std::max(1, effects.underlineHeight)};
+        y = std::max(y, layout.underline->bottom());
+    }
+    if (layout.title && (effects.lines || effects.metalPlate)) {
+        // Grown or shrunk by the adjustment equally above and below the title.
+        const Rect& t = *layout.title;
+        layout.titleBand = Rect{0, t.y - effects.bandAdjust / 2, clientWidth, std::max(1, t.height + effects.bandAdjust)};
+    }
     placeText(menu.subtitle, layout.subtitle);
     if (layout.title || layout.subtitle)
         y += TextGap;
     if (layout.logotype)
         y = std::max(y, layout.logotype->bottom() + TextGap);
+
+    int bottom = clientHeight;  // the entries end above the social-media logos
+    if (!menu.socialLogos.empty()) {
+        const int count = static_cast<int>(menu.socialLogos.size());
+        const int top = clientHeight - SocialInset - SocialLogoSize;
+        int x = clientWidth - SocialInset - count * SocialLogoSize - (count - 1) * SocialLogoGap;
+        for (int i = 0; i < count; ++i, x += SocialLogoSize + SocialLogoGap)
+            layout.socialLogos.push_back(Rect{x, top, SocialLogoSize, SocialLogoSize});
+        bottom = top - ButtonGap;
+    }
 
     const ButtonLook& look = menu.buttons;
     const bool twoColumns = look.alignment == 4;
@@ -126,7 +154,7 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
         }
         const Rect rect = entry.titleRow ? Rect{left, y, gridWidth, headingHeight}
                                          : Rect{left + column * (buttonWidth + ColumnGap), y, buttonWidth, buttonHeight};
-        if (rect.bottom() > clientHeight)
+        if (rect.bottom() > bottom)
             break;  // no scrolling: this and all later entries are below the window
         layout.entries.push_back(EntryBox{i, rect, entry.titleRow});
         if (entry.titleRow) {
@@ -142,8 +170,12 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
 std::string layoutText(const MenuLayout& layout)
 {
     std::string text = "window " + rectText(layout.window) + '\n';
+    if (layout.titleBand)
+        text += "titleband " + rectText(*layout.titleBand) + '\n';
     if (layout.title)
         text += "title " + rectText(*layout.title) + '\n';
+    if (layout.underline)
+        text += "underline " + rectText(*layout.underline) + '\n';
     if (layout.subtitle)
         text += "subtitle " + rectText(*layout.subtitle) + '\n';
     if (layout.logotype)
@@ -154,6 +186,8 @@ std::string layoutText(const MenuLayout& layout)
         text += "movie " + rectText(*layout.movie) + '\n';
     for (const EntryBox& box : layout.entries)
         text += (box.titleRow ? "heading " : "entry ") + std::to_string(box.entry + 1) + ' ' + rectText(box.rect) + '\n';
+    for (std::size_t i = 0; i < layout.socialLogos.size(); ++i)
+        text += "social " + std::to_string(i + 1) + ' ' + rectText(layout.socialLogos[i]) + '\n';
     return text;
 }
 

@@ -34,6 +34,9 @@ struct MenuLayout {
     std::optional<Rect> logotype;  // in the top corner; the texts keep clear of it
     std::optional<Rect> picture;   // the menu picture beside the buttons
     std::optional<Rect> movie;     // the menu movie, in the menu picture's place
+    std::optional<Rect> underline;  // the line's row below the title, as wide as the title's box
+    std::optional<Rect> titleBand;  // the background lines or metal plate behind the title
+    std::vector<Rect> socialLogos;  // one per MenuDescription::socialLogos, in a row at the bottom right
     std::vector<EntryBox> entries;  // in the order of the file
 
     // The button (not a title row) under a point, if any.
@@ -52,18 +55,25 @@ int lineHeight(const FontSpec& font);
 // the same place at its own size.
 MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHeight,
                       const PictureSizes& pictures = {});
+// The side of a social-media logo and the room between two of them.
+inline constexpr int SocialLogoSize = 24;
+inline constexpr int SocialLogoGap = 6;
+
 // The bottom of the band behind the title and subtitle (0 when there is no text).
 int titleBandBottom(const MenuLayout& layout);
 
 // The layout as lines of text, one rectangle a line as "x y width height":
 //   window 0 0 500 400
+//   titleband 0 20 500 24
 //   title 20 20 460 24
+//   underline 20 44 460 3
 //   subtitle 20 50 460 19
 //   logotype 380 20 100 40
 //   picture 20 140 100 100
 //   movie 20 140 150 150
 //   entry 3 140 90 220 30      (a button; 3 is its position in the file, from 1)
 //   heading 1 140 60 220 20    (a title row)
+//   social 1 464 364 24 24     (a social-media logo; 1 is its place in the row, from 1)
 // Both menu programs write it, so their layouts can be compared.
 std::string layoutText(const MenuLayout& layout);
 

@@ -39,5 +39,11 @@ public:
     // Draws the bitmap with its top-left corner at (x, y), blending by its alpha.
     virtual void drawBitmap(int x, int y, const Bitmap& bitmap) = 0;
     virtual void drawText(const TextRun& run) = 0;
+    // The width in pixels of the run's text as drawText would draw it (in the smaller font
+    // when it shrinks to fit). A surface without a font engine estimates it.
+    virtual int textWidth(const TextRun& run);
 };
+
+// The estimate: every character 0.55 times the font's pixel size wide, plus the spacing.
+int estimatedTextWidth(const TextRun& run);
 }  // namespace orv::shell

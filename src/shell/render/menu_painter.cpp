@@ -1,6 +1,8 @@
 #include "shell/render/menu_painter.h"
 
 #include "shell/look/background.h"
+#include "shell/look/social_logo.h"
+#include "shell/look/title_effects.h"
 
 namespace orv::shell {
 
@@ -42,6 +44,19 @@ void drawTextLine(const TextLine& line, const std::optional<Rect>& box, Canvas& 
         canvas.drawText(shadow);
     }
     canvas.drawText(run);
+}
+
+// A bitmap kept by a key that names its look; the cache is emptied when it grows large (a
+// window being resized makes a new size at every step).
+template <typename Make>
+const Bitmap& cachedBitmap(std::map<std::string, Bitmap>& cache, const std::string& key, Make make)
+{
+    auto found = cache.find(key);
+    if (found != cache.end())
+        return found->second;
+    if (cache.size() >= MaxCachedBodies)
+        cache.clear();
+    return cache.emplace(key, make()).first->second;
 }
 
 }  // namespace
@@ -119,14 +134,62 @@ const Bitmap& MenuPainter::shadow(const ButtonFace& face)
     return shadows_.emplace(shape, renderButtonShadow(shape)).first->second;
 }
 
+void MenuPainter::paintTitleBand(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas)
+{
+    if (!layout.titleBand)
+        return;
+    const Rect& band = *layout.titleBand;
+    const TitleEffects& fx = menu.titleEffects;
+    const std::string key = "band " + std::to_string(band.width) + ' ' + std::to_string(band.height) + ' ' +
+                            std::to_string(fx.metalPlate) + ' ' + std::to_string(fx.linesColour);
+    canvas.drawBitmap(band.x, band.y,
+                      cachedBitmap(titleEffects_, key, [&] { return renderTitleBand(fx, band.width, band.height); }));
+}
+
+void MenuPainter::paintUnderline(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas)
+{
+    if (!layout.underline || !layout.title)
+        return;
+    const TitleEffects& fx = menu.titleEffects;
+    const int textWidth = fx.underlineTextOnly ? canvas.textWidth(textLineRun(menu.title, *layout.title)) : 0;
+    const Rect line = underlineExtent(*layout.underline, textWidth, menu.title.alignment, fx.underlineTextOnly);
+    const std::string key = "underline " + std::to_string(line.width) + ' ' + std::to_string(line.height) + ' ' +
+                            std::to_string(fx.underline) + ' ' + std::to_string(fx.underlineColour1) + ' ' +
+                            std::to_string(fx.underlineColour2);
+    canvas.drawBitmap(line.x, line.y,
+                      cachedBitmap(titleEffects_, key, [&] { return renderUnderline(fx, line.width, line.height); }));
+}
+
+void MenuPainter::paintSocialLogos(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas)
+{
+    for (std::size_t i = 0; i < layout.socialLogos.size() && i < menu.socialLogos.size(); ++i) {
+        const Rect& box = layout.socialLogos[i];
+        const int network = menu.socialLogos[i].network;
+        const std::string key = "social " + std::to_string(network) + ' ' + std::to_string(box.width);
+        canvas.drawBitmap(box.x, box.y,
+                          cachedBitmap(titleEffects_, key, [&] { return renderSocialLogo(network, box.width); }));
+        TextRun letters;
+        letters.box = box;
+        letters.text = socialLogoLetters(network);
+        letters.font = FontSpec{"Arial", box.height * 9 / 20, true, false};  // 10 pt in a 24 px disc
+        letters.colour = 0xFFFFFF;
+        letters.align = HAlign::Centre;
+        letters.shrinkToFit = true;
+        if (!letters.text.empty())
+            canvas.drawText(letters);
+    }
+}
+
 void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, const EntryStates& states, Canvas& canvas,
                         const MenuPictures& pictures)
 {
     canvas.drawBitmap(0, 0, background(menu, layout, pictures));
+    paintTitleBand(menu, layout, canvas);
     if (layout.logotype)
         canvas.drawBitmap(layout.logotype->x, layout.logotype->y, pictures.logotype);
     if (layout.picture)
         canvas.drawBitmap(layout.picture->x, layout.picture->y, menuPicture(pictures, *layout.picture));
+    paintSocialLogos(menu, layout, canvas);
 
     // The shadows first, so that no shadow falls on a neighbouring button.
     std::vector<ButtonFace> faces;
@@ -142,6 +205,7 @@ void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, c
         if (!box.titleRow)
             canvas.drawBitmap(box.rect.x, box.rect.y, body(faces[next++]));
 
+    paintUnderline(menu, layout, canvas);
     drawTextLine(menu.title, layout.title, canvas);
     drawTextLine(menu.subtitle, layout.subtitle, canvas);
 

@@ -47,6 +47,9 @@ private:
     const Bitmap& menuPicture(const MenuPictures& pictures, const Rect& shown);
     const Bitmap& body(const ButtonFace& face);
     const Bitmap& shadow(const ButtonFace& face);
+    void paintTitleBand(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas);
+    void paintUnderline(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas);
+    void paintSocialLogos(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas);
 
     std::optional<BackgroundKey> backgroundKey_;
     Bitmap background_;
@@ -58,6 +61,7 @@ private:
     };
     std::optional<ScaledKey> scaledKey_;
     Bitmap scaled_;
+    std::map<std::string, Bitmap> titleEffects_;  // band, underline and logos by their look
 };
 
 }  // namespace orv::shell

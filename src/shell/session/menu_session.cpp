@@ -105,10 +105,14 @@ bool MenuSession::mouseMove(int x, int y)
     const bool wasOverLogotype = overLogotype_;
     overLogotype_ = layout_.logotype && layout_.logotype->contains(x, y);
     overLogotypeLink_ = overLogotype_ && !menu().logotype.address.empty();
+    const std::optional<std::size_t> wasOverSocial = std::exchange(overSocial_, std::nullopt);
+    for (std::size_t i = 0; i < layout_.socialLogos.size(); ++i)
+        if (layout_.socialLogos[i].contains(x, y))
+            overSocial_ = i;
     const EntryBox* box = layout_.buttonAt(x, y);
     const std::optional<std::size_t> hover = box ? std::optional(box->entry) : std::nullopt;
     if (hover == states_.hover)
-        return overLogotype_ != wasOverLogotype;
+        return overLogotype_ != wasOverLogotype || overSocial_ != wasOverSocial;
     states_.hover = hover;
     if (hover) {
         const MenuEntry& entry = menu().entries[*hover];
@@ -130,6 +134,7 @@ bool MenuSession::mousePress(int x, int y)
     const bool hoverChanged = mouseMove(x, y);
     states_.pressed = states_.hover;
     pressedOnLogotype_ = overLogotypeLink_;
+    pressedSocial_ = socialLink(overSocial_) ? overSocial_ : std::nullopt;
     return hoverChanged || states_.pressed.has_value();
 }
 
@@ -137,11 +142,11 @@ bool MenuSession::mouseRelease(int x, int y)
 {
     mouseMove(x, y);
     if (std::exchange(pressedOnLogotype_, false) && overLogotypeLink_) {
-        // The logotype opens its address like a web page button.
-        ButtonAction action;
-        action.kind = ActionKind::OpenAddress;
-        action.target = menu().logotype.address;
-        reportOutcome(host_.runAction(action), action);
+        openAddress(menu().logotype.address);
+        return false;
+    }
+    if (const auto social = std::exchange(pressedSocial_, std::nullopt); social && social == overSocial_) {
+        openAddress(menu().socialLogos[*social].address);
         return false;
     }
     const std::optional<std::size_t> pressed = states_.pressed;
@@ -202,10 +207,26 @@ bool MenuSession::keyPress(MenuKey key)
     return false;
 }
 
+bool MenuSession::socialLink(std::optional<std::size_t> logo) const
+{
+    return logo && *logo < menu().socialLogos.size() && !menu().socialLogos[*logo].address.empty();
+}
+
+void MenuSession::openAddress(const std::string& address)
+{
+    // Logos open their address like a web page button.
+    ButtonAction action;
+    action.kind = ActionKind::OpenAddress;
+    action.target = address;
+    reportOutcome(host_.runAction(action), action);
+}
+
 std::string MenuSession::tip() const
 {
     if (states_.hover)
         return menu().entries[*states_.hover].tip;
+    if (overSocial_ && *overSocial_ < menu().socialLogos.size())
+        return menu().socialLogos[*overSocial_].tip;
     return overLogotype_ ? menu().logotype.tip : std::string();
 }
 
@@ -362,6 +383,8 @@ void MenuSession::menuSwitched()
     moviePlaying_ = false;
     if (started_)
         play(SoundUse::Background, menu().sounds.background);
+    overSocial_.reset();
+    pressedSocial_.reset();
     setClientSize(menu().width, menu().height);
     host_.menuChanged();
     if (started_)

@@ -52,8 +52,8 @@ public:
 
     // The tip of the button under the mouse (empty when there is none).
     std::string tip() const;
-    // Over a button, or over a logotype that opens an address.
-    bool overButton() const { return states_.hover.has_value() || overLogotypeLink_; }
+    // Over a button, or over a logotype or social-media logo that opens an address.
+    bool overButton() const { return states_.hover.has_value() || overLogotypeLink_ || socialLink(overSocial_); }
 
     // Does what a click on the entry (an index into menu().entries) does.
     void activate(std::size_t entry);
@@ -71,6 +71,9 @@ private:
     std::optional<std::string> confirmPassword(const MenuEntry& entry);
     bool passwordFits(const MenuEntry& entry, const std::string& answer) const;
     void reportOutcome(ActionOutcome outcome, const ButtonAction& action);
+    void openAddress(const std::string& address);
+    // The social-media logo (index into menu().socialLogos) has an address to open.
+    bool socialLink(std::optional<std::size_t> logo) const;
     void openSubMenu(const std::string& file);
     void returnToMenu(std::size_t depth);
     void menuSwitched();
@@ -90,6 +93,8 @@ private:
     bool overLogotype_ = false;
     bool overLogotypeLink_ = false;
     bool pressedOnLogotype_ = false;
+    std::optional<std::size_t> overSocial_;
+    std::optional<std::size_t> pressedSocial_;
     MenuPainter painter_;
 };
 

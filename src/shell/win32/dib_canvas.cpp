@@ -141,11 +141,8 @@ HFONT DibCanvas::font(const FontSpec& spec, int points, bool underline)
     return handle;
 }
 
-void DibCanvas::drawText(const TextRun& run)
+HGDIOBJ DibCanvas::selectFittedFont(const TextRun& run, const std::wstring& text)
 {
-    if (run.text.empty() || !pixels_)
-        return;
-    const std::wstring text = platform::widen(run.text);
     const int points = run.font.size > 0 ? run.font.size : 10;
     SetTextCharacterExtra(dc_, run.letterSpacing);
     HGDIOBJ previous = SelectObject(dc_, font(run.font, points, run.underline));
@@ -158,6 +155,28 @@ void DibCanvas::drawText(const TextRun& run)
              --smaller)
             SelectObject(dc_, font(run.font, smaller, run.underline));
     }
+    return previous;
+}
+
+int DibCanvas::textWidth(const TextRun& run)
+{
+    if (run.text.empty())
+        return 0;
+    const std::wstring text = platform::widen(run.text);
+    HGDIOBJ previous = selectFittedFont(run, text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc_, previous);
+    SetTextCharacterExtra(dc_, 0);
+    return static_cast<int>(size.cx);
+}
+
+void DibCanvas::drawText(const TextRun& run)
+{
+    if (run.text.empty() || !pixels_)
+        return;
+    const std::wstring text = platform::widen(run.text);
+    HGDIOBJ previous = selectFittedFont(run, text);
     SetTextColor(dc_, colourRef(run.colour));
     SetBkMode(dc_, TRANSPARENT);
     UINT format = DT_NOPREFIX | (run.align == HAlign::Centre  ? DT_CENTER

@@ -30,9 +30,13 @@ public:
 
     void drawBitmap(int x, int y, const Bitmap& bitmap) override;
     void drawText(const TextRun& run) override;
+    int textWidth(const TextRun& run) override;
 
 private:
     HFONT font(const FontSpec& spec, int points, bool underline);
+    // Selects the run's font and spacing into the DC, smaller (to 6 points) until a line that
+    // must fit does; returns the object that was selected before.
+    HGDIOBJ selectFittedFont(const TextRun& run, const std::wstring& text);
     std::wstring familyOf(const std::string& name);
 
     HDC dc_ = nullptr;

@@ -17,6 +17,7 @@
 #include "shell/layout/menu_layout.h"
 #include "shell/render/png_file.h"
 #include "shell/resize_mode.h"
+#include "shell/session/window_fading.h"
 
 namespace orv::shell {
 
@@ -24,6 +25,7 @@ namespace {
 
 constexpr const wchar_t* WindowClass = L"OrvantoMenuWindow";
 constexpr UINT_PTR WaitTextTimer = 1;
+constexpr UINT_PTR FadeTimer = 2;
 constexpr UINT WaitTextMilliseconds = 5000;
 constexpr int IconCount = 8;
 
@@ -47,7 +49,8 @@ DWORD styleOf(const MenuDescription& m, const ShellArguments& arguments)
 
 DWORD extendedStyleOf(const MenuDescription& m)
 {
-    return m.alwaysOnTop ? WS_EX_TOPMOST : 0;
+    // A layered window can be partly transparent and fade in.
+    return (m.alwaysOnTop ? WS_EX_TOPMOST : 0) | (m.windowEffects.on ? WS_EX_LAYERED : 0);
 }
 
 // The outer size of a window whose client area has the given size.
@@ -134,6 +137,15 @@ bool Win32MenuWindow::show(int showCommand)
         return false;
 
     applyIcon();  // the window was made with the menu's caption, frame and size
+    const WindowEffects& effects = m.windowEffects;
+    if (effects.on) {
+        // The window appears transparent and reaches its opacity step by step.
+        SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(fadeAlpha(effects, 0)), LWA_ALPHA);
+        if (fadesIn(effects)) {
+            fadeStart_ = GetTickCount();
+            SetTimer(window_, FadeTimer, FadeTimerMilliseconds, nullptr);
+        }
+    }
     ShowWindow(window_, showCommand);
     UpdateWindow(window_);
     session_.start();
@@ -150,6 +162,10 @@ void Win32MenuWindow::applyWindowSettings()
     const LONG_PTR visible = GetWindowLongPtrW(window_, GWL_STYLE) & WS_VISIBLE;
     SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(style) | visible);
     SetWindowLongPtrW(window_, GWL_EXSTYLE, static_cast<LONG_PTR>(exStyle));
+    // A menu shown in place of another does not fade in again; it takes its transparency.
+    KillTimer(window_, FadeTimer);
+    if (m.windowEffects.on)
+        SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(windowAlpha(m.windowEffects)), LWA_ALPHA);
     const SIZE outer = outerSize(m.width, m.height, style, exStyle);
     SetWindowPos(window_, m.alwaysOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -229,6 +245,13 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         followMouse(session_.mouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
         return 0;
+    case WM_SETCURSOR:
+        // A hand over whatever a click opens: buttons and linked logos.
+        if (LOWORD(lParam) == HTCLIENT && session_.overButton()) {
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+            return TRUE;
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_MOUSELEAVE:
         trackingMouse_ = false;
         followMouse(session_.mouseLeave());
@@ -248,6 +271,13 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_TIMER:
+        if (wParam == FadeTimer) {
+            const WindowEffects& effects = session_.menu().windowEffects;
+            const auto elapsed = static_cast<int>(std::min<DWORD>(GetTickCount() - fadeStart_, 60000));
+            SetLayeredWindowAttributes(window_, 0, static_cast<BYTE>(fadeAlpha(effects, elapsed)), LWA_ALPHA);
+            if (elapsed >= fadeMilliseconds(effects.fadingSpeed))
+                KillTimer(window_, FadeTimer);
+        }
         if (wParam == WaitTextTimer) {
             KillTimer(window_, WaitTextTimer);
             waitText_.clear();

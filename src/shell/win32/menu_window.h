@@ -79,6 +79,7 @@ private:
     bool sizeStored_ = false;
     bool layoutWritten_ = false;
     std::wstring backgroundSound_;  // the file the background plays, over and over
+    DWORD fadeStart_ = 0;  // GetTickCount when the window began to fade in
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

@@ -23,6 +23,7 @@
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "shell/render/png_file.h"
+#include "shell/session/window_fading.h"
 #include "shell/resize_mode.h"
 #include "program_support/program_environment.h"
 #include "shell/window/qpainter_canvas.h"
@@ -129,6 +130,19 @@ void MenuWindow::applyWindowSettings()
     }
     session_.setClientSize(width(), height());
     placeOverlays();
+    // A menu shown in place of another does not fade in again; it takes its transparency.
+    if (fadeTimer_)
+        fadeTimer_->stop();
+    setWindowOpacity(windowAlpha(m.windowEffects) / 255.0);
+}
+
+void MenuWindow::fadeStep()
+{
+    const WindowEffects& effects = menu().windowEffects;
+    const auto elapsed = static_cast<int>(std::min<qint64>(fadeClock_.elapsed(), 60000));
+    setWindowOpacity(fadeAlpha(effects, elapsed) / 255.0);
+    if (elapsed >= fadeMilliseconds(effects.fadingSpeed))
+        fadeTimer_->stop();
 }
 
 void MenuWindow::placeOverlays()
@@ -182,6 +196,17 @@ void MenuWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!event->spontaneous())
         session_.start();
+    if (!shownOnce_ && fadesIn(menu().windowEffects)) {
+        // The window appears transparent and reaches its opacity step by step.
+        if (!fadeTimer_) {
+            fadeTimer_ = new QTimer(this);
+            connect(fadeTimer_, &QTimer::timeout, this, &MenuWindow::fadeStep);
+        }
+        setWindowOpacity(0.0);
+        fadeClock_.start();
+        fadeTimer_->start(FadeTimerMilliseconds);
+    }
+    shownOnce_ = true;
     if (!layoutWritten_ && !arguments_.layoutFile.empty()) {
         layoutWritten_ = true;
         QTimer::singleShot(0, this, &MenuWindow::writeLayoutFile);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "shell/menu_description.h"
@@ -18,6 +19,7 @@
 class QLabel;
 class QMediaPlayer;
 class QVideoWidget;
+class QTimer;
 
 namespace orv::shell {
 
@@ -77,6 +79,7 @@ private:
     void placeOverlays();
     void followMouse(bool repaintNeeded);
     void writeLayoutFile();
+    void fadeStep();
 
     ShellArguments arguments_;
     MenuSession session_;
@@ -88,6 +91,9 @@ private:
     SoundPlayer* sounds_ = nullptr;  // made when the first sound plays
     QMediaPlayer* moviePlayer_ = nullptr;  // made when a menu movie first plays
     QVideoWidget* movieView_ = nullptr;
+    QTimer* fadeTimer_ = nullptr;  // while the window fades in
+    QElapsedTimer fadeClock_;
+    bool shownOnce_ = false;
 };
 
 // The window caption: the menu's caption, and " [Test]" in a test run.

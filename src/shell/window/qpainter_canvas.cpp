@@ -32,6 +32,19 @@ int alignmentFlags(const TextRun& run)
     return horizontal | Qt::AlignVCenter | (run.wrap ? Qt::TextWordWrap : Qt::TextSingleLine);
 }
 
+// The run's font, smaller (down to 6 points) until a line that must fit does: a long
+// caption stays whole.
+QFont fittedFont(const TextRun& run, const QString& text)
+{
+    const int points = run.font.size > 0 ? run.font.size : 10;
+    QFont font = fontOf(run, points);
+    if (run.shrinkToFit)
+        for (int smaller = points - 1; smaller >= 6 && QFontMetrics(font).horizontalAdvance(text) > run.box.width;
+             --smaller)
+            font = fontOf(run, smaller);
+    return font;
+}
+
 }  // namespace
 
 void QPainterCanvas::drawBitmap(int x, int y, const Bitmap& bitmap)
@@ -49,19 +62,17 @@ void QPainterCanvas::drawText(const TextRun& run)
         return;
     const QString text = toQString(run.text);
     const QRect box(run.box.x, run.box.y, run.box.width, run.box.height);
-    const int points = run.font.size > 0 ? run.font.size : 10;
-    QFont font = fontOf(run, points);
-    if (run.shrinkToFit) {
-        // Smaller, down to 6 points, until the line fits: a long caption stays whole.
-        for (int smaller = points - 1; smaller >= 6 && QFontMetrics(font).horizontalAdvance(text) > box.width();
-             --smaller)
-            font = fontOf(run, smaller);
-    }
     painter_.save();
-    painter_.setFont(font);
+    painter_.setFont(fittedFont(run, text));
     painter_.setPen(QColor(toQColor(run.colour)));
     painter_.drawText(box, alignmentFlags(run), text);
     painter_.restore();
+}
+
+int QPainterCanvas::textWidth(const TextRun& run)
+{
+    const QString text = toQString(run.text);
+    return text.isEmpty() ? 0 : QFontMetrics(fittedFont(run, text)).horizontalAdvance(text);
 }
 
 Bitmap bitmapOf(const QImage& image)

@@ -15,6 +15,7 @@ public:
 
     void drawBitmap(int x, int y, const Bitmap& bitmap) override;
     void drawText(const TextRun& run) override;
+    int textWidth(const TextRun& run) override;
 
 private:
     QPainter& painter_;

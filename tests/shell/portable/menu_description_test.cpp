@@ -133,6 +133,47 @@ TEST_F(MenuDescriptionTest, TextsInTheCodePageAndInUnicodeEncoding)
     EXPECT_EQ(r.menu.entries[0].waitInfoText, "wait \xE2\x80\xA6");
 }
 
+std::string describe(const TitleEffects& t, const WindowEffects& w)
+{
+    std::ostringstream s;
+    s << "underline " << t.underline << " " << t.underlineColour1 << "/" << t.underlineColour2 << " height "
+      << t.underlineHeight << " text " << t.underlineTextOnly << " | lines " << t.lines << " metal " << t.metalPlate
+      << " " << t.linesColour << " adjust " << t.bandAdjust << " | fading " << w.on << " " << w.fadingSpeed << " "
+      << w.transparency;
+    return s.str();
+}
+
+// Values beyond what the editor's dialogs allow are kept to their ranges; the logos are read
+// only when the window includes them, and only those switched on.
+TEST_F(MenuDescriptionTest, TitleAndWindowEffectsAndSocialLogos)
+{
+    const MenuReadResult plain = read(MenuFileBuilder::minimal());
+    EXPECT_EQ(describe(plain.menu.titleEffects, plain.menu.windowEffects),
+              "underline 0 0/0 height 3 text 1 | lines 0 metal 0 32768 adjust 0 | fading 0 4 0");
+
+    auto b = MenuFileBuilder::minimal();
+    b.set("TitleUnderline", "UnderlineType", "2").set("TitleUnderline", "UnderlineColor1", "255");
+    b.set("TitleUnderline", "UnderlineColor2", "65280").set("TitleUnderline", "UnderlineHeight", "60");
+    b.set("TitleUnderline", "UnderlineTextOnly", "0");
+    b.set("TitleBkgLines", "DrawTitleBkgLines", "1").set("TitleBkgLines", "DrawTitleMetalPlate", "1");
+    b.set("TitleBkgLines", "TitleBkgLinesColor", "128").set("TitleBkgLines", "TitleBkgLinesAdjust", "-35");
+    b.set("WinEffects", "UseWinEffects", "1").set("WinEffects", "WinFadingSpeed", "9");
+    b.set("WinEffects", "WinTransparencyLevel", "95");
+    b.set("SocialMedia", "Facebook_ShowLogo", "1").set("SocialMedia", "Facebook_URL", "https://example.org/f");
+    b.set("SocialMedia", "Facebook_TipText", "Like us").set("SocialMedia", "Twitter_ShowLogo", "0");
+    b.set("SocialMedia", "Twitter_URL", "https://example.org/t").set("SocialMedia", "YouTube_ShowLogo", "1");
+    b.set("SocialMedia", "YouTube_TipText", EncodeUnicodeText("\xE2\x96\xB6"));
+    const MenuReadResult without = read(b);
+    EXPECT_EQ(describe(without.menu.titleEffects, without.menu.windowEffects),
+              "underline 2 255/65280 height 50 text 0 | lines 1 metal 0 128 adjust -20 | fading 1 4 90");
+    EXPECT_TRUE(without.menu.socialLogos.empty());
+
+    std::string logos;
+    for (const SocialLogo& logo : read(b.set("MainWindow", "IncludeSocialMediaLogos", "1")).menu.socialLogos)
+        logos += std::to_string(logo.network) + " " + logo.address + " " + logo.tip + "|";
+    EXPECT_EQ(logos, "0 https://example.org/f Like us|3  \xE2\x96\xB6|");
+}
+
 TEST_F(MenuDescriptionTest, EntriesTitleRowsHiddenButtonsAndPasswords)
 {
     auto b = MenuFileBuilder::minimal();

@@ -106,6 +106,35 @@ TEST(MenuLayout, LogotypeAndMenuPicture)
     EXPECT_EQ(layoutMenu(m, 500, 400).logotype, std::nullopt);  // no file found, no room taken
 }
 
+// A thick underline pushes the subtitle down; the band grows by the adjustment, half of it
+// above the title; the entries stop above the row of social-media logos.
+TEST(MenuLayout, UnderlineTitleBandAndSocialLogos)
+{
+    MenuDescription m;
+    m.title.text = "Holiday";
+    m.title.font.size = 26;  // 35 px, a row of 52
+    m.subtitle.text = "2024";
+    m.subtitle.font.size = 12;  // 16 px, a row of 24
+    m.titleEffects.underline = 2;
+    m.titleEffects.underlineHeight = 10;
+    m.titleEffects.lines = true;
+    m.titleEffects.bandAdjust = -5;
+    m.socialLogos.resize(3);
+    m.entries.assign(3, button("B"));
+
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 250)),
+              "window 0 0 500 250\n"
+              "titleband 0 22 500 47\n"
+              "title 20 20 460 52\n"
+              "underline 20 67 460 10\n"
+              "subtitle 20 83 460 24\n"
+              "entry 1 260 119 220 30\n"
+              "entry 2 260 157 220 30\n"  // 3 would end at 225, below the logos' 206
+              "social 1 404 214 24 24\n"
+              "social 2 434 214 24 24\n"
+              "social 3 464 214 24 24\n");
+}
+
 TEST(MenuLayout, HitTestingFindsButtonsOnly)
 {
     MenuDescription m;

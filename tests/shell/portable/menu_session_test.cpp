@@ -317,6 +317,29 @@ TEST_F(MenuSessionTest, DocumentsNothingOpensGetThePdfBoxOrTheAuthorsText)
     EXPECT_EQ(host.actions[1].target, "http://example.org/reader");
 }
 
+// Two badges at 434 and 464 from y 364: one with an address, one with a tip only.
+TEST_F(MenuSessionTest, SocialLogosShowTheirTipsAndOpenTheirAddresses)
+{
+    MenuDescription m = sampleMenu();
+    m.socialLogos = {SocialLogo{0, "https://example.org/us", "Find us"}, SocialLogo{3, "", "Watch us"}};
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    EXPECT_TRUE(session.mouseMove(440, 370));
+    EXPECT_EQ(session.tip(), "Find us");
+    EXPECT_TRUE(session.overButton());
+    session.mousePress(440, 370);
+    session.mouseRelease(441, 371);
+    ASSERT_EQ(host.actions.size(), 1u);
+    EXPECT_EQ(host.actions[0].kind, ActionKind::OpenAddress);
+    EXPECT_EQ(host.actions[0].target, "https://example.org/us");
+
+    EXPECT_TRUE(session.mouseMove(470, 370));  // the tip changes
+    EXPECT_EQ(session.tip(), "Watch us");
+    EXPECT_FALSE(session.overButton());
+    session.mousePress(440, 370);
+    session.mouseRelease(470, 370);  // released over the other badge
+    EXPECT_EQ(host.actions.size(), 1u);
+}
+
 TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
 {
     MenuDescription m = sampleMenu();
