@@ -83,7 +83,7 @@ TEST(MenuLayout, LogotypeAndMenuPicture)
     m.picture.width = 150;
     m.picture.height = 150;
     m.entries = {button("One")};
-    const PictureSizes sizes{160, 80, 300, 150};
+    const PictureSizes sizes{160, 80, 300, 150, {}};
     EXPECT_EQ(layoutText(layoutMenu(m, 500, 400, sizes)),
               "window 0 0 500 400\n"
               "title 20 20 288 52\n"
@@ -104,6 +104,104 @@ TEST(MenuLayout, LogotypeAndMenuPicture)
     m.buttons.alignment = 4;
     EXPECT_EQ(layoutMenu(m, 500, 400, sizes).picture, std::nullopt);
     EXPECT_EQ(layoutMenu(m, 500, 400).logotype, std::nullopt);  // no file found, no room taken
+}
+
+MenuEntry placed(Placement rule, int dx = 0, int dy = 0)
+{
+    MenuEntry e = button("B");
+    e.placement = rule;
+    e.deltaX = dx;
+    e.deltaY = dy;
+    return e;
+}
+
+// Left-aligned 220 x 30 buttons, whose own places lie at y 20, 58, 96 ...
+TEST(MenuLayout, PlacementRulesMoveEntriesFromTheirPlacesInTheFlow)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.entries = {placed(Placement::Default, 10, 5),
+                 placed(Placement::AfterPrevious, 0, 10),  // 8 below the one before, moved 10 more
+                 placed(Placement::NoDistance, 99, 99),    // against the one before; no offset
+                 heading("H"),                             // follows the entry before it
+                 placed(Placement::Default),               // its own place: after the heading's own
+                 placed(Placement::Absolute, 200, 30),     // over entry 1, and drawn after it
+                 placed(Placement::AfterPrevious),         // follows the absolute one
+                 placed(Placement::Default, 0, 200)};      // would end at 506: left out
+    const MenuLayout layout = layoutMenu(m, 500, 400);
+    EXPECT_EQ(layoutText(layout),
+              "window 0 0 500 400\n"
+              "entry 1 30 25 220 30\n"
+              "entry 2 30 73 220 30\n"
+              "entry 3 30 103 220 30\n"
+              "heading 4 30 141 220 20\n"
+              "entry 5 20 162 220 30\n"
+              "entry 6 200 30 220 30\n"
+              "entry 7 200 68 220 30\n");
+    EXPECT_EQ(layout.buttonAt(210, 40)->entry, 5u);  // the one on top
+    EXPECT_EQ(layout.buttonAt(40, 40)->entry, 0u);
+}
+
+TEST(MenuLayout, NextFreeFillsRowsAndNoDistanceClosesBothGaps)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.buttons.width = 100;
+    m.buttons.height = 40;  // own places at y 20, 68, 116 ...
+    m.entries = {placed(Placement::Absolute, 236, 20), placed(Placement::Default, 0, -48)};
+    for (int i = 0; i < 6; ++i)
+        m.entries.push_back(placed(Placement::NextFree, 7, 7));  // offsets do not count
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400)),
+              "window 0 0 500 400\n"
+              "entry 1 236 20 100 40\n"
+              "entry 2 20 20 100 40\n"
+              "entry 3 128 20 100 40\n"
+              "entry 4 20 68 100 40\n"  // beside 3 stands 1: the next line
+              "entry 5 128 68 100 40\n"
+              "entry 6 236 68 100 40\n"
+              "entry 7 344 68 100 40\n"
+              "entry 8 20 116 100 40\n");  // 452 + 100 passes the right margin at 480
+
+    m.buttons.alignment = 4;
+    m.buttons.width = 150;  // narrowed to 122
+    m.entries.assign(4, placed(Placement::NoDistance));
+    EXPECT_EQ(layoutText(layoutMenu(m, 300, 200)),
+              "window 0 0 300 200\n"
+              "entry 1 20 20 122 40\n"
+              "entry 2 142 20 122 40\n"
+              "entry 3 20 60 122 40\n"
+              "entry 4 142 60 122 40\n");
+}
+
+// Margins of a quarter of the height (7 of 30); the arrow 10 high and 6 wide, 4 after the
+// caption's area.
+TEST(MenuLayout, ArrowOfMenuButtonsEndsTheCaptionAndAutoSizeFitsTheLongestCaption)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.buttons.font.size = 12;  // 16 px: a character 9.6 wide in bold, 8.8 else
+    m.buttons.font.bold = true;
+    m.entries = {button("More"), button("Back to start"), heading("Games")};
+    m.entries[0].command = "Open New Menu";
+    MenuLayout layout = layoutMenu(m, 500, 400);
+    EXPECT_EQ(layoutText(layout),
+              "window 0 0 500 400\n"
+              "entry 1 20 20 220 30\n"
+              "arrow 1 227 30 6 10\n"
+              "entry 2 20 58 220 30\n"
+              "heading 3 20 96 220 20\n");
+    EXPECT_EQ(layout.entries[0].text, (Rect{27, 20, 196, 30}));
+    EXPECT_EQ(layout.entries[1].text, (Rect{27, 58, 206, 30}));
+
+    m.buttons.autoSize = true;  // 13 characters: 125, with the margins 139
+    layout = layoutMenu(m, 500, 400);
+    EXPECT_EQ(layout.entries[0].rect, (Rect{20, 20, 139, 30}));
+    EXPECT_EQ(layout.entries[0].arrow, (Rect{146, 30, 6, 10}));
+    m.buttons.font.bold = false;  // 115, with the margins 129
+    EXPECT_EQ(layoutMenu(m, 500, 400).entries[1].rect.width, 129);
+
+    m.buttons.arrow = false;
+    EXPECT_EQ(layoutMenu(m, 500, 400).entries[0].arrow, std::nullopt);
 }
 
 TEST(MenuLayout, HitTestingFindsButtonsOnly)
