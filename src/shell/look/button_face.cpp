@@ -79,7 +79,7 @@ int alphaOfPixel(std::uint32_t p) { return static_cast<int>(p >> 24); }
 // A picture under the mouse is lighter by 12 %, pressed darker by 12 %.
 std::uint32_t pictureInState(std::uint32_t p, const ButtonState& state)
 {
-    if (!state.pressed && !state.hover)
+    if ((!state.pressed && !state.hover) || alphaOfPixel(p) == 0)
         return p;
     const WinColour c = colourOfPixel(p);
     return argbOf(state.pressed ? darken(c, 12) : lighten(c, 12), alphaOfPixel(p));
