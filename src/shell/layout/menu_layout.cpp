@@ -41,6 +41,8 @@ bool opensMenu(const ButtonLook& look, const MenuEntry& entry)
 // The width that fits the longest caption with its margins (and the arrow where there is one).
 int autoWidth(const MenuDescription& menu, int height)
 {
+    if (menu.buttons.style == ImageHotspotStyle)
+        return menu.buttons.width;  // hotspots show no caption
     int widest = 0;
     for (const MenuEntry& entry : menu.entries) {
         if (entry.titleRow || entry.hidden)
@@ -71,6 +73,87 @@ std::string rectText(const Rect& r)
 {
     return std::to_string(r.x) + ' ' + std::to_string(r.y) + ' ' + std::to_string(r.width) + ' ' +
            std::to_string(r.height);
+}
+
+// Each entry moved from its place by its rule, in the order of the file; rows: the number
+// of rows of the flow.
+std::vector<Rect> placeEntries(const MenuDescription& menu, const std::vector<Slot>& slots, int rows, int clientWidth)
+{
+    std::vector<Rect> placed;
+    struct PlacedRow {
+        bool started = false;
+        int dx = 0;      // how far its first entry was moved sideways
+        int bottom = 0;  // the lowest bottom of its entries
+    };
+    std::vector<PlacedRow> placedRows(static_cast<std::size_t>(rows));
+    int lineLeft = 0, lineBottom = 0;  // the line of entries placed side by side as next free
+    const auto overlapping = [&](const Rect& r) -> const Rect* {
+        for (const Rect& other : placed)
+            if (r.x < other.right() && other.x < r.right() && r.y < other.bottom() && other.y < r.bottom())
+                return &other;
+        return nullptr;
+    };
+    for (std::size_t n = 0; n < slots.size(); ++n) {
+        const Slot& slot = slots[n];
+        const MenuEntry& entry = menu.entries[slot.entry];
+        Rect r = slot.rect;
+        // A title row follows the entry before it; offsets count for the first three rules.
+        Placement rule = slot.titleRow ? Placement::AfterPrevious : entry.placement;
+        const bool offset = !slot.titleRow && (rule == Placement::Default || rule == Placement::AfterPrevious ||
+                                               rule == Placement::Absolute);
+        const int dx = offset ? entry.deltaX : 0, dy = offset ? entry.deltaY : 0;
+        if (n == 0 && rule != Placement::Absolute)
+            rule = Placement::Default;  // nothing before it: its own place
+        bool besideInLine = false;
+        if (rule == Placement::Default) {
+            r.x += dx;
+            r.y += dy;
+        } else if (rule == Placement::Absolute) {
+            r.x = dx;
+            r.y = dy;
+        } else if (rule == Placement::NextFree) {
+            const Rect& previous = placed[n - 1];
+            const Rect beside{previous.right() + ButtonGap, previous.y, r.width, r.height};
+            if (beside.right() <= clientWidth - Margin && !overlapping(beside)) {
+                r = beside;
+                besideInLine = true;
+            } else {  // below the line, past whatever stands there
+                r.x = lineLeft;
+                r.y = lineBottom + ButtonGap;
+                while (const Rect* other = overlapping(r))
+                    r.y = other->bottom() + ButtonGap;
+            }
+        } else {
+            // Where the flow puts it after the entry before it as that one was placed: beside
+            // it in its row, or below that row, moved sideways as the row was.
+            const Slot& before = slots[n - 1];
+            const Rect& previous = placed[n - 1];
+            const bool gap = rule == Placement::AfterPrevious;
+            if (slot.row == before.row) {
+                r.x = previous.right() + (gap ? ColumnGap : 0);
+                r.y = previous.y;
+            } else {
+                const PlacedRow& above = placedRows[static_cast<std::size_t>(before.row)];
+                r.x += above.dx;
+                r.y = above.bottom + (gap ? ButtonGap : 0);
+            }
+            r.x += dx;
+            r.y += dy;
+        }
+        placed.push_back(r);
+
+        PlacedRow& own = placedRows[static_cast<std::size_t>(slot.row)];
+        if (!own.started)
+            own = PlacedRow{true, r.x - slot.rect.x, r.bottom()};
+        own.bottom = std::max(own.bottom, r.bottom());
+        if (besideInLine) {
+            lineBottom = std::max(lineBottom, r.bottom());
+        } else {
+            lineLeft = r.x;
+            lineBottom = r.bottom();
+        }
+    }
+    return placed;
 }
 
 }  // namespace
@@ -212,86 +295,15 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
         }
     }
 
-    // Each entry moved from its place by its rule, in the order of the file.
-    std::vector<Rect> placed;
-    struct PlacedRow {
-        bool started = false;
-        int dx = 0;      // how far its first entry was moved sideways
-        int bottom = 0;  // the lowest bottom of its entries
-    };
-    std::vector<PlacedRow> rows(static_cast<std::size_t>(row) + 1);
-    int lineLeft = 0, lineBottom = 0;  // the line of entries placed side by side as next free
-    const auto overlapping = [&](const Rect& r) -> const Rect* {
-        for (const Rect& other : placed)
-            if (r.x < other.right() && other.x < r.right() && r.y < other.bottom() && other.y < r.bottom())
-                return &other;
-        return nullptr;
-    };
+    const std::vector<Rect> placed = placeEntries(menu, slots, row + 1, clientWidth);
     for (std::size_t n = 0; n < slots.size(); ++n) {
         const Slot& slot = slots[n];
-        const MenuEntry& entry = menu.entries[slot.entry];
-        Rect r = slot.rect;
-        // A title row follows the entry before it; offsets count for the first three rules.
-        Placement rule = slot.titleRow ? Placement::AfterPrevious : entry.placement;
-        const bool offset = !slot.titleRow && (rule == Placement::Default || rule == Placement::AfterPrevious ||
-                                               rule == Placement::Absolute);
-        const int dx = offset ? entry.deltaX : 0, dy = offset ? entry.deltaY : 0;
-        if (n == 0 && rule != Placement::Absolute)
-            rule = Placement::Default;  // nothing before it: its own place
-        bool besideInLine = false;
-        if (rule == Placement::Default) {
-            r.x += dx;
-            r.y += dy;
-        } else if (rule == Placement::Absolute) {
-            r.x = dx;
-            r.y = dy;
-        } else if (rule == Placement::NextFree) {
-            const Rect& previous = placed[n - 1];
-            const Rect beside{previous.right() + ButtonGap, previous.y, r.width, r.height};
-            if (beside.right() <= clientWidth - Margin && !overlapping(beside)) {
-                r = beside;
-                besideInLine = true;
-            } else {  // below the line, past whatever stands there
-                r.x = lineLeft;
-                r.y = lineBottom + ButtonGap;
-                while (const Rect* other = overlapping(r))
-                    r.y = other->bottom() + ButtonGap;
-            }
-        } else {
-            // Where the flow puts it after the entry before it as that one was placed: beside
-            // it in its row, or below that row, moved sideways as the row was.
-            const Slot& before = slots[n - 1];
-            const Rect& previous = placed[n - 1];
-            const bool gap = rule == Placement::AfterPrevious;
-            if (slot.row == before.row) {
-                r.x = previous.right() + (gap ? ColumnGap : 0);
-                r.y = previous.y;
-            } else {
-                const PlacedRow& above = rows[static_cast<std::size_t>(before.row)];
-                r.x += above.dx;
-                r.y = above.bottom + (gap ? ButtonGap : 0);
-            }
-            r.x += dx;
-            r.y += dy;
-        }
-        placed.push_back(r);
-
-        PlacedRow& own = rows[static_cast<std::size_t>(slot.row)];
-        if (!own.started)
-            own = PlacedRow{true, r.x - slot.rect.x, r.bottom()};
-        own.bottom = std::max(own.bottom, r.bottom());
-        if (besideInLine) {
-            lineBottom = std::max(lineBottom, r.bottom());
-        } else {
-            lineLeft = r.x;
-            lineBottom = r.bottom();
-        }
-
+        const Rect& r = placed[n];
         if (r.bottom() > clientHeight)
             continue;  // no scrolling: it lies below the window
         EntryBox box{slot.entry, r, slot.titleRow, r, std::nullopt};
         if (!slot.titleRow)
-            captionArea(box, look, entry);
+            captionArea(box, look, menu.entries[slot.entry]);
         layout.entries.push_back(box);
     }
     return layout;
