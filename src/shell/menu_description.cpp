@@ -17,6 +17,8 @@ namespace {
 
 // More entries than any editor writes; keeps a damaged count from allocating without end.
 constexpr long MaxEntries = 1000;
+// In [Buttons]: the editor's option to draw an arrow on buttons that open a menu.
+constexpr const char* ArrowKey = "AddArrowToButton";
 
 class SectionReader {
 public:
@@ -176,6 +178,15 @@ void readEntry(const ProfileDocument& doc, int n, MenuEntry& e)
     e.runMaximized = s.text(key(FieldRunProgramMaximized)) == "1";
     e.hoverSound = PictureFile{s.text(key(FieldHoverSound)), s.text(key(FieldHoverSoundFolder))};
 
+    const long placement = s.number(key(FieldDeltaType), 1);
+    e.placement = placement >= 1 && placement <= 5 ? static_cast<Placement>(placement) : Placement::Default;
+    e.deltaX = static_cast<int>(std::clamp(s.number(key(FieldDeltaX), 0), -2000L, 2000L));
+    e.deltaY = static_cast<int>(std::clamp(s.number(key(FieldDeltaY), 0), -2000L, 2000L));
+    e.picture = PictureFile{s.text(key(FieldBmp)), s.text(key(FieldBmpFolder))};
+    e.usePictureSize = s.text(key(FieldUseBmpSize)) == "1";
+    const long transparency = s.number(key(FieldBmpTransType), 1);
+    e.transparency = transparency == 2 || transparency == 3 ? static_cast<int>(transparency) : 1;
+
     e.ownColours = s.text(key(FieldBCUse)) == "1";
     e.textColour = s.colour(key(FieldBC1), 0);
     e.frameColour = s.colour(key(FieldBC3), 0);
@@ -290,6 +301,9 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     b.separateFrameColour = keys.flag(&P::SeparateFrameAndCharColor);
     b.activeFrame = keys.integer(&P::UseActiveButtonFrame) != 0;
     b.activeFrameColour = keys.colour(&P::ActiveButtonFrameColor);
+    b.autoSize = keys.flag(&P::ButtonAutoSize);
+    // An editor option copied into every file; on when an older file lacks it, as in the editor.
+    b.arrow = SectionReader(doc, SectionName(ProjectSection::Buttons)).number(ArrowKey, 1) == 1;
     ButtonEffects& fx = b.effects;
     const auto tenth = [&](std::int32_t MenuProject::*member) { return std::clamp(keys.integer(member), 0, 10); };
     fx.shadow = keys.integer(&P::ButtonUseShadowEffect) != 0;

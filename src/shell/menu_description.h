@@ -59,7 +59,18 @@ struct ButtonLook {
     bool separateFrameColour = false;
     bool activeFrame = true;
     WinColour activeFrameColour = 16777215;
+    bool autoSize = false;  // the width follows the longest caption
+    bool arrow = true;      // buttons that open a menu end in an arrow
     ButtonEffects effects;
+};
+
+// How an entry's place is found (DeltaType).
+enum class Placement {
+    Default = 1,       // its place in the flow, moved by the offset
+    AfterPrevious = 2, // where it follows the entry before it as placed, moved by the offset
+    Absolute = 3,      // the offset is its top-left corner in the window
+    NextFree = 4,      // right of the entry before it, else below that row
+    NoDistance = 5,    // against the entry before it, without the gap
 };
 
 // A picture or sound file of the menu: where the author's file was (Src) and the folder of
@@ -83,6 +94,13 @@ struct MenuEntry {
     bool hidden = false;
     bool runMaximized = false;
     PictureFile hoverSound;  // its own sound when the mouse moves onto it
+
+    Placement placement = Placement::Default;
+    int deltaX = 0, deltaY = 0;  // pixels, -2000..2000
+
+    PictureFile picture;          // Bmp and BmpFolder, drawn by the picture styles
+    bool usePictureSize = false;  // UseBmpSize: the hotspot takes the picture's size
+    int transparency = 1;         // BmpTransType: 1 none, 2 black, 3 white pixels transparent
 
     bool ownColours = false;  // BCUse
     WinColour textColour = 0;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shell/look/colour.h"
+#include "shell/look/picture.h"
 #include "shell/look/rounded_box.h"
 
 namespace orv::shell {
@@ -71,11 +72,25 @@ WinColour brushedMetal(WinColour base, int row, double ty)
 // Where a pixel lies along a length, at its centre: 0 at the start, 1 at the end.
 double along(int i, int n) { return (2.0 * i + 1) / (2.0 * n); }
 
+// A bitmap pixel as a colour, and its alpha.
+WinColour colourOfPixel(std::uint32_t p) { return winRgb(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
+int alphaOfPixel(std::uint32_t p) { return static_cast<int>(p >> 24); }
+
+// A picture under the mouse is lighter by 12 %, pressed darker by 12 %.
+std::uint32_t pictureInState(std::uint32_t p, const ButtonState& state)
+{
+    if ((!state.pressed && !state.hover) || alphaOfPixel(p) == 0)
+        return p;
+    const WinColour c = colourOfPixel(p);
+    return argbOf(state.pressed ? darken(c, 12) : lighten(c, 12), alphaOfPixel(p));
+}
+
 class BodyPainter {
 public:
-    explicit BodyPainter(const ButtonFace& face)
+    BodyPainter(const ButtonFace& face, const Bitmap* picture)
         : f_(face),
-          light_(inRange(face.style, BlendRightStyle, RectangularBlendStyle) ? face.colour1 : lighter(face.back, 170))
+          light_(inRange(face.style, BlendRightStyle, RectangularBlendStyle) ? face.colour1 : lighter(face.back, 170)),
+          picture_(picture)
     {
     }
 
@@ -83,6 +98,8 @@ public:
     std::uint32_t fillAt(int x, int y) const
     {
         const int s = f_.style;
+        if (picture_)  // the picture scaled to the whole body
+            return pictureInState(picture_->pixels[static_cast<std::size_t>(y) * picture_->width + x], f_.state);
         if (s == WindowsButtonStyle)
             return argbOf(f_.state.pressed ? WindowsPressedFace : f_.state.hover ? WindowsHoverFace : WindowsFace);
         if (isTransparent(s)) {
@@ -123,7 +140,7 @@ public:
 
     int frameWidth() const
     {
-        if (f_.style == TextOnlyStyle)
+        if (f_.style == TextOnlyStyle || picture_)
             return 0;
         if (f_.style == ThreeDStyle || (f_.style == FramedTextStyle && f_.state.hover))
             return f_.style == ThreeDStyle ? 3 : 2;
@@ -154,6 +171,7 @@ public:
 private:
     const ButtonFace& f_;
     WinColour light_;
+    const Bitmap* picture_;
 };
 
 // Layers that share a pixel without overlapping, each with its coverage (of 16), mixed by
@@ -293,6 +311,27 @@ ButtonEffects effectsOfStyle(int style, const ButtonEffects& stored)
     return drawn;
 }
 
+// An image hotspot: the picture at its own size in the middle, lighter under the mouse and
+// darker pressed; without one nothing shows but a dotted frame under the mouse and a light
+// shade while pressed. It has no frame, no active frame and no effects.
+void drawHotspot(Bitmap& bitmap, const ButtonFace& face, const Bitmap* picture)
+{
+    if (picture) {
+        const int left = (bitmap.width - picture->width) / 2, top = (bitmap.height - picture->height) / 2;
+        for (int y = std::max(0, top); y < std::min(bitmap.height, top + picture->height); ++y)
+            for (int x = std::max(0, left); x < std::min(bitmap.width, left + picture->width); ++x)
+                bitmap.pixels[static_cast<std::size_t>(y) * bitmap.width + x] = pictureInState(
+                    picture->pixels[static_cast<std::size_t>(y - top) * picture->width + (x - left)], face.state);
+    } else {
+        if (face.state.pressed)
+            std::fill(bitmap.pixels.begin(), bitmap.pixels.end(), argbOf(0, 48));
+        if (face.state.hover)
+            drawFocusFrame(bitmap, 0, face.text);
+    }
+    if (face.state.focus)
+        drawFocusFrame(bitmap, 3, face.text);
+}
+
 }  // namespace
 
 WinColour buttonFrameColour(const ButtonLook& look, const MenuEntry& entry)
@@ -347,7 +386,7 @@ int buttonCornerRadius(const ButtonFace& face)
     return std::min(radius, h / 2);
 }
 
-Bitmap renderButtonBody(const ButtonFace& face)
+Bitmap renderButtonBody(const ButtonFace& face, const Bitmap* picture)
 {
     Bitmap bitmap;
     if (face.width <= 0 || face.height <= 0)
@@ -355,8 +394,16 @@ Bitmap renderButtonBody(const ButtonFace& face)
     bitmap.width = face.width;
     bitmap.height = face.height;
     bitmap.pixels.assign(static_cast<std::size_t>(face.width) * face.height, 0);
+    const bool hasPicture = picture && picture->width > 0 && picture->height > 0;
+    if (face.style == ImageHotspotStyle) {
+        drawHotspot(bitmap, face, hasPicture ? picture : nullptr);
+        return bitmap;
+    }
 
-    const BodyPainter painter(face);
+    Bitmap scaled;
+    if (hasPicture && face.style == BitmapButtonStyle)
+        scaled = scaledPicture(*picture, face.width, face.height);
+    const BodyPainter painter(face, scaled.width > 0 ? &scaled : nullptr);
     const RoundedBox outer{0, 0, face.width, face.height, buttonCornerRadius(face)};
     const bool ring = painter.activeRing();
     const int frameWidth = std::max(painter.frameWidth(), ring ? 1 : 0);
@@ -379,6 +426,29 @@ Bitmap renderButtonBody(const ButtonFace& face)
     if (face.state.focus)
         drawFocusFrame(bitmap, frameWidth + 2, face.style == WindowsButtonStyle ? 0 : face.text);
     return bitmap;
+}
+
+Bitmap renderArrow(int width, int height, WinColour colour)
+{
+    Bitmap arrow;
+    if (width <= 0 || height <= 0)
+        return arrow;
+    arrow.width = width;
+    arrow.height = height;
+    arrow.pixels.resize(static_cast<std::size_t>(width) * height);
+    // Corners (0, 0), (0, height) and (width, height / 2); coverage from 4 x 4 samples a pixel.
+    const double half = height / 2.0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            int inside = 0;
+            for (int sy = 0; sy < 4; ++sy)
+                for (int sx = 0; sx < 4; ++sx) {
+                    const double px = x + (sx + 0.5) / 4, py = y + (sy + 0.5) / 4;
+                    inside += px <= width * (1 - std::abs(py - half) / half);
+                }
+            arrow.pixels[static_cast<std::size_t>(y) * width + x] = argbOf(colour, (inside * 255 + 8) / 16);
+        }
+    return arrow;
 }
 
 Bitmap renderButtonShadow(const ButtonFace& face)

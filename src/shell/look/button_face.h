@@ -10,13 +10,14 @@
 
 namespace orv::shell {
 
-// Positions in the editor's style list (ButtonStyle). Headings, "Bitmap Button" and
-// "Image / Hotspot" are drawn as a solid rectangle.
+// Positions in the editor's style list (ButtonStyle). Headings are drawn as Framed Text; a
+// "Bitmap Button" without its picture as a solid rectangle.
 enum ButtonStyle {
     TextOnlyStyle = 2,
     FramedTextStyle = 3,
     SolidRectangleStyle = 4,
     WindowsButtonStyle = 5,
+    BitmapButtonStyle = 6,
     Rounded1Style = 7,       // to 9: corner radius 4, 8, 12
     BlendRightStyle = 11,    // 12..14 rounded
     BlendDownStyle = 15,     // 16..18 rounded
@@ -47,6 +48,7 @@ struct ButtonFace {
     WinColour activeFrameColour = 0;
     ButtonEffects effects;
     ButtonState state;
+    long long picture = 0;  // which picture the body shows (0: none); equal numbers, equal pictures
     auto operator<=>(const ButtonFace&) const = default;
 };
 
@@ -64,8 +66,13 @@ int buttonCornerRadius(const ButtonFace& face);
 
 // The body: fill, frame, the active frame under the mouse, the pressed look and a dotted
 // focus frame; transparent outside the rounded corners and where the style shows no fill.
-// The effects (glass, lines, light, rounded surface) are drawn over it.
-Bitmap renderButtonBody(const ButtonFace& face);
+// The effects (glass, lines, light, rounded surface) are drawn over it. The picture styles
+// show the entry's picture: a Bitmap Button scaled to the body, an Image / Hotspot at its
+// own size in the middle (nothing but a dotted frame under the mouse when it has none).
+Bitmap renderButtonBody(const ButtonFace& face, const Bitmap* picture = nullptr);
+
+// The arrow of a button that opens a menu: a triangle pointing right, antialiased.
+Bitmap renderArrow(int width, int height, WinColour colour);
 
 // The drop shadow of the body, as large as the body plus the shadow size on every side, to
 // be drawn at the body's top-left corner minus nothing: it lies below and right of the

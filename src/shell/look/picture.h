@@ -12,6 +12,7 @@ namespace orv::shell {
 // tells apart two sets, so painters may keep what they made from one.
 struct MenuPictures {
     Bitmap background, logotype, picture;
+    std::vector<Bitmap> buttons;  // per entry, for the picture styles; empty where none was found
     int id = 0;
 };
 

@@ -8,7 +8,6 @@ namespace orv::shell {
 
 namespace {
 
-constexpr int CaptionPadding = 10;  // between a button's edge and its caption
 constexpr int ShadowOffset = 2;
 constexpr WinColour ShadowColour = 0x202020;
 constexpr std::size_t MaxCachedBodies = 256;
@@ -108,14 +107,14 @@ const Bitmap& MenuPainter::menuPicture(const MenuPictures& pictures, const Rect&
     return scaled_;
 }
 
-const Bitmap& MenuPainter::body(const ButtonFace& face)
+const Bitmap& MenuPainter::body(const ButtonFace& face, const Bitmap* picture)
 {
     auto found = bodies_.find(face);
     if (found != bodies_.end())
         return found->second;
     if (bodies_.size() >= MaxCachedBodies)
         bodies_.clear();
-    return bodies_.emplace(face, renderButtonBody(face)).first->second;
+    return bodies_.emplace(face, renderButtonBody(face, picture)).first->second;
 }
 
 const Bitmap& MenuPainter::shadow(const ButtonFace& face)
@@ -192,18 +191,24 @@ void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, c
     paintSocialLogos(menu, layout, canvas);
 
     // The shadows first, so that no shadow falls on a neighbouring button.
+    const auto pictureOf = [&](std::size_t entry) -> const Bitmap* {
+        return entry < pictures.buttons.size() && pictures.buttons[entry].width > 0 ? &pictures.buttons[entry]
+                                                                                   : nullptr;
+    };
     std::vector<ButtonFace> faces;
     for (const EntryBox& box : layout.entries)
         if (!box.titleRow) {
             faces.push_back(buttonFace(menu.buttons, menu.entries[box.entry], buttonState(states, box.entry),
                                        box.rect.width, box.rect.height));
+            if (pictureOf(box.entry))  // told apart from other entries' and other menus' pictures
+                faces.back().picture = static_cast<long long>(pictures.id) << 20 | static_cast<long long>(box.entry + 1);
             if (const Bitmap& cast = shadow(faces.back()); cast.width > 0)
                 canvas.drawBitmap(box.rect.x, box.rect.y, cast);
         }
     std::size_t next = 0;
     for (const EntryBox& box : layout.entries)
         if (!box.titleRow)
-            canvas.drawBitmap(box.rect.x, box.rect.y, body(faces[next++]));
+            canvas.drawBitmap(box.rect.x, box.rect.y, body(faces[next++], pictureOf(box.entry)));
 
     paintUnderline(menu, layout, canvas);
     drawTextLine(menu.title, layout.title, canvas);
@@ -211,6 +216,8 @@ void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, c
 
     for (const EntryBox& box : layout.entries) {
         const MenuEntry& entry = menu.entries[box.entry];
+        if (!box.titleRow && menu.buttons.style == ImageHotspotStyle)
+            continue;  // a hotspot shows no caption
         TextRun run;
         run.text = shownText(entry.text);
         run.align = alignmentOf(menu.buttons.textAlignment);
@@ -221,12 +228,14 @@ void MenuPainter::paint(const MenuDescription& menu, const MenuLayout& layout, c
             run.colour = menu.titleRowColour;
         } else {
             const int shift = buttonState(states, box.entry).pressed ? 1 : 0;  // the caption sinks in
-            run.box = Rect{box.rect.x + CaptionPadding + shift, box.rect.y + shift,
-                           box.rect.width - 2 * CaptionPadding, box.rect.height};
+            run.box = Rect{box.text.x + shift, box.text.y + shift, box.text.width, box.text.height};
             run.font = menu.buttons.font;
             run.colour = buttonTextColour(menu.buttons, entry);
             // A text-only button has no body to light up: its text is underlined instead.
             run.underline = menu.buttons.style == TextOnlyStyle && buttonState(states, box.entry).hover;
+            if (box.arrow)
+                canvas.drawBitmap(box.arrow->x + shift, box.arrow->y + shift,
+                                  renderArrow(box.arrow->width, box.arrow->height, run.colour));
         }
         canvas.drawText(run);
     }

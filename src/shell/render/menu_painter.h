@@ -45,7 +45,7 @@ private:
     };
     const Bitmap& background(const MenuDescription& menu, const MenuLayout& layout, const MenuPictures& pictures);
     const Bitmap& menuPicture(const MenuPictures& pictures, const Rect& shown);
-    const Bitmap& body(const ButtonFace& face);
+    const Bitmap& body(const ButtonFace& face, const Bitmap* picture);
     const Bitmap& shadow(const ButtonFace& face);
     void paintTitleBand(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas);
     void paintUnderline(const MenuDescription& menu, const MenuLayout& layout, Canvas& canvas);

@@ -1,6 +1,7 @@
 #include "shell/session/menu_pictures.h"
 
 #include "model/path_helpers.h"
+#include "shell/look/button_face.h"
 #include "shell/look/colour.h"
 #include "shell/session/menu_host.h"
 
@@ -64,13 +65,32 @@ MenuPictures loadMenuPictures(const MenuDescription& menu, const std::string& me
     if (logo.transparent)
         makeTransparent(pictures.logotype, logo.whiteTransparent ? winRgb(255, 255, 255) : winRgb(0, 0, 0));
     pictures.picture = load(menu.picture.file, menuFolder, host);
+    const int style = menu.buttons.style;
+    if (style == BitmapButtonStyle || style == ImageHotspotStyle) {
+        pictures.buttons.resize(menu.entries.size());
+        for (std::size_t i = 0; i < menu.entries.size(); ++i) {
+            const MenuEntry& entry = menu.entries[i];
+            if (entry.titleRow || entry.hidden)
+                continue;
+            Bitmap& picture = pictures.buttons[i] = load(entry.picture, menuFolder, host);
+            // Only a hotspot's picture has a transparent colour.
+            if (style == ImageHotspotStyle && entry.transparency != 1)
+                makeTransparent(picture, entry.transparency == 3 ? winRgb(255, 255, 255) : winRgb(0, 0, 0));
+        }
+    }
     return pictures;
 }
 
 PictureSizes pictureSizesOf(const MenuPictures& pictures)
 {
-    return PictureSizes{pictures.logotype.width, pictures.logotype.height, pictures.picture.width,
-                        pictures.picture.height};
+    PictureSizes sizes;
+    sizes.logotypeWidth = pictures.logotype.width;
+    sizes.logotypeHeight = pictures.logotype.height;
+    sizes.pictureWidth = pictures.picture.width;
+    sizes.pictureHeight = pictures.picture.height;
+    for (const Bitmap& button : pictures.buttons)
+        sizes.buttons.push_back({button.width, button.height});
+    return sizes;
 }
 
 }  // namespace orv::shell

@@ -1,6 +1,8 @@
 // orv_style_sheet OUT.png: every button style of the menu program, normal, under the mouse
 // and pressed, with and without the effects, on one sheet. The painters are the menu
 // program's own, so the sheet shows what a menu shows.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include <QGuiApplication>
@@ -19,6 +21,32 @@ namespace {
 
 constexpr int ButtonWidth = 190, ButtonHeight = 34, NameWidth = 290, Cell = 214, Row = 52;
 const char* const Columns[] = {"Normal", "Hover", "Pressed", "Effects", "Effects, hover"};
+
+// The pictures of the picture styles, drawn here rather than read from files: a warm band
+// with a light top for the Bitmap Button, a round badge with a play sign for the hotspot.
+Bitmap samplePicture(int style)
+{
+    const bool badge = style == ImageHotspotStyle;
+    Bitmap b;
+    b.width = badge ? ButtonHeight : ButtonWidth;
+    b.height = ButtonHeight;
+    b.pixels.resize(static_cast<std::size_t>(b.width) * b.height);
+    const double r = b.height / 2.0;
+    for (int y = 0; y < b.height; ++y)
+        for (int x = 0; x < b.width; ++x) {
+            std::uint32_t& p = b.pixels[static_cast<std::size_t>(y) * b.width + x];
+            if (!badge) {
+                const WinColour c = mixColours(winRgb(250, 214, 120), winRgb(170, 100, 20), y, b.height - 1);
+                p = argbOf(y < b.height / 3 ? blendTowards(c, winRgb(255, 255, 255), 25) : c);
+                continue;
+            }
+            const double dx = x + 0.5 - r, dy = y + 0.5 - r;
+            const double edge = std::clamp(r - 0.5 - std::sqrt(dx * dx + dy * dy), 0.0, 1.0);
+            const bool play = dx > -r / 3 && dx < r / 2 && std::abs(dy) < (r / 2 - dx) * 0.58;
+            p = argbOf(play ? winRgb(255, 255, 255) : winRgb(232, 150, 30), static_cast<int>(edge * 255));
+        }
+    return b;
+}
 
 void drawButton(Canvas& canvas, int x, int y, int style, ButtonState state, bool effects)
 {
@@ -45,9 +73,15 @@ void drawButton(Canvas& canvas, int x, int y, int style, ButtonState state, bool
             fx.roundedSurface = true;
         }
     }
-    const ButtonFace face = buttonFace(look, MenuEntry{}, state, ButtonWidth, ButtonHeight);
+    const bool picture = style == BitmapButtonStyle || style == ImageHotspotStyle;
+    const Bitmap sample = picture ? samplePicture(style) : Bitmap{};
+    // A hotspot takes its picture's size.
+    const int width = style == ImageHotspotStyle ? sample.width : ButtonWidth;
+    const ButtonFace face = buttonFace(look, MenuEntry{}, state, width, ButtonHeight);
     canvas.drawBitmap(x, y, renderButtonShadow(face));
-    canvas.drawBitmap(x, y, renderButtonBody(face));
+    canvas.drawBitmap(x, y, renderButtonBody(face, picture ? &sample : nullptr));
+    if (style == ImageHotspotStyle)
+        return;  // no caption
     TextRun text;
     text.box = {x, y, ButtonWidth, ButtonHeight};
     text.text = "Install";

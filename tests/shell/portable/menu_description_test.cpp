@@ -225,6 +225,27 @@ TEST_F(MenuDescriptionTest, EntriesTitleRowsHiddenButtonsAndPasswords)
     EXPECT_TRUE(r.menu.entries.empty());
 }
 
+// Placement and picture fields of entries; values the editor never writes fall back.
+TEST_F(MenuDescriptionTest, PlacementPicturesArrowAndAutoSize)
+{
+    auto b = MenuFileBuilder::minimal();
+    b.set("Buttons", "NrButtons", "2").set("Buttons", "ButtonAutoSize", "1").set("Buttons", "AddArrowToButton", "0");
+    b.button(1, {{"Cmd", "Exit"}, {"DeltaType", "3"}, {"DeltaX", "-12"}, {"DeltaY", "40"}, {"Bmp", "C:\\a.bmp"},
+                 {"BmpFolder", "pics"}, {"UseBmpSize", "1"}, {"BmpTransType", "3"}});
+    b.button(2, {{"Cmd", "Exit"}, {"DeltaType", "6"}, {"DeltaX", "5000"}, {"UseBmpSize", "2"}, {"BmpTransType", "4"}});
+    const MenuReadResult r = read(b);
+    ASSERT_EQ(r.status, MenuReadStatus::Ok);
+    EXPECT_TRUE(r.menu.buttons.autoSize);
+    EXPECT_FALSE(r.menu.buttons.arrow);
+    std::string entries;
+    for (const MenuEntry& e : r.menu.entries)
+        entries += std::to_string(static_cast<int>(e.placement)) + " " + std::to_string(e.deltaX) + "," +
+                   std::to_string(e.deltaY) + " " + e.picture.source + " " + e.picture.folder + " " +
+                   std::to_string(e.usePictureSize) + " " + std::to_string(e.transparency) + "|";
+    EXPECT_EQ(entries, "3 -12,40 C:\\a.bmp pics 1 3|1 2000,0   0 1|");
+    EXPECT_TRUE(read(MenuFileBuilder::minimal()).menu.buttons.arrow);  // older files: on, as in the editor
+}
+
 TEST_F(MenuDescriptionTest, MissingAndDamagedFiles)
 {
     EXPECT_EQ(readMenuDescription(home.win("menu/ORVNMENU.MNI")).status, MenuReadStatus::Missing);

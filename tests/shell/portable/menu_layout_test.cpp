@@ -83,7 +83,7 @@ TEST(MenuLayout, LogotypeAndMenuPicture)
     m.picture.width = 150;
     m.picture.height = 150;
     m.entries = {button("One")};
-    const PictureSizes sizes{160, 80, 300, 150};
+    const PictureSizes sizes{160, 80, 300, 150, {}};
     EXPECT_EQ(layoutText(layoutMenu(m, 500, 400, sizes)),
               "window 0 0 500 400\n"
               "title 20 20 288 52\n"
@@ -133,6 +133,83 @@ TEST(MenuLayout, UnderlineTitleBandAndSocialLogos)
               "social 1 404 214 24 24\n"
               "social 2 434 214 24 24\n"
               "social 3 464 214 24 24\n");
+}
+
+MenuEntry placed(Placement rule, int dx = 0, int dy = 0)
+{
+    MenuEntry e = button("B");
+    e.placement = rule;
+    e.deltaX = dx;
+    e.deltaY = dy;
+    return e;
+}
+
+// Left-aligned 220 x 30 buttons, whose own places lie at y 20, 58, 96 ...
+TEST(MenuLayout, PlacementRulesMoveEntriesFromTheirPlacesInTheFlow)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.entries = {placed(Placement::Default, 10, 5),
+                 placed(Placement::AfterPrevious, 0, 10),  // 8 below the one before, moved 10 more
+                 placed(Placement::NoDistance, 99, 99),    // against the one before; no offset
+                 heading("H"),                             // follows the entry before it
+                 placed(Placement::Default),               // its own place: after the heading's own
+                 placed(Placement::Absolute, 200, 30),     // over entry 1, and drawn after it
+                 placed(Placement::AfterPrevious),         // follows the absolute one
+                 placed(Placement::Default, 0, 200)};      // would end at 506: left out
+    const MenuLayout layout = layoutMenu(m, 500, 400);
+    EXPECT_EQ(layoutText(layout),
+              "window 0 0 500 400\n"
+              "entry 1 30 25 220 30\n"
+              "entry 2 30 73 220 30\n"
+              "entry 3 30 103 220 30\n"
+              "heading 4 30 141 220 20\n"
+              "entry 5 20 162 220 30\n"
+              "entry 6 200 30 220 30\n"
+              "entry 7 200 68 220 30\n");
+    EXPECT_EQ(layout.buttonAt(210, 40)->entry, 5u);  // the one on top
+}
+
+TEST(MenuLayout, NextFreeFillsRowsAndNoDistanceClosesBothGaps)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.buttons.width = 100;
+    m.buttons.height = 40;  // own places at y 20, 68, 116 ...
+    m.entries = {placed(Placement::Absolute, 236, 20), placed(Placement::Default, 0, -48)};
+    for (int i = 0; i < 6; ++i)
+        m.entries.push_back(placed(Placement::NextFree, 7, 7));  // offsets do not count
+    EXPECT_EQ(layoutText(layoutMenu(m, 500, 400)),  // beside 3 stands 1; 452 + 100 passes 480
+              "window 0 0 500 400\n"
+              "entry 1 236 20 100 40\nentry 2 20 20 100 40\nentry 3 128 20 100 40\n"
+              "entry 4 20 68 100 40\nentry 5 128 68 100 40\nentry 6 236 68 100 40\nentry 7 344 68 100 40\n"
+              "entry 8 20 116 100 40\n");
+
+    m.buttons.alignment = 4;
+    m.buttons.width = 150;  // narrowed to 122
+    m.entries.assign(4, placed(Placement::NoDistance));
+    EXPECT_EQ(layoutText(layoutMenu(m, 300, 200)), "window 0 0 300 200\n"
+                                                   "entry 1 20 20 122 40\nentry 2 142 20 122 40\n"
+                                                   "entry 3 20 60 122 40\nentry 4 142 60 122 40\n");
+}
+
+// Margins of a quarter of the height (7 of 30); the arrow 10 high and 6 wide, 4 after the
+// caption's area.
+TEST(MenuLayout, ArrowOfMenuButtonsEndsTheCaptionAndAutoSizeFitsTheLongestCaption)
+{
+    MenuDescription m;
+    m.buttons.alignment = 1;
+    m.buttons.font = {"Arial", 12, true, false};  // 16 px: a character 9.6 wide in bold
+    m.entries = {button("More"), button("Back to start")};
+    m.entries[0].command = "Open New Menu";
+    MenuLayout layout = layoutMenu(m, 500, 400);
+    EXPECT_EQ(layoutText(layout), "window 0 0 500 400\nentry 1 20 20 220 30\narrow 1 227 30 6 10\nentry 2 20 58 220 30\n");
+    EXPECT_EQ(layout.entries[0].text, (Rect{27, 20, 196, 30}));
+
+    m.buttons.autoSize = true;  // 13 characters: 125, with the margins 139
+    EXPECT_EQ(layoutMenu(m, 500, 400).entries[0].rect, (Rect{20, 20, 139, 30}));
+    m.buttons.arrow = false;
+    EXPECT_EQ(layoutMenu(m, 500, 400).entries[0].arrow, std::nullopt);
 }
 
 TEST(MenuLayout, HitTestingFindsButtonsOnly)

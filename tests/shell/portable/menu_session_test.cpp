@@ -83,9 +83,11 @@ class RecordingCanvas : public Canvas {
 public:
     std::vector<std::string> calls;
     std::vector<TextRun> texts;
+    std::vector<Bitmap> bitmaps;
     void drawBitmap(int x, int y, const Bitmap& b) override
     {
         calls.push_back("bitmap " + std::to_string(x) + ' ' + std::to_string(y) + ' ' + std::to_string(b.width));
+        bitmaps.push_back(b);
     }
     void drawText(const TextRun& run) override
     {
@@ -355,6 +357,48 @@ TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
     EXPECT_EQ(canvas.texts[0].box.x, canvas.texts[1].box.x + 2);  // the shadow, offset by 2, 2
     EXPECT_NE(canvas.texts[0].colour, canvas.texts[1].colour);
     EXPECT_TRUE(canvas.texts[3].shrinkToFit);
+}
+
+std::uint32_t pixel(const Bitmap& b, int x, int y) { return b.pixels.at(static_cast<std::size_t>(y) * b.width + x); }
+
+// The host's pictures are 40 x 20, white on the left, 0x336699 on the right; lighter by 12 %
+// that is 0x4B78A5.
+TEST_F(MenuSessionTest, PictureButtonsAndInvisibleHotspots)
+{
+    MenuDescription m = sampleMenu();
+    m.buttons.style = ImageHotspotStyle;
+    m.buttons.foreColour = 0x0000FF;  // red
+    m.entries = {entry("Play", "Exit"), entry("Area", "Show Internet Page", "example.org")};
+    m.entries[0].picture = {"C:\\Art\\play.bmp", "orvndata\\buttons"};
+    m.entries[0].usePictureSize = true;
+    m.entries[0].transparency = 3;  // white
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    EXPECT_EQ(host.picturesAsked.front(), "E:\\Menu\\orvndata\\buttons\\play.bmp");
+    EXPECT_EQ(layoutText(session.layout()), "window 0 0 500 400\nentry 1 20 20 40 20\nentry 2 20 48 220 30\n");
+    session.mouseMove(30, 25);
+    RecordingCanvas canvas;
+    session.paint(canvas);
+    EXPECT_TRUE(canvas.texts.empty());  // no captions
+    EXPECT_EQ(pixel(canvas.bitmaps[1], 5, 5), 0u);  // white is transparent
+    EXPECT_EQ(pixel(canvas.bitmaps[1], 30, 5), 0xFF4B78A5u);
+    EXPECT_EQ(std::count(canvas.bitmaps[2].pixels.begin(), canvas.bitmaps[2].pixels.end(), 0u), 220 * 30);
+    session.mousePress(100, 60);  // the invisible area: a dotted frame in the text colour, and a click
+    RecordingCanvas area;
+    session.paint(area);
+    EXPECT_EQ(pixel(area.bitmaps[2], 0, 0), 0xFFFF0000u);
+    EXPECT_EQ(pixel(area.bitmaps[2], 1, 0) >> 24, 48u);  // pressed: a light shade
+    session.mouseRelease(100, 60);
+    ASSERT_EQ(host.actions.size(), 1u);
+
+    // A Bitmap Button scales its picture to the common size; without one it is a solid body.
+    m.buttons.style = BitmapButtonStyle;
+    m.buttons.backColour = 0x008000;
+    MenuSession bitmaps(m, "E:\\Menu\\ORVNMENU.MNI", host);
+    RecordingCanvas scaled;
+    bitmaps.paint(scaled);
+    EXPECT_EQ(pixel(scaled.bitmaps[1], 2, 2), 0xFFFFFFFFu);
+    EXPECT_EQ(pixel(scaled.bitmaps[1], 218, 28), 0xFF336699u);
+    EXPECT_EQ(pixel(scaled.bitmaps[2], 110, 15), 0xFF008000u);
 }
 
 }  // namespace
