@@ -16,6 +16,7 @@
 #include "shell/menu_description.h"
 #include "shell/menu_file_builder.h"
 #include "shell/resize_mode.h"
+#include "support/picture_compare.h"
 #include "support/test_home.h"
 
 namespace orv::shell {
@@ -144,6 +145,28 @@ TEST_F(MenuWindowTest, WritesItsLayoutAndAScreenshotWhenAsked)
     EXPECT_EQ(file.readAll().toStdString(), layoutText(w.session().layout()));
     // The picture is what the window shows.
     EXPECT_EQ(QImage(QString::fromStdString(shot)), w.grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+// The example menu of each style family, painted as the menu first shows it, matches its
+// reference picture in tests/data/reference (drawn by this program and checked by eye).
+// After a deliberate change of look, ORVANTO_UPDATE_REFERENCES=1 writes them anew.
+TEST_F(MenuWindowTest, ExampleMenusMatchTheirReferencePictures)
+{
+    const std::string data = ORVANTO_TEST_DATA_DIR;
+    for (const char* name : {"standard", "blended", "special", "windows"}) {
+        const std::string file = data + "/menus/" + name + ".mni", reference = data + "/reference/" + name + ".png";
+        const MenuReadResult read = readMenuDescription(file);
+        ASSERT_EQ(read.status, MenuReadStatus::Ok) << name;
+        ScriptedMenuWindow w(read.menu, file, ShellArguments{});
+        const std::string shot = home.path("shot.png").string();
+        ASSERT_TRUE(w.saveScreenshot(shot)) << name;
+        if (qEnvironmentVariableIsSet("ORVANTO_UPDATE_REFERENCES"))
+            QImage(QString::fromStdString(shot)).save(QString::fromStdString(reference));  // compressed
+        const test::PictureComparison c =
+            test::comparePictures(QImage(QString::fromStdString(shot)), QImage(QString::fromStdString(reference)),
+                                  test::textBoxesOf(read.menu));
+        EXPECT_TRUE(c.matches()) << name << ": " << c.different << " of " << c.compared << " pixels differ";
+    }
 }
 
 TEST_F(MenuWindowTest, UnsupportedCommandsSaySoAndThePasswordGuardsExit)

@@ -12,6 +12,7 @@
 #include "shell/layout/menu_layout.h"
 #include "shell/menu_description.h"
 #include "shell/menu_file_builder.h"
+#include "support/picture_compare.h"
 #include "support/test_home.h"
 #include "wine_desktop.h"
 
@@ -205,6 +206,29 @@ TEST_F(MenuProgramUnderWine, PaintsTheSameMenuAsTheHostProgram)
                  fs::copy_options::overwrite_existing);
         fs::copy(home.path("host.png"), fs::temp_directory_path() / "orvanto-host-menu.png",
                  fs::copy_options::overwrite_existing);
+    }
+}
+
+// The example menu of each style family, painted by the Windows build, matches the same
+// reference picture as the host build's (outside the text, which each font engine draws).
+TEST_F(MenuProgramUnderWine, ExampleMenusMatchTheReferencePictures)
+{
+    const std::string data = ORVANTO_TEST_DATA_DIR;
+    for (const char* name : {"standard", "blended", "special", "windows"}) {
+        const fs::path menu = home.path("medium") / (std::string(name) + ".mni");
+        fs::copy_file(data + "/menus/" + name + ".mni", menu, fs::copy_options::overwrite_existing);
+        const fs::path shot = home.path(std::string(name) + ".png");
+        QProcess& windows = desktop.startWindows(home.path("medium/ORVNMENU.EXE").string(),
+                                                 {QStringLiteral("--screenshot"),
+                                                  QString::fromStdString(WineDesktop::windowsPath(shot.string())),
+                                                  QString::fromStdString(WineDesktop::windowsPath(menu.string()))});
+        ASSERT_TRUE(windows.waitForFinished(60000)) << name;
+        const shell::MenuReadResult read = shell::readMenuDescription(menu.string());
+        ASSERT_EQ(read.status, shell::MenuReadStatus::Ok) << name;
+        const PictureComparison c = comparePictures(QImage(QString::fromStdString(shot.string())),
+                                                    QImage(QString::fromStdString(data + "/reference/" + name + ".png")),
+                                                    textBoxesOf(read.menu));
+        EXPECT_TRUE(c.matches()) << name << ": " << c.different << " of " << c.compared << " pixels differ";
     }
 }
 
