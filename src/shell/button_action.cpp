@@ -285,7 +285,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
         return action;
     }
 
-    action.kind = ActionKind::OpenDocument;
+    action.kind = cmd == "Show RTF Document" ? ActionKind::ShowRtfDocument : ActionKind::OpenDocument;
     action.target = target;
     action.targetOnMedium = true;
     return action;
@@ -311,6 +311,7 @@ ActionOutcome runButtonAction(const ButtonAction& action)
                                  action.standardInput);
         break;
     case ActionKind::OpenDocument:
+    case ActionKind::ShowRtfDocument:
     case ActionKind::OpenAddress:
         ok = s.shell->ShellOpen(action.target);
         break;

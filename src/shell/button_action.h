@@ -23,6 +23,7 @@ enum class ActionKind {
     ReturnToPreviousMenu,
     ReturnToMainMenu,
     Unsupported,   // the command cannot be carried out by this host build
+    ShowRtfDocument,  // target: an RTF document the menu shows itself where it can (else as OpenDocument)
 };
 
 struct ButtonAction {

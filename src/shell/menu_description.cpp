@@ -386,6 +386,12 @@ MenuReadResult parseMenuDescription(const std::string& utf8Text)
     SectionReader pdf(doc, PdfSectionName);
     m.pdfBox = PdfReaderBox{pdf.text("InfoBoxTitle"), pdf.text("InfoBoxText"), pdf.text("InfoBoxURL"),
                             pdf.text("InfoBoxURLButText")};
+    SectionReader rtf(doc, RtfPrintSectionName);
+    m.rtfPrinting.on = rtf.number("AddPrintSupportForRTFDocuments", 0) != 0;
+    for (auto [key, value] : {std::pair{"ButtonText", &m.rtfPrinting.buttonText}, {"InfoTitle", &m.rtfPrinting.infoTitle},
+                              {"InfoText", &m.rtfPrinting.infoText}})
+        if (const std::string text = rtf.text(key); !text.empty())
+            *value = text;
     // The button that installs StickGuard runs the setup program the creation copied to the
     // medium's root or its own folder there.
     std::string setup = keys.text(&P::StickGuardSetupFilename);

@@ -208,6 +208,13 @@ struct SocialLogo {
     std::string tip;
 };
 
+// The Print button of the menu's own RTF viewer: it starts WordPad, which prints.
+struct RtfPrinting {
+    bool on = false;
+    std::string buttonText = "Print", infoTitle = "Print",
+                infoText = "WordPad in Windows will now be started. You can print the document from WordPad.";
+};
+
 struct MenuDescription {
     std::string caption = "Window Title";
     int width = 500;
@@ -241,6 +248,7 @@ struct MenuDescription {
     MenuSounds sounds;
     std::vector<DocumentText> documentTexts;
     PdfReaderBox pdfBox;
+    RtfPrinting rtfPrinting;
 
     BackgroundPicture background;
     LogotypePicture logotype;

@@ -342,7 +342,7 @@ void MenuSession::reportOutcome(ActionOutcome outcome, const ButtonAction& actio
         }
         return;
     }
-    if (action.kind == ActionKind::OpenDocument)
+    if (action.kind == ActionKind::OpenDocument || action.kind == ActionKind::ShowRtfDocument)
         if (const DocumentText* text = documentTextFor(menu(), action.target)) {
             host_.showMessage(text->title.empty() ? menu().caption : text->title, text->text, false);
             return;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <system_error>
 
+#include "model/file_io.h"
 #include "model/path_helpers.h"
 #include "platform/win32/gdiplus_session.h"
 #include "platform/win32/password_prompt.h"
@@ -17,6 +18,7 @@
 #include "shell/layout/menu_layout.h"
 #include "shell/render/png_file.h"
 #include "shell/resize_mode.h"
+#include "shell/win32/rtf_viewer.h"
 #include "shell/session/window_fading.h"
 
 namespace orv::shell {
@@ -573,6 +575,13 @@ bool Win32MenuWindow::offerButton(const std::string& title, const std::string& t
 
 ActionOutcome Win32MenuWindow::runAction(const ButtonAction& action)
 {
+    // RTF documents show in the menu's own viewer, with its Print button; the shell opens
+    // them only when the viewer cannot.
+    if (action.kind == ActionKind::ShowRtfDocument && FileExists(action.target)) {
+        const MenuDescription& m = session_.menu();
+        if (showRtfViewer(instance_, window_, action.target, m.caption, m.rtfPrinting, m.closeText))
+            return ActionOutcome::Done;
+    }
     return runButtonAction(action);
 }
 

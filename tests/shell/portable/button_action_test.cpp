@@ -25,7 +25,7 @@ MenuEntry button(const std::string& command, const std::string& link, const std:
 std::string describe(const ButtonAction& a)
 {
     static const char* const kinds[] = {"none",    "program",  "document", "folder", "address",
-                                        "close",   "menu",     "previous", "main",   "unsupported"};
+                                        "close",   "menu",     "previous", "main",   "unsupported", "rtf"};
     std::string s = std::string(kinds[static_cast<int>(a.kind)]) + " " + a.target;
     for (const std::string& part : {a.parameters, a.standardInput, a.workingFolder})
         if (!part.empty())
@@ -73,7 +73,7 @@ TEST(PlanButtonAction, EachCommandGetsItsAction)
         {button("Show Document", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
         {button("Play Music", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
         {button("Play Movie", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
-        {button("Show RTF Document", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
+        {button("Show RTF Document", "media\\f.dat"), "rtf E:\\Menu\\media\\f.dat medium"},
         {button("Open Excel File", "media\\f.dat"), "document E:\\Menu\\media\\f.dat medium"},
         {button("Open Folder", "pics"), "folder E:\\Menu\\pics medium"},
         {button("Run Explorer", "pics"), "folder E:\\Menu\\pics medium"},
