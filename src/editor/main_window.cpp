@@ -55,6 +55,7 @@
 #include "platform/services.h"
 #include "platform/shell.h"
 #include "platform/system_folders.h"
+#include "templates/basic_styles.h"
 
 namespace orv::editor {
 
@@ -105,6 +106,14 @@ MainWindow::MainWindow(QWidget* parent)
     NewProjectHooks hooks;
     hooks.askProjectType = [this](bool withChooser) -> std::optional<std::int16_t> {
         return ProjectTypeDialog::chooseNewProjectType(withChooser, this);
+    };
+    hooks.createProject = [](MenuProject& project, std::int16_t type, bool withStyleChooser) {
+        // The style and placement dialogs are to come; until then every new project is the
+        // empty one, with sample buttons when the options ask for them.
+        (void)withStyleChooser;
+        ChooseEmptyProject();
+        CreateProjectFromBasicStyle(project, type, platform::services().folders->ProgramFolder());
+        return true;
     };
     commands_.setNewProjectHooks(hooks);
 

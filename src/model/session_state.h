@@ -4,6 +4,8 @@
 // ResizeMode() and StickGuardSetupCopiedPath() are shorthands for members of Session().
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,17 @@ struct SessionState {
     // The picture folder of the last confirmed Add or Edit of a button: the next new
     // button starts with it (see NewButtonEntry).
     std::string rememberedButtonPictureFolder;
+
+    // The choices of the last new project made from a basic style, offered again by the
+    // next: colour family (1 Blue .. 7 White2), layout (1..8), button placement (1 left,
+    // 2 centre, 3 right, 4 double columns), title alignment (1 left, 3 centre) and the
+    // title's underline (from the options at start). Whether sample buttons and a sample
+    // picture are added are the editor options Add3Buttons_WhenNewProject and
+    // AddSampleMenuPicture_WhenNewProject.
+    struct NewProjectChoices {
+        std::int16_t color = 1, layout = 2, placement = 3, titleAlignment = 1;
+        std::optional<bool> underlineTitle;  // the option UnderlineMenuTitle until chosen
+    } newProject;
 };
 
 // The state of this run of the program.
