@@ -73,4 +73,17 @@ std::string CleanPath(std::string_view path)
     return clean;
 }
 
+std::string LowerExtensionOf(std::string_view path)
+{
+    const std::string name = FileNamePart(path);
+    const auto dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
 }  // namespace orv

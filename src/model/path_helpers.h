@@ -16,6 +16,10 @@ std::string FileNamePart(std::string_view path);
 // (a drive root such as "C:\").
 std::string JoinPath(std::string_view folder, std::string_view name);
 
+// The extension of the file name part (after its last "."), in ASCII lower case; empty when
+// it has none.
+std::string LowerExtensionOf(std::string_view path);
+
 // The part after the first ":"; a result of a single backslash becomes empty.
 std::string StripDriveLetter(std::string_view path);
 

@@ -42,11 +42,9 @@ bool noStartConditionHolds(const NoStartCondition& condition, const platform::Re
 
 const DocumentText* documentTextFor(const MenuDescription& menu, const std::string& path)
 {
-    const std::string name = FileNamePart(path);
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos)
+    const std::string extension = LowerExtensionOf(path);
+    if (extension.empty())
         return nullptr;
-    const std::string extension = lower(name.substr(dot + 1));
     for (const DocumentText& text : menu.documentTexts) {
         std::string list = lower(text.extensions);
         for (char& c : list)

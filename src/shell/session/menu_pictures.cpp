@@ -11,13 +11,7 @@ namespace {
 
 bool isMetafile(const std::string& file)
 {
-    const std::string name = FileNamePart(file);
-    const auto dot = name.rfind('.');
-    if (dot == std::string::npos)
-        return false;
-    std::string extension = name.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::string extension = LowerExtensionOf(file);
     return extension == "wmf" || extension == "emf";
 }
 

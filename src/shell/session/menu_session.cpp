@@ -15,12 +15,7 @@ namespace {
 
 bool isPdf(const std::string& path)
 {
-    if (path.size() < 4 || path[path.size() - 4] != '.')
-        return false;
-    std::string extension = path.substr(path.size() - 3);
-    for (char& c : extension)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension == "pdf";
+    return LowerExtensionOf(path) == "pdf";
 }
 
 }  // namespace
