@@ -214,7 +214,8 @@ TEST_F(MenuProgramUnderWine, PaintsTheSameMenuAsTheHostProgram)
 TEST_F(MenuProgramUnderWine, ExampleMenusMatchTheReferencePictures)
 {
     const std::string data = ORVANTO_TEST_DATA_DIR;
-    for (const char* name : {"standard", "blended", "special", "windows"}) {
+    fs::copy(data + "/menus/pictures", home.path("medium/pictures"), fs::copy_options::recursive);
+    for (const char* name : {"standard", "blended", "special", "windows", "pictures"}) {
         const fs::path menu = home.path("medium") / (std::string(name) + ".mni");
         fs::copy_file(data + "/menus/" + name + ".mni", menu, fs::copy_options::overwrite_existing);
         const fs::path shot = home.path(std::string(name) + ".png");
