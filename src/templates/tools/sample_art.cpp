@@ -318,27 +318,28 @@ QImage sunSet()
 // on the floor between them.
 QImage blackCurtain()
 {
-    const int w = 189, h = 252;
+    const int w = 168, h = 252;
+    const double mid = w / 2.0;
     QImage image = canvas(w, h, Qt::black);
     {
         QPainter p(&image);
         antialiased(p);
-        QLinearGradient cone(94, 0, 94, h);
+        QLinearGradient cone(mid, 0, mid, h);
         cone.setColorAt(0, rgb(120, 130, 150, 60));
         cone.setColorAt(1, rgb(200, 205, 220, 30));
-        QPolygonF beam({QPointF(80, 0), QPointF(108, 0), QPointF(150, h - 20), QPointF(38, h - 20)});
+        QPolygonF beam({QPointF(mid - 13, 0), QPointF(mid + 13, 0), QPointF(mid + 52, h - 20), QPointF(mid - 52, h - 20)});
         p.setPen(Qt::NoPen);
         p.setBrush(cone);
         p.drawPolygon(beam);
-        QRadialGradient spot(QPointF(94, h - 22), 64);
+        QRadialGradient spot(QPointF(mid, h - 22), 58);
         spot.setColorAt(0, rgb(230, 232, 240, 150));
         spot.setColorAt(1, rgb(230, 232, 240, 0));
         p.setBrush(spot);
-        p.drawEllipse(QPointF(94, h - 22), 64, 16);
+        p.drawEllipse(QPointF(mid, h - 22), 58, 15);
     }
     for (int y = 0; y < h; ++y) {
         const double t = static_cast<double>(y) / (h - 1);
-        const double edge = 40 + 28 * t * t;  // the curtains gather towards the floor
+        const double edge = 34 + 26 * t * t;  // the curtains gather towards the floor
         QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < w; ++x) {
             const double fromSide = x < w / 2 ? x : w - 1 - x;
@@ -379,17 +380,17 @@ QImage blackCurtain()
 
 QImage clouds()
 {
-    const int w = 189, h = 252;
+    const int w = 168, h = 252;
     QImage image = canvas(w, h);
     QPainter p(&image);
     antialiased(p);
     fillVertical(p, QRectF(0, 0, w, h), {{0, rgb(52, 118, 206)}, {0.6, rgb(126, 180, 236)}, {1, rgb(214, 234, 252)}});
-    glow(p, QPointF(160, 28), 90, rgb(255, 255, 240, 140));
+    glow(p, QPointF(140, 28), 90, rgb(255, 255, 240, 140));
     const QColor light = rgb(255, 255, 255), shade = rgb(196, 214, 236);
-    cloud(p, QPointF(60, 62), 46, light, shade, 41);
-    cloud(p, QPointF(150, 118), 36, light, shade, 42);
-    cloud(p, QPointF(70, 176), 58, light, shade, 43);
-    cloud(p, QPointF(160, 226), 40, light, shade, 44);
+    cloud(p, QPointF(56, 62), 42, light, shade, 41);
+    cloud(p, QPointF(136, 118), 32, light, shade, 42);
+    cloud(p, QPointF(66, 176), 52, light, shade, 43);
+    cloud(p, QPointF(146, 226), 36, light, shade, 44);
     return image;
 }
 
