@@ -108,20 +108,28 @@ void cloud(QPainter& p, QPointF at, double size, QColor light, QColor shade, uns
     }
 }
 
-// Glints on water: short horizontal strokes, thicker and closer near the light's column.
+// Glints on water: soft horizontal flecks, wider and closer near the light's column, each
+// fading out at both ends.
 void glints(QPainter& p, double centreX, double top, double bottom, double spread, QColor colour, unsigned seed)
 {
     Scatter s(seed);
-    p.setBrush(Qt::NoBrush);
-    for (int i = 0; i < 70; ++i) {
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 90; ++i) {
         const double t = s.next();
         const double y = top + (bottom - top) * t * t;
-        const double width = spread * (0.3 + t) * s.between(0.4, 1.0);
-        const double x = centreX + s.between(-1, 1) * spread * (0.4 + t);
+        const double width = spread * (0.25 + t) * s.between(0.3, 1.0);
+        const double x = centreX + s.between(-1, 1) * spread * (0.3 + t);
+        const double thickness = 0.8 + 1.6 * t;
         QColor c = colour;
-        c.setAlphaF(colour.alphaF() * (1.0 - 0.6 * t) * s.between(0.5, 1.0));
-        p.setPen(QPen(c, 1.0 + 1.5 * t, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(QPointF(x - width / 2, y), QPointF(x + width / 2, y));
+        c.setAlphaF(colour.alphaF() * (1.0 - 0.5 * t) * s.between(0.4, 1.0));
+        QColor clear = c;
+        clear.setAlpha(0);
+        QLinearGradient fleck(x - width / 2, 0, x + width / 2, 0);
+        fleck.setColorAt(0, clear);
+        fleck.setColorAt(0.5, c);
+        fleck.setColorAt(1, clear);
+        p.setBrush(fleck);
+        p.drawEllipse(QRectF(x - width / 2, y - thickness / 2, width, thickness));
     }
 }
 
@@ -255,8 +263,8 @@ QImage redSea()
     p.setClipRect(0, 0, w, horizon);
     disc(p, QPointF(94, horizon + 4), 32, rgb(255, 246, 200), rgb(255, 150, 70));
     p.restore();
-    cloud(p, QPointF(44, 62), 40, rgb(255, 150, 120, 200), rgb(140, 20, 30, 160), 31);
-    cloud(p, QPointF(150, 36), 30, rgb(255, 130, 110, 180), rgb(120, 10, 30, 150), 32);
+    cloud(p, QPointF(44, 62), 40, rgb(236, 120, 100), rgb(140, 26, 34), 31);
+    cloud(p, QPointF(150, 36), 30, rgb(214, 96, 86), rgb(110, 14, 28), 32);
     fillVertical(p, QRectF(0, horizon, w, h - horizon), {{0, rgb(200, 50, 40)}, {0.35, rgb(130, 10, 20)}, {1, rgb(36, 0, 6)}});
     // Waves: thin lighter crests.
     Scatter s(33);
@@ -416,13 +424,13 @@ QImage heavenAndSea()
         p.drawPath(ray);
     }
     const QColor light = rgb(255, 255, 255), shade = rgb(200, 216, 236);
-    cloud(p, QPointF(330, 70), 80, light, shade, 51);
-    cloud(p, QPointF(440, 170), 56, light, shade, 52);
-    cloud(p, QPointF(250, 210), 48, light, shade, 53);
-    cloud(p, QPointF(50, 240), 40, light, shade, 54);
+    // Low over the sea, clear of the title and the buttons.
+    cloud(p, QPointF(420, 236), 56, light, shade, 51);
+    cloud(p, QPointF(260, 244), 34, light, shade, 52);
+    cloud(p, QPointF(60, 238), 42, light, shade, 53);
     fillVertical(p, QRectF(0, horizon, w, h - horizon), {{0, rgb(96, 158, 206)}, {0.3, rgb(40, 106, 170)}, {1, rgb(8, 46, 100)}});
     glints(p, 120, horizon + 2, h - 4, 60, rgb(255, 255, 240, 220), 55);
-    glints(p, 330, horizon + 4, h - 40, 80, rgb(220, 236, 255, 110), 56);
+    glints(p, 360, horizon + 4, h - 60, 50, rgb(220, 236, 255, 70), 56);
     return image;
 }
 
