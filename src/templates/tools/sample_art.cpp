@@ -161,8 +161,10 @@ QImage doubleSuns()
     // The far coast.
     p.setPen(Qt::NoPen);
     p.setBrush(rgb(36, 44, 112));
-    p.drawPath(ridge(w, horizon, horizon + 1, [](double x) { return 8 + 7 * std::sin(x / 23.0) + 4 * std::sin(x / 7.0 + 1); }));
-    fillVertical(p, QRectF(0, horizon, w, h - horizon), {{0, rgb(60, 80, 170)}, {0.4, rgb(22, 36, 120)}, {1, rgb(4, 8, 48)}});
+    p.drawPath(ridge(w, horizon, horizon + 1,
+                     [](double x) { return 8 + 7 * std::sin(x / 23.0) + 4 * std::sin(x / 7.0 + 1); }));
+    fillVertical(p, QRectF(0, horizon, w, h - horizon),
+                 {{0, rgb(60, 80, 170)}, {0.4, rgb(22, 36, 120)}, {1, rgb(4, 8, 48)}});
     glints(p, 66, horizon + 2, h - 4, 28, rgb(255, 230, 160, 220), 11);
     glints(p, 136, horizon + 2, h - 30, 14, rgb(255, 210, 160, 170), 12);
     return image;
@@ -290,7 +292,11 @@ QImage sunSet()
     QPainter p(&image);
     antialiased(p);
     fillVertical(p, QRectF(0, 0, w, h),
-                 {{0, rgb(118, 46, 104)}, {0.35, rgb(226, 96, 64)}, {0.62, rgb(255, 170, 70)}, {0.75, rgb(255, 220, 120)}, {1, rgb(255, 200, 90)}});
+                 {{0, rgb(118, 46, 104)},
+                  {0.35, rgb(226, 96, 64)},
+                  {0.62, rgb(255, 170, 70)},
+                  {0.75, rgb(255, 220, 120)},
+                  {1, rgb(255, 200, 90)}});
     glow(p, QPointF(96, 156), 120, rgb(255, 236, 160, 190));
     disc(p, QPointF(96, 156), 40, rgb(255, 252, 220), rgb(255, 200, 80));
     // Thin clouds across the sun.
@@ -428,7 +434,8 @@ QImage heavenAndSea()
     cloud(p, QPointF(420, 236), 56, light, shade, 51);
     cloud(p, QPointF(260, 244), 34, light, shade, 52);
     cloud(p, QPointF(60, 238), 42, light, shade, 53);
-    fillVertical(p, QRectF(0, horizon, w, h - horizon), {{0, rgb(96, 158, 206)}, {0.3, rgb(40, 106, 170)}, {1, rgb(8, 46, 100)}});
+    fillVertical(p, QRectF(0, horizon, w, h - horizon),
+                 {{0, rgb(96, 158, 206)}, {0.3, rgb(40, 106, 170)}, {1, rgb(8, 46, 100)}});
     glints(p, 120, horizon + 2, h - 4, 60, rgb(255, 255, 240, 220), 55);
     glints(p, 360, horizon + 4, h - 60, 50, rgb(220, 236, 255, 70), 56);
     return image;
