@@ -283,12 +283,11 @@ MenuLayout layoutMenu(const MenuDescription& menu, int clientWidth, int clientHe
         layout.movie = Rect{look.alignment == 3 ? Margin : Margin + room - mv.width, y, mv.width, mv.height};
     }
     if (pictures.pictureWidth > 0 && pictures.pictureHeight > 0 && sideFree) {
+        // Stretched to the size the author gave, else at its own size.
         const MenuPicture& p = menu.picture;
-        const Rect box{look.alignment == 3 ? Margin : Margin + room - p.width, y, p.width, p.height};
-        Rect shown = p.stretch ? box : fitWithin(pictures.pictureWidth, pictures.pictureHeight, box);
-        if (look.alignment == 1)
-            shown.x = box.right() - shown.width;  // against the right margin
-        layout.picture = shown;
+        const int width = p.stretch ? p.width : pictures.pictureWidth;
+        const int height = p.stretch ? p.height : pictures.pictureHeight;
+        layout.picture = Rect{look.alignment == 3 ? Margin : Margin + room - width, y, width, height};
     }
 
     // The flow: every shown entry's own place, row by row, the rows as high as their

@@ -51,19 +51,6 @@ Bitmap scaledPicture(const Bitmap& picture, int width, int height)
     return out;
 }
 
-Rect fitWithin(int pictureWidth, int pictureHeight, const Rect& box)
-{
-    if (pictureWidth <= 0 || pictureHeight <= 0)
-        return Rect{box.x, box.y, 1, 1};
-    int width = box.width;
-    int height = static_cast<int>(static_cast<long long>(pictureHeight) * box.width / pictureWidth);
-    if (height > box.height) {
-        height = box.height;
-        width = static_cast<int>(static_cast<long long>(pictureWidth) * box.height / pictureHeight);
-    }
-    return Rect{box.x, box.y, std::max(width, 1), std::max(height, 1)};
-}
-
 void makeTransparent(Bitmap& picture, WinColour colour)
 {
     // Windows colours keep red in the low byte; bitmap pixels keep blue there.

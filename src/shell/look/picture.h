@@ -19,9 +19,6 @@ struct MenuPictures {
 // The picture scaled to width x height with bilinear filtering (empty for an empty size).
 Bitmap scaledPicture(const Bitmap& picture, int width, int height);
 
-// The largest size of the picture's shape that fits the box (at least 1 x 1).
-Rect fitWithin(int pictureWidth, int pictureHeight, const Rect& box);
-
 // Pixels of exactly that colour become fully transparent (a logotype's background).
 void makeTransparent(Bitmap& picture, WinColour colour);
 

@@ -73,7 +73,7 @@ TEST(MenuLayout, AlignmentAndNarrowingOfOneColumn)
 }
 
 // The logotype takes a top corner and the texts keep clear of it; the menu picture stands on
-// the side the buttons leave free, fitted into its box, and only beside one column.
+// the side the buttons leave free, at its own size or stretched to its box, and only beside one column.
 TEST(MenuLayout, LogotypeAndMenuPicture)
 {
     MenuDescription m;
@@ -83,12 +83,12 @@ TEST(MenuLayout, LogotypeAndMenuPicture)
     m.picture.width = 150;
     m.picture.height = 150;
     m.entries = {button("One")};
-    const PictureSizes sizes{160, 80, 300, 150, {}};
+    const PictureSizes sizes{160, 80, 200, 100, {}};
     EXPECT_EQ(layoutText(layoutMenu(m, 500, 400, sizes)),
               "window 0 0 500 400\n"
               "title 20 20 288 52\n"
               "logotype 320 20 160 80\n"
-              "picture 20 112 150 75\n"
+              "picture 20 112 200 100\n"
               "entry 1 260 112 220 30\n");
 
     m.logotype.left = true;
