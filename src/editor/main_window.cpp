@@ -27,6 +27,7 @@
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
 #include "editor/dialogs/dialog_openers.h"
+#include "editor/dialogs/submenu_wizard_dialog.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
@@ -179,6 +180,10 @@ void MainWindow::buildActions()
     test->setIcon(themedIcon("media-playback-start", QStyle::SP_MediaPlay, s));
     test->setToolTip(tr("Show the menu as it will look, without copying any file (F5)"));
     QAction* run = make("mRun", tr("&Run Created Menu"), QKeySequence(Qt::CTRL | Qt::Key_F5), [this] { runMenu(); });
+    make("mCreateSubMenus", tr("Create &Sub Menus..."), QKeySequence(), [this] {
+        commitEdits();
+        RunSubMenuWizard(*document_, SubMenuWizardHooks{[this] { runMenu(); }}, this);
+    });
     run->setIcon(themedIcon("system-run", QStyle::SP_ArrowForward, s));
     run->setToolTip(tr("Start the menu created last, from its folder (Ctrl+F5)"));
 
@@ -233,6 +238,8 @@ void MainWindow::buildMenus()
     menu->addAction(action("mCreate"));
     menu->addAction(action("mTest"));
     menu->addAction(action("mRun"));
+    menu->addSeparator();
+    menu->addAction(action("mCreateSubMenus"));
 
     QMenu* tools = menuBar()->addMenu(tr("&Tools"));
     tools->addAction(action("mOptions"));

@@ -242,7 +242,11 @@ bool CreateSubMenus(MenuProject& main, const SubMenuCreation& c)
     if (!ListHasExitButton(main))
         AppendExitButton(main);
     say("Saving main menu.");
-    SaveProjectFile(main);
+    if (c.saveMain ? !c.saveMain(main) : !SaveProjectFile(main)) {
+        for (const std::string& line : SubMenuErrorLines({0, {}, 4, main.ProjectFilePath}))
+            say(line);
+        return false;
+    }
     say("Creating main menu.");
     if (c.startBuild)
         c.startBuild(main.ProjectFilePath, c.creationFolder);

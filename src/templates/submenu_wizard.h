@@ -54,6 +54,8 @@ struct SubMenuCreation {
     std::function<void(const std::string& line)> progress;
     // Starts the batch build of a project into a folder, not waiting for it.
     std::function<void(const std::string& project, const std::string& folder)> startBuild;
+    // Saves the main project (SaveProjectFile when not given); false when it failed.
+    std::function<bool(MenuProject& project)> saveMain;
 };
 
 // The creation: asks whether earlier sub menus are to be updated (Yes/No/Cancel), writes
