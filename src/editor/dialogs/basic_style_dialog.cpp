@@ -1,5 +1,7 @@
 #include "editor/dialogs/basic_style_dialog.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -83,6 +85,8 @@ BasicStyleDialog::BasicStyleDialog(std::int16_t projectType, std::int16_t color,
             grid->addWidget(option, index / Columns, index % Columns);
             row.push_back(option);
         }
+        for (int column = 0; column < Columns; ++column)
+            grid->setColumnStretch(column, 1);
         connect(group, &QButtonGroup::idToggled, this, [this, row](int id, bool on) {
             row[static_cast<std::size_t>(id)]->setSelected(on);
             if (on)
@@ -93,6 +97,15 @@ BasicStyleDialog::BasicStyleDialog(std::int16_t projectType, std::int16_t color,
         groups_.push_back(group);
         tabs_->addTab(page, tabIcon(family), trText(BasicStyleFamilyName(family)));
     }
+
+    // Every option as wide as the widest, so the frames line up on every tab.
+    int widest = 0;
+    for (const auto& row : options_)
+        for (PreviewOption* option : row)
+            widest = std::max(widest, option->sizeHint().width());
+    for (const auto& row : options_)
+        for (PreviewOption* option : row)
+            option->setMinimumWidth(widest);
 
     underline_ = makeCheckBox(tr("Underline title"), "cUnderlineTitle", underlineTitle, this);
 

@@ -1,5 +1,7 @@
 #include "editor/dialogs/placement_dialog.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -57,6 +59,11 @@ PlacementDialog::PlacementDialog(std::int16_t projectType, std::int16_t placemen
         row->addWidget(option);
         options_.push_back(option);
     }
+    int widest = 0;
+    for (PreviewOption* option : options_)
+        widest = std::max(widest, option->sizeHint().width());
+    for (PreviewOption* option : options_)
+        option->setMinimumWidth(widest);
     connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool on) {
         option(id)->setSelected(on);
         if (on)

@@ -1,5 +1,6 @@
 #include "editor/dialogs/preview_option.h"
 
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
@@ -23,6 +24,12 @@ public:
     {
         setFixedSize(size);
         setCursor(Qt::PointingHandCursor);
+        // The sample title is dark on a light picture and white on a dark one.
+        if (!picture_.isNull()) {
+            const QImage strip = picture_.toImage().copy(0, 0, picture_.width(), picture_.height() / 5).scaled(1, 1,
+                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            lightPicture_ = qGray(strip.pixel(0, 0)) > 150;
+        }
     }
 
     bool titleShown = false, titleCentred = false, titleUnderlined = false;
@@ -56,19 +63,24 @@ private:
         const QRect line(area.left() + 10, area.top() + 6, area.width() - 20, 18);
         const int align = (titleCentred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter;
         const QString text = QObject::tr("Menu title");
-        p.setPen(QColor(0, 0, 0, 150));
-        p.drawText(line.translated(1, 1), align, text);
-        p.setPen(Qt::white);
+        const QColor ink = lightPicture_ ? QColor(0, 64, 128) : QColor(Qt::white);
+        if (!lightPicture_) {
+            p.setPen(QColor(0, 0, 0, 150));
+            p.drawText(line.translated(1, 1), align, text);
+        }
+        p.setPen(ink);
         p.drawText(line, align, text);
         if (titleUnderlined) {
             const int y = line.bottom() + 3;
-            p.fillRect(QRect(line.left() + 1, y + 1, line.width(), 2), QColor(0, 0, 0, 150));
-            p.fillRect(QRect(line.left(), y, line.width(), 2), Qt::white);
+            if (!lightPicture_)
+                p.fillRect(QRect(line.left() + 1, y + 1, line.width(), 2), QColor(0, 0, 0, 150));
+            p.fillRect(QRect(line.left(), y, line.width(), 2), ink);
         }
     }
 
     QString caption_;
     QPixmap picture_;
+    bool lightPicture_ = true;
 };
 
 PreviewOption::PreviewOption(const QString& caption, const QPixmap& picture, QSize pictureSize, QWidget* parent)
@@ -83,6 +95,7 @@ PreviewOption::PreviewOption(const QString& caption, const QPixmap& picture, QSi
     layout->setSpacing(4);
     layout->addWidget(picture_, 0, Qt::AlignHCenter);
     layout->addWidget(radio_);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
 QWidget* PreviewOption::picture() const { return picture_; }
