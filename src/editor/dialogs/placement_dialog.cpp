@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,6 +51,7 @@ PlacementDialog::PlacementDialog(std::int16_t projectType, std::int16_t placemen
         option->radio()->setObjectName(OptionNames[p - 1]);
         option->picture()->setObjectName(PictureNames[p - 1]);
         group_->addButton(option->radio(), p);
+        option->radio()->installEventFilter(this);
         connect(option, &PreviewOption::hovered, this, [this, option] {
             for (PreviewOption* other : options_)
                 if (other != option)
@@ -130,6 +132,24 @@ void PlacementDialog::confirm()
 {
     chosen_ = static_cast<std::int16_t>(checkedPlacement());
     accept();
+}
+
+// Left and Right move between the placements.
+bool PlacementDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int step = key->key() == Qt::Key_Left ? -1 : key->key() == Qt::Key_Right ? 1 : 0;
+        if (step != 0 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            const int to = checkedPlacement() + step;
+            if (to >= 1 && to <= PlacementCount) {
+                option(to)->radio()->setChecked(true);
+                option(to)->radio()->setFocus(Qt::TabFocusReason);
+            }
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PlacementDialog::placementChecked(int placement)

@@ -42,6 +42,9 @@ public:
     QCheckBox* addPictureBox() const { return addPicture_; }
     QPushButton* confirmButton() const { return confirm_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void confirm();
     void placementChecked(int placement);
