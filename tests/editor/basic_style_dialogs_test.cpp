@@ -11,6 +11,7 @@
 #include "editor/dialogs/basic_style_dialog.h"
 #include "editor/dialogs/placement_dialog.h"
 #include "editor/dialogs/preview_option.h"
+#include "editor/dialogs/project_type_dialog.h"
 #include "editor/main_window.h"
 #include "editor/project_document.h"
 #include "main_window_test_support.h"
@@ -165,19 +166,24 @@ TEST_F(BasicStyleDialogsTest, ChoosingWithBothDialogsKeepsTheChoicesAndCancelKee
 
 TEST_F(BasicStyleDialogsTest, NewProjectFromABasicStyleGetsTheStyleAndTheSampleButtons)
 {
-    Options().DontAskProjectType = true;
     MainWindow window;
-    test::whenModalOpens<BasicStyleDialog>([](BasicStyleDialog* d) {
-        test::whenModalOpens<PlacementDialog>([](PlacementDialog* p) {
-            click(p->option(1)->picture());
-            p->underlineBox()->setChecked(true);
-            p->confirmButton()->click();
+    test::whenModalOpens<ProjectTypeDialog>([](ProjectTypeDialog* type) {
+        EXPECT_EQ(type->confirmButton()->text(), "Continue  >");
+        test::whenModalOpens<BasicStyleDialog>([](BasicStyleDialog* d) {
+            test::whenModalOpens<PlacementDialog>([](PlacementDialog* p) {
+                click(p->option(1)->picture());
+                p->underlineBox()->setChecked(true);
+                p->confirmButton()->click();
+            });
+            d->tabs()->setCurrentIndex(2);
+            doubleClick(d->option(2, 5)->picture());
         });
-        d->tabs()->setCurrentIndex(2);
-        doubleClick(d->option(2, 5)->picture());
+        type->usbOption()->setChecked(true);
+        type->confirmButton()->click();
     });
     ASSERT_TRUE(window.newProject(true));
     const MenuProject& p = window.document().project();
+    EXPECT_EQ(p.ProjectType, 2);
     EXPECT_EQ(p.BackColor, RgbColour(204, 0, 0));
     EXPECT_EQ(p.ButtonFrameColor, RgbColour(255, 0, 0));
     EXPECT_EQ(p.ButtonAlignment, 1);
@@ -187,6 +193,7 @@ TEST_F(BasicStyleDialogsTest, NewProjectFromABasicStyleGetsTheStyleAndTheSampleB
     EXPECT_EQ(p.Buttons[1].Cmd, "Show Document");
     EXPECT_EQ(p.Buttons[2].Text, "Exit");
 
+    Options().DontAskProjectType = true;
     test::whenModalOpens<BasicStyleDialog>([](BasicStyleDialog* d) { d->reject(); });
     EXPECT_FALSE(window.newProject(true));
     EXPECT_EQ(window.document().project().BackColor, RgbColour(204, 0, 0));
