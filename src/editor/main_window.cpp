@@ -26,6 +26,7 @@
 #include "create/test_run.h"
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
+#include "editor/dialogs/basic_style_dialog.h"
 #include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/submenu_wizard_dialog.h"
 #include "editor/dialogs/editor_creation_observer.h"
@@ -108,11 +109,11 @@ MainWindow::MainWindow(QWidget* parent)
     hooks.askProjectType = [this](bool withChooser) -> std::optional<std::int16_t> {
         return ProjectTypeDialog::chooseNewProjectType(withChooser, this);
     };
-    hooks.createProject = [](MenuProject& project, std::int16_t type, bool withStyleChooser) {
-        // The style and placement dialogs are to come; until then every new project is the
-        // empty one, with sample buttons when the options ask for them.
-        (void)withStyleChooser;
-        ChooseEmptyProject();
+    hooks.createProject = [this](MenuProject& project, std::int16_t type, bool withStyleChooser) {
+        if (!withStyleChooser)
+            ChooseEmptyProject();
+        else if (!ChooseBasicStyleAndPlacement(type, this))
+            return false;
         CreateProjectFromBasicStyle(project, type, platform::services().folders->ProgramFolder());
         return true;
     };

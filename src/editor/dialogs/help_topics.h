@@ -41,6 +41,8 @@ enum Topic : int {
     ProjectType = 41,
     ProjectFolder = 42,
     AppTour = 43,
+    BasicStyle = 44,
+    ButtonPlacement = 45,
 };
 
 }  // namespace orv::editor::help
