@@ -11,6 +11,7 @@
 #include "support/stand_in_program_folder.h"
 #include "support/test_home.h"
 #include "batch/batch_build.h"
+#include "templates/submenu_wizard.h"
 
 namespace orv::test {
 namespace {
@@ -118,6 +119,32 @@ TEST_F(BatchBuildTest, RelativeProjectIsFoundBelowTheEditorsFolder)
     EXPECT_EQ(ResolveCommandLineProject("Examples/Demo.mnp"), home.win("program") + "\\Examples\\Demo.mnp");
     EXPECT_EQ(build("Examples/Demo.mnp /BUILD /BUILDFOLDER:" + home.win("rel")), 0);
     EXPECT_TRUE(exists("rel/ORVNMENU.EXE"));
+}
+
+// The sub-menu wizard's builds, run here one after the other instead of as processes of
+// their own: the main menu in the creation folder, each sub menu in its folder, and the
+// information text copied into each (the creation writes its linked files' paths in lower case).
+TEST_F(BatchBuildTest, TheSubMenuWizardsBuildsCreateEveryMenu)
+{
+    home.writeFile("program/Examples/Objects/Information-Text-Submenu.txt", "About this sub menu\r\n");
+    MenuProject main;
+    OpenProjectFile(main, saveProject("menus/Catalog.mnp"));
+    SubMenuCreation creation;
+    creation.count = 2;
+    creation.creationFolder = home.win("disc");
+    creation.programFolder = home.win("program");
+    std::vector<int> exitCodes;
+    creation.startBuild = [&](const std::string& project, const std::string& folder) {
+        exitCodes.push_back(build("\"" + project + "\" /BUILD /BUILDFOLDER:\"" + folder + "\""));
+    };
+    ASSERT_TRUE(CreateSubMenus(main, creation));
+    EXPECT_EQ(exitCodes, (std::vector<int>{0, 0, 0}));
+    for (const char* menu : {"disc", "disc/SubMenu-1", "disc/SubMenu-2"}) {
+        EXPECT_TRUE(exists(std::string(menu) + "/ORVNMENU.EXE")) << menu;
+        EXPECT_TRUE(exists(std::string(menu) + "/ORVNMENU.MNI") || exists(std::string(menu) + "/orvnmenu.mni")) << menu;
+    }
+    EXPECT_EQ(home.readFile("disc/SubMenu-2/files/button1/information-text-submenu.txt"), "About this sub menu\r\n");
+    EXPECT_THAT(home.readFile("menus/Catalog.mnp"), HasSubstr("SubMenu-2\\ORVNMENU.EXE"));
 }
 
 }  // namespace
