@@ -418,13 +418,21 @@ void Win32MenuWindow::updateTip()
 
 Bitmap Win32MenuWindow::loadPicture(const std::string& windowsPath, int width, int height)
 {
-    // GDI+ reads BMP, JPEG, PNG, GIF and the metafiles; it is loaded with the first picture.
-    platform::gdiplus_library::Picture read = platform::gdiplus_library::readPicture(widen(windowsPath), width, height);
-    Bitmap picture;
-    picture.width = read.width;
-    picture.height = read.height;
-    picture.pixels = std::move(read.pixels);
-    return picture;
+    return pictureReader(windowsPath, width, height)();
+}
+
+std::function<Bitmap()> Win32MenuWindow::pictureReader(const std::string& windowsPath, int width, int height)
+{
+    // GDI+ reads BMP, JPEG, PNG, GIF and the metafiles, on any thread; it is loaded with the
+    // first picture.
+    return [file = widen(windowsPath), width, height] {
+        platform::gdiplus_library::Picture read = platform::gdiplus_library::readPicture(file, width, height);
+        Bitmap picture;
+        picture.width = read.width;
+        picture.height = read.height;
+        picture.pixels = std::move(read.pixels);
+        return picture;
+    };
 }
 
 // The sounds go through MCI, one device for each use, so that a hover sound never cuts the
