@@ -29,6 +29,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <thread>
@@ -109,7 +110,7 @@ double measure(Display* display, const Candidate& c)
     }
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // let its window go
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));  // let it and its window go
     return elapsed;
 }
 
@@ -222,41 +223,45 @@ int main(int argc, char** argv)
             candidates.push_back({"other ORVNMENU.EXE under Wine" + tag, {"wine", (m.folder / "OTHER.EXE").string()},
                                   m.caption, wine});
     }
+    // Round by round (-1 where no window came), so that each program can be set against its
+    // yardstick of the same round.
     std::map<std::string, std::vector<double>> times;
     for (int round = 0; round <= runs; ++round)
         for (const Candidate& c : candidates) {
             const double ms = measure(x, c);
-            if (round > 0 && ms >= 0)  // round 0 warms the caches and Wine's server
+            if (round > 0)  // round 0 warms the caches and Wine's server
                 times[c.label].push_back(ms);
         }
+    const auto shown = [&](const std::string& label) {
+        std::vector<double> t;
+        std::copy_if(times[label].begin(), times[label].end(), std::back_inserter(t), [](double ms) { return ms >= 0; });
+        return t;
+    };
 
     // The fastest run too: on a busy machine it is nearer the program's own cost than the median.
     for (const Candidate& c : candidates) {
-        const std::vector<double>& t = times[c.label];
+        const std::vector<double> t = shown(c.label);
         std::printf("%-58s median %7.1f ms, fastest %7.1f ms over %zu runs\n", c.label.c_str(), median(t),
                     t.empty() ? -1 : *std::min_element(t.begin(), t.end()), t.size());
     }
+    // The ratios: of the medians, and the median of the rounds' own ratios, which a machine
+    // whose load changes during the runs disturbs least.
     const std::size_t perMenu = candidates.size() / menus.size();
     for (std::size_t m = 0; m < menus.size(); ++m) {
-        const auto fastest = [&](std::size_t candidate) {
-            const std::vector<double>& t = times[candidates[m * perMenu + candidate].label];
-            return t.empty() ? -1 : *std::min_element(t.begin(), t.end());
+        const auto ratio = [&](const char* what, std::size_t program, std::size_t yardstick) {
+            const std::string& p = candidates[m * perMenu + program].label;
+            const std::string& y = candidates[m * perMenu + yardstick].label;
+            std::vector<double> rounds;
+            for (std::size_t r = 0; r < times[p].size(); ++r)
+                if (times[p][r] >= 0 && times[y][r] > 0)
+                    rounds.push_back(times[p][r] / times[y][r]);
+            std::printf("%s, %s: %.2f of the medians, %.2f by rounds\n", menus[m].name.c_str(), what,
+                        median(shown(p)) / median(shown(y)), median(rounds));
         };
-        const auto ratio = [&](std::size_t program, std::size_t yardstick) {
-            std::printf(" %.2f (fastest runs %.2f)",
-                        median(times[candidates[m * perMenu + program].label]) /
-                            median(times[candidates[m * perMenu + yardstick].label]),
-                        fastest(program) / fastest(yardstick));
-        };
-        std::printf("%s, medians: Windows menu / empty window under Wine", menus[m].name.c_str());
-        ratio(1, 0);
-        std::printf("; host menu / bare Qt window");
-        ratio(3, 2);
-        if (!compare.empty()) {
-            std::printf("; other build / empty window");
-            ratio(4, 0);
-        }
-        std::printf("\n");
+        ratio("Windows menu / empty window under Wine", 1, 0);
+        ratio("host menu / bare Qt window", 3, 2);
+        if (!compare.empty())
+            ratio("other Windows build / empty window", 4, 0);
     }
 
     kill(keeper, SIGTERM);
