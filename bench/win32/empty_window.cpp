@@ -1,6 +1,9 @@
 // The yardstick of the menu program's start-up under Wine: the least a Win32 program can
 // do to show a window (register a class, create, show, paint the background, wait).
+//   empty_window.exe [WIDTH HEIGHT]   (500 x 400 when not given)
 #include <windows.h>
+
+#include <cstdio>
 
 namespace {
 LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -13,8 +16,11 @@ LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int show)
 {
+    int width = 500, height = 400;
+    if (std::sscanf(commandLine, "%d %d", &width, &height) != 2 || width <= 0 || height <= 0)
+        width = 500, height = 400;
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
@@ -22,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     windowClass.lpszClassName = L"EmptyWindow";
     RegisterClassW(&windowClass);
     HWND window = CreateWindowW(L"EmptyWindow", L"Empty Window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                500, 400, nullptr, nullptr, instance, nullptr);
+                                width, height, nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
     MSG message;

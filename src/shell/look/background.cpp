@@ -34,27 +34,42 @@ Bitmap renderBackground(const MenuDescription& menu, int width, int height)
     const int direction = menu.toneDirection;
 
     const auto at = [&](Fraction f) { return argbOf(mixColours(first, second, f.numerator, f.denominator)); };
-    for (int y = 0; y < bitmap.height; ++y) {
-        std::uint32_t* row = bitmap.pixels.data() + static_cast<std::size_t>(y) * bitmap.width;
-        for (int x = 0; x < bitmap.width; ++x) {
-            switch (direction) {
-            case 1: row[x] = at(along(x, width)); break;
-            case 2: row[x] = at(reversed(along(x, width))); break;
-            case 3: row[x] = at(reversed(along(y, height))); break;
-            case 4: row[x] = at(along(y, height)); break;
-            case 5: {
+    const auto rowOf = [&](int y) { return bitmap.pixels.begin() + static_cast<std::ptrdiff_t>(y) * bitmap.width; };
+    // A straight blend changes along one axis only: one row, or one colour per row, is
+    // worked out and copied, which makes a full-screen background cheap to start with.
+    switch (direction) {
+    case 1:
+    case 2:
+    case 6:
+        for (int x = 0; x < bitmap.width; ++x)
+            bitmap.pixels[static_cast<std::size_t>(x)] = at(direction == 1   ? along(x, width)
+                                                            : direction == 2 ? reversed(along(x, width))
+                                                                             : toMiddle(x, width));
+        for (int y = 1; y < bitmap.height; ++y)
+            std::copy(rowOf(0), rowOf(1), rowOf(y));
+        break;
+    case 3:
+    case 4:
+    case 7:
+        for (int y = 0; y < bitmap.height; ++y)
+            std::fill(rowOf(y), rowOf(y) + bitmap.width,
+                      at(direction == 3 ? reversed(along(y, height)) : direction == 4 ? along(y, height) : toMiddle(y, height)));
+        break;
+    case 5:
+        for (int y = 0; y < bitmap.height; ++y) {
+            std::uint32_t* row = bitmap.pixels.data() + static_cast<std::size_t>(y) * bitmap.width;
+            for (int x = 0; x < bitmap.width; ++x) {
                 const double dx = x + 0.5 - width / 2.0, dy = y + 0.5 - height / 2.0;
                 const double radius = std::max(width, height) / 2.0;
                 const double t = std::min(1.0, std::sqrt(dx * dx + dy * dy) / radius);
                 const auto steps = static_cast<long long>(std::lround(t * 4096));
                 row[x] = argbOf(mixColours(second, first, steps, 4096));
-                break;
-            }
-            case 6: row[x] = at(toMiddle(x, width)); break;
-            case 7: row[x] = at(toMiddle(y, height)); break;
-            default: row[x] = argbOf(first); break;
             }
         }
+        break;
+    default:
+        std::fill(bitmap.pixels.begin(), bitmap.pixels.end(), argbOf(first));
+        break;
     }
     return bitmap;
 }

@@ -3,6 +3,8 @@
 // build, so both menu programs show the same pixels.
 #pragma once
 
+#include <future>
+
 #include "shell/menu_description.h"
 #include "shell/render/canvas.h"
 
@@ -14,6 +16,7 @@ struct MenuPictures {
     Bitmap background, logotype, picture;
     std::vector<Bitmap> buttons;  // per entry, for the picture styles; empty where none was found
     int id = 0;
+    std::shared_future<Bitmap> pendingBackground;  // the background while it is still being read
 };
 
 // The picture scaled to width x height with bilinear filtering (empty for an empty size).

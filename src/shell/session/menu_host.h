@@ -2,6 +2,7 @@
 // action, closing, and the signs that the window must follow a change.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,6 +64,13 @@ public:
     }
     virtual void stopMovie() {}
     virtual Bitmap loadPicture(const std::string& windowsPath, int width, int height)
+    {
+        (void)windowsPath, (void)width, (void)height;
+        return {};
+    }
+    // The reading of loadPicture, ready to run on another thread (it may use nothing of the
+    // host's); empty when the host reads pictures on its own thread only.
+    virtual std::function<Bitmap()> pictureReader(const std::string& windowsPath, int width, int height)
     {
         (void)windowsPath, (void)width, (void)height;
         return {};

@@ -1,5 +1,8 @@
 #include "shell/session/menu_pictures.h"
 
+#include <functional>
+#include <system_error>
+
 #include "model/path_helpers.h"
 #include "shell/look/button_face.h"
 #include "shell/look/colour.h"
@@ -27,6 +30,29 @@ Bitmap load(const PictureFile& file, const std::string& menuFolder, MenuHost& ho
     return {};
 }
 
+// The picture read on a thread of its own; not valid when the host cannot do that.
+std::shared_future<Bitmap> readAside(const PictureFile& file, const std::string& menuFolder, MenuHost& host)
+{
+    std::vector<std::function<Bitmap()>> readers;
+    for (const std::string& candidate : pictureCandidates(file, menuFolder)) {
+        readers.push_back(host.pictureReader(candidate, 0, 0));
+        if (!readers.back())
+            return {};
+    }
+    try {
+        return std::async(std::launch::async,
+                          [readers = std::move(readers)] {
+                              for (const auto& read : readers)
+                                  if (Bitmap picture = read(); picture.width > 0 && picture.height > 0)
+                                      return picture;
+                              return Bitmap{};
+                          })
+            .share();
+    } catch (const std::system_error&) {
+        return {};  // no thread to be had: read it now
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> pictureCandidates(const PictureFile& file, const std::string& menuFolder)
@@ -51,7 +77,10 @@ MenuPictures loadMenuPictures(const MenuDescription& menu, const std::string& me
     static int loaded = 0;
     MenuPictures pictures;
     pictures.id = ++loaded;
-    pictures.background = load(menu.background.file, menuFolder, host);
+    if (!menu.background.file.empty())
+        pictures.pendingBackground = readAside(menu.background.file, menuFolder, host);
+    if (!pictures.pendingBackground.valid())
+        pictures.background = load(menu.background.file, menuFolder, host);
     const LogotypePicture& logo = menu.logotype;
     pictures.logotype = isMetafile(logo.file.source)
                             ? load(logo.file, menuFolder, host, logo.metafileWidth, logo.metafileHeight)
@@ -73,6 +102,14 @@ MenuPictures loadMenuPictures(const MenuDescription& menu, const std::string& me
         }
     }
     return pictures;
+}
+
+void awaitPictures(MenuPictures& pictures)
+{
+    if (pictures.pendingBackground.valid()) {
+        pictures.background = pictures.pendingBackground.get();
+        pictures.pendingBackground = {};
+    }
 }
 
 PictureSizes pictureSizesOf(const MenuPictures& pictures)

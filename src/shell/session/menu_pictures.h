@@ -14,7 +14,11 @@ class MenuHost;
 
 // menuFolder: the Windows-form folder of the menu description file. A logotype meant to be
 // transparent loses its black (or white) pixels here.
+// The background picture is needed only for painting, and a large one takes a while to
+// decode: when the host can read pictures on another thread it is read there (while the
+// window is made) and awaitPictures puts it in place before painting.
 MenuPictures loadMenuPictures(const MenuDescription& menu, const std::string& menuFolder, MenuHost& host);
+void awaitPictures(MenuPictures& pictures);
 
 // Where a picture of the menu is looked for, in order.
 std::vector<std::string> pictureCandidates(const PictureFile& file, const std::string& menuFolder);

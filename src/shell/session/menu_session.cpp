@@ -41,6 +41,7 @@ void MenuSession::setClientSize(int width, int height)
 
 void MenuSession::paint(Canvas& canvas)
 {
+    awaitPictures(menus_.back().pictures);
     if (!moviePlaying_) {
         painter_.paint(menu(), layout_, states_, canvas, menus_.back().pictures);
         return;

@@ -12,7 +12,8 @@
 
 #include "model/file_io.h"
 #include "model/path_helpers.h"
-#include "platform/win32/gdiplus_session.h"
+#include "platform/win32/gdiplus_library.h"
+#include "platform/win32/mci_library.h"
 #include "platform/win32/password_prompt.h"
 #include "platform/win32/wide_text.h"
 #include "shell/layout/menu_layout.h"
@@ -33,6 +34,7 @@ constexpr int IconCount = 8;
 
 using platform::narrow;
 using platform::widen;
+namespace mci = platform::mci_library;
 
 DWORD styleOf(const MenuDescription& m, const ShellArguments& arguments)
 {
@@ -298,13 +300,13 @@ LRESULT Win32MenuWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case MM_MCINOTIFY:
         // The background music ended: from the start again.
-        if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(L"orvbackground"))
-            mciSendStringW(L"play orvbackground from 0 notify", nullptr, 0, window_);
-        else if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mciGetDeviceIDW(L"orvmovie"))
+        if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mci::deviceId(L"orvbackground"))
+            mci::sendString(L"play orvbackground from 0 notify", window_);
+        else if (wParam == MCI_NOTIFY_SUCCESSFUL && static_cast<MCIDEVICEID>(lParam) == mci::deviceId(L"orvmovie"))
             session_.movieEnded();
         return 0;
     case WM_DESTROY:
-        mciSendStringW(L"close all", nullptr, 0, nullptr);
+        mci::sendStringIfLoaded(L"close all");
         window_ = nullptr;
         PostQuitMessage(0);
         return 0;
@@ -418,36 +420,21 @@ void Win32MenuWindow::updateTip()
 
 Bitmap Win32MenuWindow::loadPicture(const std::string& windowsPath, int width, int height)
 {
-    // GDI+ reads BMP, JPEG, PNG, GIF and the metafiles; it runs for as long as the program.
-    static const win32::GdiplusSession gdiplus;
-    Bitmap picture;
-    if (!gdiplus.started())
+    return pictureReader(windowsPath, width, height)();
+}
+
+std::function<Bitmap()> Win32MenuWindow::pictureReader(const std::string& windowsPath, int width, int height)
+{
+    // GDI+ reads BMP, JPEG, PNG, GIF and the metafiles, on any thread; it is loaded with the
+    // first picture.
+    return [file = widen(windowsPath), width, height] {
+        platform::gdiplus_library::Picture read = platform::gdiplus_library::readPicture(file, width, height);
+        Bitmap picture;
+        picture.width = read.width;
+        picture.height = read.height;
+        picture.pixels = std::move(read.pixels);
         return picture;
-    std::unique_ptr<Gdiplus::Image> image(Gdiplus::Image::FromFile(widen(windowsPath).c_str()));
-    if (!image || image->GetLastStatus() != Gdiplus::Ok || image->GetWidth() == 0 || image->GetHeight() == 0)
-        return picture;
-    const bool metafile = image->GetType() == Gdiplus::ImageTypeMetafile;
-    picture.width = metafile && width > 0 ? width : static_cast<int>(image->GetWidth());
-    picture.height = metafile && height > 0 ? height : static_cast<int>(image->GetHeight());
-    // Drawn at its own size into plain 32-bit pixels, the layout of Bitmap.
-    Gdiplus::Bitmap pixels(picture.width, picture.height, PixelFormat32bppARGB);
-    {
-        Gdiplus::Graphics g(&pixels);
-        g.SetInterpolationMode(Gdiplus::InterpolationModeHighQualityBicubic);
-        if (g.DrawImage(image.get(), 0, 0, picture.width, picture.height) != Gdiplus::Ok)
-            return Bitmap{};
-    }
-    Gdiplus::BitmapData data{};
-    Gdiplus::Rect all(0, 0, picture.width, picture.height);
-    if (pixels.LockBits(&all, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) != Gdiplus::Ok)
-        return Bitmap{};
-    picture.pixels.resize(static_cast<std::size_t>(picture.width) * picture.height);
-    for (int y = 0; y < picture.height; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const char*>(data.Scan0) + y * data.Stride);
-        std::copy(row, row + picture.width, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width);
-    }
-    pixels.UnlockBits(&data);
-    return picture;
+    };
 }
 
 // The sounds go through MCI, one device for each use, so that a hover sound never cuts the
@@ -467,19 +454,19 @@ void Win32MenuWindow::playSound(SoundUse use, const std::vector<std::string>& fi
     const bool background = use == SoundUse::Background;
     if (background && !found.empty() && found == backgroundSound_)
         return;  // the next menu has the same music: it plays on
-    mciSendStringW((L"close " + alias).c_str(), nullptr, 0, nullptr);
+    mci::sendStringIfLoaded((L"close " + alias).c_str());
     if (background)
         backgroundSound_ = found;
-    if (found.empty() || mciSendStringW((L"open \"" + found + L"\" alias " + alias).c_str(), nullptr, 0, nullptr) != 0)
+    if (found.empty() || mci::sendString((L"open \"" + found + L"\" alias " + alias).c_str()) != 0)
         return;
-    mciSendStringW((L"play " + alias + (background ? L" from 0 notify" : L" from 0")).c_str(), nullptr, 0,
-                   background ? window_ : nullptr);
+    mci::sendString((L"play " + alias + (background ? L" from 0 notify" : L" from 0")).c_str(),
+                    background ? window_ : nullptr);
 }
 
 void Win32MenuWindow::stopSound(SoundUse use)
 {
     static const wchar_t* const aliases[] = {L"close orvbackground", L"close orvclick", L"close orvhover"};
-    mciSendStringW(aliases[static_cast<int>(use)], nullptr, 0, nullptr);
+    mci::sendStringIfLoaded(aliases[static_cast<int>(use)]);
     if (use == SoundUse::Background)
         backgroundSound_.clear();
 }
@@ -493,21 +480,19 @@ bool Win32MenuWindow::playMovie(const std::vector<std::string>& files, const Rec
         if (!window_ || !std::filesystem::is_regular_file(std::filesystem::path(widen(file)), ec))
             continue;
         const std::wstring parent = std::to_wstring(reinterpret_cast<std::uintptr_t>(window_));
-        if (mciSendStringW((L"open \"" + widen(file) + L"\" alias orvmovie style child parent " + parent).c_str(),
-                           nullptr, 0, nullptr) != 0)
+        if (mci::sendString((L"open \"" + widen(file) + L"\" alias orvmovie style child parent " + parent).c_str()) != 0)
             return false;
-        mciSendStringW((L"put orvmovie window at " + std::to_wstring(where.x) + L" " + std::to_wstring(where.y) + L" " +
-                        std::to_wstring(where.width) + L" " + std::to_wstring(where.height))
-                           .c_str(),
-                       nullptr, 0, nullptr);
-        return mciSendStringW(repeat ? L"play orvmovie repeat" : L"play orvmovie notify", nullptr, 0, window_) == 0;
+        mci::sendString((L"put orvmovie window at " + std::to_wstring(where.x) + L" " + std::to_wstring(where.y) + L" " +
+                         std::to_wstring(where.width) + L" " + std::to_wstring(where.height))
+                            .c_str());
+        return mci::sendString(repeat ? L"play orvmovie repeat" : L"play orvmovie notify", window_) == 0;
     }
     return false;
 }
 
 void Win32MenuWindow::stopMovie()
 {
-    mciSendStringW(L"close orvmovie", nullptr, 0, nullptr);
+    mci::sendStringIfLoaded(L"close orvmovie");
 }
 
 bool Win32MenuWindow::saveScreenshot(const std::string& file)

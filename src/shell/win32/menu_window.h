@@ -52,6 +52,7 @@ private:
     // MenuHost
     std::optional<std::string> askPassword(const PasswordQuestion& question) override;
     Bitmap loadPicture(const std::string& windowsPath, int width, int height) override;
+    std::function<Bitmap()> pictureReader(const std::string& windowsPath, int width, int height) override;
     void playSound(SoundUse use, const std::vector<std::string>& files) override;
     void stopSound(SoundUse use) override;
     bool playMovie(const std::vector<std::string>& files, const Rect& where, bool repeat) override;

@@ -215,11 +215,17 @@ void MenuWindow::showEvent(QShowEvent* event)
 
 Bitmap MenuWindow::loadPicture(const std::string& windowsPath, int width, int height)
 {
-    // Qt reads BMP, JPEG, PNG and GIF; metafiles are Windows' own and stay undrawn here.
+    return pictureReader(windowsPath, width, height)();
+}
+
+std::function<Bitmap()> MenuWindow::pictureReader(const std::string& windowsPath, int width, int height)
+{
+    // Qt reads BMP, JPEG, PNG and GIF (on any thread); metafiles are Windows' own and stay
+    // undrawn here.
     (void)width, (void)height;
     const platform::FileSystem* files = platform::services().files;
     const QString host = QString::fromStdString(files ? files->hostPath(windowsPath).string() : windowsPath);
-    return bitmapOf(QImage(host));
+    return [host] { return bitmapOf(QImage(host)); };
 }
 
 void MenuWindow::playSound(SoundUse use, const std::vector<std::string>& files)

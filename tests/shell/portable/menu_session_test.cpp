@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <deque>
+#include <functional>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -360,6 +362,39 @@ TEST_F(MenuSessionTest, PaintsBackgroundBodiesThenTextsWithTheTitleShadowFirst)
 }
 
 std::uint32_t pixel(const Bitmap& b, int x, int y) { return b.pixels.at(static_cast<std::size_t>(y) * b.width + x); }
+
+// A host that reads pictures on another thread: the background is read there, from the
+// menu's folder first, and is in place by the first paint; the other pictures are not.
+TEST_F(MenuSessionTest, BackgroundIsReadAsideWhenTheHostCan)
+{
+    class ThreadedHost : public RecordingHost {
+    public:
+        std::vector<std::string> readersMade;
+        std::vector<std::thread::id> readOn;
+        std::function<Bitmap()> pictureReader(const std::string& file, int width, int height) override
+        {
+            readersMade.push_back(file);
+            return [this, file, width, height] {
+                readOn.push_back(std::this_thread::get_id());
+                return file.rfind("E:", 0) == 0 ? Bitmap{} : RecordingHost::loadPicture(file, width, height);
+            };
+        }
+    } threaded;
+    MenuDescription m = sampleMenu();
+    m.background.file = {"C:\\Art\\back.jpg", "art"};
+    m.logotype.file = {"C:\\Art\\logo.bmp", ""};
+    MenuSession session(m, "E:\\Menu\\ORVNMENU.MNI", threaded);
+    EXPECT_EQ(threaded.readersMade, (std::vector<std::string>{"E:\\Menu\\art\\back.jpg", "C:\\Art\\back.jpg"}));
+    EXPECT_EQ(threaded.picturesAsked, (std::vector<std::string>{"E:\\Menu\\logo.bmp"}));
+
+    RecordingCanvas canvas;
+    session.paint(canvas);
+    ASSERT_EQ(threaded.readOn.size(), 2u);
+    EXPECT_NE(threaded.readOn[0], std::this_thread::get_id());
+    const Bitmap& background = canvas.bitmaps.at(0);
+    EXPECT_EQ(pixel(background, 0, 0), 0xFFFFFFFFu);   // the picture's white half
+    EXPECT_EQ(pixel(background, 30, 19), 0xFF336699u);  // and its other half
+}
 
 // The host's pictures are 40 x 20, white on the left, 0x336699 on the right; lighter by 12 %
 // that is 0x4B78A5.
