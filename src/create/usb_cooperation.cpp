@@ -11,6 +11,7 @@
 #include "model/file_io.h"
 #include "model/messages.h"
 #include "model/path_helpers.h"
+#include "model/text_helpers.h"
 #include "model/session_state.h"
 #include "model/sibling_products.h"
 #include "platform/file_system.h"
@@ -27,13 +28,6 @@ constexpr const char* SetupNameInMessages = "SETUP-StickGuard.exe";
 std::string withoutSlashes(std::string text)
 {
     text.erase(std::remove_if(text.begin(), text.end(), [](char c) { return c == '\\' || c == '/'; }), text.end());
-    return text;
-}
-
-std::string replaceAll(std::string text, const std::string& what, const std::string& with)
-{
-    for (std::size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
-        text.replace(pos, what.size(), with);
     return text;
 }
 
@@ -168,7 +162,7 @@ std::string StickGuardSetupTarget(const std::string& destination, const MenuProj
     if (!project.StickGuard_CopySetupFileToSubFolder)
         return JoinPath(destination, name);
     const std::string folder = withoutSlashes(project.StickGuardSetupFoldername);
-    return replaceAll(JoinPath(destination + "\\" + folder, name), "\\\\", "\\");
+    return ReplacedAll(JoinPath(destination + "\\" + folder, name), "\\\\", "\\");
 }
 
 std::string StickGuardSetupPlace(const MenuProject& project)

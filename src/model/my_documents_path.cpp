@@ -1,7 +1,6 @@
 #include "model/my_documents_path.h"
 
 #include "model/text_helpers.h"
-
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -10,17 +9,6 @@
 namespace orv {
 
 namespace {
-
-// Every occurrence of `from`, left to right and not overlapping, replaced by `to`.
-std::string replaceAll(std::string text, const std::string& from, const std::string& to)
-{
-    std::size_t pos = 0;
-    while ((pos = text.find(from, pos)) != std::string::npos) {
-        text.replace(pos, from.size(), to);
-        pos += to.size();
-    }
-    return text;
-}
 
 // Runs of backslashes (left by joining a folder that ends in one) reduced to one.
 std::string withSingleBackslashes(const std::string& text)
@@ -64,9 +52,9 @@ std::string ExpandMyDocumentsPath(const std::string& text)
     std::string documents = platform::services().folders->GetMyDocumentsDir();
     const std::string swedish = "...\\Mina dokument";
     if (result.find(swedish) != std::string::npos)
-        result = replaceAll(result, swedish, documents);
+        result = ReplacedAll(result, swedish, documents);
     else
-        result = replaceAll(result, "...\\My Documents", documents);
+        result = ReplacedAll(result, "...\\My Documents", documents);
     return withSingleBackslashes(result);
 }
 

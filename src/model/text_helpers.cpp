@@ -5,10 +5,10 @@
 
 namespace orv {
 
-namespace {
-
-void replaceAll(std::string& text, std::string_view from, std::string_view to)
+std::string ReplacedAll(std::string text, std::string_view from, std::string_view to)
 {
+    if (from.empty())
+        return text;
     std::string out;
     out.reserve(text.size());
     std::size_t pos = 0;
@@ -17,10 +17,8 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to)
         out += to;
     }
     out.append(text, pos, std::string::npos);
-    text = std::move(out);
+    return out;
 }
-
-}  // namespace
 
 std::string TrimmedText(std::string_view text, std::string_view blanks)
 {
@@ -49,8 +47,7 @@ std::string RemoveDashSpacing(std::string_view text, bool on)
 {
     std::string out(text);
     if (on) {
-        replaceAll(out, "- ", "");
-        replaceAll(out, " -", "");
+        out = ReplacedAll(ReplacedAll(out, "- ", ""), " -", "");
     }
     return out;
 }

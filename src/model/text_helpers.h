@@ -10,6 +10,9 @@ namespace orv {
 // however many there are; an ampersand without a blank on one side stays single.
 std::string EscapeAmpersands(std::string_view text, bool on);
 
+// Every occurrence of from, left to right and not overlapping, replaced by to.
+std::string ReplacedAll(std::string text, std::string_view from, std::string_view to);
+
 // The text without the given characters at either end ("  a b " becomes "a b").
 std::string TrimmedText(std::string_view text, std::string_view blanks = " \t");
 

@@ -7,6 +7,7 @@
 
 #include "model/file_io.h"
 #include "model/path_helpers.h"
+#include "model/text_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -34,12 +35,6 @@ bool hasDrive(const std::string& path)
 std::string driveOf(const std::string& path)
 {
     return hasDrive(path) ? path.substr(0, 2) : std::string();
-}
-
-void replaceAll(std::string& text, const std::string& what, const std::string& with)
-{
-    for (auto pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + with.size()))
-        text.replace(pos, what.size(), with);
 }
 
 // "*" and "?" matched without regard to ASCII case.
@@ -278,7 +273,7 @@ ButtonAction planButtonAction(const MenuEntry& entry, const std::string& menuFol
         return startProgram(target, {});
     if (cmd == "Run Program" || cmd == "Run Program & Close") {
         std::string parameters = entry.parameters;
-        replaceAll(parameters, "%SRCDRV", driveOf(menuFolder));
+        parameters = ReplacedAll(parameters, "%SRCDRV", driveOf(menuFolder));
         action = startProgram(target, parameters);
         action.maximized = entry.runMaximized;
         action.closeMenuAfter = cmd == "Run Program & Close";

@@ -11,6 +11,7 @@
 #include "model/profile.h"
 #include "model/project_file.h"
 #include "model/project_writer.h"
+#include "model/text_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
@@ -18,13 +19,6 @@
 namespace orv {
 
 namespace {
-
-std::string replaceAll(std::string text, const std::string& what, const std::string& with)
-{
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
-        text.replace(at, what.size(), with);
-    return text;
-}
 
 bool folderExists(const std::string& folder)
 {
@@ -102,7 +96,7 @@ std::string SubMenuProjectPath(const std::string& mainProject, int n, SubMenuErr
     else if (extension.empty())
         e = {1004, "The filename extension could not not be extracted from the project filename!", 2, mainProject};
     else {
-        result = replaceAll(mainProject, "." + extension, " - Sub menu " + std::to_string(n) + "." + extension);
+        result = ReplacedAll(mainProject, "." + extension, " - Sub menu " + std::to_string(n) + "." + extension);
         if (!folderExists(PathDirectoryPart(result))) {
             e = {1005, "The project directory (project folder) does not exists!", 2, PathDirectoryPart(result)};
             result.clear();
@@ -116,7 +110,7 @@ std::string SubMenuProjectPath(const std::string& mainProject, int n, SubMenuErr
 std::string SubMenuBuildFolder(const std::string& creationFolder, int n)
 {
     std::string folder = creationFolder + "\\SubMenu-" + std::to_string(n);
-    return replaceAll(folder, "\\\\", "\\");
+    return ReplacedAll(folder, "\\\\", "\\");
 }
 
 std::string SubMenuLink(int n, const std::string& menuProgramName)
