@@ -1,29 +1,18 @@
 #include "shell/start_condition.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "model/path_helpers.h"
 #include "platform/registry.h"
+#include "platform/text_case.h"
 
 namespace orv::shell {
-
-namespace {
-
-std::string lower(std::string text)
-{
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-}  // namespace
 
 bool noStartConditionHolds(const NoStartCondition& condition, const platform::Registry& registry)
 {
     if (condition.subKey.empty() || condition.valueName.empty())
         return false;
-    const std::string root = lower(condition.rootName);
+    const std::string root = platform::foldCase(condition.rootName);
     int where = 0;
     if (root == "hkey_current_user")
         where = platform::HKEY_CURRENT_USER_ROOT;
@@ -37,7 +26,7 @@ bool noStartConditionHolds(const NoStartCondition& condition, const platform::Re
     std::string found;
     if (!registry.GetRegKeyStr(where, key, condition.valueName, found))
         return false;
-    return condition.value.empty() || lower(found) == lower(condition.value);
+    return condition.value.empty() || platform::equalsNoCase(found, condition.value);
 }
 
 const DocumentText* documentTextFor(const MenuDescription& menu, const std::string& path)
@@ -46,7 +35,7 @@ const DocumentText* documentTextFor(const MenuDescription& menu, const std::stri
     if (extension.empty())
         return nullptr;
     for (const DocumentText& text : menu.documentTexts) {
-        std::string list = lower(text.extensions);
+        std::string list = platform::foldCase(text.extensions);
         for (char& c : list)
             if (c == ',' || c == ';' || c == '.' || c == '*')
                 c = ' ';

@@ -7,6 +7,7 @@
 #include "model/button_list.h"
 #include "model/path_helpers.h"
 #include "platform/services.h"
+#include "platform/text_case.h"
 #include "platform/user_interface.h"
 
 namespace orv::editor {
@@ -47,14 +48,6 @@ std::optional<long> NumberValue(std::string_view text, bool allowFraction = fals
 bool IsOn(const std::string& flag) { return flag == "1"; }
 std::string OnOff(bool on) { return on ? "1" : "0"; }
 std::string OnEmpty(bool on) { return on ? "1" : ""; }
-
-std::string LowerAscii(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 std::string JoinLines(std::string text)
 {
@@ -415,7 +408,7 @@ void ApplyChosenHoverSound(ButtonOptionsValues& values, std::string& lastSoundDi
 {
     if (path.empty())
         return;
-    values.hoverSound = LowerAscii(path);
+    values.hoverSound = platform::foldCase(path);
     lastSoundDir = PathDirectoryPart(path);
     values.hoverSoundFolder = ButtonSoundFolder;
 }
