@@ -18,6 +18,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolBar>
 
@@ -252,6 +253,13 @@ void MainWindow::buildMenus()
     help->addAction(action("mTour"));
     help->addSeparator();
     help->addAction(action("mAbout"));
+
+    // F10 opens the menu bar at its first menu, as desktop programs do.
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        if (!menuBar()->actions().isEmpty())
+            menuBar()->setActiveAction(menuBar()->actions().first());
+    });
 }
 
 void MainWindow::buildToolBar()

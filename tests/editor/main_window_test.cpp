@@ -14,6 +14,12 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <map>
 #include <gtest/gtest.h>
 
 #include "editor/main_window.h"
@@ -66,6 +72,58 @@ protected:
     test::ApplicationReady app;
     MainWindow window;
 };
+
+// The letter after "&" in a text, upper-cased; none for "&&" or no mark.
+QChar mnemonicOf(const QString& text)
+{
+    for (int i = 0; i + 1 < text.size(); ++i)
+        if (text[i] == QLatin1Char('&')) {
+            if (text[i + 1] == QLatin1Char('&')) {
+                ++i;
+                continue;
+            }
+            return text[i + 1].toUpper();
+        }
+    return {};
+}
+
+// Alt and a letter reach one thing on each tab: the menus' letters are the tabs' too, and
+// no two controls of a tab share a letter.
+TEST_F(MainWindowTest, EveryTabsMnemonicsAreItsOwnAndLeaveTheMenusTheirs)
+{
+    std::map<QChar, QString> menus;
+    for (QAction* menu : window.menuBar()->actions())
+        menus[mnemonicOf(menu->text())] = menu->text();
+    for (int t = 0; t < window.tabs()->count(); ++t) {
+        QWidget* tab = window.tabs()->widget(t);
+        std::map<QChar, QString> seen = menus;
+        std::vector<std::pair<QString, QString>> texts;
+        for (QAbstractButton* b : tab->findChildren<QAbstractButton*>())
+            texts.emplace_back(b->text(), b->objectName());
+        for (QLabel* l : tab->findChildren<QLabel*>())
+            if (l->buddy())
+                texts.emplace_back(l->text(), l->objectName());
+        for (QGroupBox* g : tab->findChildren<QGroupBox*>())
+            if (g->isCheckable())
+                texts.emplace_back(g->title(), g->objectName());
+        for (const auto& [text, name] : texts) {
+            const QChar m = mnemonicOf(text);
+            if (m.isNull())
+                continue;
+            const auto [it, added] = seen.emplace(m, text);
+            EXPECT_TRUE(added) << window.tabs()->tabText(t).toStdString() << ": \"" << text.toStdString()
+                               << "\" and \"" << it->second.toStdString() << "\" share Alt+" << QString(m).toStdString();
+        }
+    }
+    // F10 opens the menu bar at "File".
+    window.show();
+    for (QShortcut* key : window.findChildren<QShortcut*>())
+        if (key->key() == QKeySequence(Qt::Key_F10))
+            emit key->activated();
+    ASSERT_NE(window.menuBar()->activeAction(), nullptr);
+    EXPECT_EQ(window.menuBar()->activeAction()->text(), "&File");
+    window.menuBar()->setActiveAction(nullptr);
+}
 
 TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
 {

@@ -78,18 +78,18 @@ QWidget* ButtonsTab::makeLookGroup()
     sizeRow->addStretch();
     look->addRow(tr("Si&ze:"), sizeRow);
     static_cast<QLabel*>(look->labelForField(sizeRow))->setBuddy(width);
-    auto* autoSize = new QCheckBox(tr("&Automatic size"), this);
+    auto* autoSize = new QCheckBox(tr("Automat&ic size"), this);
     autoSize->setObjectName(QStringLiteral("cButtonAutoSize"));
     binder_.bindCheck(autoSize, &MenuProject::ButtonAutoSize);
     look->addRow(QString(), autoSize);
 
     look->addRow(tr("Placement:"), choiceRow(&MenuProject::ButtonAlignment,
-                                             {{1, tr("&Left")}, {2, tr("C&enter")}, {3, tr("&Right")},
+                                             {{1, tr("&Left")}, {2, tr("Cente&r")}, {3, tr("Ri&ght")},
                                               {4, tr("&Double columns")}},
                                              "ButtonAlignment"));
     auto* more = new QHBoxLayout;
-    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ButtonEffects, tr("Button &Effects..."), this));
-    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ActiveFrame, tr("Active &Frame..."), this));
+    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ButtonEffects, tr("B&utton Effects..."), this));
+    more->addWidget(context_.dialogs.makeButton(ProjectDialog::ActiveFrame, tr("Acti&ve Frame..."), this));
     more->addStretch();
     look->addRow(more);
     return group;
@@ -101,12 +101,12 @@ QWidget* ButtonsTab::makeTextGroup()
     auto* text = static_cast<QFormLayout*>(group->layout());
     font_ = new FontField({&MenuProject::ButtonFontName, &MenuProject::ButtonFontSize, &MenuProject::ButtonFontBold,
                            &MenuProject::ButtonFontItalic},
-                          tr("&Font..."), this);
+                          tr("F&ont..."), this);
     font_->button()->setObjectName(QStringLiteral("CmdButtonFont"));
     text->addRow(tr("Font:"), font_);
     connect(font_, &FontField::clicked, this, [this] { chooseFont(font_, tr("Button Font")); });
     text->addRow(tr("Alignment:"), choiceRow(&MenuProject::ButtonTextAlignment,
-                                             {{1, tr("Le&ft")}, {2, tr("Ce&nter")}, {3, tr("Ri&ght")}},
+                                             {{1, tr("Left")}, {2, tr("Center")}, {3, tr("Right")}},
                                              "ButtonTextAlignment"));
     return group;
 }
@@ -115,9 +115,9 @@ QWidget* ButtonsTab::makeColourGroup()
 {
     QGroupBox* group = formGroup(tr("Button Colors"));
     auto* colours = static_cast<QFormLayout*>(group->layout());
-    textColour_ = new ColourButton(tr("&Text..."), this);
+    textColour_ = new ColourButton(tr("Te&xt..."), this);
     textColour_->setObjectName(QStringLiteral("CmdButtonColor"));
-    frameColour_ = new ColourButton(tr("F&rame..."), this);
+    frameColour_ = new ColourButton(tr("Fr&ame..."), this);
     frameColour_->setObjectName(QStringLiteral("CmdButtonFrameColor"));
     backColour_ = new ColourButton(tr("&Background..."), this);
     backColour_->setObjectName(QStringLiteral("CmdButtonBackColor"));
@@ -127,7 +127,7 @@ QWidget* ButtonsTab::makeColourGroup()
     colourRow->addWidget(backColour_);
     colourRow->addStretch();
     colours->addRow(colourRow);
-    separateFrame_ = new QCheckBox(tr("The frame has a color of its &own"), this);
+    separateFrame_ = new QCheckBox(tr("The frame has a color of its o&wn"), this);
     separateFrame_->setObjectName(QStringLiteral("cSeparateFrameAndCharColor"));
     separateFrame_->setToolTip(tr("Without it the frame always takes the text color"));
     binder_.bindFlag(separateFrame_, &MenuProject::SeparateFrameAndCharColor);
@@ -146,11 +146,11 @@ QWidget* ButtonsTab::makeTitleRowGroup()
     auto* titles = static_cast<QFormLayout*>(group->layout());
     titleFont_ = new FontField({&MenuProject::ButtonTitle_FontName, &MenuProject::ButtonTitle_FontSize,
                                 &MenuProject::ButtonTitle_FontBold, &MenuProject::ButtonTitle_FontItalic},
-                               tr("F&ont..."), this);
+                               tr("Fo&nt..."), this);
     titleFont_->button()->setObjectName(QStringLiteral("CmdButtonTitleFont"));
     titles->addRow(tr("Font:"), titleFont_);
     connect(titleFont_, &FontField::clicked, this, [this] { chooseFont(titleFont_, tr("Title Row Font")); });
-    titleColour_ = new ColourButton(tr("Te&xt Color..."), this);
+    titleColour_ = new ColourButton(tr("Text &Color..."), this);
     titleColour_->setObjectName(QStringLiteral("CmdButtonTitleColor"));
     auto* row = new QHBoxLayout;
     row->addWidget(titleColour_);

@@ -49,7 +49,7 @@ MoviesTab::MoviesTab(const TabContext& context, QWidget* parent) : MediaTab(cont
     form->addRow(tr("&Offset:"), offsetRow);
     static_cast<QLabel*>(form->labelForField(offsetRow))->setBuddy(x);
 
-    fullScreen_ = new QCheckBox(tr("&Full screen"), this);
+    fullScreen_ = new QCheckBox(tr("F&ull screen"), this);
     fullScreen_->setObjectName(QStringLiteral("cFullScreenMovie"));
     binder_.bindCheck(fullScreen_, &MenuProject::FullScreenMovie);
     maximize_ = new QCheckBox(tr("Ma&ximize the window"), this);
@@ -76,10 +76,10 @@ MoviesTab::MoviesTab(const TabContext& context, QWidget* parent) : MediaTab(cont
     QHBoxLayout* menuSize = pairRow(this, menuWidth, QStringLiteral("×"), menuHeight, tr("pixels"));
     menuForm->addRow(tr("Si&ze:"), menuSize);
     static_cast<QLabel*>(menuForm->labelForField(menuSize))->setBuddy(menuWidth);
-    auto* repeat = new QCheckBox(tr("Re&peat the movie"), this);
+    auto* repeat = new QCheckBox(tr("Repe&at the movie"), this);
     repeat->setObjectName(QStringLiteral("cRepeatMenuMovie"));
     binder_.bindCheck(repeat, &MenuProject::RepeatMenuMovie);
-    auto* picture = new QCheckBox(tr("Show the menu &picture when the movie has ended"), this);
+    auto* picture = new QCheckBox(tr("Show the menu pi&cture when the movie has ended"), this);
     picture->setObjectName(QStringLiteral("cShowMenuPicWhenReady"));
     binder_.bindCheck(picture, &MenuProject::ShowMenuPicWhenReady);
     menuForm->addRow(repeat);

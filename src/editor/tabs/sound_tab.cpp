@@ -19,7 +19,7 @@ SoundTab::SoundTab(const TabContext& context, QWidget* parent) : MediaTab(contex
     auto* backgroundLayout = new QVBoxLayout(background);
     backgroundLayout->addWidget(
         addRow(MediaObject::BackgroundSound, "CmdSelectBackSound", "CmdDelBackSound", "tBackSoundFolder"));
-    auto* stopForMovie = new QCheckBox(tr("Stop the sound while a &movie plays"), this);
+    auto* stopForMovie = new QCheckBox(tr("Stop the sound while a mo&vie plays"), this);
     stopForMovie->setObjectName(QStringLiteral("cBackgroundSound_StopWhenPlayMov"));
     binder_.bindCheck(stopForMovie, &MenuProject::BackgroundSound_StopWhenPlayMov);
     auto* stopBehind = new QCheckBox(tr("Stop the sound while the menu is &not the active window"), this);

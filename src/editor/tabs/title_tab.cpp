@@ -22,15 +22,15 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
 
     QLineEdit* text = lineEdit("tTitleText");
     binder_.bindText(text, &MenuProject::TitleText);
-    form->addRow(tr("&Text:"), text);
+    form->addRow(tr("Te&xt:"), text);
 
     form->addRow(tr("Alignment:"), choiceRow(&MenuProject::TitleAlignment,
-                                             {{1, tr("&Left")}, {2, tr("C&enter")}, {3, tr("&Right")}},
+                                             {{1, tr("&Left")}, {2, tr("Ce&nter")}, {3, tr("&Right")}},
                                              "TitleAlignment"));
 
     font_ = new FontField({&MenuProject::TitleFontName, &MenuProject::TitleFontSize, &MenuProject::TitleFontBold,
                            &MenuProject::TitleFontItalic},
-                          tr("&Font..."), this);
+                          tr("F&ont..."), this);
     font_->button()->setObjectName(QStringLiteral("CmdTitleFont"));
     form->addRow(tr("Font:"), font_);
     connect(font_, &FontField::clicked, this, [this] { chooseFont(font_, tr("Title Font")); });
@@ -63,7 +63,7 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
     spacingRow->addWidget(less);
     spacingRow->addWidget(more);
     spacingRow->addStretch();
-    form->addRow(tr("Character &spacing:"), spacingRow);
+    form->addRow(tr("Character s&pacing:"), spacingRow);
     static_cast<QLabel*>(form->labelForField(spacingRow))->setBuddy(spacing_);
     connect(less, &QToolButton::clicked, this, [this] { stepSpacing(-1); });
     connect(more, &QToolButton::clicked, this, [this] { stepSpacing(1); });
@@ -76,7 +76,7 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
     QGroupBox* effects = new QGroupBox(tr("Subtitle and Effects"), this);
     auto* effectRow = new QHBoxLayout(effects);
     effectRow->addWidget(context.dialogs.makeButton(ProjectDialog::SubTitle, tr("S&ubtitle..."), this));
-    effectRow->addWidget(context.dialogs.makeButton(ProjectDialog::Underline, tr("U&nderline..."), this));
+    effectRow->addWidget(context.dialogs.makeButton(ProjectDialog::Underline, tr("Underl&ine..."), this));
     effectRow->addWidget(context.dialogs.makeButton(ProjectDialog::TitleEffects, tr("&Background Effects..."), this));
     effectRow->addStretch();
     auto updateEffects = [this, effects] {

@@ -40,10 +40,10 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     increase->setObjectName(QStringLiteral("CmdIncreaseWinSize"));
     auto* decrease = new QPushButton(tr("Smaller (−1 %)"), this);
     decrease->setObjectName(QStringLiteral("CmdDecreaseWinSize"));
-    fit_ = new QPushButton(tr("&Fit to Background Picture"), this);
+    fit_ = new QPushButton(tr("Fit to &Background Picture"), this);
     fit_->setObjectName(QStringLiteral("CmdAdjustMenuSize"));
     fit_->setToolTip(tr("Sizes the menu window so that the background picture (a bitmap or JPEG) fills it exactly"));
-    auto* resize = new QPushButton(tr("Size with the &Mouse..."), this);
+    auto* resize = new QPushButton(tr("Si&ze with the Mouse..."), this);
     resize->setObjectName(QStringLiteral("CmdResizeMenuWin"));
     resize->setToolTip(tr("Opens the menu in a test run where you drag the window to the size you want"));
     auto* sizeButtons = new QGridLayout;
@@ -63,13 +63,13 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     QLineEdit* caption = lineEdit("tCaptionText");
     binder_.bindText(caption, &MenuProject::CaptionText);
     captionForm->addRow(tr("&Caption:"), caption);
-    showCaption_ = new QCheckBox(tr("Show &caption"), this);
+    showCaption_ = new QCheckBox(tr("Sh&ow caption"), this);
     showCaption_->setObjectName(QStringLiteral("cShowCaption"));
     showMinimize_ = new QCheckBox(tr("Show mi&nimize button"), this);
     showMinimize_->setObjectName(QStringLiteral("cShowMinimizeButton"));
-    showBorder_ = new QCheckBox(tr("Show &border"), this);
+    showBorder_ = new QCheckBox(tr("Show bo&rder"), this);
     showBorder_->setObjectName(QStringLiteral("cShowBorder"));
-    auto* topmost = new QCheckBox(tr("Always on &top"), this);
+    auto* topmost = new QCheckBox(tr("Alwa&ys on top"), this);
     topmost->setObjectName(QStringLiteral("cWindowAlwaysTopmost"));
     socialMedia_ = new QCheckBox(tr("Include &social media logos"), this);
     socialMedia_->setObjectName(QStringLiteral("cIncludeSocialMediaLogos"));
@@ -118,7 +118,7 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     depthRow->addWidget(blendDepth_);
     depthRow->addWidget(new QLabel(QStringLiteral("%"), this));
     depthRow->addStretch();
-    colourForm->addRow(tr("Blend &depth:"), depthRow);
+    colourForm->addRow(tr("Blend de&pth:"), depthRow);
     static_cast<QLabel*>(colourForm->labelForField(depthRow))->setBuddy(blendDepth_);
 
     // The medium
@@ -129,8 +129,8 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     binder_.bindCheck(autorun, &MenuProject::UseAutorun);
     mediumForm->addRow(autorun);
     auto* more = new QHBoxLayout;
-    more->addWidget(context.dialogs.makeButton(ProjectDialog::WindowEffects, tr("Window &Effects..."), this));
-    more->addWidget(context.dialogs.makeButton(ProjectDialog::StartCondition, tr("Start &Condition..."), this));
+    more->addWidget(context.dialogs.makeButton(ProjectDialog::WindowEffects, tr("Win&dow Effects..."), this));
+    more->addWidget(context.dialogs.makeButton(ProjectDialog::StartCondition, tr("Start Cond&ition..."), this));
     more->addStretch();
     mediumForm->addRow(more);
 
