@@ -34,12 +34,15 @@ TEST(NumericFieldTest, BadInputIsCorrectedSilentlyAndBoundsFollowTheMenuWindow)
         // A damaged window size still gives a usable range: it is read clamped.
         {"900", NumericField::ButtonWidth, "", "480", "200"},
         {"1500", NumericField::ButtonWidth, "99999", "480", "1280"},
+        // An empty blend depth stays empty: the file reads it as 100.
+        {"", NumericField::BlendDepth, "500", "400", ""},
+        {"0", NumericField::BlendDepth, "500", "400", "1"},
     };
     for (const auto& c : cases) {
         MenuProject project;
         project.Width = c.width;
         project.Height = c.height;
-        EXPECT_EQ(ClampNumericText(c.text, RangeOf(c.field, project)), c.kept) << std::string(c.text).substr(0, 20);
+        EXPECT_EQ(CorrectNumericField(c.field, c.text, project), c.kept) << std::string(c.text).substr(0, 20);
     }
 }
 

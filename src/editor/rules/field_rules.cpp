@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "model/path_helpers.h"
+#include "model/text_helpers.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
 
@@ -102,6 +103,13 @@ NumericRange RangeOf(NumericField field, const MenuProject& project)
 std::string ClampNumericText(std::string_view text, NumericRange range)
 {
     return std::to_string(clampTo(NumberInText(text), range));
+}
+
+std::string CorrectNumericField(NumericField field, std::string_view text, const MenuProject& project)
+{
+    if (field == NumericField::BlendDepth && TrimmedText(text).empty())
+        return {};
+    return ClampNumericText(text, RangeOf(field, project));
 }
 
 std::string StepCharInterSpace(std::string_view text, int step)

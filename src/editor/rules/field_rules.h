@@ -46,6 +46,11 @@ int NumberInText(std::string_view text);
 // bound becomes the lower bound and one above the upper bound the upper bound.
 std::string ClampNumericText(std::string_view text, NumericRange range);
 
+// The corrected text of a field when it is left: ClampNumericText, except that an empty
+// Blend depth stays empty, since the file reads an empty depth as 100 (the field shows it
+// greyed), and leaving the field must not turn it into another value.
+std::string CorrectNumericField(NumericField field, std::string_view text, const MenuProject& project);
+
 // IncCharInterSpace / DecCharInterSpace: one step up or down within -10..100 (empty counts
 // as 0).
 std::string StepCharInterSpace(std::string_view text, int step);

@@ -126,7 +126,7 @@ void FieldBinder::bindNumber(QLineEdit* edit, std::string MenuProject::*field, N
     edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), edit));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     checkOnLeave(edit, [this, edit, field, range] {
-        applyCorrection(edit, field, ClampNumericText(edit->text().toStdString(), RangeOf(range, project())));
+        applyCorrection(edit, field, CorrectNumericField(range, edit->text().toStdString(), project()));
     });
 }
 
