@@ -140,6 +140,7 @@ TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestination
     const std::tuple<QString, std::string, std::string, int> cases[] = {
         {"E:\\NewMenu", "E:\\NewMenu", "New label", 1},
         {"", "E:\\Old", "Old label", 0},
+        {"E:\\Old", "E:\\Old", "Old label", 0},  // opened and closed untouched: no change
     };
     for (const auto& [typed, destination, label, changesSeen] : cases) {
         project.CreateDestDir = "E:\\Old";
@@ -148,6 +149,8 @@ TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestination
         int changes = 0;
         observer.onProjectChanged = [&] { ++changes; };
         test::whenModalOpens<CreateMenuDialog>([typed = typed](CreateMenuDialog* d) {
+            if (typed == QStringLiteral("E:\\Old"))
+                return d->reject();
             d->destinationField()->setText(typed);
             test::namedChild<QLineEdit>(*d, "tLabel")->setText("New label");
             d->reject();
