@@ -1,11 +1,14 @@
 // Per-user folders under ORVANTO_HOME, the program folder, and the folder and copy
 // operations of the file system.
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "platform/file_system.h"
 #include "platform/host/host_file_system.h"
+#include "platform/host/host_layout.h"
 #include "platform/host/host_services.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -33,6 +36,35 @@ TEST_F(FoldersTest, PerUserFoldersLiveUnderTheHomeAndExist)
     const std::string fonts = folders.GetFontDir();
     EXPECT_EQ(fonts.substr(0, 3), "Z:\\");
     EXPECT_TRUE(fs::is_directory(services().files->hostPath(fonts))) << fonts;
+}
+
+// Without ORVANTO_HOME the temporary folder is the user's own, never the shared /tmp: the
+// test runs start a program copied there.
+TEST_F(FoldersTest, TheTemporaryFolderIsPrivateWithoutAHome)
+{
+    const auto saved = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto restore = [](const char* name, const std::optional<std::string>& v) {
+        v ? ::setenv(name, v->c_str(), 1) : ::unsetenv(name);
+    };
+    const auto oldHome = saved("ORVANTO_HOME"), oldRuntime = saved("XDG_RUNTIME_DIR"), oldCache = saved("XDG_CACHE_HOME");
+    ::unsetenv("ORVANTO_HOME");
+    fs::create_directories(home.path("run"));
+    ::setenv("XDG_RUNTIME_DIR", home.path("run").c_str(), 1);
+    ::setenv("XDG_CACHE_HOME", home.path("cache").c_str(), 1);
+    const fs::path runtime = HostLayout::fromEnvironment().temp;
+    ::unsetenv("XDG_RUNTIME_DIR");
+    const fs::path cache = HostLayout::fromEnvironment().temp;
+    restore("ORVANTO_HOME", oldHome);
+    restore("XDG_RUNTIME_DIR", oldRuntime);
+    restore("XDG_CACHE_HOME", oldCache);
+
+    EXPECT_EQ(runtime, home.path("run") / "orvanto");
+    EXPECT_EQ(cache, home.path("cache") / "orvanto" / "tmp");
+    for (const fs::path& folder : {runtime, cache})
+        EXPECT_EQ(fs::status(folder).permissions() & fs::perms::all, fs::perms::owner_all) << folder;
 }
 
 // Services installed inside others follow ORVANTO_PROGRAM_DIR and put the previous ones back.

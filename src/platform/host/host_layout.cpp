@@ -58,7 +58,13 @@ HostLayout HostLayout::fromEnvironment()
         fs::path config = standardPlace(QStandardPaths::GenericConfigLocation, userHome / ".config");
         layout.documents = standardPlace(QStandardPaths::DocumentsLocation, userHome / "Documents");
         layout.appData = config;
-        layout.temp = standardPlace(QStandardPaths::TempLocation, "/tmp");
+        // A folder of this user's own, not the shared /tmp: the test runs copy the menu
+        // program there and start it, and nobody else may put a program in its place.
+        const fs::path runtime = environmentFolder("XDG_RUNTIME_DIR");
+        std::error_code ec;
+        layout.temp = !runtime.empty() && fs::is_directory(runtime, ec)
+                          ? runtime / "orvanto"
+                          : standardPlace(QStandardPaths::GenericCacheLocation, userHome / ".cache") / "orvanto" / "tmp";
         layout.registryFile = config / "Veltrona" / "registry.ini";
         layout.driveFile = config / "Veltrona" / "drives.ini";
     }
@@ -69,6 +75,7 @@ HostLayout HostLayout::fromEnvironment()
     std::error_code ec;
     for (const auto& folder : {layout.documents, layout.appData, layout.temp})
         fs::create_directories(folder, ec);
+    fs::permissions(layout.temp, fs::perms::owner_all, fs::perm_options::replace, ec);  // mode 0700
     return layout;
 }
 

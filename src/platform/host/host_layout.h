@@ -15,10 +15,11 @@ struct HostLayout {
     std::filesystem::path programFolder;
 
     // With ORVANTO_HOME set: Documents, AppData, Temp, registry.ini and drives.ini below it.
-    // Without: the desktop's standard places (documents folder, configuration folder,
-    // temporary folder; registry.ini and drives.ini in <config>/Veltrona). The program
-    // folder is ORVANTO_PROGRAM_DIR when set, else the folder of the running executable.
-    // The Documents, AppData and Temp folders are created when missing.
+    // Without: the desktop's standard places (documents folder, configuration folder;
+    // registry.ini and drives.ini in <config>/Veltrona) and a temporary folder of the user's
+    // own ($XDG_RUNTIME_DIR/orvanto, else <cache>/orvanto/tmp). The program folder is
+    // ORVANTO_PROGRAM_DIR when set, else the folder of the running executable. The
+    // Documents, AppData and Temp folders are created when missing; Temp gets mode 0700.
     static HostLayout fromEnvironment();
 };
 
