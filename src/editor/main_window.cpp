@@ -30,6 +30,7 @@
 #include "editor/dialogs/basic_style_dialog.h"
 #include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/submenu_wizard_dialog.h"
+#include "editor/rules/desktop_open.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
@@ -552,12 +553,12 @@ void MainWindow::showOptions()
 
 void MainWindow::showContextHelp()
 {
-    platform::services().shell->ShowHelp(help::WindowTab + tabs_->currentIndex());
+    ShowHelpOrReport(help::WindowTab + tabs_->currentIndex());
 }
 
 void MainWindow::showHelpContents()
 {
-    platform::services().shell->ShowHelp(help::Contents);
+    ShowHelpOrReport(help::Contents);
 }
 
 void MainWindow::showUserGuide()

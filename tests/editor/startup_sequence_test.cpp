@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/rules/desktop_open.h"
 #include "editor/rules/startup_rules.h"
 #include "model/editor_options.h"
 #include "model/project_folders.h"
@@ -151,6 +152,15 @@ TEST_F(StartupSequenceTest, StartCodesLeadToTheirCommands)
     // The PDF when it was produced, else the HTML guide.
     const std::string guide = UserGuidePath();
     EXPECT_TRUE(guide.ends_with("\\ORVNEDIT.pdf") || guide.ends_with("\\help\\guide.html")) << guide;
+
+    // When nothing opens them, the user is told, with the page's host path.
+    shell->setResult(false);
+    startup.actOn({StartHelpContents, 0});
+    startup.actOn({StartUserGuide, 0});
+    ASSERT_EQ(home.ui().messages().size(), 2u);
+    EXPECT_EQ(home.ui().messages()[0].title, CannotOpenTitle);
+    EXPECT_NE(home.ui().messages()[0].text.find("help/index.html"), std::string::npos) << home.ui().messages()[0].text;
+    EXPECT_NE(home.ui().messages()[1].text.find("file"), std::string::npos);
 }
 
 }  // namespace

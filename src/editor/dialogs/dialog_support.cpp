@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 
+#include "editor/rules/desktop_open.h"
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -21,8 +22,7 @@ QString trText(const std::string& text)
 
 void showHelpTopic(int contextNumber)
 {
-    if (auto* shell = platform::services().shell)
-        shell->ShowHelp(contextNumber);
+    ShowHelpOrReport(contextNumber);
 }
 
 QString hostPathText(const std::string& windowsPath)

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "editor/rules/desktop_open.h"
 #include "create/usb_cooperation.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
@@ -92,8 +93,7 @@ void MenuCreatedDialog::exploreCreatedFolder()
 {
     if (report_.destination.empty())
         return;
-    if (auto* shell = platform::services().shell)
-        shell->ExploreFolder(report_.destination);
+    ExploreFolderOrReport(report_.destination);
 }
 
 void MenuCreatedDialog::placeBeside(QDialog& box) const

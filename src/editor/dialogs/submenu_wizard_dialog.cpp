@@ -21,6 +21,7 @@
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/select_dir_dialog.h"
 #include "editor/project_document.h"
+#include "editor/rules/desktop_open.h"
 #include "model/menu_project.h"
 #include "model/path_helpers.h"
 #include "model/project_file.h"
@@ -246,10 +247,10 @@ public:
                 hooks.preview();
         });
         add(QCoreApplication::translate("SubMenuWizard", "Open P&roject Folder"), "CmdOpenProjectFolder", [this] {
-            platform::services().shell->ExploreFolder(PathDirectoryPart(document_.project().ProjectFilePath));
+            ExploreFolderOrReport(PathDirectoryPart(document_.project().ProjectFilePath));
         });
         add(QCoreApplication::translate("SubMenuWizard", "Open &Creation Folder"), "CmdOpenCreationFolder",
-            [this] { platform::services().shell->ExploreFolder(state_.folder); });
+            [this] { ExploreFolderOrReport(state_.folder); });
         buttons->addStretch();
         layout->addLayout(buttons);
         layout->addStretch();

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "editor/rules/desktop_open.h"
 #include "model/editor_options.h"
 #include "model/path_helpers.h"
 #include "model/project_folders.h"
@@ -24,7 +25,7 @@ std::string UserGuidePath()
     return JoinPath(folder, "help\\guide.html");
 }
 
-bool OpenUserGuide() { return platform::services().shell->ShellOpen(UserGuidePath()); }
+bool OpenUserGuide() { return OpenFileOrReport(UserGuidePath()); }
 
 std::vector<StartupStep> InteractiveStartup::run(const StartupContext& context)
 {
@@ -73,7 +74,7 @@ void InteractiveStartup::actOn(const StartChoice& choice)
         OpenUserGuide();
         break;
     case StartHelpContents:
-        platform::services().shell->ShowHelp(0);
+        ShowHelpOrReport(0);
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 
+#include "editor/rules/desktop_open.h"
 #include "platform/services.h"
 #include "platform/shell.h"
 
@@ -48,7 +49,7 @@ void DialogLauncher::showPicture(const std::string& file, QWidget* parent)
     if (pictureViewer_)
         pictureViewer_(file, parent);
     else
-        platform::services().shell->ShellOpen(file);
+        OpenFileOrReport(file);
 }
 
 }  // namespace orv::editor
