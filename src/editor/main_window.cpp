@@ -31,6 +31,7 @@
 #include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/submenu_wizard_dialog.h"
 #include "editor/rules/desktop_open.h"
+#include "editor/window_state.h"
 #include "editor/dialogs/editor_creation_observer.h"
 #include "editor/dialogs/editor_font.h"
 #include "editor/dialogs/help_topics.h"
@@ -143,6 +144,7 @@ MainWindow::MainWindow(QWidget* parent)
     refreshRecentMenus();
     setAcceptDrops(true);
     resize(980, 700);
+    RestoreMainWindowState(*this, *tabs_);
 }
 
 MainWindow::~MainWindow() = default;
@@ -475,6 +477,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     stopPlayback();
+    SaveMainWindowState(*this, *tabs_);
     event->accept();
 }
 

@@ -125,6 +125,21 @@ TEST_F(MainWindowTest, EveryTabsMnemonicsAreItsOwnAndLeaveTheMenusTheirs)
     window.menuBar()->setActiveAction(nullptr);
 }
 
+// The next editor opens where this one was closed, at the same tab.
+TEST_F(MainWindowTest, SizePositionAndTabAreThoseOfTheLastClose)
+{
+    window.show();
+    window.resize(window.minimumSizeHint().width() + 40, 760);
+    window.tabs()->setCurrentIndex(4);
+    const QSize closed = window.size();
+    ASSERT_TRUE(window.close());
+    MainWindow next;
+    EXPECT_EQ(next.tabs()->currentIndex(), 4);
+    EXPECT_NEAR(next.width(), closed.width(), 2);  // the frame may be reckoned a pixel apart
+    EXPECT_NEAR(next.height(), closed.height(), 2);
+    EXPECT_NE(next.size(), QSize(980, 700));
+}
+
 TEST_F(MainWindowTest, TitleShowsTypeFileAndTheModifiedMark)
 {
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Veltrona Orvanto - [CD/DVD] - [noname][*]"));
