@@ -12,8 +12,10 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QIcon>
+#include <QStyle>
 #include <QTimer>
 
+#include "editor/editor_style.h"
 #include "editor/main_window.h"
 #include "model/project_writer.h"
 #include "model/editor_options.h"
@@ -63,6 +65,7 @@ int runEditor(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Veltrona"));
     QApplication::setApplicationVersion(QString::fromLatin1(EditorVersionText));
     QApplication::setDesktopFileName(QStringLiteral("orvanto"));
+    QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
 
     platform::QtUserInterface ui;
     platform::HostServices services(&ui);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editor_style.h"
+
 #include "dialog_test_support.h"
 #include "model/menu_project.h"
 #include "platform/widgets/qt_user_interface.h"
@@ -63,6 +65,17 @@ TEST_F(MessageBoxTest, StylesGiveButtonsIconDefaultAndAnswers)
         EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));  // the second button
         box->reject();  // Escape
     }), platform::AnswerNo) << "Escape gives the last button of a Yes/No question";
+}
+
+// Help buttons show our own icon, not the broken picture Qt falls back to without a theme.
+TEST(EditorStyleTest, HelpButtonsGetAQuestionMarkInABlueDisc)
+{
+    test::ensureApplication();
+    EditorStyle style(QStringLiteral("Fusion"));
+    const QImage icon = style.standardIcon(QStyle::SP_DialogHelpButton).pixmap(16, 16).toImage();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixelColor(3, 8), QColor(0x2f, 0x5b, 0xc4));  // the disc, left of the mark
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);
 }
 
 }  // namespace
