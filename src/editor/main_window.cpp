@@ -192,8 +192,13 @@ void MainWindow::buildActions()
     run->setIcon(themedIcon("system-run", QStyle::SP_ArrowForward, s));
     run->setToolTip(tr("Start the menu created last, from its folder (Ctrl+F5)"));
 
-    make("mOptions", tr("&Options..."), QKeySequence::Preferences, [this] { showOptions(); })
-        ->setMenuRole(QAction::PreferencesRole);
+    QAction* options = make("mOptions", tr("&Options..."), QKeySequence(), [this] { showOptions(); });
+    options->setMenuRole(QAction::PreferencesRole);
+    // The desktop's key for preferences where it has one; Ctrl+, everywhere.
+    QList<QKeySequence> optionKeys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    if (!optionKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Comma)))
+        optionKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    options->setShortcuts(optionKeys);
     make("mHelp", tr("&Help for This Tab"), QKeySequence::HelpContents, [this] { showContextHelp(); })
         ->setIcon(themedIcon("help-contents", QStyle::SP_DialogHelpButton, s));
     make("mHelpContents", tr("Help &Contents"), QKeySequence(), [this] { showHelpContents(); });

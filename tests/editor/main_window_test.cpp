@@ -115,6 +115,10 @@ TEST_F(MainWindowTest, EveryTabsMnemonicsAreItsOwnAndLeaveTheMenusTheirs)
                                << "\" and \"" << it->second.toStdString() << "\" share Alt+" << QString(m).toStdString();
         }
     }
+    // The options have a key of their own.
+    const QAction* options = window.findChild<QAction*>(QStringLiteral("mOptions"));
+    ASSERT_NE(options, nullptr);
+    EXPECT_TRUE(options->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Comma)));
     // F10 opens the menu bar at "File".
     window.show();
     for (QShortcut* key : window.findChildren<QShortcut*>())

@@ -1,5 +1,7 @@
 #include "editor/dialogs/menu_created_dialog.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
@@ -37,7 +39,11 @@ MenuCreatedDialog::MenuCreatedDialog(const CreationReport& report, const MenuPro
     list_->setFocusPolicy(Qt::NoFocus);
     for (const std::string& line : report.lines)
         list_->addItem(qs(line));
-    list_->setMinimumSize(560, 280);
+    // Wide enough for the longest line (the copied files' paths), within the screen; the
+    // dialog can be made larger still.
+    const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24;
+    list_->setMinimumSize(std::clamp(widest, 560, 1000), 280);
+    setSizeGripEnabled(true);
 
     auto* buttons = new QDialogButtonBox(this);
     explore_ = buttons->addButton(tr("&Explore Folder"), QDialogButtonBox::ActionRole);
