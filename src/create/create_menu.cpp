@@ -23,6 +23,7 @@
 #include "model/session_state.h"
 #include "model/sibling_products.h"
 #include "model/text_helpers.h"
+#include "platform/command_line_path.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
@@ -81,6 +82,10 @@ bool requireDestination(CreationRun& run)
 {
     if (run.dialog.destination.empty()) {
         ShowOrLogMessage("No destination folder is specified!", platform::MsgError, "Error");
+        return false;
+    }
+    if (platform::isRelativePath(run.dialog.destination)) {
+        ShowOrLogMessage(RelativeDestinationMessage, platform::MsgError, "Error");
         return false;
     }
     run.dialog.destination = windowsFormOf(run.dialog.destination);

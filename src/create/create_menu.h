@@ -56,6 +56,9 @@ inline constexpr const char* SoundsWithoutFolderMessage =
 
 // The messages of the driver's own refusals.
 std::string InvalidProgramNameMessage(const std::string& programName);
+// A destination typed without its whole path would land below wherever the editor runs.
+inline constexpr const char* RelativeDestinationMessage =
+    "Specify the folder with its whole path, for example /home/ann/Documents/My Created Menus/Holiday.";
 inline constexpr const char* RootOfCWithAutorunMessage =
     "You have creation of 'AUTORUN.INF' enabled and you try to create a menu on the root level of C: ('C:\\'). By "
     "security reasons this is not possible. You must choose another drive or add a folder name to C:\\, for example "

@@ -16,6 +16,7 @@
 #include "model/profile.h"
 #include "model/project_writer.h"
 #include "model/sibling_products.h"
+#include "platform/command_line_path.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
@@ -91,6 +92,8 @@ void checkDestinationAndProgram(const MenuProject& p, Problems& problems)
                                         : CorrectedExeFileName(options.CDExeFileName, DefaultCDExeFileName));
     if (p.CreateDestDir.empty())
         problems.add("No destination folder is specified!");
+    else if (platform::isRelativePath(p.CreateDestDir))
+        problems.add(RelativeDestinationMessage);
     if (Siblings().PortavoInstalled && p.UseAutorun != 0 && p.CoOperateWithPortavoLink && name != "ORVNMENU.EXE" &&
         name != "MENU.EXE" && name != "START.EXE")
         problems.add(InvalidProgramNameMessage(name));

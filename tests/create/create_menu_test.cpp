@@ -149,6 +149,11 @@ TEST_F(CreateMenuTest, RefusalsBeforeAnythingIsWritten)
         expectMessage(c.message, c.title, 48);
         EXPECT_TRUE(tree().empty()) << c.message;
     }
+    // A folder without its whole path would land below wherever the editor runs.
+    project.CreateDestDir = "relmenu";
+    EXPECT_FALSE(create());
+    expectMessage(RelativeDestinationMessage, "Error", 16);
+    EXPECT_FALSE(std::filesystem::exists("relmenu"));
 }
 
 TEST_F(CreateMenuTest, WildcardLinkOfADocumentIsNotCopied)
