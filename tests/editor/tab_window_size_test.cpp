@@ -51,6 +51,10 @@ TEST_F(FitToBackgroundTest, TheProjectsFrameDecidesTheExtraSize)
 
     const std::string jpg = home.writeFile("back.jpg", test::jpegFile(false, 64, 48));
     EXPECT_EQ(FitToBackground(jpg, WindowFrame::Caption), (WindowSize{74, 77}));
+    // The signature and the header chunk of a PNG file, 64 x 48: the menu programs show PNG too.
+    const std::string png = home.writeFile(
+        "back.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\0\x40\0\0\0\x30\x08\x02\0\0\0", 29));
+    EXPECT_EQ(FitToBackground(png, WindowFrame::Caption), (WindowSize{74, 77}));
 }
 
 TEST_F(FitToBackgroundTest, OnlyBitmapsAndJpegsOfSensibleSize)

@@ -38,9 +38,9 @@ std::string upperAscii(std::string_view text)
 std::vector<std::string_view> typicalExtensions(FolderKind kind)
 {
     switch (kind) {
-    case FolderKind::Background: return {".BMP", ".JPG"};
+    case FolderKind::Background: return {".BMP", ".JPG", ".JPEG", ".PNG", ".GIF"};
     case FolderKind::Logotype:
-    case FolderKind::MenuPicture: return {".BMP", ".JPG", ".WMF"};
+    case FolderKind::MenuPicture: return {".BMP", ".JPG", ".JPEG", ".PNG", ".GIF", ".WMF"};
     case FolderKind::BackgroundSound:
     case FolderKind::ButtonSound: return {".MID", ".WAV"};
     case FolderKind::Other: break;

@@ -20,9 +20,13 @@ constexpr const char* PictureTip = "Double click to show picture";
 constexpr const char* SoundTip = "Double click to play sound";
 constexpr const char* MovieTip = "Double click to play movie";
 
-constexpr const char* BackgroundFilter = "All Pictures|*.bmp;*.jpg|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg)|*.jpg";
+// Every format the menu programs show (the Windows one shows metafiles too).
+constexpr const char* BackgroundFilter =
+    "All Pictures|*.bmp;*.jpg;*.jpeg;*.png;*.gif|Bitmaps (*.bmp)|*.bmp|JPEG Files (*.jpg;*.jpeg)|*.jpg;*.jpeg|"
+    "PNG Files (*.png)|*.png|GIF Files (*.gif)|*.gif";
 constexpr const char* DrawingFilter =
-    "All Pictures|*.bmp;*.wmf;*.jpg|Bitmaps (*.bmp)|*.bmp|Meta Files (*.wmf)|*.wmf|JPEG Files (*.jpg)|*.jpg";
+    "All Pictures|*.bmp;*.wmf;*.jpg;*.jpeg;*.png;*.gif|Bitmaps (*.bmp)|*.bmp|Meta Files (*.wmf)|*.wmf|"
+    "JPEG Files (*.jpg;*.jpeg)|*.jpg;*.jpeg|PNG Files (*.png)|*.png|GIF Files (*.gif)|*.gif";
 constexpr const char* SoundFilter = "Sound (*.wav;*.mid;*.mp3)|*.wav;*.mid;*.mp3";
 constexpr const char* MovieFilter = "All Files (*.*)|*.*";
 

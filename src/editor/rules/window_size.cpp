@@ -57,7 +57,8 @@ std::optional<WindowSize> FitToBackground(const std::string& picture, WindowFram
         return std::nullopt;
     const platform::Pictures& pictures = *platform::services().pictures;
     const int type = pictures.GetPictureFileType(picture);
-    if (type != platform::PictureBmp && type != platform::PictureJpeg)
+    if (type != platform::PictureBmp && type != platform::PictureJpeg && type != platform::PicturePng &&
+        type != platform::PictureGif)
         return std::nullopt;
     int width = 0;
     int height = 0;
