@@ -5,7 +5,8 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 BUILD_DIR=${ORVANTO_BUILD_DIR:-$ROOT/build}
 
 # Debian packages the build, the tests and the fuzz targets need (the editor plays sounds
-# through QtMultimedia's GStreamer back end, whose elements come with the plugin packages).
+# through QtMultimedia's GStreamer back end, whose elements come with the plugin packages;
+# appstream validates the software centres' description).
 ORVANTO_PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
@@ -14,6 +15,7 @@ ORVANTO_PACKAGES=(
     libjpeg62-turbo-dev libssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
+    appstream
 )
 # The medium's programs for Windows: the cross compiler, and Wine with a virtual display to
 # test them (Wine's bcrypt needs GnuTLS, which Wine only recommends; the Liberation fonts
