@@ -374,9 +374,16 @@ TEST_F(MenuSessionTest, BackgroundIsReadAsideWhenTheHostCan)
         std::function<Bitmap()> pictureReader(const std::string& file, int width, int height) override
         {
             readersMade.push_back(file);
-            return [this, file, width, height] {
+            // Runs on the reading thread: it touches nothing the session's thread uses
+            // until the picture is awaited (readOn is read only after the paint).
+            return [this, file] {
                 readOn.push_back(std::this_thread::get_id());
-                return file.rfind("E:", 0) == 0 ? Bitmap{} : RecordingHost::loadPicture(file, width, height);
+                if (file.rfind("E:", 0) == 0)
+                    return Bitmap{};
+                Bitmap b{40, 20, std::vector<std::uint32_t>(800, 0xFF336699)};
+                for (int y = 0; y < 20; ++y)
+                    std::fill_n(b.pixels.begin() + y * 40, 20, 0xFFFFFFFFu);
+                return b;
             };
         }
     } threaded;
