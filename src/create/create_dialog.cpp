@@ -2,6 +2,7 @@
 
 #include "create/path_rules.h"
 #include "model/file_io.h"
+#include "model/messages.h"
 #include "model/path_helpers.h"
 #include "model/project_folders.h"
 #include "platform/services.h"
@@ -42,10 +43,23 @@ std::string ScreenSizeOnlyQuestion(int index, const std::string& destination)
            "for " + size + " pixels only?";
 }
 
+std::string ProposedDestination(const MenuProject& project)
+{
+    const std::string menus = MyCreatedMenusFolder();
+    if (menus.empty())
+        return {};
+    std::string name = FileNamePart(project.ProjectFilePath);
+    if (const auto dot = name.rfind('.'); dot != std::string::npos)
+        name.erase(dot);
+    return menus + "\\" + (name.empty() || name == NoProjectFile ? std::string("Menu") : name);
+}
+
 CreateDialogState LoadCreateDialog(const MenuProject& project)
 {
     CreateDialogState dialog;
     dialog.destination = project.CreateDestDir;
+    if (dialog.destination.empty() && !Batch().BatchBuildMode)
+        dialog.destination = ProposedDestination(project);
     dialog.iconSource = project.CDIconSrc;
     dialog.label = project.DiscLabel;
     dialog.actionText = project.DiscActionText;
@@ -60,6 +74,16 @@ void StoreCreateDialog(const CreateDialogState& dialog, MenuProject& project)
     project.DiscLabel = dialog.label;
     project.DiscActionText = dialog.actionText;
     project.CoOperateWithPortavoLink = dialog.coOperateWithPortavoLink;
+}
+
+void TakeCreateDialogValues(const CreateDialogState& dialog, MenuProject& project, bool created)
+{
+    if (dialog.destination.empty())
+        return;
+    const std::string before = project.CreateDestDir;
+    StoreCreateDialog(dialog, project);
+    if (!created && before.empty() && dialog.destination == ProposedDestination(project))
+        project.CreateDestDir.clear();
 }
 
 std::string CreateDialogCaption(std::int16_t projectType)

@@ -52,11 +52,21 @@ struct CreateDialogState {
     int descriptionFileIndex = 0;  // which menu description file (MenuDescriptionFileChoices); 0 on load
 };
 
-// The dialog as it loads for the project.
+// Where a project without a destination is offered to be created: "My Created Menus" and
+// the project's name ("Menu" for an unsaved one); empty when that folder is not known.
+std::string ProposedDestination(const MenuProject& project);
+
+// The dialog as it loads for the project; a project without a destination gets the proposed
+// one, except in a batch build.
 CreateDialogState LoadCreateDialog(const MenuProject& project);
 
 // The dialog's four texts and the check box back into the project.
 void StoreCreateDialog(const CreateDialogState& dialog, MenuProject& project);
+
+// What the project keeps of a closed dialog: nothing without a destination; otherwise its
+// values, except a proposed destination the author left untouched in a dialog that created
+// nothing (so opening and closing the dialog never changes the project).
+void TakeCreateDialogValues(const CreateDialogState& dialog, MenuProject& project, bool created);
 
 // "Create (menu for CD/DVD)" or, for a USB project, "Create (menu for USB flash drive)".
 std::string CreateDialogCaption(std::int16_t projectType);

@@ -353,9 +353,8 @@ bool CreateAction(MenuProject& project, CreationObserver& observer, const std::s
         CmdCreateMenu(project, dialog, observer);
     else
         observer.runCreateDialog(project, dialog);
-    if (!dialog.destination.empty())
-        StoreCreateDialog(dialog, project);
     const bool created = completedRuns() != before;
+    TakeCreateDialogValues(dialog, project, created);
     return created;
 }
 

@@ -163,6 +163,29 @@ TEST_F(CreateDialogTest, ClosingTheDialogCopiesItsValuesBackUnlessTheDestination
     }
 }
 
+// A project without a destination is offered one in "My Created Menus", named after it; left
+// untouched in a dialog that is closed, it does not become the project's.
+TEST_F(CreateDialogTest, ProposedDestinationIsOfferedButNotForcedOnTheProject)
+{
+    std::filesystem::create_directories(home.path("Documents/Orvanto/My Created Menus"));
+    project.ProjectFilePath = home.win("Documents/Orvanto/My Projects/Holiday.mnp");
+    const std::string proposal = home.win("Documents/Orvanto/My Created Menus/Holiday");
+    EXPECT_EQ(LoadCreateDialog(project).destination, proposal);
+    EditorCreationObserver observer(nullptr);
+    int changes = 0;
+    observer.onProjectChanged = [&] { ++changes; };
+    bool shown = false;
+    test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
+        shown = true;
+        EXPECT_EQ(d->destinationField()->text().toStdString(), proposal);
+        d->reject();
+    });
+    EXPECT_FALSE(CreateAction(project, observer));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(project.CreateDestDir, "");
+    EXPECT_EQ(changes, 0);
+}
+
 TEST_F(CreateDialogTest, FolderChooserStartsInTheGivenFolderAndButtonsMoveToTheirFolders)
 {
     std::filesystem::create_directories(home.path("Menus/First"));

@@ -113,7 +113,7 @@ void EditorCreationObserver::runCreateDialog(MenuProject& project, CreateDialogS
     // creation's change when they differ.
     MenuProject stored = project;
     if (!dialog.destinationField()->text().trimmed().isEmpty())
-        StoreCreateDialog(state, stored);
+        TakeCreateDialogValues(state, stored, false);
     if (!(stored == project))
         projectChanged();
     dialog_ = nullptr;
