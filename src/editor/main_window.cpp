@@ -39,6 +39,7 @@
 #include "editor/dialogs/picture_viewer.h"
 #include "editor/dialogs/project_type_dialog.h"
 #include "editor/media/media_playback.h"
+#include "editor/code_page_guard.h"
 #include "editor/project_document.h"
 #include "editor/rules/startup_rules.h"
 #include "editor/rules/window_title.h"
@@ -137,6 +138,15 @@ MainWindow::MainWindow(QWidget* parent)
         QMessageBox::warning(this, tr("Play"), reason);
     });
     connect(document_.get(), &ProjectDocument::captionsChanged, this, &MainWindow::updateTitle);
+    // Characters the project files cannot store; the editor's font follows the project's
+    // Unicode flag also when the question or an undo changes it.
+    auto* codePage = new CodePageGuard(*document_, this);
+    auto followUnicode = [this, shown = std::make_shared<bool>(false)] {
+        if (*shown != document_->project().UseUnicode)
+            applyEditorFont(Options().SelectedFont, *shown = document_->project().UseUnicode);
+    };
+    connect(codePage, &CodePageGuard::unicodeTurnedOn, this, followUnicode);
+    connect(document_.get(), &ProjectDocument::fieldsChanged, this, followUnicode);
 
     applyOptions();
     document_->reloadViews();

@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 
+#include "editor/code_page_guard.h"
 #include "editor/project_document.h"
 
 namespace orv::editor {
@@ -112,6 +113,7 @@ void FieldBinder::commitFocusedField()
 void FieldBinder::bindText(QLineEdit* edit, std::string MenuProject::*field, int maxLength)
 {
     edit->setMaxLength(maxLength);
+    WatchText(edit, ProjectFieldTextKind(field));
     connect(edit, &QLineEdit::textEdited, this, [this, edit, field](const QString& text) {
         write(edit, [&](MenuProject& p) { p.*field = text.toStdString(); }, true);
     });

@@ -1,0 +1,100 @@
+#include "editor/rules/code_page_rules.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "model/ansi_codec.h"
+#include "model/project_fields.h"
+#include "model/unicode_text.h"
+
+namespace orv::editor {
+
+std::string MisfitCharacters(std::string_view text, std::size_t most)
+{
+    std::vector<std::string> found;
+    bool more = false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        NextCodePoint(text, pos);
+        const std::string one(text.substr(start, pos - start));
+        if (FitsAnsiCodePage(one) || std::find(found.begin(), found.end(), one) != found.end())
+            continue;
+        if (found.size() == most) {
+            more = true;
+            break;
+        }
+        found.push_back(one);
+    }
+    std::string out;
+    for (const std::string& c : found)
+        out += (out.empty() ? "" : ", ") + c;
+    if (more)
+        out += ", …";
+    return out;
+}
+
+CodePageCheck CheckCodePage(std::string_view typed, TextKind kind, bool useUnicode)
+{
+    CodePageCheck check;
+    if (FitsAnsiCodePage(typed))
+        return check;
+    check.misfits = MisfitCharacters(typed);
+    if (kind != TextKind::Text)
+        check.verdict = CodePageVerdict::Refuse;
+    else if (!useUnicode)
+        check.verdict = CodePageVerdict::OfferUnicode;
+    return check;
+}
+
+std::string CodePageName()
+{
+    return "Windows-" + std::to_string(AnsiCodePage());
+}
+
+std::string UnicodeOfferText(const CodePageCheck& check)
+{
+    return "The text contains characters (" + check.misfits + ") that the code page of this computer (" +
+           CodePageName() + ") cannot store. Without Unicode they are saved as \"?\".\n\n"
+                            "Turn Unicode on for this project?";
+}
+
+std::string RefusalText(TextKind kind, const CodePageCheck& check)
+{
+    std::string what;
+    switch (kind) {
+    case TextKind::Path:
+        what = "A path is always stored in the code page of this computer (" + CodePageName() +
+               "), even with Unicode, and cannot hold these characters: ";
+        break;
+    case TextKind::Password:
+        what = "A password is always stored in the code page of this computer (" + CodePageName() +
+               "), even with Unicode, and cannot hold these characters: ";
+        break;
+    default:
+        what = "This text is always stored in the code page of this computer (" + CodePageName() +
+               "), even with Unicode, and cannot hold these characters: ";
+        break;
+    }
+    return what + check.misfits + "\n\nThey were not taken.";
+}
+
+TextKind ProjectFieldTextKind(std::string MenuProject::*field)
+{
+    for (const ProjectField& f : ProjectFields()) {
+        if (f.text != field)
+            continue;
+        switch (f.kind) {
+        case FieldKind::Caption:
+        case FieldKind::NumberText:
+            return TextKind::Text;
+        case FieldKind::Path:
+        case FieldKind::Folder:
+            return TextKind::Path;
+        default:
+            return TextKind::CodePageText;
+        }
+    }
+    return TextKind::Text;
+}
+
+}  // namespace orv::editor
