@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/tabs/dialog_launcher.h"
@@ -44,6 +45,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     setWindowTitle(trText(rules_.caption()));
 
     text_ = lineEdit("tText", this);
+    WatchText(text_, TextKind::Text);
     command_ = new QComboBox(this);
     command_->setObjectName("cmbCommand");
     command_->setIconSize(QSize(16, 16));
@@ -54,6 +56,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     }
 
     target_ = lineEdit("tLink", this);
+    WatchText(target_, TextKind::Path);
     targetLabel_ = caption(target_, this);
     browse_ = new QPushButton(tr("..."), this);
     const int browseWidth = browse_->fontMetrics().horizontalAdvance(browse_->text()) + 24;
@@ -65,14 +68,17 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     targetRow->addWidget(browse_);
 
     parameters_ = lineEdit("tAppParam", this);
+    WatchText(parameters_, TextKind::CodePageText);
     parametersLabel_ = caption(parameters_, this);
     word_ = makeCheckBox(tr("Open document with Microsoft &Word"), "chkWord", false, this);
     mediaPlayer_ = makeCheckBox(tr("Play movie in &Windows Media Player"), "chkUseMediaPlayer", false, this);
 
     source_ = lineEdit("tSourceFile", this);
+    WatchText(source_, TextKind::Path);
     source_->setReadOnly(true);
     sourceLabel_ = caption(source_, this);
     tip_ = lineEdit("tTip", this);
+    WatchText(tip_, TextKind::Text);
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Text:"), text_);
@@ -87,6 +93,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     pictureFrame_ = new QGroupBox(tr("Bitmap Button"), this);
     pictureFrame_->setObjectName("fraBitmap");
     picture_ = lineEdit("tBmp", pictureFrame_);
+    WatchText(picture_, TextKind::Path);
     auto* browsePicture = new QPushButton(tr("..."), pictureFrame_);
     browsePicture->setObjectName("cmdBrowseBmp");
     browsePicture->setFixedWidth(browseWidth);
@@ -95,6 +102,7 @@ ButtonEditorDialog::ButtonEditorDialog(const ButtonEditRequest& request, const D
     pictureRow->addWidget(picture_, 1);
     pictureRow->addWidget(browsePicture);
     folder_ = lineEdit("tBmpFolder", pictureFrame_);
+    WatchText(folder_, TextKind::Path);
     folderLabel_ = caption(folder_, pictureFrame_);
     folderLabel_->setText(tr("Folde&r (CD):"));
     auto* pictureForm = new QFormLayout(pictureFrame_);

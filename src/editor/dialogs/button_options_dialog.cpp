@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/active_frame_dialog.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/password_text_dialog.h"
@@ -111,6 +112,7 @@ QWidget* ButtonOptionsDialog::makeSoundTab()
 {
     auto* frame = new QGroupBox(tr("Sound When The Mouse Is Over The Button"));
     soundFile_ = new QLineEdit(frame);
+    WatchText(soundFile_, TextKind::Path);
     soundFile_->setObjectName("tHoverSound");
     soundFile_->setReadOnly(true);
     auto* browse = new QPushButton(tr("&Browse..."), frame);
@@ -125,6 +127,7 @@ QWidget* ButtonOptionsDialog::makeSoundTab()
     });
     soundFolderLabel_ = new QLabel(tr("Folder:"), frame);
     soundFolder_ = lineEdit(held_.hoverSoundFolder, "tHoverSoundFolder", frame);
+    WatchText(soundFolder_, TextKind::Path);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(new QLabel(tr("Sound file:"), frame), 0, 0);
@@ -211,6 +214,7 @@ QWidget* ButtonOptionsDialog::makeAfterClickTab()
 
     auto* info = new QGroupBox(tr("Information Text"));
     waitInfoText_ = lineEdit(held_.waitInfoText, "tWaitInfoText", info);
+    WatchText(waitInfoText_, TextKind::Text);
     auto* infoLayout = new QVBoxLayout(info);
     infoLayout->addWidget(new QLabel(tr("Show this text for 5 seconds when the button has been clicked:"), info));
     infoLayout->addWidget(waitInfoText_);
@@ -272,6 +276,7 @@ QWidget* ButtonOptionsDialog::makePasswordTab()
     auto* settings = new QGroupBox(tr("Settings"));
     passwordSettings_ = settings;
     password_ = lineEdit(held_.password, "tPsw", settings, 32767);
+    WatchText(password_, TextKind::Password);
     acceptedPassword_ = password_->text();
     password_->installEventFilter(this);
     connect(password_, &QLineEdit::textEdited, this, &ButtonOptionsDialog::passwordEdited);
@@ -319,7 +324,9 @@ QWidget* ButtonOptionsDialog::makeGalleryTab()
 {
     auto* general = new QWidget;
     galleryTitle_ = lineEdit(held_.galleryTitle, "tPGTitle", general);
+    WatchText(galleryTitle_, TextKind::CodePageText);
     galleryExtension_ = lineEdit(held_.galleryExtension, "tPGExtension", general, 10);
+    WatchText(galleryExtension_, TextKind::CodePageText);
     galleryExtension_->setMaximumWidth(galleryExtension_->fontMetrics().horizontalAdvance("M") * 8);
     auto* form = new QFormLayout(general);
     form->setContentsMargins(0, 0, 0, 0);

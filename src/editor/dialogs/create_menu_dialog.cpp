@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "create/create_menu.h"
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/portavo_link_settings_dialog.h"
@@ -40,6 +41,7 @@ QLineEdit* field(const std::string& text, const char* name, QWidget* parent)
 {
     auto* edit = new QLineEdit(qs(text), parent);
     edit->setObjectName(name);
+    WatchText(edit, TextKind::CodePageText);
     return edit;
 }
 
@@ -57,6 +59,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     info_->setObjectName("labInfo");
 
     destination_ = field(state.destination, "tDestinationDir", this);
+    WatchText(destination_, TextKind::Path);
     destination_->setMaxLength(250);
     auto* browse = new QPushButton(tr("&Browse..."), this);
     browse->setObjectName("CmdSelectDirectory");
@@ -83,6 +86,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     targetForm->addRow(copyObjects_);
 
     icon_ = field(state.iconSource, "tIconSource", this);
+    WatchText(icon_, TextKind::Path);
     auto* selectIcon = new QPushButton(tr("Bro&wse..."), this);
     selectIcon->setObjectName("CmdSelectIcon");
     connect(selectIcon, &QPushButton::clicked, this, &CreateMenuDialog::selectIcon);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 
@@ -28,9 +29,11 @@ OptionsButtonTextsDialog::OptionsButtonTextsDialog(const QString& okText, const 
     setWindowTitle(tr("Button Texts"));
 
     ok_ = new QLineEdit(okText, this);
+    WatchText(ok_, TextKind::CodePageText);
     ok_->setObjectName("tMenuShellDlgText_OKButton");
     ok_->setMaxLength(40);
     close_ = new QLineEdit(closeText, this);
+    WatchText(close_, TextKind::CodePageText);
     close_->setObjectName("tMenuShellDlgText_CloseButton");
     close_->setMaxLength(40);
 

@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/options_button_texts_dialog.h"
@@ -152,6 +153,9 @@ QWidget* OptionsDialog::makeProjectTab(const OptionsDialogValues& v)
 
     useUnicode_ = makeCheckBox(tr("Use Unicode encoding for all characters in a menu"), "cUseUnicodeEncoding",
                            v.UseUnicode, page);
+    // A text typed in a dialog opened from here may turn Unicode on: OK must keep it.
+    if (CodePageGuard* guard = CodePageGuard::of(this))
+        connect(guard, &CodePageGuard::unicodeTurnedOn, useUnicode_, [box = useUnicode_] { box->setChecked(true); });
     addPrintSupport_ = makeCheckBox(tr("Add support for printing of RTF documents"), "cAddPrintSupportForRTFDocuments",
                                 v.AddPrintSupportForRTFDocuments, page);
     auto* buttonTexts = new QPushButton(tr("Button &Texts..."), page);

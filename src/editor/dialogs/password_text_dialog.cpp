@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 
 namespace orv::editor {
@@ -17,6 +18,7 @@ QPlainTextEdit* textBox(const std::string& text, const char* name, QWidget* pare
 {
     auto* box = new QPlainTextEdit(qs(text), parent);
     box->setObjectName(name);
+    WatchText(box, TextKind::CodePageText);
     box->setTabChangesFocus(true);
     box->setFixedHeight(box->fontMetrics().lineSpacing() * 3 + 12);
     return box;
@@ -31,6 +33,7 @@ PasswordTextDialog::PasswordTextDialog(const PasswordTexts& held, QWidget* paren
     const PasswordTexts shown = PasswordTextsShown(held);
 
     title_ = new QLineEdit(qs(shown.title), this);
+    WatchText(title_, TextKind::CodePageText);
     title_->setObjectName("tPswDlgTitle");
     text_ = textBox(shown.text, "tPswDlgText", this);
     auto* ask = new QGroupBox(tr("Text - dialog box - ask for password"), this);
@@ -39,6 +42,7 @@ PasswordTextDialog::PasswordTextDialog(const PasswordTexts& held, QWidget* paren
     askForm->addRow(tr("Information text:"), text_);
 
     wrongTitle_ = new QLineEdit(qs(shown.wrongTitle), this);
+    WatchText(wrongTitle_, TextKind::CodePageText);
     wrongTitle_->setObjectName("tPswIsWrongTitle");
     wrongText_ = textBox(shown.wrongText, "tPswIsWrongText", this);
     auto* wrong = new QGroupBox(tr("Text - information box - show if wrong password"), this);

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/picture_size_dialog.h"
 
@@ -30,6 +31,7 @@ QLineEdit* lineEdit(const std::string& text, const char* name, QWidget* parent)
 {
     auto* edit = new QLineEdit(qs(text), parent);
     edit->setObjectName(name);
+    WatchText(edit, TextKind::CodePageText);
     return edit;
 }
 

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 
@@ -22,9 +23,11 @@ PortavoLinkSettingsDialog::PortavoLinkSettingsDialog(MenuProject& project, QWidg
 
     fileName_ = new QLineEdit(this);
     fileName_->setObjectName("tStickGuardFilename");
+    WatchText(fileName_, TextKind::Path);
     fileName_->setMaxLength(120);
     folderName_ = new QLineEdit(this);
     folderName_->setObjectName("tStickGuardFoldername");
+    WatchText(folderName_, TextKind::Path);
     folderName_->setMaxLength(120);
     folderName_->setEnabled(false);
     rootFolder_ = new QRadioButton(tr("Copy it to the &menu's folder (the root of the drive)"), this);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/rules/options_rules.h"
@@ -38,6 +39,7 @@ SocialMediaTipDialog::SocialMediaTipDialog(int network, const QString& tipText, 
     setWindowTitle(trText(TipTextDialogCaption(network)));
 
     tipText_ = new QLineEdit(tipText, this);
+    WatchText(tipText_, TextKind::Text);
     tipText_->setObjectName("tTipText");
     tipText_->setMinimumWidth(360);
 
@@ -77,6 +79,7 @@ SocialMediaRow::SocialMediaRow(int network, const SocialMediaOption& value, QWid
     showLogo_ = new QCheckBox(showLogoCaption(network), parent);
     showLogo_->setChecked(value.ShowLogo != 0);
     url_ = new QLineEdit(qs(value.URL), parent);
+    WatchText(url_, TextKind::CodePageText);
     url_->setPlaceholderText(tr("https://"));
     tip_ = new QPushButton(tr("Tip Text..."), parent);
     connect(tip_, &QPushButton::clicked, this, [this] {

@@ -18,6 +18,7 @@
 #include <QWizard>
 #include <QWizardPage>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/select_dir_dialog.h"
 #include "editor/project_document.h"
@@ -93,6 +94,7 @@ public:
         auto* row = new QHBoxLayout;
         folder_ = new QLineEdit(qs(destination), this);
         folder_->setObjectName(QStringLiteral("tFolder"));
+        WatchText(folder_, TextKind::Path);
         auto* browse = new QPushButton(QCoreApplication::translate("SubMenuWizard", "&Browse..."), this);
         browse->setObjectName(QStringLiteral("CmdSelectDirectory"));
         connect(browse, &QPushButton::clicked, this, [this] {

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/tabs/colour_button.h"
 #include "model/text_helpers.h"
@@ -25,6 +26,7 @@ TitleDialog::TitleDialog(const TitleValues& values, bool editing, QWidget* paren
 
     title_ = new QLineEdit(qs(values.title), this);
     title_->setObjectName(QStringLiteral("tTitle"));
+    WatchText(title_, TextKind::Text);
 
     font_ = makeSecondary(QString(), this);
     font_->setObjectName(QStringLiteral("lblFont"));

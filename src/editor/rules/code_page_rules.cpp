@@ -38,11 +38,13 @@ CodePageCheck CheckCodePage(std::string_view typed, TextKind kind, bool useUnico
     CodePageCheck check;
     if (FitsAnsiCodePage(typed))
         return check;
-    check.misfits = MisfitCharacters(typed);
     if (kind != TextKind::Text)
         check.verdict = CodePageVerdict::Refuse;
     else if (!useUnicode)
         check.verdict = CodePageVerdict::OfferUnicode;
+    else
+        return check;
+    check.misfits = MisfitCharacters(typed);
     return check;
 }
 

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/project_document.h"
 #include "editor/rules/field_rules.h"
 
@@ -67,6 +68,7 @@ VersionTab::VersionTab(const TabContext& context, QWidget* parent) : ProjectTab(
     }
 
     comments_ = new CommentEdit(this);
+    WatchText(comments_, TextKind::CodePageText);
     comments_->setObjectName(QStringLiteral("tVerComments"));
     form->addRow(tr("C&omments:"), comments_);
     connect(comments_, &QPlainTextEdit::textChanged, this, [this] {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/tabs/colour_button.h"
 
@@ -16,6 +17,7 @@ DlgMovieMoreOptions::DlgMovieMoreOptions(const MenuProject& project, QWidget* pa
 {
     auto* window = new QGroupBox(tr("Movie window"), this);
     title_ = new QLineEdit(qs(project.MovieWinTitle), window);
+    WatchText(title_, TextKind::CodePageText);
     title_->setObjectName("tMovieWinTitle");
     title_->setMinimumWidth(260);
     userBackColour_ = new QCheckBox(tr("Use my own &background colour"), window);

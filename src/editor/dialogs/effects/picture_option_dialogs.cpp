@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/rules/field_rules.h"
 
@@ -180,9 +181,11 @@ DlgLogotypeOptions::DlgLogotypeOptions(const MenuProject& project, QWidget* pare
 
     auto* link = new QGroupBox(tr("Link"), this);
     url_ = new QLineEdit(qs(project.LogotypeURL), link);
+    WatchText(url_, TextKind::CodePageText);
     url_->setObjectName("tURL");
     url_->setMinimumWidth(280);
     tipText_ = new QLineEdit(qs(project.LogotypeTipText), link);
+    WatchText(tipText_, TextKind::Text);
     tipText_->setObjectName("tTipText");
     auto* linkForm = new QFormLayout(link);
     linkForm->addRow(tr("Web address (URL):"), url_);

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/rules/effect_rules.h"
 #include "editor/rules/field_rules.h"
@@ -163,6 +164,7 @@ SubTitle::SubTitle(const MenuProject& project, QWidget* parent)
     : EffectDialog("SubTitle", tr("Subtitle"), parent), font_(project)
 {
     text_ = new QLineEdit(qs(project.SubTitleText), this);
+    WatchText(text_, TextKind::Text);
     text_->setObjectName("tSubTitleText");
     text_->setMinimumWidth(300);
 

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/rules/effect_rules.h"
 
@@ -85,8 +86,10 @@ DlgTab1Adv::DlgTab1Adv(const MenuProject& project, QWidget* parent)
     subKey_ = correctedEdit(qs(project.Registry_SubKey), "tSubKey",
                             [](const QString& text) { return qs(WithoutLeadingBackslash(ss(text))); });
     valueName_ = new QLineEdit(qs(project.Registry_ValueName), this);
+    WatchText(valueName_, TextKind::CodePageText);
     valueName_->setObjectName("tValueName");
     value_ = new QLineEdit(qs(project.Registry_Value), this);
+    WatchText(value_, TextKind::CodePageText);
     value_->setObjectName("tValue");
     subKey_->setMinimumWidth(320);
 
