@@ -35,12 +35,13 @@ TEST(CodePageRules, VerdictPerKindAndTheCharactersNamed)
         {"Menu", TextKind::Text, false, V::Fits, ""},
         {"Café", TextKind::Text, false, V::Fits, ""},
         {"Café", TextKind::Path, false, V::Fits, ""},
-        {"Меню", TextKind::Text, false, V::OfferUnicode, "М, е, н, ю"},
+        {"Меню", TextKind::Text, false, V::OfferUnicode, "М (U+041C), е (U+0435), н (U+043D), ю (U+044E)"},
         {"Меню", TextKind::Text, true, V::Fits, ""},
-        {"a€Ж", TextKind::Path, true, V::Refuse, "Ж"},
-        {"Ж", TextKind::Password, false, V::Refuse, "Ж"},
-        {"Ж", TextKind::CodePageText, true, V::Refuse, "Ж"},
-        {"ЖЖЯабвгд", TextKind::Text, false, V::OfferUnicode, "Ж, Я, а, б, в, …"},
+        {"a€Ж", TextKind::Path, true, V::Refuse, "Ж (U+0416)"},
+        {"Ж", TextKind::Password, false, V::Refuse, "Ж (U+0416)"},
+        {"Ж", TextKind::CodePageText, true, V::Refuse, "Ж (U+0416)"},
+        {"ЖЖЯабвгд", TextKind::Text, false, V::OfferUnicode,
+         "Ж (U+0416), Я (U+042F), а (U+0430), б (U+0431), в (U+0432), …"},
     };
     for (const Row& r : rows) {
         const CodePageCheck check = CheckCodePage(r.typed, r.kind, r.unicode);
@@ -55,7 +56,7 @@ TEST(CodePageRules, VerdictPerKindAndTheCharactersNamed)
 
     EXPECT_EQ(RefusalText(TextKind::Password, CheckCodePage("Ж", TextKind::Password, false)),
               "A password is always stored in the code page of this computer (Windows-1252), even with Unicode, "
-              "and cannot hold these characters: Ж\n\nThey were not taken.");
+              "and cannot hold these characters: Ж (U+0416).\n\nThey were not taken.");
     EXPECT_EQ(ProjectFieldTextKind(&MenuProject::TitleText), TextKind::Text);
     EXPECT_EQ(ProjectFieldTextKind(&MenuProject::CaptionText), TextKind::CodePageText);
     EXPECT_EQ(ProjectFieldTextKind(&MenuProject::BackgroundPictureSrc), TextKind::Path);
@@ -77,7 +78,7 @@ TEST_F(CodePageWidgetTest, TitleFieldAsksOncePerProjectAndYesIsOneUndoStep)
     EXPECT_EQ(title->text(), QStringLiteral("AЖЯ")) << "typing goes on after the answer";
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].title, "Use Unicode?");
-    EXPECT_NE(home.ui().messages()[0].text.find("characters (Ж)"), std::string::npos);
+    EXPECT_NE(home.ui().messages()[0].text.find("cannot store: Ж (U+0416)."), std::string::npos);
     EXPECT_FALSE(window.document().project().UseUnicode);
 
     // Another project asks again; Yes is a step of its own before the typed letter's.

@@ -1,6 +1,7 @@
 #include "editor/rules/code_page_rules.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "model/ansi_codec.h"
@@ -11,23 +12,25 @@ namespace orv::editor {
 
 std::string MisfitCharacters(std::string_view text, std::size_t most)
 {
-    std::vector<std::string> found;
+    std::vector<char32_t> seen;
+    std::string out;
     bool more = false;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
-        NextCodePoint(text, pos);
+        const char32_t cp = NextCodePoint(text, pos);
         const std::string one(text.substr(start, pos - start));
-        if (FitsAnsiCodePage(one) || std::find(found.begin(), found.end(), one) != found.end())
+        if (FitsAnsiCodePage(one) || std::find(seen.begin(), seen.end(), cp) != seen.end())
             continue;
-        if (found.size() == most) {
+        if (seen.size() == most) {
             more = true;
             break;
         }
-        found.push_back(one);
+        // With its code point: many letters of other scripts look like Latin ones.
+        char code[16];
+        std::snprintf(code, sizeof code, " (U+%04X)", static_cast<unsigned>(cp));
+        out += (seen.empty() ? "" : ", ") + one + code;
+        seen.push_back(cp);
     }
-    std::string out;
-    for (const std::string& c : found)
-        out += (out.empty() ? "" : ", ") + c;
     if (more)
         out += ", …";
     return out;
@@ -55,9 +58,9 @@ std::string CodePageName()
 
 std::string UnicodeOfferText(const CodePageCheck& check)
 {
-    return "The text contains characters (" + check.misfits + ") that the code page of this computer (" +
-           CodePageName() + ") cannot store. Without Unicode they are saved as \"?\".\n\n"
-                            "Turn Unicode on for this project?";
+    return "The text contains characters that the code page of this computer (" + CodePageName() +
+           ") cannot store: " + check.misfits + ". Without Unicode they are saved as \"?\".\n\n"
+                                                "Turn Unicode on for this project?";
 }
 
 std::string RefusalText(TextKind kind, const CodePageCheck& check)
@@ -77,7 +80,7 @@ std::string RefusalText(TextKind kind, const CodePageCheck& check)
                "), even with Unicode, and cannot hold these characters: ";
         break;
     }
-    return what + check.misfits + "\n\nThey were not taken.";
+    return what + check.misfits + ".\n\nThey were not taken.";
 }
 
 TextKind ProjectFieldTextKind(std::string MenuProject::*field)

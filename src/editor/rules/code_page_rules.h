@@ -27,14 +27,14 @@ enum class CodePageVerdict {
 
 struct CodePageCheck {
     CodePageVerdict verdict = CodePageVerdict::Fits;
-    std::string misfits;  // the characters that do not fit, as "Ж, Я" (the first few)
+    std::string misfits;  // the characters that do not fit, as "Ж (U+0416), Я (U+042F)" (the first few)
 };
 
 // The verdict on typed text (what was typed or pasted) in a field of the kind.
 CodePageCheck CheckCodePage(std::string_view typed, TextKind kind, bool useUnicode);
 
-// The distinct characters of a text that the code page lacks, the first most of them,
-// separated by ", " and followed by ", …" when there are more.
+// The distinct characters of a text that the code page lacks, the first most of them, each
+// with its code point, separated by ", " and followed by ", …" when there are more.
 std::string MisfitCharacters(std::string_view text, std::size_t most = 5);
 
 // The code page's name, as "Windows-1252".
