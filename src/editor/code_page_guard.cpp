@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QValidator>
 
 #include "editor/project_document.h"
 #include "model/ansi_codec.h"
@@ -29,6 +30,21 @@ TextKind kindOf(const QWidget* widget)
         return TextKind::Password;
     const QVariant kind = widget->property(KindProperty);
     return kind.isValid() ? static_cast<TextKind>(kind.toInt()) : TextKind::Text;
+}
+
+// True when a line edit's own validator refuses the typed text anyway (a number field).
+bool validatorRefuses(const QWidget* widget, const QString& typed)
+{
+    const auto* line = qobject_cast<const QLineEdit*>(widget);
+    if (!line || !line->validator())
+        return false;
+    QString text = line->text();
+    int at = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+    if (line->hasSelectedText())
+        text.remove(at, line->selectedText().size());
+    text.insert(at, typed);
+    at += typed.size();
+    return line->validator()->validate(text, at) == QValidator::Invalid;
 }
 
 bool readOnly(const QWidget* widget)
@@ -79,7 +95,7 @@ protected:
             return false;
         const std::string text = typed->toStdString();
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (FitsAnsiCodePage(text) || !widget || readOnly(widget))
+        if (FitsAnsiCodePage(text) || !widget || readOnly(widget) || validatorRefuses(widget, *typed))
             return false;
 
         const TextKind kind = kindOf(widget);
