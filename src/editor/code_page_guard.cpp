@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QValidator>
 
@@ -57,7 +58,7 @@ bool readOnly(const QWidget* widget)
 }
 
 // The text an event is about to put into a field: a key's character, an input method's
-// commit, a paste from the keyboard or a drop.
+// commit, a paste from the keyboard or the middle button, or a drop.
 std::optional<QString> incomingText(QEvent* event)
 {
     switch (event->type()) {
@@ -67,6 +68,12 @@ std::optional<QString> incomingText(QEvent* event)
             return QGuiApplication::clipboard()->text();
         return key->text();
     }
+    case QEvent::MouseButtonRelease:
+        // X11's middle click pastes the selection.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection())
+            return QGuiApplication::clipboard()->text(QClipboard::Selection);
+        return std::nullopt;
     case QEvent::InputMethod:
         return static_cast<QInputMethodEvent*>(event)->commitString();
     case QEvent::Drop: {
