@@ -18,13 +18,12 @@
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/options_button_texts_dialog.h"
+#include "editor/dialogs/select_dir_dialog.h"
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/project_document.h"
 #include "editor/rules/shown_path.h"
 #include "model/menu_project.h"
 #include "model/project_folders.h"
-#include "platform/services.h"
-#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -267,13 +266,11 @@ QWidget* OptionsDialog::makeSocialMediaTab(const OptionsDialogValues& v)
 
 void OptionsDialog::browseProjectFolder()
 {
-    auto* ui = platform::services().ui;
-    if (!ui)
-        return;
     std::string start = PathFromTyped(ss(userProjectFolder_->text()));
     if (start.empty())
         start = Folders().ProjectFolder;
-    if (auto folder = ui->PickFolder(ss(tr("Project folder")), start); folder && !folder->empty())
+    // The editor's own chooser, as in the create dialog: host paths and "New Folder".
+    if (auto folder = SelectDirDialog::chooseFolder(start, this); folder && !folder->empty())
         userProjectFolder_->setText(hostPathText(*folder));
 }
 
