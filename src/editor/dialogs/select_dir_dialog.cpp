@@ -219,6 +219,10 @@ bool SelectDirDialog::newFolder(const QString& name)
         return false;
     }
     showFolder(made.folder);
+    // The model files a new entry last and sorts only when asked for another column.
+    model_->sort(1);
+    model_->sort(0);
+    keepCurrentInView();
     return true;
 }
 
