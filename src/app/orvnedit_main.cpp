@@ -11,6 +11,7 @@
 #include "batch/batch_build.h"
 #include "batch/command_line.h"
 #include "create/create_menu.h"
+#include "editor/rules/shown_path.h"
 #include "editor/run_editor.h"
 #include "model/editor_options.h"
 #include "model/messages.h"
@@ -32,7 +33,7 @@ bool displayAvailable()
 }
 
 // The batch build: no window, messages to the log, the report of a finished build on
-// standard output, exit code 0 or 1.
+// standard output (its paths in host form), exit code 0 or 1.
 int runBatchBuild(int argc, char** argv, const orv::CommandLine& commandLine)
 {
     QCoreApplication app(argc, argv);
@@ -41,9 +42,10 @@ int runBatchBuild(int argc, char** argv, const orv::CommandLine& commandLine)
     const int code = orv::BatchBuildMain(commandLine);
     if (code == 0) {
         for (const std::string& line : orv::LastCreationReport())
-            std::puts(line.c_str());
+            std::puts(orv::editor::ShownPathsInText(line).c_str());
     } else {
-        std::fprintf(stderr, "orvnedit: the build stopped: %s\n", orv::Batch().LastMessage.c_str());
+        std::fprintf(stderr, "orvnedit: the build stopped: %s\n",
+                     orv::editor::ShownPathsInText(orv::Batch().LastMessage).c_str());
     }
     return code;
 }

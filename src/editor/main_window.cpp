@@ -41,6 +41,7 @@
 #include "editor/media/media_playback.h"
 #include "editor/code_page_guard.h"
 #include "editor/project_document.h"
+#include "editor/rules/shown_path.h"
 #include "editor/rules/startup_rules.h"
 #include "editor/rules/window_title.h"
 #include "editor/startup/interactive_startup.h"
@@ -350,7 +351,9 @@ void MainWindow::refreshRecentMenus()
     RecentList files = RecentFilesList();
     RecentList folders = RecentFoldersList();
     auto fill = [](QAction* a, const RecentList& list, int entry) {
-        const QString caption = QString::fromStdString(list.caption(entry));
+        // The full path in host form ("~/Documents/…/demo.mnp"), not the stored short form.
+        const std::string target = list.target(entry);
+        const QString caption = QString::fromStdString(target.empty() ? list.caption(entry) : ShownPathInMenu(target));
         a->setText(QStringLiteral("&%1  %2").arg(entry).arg(QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&"))));
         a->setVisible(list.isVisible(entry));
         a->setEnabled(list.isEnabled(entry));
@@ -434,8 +437,10 @@ bool MainWindow::saveProject()
     const bool saved = commands_.save();
     updateTitle();
     refreshRecentMenus();
-    if (saved)
-        statusBar()->showMessage(tr("Saved %1").arg(QString::fromStdString(document_->project().ProjectFilePath)), 4000);
+    if (saved) {
+        const std::string file = ShownPathShort(document_->project().ProjectFilePath);
+        statusBar()->showMessage(tr("Saved %1").arg(QString::fromStdString(file)), 4000);
+    }
     return saved;
 }
 

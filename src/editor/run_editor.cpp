@@ -17,6 +17,7 @@
 
 #include "editor/editor_style.h"
 #include "editor/main_window.h"
+#include "editor/rules/shown_path.h"
 #include "model/project_writer.h"
 #include "model/editor_options.h"
 #include "model/project_folders.h"
@@ -68,6 +69,7 @@ int runEditor(int argc, char** argv)
     QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
 
     platform::QtUserInterface ui;
+    ui.setShownText(ShownPathsInText);
     platform::HostServices services(&ui);
     const platform::Services& s = platform::services();
     const QString icon = QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\orvanto.png").string());

@@ -177,7 +177,8 @@ TEST_F(CreateDialogTest, ProposedDestinationIsOfferedButNotForcedOnTheProject)
     bool shown = false;
     test::whenModalOpens<CreateMenuDialog>([&](CreateMenuDialog* d) {
         shown = true;
-        EXPECT_EQ(d->destinationField()->text().toStdString(), proposal);
+        EXPECT_EQ(d->destinationField()->text().toStdString(),
+                  home.path("Documents/Orvanto/My Created Menus/Holiday").string());
         d->reject();
     });
     EXPECT_FALSE(CreateAction(project, observer));

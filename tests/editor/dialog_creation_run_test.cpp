@@ -66,7 +66,9 @@ TEST_F(CreationRunTest, CreateButtonRunsTheCreationAndShowsTheReport)
     EXPECT_TRUE(CreateAction(project, observer));
 
     ASSERT_FALSE(reportLines.isEmpty());
-    EXPECT_EQ(reportLines[0], "Following files have been copied to '" + destination + "':");
+    // Typed in Windows form, shown in host form.
+    EXPECT_EQ(reportLines[0], QStringLiteral("Following files have been copied to '%1':")
+                                  .arg(QString::fromStdString(home.path("menu").string())));
     EXPECT_TRUE(reportLines.contains("  ORVNMENU.EXE  -  (program file)"));
     EXPECT_TRUE(dialogOpenAfterCreation);
     EXPECT_GE(filesShown, 2);

@@ -188,7 +188,8 @@ TEST_F(MainWindowTest, OpeningFortyFourButtonsFillsTheTabsAndTheRecentMenu)
     EXPECT_EQ(cell(1, ButtonListModel::TextColumn), QStringLiteral("Section"));
     EXPECT_EQ(cell(1, ButtonListModel::CommandColumn), QStringLiteral("(Title)"));
     EXPECT_EQ(cell(43, ButtonListModel::TextColumn), QStringLiteral("Exit"));
-    EXPECT_EQ(window.action("mRecentFile1")->text(), QStringLiteral("&1  ") + QString::fromStdString(file));
+    EXPECT_EQ(window.action("mRecentFile1")->text(),
+              QStringLiteral("&1  ") + QString::fromStdString(home.path("menus/big.mnp").string()));
     EXPECT_TRUE(window.action("mRecentFile1")->isEnabled());
     EXPECT_FALSE(window.action("mRecentFile2")->isVisible());
 }

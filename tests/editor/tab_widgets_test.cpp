@@ -147,7 +147,7 @@ TEST_F(TabWidgetsTest, SelectingAndDeletingAPicture)
     window.showTab(MainTab::Window);
     child<QPushButton>("CmdSelectLogotype")->click();
     MediaFileRow* row = mediaTab(MainTab::Pictures)->row(MediaObject::Logotype);
-    EXPECT_EQ(row->label()->path(), QString::fromStdString(file));
+    EXPECT_EQ(row->label()->path(), QString::fromStdString(home.path("pics/logo.jpg").string()));
     EXPECT_TRUE(row->label()->toolTip().contains(QStringLiteral("Double click to show picture")));
     EXPECT_EQ(window.tabs()->currentIndex(), static_cast<int>(MainTab::Pictures));
     EXPECT_TRUE(window.isWindowModified());
@@ -169,7 +169,7 @@ TEST_F(TabWidgetsTest, SoundsTheDeleteButtonsAndPlaying)
     home.ui().pickNextFile(sound);
     child<QPushButton>("CmdSelectBackSound")->click();
     MediaFileRow* row = mediaTab(MainTab::Sound)->row(MediaObject::BackgroundSound);
-    EXPECT_EQ(row->label()->path(), QString::fromStdString(sound));
+    EXPECT_EQ(row->label()->path(), QString::fromStdString(home.path("music/intro.wav").string()));
     EXPECT_TRUE(row->label()->toolTip().contains(QStringLiteral("Double click to play sound")));
     EXPECT_EQ(window.tabs()->currentIndex(), static_cast<int>(MainTab::Sound));
 

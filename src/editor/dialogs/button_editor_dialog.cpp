@@ -14,6 +14,7 @@
 #include "editor/code_page_guard.h"
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
+#include "editor/rules/shown_path.h"
 #include "editor/tabs/dialog_launcher.h"
 
 namespace orv::editor {
@@ -182,9 +183,9 @@ void ButtonEditorDialog::showState()
     text_->setText(qs(b.Text));
     target_->setText(qs(b.Link));
     parameters_->setText(qs(b.AppParam));
-    source_->setText(qs(b.SourceFile));
+    source_->setText(hostPathText(b.SourceFile));
     tip_->setText(qs(b.Tip));
-    picture_->setText(qs(b.Bmp));
+    picture_->setText(hostPathText(b.Bmp));
     folder_->setText(qs(b.BmpFolder));
     word_->setChecked(rules_.state.wordChecked);
     mediaPlayer_->setChecked(b.UseMediaPlayer == "1");
@@ -200,7 +201,7 @@ void ButtonEditorDialog::readControls()
     b.Link = ss(target_->text());
     b.AppParam = ss(parameters_->text());
     b.Tip = ss(tip_->text());
-    b.Bmp = ss(picture_->text());
+    b.Bmp = StoredPathOf(ss(picture_->text()), b.Bmp);
     b.BmpFolder = ss(folder_->text());
     rules_.state.wordChecked = word_->isChecked();
     b.UseMediaPlayer = mediaPlayer_->isChecked() ? "1" : "0";

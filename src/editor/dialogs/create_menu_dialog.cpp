@@ -19,6 +19,7 @@
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/portavo_link_settings_dialog.h"
 #include "editor/dialogs/select_dir_dialog.h"
+#include "editor/rules/shown_path.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
 
@@ -58,7 +59,8 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     info_ = makeNote(trText(look.infoText), this);
     info_->setObjectName("labInfo");
 
-    destination_ = field(state.destination, "tDestinationDir", this);
+    // Paths of the author's machine show in host form; the state keeps the Windows form.
+    destination_ = field(ShownPath(state.destination), "tDestinationDir", this);
     WatchText(destination_, TextKind::Path);
     destination_->setMaxLength(250);
     auto* browse = new QPushButton(tr("&Browse..."), this);
@@ -85,7 +87,7 @@ CreateMenuDialog::CreateMenuDialog(MenuProject& project, CreateDialogState& stat
     targetForm->addRow(buddyLabel(tr("Menu &description file:"), resolution_, target), resolution_);
     targetForm->addRow(copyObjects_);
 
-    icon_ = field(state.iconSource, "tIconSource", this);
+    icon_ = field(ShownPath(state.iconSource), "tIconSource", this);
     WatchText(icon_, TextKind::Path);
     auto* selectIcon = new QPushButton(tr("Bro&wse..."), this);
     selectIcon->setObjectName("CmdSelectIcon");
@@ -164,8 +166,8 @@ void CreateMenuDialog::updateLabelColour()
 
 void CreateMenuDialog::storeState()
 {
-    state_.destination = ss(destination_->text().trimmed());
-    state_.iconSource = ss(icon_->text().trimmed());
+    state_.destination = StoredPathOf(ss(destination_->text()), state_.destination);
+    state_.iconSource = StoredPathOf(ss(icon_->text()), state_.iconSource);
     state_.label = ss(label_->text());
     state_.actionText = ss(actionText_->text());
     state_.coOperateWithPortavoLink = coOperate_->isChecked();
@@ -185,15 +187,15 @@ bool CreateMenuDialog::createMenu()
     const bool created = CmdCreateMenu(project_, state_, observer_);
     create_->setEnabled(true);
     if (!isHidden())
-        destination_->setText(qs(state_.destination));
+        destination_->setText(hostPathText(state_.destination));
     return created;
 }
 
 void CreateMenuDialog::selectDirectory()
 {
-    if (auto folder = SelectDirDialog::chooseFolder(ss(destination_->text().trimmed()), this);
+    if (auto folder = SelectDirDialog::chooseFolder(PathFromTyped(ss(destination_->text())), this);
         folder && !folder->empty()) {
-        destination_->setText(qs(*folder));
+        destination_->setText(hostPathText(*folder));
         emit projectModified();
     }
 }
@@ -205,7 +207,7 @@ void CreateMenuDialog::selectIcon()
         return;
     if (auto file = ui->PickOpenFile(SelectIconTitle, platform::FileFilter{SelectIconFilter}, SelectIconStartFolder);
         file && !file->empty())
-        icon_->setText(qs(*file));
+        icon_->setText(hostPathText(*file));
 }
 
 void CreateMenuDialog::usbSettings()

@@ -11,6 +11,7 @@
 
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
+#include "editor/rules/shown_path.h"
 
 namespace orv::editor {
 
@@ -53,13 +54,13 @@ DetailedErrorDialog::DetailedErrorDialog(const DetailedCopyError& error, QWidget
     icon->setAlignment(Qt::AlignTop);
     auto* top = new QHBoxLayout;
     top->addWidget(icon);
-    top->addWidget(makeNote(qs(error.message), this), 1);
+    top->addWidget(makeNote(qs(ShownPathsInText(error.message)), this), 1);
 
     auto* paths = new QGroupBox(tr("File"), this);
     auto* pathForm = new QFormLayout(paths);
     pathForm->addRow(tr("Filename:"), pathLabel(error.fileName, paths));
-    pathForm->addRow(tr("Source folder:"), pathLabel(error.sourceFolder, paths));
-    pathForm->addRow(tr("Destination folder:"), pathLabel(error.targetFolder, paths));
+    pathForm->addRow(tr("Source folder:"), pathLabel(ShownPath(error.sourceFolder), paths));
+    pathForm->addRow(tr("Destination folder:"), pathLabel(ShownPath(error.targetFolder), paths));
 
     const CopyErrorFact* facts[4] = {&error.sourceFolderExists, &error.sourceFileExists, &error.targetFolderExists,
                                      &error.targetFileExists};

@@ -7,6 +7,7 @@
 #include <QLayout>
 
 #include "editor/rules/desktop_open.h"
+#include "editor/rules/shown_path.h"
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -25,13 +26,7 @@ void showHelpTopic(int contextNumber)
     ShowHelpOrReport(contextNumber);
 }
 
-QString hostPathText(const std::string& windowsPath)
-{
-    const auto* files = platform::services().files;
-    if (!files || windowsPath.empty())
-        return {};
-    return QString::fromStdString(files->hostPath(windowsPath).string());
-}
+QString hostPathText(const std::string& windowsPath) { return QString::fromStdString(ShownPath(windowsPath)); }
 
 QPixmap resPicture(const QString& fileName, int logicalSize)
 {

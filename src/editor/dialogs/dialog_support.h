@@ -27,7 +27,8 @@ void showHelpTopic(int contextNumber);
 // screens.
 QPixmap resPicture(const QString& fileName, int logicalSize = 0);
 
-// The host path of a Windows-form path, as text for Qt.
+// The host path of a Windows-form path, as text for Qt (ShownPath of rules/shown_path.h:
+// a path with no host form comes back as it is).
 QString hostPathText(const std::string& windowsPath);
 
 // A bold heading and a wrapped note, styled alike in every dialog.

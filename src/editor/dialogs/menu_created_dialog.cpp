@@ -16,6 +16,7 @@
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/portavo_info_dialogs.h"
+#include "editor/rules/shown_path.h"
 #include "model/sibling_products.h"
 #include "platform/services.h"
 #include "platform/shell.h"
@@ -38,7 +39,7 @@ MenuCreatedDialog::MenuCreatedDialog(const CreationReport& report, const MenuPro
     list_->setSelectionMode(QAbstractItemView::NoSelection);
     list_->setFocusPolicy(Qt::NoFocus);
     for (const std::string& line : report.lines)
-        list_->addItem(qs(line));
+        list_->addItem(qs(ShownPathsInText(line)));
     // Wide enough for the longest line (the copied files' paths), within the screen; the
     // dialog can be made larger still.
     const int widest = list_->sizeHintForColumn(0) + 2 * list_->frameWidth() + 24;

@@ -19,12 +19,12 @@
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/options_button_texts_dialog.h"
+#include "editor/dialogs/select_dir_dialog.h"
 #include "editor/dialogs/social_media_dialogs.h"
 #include "editor/project_document.h"
+#include "editor/rules/shown_path.h"
 #include "model/menu_project.h"
 #include "model/project_folders.h"
-#include "platform/services.h"
-#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -107,7 +107,7 @@ QWidget* OptionsDialog::makeEditorTab(const OptionsDialogValues& v)
 
     cdExeFileName_ = lineEdit(v.CDExeFileName, "tFilenameMenuShellApp", page);
     usbExeFileName_ = lineEdit(v.USBStickExeFileName, "tFilenameMenuShellApp_USBsticks", page);
-    userProjectFolder_ = lineEdit(v.UserProjectDir, "tUserProjectFolder", page);
+    userProjectFolder_ = lineEdit(ShownPath(v.UserProjectDir), "tUserProjectFolder", page);
     auto* browse = new QPushButton(tr("&Browse..."), page);
     connect(browse, &QPushButton::clicked, this, &OptionsDialog::browseProjectFolder);
     auto* folderRow = new QHBoxLayout;
@@ -270,14 +270,12 @@ QWidget* OptionsDialog::makeSocialMediaTab(const OptionsDialogValues& v)
 
 void OptionsDialog::browseProjectFolder()
 {
-    auto* ui = platform::services().ui;
-    if (!ui)
-        return;
-    std::string start = ss(userProjectFolder_->text().trimmed());
+    std::string start = PathFromTyped(ss(userProjectFolder_->text()));
     if (start.empty())
         start = Folders().ProjectFolder;
-    if (auto folder = ui->PickFolder(ss(tr("Project folder")), start); folder && !folder->empty())
-        userProjectFolder_->setText(qs(*folder));
+    // The editor's own chooser, as in the create dialog: host paths and "New Folder".
+    if (auto folder = SelectDirDialog::chooseFolder(start, this); folder && !folder->empty())
+        userProjectFolder_->setText(hostPathText(*folder));
 }
 
 void OptionsDialog::editButtonTexts()
@@ -314,7 +312,7 @@ OptionsDialogValues OptionsDialog::values() const
     v.RunMenusUnderWine = runMenusUnderWine_->isChecked();
     v.CDExeFileName = ss(cdExeFileName_->text());
     v.USBStickExeFileName = ss(usbExeFileName_->text());
-    v.UserProjectDir = ss(userProjectFolder_->text().trimmed());
+    v.UserProjectDir = StoredPathOf(ss(userProjectFolder_->text()), initial_.UserProjectDir);
 
     v.ProjectTypeIndex = projectType_->currentIndex() == 1 ? 1 : 0;
     v.AppIconListIndex = std::max(0, appIcon_->currentIndex());

@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -13,9 +14,11 @@
 
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/help_topics.h"
+#include "editor/rules/new_folder.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 #include "platform/system_folders.h"
+#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -72,6 +75,11 @@ SelectDirDialog::SelectDirDialog(const std::string& startFolder, QWidget* parent
         side->addWidget(buttons_[i]);
     }
     side->addStretch(1);
+    newFolder_ = new QPushButton(tr("&New Folder..."), this);
+    newFolder_->setObjectName("CmdNewFolder");
+    newFolder_->setToolTip(tr("Makes a folder inside the selected one"));
+    connect(newFolder_, &QPushButton::clicked, this, &SelectDirDialog::askNewFolder);
+    side->addWidget(newFolder_);
 
     auto* driveRow = new QHBoxLayout;
     driveRow->addWidget(new QLabel(tr("D&rive:"), this));
@@ -118,7 +126,9 @@ void SelectDirDialog::fillDrives()
         QString root = hostRootOf(QChar(c));
         if (root.isEmpty())
             continue;
-        drives_->addItem(tr("%1  (%2)").arg(driveRoot(QChar(c)), root), QString(QChar(c)));
+        // The host folder is what the author knows; the letter is what the project stores.
+        drives_->addItem(root, QString(QChar(c)));
+        drives_->setItemData(drives_->count() - 1, driveRoot(QChar(c)), Qt::ToolTipRole);
     }
 }
 
@@ -185,7 +195,36 @@ void SelectDirDialog::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &SelectDirDialog::keepCurrentInView);
 }
 
-void SelectDirDialog::updateCurrent() { current_->setText(qs(folder())); }
+void SelectDirDialog::updateCurrent() { current_->setText(hostPathText(folder())); }
+
+void SelectDirDialog::askNewFolder()
+{
+    QInputDialog ask(this);
+    ask.setObjectName("NewFolderName");
+    ask.setWindowTitle(tr("New Folder"));
+    ask.setLabelText(tr("Name of the new folder in %1:").arg(hostPathText(folder())));
+    ask.setTextValue(trText(NewFolderDefaultName));
+    while (ask.exec() == QDialog::Accepted) {
+        if (newFolder(ask.textValue()))
+            return;
+    }
+}
+
+bool SelectDirDialog::newFolder(const QString& name)
+{
+    const NewFolderResult made = CreateNewFolder(folder(), ss(name));
+    if (!made.problem.empty()) {
+        if (auto* ui = platform::services().ui)
+            ui->Message(made.problem, platform::MsgWarning, ss(tr("New Folder")));
+        return false;
+    }
+    showFolder(made.folder);
+    // The model files a new entry last and sorts only when asked for another column.
+    model_->sort(1);
+    model_->sort(0);
+    keepCurrentInView();
+    return true;
+}
 
 std::optional<std::string> SelectDirDialog::chooseFolder(const std::string& startFolder, QWidget* parent)
 {

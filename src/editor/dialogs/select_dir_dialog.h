@@ -1,6 +1,7 @@
 // SelectDir, the folder chooser of the create dialog ("Select Folder"): a drive list, a
 // folder tree, and buttons that move both to the drive root, the documents folder, the
-// created-menus folder and the first USB flash drive. Works in Windows-form paths.
+// created-menus folder and the first USB flash drive, and one that makes a new folder in
+// the selected one. Shows host paths; takes and gives Windows-form paths.
 #pragma once
 
 #include <optional>
@@ -33,6 +34,11 @@ public:
     void press(SelectDirButton button);
     QPushButton* button(SelectDirButton which) const;
     QComboBox* driveList() const { return drives_; }
+    // "New Folder...": asks for a name until one is made or the author cancels.
+    void askNewFolder();
+    // Makes the folder name inside the selected one and selects it; a name that cannot be
+    // used or a failure is reported in a message, and false comes back.
+    bool newFolder(const QString& name);
 
     // Shows the chooser; the chosen folder, or nothing when cancelled.
     static std::optional<std::string> chooseFolder(const std::string& startFolder, QWidget* parent = nullptr);
@@ -51,6 +57,7 @@ private:
     QFileSystemModel* model_ = nullptr;
     QLabel* current_ = nullptr;
     QPushButton* buttons_[4] = {};
+    QPushButton* newFolder_ = nullptr;
 };
 
 }  // namespace orv::editor

@@ -23,6 +23,7 @@
 #include "editor/dialogs/select_dir_dialog.h"
 #include "editor/project_document.h"
 #include "editor/rules/desktop_open.h"
+#include "editor/rules/shown_path.h"
 #include "model/menu_project.h"
 #include "model/path_helpers.h"
 #include "model/project_file.h"
@@ -82,7 +83,7 @@ private:
 
 class FolderPage : public QWizardPage {
 public:
-    FolderPage(WizardState& state, const std::string& destination) : state_(state)
+    FolderPage(WizardState& state, const std::string& destination) : state_(state), destination_(destination)
     {
         setTitle(QCoreApplication::translate("SubMenuWizard", "Folder of the Menu Structure"));
         auto* layout = new QVBoxLayout(this);
@@ -92,14 +93,15 @@ public:
                                        "created in this folder and each sub menu in a folder of its own inside it."),
                                    this));
         auto* row = new QHBoxLayout;
-        folder_ = new QLineEdit(qs(destination), this);
+        folder_ = new QLineEdit(hostPathText(destination), this);
         folder_->setObjectName(QStringLiteral("tFolder"));
         WatchText(folder_, TextKind::Path);
         auto* browse = new QPushButton(QCoreApplication::translate("SubMenuWizard", "&Browse..."), this);
         browse->setObjectName(QStringLiteral("CmdSelectDirectory"));
         connect(browse, &QPushButton::clicked, this, [this] {
-            if (const auto chosen = SelectDirDialog::chooseFolder(ss(folder_->text()), this); chosen && !chosen->empty())
-                folder_->setText(qs(*chosen));
+            if (const auto chosen = SelectDirDialog::chooseFolder(PathFromTyped(ss(folder_->text())), this);
+                chosen && !chosen->empty())
+                folder_->setText(hostPathText(*chosen));
         });
         row->addWidget(folder_, 1);
         row->addWidget(browse);
@@ -108,7 +110,7 @@ public:
     }
     bool validatePage() override
     {
-        const std::string folder = TrimmedText(ss(folder_->text()));
+        const std::string folder = StoredPathOf(ss(folder_->text()), destination_);
         if (folder.empty()) {
             QMessageBox::information(this, QCoreApplication::translate("SubMenuWizard", "Folder Is Missing"),
                                      QCoreApplication::translate("SubMenuWizard",
@@ -122,6 +124,7 @@ public:
 
 private:
     WizardState& state_;
+    std::string destination_;
     QLineEdit* folder_;
 };
 

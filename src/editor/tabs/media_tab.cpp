@@ -8,6 +8,7 @@
 #include "editor/project_document.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/media_file_row.h"
+#include "editor/rules/shown_path.h"
 #include "model/editor_options.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
@@ -47,7 +48,7 @@ void MediaTab::refresh()
 {
     for (auto& [object, row] : rows_) {
         const MediaObjectInfo& info = InfoOf(object);
-        row->setFile(QString::fromStdString(project().*info.source), tr(info.tip));
+        row->setFile(QString::fromStdString(ShownPathShort(project().*info.source)), tr(info.tip));
     }
 }
 

@@ -107,7 +107,7 @@ int QtUserInterface::Message(const std::string& text, int style, const std::stri
     QMessageBox box(dialogParent());
     box.setIcon(iconOf(style));
     box.setWindowTitle(QString::fromStdString(title.empty() ? std::string(ProductName) : title));
-    box.setText(QString::fromStdString(text));
+    box.setText(QString::fromStdString(shownText_ ? shownText_(text) : text));
     const std::vector<ButtonSpec> buttons = buttonsOf(style);
     QMessageBox::StandardButtons standard;
     for (const ButtonSpec& b : buttons)

@@ -3,6 +3,8 @@
 // colour and font choosers, all as Qt dialogs over the active window.
 #pragma once
 
+#include <functional>
+
 #include <QColor>
 #include <QString>
 
@@ -23,6 +25,13 @@ public:
     std::optional<std::string> PickFolder(const std::string& title, const std::string& startFolder) override;
     std::optional<std::int32_t> PickColour(std::int32_t current) override;
     std::optional<FontChoice> PickFont(const FontChoice& current) override;
+
+    // Applied to each message's text before it is shown (the editor shows the paths in it
+    // in host form); none by default.
+    void setShownText(std::function<std::string(const std::string&)> shown) { shownText_ = std::move(shown); }
+
+private:
+    std::function<std::string(const std::string&)> shownText_;
 };
 
 // "Text|*.a;*.b|Text2|*.c" as Qt's name filters: "Text (*.a *.b);;Text2 (*.c)". A description
