@@ -1,0 +1,94 @@
+#include "editor/dialogs/dialog_focus.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+
+#include "editor/tabs/tab_order.h"
+
+namespace orv::editor {
+namespace {
+
+const char* const TabOrderSet = "orvTabOrderByColumn";
+
+// Qt's own dialogs (message boxes, file, colour and font choosers) keep their order.
+bool isEditorDialog(const QWidget* dialog)
+{
+    return QByteArray(dialog->metaObject()->className()).startsWith("orv::");
+}
+
+bool canTakeFocus(const QWidget* w)
+{
+    return w && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled();
+}
+
+}  // namespace
+
+void DialogFocus::install()
+{
+    auto* app = QApplication::instance();
+    if (!app || app->findChild<DialogFocus*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    app->installEventFilter(new DialogFocus(app));
+}
+
+QWidget* DialogFocus::focusTarget(QWidget* window, QWidget* previous)
+{
+    if (!window)
+        return nullptr;
+    if (canTakeFocus(previous) && previous->window() == window)
+        return previous;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if (canTakeFocus(w) && w->window() == window)
+            return w;
+    return nullptr;
+}
+
+bool DialogFocus::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::Show && type != QEvent::Hide) || event->spontaneous() || !watched->isWidgetType())
+        return false;
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (!dialog || !dialog->isWindow())
+        return false;
+    if (type == QEvent::Show)
+        opened(dialog);
+    else
+        closed(dialog);
+    return false;
+}
+
+void DialogFocus::opened(QWidget* dialog)
+{
+    if (isEditorDialog(dialog) && !dialog->property(TabOrderSet).toBool()) {
+        dialog->setProperty(TabOrderSet, true);
+        OrderTabStopsByColumn(dialog);
+    }
+    QWidget* window = QApplication::activeWindow();
+    if (!window || window == dialog)
+        window = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
+    if (!window)
+        return;
+    if (!returns_.contains(dialog))
+        connect(dialog, &QObject::destroyed, this, [this](QObject* gone) { returns_.remove(gone); });
+    returns_.insert(dialog, {window, window->focusWidget()});
+}
+
+void DialogFocus::closed(QWidget* dialog)
+{
+    const Return back = returns_.value(dialog);
+    returns_.remove(dialog);
+    QWidget* window = back.window;
+    if (!window || !window->isVisible())
+        return;
+    // The user may have gone to another window meanwhile; that one keeps the keyboard.
+    QWidget* active = QApplication::activeWindow();
+    if (active && active != dialog && active != window)
+        return;
+    window->activateWindow();
+    if (QWidget* focus = focusTarget(window, back.focus))
+        focus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+}  // namespace orv::editor
