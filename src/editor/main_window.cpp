@@ -504,7 +504,6 @@ void MainWindow::createMenu()
     // The creation reports its own changes of the project (the destination, the date of the
     // creation, perhaps a StickGuard button) through its observer.
     CreateAction(document_->projectForCreation(), *creation_);
-    tabs_->setFocus();
 }
 
 void MainWindow::testMenu()

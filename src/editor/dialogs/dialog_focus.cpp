@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QTabWidget>
 
 #include "editor/tabs/tab_order.h"
 
@@ -22,6 +23,14 @@ bool canTakeFocus(const QWidget* w)
     return w && (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled();
 }
 
+QWidget* firstField(QWidget* area)
+{
+    for (QWidget* w = area->nextInFocusChain(); w != area; w = w->nextInFocusChain())
+        if (canTakeFocus(w) && area->isAncestorOf(w))
+            return w;
+    return nullptr;
+}
+
 }  // namespace
 
 void DialogFocus::install()
@@ -38,10 +47,13 @@ QWidget* DialogFocus::focusTarget(QWidget* window, QWidget* previous)
         return nullptr;
     if (canTakeFocus(previous) && previous->window() == window)
         return previous;
-    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
-        if (canTakeFocus(w) && w->window() == window)
-            return w;
-    return nullptr;
+    // The widget is gone or hidden (another tab came to the front): the first field of the
+    // page shown, else of the window.
+    for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+        if (tabs->isVisible() && tabs->currentWidget())
+            if (QWidget* first = firstField(tabs->currentWidget()))
+                return first;
+    return firstField(window);
 }
 
 bool DialogFocus::eventFilter(QObject* watched, QEvent* event)
@@ -70,8 +82,7 @@ void DialogFocus::opened(QWidget* dialog)
         window = dialog->parentWidget() ? dialog->parentWidget()->window() : nullptr;
     if (!window)
         return;
-    if (!returns_.contains(dialog))
-        connect(dialog, &QObject::destroyed, this, [this](QObject* gone) { returns_.remove(gone); });
+    connect(dialog, &QObject::destroyed, this, &DialogFocus::forget, Qt::UniqueConnection);
     returns_.insert(dialog, {window, window->focusWidget()});
 }
 

@@ -18,18 +18,18 @@ public:
     // Watches every dialog of the application from now on; once per application.
     static void install();
 
-    // What a window's focus goes back to: the widget given, while it can take the focus,
-    // else the window's first field that can.
-    static QWidget* focusTarget(QWidget* window, QWidget* previous);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     using QObject::QObject;
 
+    // What a window's focus goes back to: the widget given, while it can take the focus,
+    // else the first field of the page shown or of the window.
+    static QWidget* focusTarget(QWidget* window, QWidget* previous);
     void opened(QWidget* dialog);
     void closed(QWidget* dialog);
+    void forget(QObject* dialog) { returns_.remove(dialog); }
 
     struct Return {
         QPointer<QWidget> window;
