@@ -42,9 +42,9 @@ public:
                 innerPages.append(scroll->widget());
             return;
         }
-        // Compound widgets (spin boxes, combo boxes, views) manage their own parts.
-        if (w->focusPolicy() != Qt::NoFocus && !w->layout())
-            return;
+        // Widgets made of others (file rows, font fields, a check box group) are read
+        // through their layouts; spin boxes, combo boxes and views have none and keep their
+        // parts to themselves.
         layout(w->layout());
     }
 
