@@ -28,6 +28,7 @@
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
 #include "editor/dialogs/basic_style_dialog.h"
+#include "editor/dialogs/dialog_focus.h"
 #include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/submenu_wizard_dialog.h"
 #include "editor/rules/desktop_open.h"
@@ -95,6 +96,7 @@ MainWindow::MainWindow(QWidget* parent)
       creation_(std::make_unique<EditorCreationObserver>(this))
 {
     setObjectName(QStringLiteral("MainWindow"));
+    DialogFocus::install();
     creation_->onShowMainTab = [this](MainTab which) {
         showTab(which);
         // The creation sends the author here to edit the StickGuard button it added.
@@ -517,7 +519,6 @@ void MainWindow::createMenu()
     // The creation reports its own changes of the project (the destination, the date of the
     // creation, perhaps a StickGuard button) through its observer.
     CreateAction(document_->projectForCreation(), *creation_);
-    tabs_->setFocus();
 }
 
 void MainWindow::testMenu()

@@ -16,6 +16,7 @@
 #include "editor/rules/button_list_rules.h"
 #include "editor/tabs/button_list_model.h"
 #include "editor/tabs/dialog_launcher.h"
+#include "editor/tabs/tab_order.h"
 
 namespace orv::editor {
 
@@ -118,6 +119,7 @@ ButtonsTextTab::ButtonsTextTab(const TabContext& context, QWidget* parent) : Pro
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
     updateCommands();
+    OrderTabStopsByColumn(this);
 }
 
 ButtonsTextTab::~ButtonsTextTab() = default;

@@ -10,6 +10,7 @@
 #include "editor/code_page_guard.h"
 #include "editor/project_document.h"
 #include "editor/rules/field_rules.h"
+#include "editor/tabs/tab_order.h"
 
 namespace orv::editor {
 
@@ -92,6 +93,7 @@ VersionTab::VersionTab(const TabContext& context, QWidget* parent) : ProjectTab(
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
     column->addStretch();
+    OrderTabStopsByColumn(this);
 }
 
 }  // namespace orv::editor
