@@ -89,6 +89,7 @@ private:
 class FirstPaintWatch final : public QObject {
 public:
     explicit FirstPaintWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+    ~FirstPaintWatch() override { held = false; }  // also when the window goes unpainted
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
