@@ -14,7 +14,7 @@ namespace orv::editor {
 
 namespace {
 
-bool held = false;  // see holdLazyIconsUntilPainted
+int holders = 0;  // windows not painted yet (see holdLazyIconsUntilPainted)
 
 // Forwards everything to the icon made on first use. QIcon's copies share one engine; a
 // clone (made when a copy is changed) gets a state of its own.
@@ -64,7 +64,7 @@ public:
     QIconEngine* clone() const override { return new LazyIconEngine(std::make_shared<Shared>(*shared_)); }
 
 private:
-    bool waiting() const { return held && !shared_->made; }
+    bool waiting() const { return holders > 0 && !shared_->made; }
     static QPixmap empty(const QSize& size)
     {
         QPixmap pixmap(size);
@@ -84,21 +84,25 @@ private:
     std::shared_ptr<Shared> shared_;
 };
 
-// Lets the held icons go once the window's first paint is over (queued, so after all its
-// children were painted too).
+// Holds the icons until its window's first paint is over (queued, so after all its
+// children were painted too), or until the window goes unpainted.
 class FirstPaintWatch final : public QObject {
 public:
-    explicit FirstPaintWatch(QWidget* window) : QObject(window) { window->installEventFilter(this); }
-    ~FirstPaintWatch() override { held = false; }  // also when the window goes unpainted
-
-    bool eventFilter(QObject* watched, QEvent* event) override
+    explicit FirstPaintWatch(QWidget* window) : QObject(window), window_(window)
     {
-        if (event->type() == QEvent::Paint && !released_) {
-            released_ = true;
-            QTimer::singleShot(0, this, [this, window = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
-                held = false;
-                if (window)
-                    window->update();
+        ++holders;
+        window->installEventFilter(this);
+    }
+    ~FirstPaintWatch() override { release(); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            QTimer::singleShot(0, this, [this] {
+                release();
+                if (window_)
+                    window_->update();
                 deleteLater();
             });
         }
@@ -106,14 +110,21 @@ public:
     }
 
 private:
-    bool released_ = false;
+    void release()
+    {
+        if (!released_)
+            --holders;
+        released_ = true;
+    }
+
+    QPointer<QWidget> window_;
+    bool painted_ = false, released_ = false;
 };
 
 }  // namespace
 
 void holdLazyIconsUntilPainted(QWidget* window)
 {
-    held = true;
     new FirstPaintWatch(window);
 }
 
