@@ -6,7 +6,8 @@ BUILD_DIR=${ORVANTO_BUILD_DIR:-$ROOT/build}
 
 # Debian packages the build, the tests and the fuzz targets need (the editor plays sounds
 # through QtMultimedia's GStreamer back end, whose elements come with the plugin packages;
-# appstream validates the software centres' description).
+# appstream validates the software centres' description; the editor's start-up benchmark
+# watches the first paint through the X DAMAGE extension).
 ORVANTO_PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
@@ -15,7 +16,7 @@ ORVANTO_PACKAGES=(
     libjpeg62-turbo-dev libssl-dev
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
-    appstream
+    appstream libxdamage-dev
 )
 # The medium's programs for Windows: the cross compiler, and Wine with a virtual display to
 # test them (Wine's bcrypt needs GnuTLS, which Wine only recommends; the Liberation fonts

@@ -1,7 +1,11 @@
 #include "editor/editor_style.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
+#include <QPointer>
+
+#include "editor/lazy_icon.h"
 
 namespace orv::editor {
 
@@ -34,7 +38,12 @@ QIcon EditorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
         static const QIcon help = helpIcon();
         return help;
     }
-    return QProxyStyle::standardIcon(icon, option, widget);
+    if (option || widget)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    // Made when first drawn: the platform style looks most of them up in the icon theme.
+    return lazyIcon([style = QPointer<const EditorStyle>(this), icon] {
+        return style ? style->QProxyStyle::standardIcon(icon) : QApplication::style()->standardIcon(icon);
+    });
 }
 
 }  // namespace orv::editor

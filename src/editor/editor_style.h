@@ -1,5 +1,6 @@
 // The editor's style: the platform's, with a help icon of our own (a question mark in a
 // blue disc) where Qt's built-in one, without an icon theme, shows a broken red picture.
+// Its standard icons are made when first drawn (see lazy_icon.h).
 #pragma once
 
 #include <QProxyStyle>

@@ -39,6 +39,7 @@
 #include "editor/dialogs/options_dialog.h"
 #include "editor/dialogs/picture_viewer.h"
 #include "editor/dialogs/project_type_dialog.h"
+#include "editor/lazy_icon.h"
 #include "editor/media/media_playback.h"
 #include "editor/code_page_guard.h"
 #include "editor/project_document.h"
@@ -71,7 +72,14 @@ namespace {
 
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style)
 {
-    return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
+    // Made when first drawn: most of these are shown in menus only. Without a desktop icon
+    // theme Qt searches "hicolor", which holds application icons only, at a file lookup per
+    // size folder: the style's own icon is taken at once then.
+    return lazyIcon([=] {
+        if (QIcon::themeName() == QLatin1String("hicolor"))
+            return style->standardIcon(fallback);
+        return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
+    });
 }
 
 // The tab pictures of the editor's Res folder ("tab1.bmp", "tab2.gif", ...), by tab.
@@ -97,6 +105,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     DialogFocus::install();
+    holdLazyIconsUntilPainted(this);
     creation_->onShowMainTab = [this](MainTab which) {
         showTab(which);
         // The creation sends the author here to edit the StickGuard button it added.

@@ -1,6 +1,8 @@
-// The check before the editor makes its media player: Qt's GStreamer back end crashes when
-// GStreamer's plugins are missing, so the editor must say so instead.
+// The checks before the editor makes its media player: Qt's GStreamer back end crashes when
+// GStreamer's plugins are missing, and the player's module may be missing, so the editor
+// must say so instead.
 #include "editor/media/media_backend.h"
+#include "editor/media/media_playback.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,6 +30,25 @@ TEST(MediaBackendTest, NamesThePackagesOfMissingPluginsAndKeepsQuietWhenAllAreTh
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");  // another back end: nothing to check
     EXPECT_TRUE(missingMediaPlugins({}).isEmpty());
     qunsetenv("QT_MEDIA_BACKEND");
+}
+
+TEST(MediaBackendTest, AMissingMediaModuleIsReportedWhenPlaying)
+{
+    QTemporaryDir folder;
+    const QString module = QDir(folder.path()).filePath(QStringLiteral("orvnedit-media.so"));
+    MediaPlayback playback(nullptr, module);
+    QStringList failed;
+    QObject::connect(&playback, &MediaPlayback::failed,
+                     [&](const QString& file, const QString& reason) { failed << file << reason; });
+    const QString sound = QDir(folder.path()).filePath(QStringLiteral("click.wav"));
+    playback.playSound(sound);
+    ASSERT_EQ(failed.size(), 2);
+    EXPECT_EQ(failed[0], sound);
+    const QString reason = failed[1];
+    EXPECT_TRUE(reason.contains(QLatin1String("media module")) && reason.contains(module)) << reason.toStdString();
+    EXPECT_FALSE(playback.isPlaying());
+    playback.stopAndClose();  // nothing to stop
+    EXPECT_FALSE(playback.isPlaying());
 }
 
 }  // namespace

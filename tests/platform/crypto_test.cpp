@@ -209,5 +209,22 @@ TEST_F(CryptoTest, FileErrorsAreNumberedAndWriteNothing)
     }
 }
 
+// libcrypto is loaded at the first use; without it every operation fails cleanly.
+TEST_F(CryptoTest, WithoutTheLibraryEveryOperationFailsAndWritesNothing)
+{
+    const std::string encrypted = home.writeFile("kept.cry", encrypt("data"));
+    const std::string verifier = crypto().CryPasswordVerifier("pw");
+    HostCrypto missing(*services().files, "liborvanto-no-such-crypto.so.3");
+    EXPECT_EQ(missing.CrySimpleEncryptFile(home.writeFile("b.txt", "abc"), home.win("out.cry"), "pw"), 0);
+    EXPECT_EQ(missing.CryGetLastError(), CryInternal);
+    EXPECT_EQ(missing.CryDecryptFile(encrypted, home.win("out"), "s3cret"), 0);
+    EXPECT_EQ(missing.CryGetLastError(), CryInternal);
+    EXPECT_EQ(missing.CryCheckPassword(encrypted, "s3cret"), CryInternal);
+    EXPECT_EQ(missing.CryPasswordVerifier("pw"), "");
+    EXPECT_FALSE(missing.CryCheckPasswordVerifier(verifier, "pw"));
+    EXPECT_TRUE(crypto().CryCheckPasswordVerifier(verifier, "pw"));
+    EXPECT_FALSE(fs::exists(home.path("out.cry")) || fs::exists(home.path("out")));
+}
+
 }  // namespace
 }  // namespace orv::platform

@@ -1,82 +1,73 @@
 #include "editor/media/media_playback.h"
 
-#include <QAudioOutput>
-#include <QMediaPlayer>
-#include <QUrl>
-#include <QVideoWidget>
+#include <QDir>
+#include <QLibrary>
 
 #include "editor/media/media_backend.h"
+#include "editor/media/media_engine.h"
+#include "platform/file_system.h"
+#include "platform/services.h"
+#include "platform/system_folders.h"
 
 namespace orv::editor {
 
-MediaPlayback::MediaPlayback(QObject* parent) : QObject(parent) {}
+MediaPlayback::MediaPlayback(QObject* parent, QString module) : QObject(parent), module_(std::move(module)) {}
 
-MediaPlayback::~MediaPlayback()
+MediaPlayback::~MediaPlayback() = default;
+
+QString MediaPlayback::defaultModule()
 {
-    if (video_)
-        video_->deleteLater();
+    const auto& services = platform::services();
+    const QString folder = QString::fromStdString(services.files->hostPath(services.folders->ProgramFolder()).string());
+    return QDir(folder).filePath(QLatin1String(MediaModulePath));
 }
 
 bool MediaPlayback::ensurePlayer()
 {
-    // Created on first use: the multimedia back end takes a while to load, and most
-    // sessions never play anything.
-    if (player_)
+    // Made on first use: the module brings Qt Multimedia and its back end, which take a
+    // while to load, and most sessions never play anything. The module stays loaded.
+    if (engine_)
         return true;
+    const QString file = module_.isEmpty() ? defaultModule() : module_;
+    QLibrary library(file);
+    const auto create = reinterpret_cast<CreateMediaEngine>(library.resolve(CreateMediaEngineSymbol));
+    if (!create) {
+        emit failed(current_, tr("Sounds and movies cannot be played: the editor's media module %1 is missing or "
+                                 "cannot be loaded (%2). Install the editor again.")
+                                  .arg(QDir::toNativeSeparators(file), library.errorString()));
+        return false;
+    }
     if (const QString problem = missingMediaPlugins(mediaPluginFolders()); !problem.isEmpty()) {
         emit failed(current_, problem);
         return false;
     }
-    player_ = new QMediaPlayer(this);
-    audio_ = new QAudioOutput(this);
-    player_->setAudioOutput(audio_);
-    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
-        const bool playing = state == QMediaPlayer::PlayingState;
-        if (playing == playing_)
-            return;
-        playing_ = playing;
-        emit playingChanged(playing_);
-    });
-    connect(player_, &QMediaPlayer::errorOccurred, this, [this](QMediaPlayer::Error, const QString& text) {
-        emit failed(current_, text);
-    });
-    return true;
+    MediaEngine::Events events;
+    events.playingChanged = [this](bool playing) { setPlaying(playing); };
+    events.failed = [this](const QString& reason) { emit failed(current_, reason); };
+    engine_.reset(create(std::move(events)));
+    return engine_ != nullptr;
 }
 
-void MediaPlayback::play(const QString& hostFile)
+void MediaPlayback::setPlaying(bool playing)
 {
-    current_ = hostFile;
-    if (!ensurePlayer())
+    if (playing == playing_)
         return;
-    player_->stop();
-    player_->setSource(QUrl::fromLocalFile(hostFile));
-    player_->play();
+    playing_ = playing;
+    emit playingChanged(playing_);
 }
 
 void MediaPlayback::playSound(const QString& hostFile)
 {
-    if (video_)
-        video_->hide();
-    if (player_)
-        player_->setVideoOutput(nullptr);
-    play(hostFile);
+    current_ = hostFile;
+    if (ensurePlayer())
+        engine_->playSound(hostFile);
 }
 
 void MediaPlayback::playMovie(const QString& hostFile, QWidget* parent)
 {
     current_ = hostFile;
-    if (!ensurePlayer())
-        return;
-    if (!video_) {
-        video_ = new QVideoWidget(parent);
-        video_->setWindowFlags(Qt::Tool);
-        video_->setWindowTitle(tr("Movie"));
-        video_->resize(480, 320);
-    }
-    player_->setVideoOutput(video_);
-    video_->show();
-    video_->raise();
-    play(hostFile);
+    if (ensurePlayer())
+        engine_->playMovie(hostFile, parent);
 }
 
 bool MediaPlayback::isPlaying() const
@@ -86,17 +77,11 @@ bool MediaPlayback::isPlaying() const
 
 void MediaPlayback::stopAndClose()
 {
-    if (!player_)
+    if (!engine_)
         return;
-    player_->stop();
-    player_->setSource(QUrl());
+    engine_->stopAndClose();
     current_.clear();
-    if (video_)
-        video_->hide();
-    if (playing_) {
-        playing_ = false;
-        emit playingChanged(false);
-    }
+    setPlaying(false);
 }
 
 }  // namespace orv::editor

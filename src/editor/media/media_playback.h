@@ -1,23 +1,25 @@
 // The editor's one media player: plays a sound of the Sound tab or previews the menu movie.
 // Only one thing plays at a time; a test run or a run of the created menu stops and closes
-// it first.
+// it first. The player itself is in the media module (see media_engine.h), loaded on the
+// first play.
 #pragma once
 
+#include <memory>
+
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-class QMediaPlayer;
-class QAudioOutput;
-class QVideoWidget;
 class QWidget;
 
 namespace orv::editor {
 
+class MediaEngine;
+
 class MediaPlayback : public QObject {
     Q_OBJECT
 public:
-    explicit MediaPlayback(QObject* parent = nullptr);
+    // module: the media module's file; empty for the one in the program folder.
+    explicit MediaPlayback(QObject* parent = nullptr, QString module = {});
     ~MediaPlayback() override;
 
     // Plays a sound file (host path); what played before stops.
@@ -32,6 +34,9 @@ public:
     // The file now loaded (empty when closed).
     QString currentFile() const { return current_; }
 
+    // The media module's file in the program folder.
+    static QString defaultModule();
+
 signals:
     // Playback started or ended (also when a file plays to its end or fails to load).
     void playingChanged(bool playing);
@@ -40,11 +45,10 @@ signals:
 
 private:
     bool ensurePlayer();  // false (and failed emitted) when nothing can play here
-    void play(const QString& hostFile);
+    void setPlaying(bool playing);
 
-    QMediaPlayer* player_ = nullptr;
-    QAudioOutput* audio_ = nullptr;
-    QPointer<QVideoWidget> video_;
+    QString module_;
+    std::unique_ptr<MediaEngine> engine_;
     QString current_;
     bool playing_ = false;
 };

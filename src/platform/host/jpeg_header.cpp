@@ -2,7 +2,9 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <type_traits>
 
+#include <dlfcn.h>
 #include <jpeglib.h>
 
 #include "platform/pictures.h"
@@ -10,6 +12,43 @@
 namespace orv::platform {
 
 namespace {
+
+// libjpeg's functions in use, loaded with the first JPEG header read (most editor sessions
+// read none): jpeglib.h gives their types, the library is found by its versioned name.
+struct LibJpeg {
+    decltype(&jpeg_std_error) stdError = nullptr;
+    decltype(&jpeg_CreateDecompress) createDecompress = nullptr;
+    decltype(&jpeg_stdio_src) stdioSource = nullptr;
+    decltype(&jpeg_read_header) readHeader = nullptr;
+    decltype(&jpeg_destroy_decompress) destroyDecompress = nullptr;
+    bool ready = false;
+
+    LibJpeg()
+    {
+#if JPEG_LIB_VERSION >= 80
+        void* module = dlopen("libjpeg.so.8", RTLD_NOW | RTLD_LOCAL);
+#elif JPEG_LIB_VERSION >= 70
+        void* module = dlopen("libjpeg.so.7", RTLD_NOW | RTLD_LOCAL);
+#else
+        void* module = dlopen("libjpeg.so.62", RTLD_NOW | RTLD_LOCAL);
+#endif
+        if (!module)
+            return;
+        const auto find = [module](auto& function, const char* symbol) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(module, symbol));
+            return function != nullptr;
+        };
+        ready = find(stdError, "jpeg_std_error") && find(createDecompress, "jpeg_CreateDecompress") &&
+                find(stdioSource, "jpeg_stdio_src") && find(readHeader, "jpeg_read_header") &&
+                find(destroyDecompress, "jpeg_destroy_decompress");
+    }
+};
+
+const LibJpeg& libJpeg()
+{
+    static const LibJpeg loaded;
+    return loaded;
+}
 
 struct ErrorTrap {
     jpeg_error_mgr manager;
@@ -42,20 +81,20 @@ int colorSystemOf(J_COLOR_SPACE space)
 }
 
 // Plain C-style body: nothing with a destructor lives across setjmp.
-bool readHeader(std::FILE* file, JpegFacts& facts)
+bool readHeader(const LibJpeg& jpeg, std::FILE* file, JpegFacts& facts)
 {
     jpeg_decompress_struct info;
     ErrorTrap trap;
-    info.err = jpeg_std_error(&trap.manager);
+    info.err = jpeg.stdError(&trap.manager);
     trap.manager.error_exit = leaveOnError;
     trap.manager.output_message = stayQuiet;
     if (setjmp(trap.jump)) {
-        jpeg_destroy_decompress(&info);
+        jpeg.destroyDecompress(&info);
         return false;
     }
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
-    bool ok = jpeg_read_header(&info, TRUE) == JPEG_HEADER_OK;
+    jpeg.createDecompress(&info, JPEG_LIB_VERSION, sizeof info);
+    jpeg.stdioSource(&info, file);
+    bool ok = jpeg.readHeader(&info, TRUE) == JPEG_HEADER_OK;
     // A cut-off stream makes libjpeg insert an end marker and warn; such a header is damaged.
     if (ok && trap.manager.num_warnings == 0) {
         facts.width = static_cast<int>(info.image_width);
@@ -64,7 +103,7 @@ bool readHeader(std::FILE* file, JpegFacts& facts)
     } else {
         ok = false;
     }
-    jpeg_destroy_decompress(&info);
+    jpeg.destroyDecompress(&info);
     return ok;
 }
 
@@ -72,10 +111,13 @@ bool readHeader(std::FILE* file, JpegFacts& facts)
 
 bool readJpegHeader(const std::filesystem::path& file, JpegFacts& facts)
 {
+    const LibJpeg& jpeg = libJpeg();
+    if (!jpeg.ready)
+        return false;
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in)
         return false;
-    bool ok = readHeader(in, facts);
+    bool ok = readHeader(jpeg, in, facts);
     std::fclose(in);
     return ok && facts.width > 0 && facts.height > 0;
 }
