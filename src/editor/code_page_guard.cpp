@@ -24,6 +24,7 @@ namespace orv::editor {
 namespace {
 
 constexpr const char* KindProperty = "orvanto_textKind";
+constexpr const char* EditsWatchedProperty = "orvanto_editsWatched";
 
 TextKind kindOf(const QWidget* widget)
 {
@@ -162,10 +163,44 @@ bool CodePageGuard::offerUnicode(const CodePageCheck& check)
     return true;
 }
 
+namespace {
+
+// Edits that reach a line edit without a key, a middle click or a drop (Paste from its
+// context menu) are checked once they are made: a refused character is undone, and a text
+// that needs Unicode asks as typing does.
+void checkEdited(QLineEdit* edit, const QString& text)
+{
+    const std::string typed = text.toStdString();
+    if (FitsAnsiCodePage(typed))
+        return;
+    CodePageGuard* guard = CodePageGuard::of(edit);
+    const TextKind kind = kindOf(edit);
+    const CodePageCheck check = CheckCodePage(typed, kind, guard && guard->useUnicode());
+    if (check.verdict == CodePageVerdict::Refuse) {
+        edit->undo();
+        if (platform::UserInterface* ui = platform::services().ui)
+            ui->Message(RefusalText(kind, check), platform::MsgOk + platform::MsgWarning, RefusalTitle);
+    } else if (check.verdict == CodePageVerdict::OfferUnicode && guard) {
+        guard->offerUnicode(check);
+    }
+}
+
+void startWatching(QWidget* edit)
+{
+    edit->installEventFilter(&TypingFilter::instance());
+    auto* line = qobject_cast<QLineEdit*>(edit);
+    if (!line || line->property(EditsWatchedProperty).toBool())
+        return;
+    line->setProperty(EditsWatchedProperty, true);
+    QObject::connect(line, &QLineEdit::textEdited, line, [line](const QString& text) { checkEdited(line, text); });
+}
+
+}  // namespace
+
 void WatchText(QWidget* edit, TextKind kind)
 {
     edit->setProperty(KindProperty, static_cast<int>(kind));
-    edit->installEventFilter(&TypingFilter::instance());
+    startWatching(edit);
 }
 
 void WatchTexts(QWidget* root, TextKind defaultKind)
@@ -173,10 +208,10 @@ void WatchTexts(QWidget* root, TextKind defaultKind)
     auto watch = [defaultKind](QWidget* edit) {
         if (!edit->property(KindProperty).isValid())
             edit->setProperty(KindProperty, static_cast<int>(defaultKind));
-        edit->installEventFilter(&TypingFilter::instance());
+        startWatching(edit);
     };
     for (QLineEdit* edit : root->findChildren<QLineEdit*>())
-        watch(edit);
+        startWatching(edit);
     for (QPlainTextEdit* box : root->findChildren<QPlainTextEdit*>())
         watch(box);
 }

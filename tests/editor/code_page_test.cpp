@@ -2,6 +2,8 @@
 // the title field (once per opened project, Yes as one undo step) and a password field that
 // does not take such a character.
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QUndoStack>
 
@@ -11,6 +13,7 @@
 #include "editor/main_window.h"
 #include "editor/project_document.h"
 #include "editor/rules/code_page_rules.h"
+#include "editor/rules/file_selection.h"
 #include "main_window_test_support.h"
 #include "model/ansi_codec.h"
 #include "model/editor_options.h"
@@ -110,6 +113,21 @@ TEST_F(CodePageWidgetTest, PasswordFieldDoesNotTakeTheCharacter)
     EXPECT_EQ(password->text(), QStringLiteral("abc"));
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].title, "Character Not Taken");
+
+    // Paste from the context menu reaches the field without a key: it is undone afterwards.
+    password->setEchoMode(QLineEdit::Normal);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ж"));
+    password->paste();
+    EXPECT_EQ(password->text(), QStringLiteral("abc"));
+    EXPECT_EQ(home.ui().messages().size(), 2u);
+}
+
+TEST_F(CodePageWidgetTest, ChosenFileWhosePathTheProjectCannotStoreIsRefused)
+{
+    home.ui().pickNextFile(std::string("Z:\\tmp\\Фото.png"));
+    EXPECT_FALSE(ChooseMediaFile(Options(), MediaObject::Background));
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_NE(home.ui().messages()[0].text.find("Ф (U+0424)"), std::string::npos);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "editor/dialogs/password_text_dialog.h"
 #include "editor/dialogs/picture_gallery_options_dialog.h"
 #include "editor/project_document.h"
+#include "editor/rules/code_page_rules.h"
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "model/editor_options.h"
@@ -416,7 +417,7 @@ void ButtonOptionsDialog::browseSound()
     EditorOptions& options = Options();
     const std::optional<std::string> file =
         platform::services().ui->PickOpenFile(ss(tr("Select Sound")), {SoundFilter}, options.LastSoundDir);
-    if (!file || file->empty())
+    if (!file || file->empty() || !TakeChosenPath(*file))
         return;
     ApplyChosenHoverSound(held_, options.LastSoundDir, *file);
     soundFolder_->setText(qs(held_.hoverSoundFolder));

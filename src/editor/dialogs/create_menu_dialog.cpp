@@ -19,6 +19,7 @@
 #include "editor/dialogs/help_topics.h"
 #include "editor/dialogs/portavo_link_settings_dialog.h"
 #include "editor/dialogs/select_dir_dialog.h"
+#include "editor/rules/code_page_rules.h"
 #include "editor/rules/shown_path.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
@@ -194,7 +195,7 @@ bool CreateMenuDialog::createMenu()
 void CreateMenuDialog::selectDirectory()
 {
     if (auto folder = SelectDirDialog::chooseFolder(PathFromTyped(ss(destination_->text())), this);
-        folder && !folder->empty()) {
+        folder && !folder->empty() && TakeChosenPath(*folder)) {
         destination_->setText(hostPathText(*folder));
         emit projectModified();
     }
@@ -206,7 +207,7 @@ void CreateMenuDialog::selectIcon()
     if (!ui)
         return;
     if (auto file = ui->PickOpenFile(SelectIconTitle, platform::FileFilter{SelectIconFilter}, SelectIconStartFolder);
-        file && !file->empty())
+        file && !file->empty() && TakeChosenPath(*file))
         icon_->setText(hostPathText(*file));
 }
 

@@ -22,6 +22,7 @@
 #include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/select_dir_dialog.h"
 #include "editor/project_document.h"
+#include "editor/rules/code_page_rules.h"
 #include "editor/rules/desktop_open.h"
 #include "editor/rules/shown_path.h"
 #include "model/menu_project.h"
@@ -100,7 +101,7 @@ public:
         browse->setObjectName(QStringLiteral("CmdSelectDirectory"));
         connect(browse, &QPushButton::clicked, this, [this] {
             if (const auto chosen = SelectDirDialog::chooseFolder(PathFromTyped(ss(folder_->text())), this);
-                chosen && !chosen->empty())
+                chosen && !chosen->empty() && TakeChosenPath(*chosen))
                 folder_->setText(hostPathText(*chosen));
         });
         row->addWidget(folder_, 1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "editor/rules/code_page_rules.h"
 #include "model/button_list.h"
 #include "model/editor_options.h"
 #include "model/path_helpers.h"
@@ -299,7 +300,7 @@ bool ButtonEditorRules::browseTarget()
     if (auto last = lastFolderOf(command()))
         state.browseFolder = Options().*last;
     std::optional<std::string> file = ui().PickOpenFile("Select File", {targetFilter()}, state.browseFolder);
-    if (!file || file->empty())
+    if (!file || file->empty() || !TakeChosenPath(*file))
         return false;
     takeTargetFile(*file);
     return true;
@@ -332,7 +333,7 @@ bool ButtonEditorRules::browsePicture()
 {
     std::optional<std::string> file =
         ui().PickOpenFile("Select Bitmap", {"Bitmaps (*.bmp)|*.bmp"}, lastPictureFolder());
-    if (!file || file->empty())
+    if (!file || file->empty() || !TakeChosenPath(*file))
         return false;
     takePictureFile(*file);
     return true;

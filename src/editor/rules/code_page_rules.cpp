@@ -7,6 +7,8 @@
 #include "model/ansi_codec.h"
 #include "model/project_fields.h"
 #include "model/unicode_text.h"
+#include "platform/services.h"
+#include "platform/user_interface.h"
 
 namespace orv::editor {
 
@@ -63,7 +65,9 @@ std::string UnicodeOfferText(const CodePageCheck& check)
                                                 "Turn Unicode on for this project?";
 }
 
-std::string RefusalText(TextKind kind, const CodePageCheck& check)
+namespace {
+
+std::string CannotHold(TextKind kind, const CodePageCheck& check)
 {
     std::string what;
     switch (kind) {
@@ -80,7 +84,25 @@ std::string RefusalText(TextKind kind, const CodePageCheck& check)
                "), even with Unicode, and cannot hold these characters: ";
         break;
     }
-    return what + check.misfits + ".\n\nThey were not taken.";
+    return what + check.misfits + ".";
+}
+
+}  // namespace
+
+std::string RefusalText(TextKind kind, const CodePageCheck& check)
+{
+    return CannotHold(kind, check) + "\n\nThey were not taken.";
+}
+
+bool TakeChosenPath(const std::string& path)
+{
+    const CodePageCheck check = CheckCodePage(path, TextKind::Path, false);
+    if (check.verdict == CodePageVerdict::Fits)
+        return true;
+    if (platform::UserInterface* ui = platform::services().ui)
+        ui->Message(path + "\n\n" + CannotHold(TextKind::Path, check) + "\n\nRename it or choose another.",
+                    platform::MsgOk + platform::MsgWarning, RefusalTitle);
+    return false;
 }
 
 TextKind ProjectFieldTextKind(std::string MenuProject::*field)

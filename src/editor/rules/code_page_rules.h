@@ -46,6 +46,10 @@ std::string UnicodeOfferText(const CodePageCheck& check);
 inline constexpr const char* RefusalTitle = "Character Not Taken";
 std::string RefusalText(TextKind kind, const CodePageCheck& check);
 
+// A file or folder chosen in a dialog for the project: false, after the refusal message,
+// when its path holds characters the code page lacks (the project could not store it).
+bool TakeChosenPath(const std::string& path);
+
 // The kind of a project text field, from the way the project file writes it.
 TextKind ProjectFieldTextKind(std::string MenuProject::*field);
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "editor/rules/code_page_rules.h"
 #include "model/path_helpers.h"
 #include "platform/file_system.h"
 #include "platform/pictures.h"
@@ -124,7 +125,7 @@ std::optional<std::string> ChooseMediaFile(const EditorOptions& options, MediaOb
     const MediaObjectInfo& info = InfoOf(object);
     std::optional<std::string> file =
         platform::services().ui->PickOpenFile(info.dialogTitle, {info.filter}, options.*info.lastFolder);
-    if (!file || file->empty())
+    if (!file || file->empty() || !TakeChosenPath(*file))
         return std::nullopt;
     return file;
 }
