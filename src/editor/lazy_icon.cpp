@@ -2,19 +2,12 @@
 
 #include <memory>
 
-#include <QEvent>
 #include <QIconEngine>
-#include <QPainter>
 #include <QPixmap>
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
 
 namespace orv::editor {
 
 namespace {
-
-int holders = 0;  // windows not painted yet (see holdLazyIconsUntilPainted)
 
 // Forwards everything to the icon made on first use. QIcon's copies share one engine; a
 // clone (made when a copy is changed) gets a state of its own.
@@ -30,25 +23,24 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
-        if (!waiting())
-            icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
     QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return waiting() ? size : icon().actualSize(size, mode, state);
+        return icon().actualSize(size, mode, state);
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return waiting() ? empty(size) : icon().pixmap(size, 1.0, mode, state);
+        return icon().pixmap(size, 1.0, mode, state);
     }
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
         // size is in device pixels; QIcon sets the pixmap's ratio afterwards.
-        return waiting() ? empty(size) : icon().pixmap((QSizeF(size) / scale).toSize(), scale, mode, state);
+        return icon().pixmap((QSizeF(size) / scale).toSize(), scale, mode, state);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
-        return waiting() ? QList<QSize>() : icon().availableSizes(mode, state);
+        return icon().availableSizes(mode, state);
     }
     QString iconName() override { return icon().name(); }
     bool isNull() override { return shared_->made && shared_->icon.isNull(); }
@@ -64,13 +56,6 @@ public:
     QIconEngine* clone() const override { return new LazyIconEngine(std::make_shared<Shared>(*shared_)); }
 
 private:
-    bool waiting() const { return holders > 0 && !shared_->made; }
-    static QPixmap empty(const QSize& size)
-    {
-        QPixmap pixmap(size);
-        pixmap.fill(Qt::transparent);
-        return pixmap;
-    }
     QIcon& icon()
     {
         if (!shared_->made) {
@@ -84,49 +69,7 @@ private:
     std::shared_ptr<Shared> shared_;
 };
 
-// Holds the icons until its window's first paint is over (queued, so after all its
-// children were painted too), or until the window goes unpainted.
-class FirstPaintWatch final : public QObject {
-public:
-    explicit FirstPaintWatch(QWidget* window) : QObject(window), window_(window)
-    {
-        ++holders;
-        window->installEventFilter(this);
-    }
-    ~FirstPaintWatch() override { release(); }
-
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && !painted_) {
-            painted_ = true;
-            QTimer::singleShot(0, this, [this] {
-                release();
-                if (window_)
-                    window_->update();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    void release()
-    {
-        if (!released_)
-            --holders;
-        released_ = true;
-    }
-
-    QPointer<QWidget> window_;
-    bool painted_ = false, released_ = false;
-};
-
 }  // namespace
-
-void holdLazyIconsUntilPainted(QWidget* window)
-{
-    new FirstPaintWatch(window);
-}
 
 QIcon lazyIcon(std::function<QIcon()> make)
 {

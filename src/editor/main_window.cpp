@@ -20,6 +20,7 @@
 #include <QTabWidget>
 #include <QShortcut>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QToolBar>
 
 #include "create/create_menu.h"
@@ -95,7 +96,7 @@ QIcon tabIcon(int index)
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent, TabPages pages)
     : QMainWindow(parent),
       document_(std::make_unique<ProjectDocument>()),
       commands_(*document_),
@@ -105,12 +106,11 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     DialogFocus::install();
-    holdLazyIconsUntilPainted(this);
     creation_->onShowMainTab = [this](MainTab which) {
         showTab(which);
         // The creation sends the author here to edit the StickGuard button it added.
         if (which == MainTab::ButtonsText)
-            buttonListTab_->selectRowWithCommand(StickGuardCommand);
+            buttonListTab()->selectRowWithCommand(StickGuardCommand);
     };
     creation_->onStopMediaPlayback = [this] { stopPlayback(); };
     creation_->onProjectChanged = [this] { document_->changedByCreation(); };
@@ -137,6 +137,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     buildActions();
     buildTabs();
+    if (pages == TabPages::AllAtOnce)
+        for (int i = 0; i < MainTabCount; ++i)
+            tab(static_cast<MainTab>(i));
     buildMenus();
     buildToolBar();
     statusBar();
@@ -167,6 +170,7 @@ MainWindow::MainWindow(QWidget* parent)
     setAcceptDrops(true);
     resize(980, 700);
     RestoreMainWindowState(*this, *tabs_);
+    tab(static_cast<MainTab>(tabs_->currentIndex()));
 }
 
 MainWindow::~MainWindow() = default;
@@ -309,26 +313,59 @@ void MainWindow::buildToolBar()
 
 void MainWindow::buildTabs()
 {
-    const TabContext context{*document_, *dialogs_, *media_};
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("MainTab"));
     tabs_->setDocumentMode(true);
     tabs_->setUsesScrollButtons(true);
 
-    windowTab_ = new WindowTab(context);
-    buttonsTab_ = new ButtonsTab(context);
-    buttonListTab_ = new ButtonsTextTab(context);
-    soundTab_ = new SoundTab(context);
-    tabPages_ = {windowTab_,         new TitleTab(context), buttonsTab_,            buttonListTab_,
-                 new PicturesTab(context), soundTab_,        new MoviesTab(context), new VersionTab(context)};
     const QString titles[MainTabCount] = {tr("Window"),   tr("Title"), tr("Buttons"), tr("Buttons (text)"),
                                           tr("Pictures"), tr("Sound"), tr("Movies"),  tr("Version")};
     for (int i = 0; i < MainTabCount; ++i) {
-        tabs_->addTab(tabPages_[i], tabIcon(i), titles[i]);
-        connect(tabPages_[i], &ProjectTab::showMe, this, [this, i] { showTab(static_cast<MainTab>(i)); });
+        tabHolders_[i] = new QWidget;
+        auto* layout = new QVBoxLayout(tabHolders_[i]);
+        layout->setContentsMargins(0, 0, 0, 0);
+        tabs_->addTab(tabHolders_[i], tabIcon(i), titles[i]);
     }
-    connect(windowTab_, &WindowTab::resizeInMenuProgramRequested, this, &MainWindow::resizeInMenuProgram);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            tab(static_cast<MainTab>(index));
+    });
     setCentralWidget(tabs_);
+}
+
+ProjectTab* MainWindow::tab(MainTab which)
+{
+    const int i = static_cast<int>(which);
+    if (tabPages_[i])
+        return tabPages_[i];
+    const TabContext context{*document_, *dialogs_, *media_};
+    ProjectTab* page = nullptr;
+    switch (which) {
+    case MainTab::Window: {
+        auto* window = new WindowTab(context);
+        connect(window, &WindowTab::resizeInMenuProgramRequested, this, &MainWindow::resizeInMenuProgram);
+        page = window;
+        break;
+    }
+    case MainTab::Title: page = new TitleTab(context); break;
+    case MainTab::Buttons: page = new ButtonsTab(context); break;
+    case MainTab::ButtonsText: page = new ButtonsTextTab(context); break;
+    case MainTab::Pictures: page = new PicturesTab(context); break;
+    case MainTab::Sound: page = new SoundTab(context); break;
+    case MainTab::Movies: page = new MoviesTab(context); break;
+    case MainTab::Version: page = new VersionTab(context); break;
+    }
+    tabPages_[i] = page;
+    tabHolders_[i]->layout()->addWidget(page);
+    connect(page, &ProjectTab::showMe, this, [this, which] { showTab(which); });
+    page->applyOptions();
+    page->load();
+    return page;
+}
+
+ButtonsTextTab* MainWindow::buttonListTab()
+{
+    return static_cast<ButtonsTextTab*>(tab(MainTab::ButtonsText));
 }
 
 void MainWindow::showTab(MainTab which)
@@ -354,7 +391,8 @@ void MainWindow::afterProjectReplaced()
 void MainWindow::applyOptions()
 {
     for (ProjectTab* page : tabPages_)
-        page->applyOptions();
+        if (page)
+            page->applyOptions();
 }
 
 void MainWindow::refreshRecentMenus()
@@ -378,8 +416,10 @@ void MainWindow::refreshRecentMenus()
 void MainWindow::commitEdits()
 {
     if (tabs_->currentIndex() >= 0)
-        tabPages_[tabs_->currentIndex()]->commitFocusedField();
-    buttonsTab_->assureItsAStyle();
+        tab(static_cast<MainTab>(tabs_->currentIndex()))->commitFocusedField();
+    // The style list can only stand on a heading once its page was built.
+    if (auto* buttons = static_cast<ButtonsTab*>(tabPages_[static_cast<int>(MainTab::Buttons)]))
+        buttons->assureItsAStyle();
 }
 
 // --- Project commands ------------------------------------------------------------------------
@@ -518,7 +558,8 @@ void MainWindow::stopPlayback()
 {
     if (media_->isPlaying())
         media_->stopAndClose();
-    soundTab_->resetLabelColours();
+    if (auto* sound = static_cast<SoundTab*>(tabPages_[static_cast<int>(MainTab::Sound)]))
+        sound->resetLabelColours();
 }
 
 void MainWindow::createMenu()
@@ -569,7 +610,7 @@ void MainWindow::pollResizeMode()
         return;
     }
     resizeTimer_->stop();
-    windowTab_->takeWindowSize(size->width, size->height);
+    static_cast<WindowTab*>(tab(MainTab::Window))->takeWindowSize(size->width, size->height);
     showTab(MainTab::Window);
 }
 

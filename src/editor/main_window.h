@@ -34,15 +34,20 @@ class WindowTab;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // When the pages of the tabs are built: all with the window, or each when first shown or
+    // asked for (the editor's start: the window appears without the pages it hides).
+    enum class TabPages { AllAtOnce, WhenShown };
+
+    explicit MainWindow(QWidget* parent = nullptr, TabPages pages = TabPages::AllAtOnce);
     ~MainWindow() override;
 
     ProjectDocument& document() { return *document_; }
     MediaPlayback& media() { return *media_; }
     QTabWidget* tabs() const { return tabs_; }
-    ProjectTab* tab(MainTab which) const { return tabPages_[static_cast<int>(which)]; }
+    // The page of a tab, built now if it was not yet.
+    ProjectTab* tab(MainTab which);
     // The tab that holds the button list.
-    ButtonsTextTab* buttonListTab() const { return buttonListTab_; }
+    ButtonsTextTab* buttonListTab();
     QAction* action(const char* name) const;
 
     // Brings a tab to the front.
@@ -110,11 +115,9 @@ private:
     std::unique_ptr<EditorCreationObserver> creation_;
 
     QTabWidget* tabs_ = nullptr;
+    // Each tab's page sits in a holder of its own, built into it when first needed.
+    std::array<QWidget*, MainTabCount> tabHolders_{};
     std::array<ProjectTab*, MainTabCount> tabPages_{};
-    WindowTab* windowTab_ = nullptr;
-    ButtonsTab* buttonsTab_ = nullptr;
-    ButtonsTextTab* buttonListTab_ = nullptr;
-    SoundTab* soundTab_ = nullptr;
 
     QMenu* recentFilesMenu_ = nullptr;
     QMenu* recentFoldersMenu_ = nullptr;

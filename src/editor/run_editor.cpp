@@ -67,21 +67,36 @@ int runEditor(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromLatin1(EditorVersionText));
     QApplication::setDesktopFileName(QStringLiteral("orvanto"));
     QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
+    // Without a desktop icon theme Qt falls back to "hicolor", which holds application icons
+    // only, yet is searched folder by folder for every icon the style draws (thousands of
+    // lookups when its cache is stale): the style's own pictures are then taken at once.
+    if (QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeSearchPaths({QStringLiteral(":/orvanto/no-icon-theme")});
 
     platform::QtUserInterface ui;
     ui.setShownText(ShownPathsInText);
     platform::HostServices services(&ui);
     const platform::Services& s = platform::services();
-    const QString icon = QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\orvanto.png").string());
-    if (QFileInfo::exists(icon))
-        QApplication::setWindowIcon(QIcon(icon));
+    // The window icon in the sizes window managers show: the X server is sent every size the
+    // icon holds, and the large picture costs a decode and a quarter megabyte at start.
+    const auto resFile = [&s](const std::string& name) {
+        return QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\" + name).string());
+    };
+    QIcon windowIcon;
+    for (int size : {16, 32, 48})
+        if (const QString file = resFile("orvanto-" + std::to_string(size) + ".png"); QFileInfo::exists(file))
+            windowIcon.addFile(file, QSize(size, size));
+    if (windowIcon.isNull() && QFileInfo::exists(resFile("orvanto.png")))
+        windowIcon.addFile(resFile("orvanto.png"));
+    if (!windowIcon.isNull())
+        QApplication::setWindowIcon(windowIcon);
 
     // Start-up in its order: options, the sibling product, the editor's folders.
     ReadEditorOptions();
     DetectSiblingProducts();
     DetermineEditorFolders();
 
-    MainWindow window;
+    MainWindow window(nullptr, MainWindow::TabPages::WhenShown);
     window.setCommandLineProject(platform::commandLinePathToWindows(ParseArguments(count, args.data()).projectFile));
     if (reportStartup) {
         window.setInteractiveStartup(false);

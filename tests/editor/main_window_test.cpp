@@ -130,6 +130,19 @@ TEST_F(MainWindowTest, EveryTabsMnemonicsAreItsOwnAndLeaveTheMenusTheirs)
 }
 
 // The next editor opens where this one was closed, at the same tab.
+// The editor's start builds only the page it shows; another page is built when first shown,
+// with the values of the project opened meanwhile.
+TEST_F(MainWindowTest, PagesBuiltWhenShownShowTheOpenProject)
+{
+    MainWindow lazy(nullptr, MainWindow::TabPages::WhenShown);
+    EXPECT_EQ(lazy.findChild<QLineEdit*>(QStringLiteral("tTitleText")), nullptr);
+    lazy.document().edit(QStringLiteral("Title"), [](MenuProject& p) { p.TitleText = "Holiday"; });
+    lazy.showTab(MainTab::Title);
+    auto* title = test::namedChild<QLineEdit>(lazy, "tTitleText");
+    EXPECT_EQ(title->text(), QStringLiteral("Holiday"));
+    EXPECT_TRUE(lazy.tabs()->currentWidget()->isAncestorOf(title));
+}
+
 TEST_F(MainWindowTest, SizePositionAndTabAreThoseOfTheLastClose)
 {
     window.show();
