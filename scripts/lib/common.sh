@@ -7,7 +7,9 @@ BUILD_DIR=${ORVANTO_BUILD_DIR:-$ROOT/build}
 # Debian packages the build, the tests and the fuzz targets need (the editor plays sounds
 # through QtMultimedia's GStreamer back end, whose elements come with the plugin packages;
 # appstream validates the software centres' description; the editor's start-up benchmark
-# watches the first paint through the X DAMAGE extension).
+# watches the first paint through the X DAMAGE extension; the editor is driven once under
+# openbox on a virtual display (Xvfb and xdotool, listed below), its windows captured with
+# ImageMagick's import).
 ORVANTO_PACKAGES=(
     cmake g++ ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev
@@ -17,6 +19,7 @@ ORVANTO_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     clang libclang-rt-14-dev
     appstream libxdamage-dev
+    openbox imagemagick
 )
 # The medium's programs for Windows: the cross compiler, and Wine with a virtual display to
 # test them (Wine's bcrypt needs GnuTLS, which Wine only recommends; the Liberation fonts

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The editor on a real X server under a small window manager (openbox), driven with the
+# keyboard as an author starts it: the tour paints (not a black rectangle), Escape, Return and
+# Escape pass the start, Alt+F opens the File menu, Ctrl+, opens the Options and Escape
+# gives the keyboard back to the main window. Exits 77 (skipped) without the X tools.
+set -euo pipefail
+editor=${1:?usage: editor_under_window_manager.sh ORVNEDIT}
+for tool in Xvfb openbox xdotool import convert; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+for d in $(seq 200 260); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
+export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ORVANTO_HOME=$work/home
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+fail() { echo "FAILED: $*"; exit 1; }
+# Waits up to 30 s for a command to succeed.
+await() {
+    local what=$1; shift
+    for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "$what"
+}
+active_is() { xdotool getactivewindow getwindowname 2>/dev/null | grep -q -- "$1"; }
+visible_windows() { xdotool search --onlyvisible --pid "$editor_pid" "" 2>/dev/null | wc -l; }
+
+Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
+await "the X server starts" xdotool getmouselocation
+openbox >/dev/null 2>&1 & pids+=($!)
+sleep 1
+
+"$editor" >"$work/editor.log" 2>&1 & editor_pid=$!; pids+=($editor_pid)
+
+await "the tour is the active window" active_is "Welcome to Orvanto"
+sleep 0.5
+import -window "$(xdotool getactivewindow)" "$work/tour.png"
+# A painted tour has a light page with text and pictures; an unpainted one is one colour.
+mean=$(convert "$work/tour.png" -colorspace Gray -format '%[fx:mean]' info:)
+spread=$(convert "$work/tour.png" -colorspace Gray -format '%[fx:standard_deviation]' info:)
+awk -v m="$mean" -v s="$spread" 'BEGIN { exit !(m > 0.3 && s > 0.05) }' ||
+    fail "the tour is not painted (mean $mean, spread $spread)"
+
+xdotool key Escape
+await "the project folder question" active_is "Create Project Folder"
+xdotool key Return
+await "the start window" active_is "Choose Project"
+xdotool key Escape
+await "the main window is active after the start window" active_is "Veltrona Orvanto"
+
+before=$(visible_windows)
+xdotool key alt+f
+await "Alt+F opens the File menu" test "$(visible_windows)" -gt "$before"
+xdotool key Escape
+await "Escape closes the File menu" test "$(visible_windows)" -eq "$before"
+
+xdotool key ctrl+comma
+await "Ctrl+, opens the Options" active_is "Options"
+xdotool key Escape
+await "the main window has the keyboard again after the Options" active_is "Veltrona Orvanto"
+echo "passed"
