@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The editor on a real X server under a small window manager (openbox), driven with the
-# keyboard as an author starts it: the tour paints (not a black rectangle), Escape, Return and
-# Escape pass the start, Alt+F opens the File menu, Ctrl+, opens the Options and Escape
-# gives the keyboard back to the main window. Exits 77 (skipped) without the X tools.
+# The editor on a real X server, driven with the keyboard as an author starts it: the tour
+# paints on the bare server (not a black rectangle); then, under a small window manager
+# (openbox), Escape, Return and Escape pass the start, Alt+F opens the File menu, Ctrl+,
+# opens the Options and Escape gives the keyboard back to the main window. Exits 77
+# (skipped) without the X tools.
 set -euo pipefail
 editor=${1:?usage: editor_under_window_manager.sh ORVNEDIT}
 for tool in Xvfb openbox xdotool import convert; do
@@ -28,19 +29,24 @@ visible_windows() { xdotool search --onlyvisible --pid "$editor_pid" "" 2>/dev/n
 
 Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
 await "the X server starts" xdotool getmouselocation
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 1
 
 "$editor" >"$work/editor.log" 2>&1 & editor_pid=$!; pids+=($editor_pid)
 
-await "the tour is the active window" active_is "Welcome to Orvanto"
+# First on the bare X server: no window manager maps, frames or activates the tour.
+await "the tour is shown" xdotool search --onlyvisible --name "Welcome to Orvanto"
+tour=$(xdotool search --onlyvisible --name "Welcome to Orvanto" | head -n 1)
 sleep 0.5
-import -window "$(xdotool getactivewindow)" "$work/tour.png"
+import -window "$tour" "$work/tour.png"
 # A painted tour has a light page with text and pictures; an unpainted one is one colour.
 mean=$(convert "$work/tour.png" -colorspace Gray -format '%[fx:mean]' info:)
 spread=$(convert "$work/tour.png" -colorspace Gray -format '%[fx:standard_deviation]' info:)
 awk -v m="$mean" -v s="$spread" 'BEGIN { exit !(m > 0.3 && s > 0.05) }' ||
     fail "the tour is not painted (mean $mean, spread $spread)"
+
+# Then under the window manager, as an author clicks into the tour.
+openbox >/dev/null 2>&1 & pids+=($!)
+await "the window manager starts" xdotool windowactivate --sync "$tour"
+await "the tour is the active window" active_is "Welcome to Orvanto"
 
 xdotool key Escape
 await "the project folder question" active_is "Create Project Folder"
