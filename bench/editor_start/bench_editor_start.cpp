@@ -14,6 +14,8 @@
 //     DIR defaults to build/program (the editor is DIR/orvnedit).
 //     --compare: another build of orvnedit (placed in a program folder), run in the same
 //     rounds (before and after a change).
+#include "support/spawn_quiet.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
 #include <X11/extensions/Xdamage.h>
@@ -56,20 +58,7 @@ struct Run {
 
 pid_t spawn(const Candidate& c)
 {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        for (const std::string& e : c.environment)
-            putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> argv;
-        for (const std::string& a : c.command)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    return pid;
+    return bench::spawnQuiet(c.command, c.environment);
 }
 
 // The process that owns a window, from the _NET_WM_PID property Qt sets; 0 when unknown.

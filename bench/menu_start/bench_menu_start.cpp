@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 
 #include "bench_menus.h"
+#include "support/spawn_quiet.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -55,20 +56,7 @@ struct Candidate {
 
 pid_t spawn(const Candidate& c)
 {
-    const pid_t pid = fork();
-    if (pid == 0) {
-        for (const std::string& e : c.environment)
-            putenv(const_cast<char*>(e.c_str()));
-        std::vector<char*> argv;
-        for (const std::string& a : c.command)
-            argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        freopen("/dev/null", "w", stdout);
-        freopen("/dev/null", "w", stderr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    return pid;
+    return bench::spawnQuiet(c.command, c.environment);
 }
 
 std::string nameOf(Display* display, Window window)

@@ -2,9 +2,6 @@
 
 #include <map>
 #include <mutex>
-#include <type_traits>
-
-#include <dlfcn.h>
 
 // The headers give the functions' types only; the functions are found by name at first use.
 #include <openssl/crypto.h>
@@ -14,6 +11,7 @@
 #include <openssl/rand.h>
 
 #include "platform/file_system.h"
+#include "platform/host/library_functions.h"
 
 namespace orv::platform {
 
@@ -46,13 +44,10 @@ struct LibCrypto {
 
     explicit LibCrypto(const std::string& name)
     {
-        void* module = dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+        void* module = openLibrary(name.c_str());
         if (!module)
             return;
-        const auto find = [module](auto& function, const char* symbol) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(module, symbol));
-            return function != nullptr;
-        };
+        const auto find = [module](auto& function, const char* symbol) { return findFunction(module, function, symbol); };
         ready = find(cipherNew, "EVP_CIPHER_CTX_new") && find(cipherFree, "EVP_CIPHER_CTX_free") &&
                 find(cipherCtrl, "EVP_CIPHER_CTX_ctrl") && find(aes256Gcm, "EVP_aes_256_gcm") &&
                 find(sha256, "EVP_sha256") && find(encryptInit, "EVP_EncryptInit_ex") &&

@@ -2,11 +2,9 @@
 
 #include <csetjmp>
 #include <cstdio>
-#include <type_traits>
-
-#include <dlfcn.h>
 #include <jpeglib.h>
 
+#include "platform/host/library_functions.h"
 #include "platform/pictures.h"
 
 namespace orv::platform {
@@ -26,18 +24,15 @@ struct LibJpeg {
     LibJpeg()
     {
 #if JPEG_LIB_VERSION >= 80
-        void* module = dlopen("libjpeg.so.8", RTLD_NOW | RTLD_LOCAL);
+        void* module = openLibrary("libjpeg.so.8");
 #elif JPEG_LIB_VERSION >= 70
-        void* module = dlopen("libjpeg.so.7", RTLD_NOW | RTLD_LOCAL);
+        void* module = openLibrary("libjpeg.so.7");
 #else
-        void* module = dlopen("libjpeg.so.62", RTLD_NOW | RTLD_LOCAL);
+        void* module = openLibrary("libjpeg.so.62");
 #endif
         if (!module)
             return;
-        const auto find = [module](auto& function, const char* symbol) {
-            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(dlsym(module, symbol));
-            return function != nullptr;
-        };
+        const auto find = [module](auto& function, const char* symbol) { return findFunction(module, function, symbol); };
         ready = find(stdError, "jpeg_std_error") && find(createDecompress, "jpeg_CreateDecompress") &&
                 find(stdioSource, "jpeg_stdio_src") && find(readHeader, "jpeg_read_header") &&
                 find(destroyDecompress, "jpeg_destroy_decompress");
