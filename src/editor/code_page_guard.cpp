@@ -58,6 +58,26 @@ bool readOnly(const QWidget* widget)
     return true;
 }
 
+// Text the code page lacks, coming into a field: refused with a message (true; undo takes
+// back an edit the field has already made), or, in a text that Unicode would store, the
+// Unicode question.
+bool refusedOrOffered(QWidget* field, const std::string& text, void (*undo)(QWidget*) = nullptr)
+{
+    const TextKind kind = kindOf(field);
+    CodePageGuard* guard = CodePageGuard::of(field);
+    const CodePageCheck check = CheckCodePage(text, kind, guard && guard->useUnicode());
+    if (check.verdict == CodePageVerdict::Refuse) {
+        if (undo)
+            undo(field);
+        if (platform::UserInterface* ui = platform::services().ui)
+            ui->Message(RefusalText(kind, check), platform::MsgOk + platform::MsgWarning, RefusalTitle);
+        return true;
+    }
+    if (check.verdict == CodePageVerdict::OfferUnicode && guard)
+        guard->offerUnicode(check);
+    return false;
+}
+
 // The text an event is about to put into a field: a key's character, an input method's
 // commit, a paste from the keyboard or the middle button, or a drop.
 std::optional<QString> incomingText(QEvent* event)
@@ -106,18 +126,10 @@ protected:
         if (FitsAnsiCodePage(text) || !widget || readOnly(widget) || validatorRefuses(widget, *typed))
             return false;
 
-        const TextKind kind = kindOf(widget);
-        CodePageGuard* guard = CodePageGuard::of(widget);
-        const CodePageCheck check = CheckCodePage(text, kind, guard && guard->useUnicode());
-        if (check.verdict == CodePageVerdict::Refuse) {
-            if (platform::UserInterface* ui = platform::services().ui)
-                ui->Message(RefusalText(kind, check), platform::MsgOk + platform::MsgWarning, RefusalTitle);
-            event->accept();
-            return true;  // the field never takes it
-        }
-        if (check.verdict == CodePageVerdict::OfferUnicode && guard)
-            guard->offerUnicode(check);
-        return false;
+        if (!refusedOrOffered(widget, text))
+            return false;
+        event->accept();
+        return true;  // the field never takes it
     }
 };
 
@@ -171,18 +183,8 @@ namespace {
 void checkEdited(QLineEdit* edit, const QString& text)
 {
     const std::string typed = text.toStdString();
-    if (FitsAnsiCodePage(typed))
-        return;
-    CodePageGuard* guard = CodePageGuard::of(edit);
-    const TextKind kind = kindOf(edit);
-    const CodePageCheck check = CheckCodePage(typed, kind, guard && guard->useUnicode());
-    if (check.verdict == CodePageVerdict::Refuse) {
-        edit->undo();
-        if (platform::UserInterface* ui = platform::services().ui)
-            ui->Message(RefusalText(kind, check), platform::MsgOk + platform::MsgWarning, RefusalTitle);
-    } else if (check.verdict == CodePageVerdict::OfferUnicode && guard) {
-        guard->offerUnicode(check);
-    }
+    if (!FitsAnsiCodePage(typed))
+        refusedOrOffered(edit, typed, [](QWidget* field) { static_cast<QLineEdit*>(field)->undo(); });
 }
 
 void startWatching(QWidget* edit)

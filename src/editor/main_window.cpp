@@ -29,6 +29,7 @@
 #include "editor/dialogs/about_dialog.h"
 #include "editor/dialogs/app_tour_dialog.h"
 #include "editor/dialogs/basic_style_dialog.h"
+#include "editor/dialogs/dialog_support.h"
 #include "editor/dialogs/dialog_focus.h"
 #include "editor/dialogs/dialog_openers.h"
 #include "editor/dialogs/submenu_wizard_dialog.h"
@@ -54,6 +55,7 @@
 #include "editor/tabs/movies_tab.h"
 #include "editor/tabs/pictures_tab.h"
 #include "editor/tabs/sound_tab.h"
+#include "editor/tabs/tab_order.h"
 #include "editor/tabs/title_tab.h"
 #include "editor/tabs/version_tab.h"
 #include "editor/tabs/window_tab.h"
@@ -73,14 +75,8 @@ namespace {
 
 QIcon themedIcon(const char* name, QStyle::StandardPixmap fallback, const QStyle* style)
 {
-    // Made when first drawn: most of these are shown in menus only. Without a desktop icon
-    // theme Qt searches "hicolor", which holds application icons only, at a file lookup per
-    // size folder: the style's own icon is taken at once then.
-    return lazyIcon([=] {
-        if (QIcon::themeName() == QLatin1String("hicolor"))
-            return style->standardIcon(fallback);
-        return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback));
-    });
+    // Made when first drawn: most of these are shown in menus only.
+    return lazyIcon([=] { return QIcon::fromTheme(QString::fromLatin1(name), style->standardIcon(fallback)); });
 }
 
 // The tab pictures of the editor's Res folder ("tab1.bmp", "tab2.gif", ...), by tab.
@@ -88,9 +84,7 @@ QIcon tabIcon(int index)
 {
     static const char* names[] = {"tab1.bmp", "tab2.gif", "tab3.bmp", "tab4.bmp",
                                   "tab5.bmp", "tab6.bmp", "tab7.gif", "tab8.bmp"};
-    const platform::Services& s = platform::services();
-    const std::string file = s.folders->ProgramFolder() + "\\Res\\" + names[index];
-    const QString host = QString::fromStdString(s.files->hostPath(file).string());
+    const QString host = resFilePath(QString::fromLatin1(names[index]));
     return QFileInfo::exists(host) ? QIcon(host) : QIcon();
 }
 
@@ -357,6 +351,7 @@ ProjectTab* MainWindow::tab(MainTab which)
     }
     tabPages_[i] = page;
     tabHolders_[i]->layout()->addWidget(page);
+    OrderTabStopsByColumn(page);
     connect(page, &ProjectTab::showMe, this, [this, which] { showTab(which); });
     page->applyOptions();
     page->load();

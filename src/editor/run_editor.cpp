@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "editor/dialogs/dialog_support.h"
 #include "editor/editor_style.h"
 #include "editor/main_window.h"
 #include "editor/rules/shown_path.h"
@@ -23,10 +24,8 @@
 #include "model/project_folders.h"
 #include "model/sibling_products.h"
 #include "platform/command_line_path.h"
-#include "platform/file_system.h"
 #include "platform/host/host_services.h"
 #include "platform/services.h"
-#include "platform/system_folders.h"
 #include "platform/widgets/qt_user_interface.h"
 #include "batch/command_line.h"
 
@@ -76,18 +75,14 @@ int runEditor(int argc, char** argv)
     platform::QtUserInterface ui;
     ui.setShownText(ShownPathsInText);
     platform::HostServices services(&ui);
-    const platform::Services& s = platform::services();
     // The window icon in the sizes window managers show: the X server is sent every size the
     // icon holds, and the large picture costs a decode and a quarter megabyte at start.
-    const auto resFile = [&s](const std::string& name) {
-        return QString::fromStdString(s.files->hostPath(s.folders->ProgramFolder() + "\\Res\\" + name).string());
-    };
     QIcon windowIcon;
     for (int size : {16, 32, 48})
-        if (const QString file = resFile("orvanto-" + std::to_string(size) + ".png"); QFileInfo::exists(file))
+        if (const QString file = resFilePath(QStringLiteral("orvanto-%1.png").arg(size)); QFileInfo::exists(file))
             windowIcon.addFile(file, QSize(size, size));
-    if (windowIcon.isNull() && QFileInfo::exists(resFile("orvanto.png")))
-        windowIcon.addFile(resFile("orvanto.png"));
+    if (windowIcon.isNull() && QFileInfo::exists(resFilePath(QStringLiteral("orvanto.png"))))
+        windowIcon.addFile(resFilePath(QStringLiteral("orvanto.png")));
     if (!windowIcon.isNull())
         QApplication::setWindowIcon(windowIcon);
 

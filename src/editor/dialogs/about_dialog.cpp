@@ -34,7 +34,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
                                  this);
     QString folder;
     if (const auto* folders = platform::services().folders)
-        folder = hostPathText(folders->ProgramFolder());
+        folder = shownPathText(folders->ProgramFolder());
     auto* location = makeSecondary(tr("Program folder: %1").arg(folder), this);
     location->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* toolkit = makeSecondary(tr("Built with Qt %1.").arg(QT_VERSION_STR), this);

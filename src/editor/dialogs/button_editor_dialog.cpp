@@ -183,9 +183,9 @@ void ButtonEditorDialog::showState()
     text_->setText(qs(b.Text));
     target_->setText(qs(b.Link));
     parameters_->setText(qs(b.AppParam));
-    source_->setText(hostPathText(b.SourceFile));
+    source_->setText(shownPathText(b.SourceFile));
     tip_->setText(qs(b.Tip));
-    picture_->setText(hostPathText(b.Bmp));
+    picture_->setText(shownPathText(b.Bmp));
     folder_->setText(qs(b.BmpFolder));
     word_->setChecked(rules_.state.wordChecked);
     mediaPlayer_->setChecked(b.UseMediaPlayer == "1");

@@ -408,7 +408,7 @@ bool ButtonOptionsDialog::eventFilter(QObject* watched, QEvent* event)
 
 void ButtonOptionsDialog::showSound()
 {
-    soundFile_->setText(hostPathText(held_.hoverSound));
+    soundFile_->setText(shownPathText(held_.hoverSound));
     soundFile_->setToolTip(soundFile_->text());
 }
 

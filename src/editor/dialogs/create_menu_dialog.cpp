@@ -188,7 +188,7 @@ bool CreateMenuDialog::createMenu()
     const bool created = CmdCreateMenu(project_, state_, observer_);
     create_->setEnabled(true);
     if (!isHidden())
-        destination_->setText(hostPathText(state_.destination));
+        destination_->setText(shownPathText(state_.destination));
     return created;
 }
 
@@ -196,7 +196,7 @@ void CreateMenuDialog::selectDirectory()
 {
     if (auto folder = SelectDirDialog::chooseFolder(PathFromTyped(ss(destination_->text())), this);
         folder && !folder->empty() && TakeChosenPath(*folder)) {
-        destination_->setText(hostPathText(*folder));
+        destination_->setText(shownPathText(*folder));
         emit projectModified();
     }
 }
@@ -208,7 +208,7 @@ void CreateMenuDialog::selectIcon()
         return;
     if (auto file = ui->PickOpenFile(SelectIconTitle, platform::FileFilter{SelectIconFilter}, SelectIconStartFolder);
         file && !file->empty() && TakeChosenPath(*file))
-        icon_->setText(hostPathText(*file));
+        icon_->setText(shownPathText(*file));
 }
 
 void CreateMenuDialog::usbSettings()

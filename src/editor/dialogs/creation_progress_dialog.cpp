@@ -64,7 +64,7 @@ void CreationProgressDialog::copying(const std::string& fileName, const std::str
         begin();
     ++files_;
     file_->setText(tr("Copying %1").arg(qs(fileName)));
-    target_->setText(tr("to %1").arg(hostPathText(PathDirectoryPart(target))));
+    target_->setText(tr("to %1").arg(shownPathText(PathDirectoryPart(target))));
     count_->setText(tr("%n file(s) so far", nullptr, files_));
     if (!isVisible() && started_.elapsed() >= ShowAfterMs)
         show();

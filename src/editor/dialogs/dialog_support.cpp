@@ -26,14 +26,27 @@ void showHelpTopic(int contextNumber)
     ShowHelpOrReport(contextNumber);
 }
 
-QString hostPathText(const std::string& windowsPath) { return QString::fromStdString(ShownPath(windowsPath)); }
+QString hostPathText(const std::string& windowsPath)
+{
+    const auto* files = platform::services().files;
+    if (!files || windowsPath.empty())
+        return {};
+    return QString::fromStdString(files->hostPath(windowsPath).string());
+}
 
-QPixmap resPicture(const QString& fileName, int logicalSize)
+QString shownPathText(const std::string& windowsPath) { return QString::fromStdString(ShownPath(windowsPath)); }
+
+QString resFilePath(const QString& fileName)
 {
     const auto* folders = platform::services().folders;
     if (!folders)
         return {};
-    QPixmap picture(hostPathText(JoinPath(folders->ProgramFolder(), "Res\\" + fileName.toStdString())));
+    return hostPathText(JoinPath(folders->ProgramFolder(), "Res\\" + fileName.toStdString()));
+}
+
+QPixmap resPicture(const QString& fileName, int logicalSize)
+{
+    QPixmap picture(resFilePath(fileName));
     if (picture.isNull() || logicalSize <= 0)
         return picture;
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;

@@ -22,14 +22,20 @@ QString trText(const std::string& text);
 // Opens the bundled help at the context number (help_topics.h).
 void showHelpTopic(int contextNumber);
 
+// The host path of a file of the editor's "Res" folder ("tab1.bmp"); empty when the program
+// folder is not known.
+QString resFilePath(const QString& fileName);
+
 // A picture from the editor's "Res" folder ("start_new.png"); null when missing. With a
 // logical size it is scaled to that size in device pixels, so it stays sharp on high-density
 // screens.
 QPixmap resPicture(const QString& fileName, int logicalSize = 0);
 
-// The host path of a Windows-form path, as text for Qt (ShownPath of rules/shown_path.h:
-// a path with no host form comes back as it is).
+// The host path of a Windows-form path, for Qt's file access; empty when it has none.
 QString hostPathText(const std::string& windowsPath);
+// A path of the author's machine as the interface shows it (ShownPath of
+// rules/shown_path.h: a path with no host form comes back as it is).
+QString shownPathText(const std::string& windowsPath);
 
 // A bold heading and a wrapped note, styled alike in every dialog.
 QLabel* makeHeading(const QString& text, QWidget* parent = nullptr);

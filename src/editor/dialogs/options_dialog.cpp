@@ -275,7 +275,7 @@ void OptionsDialog::browseProjectFolder()
         start = Folders().ProjectFolder;
     // The editor's own chooser, as in the create dialog: host paths and "New Folder".
     if (auto folder = SelectDirDialog::chooseFolder(start, this); folder && !folder->empty())
-        userProjectFolder_->setText(hostPathText(*folder));
+        userProjectFolder_->setText(shownPathText(*folder));
 }
 
 void OptionsDialog::editButtonTexts()

@@ -36,7 +36,7 @@ PictureViewer::PictureViewer(const std::string& file, QWidget* parent) : QDialog
     scroll_->setBackgroundRole(QPalette::Dark);
 
     facts_ = new QLabel(this);
-    facts_->setText(tr("%1 × %2 pixels   %3").arg(picture_.width()).arg(picture_.height()).arg(hostPathText(file)));
+    facts_->setText(tr("%1 × %2 pixels   %3").arg(picture_.width()).arg(picture_.height()).arg(shownPathText(file)));
     facts_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     fit_ = new QCheckBox(tr("&Fit to window"), this);
     fit_->setChecked(true);

@@ -195,14 +195,14 @@ void SelectDirDialog::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &SelectDirDialog::keepCurrentInView);
 }
 
-void SelectDirDialog::updateCurrent() { current_->setText(hostPathText(folder())); }
+void SelectDirDialog::updateCurrent() { current_->setText(shownPathText(folder())); }
 
 void SelectDirDialog::askNewFolder()
 {
     QInputDialog ask(this);
     ask.setObjectName("NewFolderName");
     ask.setWindowTitle(tr("New Folder"));
-    ask.setLabelText(tr("Name of the new folder in %1:").arg(hostPathText(folder())));
+    ask.setLabelText(tr("Name of the new folder in %1:").arg(shownPathText(folder())));
     ask.setTextValue(trText(NewFolderDefaultName));
     while (ask.exec() == QDialog::Accepted) {
         if (newFolder(ask.textValue()))

@@ -122,7 +122,7 @@ void StartWindow::fillRecentList()
     for (const RecentProjectLine& line : StartWindowRecentProjects()) {
         auto* item = new QListWidgetItem(resPicture("App3.bmp"), qs(line.name), recent_);
         item->setData(EntryRole, line.entry);
-        item->setToolTip(hostPathText(files.target(line.entry)));
+        item->setToolTip(shownPathText(files.target(line.entry)));
     }
     if (recent_->count() == 0) {
         auto* item = new QListWidgetItem(tr("No recent projects"), recent_);

@@ -94,7 +94,7 @@ public:
                                        "created in this folder and each sub menu in a folder of its own inside it."),
                                    this));
         auto* row = new QHBoxLayout;
-        folder_ = new QLineEdit(hostPathText(destination), this);
+        folder_ = new QLineEdit(shownPathText(destination), this);
         folder_->setObjectName(QStringLiteral("tFolder"));
         WatchText(folder_, TextKind::Path);
         auto* browse = new QPushButton(QCoreApplication::translate("SubMenuWizard", "&Browse..."), this);
@@ -102,7 +102,7 @@ public:
         connect(browse, &QPushButton::clicked, this, [this] {
             if (const auto chosen = SelectDirDialog::chooseFolder(PathFromTyped(ss(folder_->text())), this);
                 chosen && !chosen->empty() && TakeChosenPath(*chosen))
-                folder_->setText(hostPathText(*chosen));
+                folder_->setText(shownPathText(*chosen));
         });
         row->addWidget(folder_, 1);
         row->addWidget(browse);
@@ -263,9 +263,9 @@ public:
     }
     void initializePage() override
     {
-        creation_->setText(QCoreApplication::translate("SubMenuWizard", "Creation folder: %1").arg(hostPathText(state_.folder)));
+        creation_->setText(QCoreApplication::translate("SubMenuWizard", "Creation folder: %1").arg(shownPathText(state_.folder)));
         project_->setText(QCoreApplication::translate("SubMenuWizard", "Project folder: %1")
-                              .arg(hostPathText(PathDirectoryPart(document_.project().ProjectFilePath))));
+                              .arg(shownPathText(PathDirectoryPart(document_.project().ProjectFilePath))));
     }
 
 private:

@@ -15,7 +15,7 @@ void DialogStartupHost::showAppTour() { AppTourDialog::showTour(parent_); }
 
 bool DialogStartupHost::askCreateProjectFolder(const std::string& folder)
 {
-    return ProjectFolderDialog::ask(hostPathText(folder), parent_);
+    return ProjectFolderDialog::ask(shownPathText(folder), parent_);
 }
 
 StartChoice DialogStartupHost::chooseProject()

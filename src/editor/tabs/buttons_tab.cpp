@@ -17,7 +17,6 @@
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/font_field.h"
-#include "editor/tabs/tab_order.h"
 #include "platform/services.h"
 #include "platform/user_interface.h"
 
@@ -42,7 +41,6 @@ ButtonsTab::ButtonsTab(const TabContext& context, QWidget* parent) : ProjectTab(
         titleFont_->show(project());
         titleColour_->setColour(project().ButtonTitle_TextColor);
     });
-    OrderTabStopsByColumn(this);
 }
 
 QWidget* ButtonsTab::makeLookGroup()

@@ -16,7 +16,6 @@
 #include "editor/rules/button_list_rules.h"
 #include "editor/tabs/button_list_model.h"
 #include "editor/tabs/dialog_launcher.h"
-#include "editor/tabs/tab_order.h"
 
 namespace orv::editor {
 
@@ -119,7 +118,6 @@ ButtonsTextTab::ButtonsTextTab(const TabContext& context, QWidget* parent) : Pro
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
     updateCommands();
-    OrderTabStopsByColumn(this);
 }
 
 ButtonsTextTab::~ButtonsTextTab() = default;

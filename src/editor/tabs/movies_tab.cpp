@@ -12,7 +12,6 @@
 #include "editor/rules/enabling_rules.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/media_file_row.h"
-#include "editor/tabs/tab_order.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 
@@ -91,7 +90,6 @@ MoviesTab::MoviesTab(const TabContext& context, QWidget* parent) : MediaTab(cont
     column->addWidget(window);
     column->addWidget(menuMovie);
     column->addStretch();
-    OrderTabStopsByColumn(this);
 }
 
 void MoviesTab::refresh()

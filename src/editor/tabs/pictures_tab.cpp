@@ -11,7 +11,6 @@
 #include "editor/rules/enabling_rules.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/media_file_row.h"
-#include "editor/tabs/tab_order.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 
@@ -70,7 +69,6 @@ PicturesTab::PicturesTab(const TabContext& context, QWidget* parent) : MediaTab(
     column->addWidget(logotype);
     column->addWidget(menuPicture);
     column->addStretch();
-    OrderTabStopsByColumn(this);
 }
 
 void PicturesTab::refresh()

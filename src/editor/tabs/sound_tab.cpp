@@ -8,7 +8,6 @@
 
 #include "editor/media/media_playback.h"
 #include "editor/tabs/media_file_row.h"
-#include "editor/tabs/tab_order.h"
 #include "platform/file_system.h"
 #include "platform/services.h"
 
@@ -59,7 +58,6 @@ SoundTab::SoundTab(const TabContext& context, QWidget* parent) : MediaTab(contex
         if (!playing)
             resetLabelColours();
     });
-    OrderTabStopsByColumn(this);
 }
 
 void SoundTab::resetLabelColours()

@@ -12,7 +12,6 @@
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
 #include "editor/tabs/font_field.h"
-#include "editor/tabs/tab_order.h"
 
 namespace orv::editor {
 
@@ -92,7 +91,6 @@ TitleTab::TitleTab(const TabContext& context, QWidget* parent) : ProjectTab(cont
     column->addWidget(group);
     column->addWidget(effects);
     column->addStretch();
-    OrderTabStopsByColumn(this);
 }
 
 void TitleTab::stepSpacing(int step)

@@ -10,7 +10,6 @@
 #include "editor/code_page_guard.h"
 #include "editor/project_document.h"
 #include "editor/rules/field_rules.h"
-#include "editor/tabs/tab_order.h"
 
 namespace orv::editor {
 
@@ -93,7 +92,6 @@ VersionTab::VersionTab(const TabContext& context, QWidget* parent) : ProjectTab(
     auto* column = new QVBoxLayout(this);
     column->addWidget(group);
     column->addStretch();
-    OrderTabStopsByColumn(this);
 }
 
 }  // namespace orv::editor

@@ -16,7 +16,6 @@
 #include "editor/rules/window_size.h"
 #include "editor/tabs/colour_button.h"
 #include "editor/tabs/dialog_launcher.h"
-#include "editor/tabs/tab_order.h"
 #include "model/editor_options.h"
 
 namespace orv::editor {
@@ -146,7 +145,6 @@ WindowTab::WindowTab(const TabContext& context, QWidget* parent) : ProjectTab(co
     auto* columns = new QHBoxLayout(this);
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
-    OrderTabStopsByColumn(this);
 }
 
 void WindowTab::applyOptions()
