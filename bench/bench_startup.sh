@@ -15,12 +15,14 @@ editor=$build/program/orvnedit
 [ -x "$editor" ] || { echo "no $editor; build the program folder first" >&2; exit 1; }
 command -v Xvfb >/dev/null || { echo "Xvfb is needed (apt-get install xvfb)" >&2; exit 1; }
 
-for d in $(seq 150 199); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
-Xvfb ":$d" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 home=$(mktemp -d)
+# Xvfb picks a display it could listen on and names it once it is ready.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$home/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-sleep 0.5
+for _ in $(seq 100); do [ -s "$home/display" ] && break; sleep 0.1; done
+d=$(tr -d '[:space:]' <"$home/display")
+[ -n "$d" ] || { echo "the virtual display did not start" >&2; exit 1; }
 
 # A project with 44 buttons (the list's limit), each with a target and a tip.
 project=$home/big.mnp

@@ -15,6 +15,7 @@
 //     --compare: another build of orvnedit (placed in a program folder), run in the same
 //     rounds (before and after a change).
 #include "support/spawn_quiet.h"
+#include "support/virtual_display.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
@@ -188,20 +189,11 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    int number = 180;
-    while (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)) || fs::exists("/tmp/.X" + std::to_string(number) + "-lock"))
-        ++number;
-    const std::string display = ":" + std::to_string(number);
-    const pid_t server = spawn({"Xvfb", {"Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp"}, {}});
-    Display* x = nullptr;
-    for (int i = 0; i < 100 && !x; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        x = XOpenDisplay(display.c_str());
-    }
+    const bench::VirtualDisplay screen;
+    Display* x = screen.connection();
     int damageEvent = 0, damageError = 0;
     if (!x || !XDamageQueryExtension(x, &damageEvent, &damageError)) {
         std::fprintf(stderr, x ? "the virtual display has no DAMAGE extension\n" : "no virtual display\n");
-        kill(server, SIGTERM);
         return 1;
     }
     XSetErrorHandler(ignoreErrors);
@@ -213,7 +205,7 @@ int main(int argc, char** argv)
     std::ofstream(home / "AppData/Veltrona/Orvanto/ORVNMENU.INI", std::ios::binary)
         << "[Options]\r\nShowAppTour = 0\r\nMyProjectsFolderAutoCreateDone = 1\r\nDontShowStartWindow = 1\r\n\r\n";
 
-    const std::string displayVariable = "DISPLAY=" + display;
+    const std::string displayVariable = "DISPLAY=" + screen.name();
     const std::vector<std::string> environment = {displayVariable, "QT_QPA_PLATFORM=xcb", "ORVANTO_HOME=" + home.string()};
     std::vector<Candidate> candidates = {
         {"bare Qt window with the eight tabs",
@@ -269,9 +261,6 @@ int main(int argc, char** argv)
         }
     }
 
-    XCloseDisplay(x);
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
     fs::remove_all(home);
     return 0;
 }

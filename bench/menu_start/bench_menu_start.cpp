@@ -19,6 +19,7 @@
 
 #include "bench_menus.h"
 #include "support/spawn_quiet.h"
+#include "support/virtual_display.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -135,19 +136,10 @@ int main(int argc, char** argv)
     bench = fs::absolute(bench);
     prefix = fs::absolute(prefix);
 
-    int number = 170;
-    while (fs::exists("/tmp/.X11-unix/X" + std::to_string(number)))
-        ++number;
-    const std::string display = ":" + std::to_string(number);
-    const pid_t server = spawn({"Xvfb", {"Xvfb", display, "-screen", "0", "1280x900x24", "-nolisten", "tcp"}, "", {}});
-    Display* x = nullptr;
-    for (int i = 0; i < 100 && !x; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        x = XOpenDisplay(display.c_str());
-    }
+    const bench::VirtualDisplay screen;
+    Display* x = screen.connection();
     if (!x) {
         std::fprintf(stderr, "no virtual display\n");
-        kill(server, SIGTERM);
         return 1;
     }
     XSelectInput(x, DefaultRootWindow(x), SubstructureNotifyMask);
@@ -176,7 +168,7 @@ int main(int argc, char** argv)
         }
     }
 
-    const std::string displayVariable = "DISPLAY=" + display;
+    const std::string displayVariable = "DISPLAY=" + screen.name();
     const std::vector<std::string> wine = {displayVariable, "WINEPREFIX=" + prefix.string(), "WINEDEBUG=-all",
                                            "WINEDLLOVERRIDES=mscoree,mshtml=;winemenubuilder.exe=d"};
     const std::vector<std::string> qt = {displayVariable, "QT_QPA_PLATFORM=xcb"};
@@ -254,9 +246,6 @@ int main(int argc, char** argv)
 
     kill(keeper, SIGTERM);
     waitpid(keeper, nullptr, 0);
-    XCloseDisplay(x);
-    kill(server, SIGTERM);
-    waitpid(server, nullptr, 0);
     fs::remove_all(work);
     return 0;
 }

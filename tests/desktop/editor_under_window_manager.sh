@@ -11,24 +11,42 @@ for tool in Xvfb openbox xdotool import convert; do
 done
 
 work=$(mktemp -d)
-for d in $(seq 200 260); do [ -e /tmp/.X11-unix/X$d ] || [ -e /tmp/.X$d-lock ] || break; done
-export DISPLAY=":$d" QT_QPA_PLATFORM=xcb ORVANTO_HOME=$work/home
+export QT_QPA_PLATFORM=xcb ORVANTO_HOME=$work/home
 pids=()
+editor_pid=
 cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
 trap cleanup EXIT
 
-fail() { echo "FAILED: $*"; exit 1; }
-# Waits up to 30 s for a command to succeed.
+fail() {
+    echo "FAILED: $*"
+    for log in xvfb editor; do
+        [ -s "$work/$log.log" ] && { echo "--- $log output:"; tail -n 40 "$work/$log.log"; }
+    done
+    exit 1
+}
+# Waits up to 30 s for a command to succeed; gives up at once when the editor has ended.
 await() {
     local what=$1; shift
-    for _ in $(seq 300); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    for _ in $(seq 300); do
+        "$@" >/dev/null 2>&1 && return 0
+        if [ -n "$editor_pid" ] && ! kill -0 "$editor_pid" 2>/dev/null; then
+            wait "$editor_pid" && status=0 || status=$?
+            fail "$what (the editor ended with status $status)"
+        fi
+        sleep 0.1
+    done
     fail "$what"
 }
 active_is() { xdotool getactivewindow getwindowname 2>/dev/null | grep -q -- "$1"; }
 visible_windows() { xdotool search --onlyvisible --pid "$editor_pid" "" 2>/dev/null | wc -l; }
 
-Xvfb "$DISPLAY" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-await "the X server starts" xdotool getmouselocation
+# The server picks a display it could really listen on and names it once it is ready, so a
+# server of another user or another run on a display number is never mistaken for this one.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+await "the X server starts" test -s "$work/display"
+export DISPLAY=":$(tr -d '[:space:]' <"$work/display")"
+await "the X server answers" xdotool getmouselocation
 
 "$editor" >"$work/editor.log" 2>&1 & editor_pid=$!; pids+=($editor_pid)
 
