@@ -1,6 +1,9 @@
 #include "editor/code_page_guard.h"
 
+#include <algorithm>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include <QClipboard>
 #include <QDropEvent>
@@ -11,6 +14,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QValidator>
 
 #include "editor/project_document.h"
@@ -58,17 +63,17 @@ bool readOnly(const QWidget* widget)
     return true;
 }
 
-// Text the code page lacks, coming into a field: refused with a message (true; undo takes
-// back an edit the field has already made), or, in a text that Unicode would store, the
+// Text the code page lacks, coming into a field: refused with a message (true; takeBack
+// removes what the field has already taken), or, in a text that Unicode would store, the
 // Unicode question.
-bool refusedOrOffered(QWidget* field, const std::string& text, void (*undo)(QWidget*) = nullptr)
+bool refusedOrOffered(QWidget* field, const std::string& text, void (*takeBack)(QWidget*) = nullptr)
 {
     const TextKind kind = kindOf(field);
     CodePageGuard* guard = CodePageGuard::of(field);
     const CodePageCheck check = CheckCodePage(text, kind, guard && guard->useUnicode());
     if (check.verdict == CodePageVerdict::Refuse) {
-        if (undo)
-            undo(field);
+        if (takeBack)
+            takeBack(field);
         if (platform::UserInterface* ui = platform::services().ui)
             ui->Message(RefusalText(kind, check), platform::MsgOk + platform::MsgWarning, RefusalTitle);
         return true;
@@ -177,24 +182,95 @@ bool CodePageGuard::offerUnicode(const CodePageCheck& check)
 
 namespace {
 
-// Edits that reach a line edit without a key, a middle click or a drop (Paste from its
-// context menu) are checked once they are made: a refused character is undone, and a text
+// The characters of a text the code page lacks, as (position, length) in UTF-16 units, last
+// first, so that removing them one after the other keeps the positions of the others.
+std::vector<std::pair<int, int>> misfitsBackwards(const QString& text)
+{
+    std::vector<std::pair<int, int>> found;
+    for (int at = 0; at < text.size();) {
+        const int length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        if (!FitsAnsiCodePage(text.mid(at, length).toStdString()))
+            found.emplace_back(at, length);
+        at += length;
+    }
+    std::reverse(found.begin(), found.end());
+    return found;
+}
+
+// Takes the refused characters out again and keeps the rest of the edit ("Café Ж" pasted
+// leaves "Café "); the field tells its owner as an edit of the author's would.
+void takeOutOfLine(QWidget* field)
+{
+    auto* line = static_cast<QLineEdit*>(field);
+    QString text = line->text();
+    int cursor = line->cursorPosition();
+    for (const auto& [at, length] : misfitsBackwards(text)) {
+        text.remove(at, length);
+        if (at < cursor)
+            cursor -= std::min(length, cursor - at);
+    }
+    line->selectAll();
+    line->insert(text);
+    line->setCursorPosition(cursor);
+}
+
+void takeOutOfBox(QWidget* field)
+{
+    auto* box = static_cast<QPlainTextEdit*>(field);
+    QTextCursor cursor(box->document());
+    cursor.beginEditBlock();
+    for (const auto& [at, length] : misfitsBackwards(box->toPlainText())) {
+        cursor.setPosition(at);
+        cursor.setPosition(at + length, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+}
+
+// Edits that reach a field without a key, a middle click or a drop (Paste from its context
+// menu) are checked once they are made: refused characters are taken out again, and a text
 // that needs Unicode asks as typing does.
-void checkEdited(QLineEdit* edit, const QString& text)
+void checkEdited(QWidget* field, const QString& text, void (*takeBack)(QWidget*))
 {
     const std::string typed = text.toStdString();
     if (!FitsAnsiCodePage(typed))
-        refusedOrOffered(edit, typed, [](QWidget* field) { static_cast<QLineEdit*>(field)->undo(); });
+        refusedOrOffered(field, typed, takeBack);
+}
+
+void watchEdits(QLineEdit* line)
+{
+    QObject::connect(line, &QLineEdit::textEdited, line,
+                     [line](const QString& text) { checkEdited(line, text, takeOutOfLine); });
+}
+
+// A text box says only that its text changed, also when the program sets it; the check waits
+// until the edit is complete and looks only at edits the author made (setting the text
+// clears the undo history).
+void watchEdits(QPlainTextEdit* box)
+{
+    QObject::connect(box->document(), &QTextDocument::contentsChange, box, [box](int, int, int added) {
+        if (added == 0)
+            return;
+        QMetaObject::invokeMethod(
+            box,
+            [box] {
+                if (box->document()->isUndoAvailable())
+                    checkEdited(box, box->toPlainText(), takeOutOfBox);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void startWatching(QWidget* edit)
 {
     edit->installEventFilter(&TypingFilter::instance());
-    auto* line = qobject_cast<QLineEdit*>(edit);
-    if (!line || line->property(EditsWatchedProperty).toBool())
+    if (edit->property(EditsWatchedProperty).toBool())
         return;
-    line->setProperty(EditsWatchedProperty, true);
-    QObject::connect(line, &QLineEdit::textEdited, line, [line](const QString& text) { checkEdited(line, text); });
+    edit->setProperty(EditsWatchedProperty, true);
+    if (auto* line = qobject_cast<QLineEdit*>(edit))
+        watchEdits(line);
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(edit))
+        watchEdits(box);
 }
 
 }  // namespace
@@ -203,19 +279,6 @@ void WatchText(QWidget* edit, TextKind kind)
 {
     edit->setProperty(KindProperty, static_cast<int>(kind));
     startWatching(edit);
-}
-
-void WatchTexts(QWidget* root, TextKind defaultKind)
-{
-    auto watch = [defaultKind](QWidget* edit) {
-        if (!edit->property(KindProperty).isValid())
-            edit->setProperty(KindProperty, static_cast<int>(defaultKind));
-        startWatching(edit);
-    };
-    for (QLineEdit* edit : root->findChildren<QLineEdit*>())
-        startWatching(edit);
-    for (QPlainTextEdit* box : root->findChildren<QPlainTextEdit*>())
-        watch(box);
 }
 
 }  // namespace orv::editor

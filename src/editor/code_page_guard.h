@@ -7,7 +7,6 @@
 // their fields, and the watched field finds the guard through its parents when a
 // character is typed.
 //
-//     WatchTexts(this);                               // every line edit and text box of a dialog
 //     WatchText(target_, TextKind::Path);              // one field, with its kind
 #pragma once
 
@@ -48,7 +47,5 @@ private:
 // Watches one line edit or text box; its kind is kept on the widget, so it may be marked
 // again later. A line edit that shows a password as dots counts as a password.
 void WatchText(QWidget* edit, TextKind kind);
-// Watches every line edit and text box under root; those not marked yet get defaultKind.
-void WatchTexts(QWidget* root, TextKind defaultKind = TextKind::Text);
 
 }  // namespace orv::editor

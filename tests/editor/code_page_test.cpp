@@ -1,10 +1,11 @@
 // Characters outside the code page: the verdict per kind of field, the Unicode question of
-// the title field (once per opened project, Yes as one undo step) and a password field that
-// does not take such a character.
+// the title field (once per opened project, Yes as one undo step), and a password field and
+// the comments box that do not take such a character.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -114,12 +115,27 @@ TEST_F(CodePageWidgetTest, PasswordFieldDoesNotTakeTheCharacter)
     ASSERT_EQ(home.ui().messages().size(), 1u);
     EXPECT_EQ(home.ui().messages()[0].title, "Character Not Taken");
 
-    // Paste from the context menu reaches the field without a key: it is undone afterwards.
+    // Paste from the context menu reaches the field without a key: the refused character is
+    // taken out afterwards, the rest stays.
     password->setEchoMode(QLineEdit::Normal);
-    QGuiApplication::clipboard()->setText(QStringLiteral("Ж"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("dЖe"));
     password->paste();
-    EXPECT_EQ(password->text(), QStringLiteral("abc"));
+    EXPECT_EQ(password->text(), QStringLiteral("abcde"));
     EXPECT_EQ(home.ui().messages().size(), 2u);
+}
+
+TEST_F(CodePageWidgetTest, CommentsBoxTakesOnlyWhatItCanStoreOfAPaste)
+{
+    MainWindow window;
+    auto* comments = test::namedChild<QPlainTextEdit>(window, "tVerComments");
+    test::typeText(comments, QStringLiteral("Disc 1"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(" Ж"));
+    comments->paste();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(comments->toPlainText(), QStringLiteral("Disc 1 "));
+    EXPECT_EQ(window.document().project().Comments, "Disc 1 ");
+    ASSERT_EQ(home.ui().messages().size(), 1u);
+    EXPECT_EQ(home.ui().messages()[0].title, "Character Not Taken");
 }
 
 TEST_F(CodePageWidgetTest, ChosenFileWhosePathTheProjectCannotStoreIsRefused)
